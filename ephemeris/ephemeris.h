@@ -1,0 +1,133 @@
+// Ephemeris core: time, angles, display helpers, nutation, the Sun, the Moon,
+// the planets, the 58 navigational stars, altitude and azimuth, rise and set.
+//
+// Angles are decimal degrees unless a procedure says radians. JD is the Julian
+// day in UT (it serves the sidereal time only); T_TT is dynamical time in
+// Julian centuries from J2000.0 (T + DeltaT / 3155760000). Results come back
+// through output arguments in a fixed order, and every output is written on
+// every call.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace ephemeris {
+
+// Pi as the program uses it everywhere (not the nearest double to pi).
+constexpr double kPi = 3.14159265358979;
+constexpr double kHalfPi = 1.570796326794895;
+constexpr double kTwoPi = 6.28318530717958;
+constexpr double kDegPerRad = 57.29577951308238;
+constexpr double kRadPerDeg = 0.017453292519943278;
+
+// --- Julian day and clock -------------------------------------------------
+
+// Gregorian calendar for every date; months and days outside their ranges
+// continue the count linearly. T = (JD - 2451545) / 36525.
+void JulianDay(double Year, double Month, double Day, double UtHours, double& JD, double& T);
+
+// One reading of a local clock, as its calendar parts.
+struct ClockReading {
+    double Year = 0;
+    double Month = 0;
+    double Day = 0;
+    double Hour = 0;
+    double Minute = 0;
+    double Second = 0;
+};
+
+// Local clock reading plus the zone (hours, west positive) gives UT. Only a
+// carry of the hour past 24 moves the day; month and year never change.
+void ClockToUT(const ClockReading& Local, double ZoneHours, double& Year, double& Month,
+               double& Day, double& Hour, double& Minute, double& Second);
+
+// The same, reading the system clock once.
+void ClockToUT(double ZoneHours, double& Year, double& Month, double& Day, double& Hour,
+               double& Minute, double& Second);
+
+// --- Angle and trigonometry functions --------------------------------------
+
+double SinD(double X);
+double CosD(double X);
+double TanD(double X);
+double ArcSin(double X);           // radians, clamped at +-1
+double ArcCos(double X);           // radians, clamped at +-1
+double Atan2(double Y, double X);  // radians, (-pi, pi]
+void Atan2Into(double Y, double X, double& Angle);
+double Normalize360(double X);
+double Normalize2Pi(double X);
+
+// --- Display rounding and formatting --------------------------------------
+
+double FloorTo1(double X);
+double FloorTo2(double X);
+double FloorTo3(double X);
+double FloorTo6(double X);
+void SplitDegMin(double X, double& Deg, double& Min);
+void SplitDegWholeMin(double X, double& Deg, double& Min, double& DecDeg);
+void FormatDateTime(double Year, double Month, double Day, double UtHours, double& H, double& M,
+                    double& S, std::string& DateText, std::string& TimeText);
+void FormatTimeHMS(double Hours, double& H, double& M, double& S, std::string& Text);
+
+// --- Nutation and obliquity ------------------------------------------------
+
+void Nutation(double T, double& DeltaPsi, double& DeltaEps);
+void TrueObliquity(double T, double DeltaEps, double& Epsilon);
+
+// --- Heliocentric series ---------------------------------------------------
+
+// PlanetCode: 2 Venus, 3 Earth, 4 Mars, 5 Jupiter, 6 Saturn; any other code
+// gives L = B = R = 0. Tau is Julian millennia of dynamical time from J2000.0.
+void PlanetHelio(int Code, double Tau, double& L, double& B, double& R);
+
+void EarthSeriesL(double Tau, double& S0, double& S1, double& S2, double& S3, double& S4,
+                  double& S5);
+void EarthSeriesB(double Tau, double& S0, double& S1, double& S2, double& S3, double& S4,
+                  double& S5);
+void EarthSeriesR(double Tau, double& S0, double& S1, double& S2, double& S3, double& S4,
+                  double& S5);
+
+// --- Sun, Moon, planets ----------------------------------------------------
+
+void SunPosition(double JD, double T_TT, double& GHA, double& Dec, double& SD, double& SHA,
+                 double& GHAAries, double& EarthL, double& EarthB, double& EarthR,
+                 double& SunAppLon, double& SunGeoLon);
+
+void MoonPosition(double JD, double T_TT, double SunAppLon, double& GHA, double& Dec, double& SD,
+                  double& HP, double& Illum, double& DistKm, double& Elong);
+
+void PlanetPosition(double JD, double T_TT, int PlanetCode, double EarthL, double EarthB,
+                    double EarthR, double& GHA, double& Dec, double& SHA, double& HP, double& Dist);
+
+// --- Stars -----------------------------------------------------------------
+
+constexpr int kStarCount = 58;
+
+// Names and magnitudes by StarNumber 1..58; entry 0 is never written.
+struct StarTables {
+    std::array<std::string, kStarCount + 1> StarNames;
+    std::array<double, kStarCount + 1> StarMagnitudes{};
+};
+
+void FillStarTable(StarTables& Tables);
+
+// T before JD here. StarIndex 0..57 (StarNumber - 1).
+void StarPosition(double T, double JD, int StarIndex, double SunGeoLon, double& GHA, double& Dec,
+                  double& SHA);
+
+// --- Altitude, azimuth and angular distance --------------------------------
+
+void AltitudeAzimuth(double Dec, double Lat, double LHA, double& Hc, double& Zn);
+void AngularDistance(double Lon1, double Lon2, double Lat1, double Lat2, double& Dist);
+
+// --- Rise, set and meridian passage ----------------------------------------
+
+// Times in UT hours; flags "", "P" (previous UT day) or "N" (next UT day).
+void SunRiseSet(double Year, double Month, double Day, double Lat, double Lon, double DeltaT,
+                double& Transit, double& Rise, double& Set, std::string& RiseFlag,
+                std::string& SetFlag, std::string& TransitFlag, std::string& Message);
+void MoonRiseSet(double Year, double Month, double Day, double Lat, double Lon, double DeltaT,
+                 double& Transit, double& Rise, double& Set, std::string& RiseFlag,
+                 std::string& SetFlag, std::string& TransitFlag, std::string& Message);
+
+}  // namespace ephemeris

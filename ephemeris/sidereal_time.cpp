@@ -1,0 +1,19 @@
+#include "ephemeris/sidereal_time.h"
+
+#include "ephemeris/ephemeris.h"
+
+namespace ephemeris {
+
+double ApparentSiderealTime(double JD, double DeltaPsi, double Epsilon) {
+    const double t = (JD - 2451545) / 36525;
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    double gmst = 360.98564736629 * (JD - 2451545);
+    gmst = gmst + 280.46061837;
+    gmst = gmst + 0.000387933 * t2;
+    gmst = gmst - t3 / 38710000;
+    gmst = Normalize360(gmst);
+    return Normalize360(gmst + DeltaPsi * CosD(Epsilon));
+}
+
+}  // namespace ephemeris
