@@ -1,0 +1,123 @@
+// Cutting values for display, degrees to degrees and minutes, and hours to
+// hours, minutes and seconds with their texts. Everything is cut toward minus
+// infinity, never rounded.
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "ephemeris/ephemeris.h"
+
+namespace ephemeris {
+
+namespace {
+
+double signOf(double X) {
+    if (X > 0) {
+        return 1;
+    }
+    if (X < 0) {
+        return -1;
+    }
+    return 0;
+}
+
+// A negative zero becomes a plain zero; every other value is unchanged.
+double withoutNegativeZero(double X) {
+    return X + 0.0;
+}
+
+// Plain decimal text: no leading zeros or blanks, no exponent, "-" only for
+// negative values, no decimal point for whole numbers.
+std::string plainText(double X) {
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, withoutNegativeZero(X),
+                                      std::chars_format::fixed);
+    if (result.ec != std::errc()) {
+        return "0";
+    }
+    return std::string(buffer, result.ptr);
+}
+
+void splitHours(double Hours, double& H, double& M, double& S) {
+    H = std::floor(Hours);
+    const double m = 60 * (Hours - std::floor(Hours));
+    M = std::floor(m);
+    S = std::floor(60 * (m - std::floor(m)));
+    // A cut 59 s shows as the next minute; the carry into hour 24 wraps to 0
+    // and leaves the date alone.
+    if (S >= 59) {
+        S = 0;
+        M = M + 1;
+        if (M == 60) {
+            M = 0;
+            H = H + 1;
+            if (H == 24) {
+                H = 0;
+            }
+        }
+    }
+}
+
+std::string twoDigitText(double X) {
+    const std::string text = plainText(X);
+    return X < 10 ? "0" + text : text;
+}
+
+}  // namespace
+
+double FloorTo1(double X) {
+    return std::floor(X * 10) * 0.1;
+}
+
+double FloorTo2(double X) {
+    return std::floor(X * 100) * 0.01;
+}
+
+double FloorTo3(double X) {
+    return std::floor(X * 1000) * 0.001;
+}
+
+double FloorTo6(double X) {
+    return std::floor(X * 1000000) * 0.000001;
+}
+
+void SplitDegMin(double X, double& Deg, double& Min) {
+    const double s = signOf(X);
+    const double whole = std::floor(std::fabs(X));
+    Deg = withoutNegativeZero(s * whole);
+    Min = FloorTo3(60 * (std::fabs(X) - whole));
+    if (Deg == 0) {
+        // Below one degree the sign moves to the minutes.
+        Min = withoutNegativeZero(s * Min);
+    }
+}
+
+void SplitDegWholeMin(double X, double& Deg, double& Min, double& DecDeg) {
+    const double s = signOf(X);
+    const double whole = std::floor(std::fabs(X));
+    Deg = withoutNegativeZero(s * whole);
+    Min = std::floor(60 * (std::fabs(X) - whole));
+    DecDeg = withoutNegativeZero(FloorTo3(Deg + s * Min / 60));
+}
+
+void FormatDateTime(double Year, double Month, double Day, double UtHours, double& H, double& M,
+                    double& S, std::string& DateText, std::string& TimeText) {
+    static const char* const kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    splitHours(UtHours, H, M, S);
+    std::string monthName;
+    for (int i = 0; i < 12; ++i) {
+        if (Month == i + 1) {
+            monthName = kMonthNames[i];
+        }
+    }
+    DateText = monthName + "/" + plainText(Day) + "/" + plainText(Year);
+    TimeText = plainText(H) + ":" + plainText(M) + ":" + plainText(S);
+}
+
+void FormatTimeHMS(double Hours, double& H, double& M, double& S, std::string& Text) {
+    splitHours(Hours, H, M, S);
+    Text = twoDigitText(H) + ":" + twoDigitText(M) + ":" + twoDigitText(S);
+}
+
+}  // namespace ephemeris

@@ -1,0 +1,180 @@
+// The star tables and the apparent place of a navigational star: proper
+// motion, precession, annual parallax, nutation and annual aberration in
+// ecliptic coordinates, then right ascension and declination on the true
+// obliquity, and the hour angle from the apparent sidereal time.
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "ephemeris/ephemeris.h"
+#include "ephemeris/sidereal_time.h"
+#include "ephemeris/star_catalogue.h"
+
+namespace ephemeris {
+
+namespace {
+
+bool isDigit(char C) {
+    return C >= '0' && C <= '9';
+}
+
+// The leading decimal number of a text: blanks skipped, an optional sign,
+// digits, an optional '.' and digits. No number reads 0.
+double leadingNumber(std::string_view Text) {
+    std::size_t i = 0;
+    while (i < Text.size() && Text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < Text.size() && (Text[i] == '+' || Text[i] == '-')) {
+        negative = Text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t digits = 0;
+    while (i < Text.size() && isDigit(Text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < Text.size() && Text[i] == '.') {
+        ++i;
+        while (i < Text.size() && isDigit(Text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    double value = 0;
+    const auto result =
+        std::from_chars(Text.data() + start, Text.data() + i, value, std::chars_format::fixed);
+    if (result.ec != std::errc()) {
+        return 0;
+    }
+    return negative ? -value : value;
+}
+
+// Columns First..Last (counted from 1) of a record, cut at its end.
+std::string_view columns(std::string_view Record, std::size_t First, std::size_t Last) {
+    if (First > Record.size()) {
+        return {};
+    }
+    return Record.substr(First - 1, Last - First + 1);
+}
+
+}  // namespace
+
+void FillStarTable(StarTables& Tables) {
+    for (int i = 0; i < kStarCount; ++i) {
+        Tables.StarNames[i + 1] = std::string(kStarCatalogue[i].Name);
+        Tables.StarMagnitudes[i + 1] = kStarCatalogue[i].Magnitude;
+    }
+}
+
+StarRecordFields readStarRecord(std::string_view Record) {
+    StarRecordFields fields;
+    fields.RaHours = leadingNumber(columns(Record, 1, 13));
+    fields.DecDegrees = leadingNumber(columns(Record, 15, 28));
+    fields.PmRaSecondsPerCentury = leadingNumber(columns(Record, 30, 37));
+    fields.PmDecArcsecPerCentury = leadingNumber(columns(Record, 39, 47));
+    fields.ParallaxArcsec = leadingNumber(columns(Record, 50, 55));
+    return fields;
+}
+
+void starPlace(const StarRecordFields& Star, double T, double JD, double SunGeoLon, double& GHA,
+               double& Dec, double& SHA) {
+    const double r = kRadPerDeg;
+    const double t2 = T * T;
+    const double t3 = t2 * T;
+
+    double deltaPsi = 0;
+    double deltaEps = 0;
+    Nutation(T, deltaPsi, deltaEps);
+
+    // True obliquity of the date, degrees.
+    const double eps0 = (84381.448 - 46.815 * T - 0.00059 * t2 + 0.001813 * t3) / 3600;
+    const double eps = eps0 + deltaEps;
+
+    const double gast = ApparentSiderealTime(JD, deltaPsi, eps);
+
+    // Catalogue place and proper motion (degrees, degrees per century).
+    const double alpha0 = Star.RaHours * 15;
+    const double delta0 = Star.DecDegrees;
+    const double muAlpha = Star.PmRaSecondsPerCentury * 15 / 3600;
+    const double muDelta = Star.PmDecArcsecPerCentury / 3600;
+    const double par = Star.ParallaxArcsec / 3600;
+
+    // The proper motion in RA is a rate of right ascension: no cos(dec).
+    const double alpha = alpha0 + T * muAlpha;
+    const double delta = delta0 + T * muDelta;
+
+    // Ecliptic coordinates of J2000.0, radians.
+    const double eps2000 = 23.439291111;
+    const double lambda0 =
+        Atan2(SinD(alpha) * CosD(eps2000) + TanD(delta) * SinD(eps2000), CosD(alpha));
+    const double beta0 =
+        ArcSin(SinD(delta) * CosD(eps2000) - CosD(delta) * SinD(eps2000) * SinD(alpha));
+
+    // Precession in ecliptic coordinates from J2000.0 to the date, radians.
+    const double eta = (47.0029 * T - 0.03302 * t2 + 0.00006 * t3) * r / 3600;
+    const double bigPi = (174.876384 - 869.8089 * T / 3600 + 0.03536 * t2 / 3600) * r;
+    const double p = (5029.0966 * T + 1.11113 * t2 - 0.0000006 * t3) * r / 3600;
+    const double a = std::cos(eta) * std::cos(beta0) * std::sin(bigPi - lambda0) -
+                     std::sin(beta0) * std::sin(eta);
+    const double b = std::cos(beta0) * std::cos(bigPi - lambda0);
+    const double c = std::cos(eta) * std::sin(beta0) +
+                     std::cos(beta0) * std::sin(eta) * std::sin(bigPi - lambda0);
+    double lambda = p + bigPi - Atan2(a, b);
+    double beta = ArcSin(c);
+
+    // Annual parallax: the star is displaced toward the Sun.
+    const double sun = SunGeoLon * r;
+    const double parRad = par * r;
+    const double parLambda = parRad * std::sin(sun - lambda) / std::cos(beta);
+    const double parBeta = -parRad * std::sin(beta) * std::cos(sun - lambda);
+    lambda = lambda + parLambda;
+    beta = beta + parBeta;
+
+    // Nutation in longitude.
+    lambda = lambda + deltaPsi * r;
+
+    // Annual aberration: constant of aberration 20.49552 arcsec in radians,
+    // longitude of the Earth's perihelion and eccentricity of its orbit.
+    const double kappa = 0.35771430590834785 / 3600;
+    const double perihelion = (102.93735 + 1.71953 * T + 0.00046 * t2) * r;
+    const double e = 0.016708617 - 0.000042037 * T - 0.0000001236 * t2;
+    const double abLambda =
+        (e * kappa * std::cos(perihelion - lambda) - kappa * std::cos(sun - lambda)) /
+        std::cos(beta);
+    const double abBeta =
+        -kappa * std::sin(beta) * (std::sin(sun - lambda) - e * std::sin(perihelion - lambda));
+    lambda = lambda + abLambda;
+    beta = beta + abBeta;
+
+    // Equatorial coordinates of the date on the true obliquity, radians.
+    const double ra =
+        Atan2(std::sin(lambda) * CosD(eps) - std::tan(beta) * SinD(eps), std::cos(lambda));
+    const double dec =
+        ArcSin(std::sin(beta) * CosD(eps) + std::cos(beta) * SinD(eps) * std::sin(lambda));
+
+    GHA = Normalize360(gast - ra * kDegPerRad);
+    Dec = dec * kDegPerRad;
+    SHA = Normalize360(360 - ra * kDegPerRad);
+}
+
+void StarPosition(double T, double JD, int StarIndex, double SunGeoLon, double& GHA, double& Dec,
+                  double& SHA) {
+    if (StarIndex < 0 || StarIndex >= kStarCount) {
+        GHA = 0;
+        Dec = 0;
+        SHA = 0;
+        return;
+    }
+    starPlace(readStarRecord(kStarCatalogue[StarIndex].Record), T, JD, SunGeoLon, GHA, Dec, SHA);
+}
+
+}  // namespace ephemeris
