@@ -1,0 +1,83 @@
+// Altitude corrections shown beside the almanac block before a sight is
+// saved. The reduction applies its own corrections to the stored sight.
+#include "reduction/correction_preview.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "ephemeris/ephemeris.h"
+
+namespace reduction {
+
+namespace {
+
+using platform::PrintItem;
+using platform::PrintLine;
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+constexpr double k = 0.017453292519943278;  // 3.14159265358979 / 180
+
+double finiteOrNoValue(double x) {
+    return std::isfinite(x) ? x : kNoValue;
+}
+
+// Label, the shown value (or "---" when there is none), unit and title.
+PrintLine previewLine(const char* label, double shown, const char* title) {
+    const PrintItem value =
+        std::isfinite(shown) ? PrintItem::Number(shown) : PrintItem::Text("---");
+    return {PrintItem::Text(label), value, PrintItem::Text(" '"), PrintItem::Text(title)};
+}
+
+}  // namespace
+
+CorrectionPreview correctionPreview(const CorrectionPreviewInput& input) {
+    CorrectionPreview out;
+    out.s = input.IndexErrorSide;
+
+    // Dip of the sea horizon from the eye height in metres.
+    out.dip = 0;
+    if (input.Horizon == HorizonKind::NormalSea) {
+        double h = input.EyeHeight;
+        if (input.EyeHeightInFeet) {
+            h = h / 3.2808;
+        }
+        out.dip = h >= 0 ? finiteOrNoValue(std::sqrt(h) * -0.0293 * 60) : kNoValue;
+    }
+
+    out.Hs = finiteOrNoValue(input.HsDegrees + input.HsMinutes / 60);
+    out.IC = finiteOrNoValue(std::fabs(input.IndexError) * out.s);
+
+    if (input.Horizon == HorizonKind::ReflectiveArtificial) {
+        out.Ha = (out.Hs + out.IC / 60) * 0.5;
+    } else {
+        out.Ha = out.Hs + (out.dip + out.IC) / 60;
+    }
+    out.Ha = finiteOrNoValue(out.Ha);
+
+    out.T = input.Temperature;
+    out.P = input.Pressure;
+
+    out.PA = finiteOrNoValue(std::cos(out.Ha * k) * input.HP);
+
+    // Refraction for the air temperature and pressure; no value where the
+    // formula would divide by zero.
+    out.R = kNoValue;
+    if (out.Ha + 4.4 != 0 && out.T + 273 != 0) {
+        const double tangent = std::tan((out.Ha + 7.31 / (out.Ha + 4.4)) * k);
+        if (tangent != 0) {
+            out.R = finiteOrNoValue(-0.0167 / tangent * 0.28 * out.P / (out.T + 273) * 60);
+        }
+    }
+
+    out.Lines = {
+        previewLine(" IC     ", ephemeris::FloorTo1(out.IC), " Index correction"),
+        previewLine(" DipCorr ", ephemeris::FloorTo2(out.dip - 0.004), " Dip correction"),
+        previewLine(" R       ", ephemeris::FloorTo2(out.R - 0.004), " Refraction correction"),
+        previewLine(" PA     ", ephemeris::FloorTo2(out.PA + 0.004),
+                    " Parallax-in-altitude correction"),
+    };
+    return out;
+}
+
+}  // namespace reduction

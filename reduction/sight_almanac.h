@@ -1,0 +1,82 @@
+// The almanac data of one sight: the body's place for the instant of the
+// watch reading, the almanac block that the sight entry window prints for it
+// and the texts of the window's hidden almanac fields.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ephemeris/ephemeris.h"
+#include "platform/print_items.h"
+
+namespace reduction {
+
+// What the sight entry window reads when a body is clicked.
+struct SightAlmanacInput {
+    // Body list entry: 0 Sun, 1 Moon, 2 Venus, 3 Mars, 4 Jupiter, 5 Saturn,
+    // 6..63 the stars in StarNames order; -1 when nothing is selected. Any
+    // other value (outside -1..63, not whole, not finite) selects no body.
+    double ObjectIndex = -1;
+    // UT date and watch reading as the fields read.
+    double Year = 0;
+    double Month = 0;
+    double Day = 0;
+    double Hour = 0;
+    double Minute = 0;
+    double Second = 0;
+    // Seconds added to the watch seconds (negative when the watch is fast).
+    double ChronometerCorrection = 0;
+    // Seconds; enters only the dynamical time.
+    double DeltaT = 0;
+    // Names and magnitudes as FillStarTable writes them.
+    ephemeris::StarTables Stars;
+};
+
+// The texts of the hidden fields, written together after a body click.
+struct HiddenAlmanacFields {
+    std::string Text3;   // GHA, degrees, cut to 6 decimals
+    std::string Text4;   // Dec, degrees, cut to 6 decimals
+    std::string Text7;   // SD for the Sun and the Moon, else empty
+    std::string Text8;   // HP for the Sun, the Moon and the planets, else empty
+    std::string Text9;   // body name, or the StarIndex of a star
+    std::string Text10;  // ObjectIndex
+};
+
+struct SightAlmanac {
+    bool HasBody = false;  // false: nothing selected; only the preview is shown
+    double UT = 0;         // decimal hours, chronometer correction included
+    double JD = 0;         // Julian day, UT
+    double T_TT = 0;       // dynamical time, Julian centuries from J2000.0
+    // "Sun" to "Saturn"; for a star its StarNames entry as stored; empty
+    // when there is no body.
+    std::string Name;
+    double GHA = 0;  // degrees
+    double Dec = 0;  // degrees, north positive
+    double SD = 0;   // arc minutes; 0 for planets, stars and no body
+    double HP = 0;   // arc minutes; Sun 0.08, 0 for stars and no body
+    // Almanac block, one print statement a line; empty when there is no body.
+    std::vector<platform::PrintLine> Block;
+    // Present only when a body was selected: the hidden fields keep their
+    // texts when the selection is cleared.
+    std::optional<HiddenAlmanacFields> Hidden;
+};
+
+// The body click's computation: UT from the watch reading and the chronometer
+// correction, JulianDay, T_TT, the Sun, then the selected body.
+SightAlmanac sightAlmanac(const SightAlmanacInput& input);
+
+// The common almanac block of the Sun, the Moon and the planets: name, GHA,
+// declination and horizontal parallax (arc minutes).
+std::vector<platform::PrintLine> PlanetPrint(const std::string& Name, double GHA, double Dec,
+                                             double HP);
+
+// The semi-diameter line that follows the block of the Sun and the Moon.
+platform::PrintLine semiDiameterLine(double SD);
+
+// The block of a star: name and magnitude, GHA, declination, SHA and the GHA
+// of Aries, all in degrees.
+std::vector<platform::PrintLine> starPrint(const std::string& StarName, double Magnitude,
+                                           double GHA, double Dec, double SHA, double GHAAries);
+
+}  // namespace reduction
