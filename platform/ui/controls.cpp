@@ -1,0 +1,585 @@
+#include "platform/ui/controls.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace platform::ui {
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Captions of buttons and frames show "&" as written, not as a mnemonic.
+QString literalCaption(const std::string& s) {
+    return q(s).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+std::string fromLiteralCaption(const QString& s) {
+    QString t = s;
+    return t.replace(QStringLiteral("&&"), QStringLiteral("&")).toStdString();
+}
+
+QRect pixelRect(const TwipRect& r) {
+    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), std::max(0, twipsToPixels(r.width)),
+                 std::max(0, twipsToPixels(r.height)));
+}
+
+// Records list presses before the view acts on them.
+class PressFilter : public QObject {
+  public:
+    PressFilter(QObject* parent, std::function<void()> onPress)
+        : QObject(parent), onPress_(std::move(onPress)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            onPress_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void()> onPress_;
+};
+
+// An option button that a click never unchecks: the group decides.
+class OptionRadio : public QRadioButton {
+  public:
+    OptionRadio(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
+        setAutoExclusive(false);
+    }
+
+  protected:
+    void nextCheckState() override {
+        if (!isChecked()) {
+            setChecked(true);
+        }
+    }
+};
+
+}  // namespace
+
+// ------------------------------------------------------------------- Host
+
+Host::Host(Form& form) : widget_(form.clientArea()) {}
+Host::Host(Frame& frame) : widget_(frame.groupBox()) {}
+
+// ---------------------------------------------------------------- Control
+
+Control::Control(Host host, QWidget* widget, const TwipRect& rect) : widget_(widget) {
+    widget->setParent(host.widget());
+    widget->setGeometry(pixelRect(rect));
+    widget->show();
+}
+
+Control::~Control() {
+    if (QWidget* w = widget_.data()) {
+        // The handlers belong to the wrapper that is going away: nothing the
+        // widget emits while it is torn down may reach them.
+        w->blockSignals(true);
+        delete w;
+    }
+}
+
+int Control::left() const {
+    return pixelsToTwips(widget_->x());
+}
+
+int Control::top() const {
+    return pixelsToTwips(widget_->y());
+}
+
+int Control::width() const {
+    return pixelsToTwips(widget_->width());
+}
+
+int Control::height() const {
+    return pixelsToTwips(widget_->height());
+}
+
+void Control::setLeft(double twips) {
+    widget_->move(twipsToPixels(twips), widget_->y());
+}
+
+void Control::setTop(double twips) {
+    widget_->move(widget_->x(), twipsToPixels(twips));
+}
+
+void Control::setWidth(double twips) {
+    widget_->resize(std::max(0, twipsToPixels(twips)), widget_->height());
+    sizeChanged();
+}
+
+void Control::setHeight(double twips) {
+    widget_->resize(widget_->width(), std::max(0, twipsToPixels(twips)));
+    sizeChanged();
+}
+
+void Control::move(double left, double top) {
+    widget_->move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void Control::setGeometry(const TwipRect& rect) {
+    widget_->setGeometry(pixelRect(rect));
+    sizeChanged();
+}
+
+void Control::setVisible(bool visible) {
+    widget_->setVisible(visible);
+}
+
+bool Control::visible() const {
+    return !widget_->isHidden();
+}
+
+void Control::setEnabled(bool enabled) {
+    widget_->setEnabled(enabled);
+}
+
+bool Control::enabled() const {
+    return !widget_->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void Control::setToolTip(const std::string& text) {
+    widget_->setToolTip(q(text));
+}
+
+void Control::setBold(bool bold) {
+    QFont f = widget_->font();
+    f.setBold(bold);
+    widget_->setFont(f);
+}
+
+void Control::setFontSize(double points) {
+    if (points > 0) {
+        QFont f = widget_->font();
+        f.setPointSizeF(points);
+        widget_->setFont(f);
+    }
+}
+
+void Control::setFontFamily(const std::string& family) {
+    QFont f = widget_->font();
+    f.setFamily(q(family));
+    widget_->setFont(f);
+}
+
+void Control::setForeColor(const Color& color) {
+    QPalette p = widget_->palette();
+    const QColor c = toQColor(color);
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    p.setColor(QPalette::ButtonText, c);
+    widget_->setPalette(p);
+}
+
+void Control::setBackColor(const Color& color) {
+    QPalette p = widget_->palette();
+    const QColor c = toQColor(color);
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Button, c);
+    widget_->setPalette(p);
+    widget_->setAutoFillBackground(true);
+}
+
+Color Control::foreColor() const {
+    return fromQColor(widget_->palette().color(QPalette::WindowText));
+}
+
+Color Control::backColor() const {
+    return fromQColor(widget_->palette().color(QPalette::Window));
+}
+
+void Control::setFocus() {
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
+// ---------------------------------------------------------------- TextBox
+
+namespace {
+
+QWidget* makeTextWidget(TextBox::Kind kind) {
+    if (kind == TextBox::MultiLine) {
+        auto* edit = new QPlainTextEdit;
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        return edit;
+    }
+    return new QLineEdit;
+}
+
+}  // namespace
+
+TextBox::TextBox(Host host, const TwipRect& rect, const std::string& text, Kind kind)
+    : Control(host, makeTextWidget(kind), rect) {
+    if (kind == MultiLine) {
+        plain_ = static_cast<QPlainTextEdit*>(widget());
+        plain_->setPlainText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, [this] {
+            if (!writing_) {
+                userEdited();
+            }
+        });
+    } else {
+        line_ = static_cast<QLineEdit*>(widget());
+        line_->setMaxLength(32767);
+        line_->setText(q(text));
+        // textEdited: only the user's edits (typing, paste, undo), never setText.
+        QObject::connect(line_, &QLineEdit::textEdited, line_, [this] {
+            if (!writing_) {
+                userEdited();
+            }
+        });
+    }
+}
+
+TextBox::~TextBox() = default;
+
+void TextBox::setText(const std::string& text) {
+    writing_ = true;
+    if (plain_) {
+        plain_->setPlainText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else {
+        line_->setText(q(text));
+    }
+    writing_ = false;
+    // Every write from code runs the handler, also an equal text.
+    if (change_) {
+        change_();
+    }
+}
+
+std::string TextBox::text() const {
+    if (plain_) {
+        return plain_->toPlainText()
+            .replace(QStringLiteral("\n"), QStringLiteral("\r\n"))
+            .toStdString();
+    }
+    return line_->text().toStdString();
+}
+
+void TextBox::setReadOnly(bool readOnly) {
+    if (plain_) {
+        plain_->setReadOnly(readOnly);
+    } else {
+        line_->setReadOnly(readOnly);
+    }
+}
+
+void TextBox::userEdited() {
+    if (change_) {
+        change_();
+    }
+}
+
+// ---------------------------------------------------------------- ListBox
+
+ListBox::ListBox(Host host, const TwipRect& rect)
+    : Control(host, new QListWidget, rect), list_(static_cast<QListWidget*>(widget())) {
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setUniformItemSizes(true);
+    // The selection, not Qt's current row, is the list's index: focusing the
+    // list moves the current row without selecting anything.
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] {
+        if (!writing_) {
+            userChangedSelection();
+        }
+    });
+    QObject::connect(list_, &QListWidget::clicked, list_, [this](const QModelIndex& index) {
+        if (!writing_) {
+            userClickedRow(index.row());
+        }
+    });
+    list_->viewport()->installEventFilter(
+        new PressFilter(list_, [this] { selectedAtPress_ = selected_; }));
+}
+
+ListBox::~ListBox() = default;
+
+void ListBox::addItem(const std::string& text) {
+    writing_ = true;
+    list_->addItem(q(text));
+    writing_ = false;
+    showSelection();
+}
+
+void ListBox::setItems(const std::vector<std::string>& items) {
+    writing_ = true;
+    list_->clear();
+    for (const std::string& s : items) {
+        list_->addItem(q(s));
+    }
+    writing_ = false;
+    selected_ = -1;
+    showSelection();
+}
+
+void ListBox::clear() {
+    writing_ = true;
+    list_->clear();
+    writing_ = false;
+    selected_ = -1;
+    showSelection();
+}
+
+int ListBox::count() const {
+    return list_->count();
+}
+
+std::string ListBox::item(int index) const {
+    if (index < 0 || index >= list_->count()) {
+        return {};
+    }
+    return list_->item(index)->text().toStdString();
+}
+
+void ListBox::setSelectedIndex(int index) {
+    if (index < 0 || index >= list_->count()) {
+        index = -1;
+    }
+    if (index == selected_) {
+        showSelection();
+        return;
+    }
+    selected_ = index;
+    showSelection();
+    if (click_) {
+        click_();
+    }
+}
+
+// Makes the widget show selected_ (without running any handler).
+void ListBox::showSelection() {
+    writing_ = true;
+    if (selected_ < 0) {
+        list_->clearSelection();
+        list_->setCurrentRow(-1);
+    } else {
+        list_->setCurrentRow(selected_, QItemSelectionModel::ClearAndSelect);
+        list_->scrollToItem(list_->item(selected_));
+    }
+    writing_ = false;
+}
+
+void ListBox::userChangedSelection() {
+    const QList<QListWidgetItem*> chosen = list_->selectedItems();
+    const int row = chosen.isEmpty() ? -1 : list_->row(chosen.front());
+    if (row == selected_) {
+        return;
+    }
+    selected_ = row;
+    if (click_) {
+        click_();
+    }
+}
+
+void ListBox::userClickedRow(int row) {
+    // A click on the entry that was already selected before the press.
+    if (row >= 0 && row == selected_ && row == selectedAtPress_) {
+        if (click_) {
+            click_();
+        }
+    }
+    selectedAtPress_ = -1;
+}
+
+// ------------------------------------------------------------ OptionGroup
+
+OptionButton* OptionGroup::selected() const {
+    for (OptionButton* b : buttons_) {
+        if (b->selected_) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+void OptionGroup::clearSelection() {
+    for (OptionButton* b : buttons_) {
+        b->deselect();
+    }
+}
+
+// ----------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(Host host, const TwipRect& rect, const std::string& caption,
+                           OptionGroup& group)
+    : Control(host, new OptionRadio(literalCaption(caption), nullptr), rect),
+      button_(static_cast<QAbstractButton*>(widget())),
+      group_(group) {
+    group_.buttons_.push_back(this);
+    // clicked: the user's clicks only (setChecked emits no click).
+    QObject::connect(button_, &QAbstractButton::clicked, button_, [this] { userClicked(); });
+}
+
+OptionButton::~OptionButton() {
+    auto& v = group_.buttons_;
+    v.erase(std::remove(v.begin(), v.end(), this), v.end());
+}
+
+void OptionButton::setValue(bool selected) {
+    if (!selected) {
+        deselect();
+        return;
+    }
+    if (selected_) {
+        return;
+    }
+    select();
+    if (click_) {
+        click_();
+    }
+}
+
+bool OptionButton::value() const {
+    return selected_;
+}
+
+void OptionButton::select() {
+    for (OptionButton* b : group_.buttons_) {
+        if (b != this) {
+            b->deselect();
+        }
+    }
+    selected_ = true;
+    button_->setChecked(true);
+}
+
+void OptionButton::deselect() {
+    selected_ = false;
+    button_->setChecked(false);
+}
+
+void OptionButton::userClicked() {
+    select();
+    if (click_) {
+        click_();
+    }
+}
+
+void OptionButton::setCaption(const std::string& caption) {
+    button_->setText(literalCaption(caption));
+}
+
+std::string OptionButton::caption() const {
+    return fromLiteralCaption(button_->text());
+}
+
+// --------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(Host host, const TwipRect& rect, const std::string& caption)
+    : Control(host, new QCheckBox(literalCaption(caption)), rect),
+      box_(static_cast<QCheckBox*>(widget())) {
+    QObject::connect(box_, &QAbstractButton::clicked, box_, [this] {
+        if (click_) {
+            click_();
+        }
+    });
+}
+
+void CheckBox::setValue(int value) {
+    const bool ticked = value != 0;
+    if (ticked == box_->isChecked()) {
+        return;
+    }
+    box_->setChecked(ticked);
+    if (click_) {
+        click_();
+    }
+}
+
+int CheckBox::value() const {
+    return box_->isChecked() ? 1 : 0;
+}
+
+void CheckBox::setCaption(const std::string& caption) {
+    box_->setText(literalCaption(caption));
+}
+
+std::string CheckBox::caption() const {
+    return fromLiteralCaption(box_->text());
+}
+
+// ------------------------------------------------------------------ Label
+
+Label::Label(Host host, const TwipRect& rect, const std::string& caption)
+    : Control(host, new QLabel, rect), label_(static_cast<QLabel*>(widget())) {
+    label_->setTextFormat(Qt::PlainText);
+    label_->setTextInteractionFlags(Qt::NoTextInteraction);
+    label_->setWordWrap(true);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setText(q(caption));
+}
+
+void Label::setCaption(const std::string& caption) {
+    label_->setText(q(caption));
+}
+
+std::string Label::caption() const {
+    return label_->text().toStdString();
+}
+
+void Label::setAlignment(Alignment alignment) {
+    Qt::Alignment a = Qt::AlignLeft;
+    if (alignment == AlignRight) {
+        a = Qt::AlignRight;
+    } else if (alignment == AlignCenter) {
+        a = Qt::AlignHCenter;
+    }
+    label_->setAlignment(a | Qt::AlignTop);
+}
+
+// ---------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(Host host, const TwipRect& rect, const std::string& caption)
+    : Control(host, new QPushButton(literalCaption(caption)), rect),
+      button_(static_cast<QPushButton*>(widget())) {
+    button_->setAutoDefault(false);
+    QObject::connect(button_, &QAbstractButton::clicked, button_, [this] {
+        if (click_) {
+            click_();
+        }
+    });
+}
+
+void CommandButton::click() {
+    if (button_->isEnabled() && click_) {
+        click_();
+    }
+}
+
+void CommandButton::setCaption(const std::string& caption) {
+    button_->setText(literalCaption(caption));
+}
+
+std::string CommandButton::caption() const {
+    return fromLiteralCaption(button_->text());
+}
+
+// ------------------------------------------------------------------ Frame
+
+Frame::Frame(Host host, const TwipRect& rect, const std::string& caption)
+    : Control(host, new QGroupBox(literalCaption(caption)), rect),
+      box_(static_cast<QGroupBox*>(widget())) {}
+
+void Frame::setCaption(const std::string& caption) {
+    box_->setTitle(literalCaption(caption));
+}
+
+std::string Frame::caption() const {
+    return fromLiteralCaption(box_->title());
+}
+
+}  // namespace platform::ui

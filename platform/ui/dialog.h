@@ -1,0 +1,38 @@
+// A modal dialog window: a Form with its own "accepted" flag. Run it through
+// Application::runModal; its OK button calls accept(), its cancel button and
+// the title-bar close call reject(). Both hide the dialog and end the run.
+#pragma once
+
+#include "platform/ui/form.h"
+
+namespace platform::ui {
+
+class Dialog : public Form {
+    Q_OBJECT
+
+  public:
+    explicit Dialog(Application& app, const std::string& caption = {});
+
+    void accept() { finish(true); }
+    void reject() { finish(false); }
+    bool accepted() const { return accepted_; }
+    // Cleared by the modal runner before the dialog is shown.
+    void resetAccepted() { accepted_ = false; }
+
+    // The title-bar close is a cancel.
+    void onCloseRequest() override { reject(); }
+
+  signals:
+    // Emitted when the dialog is hidden (accepted, rejected or hidden by code).
+    void finished();
+
+  protected:
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void finish(bool accepted);
+
+    bool accepted_ = false;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,261 @@
+#include "platform/ui/form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <cmath>
+
+#include "platform/ui/application.h"
+
+namespace platform::ui {
+
+int twipsToPixels(double twips) {
+    if (!std::isfinite(twips)) {
+        return 0;
+    }
+    const double px = std::floor(twips / kTwipsPerPixel + 0.5);
+    if (px > 1e6) {
+        return 1000000;
+    }
+    if (px < -1e6) {
+        return -1000000;
+    }
+    return static_cast<int>(px);
+}
+
+namespace {
+
+int sizeInPixels(double twips) {
+    const int px = twipsToPixels(twips);
+    return px < 0 ? 0 : px;
+}
+
+}  // namespace
+
+Form::Form(Application& app, const std::string& caption) : QWidget(nullptr), app_(app) {
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    setCaption(caption);
+    layoutClient();
+}
+
+Form::~Form() = default;
+
+void Form::onCloseRequest() {
+    hide();
+}
+
+void Form::showModeless() {
+    if (isVisible()) {
+        // Already on view: bring it forward.
+        raise();
+        activateWindow();
+        return;
+    }
+    show();
+    activateWindow();
+}
+
+void Form::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+std::string Form::caption() const {
+    return windowTitle().toStdString();
+}
+
+int Form::leftTwips() const {
+    return pixelsToTwips(pos().x());
+}
+
+int Form::topTwips() const {
+    return pixelsToTwips(pos().y());
+}
+
+int Form::widthTwips() const {
+    return pixelsToTwips(client_->width());
+}
+
+int Form::heightTwips() const {
+    return pixelsToTwips(client_->height());
+}
+
+void Form::moveTwips(double left, double top) {
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void Form::resizeTwips(double width, double height) {
+    const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    const QSize outer(sizeInPixels(width), sizeInPixels(height) + menu);
+    if (resizable_) {
+        resize(outer);
+    } else {
+        setFixedSize(outer);
+    }
+    layoutClient();
+    // A hidden window gets no resize event; one that was displayed before
+    // still runs its handler for the new size.
+    if (!isVisible()) {
+        notifyIfResized();
+    }
+}
+
+void Form::setBackColor(const Color& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(color));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Form::setResizable(bool resizable) {
+    resizable_ = resizable;
+    if (resizable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(size());
+    }
+}
+
+QMenuBar* Form::menuBar() {
+    if (!menuBar_) {
+        const int clientHeight = client_->height();
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setNativeMenuBar(false);
+        resize(width(), clientHeight + menuBar_->sizeHint().height());
+        layoutClient();
+        menuBar_->show();
+    }
+    return menuBar_;
+}
+
+QImage Form::windowImage() {
+    return grab().toImage();
+}
+
+bool Form::printForm() {
+    return app_.printer().printImage(windowImage(), caption());
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (app_.isMainWindow(*this)) {
+        app_.quit();
+    } else {
+        onCloseRequest();
+    }
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutClient();
+    notifyIfResized();
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        layoutClient();
+        displayed_ = true;
+        notifyIfResized();
+    }
+}
+
+void Form::layoutClient() {
+    int menu = 0;
+    if (menuBar_) {
+        menu = menuBar_->sizeHint().height();
+        menuBar_->setGeometry(0, 0, width(), menu);
+    }
+    client_->setGeometry(0, menu, width(), std::max(0, height() - menu));
+}
+
+void Form::notifyIfResized() {
+    if (!displayed_) {
+        return;
+    }
+    const QSize now = client_->size();
+    if (now == notifiedSize_) {
+        return;
+    }
+    notifiedSize_ = now;
+    Form_Resize();
+}
+
+// ------------------------------------------------------------------ menus
+
+MenuItem::MenuItem(Form& form, const std::string& caption, Kind kind) {
+    QMenuBar* bar = form.menuBar();
+    const QString text = QString::fromStdString(caption);
+    if (kind == Heading) {
+        menu_ = bar->addMenu(text);
+        menu_->setToolTipsVisible(true);
+        action_ = menu_->menuAction();
+    } else {
+        action_ = bar->addAction(text);
+    }
+    QObject::connect(action_, &QAction::triggered, action_, [this] {
+        if (handler_) {
+            handler_();
+        }
+    });
+}
+
+MenuItem::MenuItem(MenuItem& heading, const std::string& caption) {
+    if (!heading.menu_) {
+        // A command on the bar that gets items becomes a heading.
+        heading.menu_ =
+            new QMenu(heading.action_->text(), qobject_cast<QWidget*>(heading.action_->parent()));
+        heading.menu_->setToolTipsVisible(true);
+        heading.action_->setMenu(heading.menu_);
+    }
+    action_ = heading.menu_->addAction(QString::fromStdString(caption));
+    QObject::connect(action_, &QAction::triggered, action_, [this] {
+        if (handler_) {
+            handler_();
+        }
+    });
+}
+
+void MenuItem::click() {
+    if (action_->isEnabled() && handler_) {
+        handler_();
+    }
+}
+
+void MenuItem::setEnabled(bool enabled) {
+    action_->setEnabled(enabled);
+}
+
+bool MenuItem::enabled() const {
+    return action_->isEnabled();
+}
+
+void MenuItem::setVisible(bool visible) {
+    action_->setVisible(visible);
+}
+
+bool MenuItem::visible() const {
+    return action_->isVisible();
+}
+
+void MenuItem::setToolTip(const std::string& text) {
+    action_->setToolTip(QString::fromStdString(text));
+}
+
+void MenuItem::setCaption(const std::string& caption) {
+    action_->setText(QString::fromStdString(caption));
+}
+
+std::string MenuItem::caption() const {
+    return action_->text().toStdString();
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,380 @@
+#include "reduction/main_window.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QToolTip>
+#include <filesystem>
+
+#include "app/app.h"
+#include "reduction/settings_window.h"
+#include "reduction/sight_entry_window.h"
+#include "reduction/sight_log.h"
+
+namespace reduction {
+
+namespace {
+
+using platform::ui::TextBox;
+using platform::ui::TwipRect;
+
+// The layout is drawn on a grid of logical pixels.
+constexpr double px(double pixels) {
+    return pixels * platform::ui::kTwipsPerPixel;
+}
+constexpr TwipRect at(double left, double top, double width, double height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+constexpr double kWidth = 900;
+constexpr double kHeight = 516;
+constexpr double kFieldHeight = 21;
+
+// Columns of the fix frame.
+constexpr double kFixLabelWidth = 150;
+constexpr double kDegreesLeft = 164;
+constexpr double kHourLeft = 164;
+constexpr double kMinutesLeft = 214;
+constexpr double kDayLeft = 274;
+constexpr double kMonthLeft = 324;
+constexpr double kYearLeft = 380;
+
+// Rows of the fix frame.
+constexpr double kLatTop = 18;
+constexpr double kLonTop = 68;
+constexpr double kLastHeadTop = 112;
+constexpr double kLastTop = 128;
+constexpr double kNewHeadTop = 162;
+constexpr double kNewTop = 178;
+
+// Rows of the buttons.
+constexpr double kButtonsTop = 366;
+constexpr double kButtonsTop2 = 406;
+constexpr double kButtonHeight = 32;
+
+platform::ui::FileDialogRequest sightFileRequest() {
+    return {kSightFileFilter, kSightFileDialogTitle};
+}
+
+// The sight entry window after a file was read: sight 1 on view (its body
+// recomputed with the settings just read), paging on, the stored count.
+void showFileSights(app::App& app) {
+    ShowSight(app, 1);
+    Form5& form5 = app.form5();
+    form5.Command2.setEnabled(true);
+    const std::string count = std::to_string(app.Log.SightCount);
+    form5.setCaption(kForm5CountCaption + count);
+    form5.Label17.setCaption(count);
+    form5.Label2.setCaption(" 1");
+}
+
+}  // namespace
+
+Form1::Form1(app::App& app)
+    : Form(app, kForm1Caption),
+      Frame4{*this, at(540, 66, 352, 188), "Settings for this leg"},
+      labelCourse{Frame4, at(10, 24, 170, 18), "True Course over ground"},
+      Text8{Frame4, at(186, 22, 64, kFieldHeight), "0"},
+      labelCourseRange{Frame4, at(10, 42, 170, 16), "0-360 deg from true north"},
+      labelSpeed{Frame4, at(10, 70, 170, 18), "Speed over ground, kts"},
+      Text2{Frame4, at(186, 68, 64, kFieldHeight), "0"},
+      labelEyeHeight{Frame4, at(10, 106, 170, 18), "Eye height"},
+      Text3{Frame4, at(186, 104, 64, kFieldHeight), "2.75"},
+      Frame3{Frame4, at(258, 92, 84, 40)},
+      Frame3Options{},
+      Option5{Frame3, at(8, 12, 34, 22), "m", Frame3Options},
+      Option6{Frame3, at(44, 12, 36, 22), "ft", Frame3Options},
+      Command6{Frame4, at(10, 146, 172, 30), "Heading/Course Calculator"},
+      Command5{Frame4, at(188, 146, 154, 30), "General Settings"},
+      labelPlotScale{*this, at(550, 268, 180, 18), "Max plotting scale, n.mi."},
+      Text1{*this, at(726, 266, 64, kFieldHeight), "25"},
+      labelStepFix{*this, at(12, 66, 400, 16), "Step 1   fill out Lat, Lon, and times"},
+      frameFix{*this, at(8, 84, 520, 254)},
+      labelLastLat{frameFix, at(10, kLatTop + 2, kFixLabelWidth, 18), "Last Fix, Latitude"},
+      Text113{frameFix, at(kDegreesLeft, kLatTop, 44, kFieldHeight)},
+      labelLatDegreeMark{frameFix, at(kDegreesLeft + 46, kLatTop, 10, 18), "°"},
+      Text6{frameFix, at(kDegreesLeft + 58, kLatTop, 60, kFieldHeight)},
+      labelLatMinuteMark{frameFix, at(kDegreesLeft + 120, kLatTop, 10, 18), "'"},
+      Frame1{frameFix, at(304, kLatTop - 12, 204, 46), "Lat N or S"},
+      Frame1Options{},
+      Option1{Frame1, at(10, 18, 90, 22), "North", Frame1Options},
+      Option2{Frame1, at(104, 18, 90, 22), "South", Frame1Options},
+      labelLastLon{frameFix, at(10, kLonTop + 2, kFixLabelWidth, 18), "Last Fix, Longitude"},
+      Text114{frameFix, at(kDegreesLeft, kLonTop, 44, kFieldHeight)},
+      labelLonDegreeMark{frameFix, at(kDegreesLeft + 46, kLonTop, 10, 18), "°"},
+      Text7{frameFix, at(kDegreesLeft + 58, kLonTop, 60, kFieldHeight)},
+      labelLonMinuteMark{frameFix, at(kDegreesLeft + 120, kLonTop, 10, 18), "'"},
+      Frame2{frameFix, at(304, kLonTop - 12, 204, 46), "Lon E or W"},
+      Frame2Options{},
+      Option4{Frame2, at(10, 18, 90, 22), "East", Frame2Options},
+      Option3{Frame2, at(104, 18, 90, 22), "West", Frame2Options},
+      labelLastFixUT{frameFix, at(10, kLastTop + 2, kFixLabelWidth, 18), "Last Fix, UT"},
+      labelLastHour{frameFix, at(kHourLeft, kLastHeadTop, 48, 16), "Hour"},
+      labelLastMinutes{frameFix, at(kMinutesLeft, kLastHeadTop, 58, 16), "Minutes"},
+      labelLastDay{frameFix, at(kDayLeft, kLastHeadTop, 48, 16), "Day"},
+      labelLastMonth{frameFix, at(kMonthLeft, kLastHeadTop, 54, 16), "Month"},
+      labelLastYear{frameFix, at(kYearLeft, kLastHeadTop, 60, 16), "Year"},
+      Text9{frameFix, at(kHourLeft, kLastTop, 44, kFieldHeight)},
+      Text111{frameFix, at(kMinutesLeft, kLastTop, 54, kFieldHeight)},
+      Text10{frameFix, at(kDayLeft, kLastTop, 44, kFieldHeight)},
+      Text14{frameFix, at(kMonthLeft, kLastTop, 50, kFieldHeight)},
+      Text15{frameFix, at(kYearLeft, kLastTop, 60, kFieldHeight)},
+      labelNewFixUT{frameFix, at(10, kNewTop + 2, kFixLabelWidth, 18), "Desired New Fix time, UT"},
+      labelNewHour{frameFix, at(kHourLeft, kNewHeadTop, 48, 16), "Hour"},
+      labelNewMinutes{frameFix, at(kMinutesLeft, kNewHeadTop, 58, 16), "Minutes"},
+      labelNewDay{frameFix, at(kDayLeft, kNewHeadTop, 48, 16), "Day"},
+      labelNewMonth{frameFix, at(kMonthLeft, kNewHeadTop, 54, 16), "Month"},
+      labelNewYear{frameFix, at(kYearLeft, kNewHeadTop, 60, 16), "Year"},
+      Text12{frameFix, at(kHourLeft, kNewTop, 44, kFieldHeight)},
+      Text11{frameFix, at(kMinutesLeft, kNewTop, 54, kFieldHeight)},
+      Text13{frameFix, at(kDayLeft, kNewTop, 44, kFieldHeight)},
+      Text16{frameFix, at(kMonthLeft, kNewTop, 50, kFieldHeight)},
+      Text17{frameFix, at(kYearLeft, kNewTop, 60, kFieldHeight)},
+      Label25{frameFix, at(10, 214, 496, 32),
+              "The navigator selects the new fix time for which the running fix corrected sight "
+              "reductions shall apply for this leg"},
+      labelStep1{*this, at(12, 8, 600, 16),
+                 "Step 1: fill out this main form and the General Settings"},
+      labelStep2{*this, at(12, 24, 600, 16),
+                 "Step 2: click View Sight Data Form and fill out according to the 4 steps "
+                 "indicated"},
+      labelStep3{*this, at(12, 40, 600, 16), "Step 3:  click Reduce Sights "},
+      labelVersion{*this, at(640, 8, 252, 16), "Version 3.2h"},
+      labelIncluded{*this, at(640, 24, 252, 16), "Almanac and Sight Planning included"},
+      labelBestViewed{*this, at(640, 40, 252, 16), "Best viewed in 1680 x 1050 resolution"},
+      labelStepView{*this, at(12, kButtonsTop + 8, 46, 16), "Step 2"},
+      Command2{*this, at(60, kButtonsTop, 200, kButtonHeight), "View Sight Data Form"},
+      labelStepReduce{*this, at(274, kButtonsTop + 8, 46, 16), "Step 3"},
+      Command1{*this, at(322, kButtonsTop, 206, kButtonHeight), "Reduce Sights and Plot LOP's"},
+      Command3{*this, at(540, kButtonsTop, 112, kButtonHeight), "Detailed Output"},
+      Command8{*this, at(660, kButtonsTop, 112, kButtonHeight), "Show LOP"},
+      Command9{*this, at(780, kButtonsTop, 112, kButtonHeight), "Show COP"},
+      Command4{*this, at(60, kButtonsTop2, 200, kButtonHeight), "Clear All Data"},
+      Command7{*this, at(322, kButtonsTop2, 206, kButtonHeight), "Preload other forms with data"},
+      Text112{*this, at(12, 450, kWidth - 24, 56), "Type Notes Here (no commas!)",
+              TextBox::MultiLine},
+      FileMenu{*this, "FILE", platform::ui::MenuItem::Heading},
+      GetFile{FileMenu, "OPEN FILE"},
+      SaveFile{FileMenu, "SAVE FILE"},
+      menuPrint{FileMenu, "PRINT FORM"},
+      menuHelp{*this, "HELP"},
+      menuInfo{*this, "INFO"},
+      menuSight{*this, "Sight Data Form"},
+      menuCelesData{*this, "Celestial Data", platform::ui::MenuItem::Heading},
+      menuAlmanac{menuCelesData, "Perpetual Almanac"},
+      menuRiseSet{menuCelesData, "Rise/Set Times"},
+      menuPlanner{*this, "Sight Planner"},
+      menuLunar{*this, "Lunars"},
+      menuCalc{*this, "Calculators"},
+      menuEXIT{*this, "  EXIT"},
+      app_(app) {
+    resizeTwips(px(kWidth), px(kHeight));
+
+    for (platform::ui::Label* heading :
+         {&labelStepFix, &labelStepView, &labelStepReduce, &labelVersion}) {
+        heading->setBold(true);
+    }
+    for (platform::ui::Label* right : {&labelVersion, &labelIncluded, &labelBestViewed}) {
+        right->setAlignment(platform::ui::Label::AlignRight);
+    }
+    labelCourseRange.setFontSize(7);
+
+    Option5.setValue(true);  // eye height in metres
+    Option1.setValue(true);  // North
+    Option3.setValue(true);  // West
+
+    // The reduce button is enabled by saving a sight and by reading a file;
+    // the result buttons by a reduction.
+    Command1.setEnabled(false);
+    Command1.setToolTip("The sight reduction is not available yet.");
+
+    // The windows of these buttons and menu items are not built yet.
+    for (platform::ui::CommandButton* later :
+         {&Command3, &Command8, &Command9, &Command4, &Command6, &Command7}) {
+        later->setEnabled(false);
+        later->setToolTip(kNotAvailableToolTip);
+    }
+    for (platform::ui::MenuItem* later :
+         {&menuHelp, &menuInfo, &menuAlmanac, &menuRiseSet, &menuPlanner, &menuLunar, &menuCalc}) {
+        later->setEnabled(false);
+        later->setToolTip(kNotAvailableToolTip);
+    }
+
+    menuBar()->installEventFilter(this);
+
+    Command2.onClick([this] { Command2_Click(); });
+    Command5.onClick([this] { Command5_Click(); });
+    menuSight.onClick([this] { menuSight_Click(); });
+    menuPrint.onClick([this] { menuPRINT_Click(); });
+    menuEXIT.onClick([this] { menuEXIT_Click(); });
+    GetFile.onClick([this] { GetFile_Click(); });
+    SaveFile.onClick([this] { SaveFile_Click(); });
+}
+
+Form1::~Form1() = default;
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* action = menuBar()->actionAt(help->pos());
+        // An action without a tooltip of its own gives its text as tooltip.
+        if (action &&
+            action->toolTip() != QString(action->text()).remove('&').remove("...").trimmed()) {
+            QToolTip::showText(help->globalPos(), action->toolTip(), menuBar());
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void Form1::Form_Load() {
+    // SightCount = 1, rows 1 to 25 all 0, notes "type notes here".
+    app_.Log = startupSightLog();
+    // The planner settings file is read here once the sight planner exists.
+}
+
+void Form1::onCloseRequest() {
+    menuEXIT_Click();
+}
+
+void Form1::Command2_Click() {
+    app_.form5().showModeless();
+}
+
+void Form1::Command5_Click() {
+    app_.form7().showModeless();
+}
+
+void Form1::menuSight_Click() {
+    app_.form5().showModeless();
+}
+
+void Form1::menuPRINT_Click() {
+    printForm();
+}
+
+void Form1::menuEXIT_Click() {
+    app_.quit();
+}
+
+void Form1::GetFile_Click() {
+    const std::string N = app_.fileDialogs().openFile(sightFileRequest());
+    if (N.empty()) {
+        app_.messages().show(kNoFileSelectedMessage);
+        return;
+    }
+
+    // The whole file is read and checked before anything changes.
+    const SightFileRead read = openSightFile(std::filesystem::path(N));
+    if (!read.Contents) {
+        app_.messages().show(std::string(kBadSightFileMessage));
+        return;
+    }
+    const SightFileContents& contents = *read.Contents;
+
+    // The results of the last reduction no longer belong to the sights.
+    Command3.setEnabled(false);
+    Command8.setEnabled(false);
+    Command9.setEnabled(false);
+    // The globe window is unloaded here, so that its next showing centres it
+    // on the new sights.
+
+    applyLegSettings(contents.Leg, read.SelectSouth, read.SelectWest);
+    app_.form7().applyGeneralSettings(contents.General);
+    applySightRecords(contents.Sights, app_.Log);
+
+    showFileSights(app_);
+    Command1.setEnabled(true);
+
+    std::string name;
+    StripPath(N, name);
+    setCaption(" Current Data file: " + name);
+}
+
+void Form1::SaveFile_Click() {
+    const std::string N = app_.fileDialogs().saveFile(sightFileRequest());
+    if (N.empty()) {
+        app_.messages().show(kNoFileSelectedMessage);
+        return;
+    }
+
+    SightFileContents contents;
+    contents.Leg = legSettings();
+    contents.General = app_.form7().generalSettings();
+    contents.Sights = sightRecordsOf(app_.Log);
+
+    const platform::SaveResult saved = saveSightFile(std::filesystem::path(N), contents);
+    if (!saved.ok) {
+        app_.messages().show("The data file was not saved.\n" + saved.message);
+        return;
+    }
+
+    std::string name;
+    StripPath(N, name);
+    setCaption(" Current Data file is: " + name);
+}
+
+LegSettings Form1::legSettings() const {
+    LegSettings leg;
+    ReplaceCommas(Text112.text(), leg.Notes);
+    leg.Course = Text8.text();
+    leg.Speed = Text2.text();
+    leg.EyeHeight = Text3.text();
+    leg.EyeHeightFeet = Option6.value();
+    leg.EyeHeightMetres = Option5.value();
+    leg.PlottingScale = Text1.text();
+    leg.LastFixLatDegrees = Text113.text();
+    leg.LastFixLatMinutes = Text6.text();
+    leg.LastFixNorth = Option1.value();
+    leg.LastFixLonDegrees = Text114.text();
+    leg.LastFixLonMinutes = Text7.text();
+    leg.LastFixEast = Option4.value();
+    leg.LastFixHour = Text9.text();
+    leg.LastFixMinutes = Text111.text();
+    leg.LastFixDay = Text10.text();
+    leg.LastFixMonth = Text14.text();
+    leg.LastFixYear = Text15.text();
+    leg.NewFixHour = Text12.text();
+    leg.NewFixMinutes = Text11.text();
+    leg.NewFixDay = Text13.text();
+    leg.NewFixMonth = Text16.text();
+    leg.NewFixYear = Text17.text();
+    return leg;
+}
+
+void Form1::applyLegSettings(const LegSettings& leg, bool selectSouth, bool selectWest) {
+    Text112.setText(leg.Notes);
+    Text8.setText(leg.Course);
+    Text2.setText(leg.Speed);
+    Text3.setText(leg.EyeHeight);
+    // Feet first, then metres: the unit whose item is "True" wins.
+    Option6.setValue(leg.EyeHeightFeet);
+    Option5.setValue(leg.EyeHeightMetres);
+    Text113.setText(leg.LastFixLatDegrees);
+    Text6.setText(leg.LastFixLatMinutes);
+    Text114.setText(leg.LastFixLonDegrees);
+    Text7.setText(leg.LastFixLonMinutes);
+    Text9.setText(leg.LastFixHour);
+    Text111.setText(leg.LastFixMinutes);
+    Text10.setText(leg.LastFixDay);
+    Text1.setText(leg.PlottingScale);
+    Text12.setText(leg.NewFixHour);
+    Text11.setText(leg.NewFixMinutes);
+    Text13.setText(leg.NewFixDay);
+    Option1.setValue(leg.LastFixNorth);
+    if (selectSouth) {
+        Option2.setValue(true);
+    }
+    Option4.setValue(leg.LastFixEast);
+    if (selectWest) {
+        Option3.setValue(true);
+    }
+    Text14.setText(leg.LastFixMonth);
+    Text15.setText(leg.LastFixYear);
+    Text16.setText(leg.NewFixMonth);
+    Text17.setText(leg.NewFixYear);
+}
+
+}  // namespace reduction

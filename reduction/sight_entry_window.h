@@ -1,0 +1,168 @@
+// The sight entry window: one sight of the log at a time, its horizon,
+// sextant altitude, limb, index error and UT of the watch reading, the body
+// picked in the list with its almanac data for that instant, and a preview
+// of the altitude corrections. "Save Changes" stores the sight; two buttons
+// page through the stored sights and open a new entry after the last.
+//
+// The sight log procedures below move a sight between the log and the
+// window's fields. They write the fields in a fixed order, and every write of
+// a date or time box or of the list selection runs that control's handler at
+// once.
+#pragma once
+
+#include <string>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/picture.h"
+
+namespace app {
+class App;
+}
+
+namespace reduction {
+
+inline constexpr const char* kForm5Caption = "Sight Data Entry Form";
+// Followed by the number of stored sights.
+inline constexpr const char* kForm5CountCaption =
+    "Sight Data Entry   Number of stored sightings = ";
+inline constexpr const char* kUnsavedEntryMessage = "You forgot to save the new data entry";
+inline constexpr const char* kNoBodySelectedMessage =
+    "Click the celestial object for this sight first!";
+inline constexpr const char* kWarningTitle = "Warning!";
+
+class Form5 : public platform::ui::Form {
+  public:
+    explicit Form5(app::App& app);
+    ~Form5() override;
+
+    void Form_Load() override;
+    // The title-bar close acts as the two close buttons.
+    void onCloseRequest() override;
+
+    // Handlers.
+    void Command1_Click();  // "<----  Last Sight"
+    void Command2_Click();  // "Next Sight  ---->"
+    void Command3_Click();  // "Land horizon calculator"
+    void Command4_Click();  // "Close this form"
+    void Command5_Click();  // "Save Changes"
+    void Command6_Click();  // "Close Sight Data Form"
+    void List1_Click();     // a body selected, or the selection cleared
+    // The hour, day, second, month, year and minute boxes (all alike).
+    void Text18_Change();
+    void Text19_Change();
+    void Text2_Change();
+    void Text20_Change();
+    void Text21_Change();
+    void Text22_Change();
+
+    // ------------------------------------------------------------- controls
+    // Background panels, beneath everything else.
+    platform::ui::Label Label13;  // yellow, behind the sight number
+    platform::ui::Label Label15;  // light blue, behind the buttons
+
+    // "This data is Sight Number <n> out of <count>".
+    platform::ui::Label Label14;
+    platform::ui::Label Label1;
+    platform::ui::Label Label2;  // number of the sight on view
+    platform::ui::Label Label18;
+    platform::ui::Label Label17;  // number of stored sights
+
+    // Step 1: the horizon.
+    platform::ui::Frame Frame3;
+    platform::ui::Label Label6;
+    platform::ui::OptionGroup Frame3Options;
+    platform::ui::OptionButton Option1;  // "Normal Sea"
+    platform::ui::OptionButton Option2;  // "Reflective Artificial"
+    platform::ui::OptionButton Option3;  // "Bubble"
+    platform::ui::CommandButton Command3;
+    platform::ui::CheckBox Check1;  // include flag
+
+    // Step 2: the sextant.
+    platform::ui::Frame Frame5;
+    platform::ui::Label Label10;
+    platform::ui::Label Label7;
+    platform::ui::TextBox Text5;  // Hs, whole degrees
+    platform::ui::Label labelDegreeMark;
+    platform::ui::TextBox Text6;  // Hs, arc minutes
+    platform::ui::Label labelMinuteMark;
+    platform::ui::Frame Frame2;  // "LIMB"
+    platform::ui::OptionGroup Frame2Options;
+    platform::ui::OptionButton Option4;   // "UPPER"
+    platform::ui::OptionButton Option5;   // "LOWER"
+    platform::ui::OptionButton Option10;  // "CENTER"
+    platform::ui::Frame Frame4;           // "Index Error, ArcMinutes"
+    platform::ui::TextBox Text17;         // index error, arc minutes
+    platform::ui::OptionGroup Frame4Options;
+    platform::ui::OptionButton Option8;  // "On scale"
+    platform::ui::OptionButton Option9;  // "Off scale "
+
+    // Step 3: the UT date and time of the watch reading.
+    platform::ui::Frame Frame1;
+    platform::ui::Label Label11;
+    platform::ui::Label labelYear;
+    platform::ui::Label labelMonth;
+    platform::ui::Label labelDay;
+    platform::ui::Label labelHour;
+    platform::ui::Label labelMinute;
+    platform::ui::Label labelSecond;
+    platform::ui::TextBox Text21;  // year
+    platform::ui::TextBox Text20;  // month
+    platform::ui::TextBox Text19;  // day
+    platform::ui::TextBox Text18;  // hour
+    platform::ui::TextBox Text22;  // minute
+    platform::ui::TextBox Text2;   // watch seconds
+    platform::ui::Label Label5;
+    platform::ui::Label Label4;
+
+    // Step 4: the body.
+    platform::ui::Label Label3;
+    platform::ui::Label Label12;
+    platform::ui::ListBox List1;  // entry index = ObjectIndex
+
+    platform::ui::Picture Image1;  // the window's emblem
+    platform::ui::Label Label19;
+    platform::ui::TextBox Text1;  // the sight's note
+
+    // Step 5: saving.
+    platform::ui::Label Label16;
+    platform::ui::Label Label30;
+
+    platform::ui::Picture Picture1;  // almanac block of the picked body
+    platform::ui::Picture Picture2;  // correction preview
+
+    platform::ui::CommandButton Command1;  // "<----  Last Sight"
+    platform::ui::CommandButton Command2;  // "Next Sight  ---->"
+    platform::ui::CommandButton Command5;  // "Save Changes"
+    platform::ui::CommandButton Command4;  // "Close this form"
+    platform::ui::CommandButton Command6;  // "Close Sight Data Form"
+
+    // Hidden almanac fields of the last body click, stored as fields 14 to 18
+    // (Text9 is never stored).
+    platform::ui::TextBox Text3;   // GHA, degrees
+    platform::ui::TextBox Text4;   // Dec, degrees
+    platform::ui::TextBox Text7;   // SD, arc minutes
+    platform::ui::TextBox Text8;   // HP, arc minutes
+    platform::ui::TextBox Text9;   // body name, or the StarIndex of a star
+    platform::ui::TextBox Text10;  // ObjectIndex
+
+  private:
+    // Shared by the two close buttons and the title-bar close.
+    void closeUnlessUnsaved();
+    // The six date and time boxes: a changed instant drops the body.
+    void dateOrTimeChanged();
+    void drawEmblem();
+
+    app::App& app_;
+};
+
+// Window fields -> log row i (1 to 25; any other row is left alone).
+void StoreSight(app::App& app, int i);
+// Log row i (1 to 25) -> window fields, then selects the sight's body.
+void ShowSight(app::App& app, int i);
+// A blank entry for sight i (2 to 25) carrying the set-up of sight i - 1.
+void PrepareNewSight(app::App& app, int i);
+// The body list: Sun, Moon, the four planets, then the 58 stars.
+void FillObjectList(app::App& app);
+
+}  // namespace reduction

@@ -1,0 +1,708 @@
+// The main window offscreen: its fields, buttons and menus at start, the
+// buttons and menu items it serves, and the sight data file through the real
+// menu handlers with scripted file dialogs.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <QPushButton>
+#include <QToolTip>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "app/app.h"
+#include "reduction/main_window.h"
+#include "reduction/settings_window.h"
+#include "reduction/sight_entry_window.h"
+#include "reduction/sight_file.h"
+#include "reduction/sight_log.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::ui::CommandButton;
+using platform::ui::MenuItem;
+using platform::ui::OptionButton;
+using platform::ui::TextBox;
+using reduction::Form1;
+
+constexpr const char* kBadFile = "Unreadable Data File. Possible Bad Format";
+constexpr const char* kNoFile = "There was no file selected.";
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+// Hides the tooltip and waits until it is gone (it goes after a short delay).
+void hideToolTip() {
+    QToolTip::hideText();
+    QElapsedTimer waited;
+    waited.start();
+    while (QToolTip::isVisible() && waited.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+}
+
+std::vector<std::string> actionTexts(const QList<QAction*>& actions) {
+    std::vector<std::string> texts;
+    for (const QAction* a : actions) {
+        texts.push_back(a->text().toStdString());
+    }
+    return texts;
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("celnav_main_window_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        app.setQuitHook([this] { ++quits; });
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path file(const std::string& name) const { return dir_ / name; }
+
+    Form1& form1() { return app.form1(); }
+
+    // A leg, settings and three sights that differ from every default.
+    void fillEverything() {
+        Form1& f = form1();
+        f.Text112.setText("Leg to Horta, log 1234");
+        f.Text8.setText("245.5");
+        f.Text2.setText("6.2");
+        f.Text3.setText("9");
+        f.Option6.setValue(true);  // feet
+        f.Text1.setText("40");
+        f.Text113.setText("38");
+        f.Text6.setText("31.5");
+        f.Option2.setValue(true);  // South
+        f.Text114.setText("28");
+        f.Text7.setText("37.25");
+        f.Option4.setValue(true);  // East
+        f.Text9.setText("7");
+        f.Text111.setText("45");
+        f.Text10.setText("20");
+        f.Text14.setText("6");
+        f.Text15.setText("2024");
+        f.Text12.setText("19");
+        f.Text11.setText("30");
+        f.Text13.setText("21");
+        f.Text16.setText("7");
+        f.Text17.setText("2025");
+        reduction::Form7& s = app.form7();
+        s.Text1.setText("69.2");
+        s.Text108.setText("-3.5");
+        s.Text2.setText("-1");
+        s.Text4.setText("24");
+        s.Text5.setText("1021.5");
+
+        reduction::SightLog& log = app.Log;
+        log.SightCount = 3;
+        const double rows[3][19] = {
+            {0, 1, 1, 1, 10, 15, 32.5, 21, 6, 2024, 45, 12.3, 1.5, -1, 333.123456, 23.438291, 15.76,
+             0.08, 0},
+            {0, -1, 0, 2, 11, 2, 0.25, 21, 6, 2024, 30, 0.1, 0, 1, 12.5, -18.25, 16.3, 59.8, 1},
+            {0, 0, 1, 0, 20, 44, 59, 21, 6, 2024, 62, 58.7, 2.25, -1, 101.000001, 45.5, 0, 0, 10},
+        };
+        for (int i = 1; i <= 3; ++i) {
+            for (int f2 = 1; f2 <= 18; ++f2) {
+                log.SightData[i][f2] = rows[i - 1][f2];
+            }
+        }
+        log.SightNotes[1] = "Sun lower limb";
+        log.SightNotes[2] = "";
+        log.SightNotes[3] = "Star  hazy";
+    }
+
+    // Everything the file holds, plus what a read would change elsewhere.
+    struct Snapshot {
+        reduction::LegSettings leg;
+        reduction::GeneralSettings general;
+        reduction::SightLog log;
+        std::string caption;
+        bool reduceEnabled;
+        bool south;
+        bool west;
+        bool metres;
+        bool feet;
+        bool form5Exists;
+    };
+    Snapshot snapshot() {
+        Form1& f = form1();
+        return {f.legSettings(),
+                app.form7().generalSettings(),
+                app.Log,
+                f.caption(),
+                f.Command1.enabled(),
+                f.Option2.value(),
+                f.Option3.value(),
+                f.Option5.value(),
+                f.Option6.value(),
+                app.existingWindow<reduction::Form5>() != nullptr};
+    }
+    static void expectSame(const Snapshot& a, const Snapshot& b) {
+        EXPECT_EQ(a.leg, b.leg);
+        EXPECT_EQ(a.general, b.general);
+        EXPECT_EQ(a.log, b.log);
+        EXPECT_EQ(a.caption, b.caption);
+        EXPECT_EQ(a.reduceEnabled, b.reduceEnabled);
+        EXPECT_EQ(a.south, b.south);
+        EXPECT_EQ(a.west, b.west);
+        EXPECT_EQ(a.metres, b.metres);
+        EXPECT_EQ(a.feet, b.feet);
+        EXPECT_EQ(a.form5Exists, b.form5Exists);
+    }
+
+    void saveTo(const fs::path& path) {
+        env.fileDialogs.expectSave(path.string());
+        form1().SaveFile.click();
+    }
+    void openFrom(const fs::path& path) {
+        env.fileDialogs.expectOpen(path.string());
+        form1().GetFile.click();
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+    int quits = 0;
+
+  private:
+    fs::path dir_;
+};
+
+TEST_F(MainWindowTest, FieldsLabelsAndStartupLogAtLoad) {
+    Form1& f = form1();
+    EXPECT_EQ(f.caption(),
+              "Celestial Navigation Sight Reduction, Plotter, Almanac, and Sight Planning");
+    EXPECT_EQ(app.Log, reduction::startupSightLog());
+
+    const std::vector<std::pair<TextBox*, std::string>> fields = {
+        {&f.Text112, "Type Notes Here (no commas!)"},
+        {&f.Text8, "0"},
+        {&f.Text2, "0"},
+        {&f.Text3, "2.75"},
+        {&f.Text1, "25"},
+        {&f.Text113, ""},
+        {&f.Text6, ""},
+        {&f.Text114, ""},
+        {&f.Text7, ""},
+        {&f.Text9, ""},
+        {&f.Text111, ""},
+        {&f.Text10, ""},
+        {&f.Text14, ""},
+        {&f.Text15, ""},
+        {&f.Text12, ""},
+        {&f.Text11, ""},
+        {&f.Text13, ""},
+        {&f.Text16, ""},
+        {&f.Text17, ""},
+    };
+    for (const auto& [box, text] : fields) {
+        EXPECT_EQ(box->text(), text);
+        EXPECT_TRUE(box->enabled());
+    }
+    EXPECT_EQ(f.legSettings(), reduction::LegSettings{});
+
+    const std::vector<std::tuple<OptionButton*, std::string, bool>> options = {
+        {&f.Option5, "m", true},      {&f.Option6, "ft", false},   {&f.Option1, "North", true},
+        {&f.Option2, "South", false}, {&f.Option4, "East", false}, {&f.Option3, "West", true},
+    };
+    for (const auto& [option, caption, selected] : options) {
+        EXPECT_EQ(option->caption(), caption);
+        EXPECT_EQ(option->value(), selected) << caption;
+    }
+    EXPECT_EQ(f.Frame1.caption(), "Lat N or S");
+    EXPECT_EQ(f.Frame2.caption(), "Lon E or W");
+    EXPECT_EQ(f.Frame4.caption(), "Settings for this leg");
+
+    const std::vector<std::pair<platform::ui::Label*, std::string>> labels = {
+        {&f.Label25,
+         "The navigator selects the new fix time for which the running fix corrected sight "
+         "reductions shall apply for this leg"},
+        {&f.labelCourse, "True Course over ground"},
+        {&f.labelCourseRange, "0-360 deg from true north"},
+        {&f.labelSpeed, "Speed over ground, kts"},
+        {&f.labelEyeHeight, "Eye height"},
+        {&f.labelPlotScale, "Max plotting scale, n.mi."},
+        {&f.labelLastLat, "Last Fix, Latitude"},
+        {&f.labelLastLon, "Last Fix, Longitude"},
+        {&f.labelLastFixUT, "Last Fix, UT"},
+        {&f.labelNewFixUT, "Desired New Fix time, UT"},
+        {&f.labelLastHour, "Hour"},
+        {&f.labelLastMinutes, "Minutes"},
+        {&f.labelNewYear, "Year"},
+        {&f.labelLatDegreeMark, "°"},
+        {&f.labelLatMinuteMark, "'"},
+        {&f.labelStep1, "Step 1: fill out this main form and the General Settings"},
+        {&f.labelStep2,
+         "Step 2: click View Sight Data Form and fill out according to the 4 steps indicated"},
+        {&f.labelStep3, "Step 3:  click Reduce Sights "},
+        {&f.labelStepFix, "Step 1   fill out Lat, Lon, and times"},
+        {&f.labelStepView, "Step 2"},
+        {&f.labelStepReduce, "Step 3"},
+        {&f.labelVersion, "Version 3.2h"},
+        {&f.labelIncluded, "Almanac and Sight Planning included"},
+        {&f.labelBestViewed, "Best viewed in 1680 x 1050 resolution"},
+    };
+    for (const auto& [label, text] : labels) {
+        EXPECT_EQ(label->caption(), text);
+    }
+}
+
+TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
+    Form1& f = form1();
+    const std::string later = reduction::kNotAvailableToolTip;
+    // Button, caption, enabled, tooltip.
+    const std::vector<std::tuple<CommandButton*, std::string, bool, std::string>> buttons = {
+        {&f.Command1, "Reduce Sights and Plot LOP's", false,
+         "The sight reduction is not available yet."},
+        {&f.Command2, "View Sight Data Form", true, ""},
+        {&f.Command3, "Detailed Output", false, later},
+        {&f.Command4, "Clear All Data", false, later},
+        {&f.Command5, "General Settings", true, ""},
+        {&f.Command6, "Heading/Course Calculator", false, later},
+        {&f.Command7, "Preload other forms with data", false, later},
+        {&f.Command8, "Show LOP", false, later},
+        {&f.Command9, "Show COP", false, later},
+    };
+    for (const auto& [button, caption, enabled, tip] : buttons) {
+        EXPECT_EQ(button->caption(), caption);
+        EXPECT_EQ(button->enabled(), enabled) << caption;
+        EXPECT_EQ(button->widget()->toolTip().toStdString(), tip) << caption;
+    }
+
+    // The menu bar in order, and the two drop-downs.
+    EXPECT_EQ(actionTexts(f.menuBar()->actions()),
+              (std::vector<std::string>{"FILE", "HELP", "INFO", "Sight Data Form", "Celestial Data",
+                                        "Sight Planner", "Lunars", "Calculators", "  EXIT"}));
+    ASSERT_NE(f.FileMenu.action()->menu(), nullptr);
+    EXPECT_EQ(actionTexts(f.FileMenu.action()->menu()->actions()),
+              (std::vector<std::string>{"OPEN FILE", "SAVE FILE", "PRINT FORM"}));
+    ASSERT_NE(f.menuCelesData.action()->menu(), nullptr);
+    EXPECT_EQ(actionTexts(f.menuCelesData.action()->menu()->actions()),
+              (std::vector<std::string>{"Perpetual Almanac", "Rise/Set Times"}));
+
+    // Item, enabled, tooltip.
+    const std::vector<std::tuple<MenuItem*, bool, std::string>> items = {
+        {&f.FileMenu, true, ""},        {&f.GetFile, true, ""},
+        {&f.SaveFile, true, ""},        {&f.menuPrint, true, ""},
+        {&f.menuHelp, false, later},    {&f.menuInfo, false, later},
+        {&f.menuSight, true, ""},       {&f.menuCelesData, true, ""},
+        {&f.menuAlmanac, false, later}, {&f.menuRiseSet, false, later},
+        {&f.menuPlanner, false, later}, {&f.menuLunar, false, later},
+        {&f.menuCalc, false, later},    {&f.menuEXIT, true, ""},
+    };
+    for (const auto& [item, enabled, tip] : items) {
+        EXPECT_EQ(item->enabled(), enabled) << item->caption();
+        if (!tip.empty()) {
+            EXPECT_EQ(item->action()->toolTip().toStdString(), tip) << item->caption();
+        }
+    }
+
+    // The tooltips of the items on the bar itself show when the pointer rests
+    // on them; the other items have none.
+    for (const auto& [item, tip] : std::vector<std::pair<MenuItem*, std::string>>{
+             {&f.menuPlanner, later}, {&f.menuHelp, later}, {&f.menuEXIT, ""}, {&f.FileMenu, ""}}) {
+        const QPoint centre = f.menuBar()->actionGeometry(item->action()).center();
+        QHelpEvent help(QEvent::ToolTip, centre, f.menuBar()->mapToGlobal(centre));
+        hideToolTip();
+        QCoreApplication::sendEvent(f.menuBar(), &help);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text().toStdString() : "", tip)
+            << item->caption();
+    }
+
+    // A disabled item runs nothing and opens no window.
+    f.menuPlanner.click();
+    f.Command3.click();
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(MainWindowTest, ButtonsAndMenuItemsShowTheirWindows) {
+    Form1& f = form1();
+    f.showModeless();
+    // The sight entry window: by the menu item and by the button.
+    for (auto open : {+[](Form1& w) { w.menuSight.click(); },
+                      +[](Form1& w) { uitest::userClick(w.Command2); }}) {
+        if (auto* form5 = app.existingWindow<reduction::Form5>()) {
+            form5->hide();
+        }
+        open(f);
+        ASSERT_NE(app.existingWindow<reduction::Form5>(), nullptr);
+        EXPECT_TRUE(app.form5().isVisible());
+        EXPECT_EQ(app.form5().caption(), reduction::kForm5Caption);
+    }
+
+    uitest::userClick(f.Command5);
+    ASSERT_NE(app.existingWindow<reduction::Form7>(), nullptr);
+    EXPECT_TRUE(app.form7().isVisible());
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(MainWindowTest, ExitAndTitleBarCloseEndTheProgram) {
+    Form1& f = form1();
+    f.showModeless();
+    app.form7().showModeless();
+    f.menuEXIT.click();
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(app.form7().isVisible());
+
+    f.showModeless();
+    uitest::userCloseWindow(&f);
+    EXPECT_EQ(quits, 2);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(env.log.empty());  // nothing asked, nothing saved
+}
+
+TEST_F(MainWindowTest, PrintFormPrintsTheWindowImage) {
+    Form1& f = form1();
+    f.showModeless();
+    env.printer.expectPrint();
+    f.menuPrint.click();
+    ASSERT_EQ(env.printer.images.size(), 1u);
+    const QImage& image = env.printer.images[0];
+    // The whole window: the client area and the menu bar above it.
+    EXPECT_EQ(image.width() * 1.0 / image.devicePixelRatio(), f.width());
+    EXPECT_GT(image.height() * 1.0 / image.devicePixelRatio(), f.clientArea()->height());
+}
+
+TEST_F(MainWindowTest, SavedFileReopensEverythingAndSavesByteIdentical) {
+    fillEverything();
+    Form1& f = form1();
+    const Snapshot before = snapshot();
+
+    const fs::path first = file("leg one.NAV");
+    saveTo(first);
+    ASSERT_EQ(env.fileDialogs.calls.size(), 1u);
+    EXPECT_TRUE(env.fileDialogs.calls[0].save);
+    EXPECT_EQ(env.fileDialogs.calls[0].request.filter, "NAV Files (*.NAV)|*.NAV|All Files (*.*)");
+    EXPECT_EQ(env.fileDialogs.calls[0].request.title, "Data Files");
+    EXPECT_EQ(f.caption(), " Current Data file is: leg one.NAV");
+    EXPECT_EQ(f.Text112.text(), "Leg to Horta, log 1234");  // the box keeps its comma
+    const std::string bytes = readBytes(first);
+    // Lines 1 to 30 in the file's order, then the first sight's note and values.
+    const std::vector<std::string> head = {
+        "CelestialNavigationKestlow2",
+        "3",
+        "Leg to Horta  log 1234",
+        "245.5",
+        "6.2",
+        "9",
+        "True",
+        "False",
+        "24",
+        "1021.5",
+        "38",
+        "31.5",
+        "28",
+        "37.25",
+        "7",
+        "45",
+        "20",
+        "40",
+        "19",
+        "30",
+        "21",
+        "-3.5",
+        "False",
+        "True",
+        "69.2",
+        "-1",
+        "6",
+        "2024",
+        "7",
+        "2025",
+        "Sun lower limb",
+        "1",
+        "1",
+        "1",
+        "10",
+        "15",
+        "32.5",
+        "21",
+        "6",
+        "2024",
+        "45",
+        "12.3",
+        "1.5",
+        "-1",
+        "333.123456",
+        "23.438291",
+        "15.76",
+        "0.08",
+        "0",
+        "",
+    };
+    std::string expectedHead;
+    for (const std::string& line : head) {
+        expectedHead += line + "\r\n";
+    }
+    EXPECT_EQ(bytes.substr(0, expectedHead.size()), expectedHead);
+    // 30 lines and 19 per sight.
+    std::size_t lines = 0;
+    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos;
+         at = bytes.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 30u + 19u * 3u);
+
+    // Clear what the file holds, and turn on what reading must turn off.
+    for (TextBox* box : {&f.Text112, &f.Text8, &f.Text3, &f.Text113, &f.Text7, &f.Text15, &f.Text17,
+                         &app.form7().Text1, &app.form7().Text5}) {
+        box->setText("");
+    }
+    f.Option5.setValue(true);
+    f.Option1.setValue(true);
+    f.Option3.setValue(true);
+    app.Log = reduction::startupSightLog();
+    f.Command3.setEnabled(true);
+    f.Command8.setEnabled(true);
+    f.Command9.setEnabled(true);
+
+    openFrom(first);
+    ASSERT_FALSE(env.fileDialogs.calls.back().save);
+    EXPECT_EQ(env.fileDialogs.calls.back().request.filter,
+              "NAV Files (*.NAV)|*.NAV|All Files (*.*)");
+    EXPECT_EQ(env.fileDialogs.calls.back().request.title, "Data Files");
+    EXPECT_TRUE(env.messages.calls.empty());
+
+    const Snapshot after = snapshot();
+    reduction::LegSettings expectedLeg = before.leg;
+    expectedLeg.Notes = "Leg to Horta  log 1234";
+    EXPECT_EQ(after.leg, expectedLeg);
+    EXPECT_EQ(f.Text112.text(), "Leg to Horta  log 1234");
+    EXPECT_EQ(after.general, before.general);
+    EXPECT_EQ(after.log, before.log);
+    EXPECT_TRUE(after.south && !f.Option1.value());
+    EXPECT_TRUE(f.Option4.value() && !after.west);
+    EXPECT_TRUE(after.feet && !after.metres);
+    EXPECT_EQ(f.caption(), " Current Data file: leg one.NAV");
+
+    // The buttons and the sight entry window as reading leaves them.
+    EXPECT_TRUE(f.Command1.enabled());
+    EXPECT_FALSE(f.Command3.enabled());
+    EXPECT_FALSE(f.Command8.enabled());
+    EXPECT_FALSE(f.Command9.enabled());
+    reduction::Form5& form5 = app.form5();
+    EXPECT_FALSE(form5.isVisible());
+    EXPECT_EQ(form5.caption(), "Sight Data Entry   Number of stored sightings = 3");
+    EXPECT_EQ(form5.Label17.caption(), "3");
+    EXPECT_EQ(form5.Label2.caption(), " 1");
+    EXPECT_TRUE(form5.Command2.enabled());
+    // Sight 1 on view, its body (the Sun) selected again.
+    EXPECT_EQ(form5.Text1.text(), "Sun lower limb");
+    EXPECT_EQ(form5.Text5.text(), "45");
+    EXPECT_EQ(form5.Text6.text(), "12.3");
+    EXPECT_EQ(form5.Text2.text(), "32.5");
+    EXPECT_EQ(form5.List1.selectedIndex(), 0);
+    EXPECT_EQ(form5.Text10.text(), "0");
+
+    // Saving what was read gives the same bytes.
+    const fs::path second = file("leg two.NAV");
+    saveTo(second);
+    EXPECT_EQ(readBytes(second), bytes);
+    EXPECT_EQ(f.caption(), " Current Data file is: leg two.NAV");
+}
+
+TEST_F(MainWindowTest, FileWithNoSightsKeepsTheLogRowsAndShowsSightOne) {
+    fillEverything();
+    reduction::SightFileContents none;
+    writeBytes(file("none.NAV"), reduction::writeSightFile(none));
+    const reduction::SightLog logBefore = app.Log;
+    openFrom(file("none.NAV"));
+    EXPECT_EQ(app.Log.SightCount, 0);
+    for (int i = 1; i <= reduction::kMaxSights; ++i) {
+        EXPECT_EQ(app.Log.SightData[i], logBefore.SightData[i]) << i;
+        EXPECT_EQ(app.Log.SightNotes[i], logBefore.SightNotes[i]) << i;
+    }
+    reduction::Form5& form5 = app.form5();
+    EXPECT_EQ(form5.caption(), "Sight Data Entry   Number of stored sightings = 0");
+    EXPECT_EQ(form5.Label17.caption(), "0");
+    EXPECT_EQ(form5.Label2.caption(), " 1");
+    EXPECT_EQ(form5.Text1.text(), "Sun lower limb");  // row 1 as it was
+    EXPECT_EQ(form5.Text5.text(), "45");
+    EXPECT_EQ(form1().caption(), " Current Data file: none.NAV");
+    EXPECT_TRUE(form1().Command1.enabled());
+}
+
+// Lines 7, 8 (feet, metres), 23 (North) and 24 (East) of a file and the
+// option buttons they leave selected.
+TEST_F(MainWindowTest, OptionItemsOfTheFileSetTheOptionButtons) {
+    struct Case {
+        const char* feet;
+        const char* metres;
+        const char* north;
+        const char* east;
+        bool m, ft, n, s, e, w;
+    };
+    const std::vector<Case> cases = {
+        {"False", "True", "True", "False", true, false, true, false, false, true},
+        {"True", "False", "False", "True", false, true, false, true, true, false},
+        // Metres is set last and wins; a number is a truth value.
+        {"True", "True", "1", "0", true, false, true, false, false, false},
+        // "false" clears North and East without selecting South or West.
+        {"False", "False", "false", "FALSE", false, false, false, false, false, false},
+    };
+    const std::string defaults = reduction::writeSightFile(reduction::SightFileContents{});
+    std::vector<std::string> lines;
+    for (std::size_t begin = 0; begin < defaults.size();) {
+        const std::size_t end = defaults.find("\r\n", begin);
+        lines.push_back(defaults.substr(begin, end - begin));
+        begin = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 30u);
+    Form1& f = form1();
+    int k = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(k);
+        lines[6] = c.feet;
+        lines[7] = c.metres;
+        lines[22] = c.north;
+        lines[23] = c.east;
+        std::string bytes;
+        for (const std::string& line : lines) {
+            bytes += line + "\r\n";
+        }
+        const fs::path path = file("options" + std::to_string(k++) + ".NAV");
+        writeBytes(path, bytes);
+        openFrom(path);
+        EXPECT_TRUE(env.messages.calls.empty());
+        EXPECT_EQ(f.Option5.value(), c.m);
+        EXPECT_EQ(f.Option6.value(), c.ft);
+        EXPECT_EQ(f.Option1.value(), c.n);
+        EXPECT_EQ(f.Option2.value(), c.s);
+        EXPECT_EQ(f.Option4.value(), c.e);
+        EXPECT_EQ(f.Option3.value(), c.w);
+    }
+}
+
+TEST_F(MainWindowTest, StartupLogSavesOneSightOfZeros) {
+    form1();
+    const fs::path path = file("empty.NAV");
+    saveTo(path);
+    const std::string bytes = readBytes(path);
+    std::string expected =
+        "CelestialNavigationKestlow2\r\n1\r\nType Notes Here (no commas!)\r\n0\r\n0\r\n2.75\r\n"
+        "False\r\nTrue\r\n15\r\n1010\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n25\r\n\r\n\r\n\r\n0.0\r\n"
+        "True\r\nFalse\r\n67.0\r\n5\r\n\r\n\r\n\r\n\r\ntype notes here\r\n";
+    for (int k = 0; k < 18; ++k) {
+        expected += "0\r\n";
+    }
+    EXPECT_EQ(bytes, expected);
+}
+
+TEST_F(MainWindowTest, BadFileChangesNothingAndSaysSo) {
+    reduction::SightFileContents good;
+    good.Sights.resize(2);
+    const std::string goodBytes = reduction::writeSightFile(good);
+    reduction::SightFileContents tooMany;
+    tooMany.Sights.resize(26);
+
+    std::string badHeader = goodBytes;
+    badHeader.replace(0, 27, "CelestialNavigationKestlow3");
+    std::string badOption = goodBytes;
+    const std::size_t truePos = badOption.find("\r\nTrue\r\n");  // line 8, metres
+    ASSERT_NE(truePos, std::string::npos);
+    badOption.replace(truePos + 2, 4, "Yes!");
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"bad header", badHeader},
+        {"truncated", goodBytes.substr(0, goodBytes.size() - 10)},
+        {"count 26", reduction::writeSightFile(tooMany)},
+        {"count 2.5", "CelestialNavigationKestlow2\r\n2.5" + goodBytes.substr(30)},
+        {"option not a truth value", badOption},
+        {"empty", ""},
+        {"missing", std::string()},
+    };
+    fillEverything();
+    Form1& f = form1();
+    f.setCaption(" Current Data file: earlier.NAV");
+    const Snapshot before = snapshot();
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        const fs::path path = file(name + ".NAV");
+        if (name != "missing") {
+            writeBytes(path, bytes);
+        }
+        env.messages.expect(kBadFile);
+        openFrom(path);
+        ASSERT_FALSE(env.messages.calls.empty());
+        EXPECT_EQ(env.messages.calls.back().text, kBadFile);
+        EXPECT_EQ(env.messages.calls.back().title, "");  // the program's default title
+        expectSame(snapshot(), before);
+    }
+    // The same file, mended, is read.
+    writeBytes(file("good.NAV"), goodBytes);
+    openFrom(file("good.NAV"));
+    EXPECT_EQ(app.Log.SightCount, 2);
+    EXPECT_EQ(f.caption(), " Current Data file: good.NAV");
+}
+
+TEST_F(MainWindowTest, NoFileChosenChangesNothing) {
+    fillEverything();
+    Form1& f = form1();
+    const Snapshot before = snapshot();
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save ? "save" : "open");
+        env.messages.expect(kNoFile);
+        if (save) {
+            env.fileDialogs.expectSave("");
+            f.SaveFile.click();
+        } else {
+            env.fileDialogs.expectOpen("");
+            f.GetFile.click();
+        }
+        EXPECT_EQ(env.messages.calls.back().text, kNoFile);
+        EXPECT_EQ(env.messages.calls.back().title, "");
+        expectSame(snapshot(), before);
+    }
+    EXPECT_EQ(env.log,
+              (uitest::ServiceLog{"open Data Files", "message : " + std::string(kNoFile),
+                                  "save Data Files", "message : " + std::string(kNoFile)}));
+}
+
+TEST_F(MainWindowTest, FailedSaveSaysSoAndKeepsTheCaption) {
+    fillEverything();
+    Form1& f = form1();
+    const fs::path good = file("good.NAV");
+    saveTo(good);
+    const std::string goodBytes = readBytes(good);
+    ASSERT_EQ(f.caption(), " Current Data file is: good.NAV");
+
+    const fs::path nowhere = file("no such folder") / "lost.NAV";
+    env.messages.expect("");
+    saveTo(nowhere);
+    ASSERT_EQ(env.messages.calls.size(), 1u);
+    const std::string& text = env.messages.calls[0].text;
+    EXPECT_EQ(text.rfind("The data file was not saved.", 0), 0u) << text;
+    EXPECT_NE(text.find("lost.NAV"), std::string::npos) << text;
+    EXPECT_EQ(f.caption(), " Current Data file is: good.NAV");
+    EXPECT_FALSE(fs::exists(nowhere));
+    EXPECT_EQ(readBytes(good), goodBytes);
+}
+
+}  // namespace

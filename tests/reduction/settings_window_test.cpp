@@ -1,0 +1,110 @@
+// The settings window offscreen: the general settings that the sight entry
+// window, the reduction and the data file read from its fields.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/app.h"
+#include "reduction/main_window.h"
+#include "reduction/settings_window.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using platform::ui::TextBox;
+using reduction::Form7;
+
+class SettingsWindowTest : public ::testing::Test {
+  protected:
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+};
+
+TEST_F(SettingsWindowTest, FieldsAtLoad) {
+    Form7& f = app.form7();
+    EXPECT_EQ(f.caption(), "Settings");
+    EXPECT_FALSE(f.isVisible());
+
+    // Field, design text, whether the navigator may type into it.
+    const std::vector<std::tuple<TextBox*, std::string, bool>> fields = {
+        {&f.Text1, "67.0", true},   // Delta T, seconds
+        {&f.Text108, "0.0", true},  // chronometer correction, seconds
+        {&f.Text2, "5", false},     // time zone, set by the planner settings file
+        {&f.Text4, "15", true},     // air temperature, deg C
+        {&f.Text5, "1010", true},   // pressure, millibars
+    };
+    for (const auto& [box, text, editable] : fields) {
+        EXPECT_EQ(box->text(), text);
+        EXPECT_EQ(box->enabled(), editable) << text;
+    }
+    EXPECT_EQ(f.generalSettings(), reduction::GeneralSettings{});
+
+    const std::vector<std::pair<platform::ui::Label*, std::string>> labels = {
+        {&f.labelHeading, "General Settings"},
+        {&f.labelWarning, "THIS MUST BE SET FIRST BEFORE ANY SIGHTINGS ARE RECORDED"},
+        {&f.labelDeltaT, "DeltaT, seconds"},
+        {&f.labelDeltaTNote, "Delta T, the difference between UTC and Ephemeris time, seconds"},
+        {&f.labelChronometer, "Chronometer correction, seconds"},
+        {&f.labelChronometerNote, "If watch is too fast, correction is negative"},
+        {&f.labelTemperature, "Air Temperature, deg C"},
+        {&f.labelPressure, "Barometric pressure, millibars"},
+    };
+    for (const auto& [label, text] : labels) {
+        EXPECT_EQ(label->caption(), text);
+    }
+    const std::string zone = "Time zone difference from GMT, hrs (W is + difference)";
+    EXPECT_EQ(f.labelTimeZone.caption().rfind(zone, 0), 0u) << f.labelTimeZone.caption();
+    EXPECT_EQ(f.Command1.caption(), "Close Form");
+    EXPECT_TRUE(f.Command1.enabled());
+}
+
+TEST_F(SettingsWindowTest, CloseFormHidesAndKeepsWhatWasTyped) {
+    app.form1().Command5.click();  // "General Settings"
+    Form7& f = app.form7();
+    ASSERT_TRUE(f.isVisible());
+    uitest::userType(f.Text1, "69.4");
+    uitest::userType(f.Text108, "-5");
+    uitest::userType(f.Text4, "-3");
+    uitest::userType(f.Text5, "998");
+    uitest::userClick(f.Command1);
+    EXPECT_FALSE(f.isVisible());
+
+    // Shown again: the same window with the same texts.
+    app.form1().Command5.click();
+    EXPECT_EQ(&app.form7(), &f);
+    EXPECT_TRUE(f.isVisible());
+    reduction::GeneralSettings expected;
+    expected.DeltaT = "69.4";
+    expected.ChronometerCorrection = "-5";
+    expected.AirTemperature = "-3";
+    expected.Pressure = "998";
+    EXPECT_EQ(f.generalSettings(), expected);
+
+    // The title-bar close hides it too.
+    uitest::userCloseWindow(&f);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.generalSettings(), expected);
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(SettingsWindowTest, ApplyWritesEveryField) {
+    Form7& f = app.form7();
+    reduction::GeneralSettings general;
+    general.DeltaT = "70.1";
+    general.ChronometerCorrection = "2.5";
+    general.TimeZone = "-10";
+    general.AirTemperature = "31";
+    general.Pressure = "1003";
+    f.applyGeneralSettings(general);
+    EXPECT_EQ(f.Text1.text(), "70.1");
+    EXPECT_EQ(f.Text108.text(), "2.5");
+    EXPECT_EQ(f.Text2.text(), "-10");
+    EXPECT_EQ(f.Text4.text(), "31");
+    EXPECT_EQ(f.Text5.text(), "1003");
+    EXPECT_EQ(f.generalSettings(), general);
+}
+
+}  // namespace

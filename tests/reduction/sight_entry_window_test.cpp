@@ -1,0 +1,779 @@
+// The sight entry window through its real controls: body sights with their
+// almanac block, hidden fields and correction preview, saving, paging, the
+// order of the handlers that showing a sight runs, the settings it reads and
+// the cases where it refuses.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
+#include "reduction/main_window.h"
+#include "reduction/settings_window.h"
+#include "reduction/sight_entry_window.h"
+#include "reduction/sight_log.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using platform::ui::DrawItem;
+using platform::ui::OptionButton;
+using platform::ui::Picture;
+using reduction::Form1;
+using reduction::Form5;
+using reduction::Form7;
+using Lines = std::vector<std::string>;
+
+const std::string kDeg = "\xC2\xB0 ";  // "° "
+
+std::string pn(double x) {
+    return platform::printedNumber(x);
+}
+std::string gt(double x) {
+    return platform::generalText(x);
+}
+// A preview value, or "---" when it has none.
+std::string pv(double x) {
+    return std::isfinite(x) ? pn(x) : "---";
+}
+
+Lines printed(const Picture& picture) {
+    Lines lines;
+    for (const DrawItem& item : picture.displayList()) {
+        if (item.kind == DrawItem::Kind::Text) {
+            lines.push_back(item.text);
+        }
+    }
+    return lines;
+}
+
+// ---------------------------------------------------- independent almanac
+
+struct Instant {
+    double year, month, day, hour, minute, second;  // second: watch + correction
+};
+
+struct Place {
+    std::string name;
+    double GHA = 0, Dec = 0, SD = 0, HP = 0, SHA = 0, GHAAries = 0, magnitude = 0;
+};
+
+// The body's place from the ephemeris: Sun first, then the body.
+Place placeOf(int body, const Instant& t, double DeltaT) {
+    const double UT = t.hour + t.minute / 60 + t.second / 3600;
+    double JD = 0, T = 0;
+    ephemeris::JulianDay(t.year, t.month, t.day, UT, JD, T);
+    const double T_TT = T + DeltaT / 3155760000;
+    Place p;
+    double SunSHA, EarthL, EarthB, EarthR, SunAppLon, SunGeoLon;
+    ephemeris::SunPosition(JD, T_TT, p.GHA, p.Dec, p.SD, SunSHA, p.GHAAries, EarthL, EarthB, EarthR,
+                           SunAppLon, SunGeoLon);
+    double unused1, unused2, unused3;
+    if (body == 0) {
+        p.name = "Sun";
+        p.HP = 0.08;
+    } else if (body == 1) {
+        p.name = "Moon";
+        ephemeris::MoonPosition(JD, T_TT, SunAppLon, p.GHA, p.Dec, p.SD, p.HP, unused1, unused2,
+                                unused3);
+    } else if (body <= 5) {
+        const int codes[] = {2, 4, 5, 6};
+        const char* names[] = {"Venus", "Mars", "Jupiter", "Saturn"};
+        p.name = names[body - 2];
+        p.SD = 0;
+        ephemeris::PlanetPosition(JD, T_TT, codes[body - 2], EarthL, EarthB, EarthR, p.GHA, p.Dec,
+                                  p.SHA, p.HP, unused1);
+    } else {
+        ephemeris::StarTables stars;
+        ephemeris::FillStarTable(stars);
+        p.name = stars.StarNames[body - 5];
+        p.magnitude = stars.StarMagnitudes[body - 5];
+        p.SD = 0;
+        p.HP = 0;
+        ephemeris::StarPosition(T_TT, JD, body - 6, SunGeoLon, p.GHA, p.Dec, p.SHA);
+    }
+    return p;
+}
+
+// The almanac block by the window's print rules.
+Lines blockOf(int body, const Place& p) {
+    double D, M;
+    Lines lines;
+    if (body <= 5) {
+        lines.push_back(" Object Name:  " + p.name);
+        ephemeris::SplitDegMin(p.GHA, D, M);
+        lines.push_back(" GHA   " + pn(D) + kDeg + pn(ephemeris::FloorTo2(M + 0.004)) + "'" +
+                        "  Greenwich Hour Angle");
+        ephemeris::SplitDegMin(p.Dec, D, M);
+        lines.push_back(" DEC   " + std::string(p.Dec < 0 ? "S" : "N") + pn(std::fabs(D)) + kDeg +
+                        pn(ephemeris::FloorTo2(std::fabs(M))) + "'" + "  Declination");
+        lines.push_back(" HP    " + pn(ephemeris::FloorTo2(p.HP + 0.004)) + " '" +
+                        "  Horizontal Parallax");
+        if (body <= 1) {
+            lines.push_back(" SD  " + pn(ephemeris::FloorTo2(p.SD + 0.005)) + "'" +
+                            "  Semi Diameter");
+        }
+        return lines;
+    }
+    const auto angle = [&](const std::string& label, double x, const std::string& tail) {
+        ephemeris::SplitDegMin(x, D, M);
+        return label + pn(D) + kDeg + pn(ephemeris::FloorTo2(M + 0.005)) + "'" + tail;
+    };
+    lines.push_back(" Star:  " + p.name + "      Magnitude " + gt(p.magnitude));
+    lines.push_back(angle(" GHAstar  ", p.GHA, "  Greenwich Hour Angle"));
+    ephemeris::SplitDegMin(p.Dec, D, M);
+    lines.push_back(" DECstar  " + std::string(p.Dec < 0 ? "S" : "N") + pn(std::fabs(D)) + kDeg +
+                    pn(ephemeris::FloorTo2(std::fabs(M) + 0.005)) + "'" + "  Declination");
+    lines.push_back(angle(" SHAstar  ", p.SHA, "  Sidereal Hour Angle"));
+    lines.push_back(angle(" GHA Aries  ", p.GHAAries, ""));
+    return lines;
+}
+
+// ------------------------------------------------- independent preview
+
+enum Horizon { Sea, Artificial, Bubble };
+
+struct PreviewCase {
+    Horizon horizon;
+    double side;  // -1 on scale, +1 off scale
+    double hsDeg, hsMin, ie;
+    double eye;
+    bool feet;
+    double T, P, HP;
+};
+
+Lines previewOf(const PreviewCase& c) {
+    const double h = c.feet ? c.eye / 3.2808 : c.eye;
+    const double dip = c.horizon == Sea ? std::sqrt(h) * -0.0293 * 60 : 0;
+    const double Hs = c.hsDeg + c.hsMin / 60;
+    const double IC = std::fabs(c.ie) * c.side;
+    const double Ha = c.horizon == Artificial ? (Hs + IC / 60) * 0.5 : Hs + (dip + IC) / 60;
+    const double k = 0.017453292519943278;
+    const double PA = std::cos(Ha * k) * c.HP;
+    const double R =
+        -0.0167 / std::tan((Ha + 7.31 / (Ha + 4.4)) * k) * 0.28 * c.P / (c.T + 273) * 60;
+    return {" IC     " + pv(ephemeris::FloorTo1(IC)) + " '" + " Index correction",
+            " DipCorr " + pv(ephemeris::FloorTo2(dip - 0.004)) + " '" + " Dip correction",
+            " R       " + pv(ephemeris::FloorTo2(R - 0.004)) + " '" + " Refraction correction",
+            " PA     " + pv(ephemeris::FloorTo2(PA + 0.004)) + " '" +
+                " Parallax-in-altitude correction"};
+}
+
+// ------------------------------------------------------------- fixture
+
+struct Typed {
+    std::string year, month, day, hour, minute, second;
+    std::string hsDeg, hsMin, ie;
+};
+
+class SightEntryWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        main.showModeless();
+        settings.showModeless();
+        f.showModeless();
+    }
+
+    // The user fills the date, time, altitude and index error, then clicks
+    // the body.
+    void enter(const Typed& t, int body) {
+        uitest::userType(f.Text5, t.hsDeg);
+        uitest::userType(f.Text6, t.hsMin);
+        uitest::userType(f.Text17, t.ie);
+        uitest::userType(f.Text21, t.year);
+        uitest::userType(f.Text20, t.month);
+        uitest::userType(f.Text19, t.day);
+        uitest::userType(f.Text18, t.hour);
+        uitest::userType(f.Text22, t.minute);
+        uitest::userType(f.Text2, t.second);
+        pick(body);
+    }
+    void pick(int body) {
+        f.List1.listWidget()->scrollToItem(f.List1.listWidget()->item(body));
+        uitest::userClickRow(f.List1, body);
+    }
+    void save() { uitest::userClick(f.Command5); }
+    void next() { uitest::userClick(f.Command2); }
+    void last() { uitest::userClick(f.Command1); }
+    Lines hidden() const {
+        return {f.Text3.text(), f.Text4.text(), f.Text7.text(),
+                f.Text8.text(), f.Text9.text(), f.Text10.text()};
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+    Form1& main = app.form1();
+    Form7& settings = app.form7();
+    Form5& f = app.form5();
+};
+
+const Typed kSun{"2024", "3", "19", "12", "0", "0", "35", "20.5", "1.5"};
+const Typed kMoon{"2024", "5", "10", "8", "30", "15", "42", "10", "0.8"};
+const Typed kVenus{"2024", "11", "20", "22", "15", "40", "15", "5.5", "2"};
+const Typed kStar{"2024", "1", "5", "18", "45", "30", "28", "44.2", "0"};
+
+double num(const std::string& s) {
+    return platform::leadingNumber(s);
+}
+
+// ------------------------------------------------------ body sights
+
+struct BodyCase {
+    const char* what;
+    Typed typed;
+    int body;
+    std::string text9;
+};
+
+TEST_F(SightEntryWindow, BodySightsShowTheirAlmanacHiddenFieldsPreviewAndAreStored) {
+    const BodyCase cases[] = {
+        // Declination between 0 and -1 degree: "S", 0 degrees, unsigned minutes.
+        {"Sun just before the equinox", kSun, 0, "Sun"},
+        {"Moon", kMoon, 1, "Moon"},
+        {"Venus", kVenus, 2, "Venus"},
+        {"first star of the list", kStar, 6, "0"},
+    };
+    int sight = 1;
+    for (const BodyCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        enter(c.typed, c.body);
+        ASSERT_EQ(f.List1.selectedIndex(), c.body);
+
+        const Instant t{num(c.typed.year), num(c.typed.month),  num(c.typed.day),
+                        num(c.typed.hour), num(c.typed.minute), num(c.typed.second) + 0.0};
+        const Place p = placeOf(c.body, t, 67.0);
+        EXPECT_EQ(printed(f.Picture1), blockOf(c.body, p));
+        const bool sunOrMoon = c.body <= 1;
+        const bool star = c.body >= 6;
+        EXPECT_EQ(hidden(),
+                  (Lines{gt(ephemeris::FloorTo6(p.GHA)), gt(ephemeris::FloorTo6(p.Dec)),
+                         sunOrMoon ? gt(ephemeris::FloorTo6(p.SD)) : "",
+                         star ? "" : gt(ephemeris::FloorTo6(p.HP)), c.text9, gt(c.body)}));
+        EXPECT_EQ(printed(f.Picture2), previewOf({Sea, -1, num(c.typed.hsDeg), num(c.typed.hsMin),
+                                                  num(c.typed.ie), 2.75, false, 15, 1010, p.HP}));
+
+        save();
+        const auto& row = app.Log.SightData[sight];
+        EXPECT_EQ(app.Log.SightCount, sight);
+        EXPECT_EQ(row[reduction::kFieldUTYear], num(c.typed.year));
+        EXPECT_EQ(row[reduction::kFieldUTSecond], num(c.typed.second));
+        EXPECT_EQ(row[reduction::kFieldHsMinutes], num(c.typed.hsMin));
+        // Fields 14 to 17 are the numbers the hidden texts read as.
+        EXPECT_EQ(row[reduction::kFieldGHA], num(gt(ephemeris::FloorTo6(p.GHA))));
+        EXPECT_EQ(row[reduction::kFieldDec], num(gt(ephemeris::FloorTo6(p.Dec))));
+        EXPECT_EQ(row[reduction::kFieldSD], sunOrMoon ? num(gt(ephemeris::FloorTo6(p.SD))) : 0);
+        EXPECT_EQ(row[reduction::kFieldHP], star ? 0 : num(gt(ephemeris::FloorTo6(p.HP))));
+        EXPECT_EQ(row[reduction::kFieldObjectIndex], c.body);
+        next();
+        ++sight;
+    }
+    // The Sun's declination really was between 0 and -1 degree.
+    const Place sun = placeOf(0, {2024, 3, 19, 12, 0, 0}, 67.0);
+    EXPECT_LT(sun.Dec, 0);
+    EXPECT_GT(sun.Dec, -1);
+}
+
+TEST_F(SightEntryWindow, FieldsAreStoredAsTheSightRecordEncodesThem) {
+    // A note with commas, index error -2.5 off scale, upper limb, bubble, not
+    // included.
+    uitest::userType(f.Text1, "a, b,c");
+    uitest::userClick(f.Option4);
+    uitest::userClick(f.Option3);
+    uitest::userClick(f.Check1);
+    uitest::userClick(f.Option9);
+    enter({"2024", "6", "1", "7", "5", "9.5", "20", "1", "-2.5"}, 0);
+    save();
+    const auto& row = app.Log.SightData[1];
+    EXPECT_EQ(app.Log.SightNotes[1], "a  b c");
+    EXPECT_EQ(f.Text1.text(), "a, b,c");
+    const double expected[] = {-1, 0, 2, 7, 5, 9.5, 1, 6, 2024, 20, 1, 2.5, 1};
+    for (int field = 1; field <= 13; ++field) {
+        EXPECT_EQ(row[field], expected[field - 1]) << "field " << field;
+    }
+}
+
+// ---------------------------------------------------- captions and states
+
+TEST_F(SightEntryWindow, CaptionsAndButtonStatesFollowSaving) {
+    EXPECT_EQ(f.caption(), "Sight Data Entry Form");
+    EXPECT_EQ(f.Label2.caption(), "1");
+    EXPECT_EQ(f.Label17.caption(), "");
+    EXPECT_TRUE(f.Command1.enabled());
+    EXPECT_FALSE(f.Command2.enabled());
+    EXPECT_TRUE(f.Command5.enabled());
+    EXPECT_FALSE(main.Command1.enabled());
+    EXPECT_EQ(f.Text1.text(), "Type notes here  (no commas!)");
+    EXPECT_EQ(hidden(), (Lines{"Text3", "Text4", "Text7", "Text8", "Text9", "Text10"}));
+    EXPECT_TRUE(f.Option1.value() && f.Option5.value() && f.Option8.value());
+    EXPECT_EQ(f.Check1.value(), 1);
+    EXPECT_EQ(f.List1.count(), 64);
+    EXPECT_EQ(f.List1.selectedIndex(), -1);
+
+    enter(kSun, 0);
+    save();
+    EXPECT_EQ(f.caption(), "Sight Data Entry   Number of stored sightings = 1");
+    EXPECT_EQ(f.Label17.caption(), "1");
+    EXPECT_TRUE(f.Command2.enabled());
+    EXPECT_TRUE(main.Command1.enabled());
+    EXPECT_EQ(app.CurrentSight, 1);
+
+    next();
+    EXPECT_EQ(f.Label2.caption(), "2");
+    EXPECT_FALSE(f.Command2.enabled());
+    enter(kMoon, 1);
+    save();
+    EXPECT_EQ(f.caption(), "Sight Data Entry   Number of stored sightings = 2");
+    EXPECT_EQ(f.Label17.caption(), "2");
+
+    // Saving an earlier sight again leaves count and caption.
+    last();
+    EXPECT_EQ(f.Label2.caption(), "1");
+    uitest::userType(f.Text6, "21");
+    save();
+    EXPECT_EQ(app.CurrentSight, 1);
+    EXPECT_EQ(app.Log.SightCount, 2);
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldHsMinutes], 21);
+    EXPECT_EQ(f.caption(), "Sight Data Entry   Number of stored sightings = 2");
+    EXPECT_EQ(f.Label17.caption(), "2");
+}
+
+// ------------------------------------------------------------- paging
+
+TEST_F(SightEntryWindow, PagingShowsEachStoredSightAndOpensOneNewEntry) {
+    enter(kSun, 0);
+    save();
+    next();
+    enter(kMoon, 1);
+    save();
+    next();
+    enter(kStar, 6);
+    save();
+
+    struct Step {
+        char button;  // 'L' last, 'N' next
+        std::string label2, hsDeg, minute;
+        int selected;
+        bool nextEnabled;
+    };
+    const Step steps[] = {
+        {'L', "2", "42", "30", 1, true}, {'L', "1", "35", "0", 0, true},
+        {'L', "1", "35", "0", 0, true},  // nothing before sight 1
+        {'N', "2", "42", "30", 1, true}, {'N', "3", "28", "45", 6, true},
+        {'N', "4", "", "", -1, false},    // the new entry
+        {'N', "4", "", "", -1, false},    // disabled: only one new entry
+        {'L', "3", "28", "45", 6, true},  // the new entry is dropped
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(std::string(1, s.button) + " to " + s.label2);
+        s.button == 'L' ? last() : next();
+        EXPECT_EQ(f.Label2.caption(), s.label2);
+        EXPECT_EQ(f.Text5.text(), s.hsDeg);
+        EXPECT_EQ(f.Text22.text(), s.minute);
+        EXPECT_EQ(f.List1.selectedIndex(), s.selected);
+        EXPECT_EQ(f.Command2.enabled(), s.nextEnabled);
+        EXPECT_EQ(printed(f.Picture1).empty(), s.selected < 0);
+        EXPECT_EQ(printed(f.Picture2).size(), 4u);
+    }
+    EXPECT_EQ(app.Log.SightCount, 3);
+}
+
+TEST_F(SightEntryWindow, NewEntryCarriesTheSetUpOfThePreviousSight) {
+    uitest::userClick(f.Option10);  // CENTER
+    uitest::userClick(f.Option3);   // Bubble
+    uitest::userClick(f.Check1);    // not included
+    uitest::userClick(f.Option9);   // Off scale
+    uitest::userType(f.Text1, "first");
+    enter(kVenus, 2);
+    save();
+    next();
+    EXPECT_TRUE(f.Option10.value());
+    EXPECT_TRUE(f.Option3.value());
+    EXPECT_EQ(f.Check1.value(), 0);
+    EXPECT_TRUE(f.Option9.value());
+    EXPECT_EQ(
+        (Lines{f.Text1.text(), f.Text21.text(), f.Text20.text(), f.Text19.text(), f.Text18.text(),
+               f.Text22.text(), f.Text2.text(), f.Text5.text(), f.Text6.text(), f.Text17.text()}),
+        (Lines{"", "2024", "11", "20", "22", "", "", "", "", "2"}));
+    EXPECT_EQ(hidden(), (Lines{"", "", "", "", "", ""}));
+    EXPECT_EQ(f.List1.selectedIndex(), -1);
+    EXPECT_TRUE(printed(f.Picture1).empty());
+}
+
+TEST_F(SightEntryWindow, ANeverStoredRowShowsTheSunArtificialHorizonCentreAndNoInclude) {
+    // The file reader shows row 1 of the start-up log: all zeros.
+    reduction::ShowSight(app, 1);
+    EXPECT_EQ(f.List1.selectedIndex(), 0);
+    EXPECT_TRUE(f.Option2.value());
+    EXPECT_TRUE(f.Option10.value());
+    EXPECT_EQ(f.Check1.value(), 0);
+    EXPECT_EQ(f.Text1.text(), "type notes here");
+    EXPECT_EQ(f.List1.item(6), app.Stars.StarNames[1]);
+    EXPECT_EQ(f.List1.item(63), app.Stars.StarNames[58]);
+}
+
+// ------------------------------------------------ order of ShowSight
+
+TEST_F(SightEntryWindow, ShowSightWritesTheFieldsInOrderAndRecomputesTheBodyLast) {
+    // Sight 1: Sun, lower limb, included, sea, on scale. Sight 2: Venus,
+    // upper limb, not included, bubble, off scale; on view when paging back.
+    enter(kSun, 0);
+    save();
+    next();
+    uitest::userClick(f.Option4);
+    uitest::userClick(f.Check1);
+    uitest::userClick(f.Option3);
+    uitest::userClick(f.Option9);
+    enter(kVenus, 2);
+    save();
+
+    Lines log;
+    const auto note = [&log](const std::string& name) { log.push_back(name); };
+    for (auto* box : {&f.Text1, &f.Text5, &f.Text6, &f.Text17, &f.Text3, &f.Text4, &f.Text7,
+                      &f.Text8, &f.Text9, &f.Text10}) {
+        box->onChange([=] {
+            note(box == &f.Text1    ? "Text1"
+                 : box == &f.Text5  ? "Text5"
+                 : box == &f.Text6  ? "Text6"
+                 : box == &f.Text17 ? "Text17"
+                 : box == &f.Text3  ? "Text3"
+                 : box == &f.Text4  ? "Text4"
+                 : box == &f.Text7  ? "Text7"
+                 : box == &f.Text8  ? "Text8"
+                 : box == &f.Text9  ? "Text9"
+                                    : "Text10");
+        });
+    }
+    const std::pair<OptionButton*, const char*> options[] = {
+        {&f.Option1, "Option1"}, {&f.Option2, "Option2"}, {&f.Option3, "Option3"},
+        {&f.Option4, "Option4"}, {&f.Option5, "Option5"}, {&f.Option10, "Option10"},
+        {&f.Option8, "Option8"}, {&f.Option9, "Option9"}};
+    for (const auto& [option, name] : options) {
+        option->onClick([=, n = std::string(name)] { note(n); });
+    }
+    f.Check1.onClick([=] { note("Check1"); });
+    f.Text18.onChange([=] {
+        note("Text18_Change");
+        f.Text18_Change();
+    });
+    f.Text22.onChange([=] {
+        note("Text22_Change");
+        f.Text22_Change();
+    });
+    f.Text2.onChange([=] {
+        note("Text2_Change");
+        f.Text2_Change();
+    });
+    f.Text19.onChange([=] {
+        note("Text19_Change");
+        f.Text19_Change();
+    });
+    f.Text20.onChange([=] {
+        note("Text20_Change");
+        f.Text20_Change();
+    });
+    f.Text21.onChange([=] {
+        note("Text21_Change");
+        f.Text21_Change();
+    });
+    f.List1.onClick([=] {
+        note("List1_Click " + std::to_string(f.List1.selectedIndex()));
+        f.List1_Click();
+    });
+
+    last();
+    EXPECT_EQ(log, (Lines{"Text1",         "Option5",        "Check1",        "Option1",
+                          "Text5",         "Text6",          "Text17",        "Option8",
+                          "Text18_Change", "List1_Click -1",  // deselects Venus at once
+                          "Text22_Change", "Text2_Change",   "Text19_Change", "Text20_Change",
+                          "Text21_Change", "List1_Click 0",  // after the list was refilled
+                          "Text3",         "Text4",          "Text7",         "Text8",
+                          "Text9",         "Text10"}));
+    // The click computed the Sun for sight 1's instant.
+    EXPECT_EQ(printed(f.Picture1), blockOf(0, placeOf(0, {2024, 3, 19, 12, 0, 0}, 67.0)));
+}
+
+// ------------------------------------------------------------ refusals
+
+TEST_F(SightEntryWindow, WithOneStoredSightTheNewEntryCannotBeLeftUnsaved) {
+    enter(kSun, 0);
+    save();
+    next();
+    ASSERT_EQ(f.Label2.caption(), "2");
+
+    last();  // needs two stored sights
+    EXPECT_EQ(f.Label2.caption(), "2");
+    EXPECT_EQ(f.Text5.text(), "");
+
+    // Both close buttons and the title-bar close refuse.
+    const std::vector<std::function<void()>> closes = {[&] { uitest::userClick(f.Command4); },
+                                                       [&] { uitest::userClick(f.Command6); },
+                                                       [&] { uitest::userCloseWindow(&f); }};
+    for (const auto& close : closes) {
+        env.log.clear();
+        env.messages.expect("You forgot to save the new data entry");
+        close();
+        EXPECT_EQ(env.log,
+                  (Lines{"beep", "message Warning!: You forgot to save the new data entry"}));
+        EXPECT_TRUE(f.isVisible());
+    }
+
+    enter(kMoon, 1);
+    save();
+    for (const auto& close : closes) {
+        env.log.clear();
+        f.showModeless();
+        close();
+        EXPECT_TRUE(env.log.empty());
+        EXPECT_FALSE(f.isVisible());
+    }
+}
+
+TEST_F(SightEntryWindow, SavingWithoutABodyForTheInstantOnViewIsRefused) {
+    const auto refusedSave = [&](const char* what) {
+        SCOPED_TRACE(what);
+        const reduction::SightLog before = app.Log;
+        const std::string caption = f.caption();
+        env.log.clear();
+        env.messages.expect("Click the celestial object for this sight first!");
+        save();
+        EXPECT_EQ(
+            env.log,
+            (Lines{"beep", "message Warning!: Click the celestial object for this sight first!"}));
+        EXPECT_TRUE(app.Log == before);
+        EXPECT_EQ(f.caption(), caption);
+    };
+    // Never clicked.
+    uitest::userType(f.Text5, "30");
+    refusedSave("no body clicked yet");
+    EXPECT_FALSE(f.Command2.enabled());
+    EXPECT_FALSE(main.Command1.enabled());
+
+    // A new minute after the click clears the selection and the block.
+    enter(kSun, 0);
+    ASSERT_FALSE(printed(f.Picture1).empty());
+    const Lines clicked = hidden();
+    uitest::userType(f.Text22, "7");
+    EXPECT_EQ(f.List1.selectedIndex(), -1);
+    EXPECT_TRUE(printed(f.Picture1).empty());
+    EXPECT_EQ(printed(f.Picture2).size(), 4u);
+    EXPECT_EQ(hidden(), clicked);  // the hidden fields are not touched
+    refusedSave("minute changed after the click");
+
+    pick(0);
+    save();
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldUTMinute], 7);
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldGHA],
+              num(gt(ephemeris::FloorTo6(placeOf(0, {2024, 3, 19, 12, 7, 0}, 67.0).GHA))));
+}
+
+TEST_F(SightEntryWindow, NextSightDoesNothingOnSight25) {
+    // A full log, as the file reader leaves it.
+    app.Log.SightCount = 25;
+    for (int i = 1; i <= 25; ++i) {
+        app.Log.SightData[i][reduction::kFieldHsDegrees] = i;
+    }
+    reduction::ShowSight(app, 24);
+    f.Label2.setCaption("24");
+    f.Command2.setEnabled(true);
+    next();
+    EXPECT_EQ(f.Label2.caption(), "25");
+    EXPECT_EQ(f.Text5.text(), "25");
+    const reduction::SightLog before = app.Log;
+    next();
+    EXPECT_EQ(f.Label2.caption(), "25");
+    EXPECT_EQ(f.Text5.text(), "25");
+    EXPECT_TRUE(f.Command2.enabled());
+    pick(0);
+    save();  // stores row 25 again, nothing beyond
+    EXPECT_EQ(app.Log.SightCount, 25);
+    EXPECT_EQ(app.CurrentSight, 25);
+    for (int i = 1; i <= 24; ++i) {
+        EXPECT_EQ(app.Log.SightData[i], before.SightData[i]);
+    }
+}
+
+TEST_F(SightEntryWindow, AStoredObjectIndexOutsideTheListSelectsNothingAndKeepsTheRowsData) {
+    for (const double index : {64.0, -1.0, 2.5, 1e9, -32768.0}) {
+        SCOPED_TRACE(index);
+        auto& row = app.Log.SightData[1];
+        row[reduction::kFieldHorizon] = 1;
+        row[reduction::kFieldHsDegrees] = 30;
+        row[reduction::kFieldGHA] = 123.456789;
+        row[reduction::kFieldDec] = -12.5;
+        row[reduction::kFieldSD] = 16.1;
+        row[reduction::kFieldHP] = 0.5;
+        row[reduction::kFieldObjectIndex] = index;
+        enter(kSun, 0);  // a body selected before
+        reduction::ShowSight(app, 1);
+        EXPECT_EQ(f.List1.selectedIndex(), -1);
+        EXPECT_TRUE(printed(f.Picture1).empty());
+        EXPECT_EQ(printed(f.Picture2), previewOf({Sea, -1, 30, 0, 0, 2.75, false, 15, 1010, 0}));
+        EXPECT_EQ(hidden(), (Lines{"123.456789", "-12.5", "16.1", "0.5", "", gt(index)}));
+    }
+}
+
+// ------------------------------------------------ settings it reads
+
+TEST_F(SightEntryWindow, ChronometerCorrectionIsAddedToTheWatchSecondsOnly) {
+    uitest::userType(settings.Text108, "-5");
+    enter({"2024", "6", "21", "12", "0", "3", "40", "0", "0"}, 0);
+    const Place at115958 = placeOf(0, {2024, 6, 21, 11, 59, 58}, 67.0);
+    const Place at120003 = placeOf(0, {2024, 6, 21, 12, 0, 3}, 67.0);
+    EXPECT_NEAR(num(f.Text3.text()), at115958.GHA, 2e-6);
+    EXPECT_GT(std::fabs(at120003.GHA - at115958.GHA), 0.02);
+    save();
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldUTSecond], 3);
+}
+
+TEST_F(SightEntryWindow, DeltaTEntersTheComputedPlaceAndPagingBackRecomputesIt) {
+    enter(kMoon, 1);
+    save();
+    const Instant t{2024, 5, 10, 8, 30, 15};
+    EXPECT_EQ(f.Text3.text(), gt(ephemeris::FloorTo6(placeOf(1, t, 67.0).GHA)));
+
+    uitest::userType(settings.Text1, "0");
+    next();
+    enter(kSun, 0);
+    save();
+    last();  // shows sight 1 again with the settings of the moment
+    const std::string withoutDeltaT = gt(ephemeris::FloorTo6(placeOf(1, t, 0).GHA));
+    EXPECT_EQ(f.Text3.text(), withoutDeltaT);
+    EXPECT_NE(withoutDeltaT, gt(ephemeris::FloorTo6(placeOf(1, t, 67.0).GHA)));
+    save();
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldGHA], num(withoutDeltaT));
+}
+
+struct PreviewSetting {
+    const char* what;
+    OptionButton Form5::*horizon;
+    OptionButton Form5::*side;
+    std::string hsDeg, hsMin, ie, eye;
+    bool feet;
+    std::string T, P;
+    PreviewCase expected;
+};
+
+TEST_F(SightEntryWindow, PreviewFollowsHorizonEyeHeightAndTheAir) {
+    const double sunHP = 0.08;
+    const PreviewSetting cases[] = {
+        {"sea, metres",
+         &Form5::Option1,
+         &Form5::Option8,
+         "35",
+         "20.5",
+         "1.5",
+         "2.75",
+         false,
+         "15",
+         "1010",
+         {Sea, -1, 35, 20.5, 1.5, 2.75, false, 15, 1010, sunHP}},
+        {"feet: 3.2808 ft dips as 1 m",
+         &Form5::Option1,
+         &Form5::Option9,
+         "35",
+         "0",
+         "-2",
+         "3.2808",
+         true,
+         "15",
+         "1010",
+         {Sea, 1, 35, 0, -2, 1, false, 15, 1010, sunHP}},
+        {"reflective artificial halves",
+         &Form5::Option2,
+         &Form5::Option8,
+         "70",
+         "30",
+         "3",
+         "2.75",
+         false,
+         "15",
+         "1010",
+         {Artificial, -1, 70, 30, 3, 0, false, 15, 1010, sunHP}},
+        {"bubble has no dip",
+         &Form5::Option3,
+         &Form5::Option9,
+         "12",
+         "0",
+         "1",
+         "2.75",
+         false,
+         "15",
+         "1010",
+         {Bubble, 1, 12, 0, 1, 0, false, 15, 1010, sunHP}},
+        {"cold dense air",
+         &Form5::Option1,
+         &Form5::Option8,
+         "5",
+         "0",
+         "0",
+         "2",
+         false,
+         "-20",
+         "1040",
+         {Sea, -1, 5, 0, 0, 2, false, -20, 1040, sunHP}},
+        {"hot thin air",
+         &Form5::Option1,
+         &Form5::Option8,
+         "5",
+         "0",
+         "0",
+         "2",
+         false,
+         "35",
+         "980",
+         {Sea, -1, 5, 0, 0, 2, false, 35, 980, sunHP}},
+        {"negative eye height",
+         &Form5::Option1,
+         &Form5::Option8,
+         "20",
+         "0",
+         "0",
+         "-1",
+         false,
+         "15",
+         "1010",
+         {Sea, -1, 20, 0, 0, -1, false, 15, 1010, sunHP}},
+        {"Ha of -4.4",
+         &Form5::Option3,
+         &Form5::Option8,
+         "-4",
+         "-24",
+         "0",
+         "2",
+         false,
+         "15",
+         "1010",
+         {Bubble, -1, -4, -24, 0, 2, false, 15, 1010, sunHP}},
+        {"-273 C",
+         &Form5::Option1,
+         &Form5::Option8,
+         "20",
+         "0",
+         "0",
+         "2",
+         false,
+         "-273",
+         "1010",
+         {Sea, -1, 20, 0, 0, 2, false, -273, 1010, sunHP}},
+    };
+    for (const PreviewSetting& c : cases) {
+        SCOPED_TRACE(c.what);
+        uitest::userClick(f.*c.horizon);
+        uitest::userClick(f.*c.side);
+        uitest::userType(main.Text3, c.eye);
+        uitest::userClick(c.feet ? main.Option6 : main.Option5);
+        uitest::userType(settings.Text4, c.T);
+        uitest::userType(settings.Text5, c.P);
+        enter({"2024", "3", "19", "12", "0", "0", c.hsDeg, c.hsMin, c.ie}, 0);
+        EXPECT_EQ(printed(f.Picture2), previewOf(c.expected));
+    }
+    EXPECT_EQ(previewOf(cases[6].expected)[1], " DipCorr --- ' Dip correction");
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+// The user's side of the controls in tests: typing, clicking and mouse
+// events sent to the real widgets, as the window system would send them.
+#pragma once
+
+#include <QPointF>
+#include <string>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/picture.h"
+
+class QWidget;
+
+namespace uitest {
+
+// Replaces the box's text by typing (select all, then one key per character).
+void userType(platform::ui::TextBox& box, const std::string& text);
+// Types at the end of the box's text.
+void userAppend(platform::ui::TextBox& box, const std::string& text);
+
+// A left click (press and release) at the widget's centre or at a point.
+void userClick(QWidget* widget);
+void userClickAt(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton);
+void userClick(platform::ui::CommandButton& button);
+void userClick(platform::ui::OptionButton& button);
+void userClick(platform::ui::CheckBox& box);
+
+// A left click on the list's entry.
+void userClickRow(platform::ui::ListBox& list, int row);
+// A key pressed in the list (e.g. Qt::Key_Down).
+void userKey(platform::ui::ListBox& list, Qt::Key key);
+
+// Mouse events on a picture at a pixel position. buttons: held after a press,
+// before a release, during a move.
+void mouseDown(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton button);
+void mouseMove(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButtons buttons);
+void mouseUp(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton button);
+
+// Sends the window's title-bar close.
+void userCloseWindow(QWidget* window);
+
+}  // namespace uitest
