@@ -38,8 +38,14 @@ if [ ${#fuzz_sources[@]} -gt 0 ]; then
             cp -r "fuzz/corpus/$name/." "$corpus/"
         fi
         echo "--- $name ---"
-        "build/fuzz/$name" -max_total_time="${CELNAV_FUZZ_SECONDS:-60}" -timeout=10 \
-            -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
+        log="build/fuzz/$name.log"
+        if ! "build/fuzz/$name" -max_total_time="${CELNAV_FUZZ_SECONDS:-60}" -timeout=10 \
+            -rss_limit_mb=2048 -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+            tail -n 60 "$log"
+            echo "Fuzz target $name failed."
+            exit 1
+        fi
+        grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
         rm -rf "$corpus"
     done
 fi
