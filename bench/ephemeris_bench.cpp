@@ -9,44 +9,24 @@ namespace {
 
 using namespace ephemeris;
 
-struct Instant {
-    double JD = 0;
-    double T_TT = 0;
-};
-
-Instant sampleInstant() {
-    Instant in;
-    double t = 0;
-    JulianDay(2026, 12, 10, 14.5, in.JD, t);
-    in.T_TT = t + 69.0 / 3155760000;
-    return in;
-}
-
-struct SunOut {
-    double GHA, Dec, SD, SHA, Aries, EarthL, EarthB, EarthR, AppLon, GeoLon;
-};
-
-SunOut sun(const Instant& in) {
-    SunOut s{};
-    SunPosition(in.JD, in.T_TT, s.GHA, s.Dec, s.SD, s.SHA, s.Aries, s.EarthL, s.EarthB, s.EarthR,
-                s.AppLon, s.GeoLon);
-    return s;
+TimeArguments sampleInstant() {
+    return TimeArgumentsFor(2026, 12, 10, 14.5, 69.0);
 }
 
 void BM_SunPosition(benchmark::State& state) {
-    const Instant in = sampleInstant();
+    const TimeArguments in = sampleInstant();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sun(in));
+        benchmark::DoNotOptimize(SunPlaceAt(in.JD, in.T_TT));
     }
 }
 BENCHMARK(BM_SunPosition);
 
 void BM_MoonPosition(benchmark::State& state) {
-    const Instant in = sampleInstant();
-    const SunOut s = sun(in);
+    const TimeArguments in = sampleInstant();
+    const SunPlace s = SunPlaceAt(in.JD, in.T_TT);
     for (auto _ : state) {
         double gha, dec, sd, hp, illum, dist, elong;
-        MoonPosition(in.JD, in.T_TT, s.AppLon, gha, dec, sd, hp, illum, dist, elong);
+        MoonPosition(in.JD, in.T_TT, s.SunAppLon, gha, dec, sd, hp, illum, dist, elong);
         benchmark::DoNotOptimize(gha);
         benchmark::DoNotOptimize(elong);
     }
@@ -54,8 +34,8 @@ void BM_MoonPosition(benchmark::State& state) {
 BENCHMARK(BM_MoonPosition);
 
 void BM_PlanetPosition(benchmark::State& state) {
-    const Instant in = sampleInstant();
-    const SunOut s = sun(in);
+    const TimeArguments in = sampleInstant();
+    const SunPlace s = SunPlaceAt(in.JD, in.T_TT);
     const int code = static_cast<int>(state.range(0));
     for (auto _ : state) {
         double gha, dec, sha, hp, dist;
@@ -67,12 +47,12 @@ void BM_PlanetPosition(benchmark::State& state) {
 BENCHMARK(BM_PlanetPosition)->Arg(2)->Arg(4)->Arg(5)->Arg(6);
 
 void BM_AllStarsOneInstant(benchmark::State& state) {
-    const Instant in = sampleInstant();
-    const SunOut s = sun(in);
+    const TimeArguments in = sampleInstant();
+    const SunPlace s = SunPlaceAt(in.JD, in.T_TT);
     for (auto _ : state) {
         for (int i = 0; i < kStarCount; ++i) {
             double gha, dec, sha;
-            StarPosition(in.T_TT, in.JD, i, s.GeoLon, gha, dec, sha);
+            StarPosition(in.T_TT, in.JD, i, s.SunGeoLon, gha, dec, sha);
             benchmark::DoNotOptimize(gha);
         }
     }
@@ -81,11 +61,11 @@ BENCHMARK(BM_AllStarsOneInstant);
 
 // What one planner refresh computes: the Sun, the Moon, four planets, 58 stars.
 void BM_PlannerSetOneInstant(benchmark::State& state) {
-    const Instant in = sampleInstant();
+    const TimeArguments in = sampleInstant();
     for (auto _ : state) {
-        const SunOut s = sun(in);
+        const SunPlace s = SunPlaceAt(in.JD, in.T_TT);
         double gha, dec, sd, hp, illum, dist, elong, sha;
-        MoonPosition(in.JD, in.T_TT, s.AppLon, gha, dec, sd, hp, illum, dist, elong);
+        MoonPosition(in.JD, in.T_TT, s.SunAppLon, gha, dec, sd, hp, illum, dist, elong);
         benchmark::DoNotOptimize(gha);
         for (int code : {2, 4, 5, 6}) {
             PlanetPosition(in.JD, in.T_TT, code, s.EarthL, s.EarthB, s.EarthR, gha, dec, sha, hp,
@@ -93,7 +73,7 @@ void BM_PlannerSetOneInstant(benchmark::State& state) {
             benchmark::DoNotOptimize(gha);
         }
         for (int i = 0; i < kStarCount; ++i) {
-            StarPosition(in.T_TT, in.JD, i, s.GeoLon, gha, dec, sha);
+            StarPosition(in.T_TT, in.JD, i, s.SunGeoLon, gha, dec, sha);
             benchmark::DoNotOptimize(gha);
         }
     }

@@ -45,6 +45,17 @@ void ClockToUT(const ClockReading& Local, double ZoneHours, double& Year, double
 void ClockToUT(double ZoneHours, double& Year, double& Month, double& Day, double& Hour,
                double& Minute, double& Second);
 
+// The time arguments of the position procedures for a UT instant: JD and T
+// from JulianDay, T_TT = T + DeltaT / 3155760000 (DeltaT in seconds).
+struct TimeArguments {
+    double JD = 0;
+    double T = 0;
+    double T_TT = 0;
+};
+
+TimeArguments TimeArgumentsFor(double Year, double Month, double Day, double UtHours,
+                               double DeltaT);
+
 // --- Angle and trigonometry functions --------------------------------------
 
 double SinD(double X);
@@ -92,6 +103,23 @@ void EarthSeriesR(double Tau, double& S0, double& S1, double& S2, double& S3, do
 void SunPosition(double JD, double T_TT, double& GHA, double& Dec, double& SD, double& SHA,
                  double& GHAAries, double& EarthL, double& EarthB, double& EarthR,
                  double& SunAppLon, double& SunGeoLon);
+
+// The Sun's twelve-argument procedure as one result, for callers that
+// compute the Sun first and hand its outputs on.
+struct SunPlace {
+    double GHA = 0;
+    double Dec = 0;
+    double SD = 0;
+    double SHA = 0;
+    double GHAAries = 0;
+    double EarthL = 0;
+    double EarthB = 0;
+    double EarthR = 0;
+    double SunAppLon = 0;
+    double SunGeoLon = 0;
+};
+
+SunPlace SunPlaceAt(double JD, double T_TT);
 
 void MoonPosition(double JD, double T_TT, double SunAppLon, double& GHA, double& Dec, double& SD,
                   double& HP, double& Illum, double& DistKm, double& Elong);

@@ -25,6 +25,14 @@ void JulianDay(double Year, double Month, double Day, double UtHours, double& JD
     T = (JD - 2451545) / 36525;
 }
 
+TimeArguments TimeArgumentsFor(double Year, double Month, double Day, double UtHours,
+                               double DeltaT) {
+    TimeArguments t;
+    JulianDay(Year, Month, Day, UtHours, t.JD, t.T);
+    t.T_TT = t.T + DeltaT / 3155760000;
+    return t;
+}
+
 void ClockToUT(const ClockReading& Local, double ZoneHours, double& Year, double& Month,
                double& Day, double& Hour, double& Minute, double& Second) {
     Year = Local.Year;

@@ -45,27 +45,20 @@ struct Place {
 // The body's place at Hours on the search's date; hours outside 0..24 fall into
 // the neighbouring days.
 Place placeAt(Body body, const Observation& obs, double Hours) {
-    double JD = 0;
-    double T = 0;
-    JulianDay(obs.Year, obs.Month, obs.Day, Hours, JD, T);
-    const double T_TT = T + obs.DeltaT / 3155760000;
+    const TimeArguments t = TimeArgumentsFor(obs.Year, obs.Month, obs.Day, Hours, obs.DeltaT);
     Place place;
     if (body == Body::Sun) {
-        double SHA = 0;
-        double GHAAries = 0;
-        double EarthL = 0;
-        double EarthB = 0;
-        double EarthR = 0;
-        double SunAppLon = 0;
-        double SunGeoLon = 0;
-        SunPosition(JD, T_TT, place.GHA, place.Dec, place.SD, SHA, GHAAries, EarthL, EarthB, EarthR,
-                    SunAppLon, SunGeoLon);
+        const SunPlace sun = SunPlaceAt(t.JD, t.T_TT);
+        place.GHA = sun.GHA;
+        place.Dec = sun.Dec;
+        place.SD = sun.SD;
     } else {
         // Illumination and elongation are not used, so the Sun's longitude is left at 0.
         double Illum = 0;
         double DistKm = 0;
         double Elong = 0;
-        MoonPosition(JD, T_TT, 0, place.GHA, place.Dec, place.SD, place.HP, Illum, DistKm, Elong);
+        MoonPosition(t.JD, t.T_TT, 0, place.GHA, place.Dec, place.SD, place.HP, Illum, DistKm,
+                     Elong);
     }
     return place;
 }

@@ -48,4 +48,11 @@ void SunPosition(double JD, double T_TT, double& GHA, double& Dec, double& SD, d
     SD = (959.63 / EarthR) / 60;
 }
 
+SunPlace SunPlaceAt(double JD, double T_TT) {
+    SunPlace s;
+    SunPosition(JD, T_TT, s.GHA, s.Dec, s.SD, s.SHA, s.GHAAries, s.EarthL, s.EarthB, s.EarthR,
+                s.SunAppLon, s.SunGeoLon);
+    return s;
+}
+
 }  // namespace ephemeris

@@ -98,22 +98,11 @@ SightAlmanac sightAlmanac(const SightAlmanacInput& input) {
 
     const double Second = input.Second + input.ChronometerCorrection;
     out.UT = input.Hour + input.Minute / 60 + Second / 3600;
-    double T = 0;
-    ephemeris::JulianDay(input.Year, input.Month, input.Day, out.UT, out.JD, T);
-    out.T_TT = T + input.DeltaT / 3155760000;
-
-    double SunGHA = 0;
-    double SunDec = 0;
-    double SunSD = 0;
-    double SunSHA = 0;
-    double GHAAries = 0;
-    double EarthL = 0;
-    double EarthB = 0;
-    double EarthR = 0;
-    double SunAppLon = 0;
-    double SunGeoLon = 0;
-    ephemeris::SunPosition(out.JD, out.T_TT, SunGHA, SunDec, SunSD, SunSHA, GHAAries, EarthL,
-                           EarthB, EarthR, SunAppLon, SunGeoLon);
+    const ephemeris::TimeArguments t =
+        ephemeris::TimeArgumentsFor(input.Year, input.Month, input.Day, out.UT, input.DeltaT);
+    out.JD = t.JD;
+    out.T_TT = t.T_TT;
+    const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(out.JD, out.T_TT);
 
     const double i = input.ObjectIndex;
     if (!isListEntry(i) || i < 0) {
@@ -124,16 +113,16 @@ SightAlmanac sightAlmanac(const SightAlmanacInput& input) {
 
     if (i == 0) {
         out.Name = "Sun";
-        out.GHA = SunGHA;
-        out.Dec = SunDec;
-        out.SD = SunSD;
+        out.GHA = sun.GHA;
+        out.Dec = sun.Dec;
+        out.SD = sun.SD;
         out.HP = kSunHP;
     } else if (i == 1) {
         out.Name = "Moon";
         double Illum = 0;
         double DistKm = 0;
         double Elong = 0;
-        ephemeris::MoonPosition(out.JD, out.T_TT, SunAppLon, out.GHA, out.Dec, out.SD, out.HP,
+        ephemeris::MoonPosition(out.JD, out.T_TT, sun.SunAppLon, out.GHA, out.Dec, out.SD, out.HP,
                                 Illum, DistKm, Elong);
     } else if (i <= 5) {
         static constexpr int kPlanetCodes[] = {2, 4, 5, 6};
@@ -142,16 +131,16 @@ SightAlmanac sightAlmanac(const SightAlmanacInput& input) {
         out.Name = kPlanetNames[planet];
         double SHA = 0;
         double Dist = 0;
-        ephemeris::PlanetPosition(out.JD, out.T_TT, kPlanetCodes[planet], EarthL, EarthB, EarthR,
-                                  out.GHA, out.Dec, SHA, out.HP, Dist);
+        ephemeris::PlanetPosition(out.JD, out.T_TT, kPlanetCodes[planet], sun.EarthL, sun.EarthB,
+                                  sun.EarthR, out.GHA, out.Dec, SHA, out.HP, Dist);
     } else {
         const int StarIndex = static_cast<int>(i) - 6;
         const int StarNumber = static_cast<int>(i) - 5;
         out.Name = input.Stars.StarNames[StarNumber];
         double SHA = 0;
-        ephemeris::StarPosition(out.T_TT, out.JD, StarIndex, SunGeoLon, out.GHA, out.Dec, SHA);
+        ephemeris::StarPosition(out.T_TT, out.JD, StarIndex, sun.SunGeoLon, out.GHA, out.Dec, SHA);
         out.Block = starPrint(out.Name, input.Stars.StarMagnitudes[StarNumber], out.GHA, out.Dec,
-                              SHA, GHAAries);
+                              SHA, sun.GHAAries);
         hidden.Text9 = platform::generalText(StarIndex);
     }
 

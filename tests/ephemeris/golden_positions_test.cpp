@@ -106,32 +106,29 @@ struct Computed {
 };
 
 Computed computeRow(const GoldenRow& row) {
-    double jd = 0;
-    double t = 0;
-    JulianDay(row.year, row.month, row.day, row.utHours, jd, t);
-    const double tTT = t + row.deltaT / 3155760000;
-
-    double sunGha = 0, sunDec = 0, sunSd = 0, sunSha = 0, ghaAries = 0;
-    double earthL = 0, earthB = 0, earthR = 0, sunAppLon = 0, sunGeoLon = 0;
-    SunPosition(jd, tTT, sunGha, sunDec, sunSd, sunSha, ghaAries, earthL, earthB, earthR, sunAppLon,
-                sunGeoLon);
+    const ephemeris::TimeArguments t =
+        ephemeris::TimeArgumentsFor(row.year, row.month, row.day, row.utHours, row.deltaT);
+    const double jd = t.JD;
+    const double tTT = t.T_TT;
+    const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(jd, tTT);
 
     Computed out;
     if (row.kind == "SUN") {
-        out.gha = sunGha;
-        out.dec = sunDec;
+        out.gha = sun.GHA;
+        out.dec = sun.Dec;
     } else if (row.kind == "ARIES") {
-        out.gha = ghaAries;
+        out.gha = sun.GHAAries;
         out.dec = 0;
     } else if (row.kind == "MOON") {
         double sd = 0, hp = 0, illum = 0, distKm = 0, elong = 0;
-        MoonPosition(jd, tTT, sunAppLon, out.gha, out.dec, sd, hp, illum, distKm, elong);
+        MoonPosition(jd, tTT, sun.SunAppLon, out.gha, out.dec, sd, hp, illum, distKm, elong);
     } else if (row.kind == "STAR") {
         double sha = 0;
-        StarPosition(tTT, jd, row.index, sunGeoLon, out.gha, out.dec, sha);
+        StarPosition(tTT, jd, row.index, sun.SunGeoLon, out.gha, out.dec, sha);
     } else if (row.kind == "PLANET") {
         double sha = 0, hp = 0, dist = 0;
-        PlanetPosition(jd, tTT, row.index, earthL, earthB, earthR, out.gha, out.dec, sha, hp, dist);
+        PlanetPosition(jd, tTT, row.index, sun.EarthL, sun.EarthB, sun.EarthR, out.gha, out.dec,
+                       sha, hp, dist);
     } else {
         out.known = false;
     }

@@ -44,15 +44,13 @@ MoonPlace moonAt(double jd, double tTT, double sunAppLon) {
 // JD and T_TT as every caller forms them.
 void instant(double year, double month, double day, double hours, double deltaT, double& jd,
              double& tTT) {
-    double t = 0;
-    JulianDay(year, month, day, hours, jd, t);
-    tTT = t + deltaT / 3155760000;
+    const ephemeris::TimeArguments t = ephemeris::TimeArgumentsFor(year, month, day, hours, deltaT);
+    jd = t.JD;
+    tTT = t.T_TT;
 }
 
 double sunApparentLongitude(double jd, double tTT) {
-    double gha, dec, sd, sha, aries, earthL, earthB, earthR, appLon, geoLon;
-    SunPosition(jd, tTT, gha, dec, sd, sha, aries, earthL, earthB, earthR, appLon, geoLon);
-    return appLon;
+    return ephemeris::SunPlaceAt(jd, tTT).SunAppLon;
 }
 
 // --- Term tables -----------------------------------------------------------

@@ -25,13 +25,15 @@ struct SunInputs {
 };
 
 SunInputs sunFor(double Year, double Month, double Day, double UtHours, double DeltaT) {
+    const TimeArguments t = TimeArgumentsFor(Year, Month, Day, UtHours, DeltaT);
+    const SunPlace sun = SunPlaceAt(t.JD, t.T_TT);
     SunInputs s;
-    double t = 0;
-    JulianDay(Year, Month, Day, UtHours, s.JD, t);
-    s.T_TT = t + DeltaT / 3155760000;
-    double gha, dec, sd, sha, appLon, geoLon;
-    SunPosition(s.JD, s.T_TT, gha, dec, sd, sha, s.GHAAries, s.EarthL, s.EarthB, s.EarthR, appLon,
-                geoLon);
+    s.JD = t.JD;
+    s.T_TT = t.T_TT;
+    s.GHAAries = sun.GHAAries;
+    s.EarthL = sun.EarthL;
+    s.EarthB = sun.EarthB;
+    s.EarthR = sun.EarthR;
     return s;
 }
 

@@ -58,12 +58,12 @@ struct Place {
 };
 
 Place sunAt(double Year, double Month, double Day, double Hours) {
-    double JD = 0;
-    double T = 0;
-    ephemeris::JulianDay(Year, Month, Day, Hours, JD, T);
+    const ephemeris::TimeArguments t = ephemeris::TimeArgumentsFor(Year, Month, Day, Hours, 0);
+    const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(t.JD, t.T);
     Place p;
-    double SHA, Aries, L, B, R, AppLon, GeoLon;
-    ephemeris::SunPosition(JD, T, p.GHA, p.Dec, p.SD, SHA, Aries, L, B, R, AppLon, GeoLon);
+    p.GHA = sun.GHA;
+    p.Dec = sun.Dec;
+    p.SD = sun.SD;
     return p;
 }
 
