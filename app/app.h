@@ -5,10 +5,15 @@
 #include "ephemeris/ephemeris.h"
 #include "platform/ui/application.h"
 #include "reduction/sight_log.h"
+#include "reduction/sight_reduction.h"
 
 namespace reduction {
 class Form1;
+class Form2;
+class Form3;
+class Form4;
 class Form5;
+class Form6;
 class Form7;
 }  // namespace reduction
 
@@ -21,7 +26,11 @@ class App : public platform::ui::Application {
 
     // Windows, created hidden on first access.
     reduction::Form1& form1();  // main window
+    reduction::Form2& form2();  // plot of the lines of position
+    reduction::Form3& form3();  // assumed position for the fix (modal)
+    reduction::Form4& form4();  // report: help, info, detailed output
     reduction::Form5& form5();  // sight entry
+    reduction::Form6& form6();  // clear-all confirmation
     reduction::Form7& form7();  // settings
 
     // The sight log: SightCount, SightData, SightNotes.
@@ -30,6 +39,22 @@ class App : public platform::ui::Application {
     ephemeris::StarTables Stars;
     // The number of the sight being saved ("Save Changes").
     int CurrentSight = 0;
+    // The clear-all confirmation's answer: 1 clear, 0 keep.
+    int ClearConfirmed = 0;
+
+    // Results of the last reduction: CopGha, CopDec, CopHo, LopIntercept,
+    // LopRun, LopAzimuth (entries 1 to SightCount), PlotParams (1 to 14),
+    // DetailedOutputLines (1 to 15) and each sight's working values. Kept
+    // until the next reduction that completes.
+    reduction::ReductionResult Reduction;
+    // The dead-reckoning position at the new fix time of the last reduction,
+    // degrees, north and east positive.
+    double DrLat = 0;
+    double DrLon = 0;
+    // The assumed position of the last reduction, degrees, north and east
+    // positive; 0 before the first one.
+    double AssumedLat = 0;
+    double AssumedLon = 0;
 };
 
 }  // namespace app

@@ -7,9 +7,15 @@
 #include <filesystem>
 
 #include "app/app.h"
+#include "reduction/assumed_position_dialog.h"
+#include "reduction/clear_all_dialog.h"
+#include "reduction/plot_window.h"
+#include "reduction/report_texts.h"
+#include "reduction/report_window.h"
 #include "reduction/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
+#include "reduction/sight_reduction.h"
 
 namespace reduction {
 
@@ -186,16 +192,17 @@ Form1::Form1(app::App& app)
     // The reduce button is enabled by saving a sight and by reading a file;
     // the result buttons by a reduction.
     Command1.setEnabled(false);
-    Command1.setToolTip("The sight reduction is not available yet.");
+
+    Command3.setEnabled(false);
+    Command8.setEnabled(false);
 
     // The windows of these buttons and menu items are not built yet.
-    for (platform::ui::CommandButton* later :
-         {&Command3, &Command8, &Command9, &Command4, &Command6, &Command7}) {
+    for (platform::ui::CommandButton* later : {&Command9, &Command6, &Command7}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
     for (platform::ui::MenuItem* later :
-         {&menuHelp, &menuInfo, &menuAlmanac, &menuRiseSet, &menuPlanner, &menuLunar, &menuCalc}) {
+         {&menuAlmanac, &menuRiseSet, &menuPlanner, &menuLunar, &menuCalc}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -209,6 +216,12 @@ Form1::Form1(app::App& app)
     menuEXIT.onClick([this] { menuEXIT_Click(); });
     GetFile.onClick([this] { GetFile_Click(); });
     SaveFile.onClick([this] { SaveFile_Click(); });
+    menuHelp.onClick([this] { menuHelp_Click(); });
+    menuInfo.onClick([this] { menuInfo_Click(); });
+    Command3.onClick([this] { Command3_Click(); });
+    Command4.onClick([this] { Command4_Click(); });
+    Command1.onClick([this] { Command1_Click(); });
+    Command8.onClick([this] { Command8_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -249,6 +262,68 @@ void Form1::Command5_Click() {
 
 void Form1::menuSight_Click() {
     app_.form5().showModeless();
+}
+
+void Form1::menuHelp_Click() {
+    FillReportWindow(app_, helpTextLines());
+}
+
+void Form1::menuInfo_Click() {
+    FillReportWindow(app_, infoTextLines());
+}
+
+void Form1::Command3_Click() {
+    const DetailedOutputArray& report = app_.Reduction.DetailedOutputLines;
+    FillReportWindow(app_, std::vector<std::string>(report.begin() + 1, report.end()));
+}
+
+void Form1::Command4_Click() {
+    ClearAllData(app_);
+}
+
+void Form1::Command1_Click() {
+    const auto warn = [this](const ReductionWarning& warning) {
+        app_.messages().beep();
+        app_.messages().show(warning.Text, warning.Title);
+    };
+
+    const ReductionStart start = prepareReduction(legSettings(), Option2.value(), Option3.value());
+    if (start.Warning) {
+        warn(*start.Warning);
+        return;
+    }
+
+    Form3& dialog = app_.form3();
+    dialog.applyPrefill(start.Prefill);
+    // Closed otherwise than with "PRESS to Enter Data": nothing changes.
+    if (!app_.runModal(dialog)) {
+        return;
+    }
+
+    const ReductionInput input =
+        reductionInput(start, app_.form7().generalSettings(), dialog.EnteredLat, dialog.EnteredLon);
+    const ReductionOutcome outcome = reduceSights(input, app_.Log);
+    if (outcome.Warning) {
+        warn(*outcome.Warning);
+        return;
+    }
+
+    app_.Reduction = outcome.Result;
+    app_.DrLat = start.DrLat;
+    app_.DrLon = start.DrLon;
+    app_.AssumedLat = dialog.EnteredLat;
+    app_.AssumedLon = dialog.EnteredLon;
+    Command3.setEnabled(true);
+    Command8.setEnabled(true);
+    // "Show COP" stays disabled until the globe window exists.
+
+    PlotLOPs(app_);
+    // The globe window Form16 is shown here, before the plot window.
+    app_.form2().showModeless();
+}
+
+void Form1::Command8_Click() {
+    app_.form2().showModeless();
 }
 
 void Form1::menuPRINT_Click() {

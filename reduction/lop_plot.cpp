@@ -1,0 +1,269 @@
+#include "reduction/lop_plot.h"
+
+#include <cmath>
+#include <limits>
+
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
+
+namespace reduction {
+
+namespace {
+
+using platform::PrintItem;
+using platform::PrintLine;
+
+// Picture sizes (twips) are taken within these bounds, so that the ratio
+// W / H and the label offset stay finite and positive.
+constexpr double kLeastPictureSize = 1;
+constexpr double kLargestPictureSize = 1e9;
+
+double positiveSize(double twips) {
+    if (!std::isfinite(twips) || twips < kLeastPictureSize) {
+        return kLeastPictureSize;
+    }
+    return twips > kLargestPictureSize ? kLargestPictureSize : twips;
+}
+
+// A double rounded to single precision; beyond the single range it becomes
+// an infinity of its sign (the conversion itself is undefined there).
+float toSingle(double x) {
+    if (x > std::numeric_limits<float>::max()) {
+        return std::numeric_limits<float>::infinity();
+    }
+    if (x < -std::numeric_limits<float>::max()) {
+        return -std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(x);
+}
+
+bool finite(double v) {
+    return std::isfinite(v);
+}
+
+double sinDeg(double degrees) {
+    return std::sin(degrees * kPlotRadPerDeg);
+}
+
+double cosDeg(double degrees) {
+    return std::cos(degrees * kPlotRadPerDeg);
+}
+
+// The four segments of one tick step: at x = k and x = -k across the
+// horizontal axis, at y = k and y = -k across the vertical axis.
+void addTicks(std::vector<PlotSegment>& ticks, double k, double halfX, double halfY) {
+    ticks.push_back({{k, -halfY}, {k, halfY}});
+    ticks.push_back({{-k, -halfY}, {-k, halfY}});
+    ticks.push_back({{-halfX, k}, {halfX, k}});
+    ticks.push_back({{-halfX, -k}, {halfX, -k}});
+}
+
+// "<title><letter>", |degrees|, "° ", FloorTo1(|minutes|), "' ".
+PrintLine degreesMinutesLine(const std::string& title, double value, const char* positive,
+                             const char* negative) {
+    double deg = 0;
+    double min = 0;
+    ephemeris::SplitDegMin(value, deg, min);
+    const std::string letter = value >= 0 ? positive : negative;
+    return {PrintItem::Text(title + letter), PrintItem::Number(std::fabs(deg)),
+            PrintItem::Text("° "), PrintItem::Number(ephemeris::FloorTo1(std::fabs(min))),
+            PrintItem::Text("' ")};
+}
+
+// "<title><letter><|degrees|>° <FloorTo1(|minutes|)>'", numbers as plain text.
+std::string readoutText(const std::string& title, double value, const char* positive,
+                        const char* negative) {
+    double deg = 0;
+    double min = 0;
+    ephemeris::SplitDegMin(value, deg, min);
+    const std::string letter = value >= 0 ? positive : negative;
+    return title + letter + platform::generalText(std::fabs(deg)) + "° " +
+           platform::generalText(ephemeris::FloorTo1(std::fabs(min))) + "'";
+}
+
+}  // namespace
+
+ErrorEllipse errorEllipse(const FixResult& fix) {
+    ErrorEllipse none;
+    const double n = fix.IncludedCount;
+    if (!(n >= 3)) {
+        return none;
+    }
+    const double A = fix.SumCos2;
+    const double B = fix.SumSinCos;
+    const double C = fix.SumSin2;
+    const double Rs = fix.SumP2 - fix.FixDLat * fix.SumPCos -
+                      std::cos(fix.FixLat * kPlotRadPerDeg) * fix.FixDLon * fix.SumPSin;
+    if (!(Rs > 0) || !finite(Rs)) {
+        return none;
+    }
+    const double sigma = 60 * std::sqrt(Rs / (n - 2));
+    double theta = 0;
+    double q = 0;
+    if (B == 0) {
+        // Diagonal normal matrix: the axes lie north-south and east-west.
+        theta = 0;
+        q = (A - C) / 2;
+    } else if (A == C) {
+        // The principal directions lie at 45 degrees, on the side of B.
+        theta = (B > 0 ? 45 : -45) * kPlotRadPerDeg;
+        q = B / std::sin(2 * theta);
+    } else {
+        theta = 0.5 * std::atan(2 * B / (A - C));
+        q = B / std::sin(2 * theta);
+    }
+    const double larger = n / 2 + q;
+    const double smaller = n / 2 - q;
+    if (!(larger > 0) || !(smaller > 0) || !finite(larger) || !finite(smaller)) {
+        return none;
+    }
+    const double a = 2.4 * sigma / std::sqrt(larger);
+    const double b = 2.4 * sigma / std::sqrt(smaller);
+    if (!finite(sigma) || !finite(theta) || !finite(a) || !finite(b)) {
+        return none;
+    }
+    return {true, a, b, theta};
+}
+
+LopPlot lopPlotGeometry(const LopPlotInput& in) {
+    LopPlot plot;
+    const double W = positiveSize(in.PictureWidth);
+    const double H = positiveSize(in.PictureHeight);
+    const double S = in.Fix.PlotScale;
+
+    if (!(S > 0) || !finite(S)) {
+        plot.chart = false;
+        plot.scaleLeft = 0;
+        plot.scaleTop = 0;
+        plot.scaleWidth = W;
+        plot.scaleHeight = H;
+        plot.texts.push_back({{0, 0}, {PrintItem::Text(std::string(kPlotScaleMissingText))}});
+        return plot;
+    }
+
+    // 1, 2: the user scale, one unit one n.mi. both ways.
+    const float r = toSingle(W / H);
+    const double T = S / r;
+    plot.scaleLeft = -S;
+    plot.scaleTop = T;
+    plot.scaleWidth = 2 * S;
+    plot.scaleHeight = -2 * T;
+
+    // 3: axes.
+    plot.verticalAxis = {{0, T}, {0, -T}};
+    plot.horizontalAxis = {{-S, 0}, {S, 0}};
+
+    // 4: ten-mile ticks up to the first multiple of 10 not less than S.
+    {
+        const double estimate = std::floor(S / 10) + 1;
+        plot.tenMileTicks.reserve(4 * static_cast<std::size_t>(estimate < kMaxTenMileTickSteps
+                                                                   ? estimate
+                                                                   : kMaxTenMileTickSteps));
+        int steps = 0;
+        double k = 0;
+        while (k < S && steps < kMaxTenMileTickSteps) {
+            k = k + 10;
+            ++steps;
+            addTicks(plot.tenMileTicks, k, 0.05 * S, 0.05 * T);
+        }
+    }
+
+    // 5: one-mile ticks at 1 to 9.
+    plot.oneMileTicks.reserve(36);
+    {
+        double k = 0;
+        while (k < 9) {
+            k = k + 1;
+            addTicks(plot.oneMileTicks, k, 0.02 * S, 0.02 * T);
+        }
+    }
+
+    // 6: lines of position, advanced along the course by their runs.
+    const double Crs = in.Fix.Course;
+    const int count = in.SightCount < 0            ? 0
+                      : in.SightCount > kMaxSights ? kMaxSights
+                                                   : in.SightCount;
+    const double d = 200 * S / W;
+    plot.lops.reserve(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) {
+        if (in.Included[i] != 1) {
+            continue;
+        }
+        const double R = in.LopRun[i];
+        const double p = in.LopIntercept[i];
+        const double Z = in.LopAzimuth[i];
+        const double x0 = R * sinDeg(Crs) + p * sinDeg(Z);
+        const double y0 = R * cosDeg(Crs) + p * cosDeg(Z);
+        const double sinLeft = sinDeg(Z - 90);
+        const double cosLeft = cosDeg(Z - 90);
+        LopLine lop;
+        lop.sight = i;
+        lop.segment = {{x0 + S * sinLeft, y0 + S * cosLeft},
+                       {x0 + S * sinDeg(Z + 90), y0 + S * cosDeg(Z + 90)}};
+        const double u = in.nextRandom ? in.nextRandom() : 0;
+        const double f = 0.3 + 0.4 * u;
+        lop.label.at = {x0 + S * f * sinLeft - d, y0 + S * f * cosLeft + d};
+        lop.label.line = {PrintItem::Text("LOP# " + std::to_string(i))};
+        plot.lops.push_back(std::move(lop));
+    }
+
+    // 7: the fix mark, departure at the middle latitude.
+    const FixResult& fix = in.Fix;
+    const double yf = 60 * fix.FixDLat;
+    const double xf = 60 * fix.FixDLon * cosDeg(in.AssumedLat + fix.FixDLat / 2);
+    plot.fixCentre = {xf, yf};
+    plot.fixRadius = 0.5;
+
+    // 8: the error ellipse around the fix.
+    const ErrorEllipse e = errorEllipse(fix);
+    if (e.drawn && in.Status == FixStatus::Fix && finite(xf) && finite(yf)) {
+        plot.ellipse.reserve(37);
+        const double sinTheta = std::sin(e.theta);
+        const double cosTheta = std::cos(e.theta);
+        for (int k = 0; k <= 36; ++k) {
+            const double t = 10 * k * kPlotRadPerDeg;
+            const double X = xf + e.a * std::cos(t) * sinTheta - e.b * std::sin(t) * cosTheta;
+            const double Y = yf + e.a * std::cos(t) * cosTheta + e.b * std::sin(t) * sinTheta;
+            plot.ellipse.push_back({X, Y});
+        }
+    }
+
+    // 9: the texts.
+    plot.texts.push_back(
+        {{0, T},
+         {PrintItem::Text("LONa "), PrintItem::Number(ephemeris::FloorTo3(in.AssumedLon))}});
+    plot.texts.push_back(
+        {{-S, 0},
+         {PrintItem::Text("LATa "), PrintItem::Number(ephemeris::FloorTo3(in.AssumedLat))}});
+    if (in.Status == FixStatus::Fix) {
+        plot.texts.push_back(
+            {{-S, 0.95 * T}, degreesMinutesLine("Best Fix Latitude ", fix.FixLat, "N", "S")});
+        plot.texts.push_back(
+            {{-S, 0.9 * T}, degreesMinutesLine("Best Fix Longitude ", fix.FixLon, "E", "W")});
+        plot.texts.push_back({{-S, 0.8 * T},
+                              {PrintItem::Text("Distance from assumed position"),
+                               PrintItem::Number(ephemeris::FloorTo2(fix.FixDistance)),
+                               PrintItem::Text(" n.miles")}});
+    } else {
+        const std::string_view why =
+            in.Status == FixStatus::FewSights ? kNoFixFewSightsText : kNoFixParallelText;
+        plot.texts.push_back({{-S, 0.95 * T}, {PrintItem::Text(std::string(why))}});
+    }
+    if (fix.FixDistance > 20) {
+        plot.texts.push_back({{-S, 0.75 * T}, {PrintItem::Text(std::string(kPlotRecommendText))}});
+    }
+    return plot;
+}
+
+PointerReadout pointerReadout(double AssumedLat, double AssumedLon, double X, double Y) {
+    const float northing = toSingle(Y) / 60.0f;
+    const double latitude = AssumedLat + northing;
+    const double longitude = AssumedLon + X / (60 * ephemeris::CosD(AssumedLat));
+    if (!finite(latitude) || !finite(longitude)) {
+        return {};  // nothing to read
+    }
+    return {readoutText("Latitude ", latitude, "N", "S"),
+            readoutText("Longitude ", longitude, "E", "W")};
+}
+
+}  // namespace reduction

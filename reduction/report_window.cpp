@@ -1,0 +1,70 @@
+#include "reduction/report_window.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "reduction/report_texts.h"
+
+namespace reduction {
+
+namespace {
+
+using platform::ui::TwipRect;
+
+constexpr double kWidth = 11400;
+constexpr double kHeight = 6600;
+constexpr double kMargin = 120;
+constexpr double kButtonWidth = 1500;
+constexpr double kButtonHeight = 420;
+constexpr double kButtonGap = 180;
+// From the bottom of the list to the bottom of the window.
+constexpr double kBelowList = kButtonGap + kButtonHeight + kMargin;
+
+}  // namespace
+
+Form4::Form4(app::App& app)
+    : Form(app, kForm4Caption),
+      List1{*this, {kMargin, kMargin, kWidth - 2 * kMargin, kHeight - kMargin - kBelowList}},
+      Command1{*this,
+               {kMargin, kHeight - kMargin - kButtonHeight, kButtonWidth, kButtonHeight},
+               "PRINT"},
+      Command2{*this,
+               {kMargin + kButtonWidth + kButtonGap, kHeight - kMargin - kButtonHeight,
+                kButtonWidth, kButtonHeight},
+               "Hide Form"} {
+    resizeTwips(kWidth, kHeight);
+    Command1.onClick([this] { Command1_Click(); });
+    Command2.onClick([this] { Command2_Click(); });
+}
+
+Form4::~Form4() = default;
+
+void Form4::Form_Resize() {
+    const double width = widthTwips();
+    const double height = heightTwips();
+    List1.setGeometry({kMargin, kMargin, std::max(0.0, width - 2 * kMargin),
+                       std::max(0.0, height - kMargin - kBelowList)});
+    const double buttonTop = std::max(kMargin, height - kMargin - kButtonHeight);
+    Command1.move(kMargin, buttonTop);
+    Command2.move(kMargin + kButtonWidth + kButtonGap, buttonTop);
+}
+
+void Form4::Command1_Click() {
+    printForm();
+}
+
+void Form4::Command2_Click() {
+    hide();
+}
+
+void FillReportWindow(app::App& app, const std::vector<std::string>& lines) {
+    Form4& f = app.form4();
+    f.List1.clear();
+    f.List1.addItem(kReportFirstLine);
+    for (const std::string& line : lines) {
+        f.List1.addItem(line);
+    }
+    f.showModeless();
+}
+
+}  // namespace reduction

@@ -1,0 +1,420 @@
+// Sight reduction: dead reckoning by plane sailing, altitude corrections,
+// intercepts from the assumed position and the least-squares running fix.
+#include "reduction/sight_reduction.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
+
+namespace reduction {
+
+namespace {
+
+constexpr double k = kReductionRadPerDeg;
+
+using platform::generalText;
+using platform::leadingNumber;
+
+ReductionWarning warning(std::string_view text) {
+    return ReductionWarning{std::string(text), std::string(kReductionWarningTitle)};
+}
+
+std::string sightText(int i, const char* what) {
+    return "Sight " + std::to_string(i) + ": " + what;
+}
+
+bool allFinite(std::initializer_list<double> values) {
+    for (const double v : values) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "1 deg 30 min  S": degrees and minutes unsigned, the letter carries the side.
+std::string drText(double D, double M, const char* side) {
+    return generalText(std::fabs(D)) + " deg " + generalText(std::fabs(M)) + " min  " + side;
+}
+
+// Each of the report's six columns: the value cut to 3 decimals and its unit.
+std::string reportLine(const char* label, const std::array<double, 7>& values, const char* unit) {
+    std::string line = label;
+    for (int c = 1; c <= 6; ++c) {
+        line += generalText(ephemeris::FloorTo3(values[c])) + unit;
+    }
+    return line;
+}
+
+// The first value of sight i that is not a finite number, as a warning.
+std::optional<ReductionWarning> sightWarning(int i, const SightWorking& s, double refraction) {
+    if (!std::isfinite(s.UT)) {
+        return warning(sightText(i,
+                                 "the time of the sight cannot be used; check the watch time and "
+                                 "the chronometer correction."));
+    }
+    if (!allFinite({s.Hs, s.Ha})) {
+        return warning(sightText(i,
+                                 "the apparent altitude cannot be corrected; check the sextant "
+                                 "altitude, the index error, the horizon and the eye height."));
+    }
+    if (!std::isfinite(s.PA)) {
+        return warning(sightText(i,
+                                 "the parallax cannot be computed; check the horizontal "
+                                 "parallax."));
+    }
+    if (!std::isfinite(refraction)) {
+        return warning(sightText(i,
+                                 "the refraction cannot be computed; check the air temperature, "
+                                 "the pressure and the apparent altitude."));
+    }
+    if (!std::isfinite(s.SDc)) {
+        return warning(sightText(i,
+                                 "the semi-diameter correction cannot be computed; check the "
+                                 "semi-diameter and the horizontal parallax."));
+    }
+    if (!std::isfinite(s.Ho)) {
+        return warning(sightText(i,
+                                 "the observed altitude cannot be computed; check the sextant "
+                                 "altitude and its corrections."));
+    }
+    if (!allFinite({s.GHA, s.Dec, s.LHA, s.Hc, s.Zn, s.Intercept})) {
+        return warning(sightText(i,
+                                 "the altitude and azimuth from the assumed position cannot be "
+                                 "computed; check the GHA, the declination and the assumed "
+                                 "position."));
+    }
+    if (!std::isfinite(s.Run)) {
+        return warning(sightText(i,
+                                 "the run to the fix time cannot be computed; check the date of "
+                                 "the sight, the fix times and the speed."));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West) {
+    ReductionStart start;
+
+    // The checks look for empty texts only: a blank passes and reads 0.
+    if (leg.LastFixHour.empty() || leg.NewFixHour.empty()) {
+        start.Warning = warning(kNoFixTimeMessage);
+        return start;
+    }
+    if (leg.LastFixLatDegrees.empty() || leg.LastFixLonDegrees.empty()) {
+        start.Warning = warning(kNoLastFixMessage);
+        return start;
+    }
+    const std::optional<double> lastMonth = platform::parseWholeText(leg.LastFixMonth);
+    const std::optional<double> lastYear = platform::parseWholeText(leg.LastFixYear);
+    const std::optional<double> newMonth = platform::parseWholeText(leg.NewFixMonth);
+    const std::optional<double> newYear = platform::parseWholeText(leg.NewFixYear);
+    if (!lastMonth || !lastYear || !newMonth || !newYear) {
+        start.Warning = warning(kNoFixDateMessage);
+        return start;
+    }
+
+    LegValues& v = start.Leg;
+    v.h = leadingNumber(leg.EyeHeight);
+    if (leg.EyeHeightFeet) {
+        v.h = v.h / 3.2808;
+    }
+    v.Crs = leadingNumber(leg.Course);
+    v.V = leadingNumber(leg.Speed);
+
+    // AngleEntry: the sign of a typed number is ignored, only the options count.
+    v.LastLat = std::fabs(leadingNumber(leg.LastFixLatDegrees)) +
+                std::fabs(leadingNumber(leg.LastFixLatMinutes)) / 60;
+    if (Option2South) {
+        v.LastLat = -v.LastLat;
+    }
+    v.LastLon = std::fabs(leadingNumber(leg.LastFixLonDegrees)) +
+                std::fabs(leadingNumber(leg.LastFixLonMinutes)) / 60;
+    if (Option3West) {
+        v.LastLon = -v.LastLon;
+    }
+
+    double T = 0;
+    ephemeris::JulianDay(*lastYear, *lastMonth, leadingNumber(leg.LastFixDay),
+                         leadingNumber(leg.LastFixHour) + leadingNumber(leg.LastFixMinutes) / 60,
+                         v.JDLast, T);
+    ephemeris::JulianDay(*newYear, *newMonth, leadingNumber(leg.NewFixDay),
+                         leadingNumber(leg.NewFixHour) + leadingNumber(leg.NewFixMinutes) / 60,
+                         v.JDNew, T);
+    v.PlotScale = leadingNumber(leg.PlottingScale);
+
+    // Plane sailing with the middle latitude.
+    const double d = v.V * (v.JDNew - v.JDLast) * 24;
+    const double dLat = d * std::cos(v.Crs * k) / 60;
+    const double dLon = d * std::sin(v.Crs * k) / (60 * std::cos((v.LastLat + dLat / 2) * k));
+    start.DrLat = v.LastLat + dLat;
+    start.DrLon = v.LastLon + dLon;
+    if (start.DrLon > 180) {
+        start.DrLon = start.DrLon - 360;
+    } else if (start.DrLon < -180) {
+        start.DrLon = start.DrLon + 360;
+    }
+    if (!allFinite({d, start.DrLat, start.DrLon})) {
+        start.Warning = warning(kBadDeadReckoningMessage);
+        return start;
+    }
+
+    double D1 = 0;
+    double M1 = 0;
+    double D2 = 0;
+    double M2 = 0;
+    ephemeris::SplitDegMin(start.DrLat, D1, M1);
+    ephemeris::SplitDegMin(start.DrLon, D2, M2);
+    M1 = ephemeris::FloorTo1(M1 + 0.04);
+    M2 = ephemeris::FloorTo1(M2 + 0.04);
+    const bool north = start.DrLat >= 0;
+    const bool east = start.DrLon >= 0;
+
+    AssumedPositionPrefill& p = start.Prefill;
+    p.Option1 = north;
+    p.Option2 = !north;
+    p.Option4 = east;
+    p.Option3 = !east;
+    p.Label5 = drText(D1, M1, north ? "N" : "S");
+    p.Label6 = drText(D2, M2, east ? "E" : "W");
+    // The minutes are rounded up from .6: Int(M + 0.4), cut toward minus infinity.
+    p.Text58 = generalText(std::fabs(D1));
+    p.Text3 = generalText(std::fabs(std::floor(M1 + 0.4)));
+    p.Text2 = generalText(std::fabs(D2));
+    p.Text1 = generalText(std::fabs(std::floor(M2 + 0.4)));
+    return start;
+}
+
+void assumedPositionOf(const AssumedPositionFields& fields, double& AssumedLat,
+                       double& AssumedLon) {
+    AssumedLat = leadingNumber(fields.Text58) + leadingNumber(fields.Text3) / 60;
+    if (fields.Option2) {
+        AssumedLat = -AssumedLat;
+    }
+    AssumedLon = leadingNumber(fields.Text2) + leadingNumber(fields.Text1) / 60;
+    if (fields.Option3) {
+        AssumedLon = -AssumedLon;
+    }
+}
+
+ReductionInput reductionInput(const ReductionStart& start, const GeneralSettings& general,
+                              double AssumedLat, double AssumedLon) {
+    ReductionInput input;
+    input.Leg = start.Leg;
+    input.DrLat = start.DrLat;
+    input.DrLon = start.DrLon;
+    input.T = leadingNumber(general.AirTemperature);
+    input.P = leadingNumber(general.Pressure);
+    input.K = leadingNumber(general.ChronometerCorrection);
+    input.AssumedLat = AssumedLat;
+    input.AssumedLon = AssumedLon;
+    return input;
+}
+
+ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) {
+    ReductionOutcome outcome;
+    ReductionResult& r = outcome.Result;
+    const LegValues& leg = input.Leg;
+    const double AssumedLat = input.AssumedLat;
+    const double AssumedLon = input.AssumedLon;
+
+    // The fix divides by cos AssumedLat: no longitude of a fix at a pole.
+    if (!(std::fabs(AssumedLat) < 90)) {
+        outcome.Warning = warning(kAssumedAtPoleMessage);
+        return outcome;
+    }
+
+    r.SightCount =
+        log.SightCount < 0 ? 0 : (log.SightCount > kMaxSights ? kMaxSights : log.SightCount);
+    const double dip = -0.0293 * std::sqrt(leg.h);
+    const double f = 0.28 * input.P / (273 + input.T);
+    const double sinAL = std::sin(AssumedLat * k);
+    const double cosAL = std::cos(AssumedLat * k);
+    const double sinDrLat = std::sin(input.DrLat * k);
+
+    for (int i = 1; i <= r.SightCount; ++i) {
+        const auto& row = log.SightData[i];
+        SightWorking& s = r.Sights[i];
+        s.UT =
+            row[kFieldUTHour] + row[kFieldUTMinute] / 60 + (row[kFieldUTSecond] + input.K) / 3600;
+        s.Hs = row[kFieldHsDegrees] + row[kFieldHsMinutes] / 60;
+        const double SD = row[kFieldSD] / 60;
+        const double HP = row[kFieldHP] / 60;
+        const double limb = row[kFieldLimb];
+        s.GHA = row[kFieldGHA];
+        s.Dec = row[kFieldDec];
+        r.CopGha[i] = s.GHA;
+        r.CopDec[i] = s.Dec;
+
+        // Altitude corrections.
+        const double IC = row[kFieldIndexError] * row[kFieldIndexErrorSide] / 60;
+        const double horizon = row[kFieldHorizon];
+        if (horizon == 1) {
+            s.Ha = s.Hs + dip + IC;
+        } else if (horizon == 2) {
+            s.Ha = s.Hs + IC;
+        } else {
+            s.Ha = (s.Hs + IC) * 0.5;
+        }
+        s.PA = HP * std::cos(s.Ha * k) * (1 - sinDrLat * sinDrLat / 298.257);
+        const double R = -0.0167 / std::tan((s.Ha + 7.31 / (s.Ha + 4.4)) * k);
+        if (row[kFieldObjectIndex] == 1) {
+            // The Moon: semi-diameter from the horizontal parallax, augmented.
+            s.SDc = limb * 0.2724 * HP * (1 + std::sin(s.Ha * k) / 60.5);
+        } else {
+            s.SDc = SD * limb;
+        }
+        s.Ho = s.Ha + R * f + s.PA + s.SDc;
+        r.CopHo[i] = s.Ho;
+
+        // Altitude and azimuth from the assumed position.
+        s.LHA = s.GHA + AssumedLon;
+        if (s.LHA > 180) {
+            s.LHA = s.LHA - 360;
+        }
+        const double sinDec = std::sin(s.Dec * k);
+        s.Hc =
+            kReductionDegPerRad *
+            ephemeris::ArcSin(sinDec * sinAL + cosAL * std::cos(s.Dec * k) * std::cos(s.LHA * k));
+        const double Z =
+            kReductionDegPerRad *
+            ephemeris::ArcCos((sinDec - sinAL * std::sin(s.Hc * k)) / (cosAL * std::cos(s.Hc * k)));
+        s.Zn = std::sin(s.LHA * k) < 0 ? Z : 360 - Z;
+        r.LopAzimuth[i] = s.Zn;
+        s.Intercept = (s.Ho - s.Hc) * 60;
+        r.LopIntercept[i] = s.Intercept;
+
+        double JD = 0;
+        double T = 0;
+        ephemeris::JulianDay(row[kFieldUTYear], row[kFieldUTMonth], row[kFieldUTDay], s.UT, JD, T);
+        s.Run = (leg.JDNew - JD) * leg.V * 24;
+        r.LopRun[i] = s.Run;
+
+        if (auto w = sightWarning(i, s, R * f)) {
+            outcome.Warning = std::move(w);
+            return outcome;
+        }
+    }
+
+    // Least squares over the included sights.
+    FixResult& fix = r.Fix;
+    int n = 0;
+    double A = 0;
+    double B = 0;
+    double C = 0;
+    double D = 0;
+    double E = 0;
+    double F = 0;
+    for (int i = 1; i <= r.SightCount; ++i) {
+        if (log.SightData[i][kFieldIncluded] != 1) {
+            continue;
+        }
+        ++n;
+        const double Zn = r.LopAzimuth[i];
+        const double p = r.LopIntercept[i] / 60 + (r.LopRun[i] / 60) * std::cos((Zn - leg.Crs) * k);
+        const double c = std::cos(Zn * k);
+        const double sn = std::sin(Zn * k);
+        A += c * c;
+        B += c * sn;
+        C += sn * sn;
+        D += p * c;
+        E += p * sn;
+        F += p * p;
+    }
+    r.G = A * C - B * B;
+    if (n < 2) {
+        r.Status = FixStatus::FewSights;
+    } else if (r.G == 0) {
+        r.Status = FixStatus::ParallelLines;
+    } else {
+        r.Status = FixStatus::Fix;
+        fix.FixDLat = (C * D - B * E) / r.G;
+        fix.FixDLon = (A * E - B * D) / (r.G * cosAL);
+        fix.FixLon = AssumedLon + fix.FixDLon;
+        fix.FixLat = AssumedLat + fix.FixDLat;
+        fix.FixDistance =
+            60 * std::sqrt(fix.FixDLon * fix.FixDLon * (cosAL * cosAL) + fix.FixDLat * fix.FixDLat);
+    }
+    if (fix.FixLon > 180) {
+        fix.FixLon = fix.FixLon - 360;
+    } else if (fix.FixLon < -180) {
+        fix.FixLon = fix.FixLon + 360;
+    }
+    fix.PlotScale = leg.PlotScale;
+    fix.IncludedCount = n;
+    fix.Course = leg.Crs;
+    fix.SumCos2 = A;
+    fix.SumSinCos = B;
+    fix.SumSin2 = C;
+    fix.SumPCos = D;
+    fix.SumPSin = E;
+    fix.SumP2 = F;
+    r.PlotParams = {0,
+                    fix.PlotScale,
+                    fix.IncludedCount,
+                    fix.Course,
+                    fix.FixDLat,
+                    fix.FixDLon,
+                    fix.FixLat,
+                    fix.FixLon,
+                    fix.FixDistance,
+                    A,
+                    B,
+                    C,
+                    D,
+                    E,
+                    F};
+    for (int j = 1; j <= 14; ++j) {
+        if (!std::isfinite(r.PlotParams[j])) {
+            outcome.Warning = warning(kBadFixMessage);
+            return outcome;
+        }
+    }
+    if (!std::isfinite(r.G)) {
+        outcome.Warning = warning(kBadFixMessage);
+        return outcome;
+    }
+
+    // The report: sights 1 to 6 whatever SightCount is (0 where none).
+    std::array<std::array<double, 7>, 12> col{};
+    for (int c = 1; c <= 6 && c <= r.SightCount; ++c) {
+        const SightWorking& s = r.Sights[c];
+        const double lha = s.LHA < 0 ? s.LHA + 360 : s.LHA;  // shown from 0 to 360
+        const double values[12] = {s.UT, s.Hs, s.Ho, s.GHA, s.Dec,       s.SDc,
+                                   s.PA, lha,  s.Hc, s.Zn,  s.Intercept, s.Run};
+        for (int j = 0; j < 12; ++j) {
+            col[j][c] = values[j];
+        }
+    }
+    DetailedOutputArray& out = r.DetailedOutputLines;
+    out[1] = "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6";
+    out[2] = " ";
+    const char* const labels[12] = {"UT = ", "Hs = ",  "Ho = ",  "GHA = ", "DEC = ",  "SD = ",
+                                    "PA = ", "LHA = ", "Hc  = ", "AZM = ", "Doff = ", "Roff = "};
+    for (int j = 0; j < 12; ++j) {
+        const char* unit = j == 0 ? "Hrs     " : (j >= 10 ? "nm     " : "°     ");
+        out[3 + j] = reportLine(labels[j], col[j], unit);
+    }
+    auto cut = [](double x) { return generalText(ephemeris::FloorTo3(x)); };
+    out[15] = "Asum = " + cut(A) + " Bsum = " + cut(B) + " Csum= " + cut(C) + " Dsum = " + cut(D) +
+              " Esum = " + cut(E) + " Fsum = " + cut(F) + " G = " + cut(r.G);
+    return outcome;
+}
+
+std::string noFixText(FixStatus status) {
+    switch (status) {
+        case FixStatus::FewSights:
+            return std::string(kNoFixFewSightsText);
+        case FixStatus::ParallelLines:
+            return std::string(kNoFixParallelText);
+        case FixStatus::Fix:
+            break;
+    }
+    return {};
+}
+
+}  // namespace reduction

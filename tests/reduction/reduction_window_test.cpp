@@ -1,0 +1,718 @@
+// The reduce button of the main window through the real controls: the checks
+// and their warnings, the assumed-position dialog with its dead-reckoning
+// texts and pre-fills, the commit of the results and the button states, the
+// plot window, and the cases in which nothing may change (a cancelled dialog,
+// a result that is not finite). "Show LOP" shows the plot again.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "platform/numtext.h"
+#include "reduction/assumed_position_dialog.h"
+#include "reduction/main_window.h"
+#include "reduction/plot_window.h"
+#include "reduction/settings_window.h"
+#include "reduction/sight_entry_window.h"
+#include "reduction/sight_log.h"
+#include "reduction/sight_reduction.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using platform::ui::Control;
+using reduction::Form1;
+using reduction::Form2;
+using reduction::Form3;
+using reduction::Form5;
+using reduction::ReductionResult;
+using Lines = std::vector<std::string>;
+
+constexpr double kPi = 3.14159265358979;
+constexpr double kRad = kPi / 180;
+
+const std::string kWarning = "Warning!";
+const std::string kNoFixTime = "You forgot to enter a new fix time!";
+const std::string kNoLastFix = "You need to have an existing Lat-Lon position!";
+const std::string kNoFixDate = "You need to enter the month and year of both fix times!";
+const std::string kModal = "modal Assumed Position for this Nav Fix";
+const std::string kReportHeading =
+    "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6";
+
+// The main window's leg as the navigator types it.
+struct Leg {
+    std::string course, speed, eye, scale;
+    std::string latDeg, latMin;
+    bool south;
+    std::string lonDeg, lonMin;
+    bool west;
+    std::string lastHour, lastMin, lastDay, lastMonth, lastYear;
+    std::string newHour, newMin, newDay, newMonth, newYear;
+};
+
+// 40 N, 30 W at 18:00 on 20 June 2024; the new fix two hours later.
+const Leg kLeg{"90", "6", "2.75", "25", "40",   "0",  false, "30", "0", true,
+               "18", "0", "20",   "6",  "2024", "20", "0",   "20", "6", "2024"};
+
+// A sight record, fields 1 to 18.
+struct Sight {
+    double limb, included, horizon;
+    double hour, minute, second, day, month, year;
+    double hsDeg, hsMin, ie, ieSide;
+    double GHA, Dec, SD, HP, object;
+};
+
+// Three star sights around the leg's assumed position; the third is excluded
+// from the fix. Sight 1 is taken with the bubble, the others on the sea
+// horizon.
+const Sight kSights[] = {
+    {1, 1, 2, 19, 30, 0, 20, 6, 2024, 70, 10, 0, -1, 30, 20, 0, 0, 10},
+    {1, 1, 1, 19, 40, 0, 20, 6, 2024, 18, 30, 1.2, -1, 100, 10, 0, 0, 20},
+    {1, 0, 1, 19, 50, 0, 20, 6, 2024, 22, 5, 1.2, -1, 320, 30, 0, 0, 30},
+};
+
+// What must stay as it was when a reduction changes nothing.
+struct Snapshot {
+    ReductionResult result;
+    double DrLat, DrLon, AssumedLat, AssumedLon;
+    bool reduce, detailed, showLop, showCop;
+    int draws;
+    bool plotVisible;
+};
+
+void expectSameResult(const ReductionResult& a, const ReductionResult& b) {
+    EXPECT_EQ(a.SightCount, b.SightCount);
+    EXPECT_EQ(a.CopGha, b.CopGha);
+    EXPECT_EQ(a.CopDec, b.CopDec);
+    EXPECT_EQ(a.CopHo, b.CopHo);
+    EXPECT_EQ(a.LopIntercept, b.LopIntercept);
+    EXPECT_EQ(a.LopRun, b.LopRun);
+    EXPECT_EQ(a.LopAzimuth, b.LopAzimuth);
+    EXPECT_EQ(a.PlotParams, b.PlotParams);
+    EXPECT_EQ(a.G, b.G);
+    EXPECT_EQ(a.Status, b.Status);
+    EXPECT_EQ(a.DetailedOutputLines, b.DetailedOutputLines);
+    for (int i = 0; i < reduction::kSightLogSize; ++i) {
+        EXPECT_EQ(a.Sights[i].Ho, b.Sights[i].Ho) << "sight " << i;
+        EXPECT_EQ(a.Sights[i].Hc, b.Sights[i].Hc) << "sight " << i;
+        EXPECT_EQ(a.Sights[i].PA, b.Sights[i].PA) << "sight " << i;
+        EXPECT_EQ(a.Sights[i].LHA, b.Sights[i].LHA) << "sight " << i;
+    }
+}
+
+class ReductionWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { main.showModeless(); }
+
+    void typeLeg(const Leg& leg) {
+        Form1& f = main;
+        uitest::userType(f.Text8, leg.course);
+        uitest::userType(f.Text2, leg.speed);
+        uitest::userType(f.Text3, leg.eye);
+        uitest::userType(f.Text1, leg.scale);
+        uitest::userType(f.Text113, leg.latDeg);
+        uitest::userType(f.Text6, leg.latMin);
+        uitest::userClick(leg.south ? f.Option2 : f.Option1);
+        uitest::userType(f.Text114, leg.lonDeg);
+        uitest::userType(f.Text7, leg.lonMin);
+        uitest::userClick(leg.west ? f.Option3 : f.Option4);
+        uitest::userType(f.Text9, leg.lastHour);
+        uitest::userType(f.Text111, leg.lastMin);
+        uitest::userType(f.Text10, leg.lastDay);
+        uitest::userType(f.Text14, leg.lastMonth);
+        uitest::userType(f.Text15, leg.lastYear);
+        uitest::userType(f.Text12, leg.newHour);
+        uitest::userType(f.Text11, leg.newMin);
+        uitest::userType(f.Text13, leg.newDay);
+        uitest::userType(f.Text16, leg.newMonth);
+        uitest::userType(f.Text17, leg.newYear);
+    }
+
+    // The three sights written into the log, as a file read would leave them.
+    void putSights() {
+        int i = 0;
+        for (const Sight& s : kSights) {
+            ++i;
+            const double values[] = {s.limb,   s.included, s.horizon, s.hour,  s.minute, s.second,
+                                     s.day,    s.month,    s.year,    s.hsDeg, s.hsMin,  s.ie,
+                                     s.ieSide, s.GHA,      s.Dec,     s.SD,    s.HP,     s.object};
+            for (int field = 1; field <= reduction::kSightFieldCount; ++field) {
+                app.Log.SightData[i][field] = values[field - 1];
+            }
+        }
+        app.Log.SightCount = i;
+        main.Command1.setEnabled(true);
+    }
+
+    // Clicks the reduce button; the dialog is shown and the script answers it.
+    void reduceWith(std::function<void(Form3&)> answer) {
+        env.modalRunner.expectDialog<Form3>([answer](Form3& d) {
+            d.showModeless();  // as the real runner shows it
+            answer(d);
+        });
+        uitest::userClick(main.Command1);
+    }
+    // Accepts the pre-filled assumed position.
+    void reduceAccepting() {
+        reduceWith([](Form3& d) { uitest::userClick(d.Command1); });
+    }
+
+    // What the pure reduction gives for the fields as they stand and this
+    // assumed position.
+    reduction::ReductionOutcome expectedOutcome(double AssumedLat, double AssumedLon) {
+        const reduction::ReductionStart start = reduction::prepareReduction(
+            main.legSettings(), main.Option2.value(), main.Option3.value());
+        EXPECT_FALSE(start.Warning.has_value());
+        return reduction::reduceSights(
+            reduction::reductionInput(start, app.form7().generalSettings(), AssumedLat, AssumedLon),
+            app.Log);
+    }
+
+    Form2* plot() { return app.existingWindow<Form2>(); }
+
+    Snapshot snapshot() {
+        return {app.Reduction,
+                app.DrLat,
+                app.DrLon,
+                app.AssumedLat,
+                app.AssumedLon,
+                main.Command1.enabled(),
+                main.Command3.enabled(),
+                main.Command8.enabled(),
+                main.Command9.enabled(),
+                env.random.draws,
+                plot() != nullptr && plot()->isVisible()};
+    }
+    void expectUnchanged(const Snapshot& s) {
+        expectSameResult(app.Reduction, s.result);
+        EXPECT_EQ(app.DrLat, s.DrLat);
+        EXPECT_EQ(app.DrLon, s.DrLon);
+        EXPECT_EQ(app.AssumedLat, s.AssumedLat);
+        EXPECT_EQ(app.AssumedLon, s.AssumedLon);
+        EXPECT_EQ(main.Command1.enabled(), s.reduce);
+        EXPECT_EQ(main.Command3.enabled(), s.detailed);
+        EXPECT_EQ(main.Command8.enabled(), s.showLop);
+        EXPECT_EQ(main.Command9.enabled(), s.showCop);
+        // The plot was neither redrawn nor shown.
+        EXPECT_EQ(env.random.draws, s.draws);
+        EXPECT_EQ(plot() != nullptr && plot()->isVisible(), s.plotVisible);
+    }
+
+    // A first reduction that completes, then the plot hidden, so that a
+    // later run that changes nothing can be told apart.
+    void reduceOnceAndHidePlot() {
+        typeLeg(kLeg);
+        putSights();
+        reduceAccepting();
+        ASSERT_TRUE(main.Command8.enabled());
+        ASSERT_NE(plot(), nullptr);
+        plot()->hide();
+        env.log.clear();
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+    Form1& main = app.form1();
+};
+
+// ------------------------------------------------------------ the dialog
+
+TEST_F(ReductionWindow, DialogHasItsCaptionsControlsAndDesignOptions) {
+    Form3& d = app.form3();
+    EXPECT_EQ(d.caption(), "Assumed Position for this Nav Fix");
+    EXPECT_EQ(d.Label3.caption(), "DR  Latitude  deg");
+    EXPECT_EQ(d.Label4.caption(), "DR Longitude  deg");
+    EXPECT_EQ(d.Label12.caption(), "Estimated position using Plane Sailing techniques");
+    EXPECT_EQ(d.labelLatitude.caption(), "INPUT Assumed Latitude");
+    EXPECT_EQ(d.labelLongitude.caption(), "INPUT Assumed Longitude");
+    EXPECT_EQ(d.Frame1.caption(), "Lat N or S");
+    EXPECT_EQ(d.Frame2.caption(), "Lon E or W");
+    EXPECT_EQ(d.Option1.caption(), "North");
+    EXPECT_EQ(d.Option2.caption(), "South");
+    EXPECT_EQ(d.Option4.caption(), "East");
+    EXPECT_EQ(d.Option3.caption(), "West");
+    EXPECT_EQ(d.Label10.caption(),
+              "Accept the calculated assumed position as is pre-entered, or enter a different one "
+              "manually in the data fields above by clicking it and typing.");
+    EXPECT_EQ(d.Command1.caption(), "PRESS to Enter Data");
+    EXPECT_TRUE(d.Option1.value());
+    EXPECT_FALSE(d.Option2.value());
+    EXPECT_TRUE(d.Option4.value());
+    EXPECT_FALSE(d.Option3.value());
+    EXPECT_FALSE(d.isVisible());
+
+    // Every control lies inside the dialog, the option buttons inside their
+    // frames.
+    for (const Control* c : std::vector<const Control*>{
+             &d.Label12, &d.Label3, &d.Label5, &d.Label4, &d.Label6, &d.labelLatitude, &d.Text58,
+             &d.Text3, &d.Frame1, &d.labelLongitude, &d.Text2, &d.Text1, &d.Frame2, &d.Label10,
+             &d.Command1}) {
+        EXPECT_GE(c->left(), 0);
+        EXPECT_GE(c->top(), 0);
+        EXPECT_LE(c->left() + c->width(), d.widthTwips());
+        EXPECT_LE(c->top() + c->height(), d.heightTwips());
+    }
+    for (const platform::ui::OptionButton* o : {&d.Option1, &d.Option2}) {
+        EXPECT_LE(o->left() + o->width(), d.Frame1.width());
+        EXPECT_LE(o->top() + o->height(), d.Frame1.height());
+    }
+    for (const platform::ui::OptionButton* o : {&d.Option4, &d.Option3}) {
+        EXPECT_LE(o->left() + o->width(), d.Frame2.width());
+        EXPECT_LE(o->top() + o->height(), d.Frame2.height());
+    }
+}
+
+TEST_F(ReductionWindow, DialogReadsTheAssumedPositionAsTyped) {
+    struct Case {
+        const char* what;
+        std::string latDeg, latMin;
+        bool south;
+        std::string lonDeg, lonMin;
+        bool west;
+        double lat, lon;
+    };
+    const Case cases[] = {
+        {"north and east", "40", "15", false, "30", "30", false, 40.25, 30.5},
+        {"south and west", "1", "30", true, "65", "15", true, -1.5, -65.25},
+        // A typed sign counts: the option does not override it.
+        {"typed minus with North", "-30", "15", false, "10", "0", false, -30 + 15.0 / 60, 10},
+        {"typed minus with South", "-30", "15", true, "-10", "6", true, 30 - 15.0 / 60, 9.9},
+        {"empty fields read 0", "", "", false, "", "", true, 0, 0},
+    };
+    Form3& d = app.form3();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        uitest::userType(d.Text58, c.latDeg);
+        uitest::userType(d.Text3, c.latMin);
+        uitest::userClick(c.south ? d.Option2 : d.Option1);
+        uitest::userType(d.Text2, c.lonDeg);
+        uitest::userType(d.Text1, c.lonMin);
+        uitest::userClick(c.west ? d.Option3 : d.Option4);
+        d.showModeless();
+        uitest::userClick(d.Command1);
+        EXPECT_TRUE(d.accepted());
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_DOUBLE_EQ(d.EnteredLat, c.lat);
+        EXPECT_DOUBLE_EQ(d.EnteredLon, c.lon);
+    }
+}
+
+// ------------------------------------------------- dead reckoning texts
+
+TEST_F(ReductionWindow, DialogShowsTheDeadReckoningAndItsPrefills) {
+    struct Case {
+        const char* what;
+        Leg leg;
+        std::string label5, label6, text58, text3, text2, text1;
+        bool south, west;
+        double drLat, drLon;
+    };
+    // Course 0 at 6 kn for 2.5 hours: 15 n.mi. north, no change of longitude.
+    Leg running = kLeg;
+    running.course = "0";
+    running.latDeg = "1";
+    running.latMin = "45";
+    running.south = true;
+    running.lonDeg = "65";
+    running.lonMin = "15";
+    running.west = true;
+    running.newHour = "20";
+    running.newMin = "30";
+    Leg halfDegree = kLeg;
+    halfDegree.speed = "0";
+    halfDegree.latDeg = "0";
+    halfDegree.latMin = "30";
+    halfDegree.south = true;
+    halfDegree.lonDeg = "0";
+    halfDegree.lonMin = "0";
+    halfDegree.west = false;
+    Leg cutMinutes = halfDegree;
+    cutMinutes.latDeg = "10";
+    cutMinutes.latMin = "44.95";
+    cutMinutes.south = false;
+    cutMinutes.lonDeg = "20";
+    cutMinutes.lonMin = "44.55";
+    // Hours of one blank pass the check and read 0: with both fixes at 0:00
+    // of one day the run is 0 and the last fix is the dead reckoning.
+    Leg sameInstant = cutMinutes;
+    sameInstant.speed = "6";
+    sameInstant.lastHour = " ";
+    sameInstant.lastMin = "0";
+    sameInstant.newHour = " ";
+    sameInstant.newMin = "0";
+
+    const Case cases[] = {
+        {"running fix south and west", running, "1 deg 30 min  S", "65 deg 15 min  W", "1", "30",
+         "65", "15", true, true, -1.5, -65.25},
+        {"half a degree south", halfDegree, "0 deg 30 min  S", "0 deg 0 min  E", "0", "30", "0",
+         "0", true, false, -0.5, 0},
+        {"minutes cut for the label, rounded from .6 for the field", cutMinutes,
+         "10 deg 44.9 min  N", "20 deg 44.5 min  E", "10", "45", "20", "44", false, false,
+         10 + 44.95 / 60, 20 + 44.55 / 60},
+        {"blank hours, same instant", sameInstant, "10 deg 44.9 min  N", "20 deg 44.5 min  E", "10",
+         "45", "20", "44", false, false, 10 + 44.95 / 60, 20 + 44.55 / 60},
+    };
+    putSights();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        typeLeg(c.leg);
+        Lines shown;
+        bool south = false, north = false, west = false, east = false;
+        reduceWith([&](Form3& d) {
+            shown = {d.Label5.caption(), d.Label6.caption(), d.Text58.text(),
+                     d.Text3.text(),     d.Text2.text(),     d.Text1.text()};
+            north = d.Option1.value();
+            south = d.Option2.value();
+            east = d.Option4.value();
+            west = d.Option3.value();
+            uitest::userClick(d.Command1);
+        });
+        EXPECT_EQ(shown, (Lines{c.label5, c.label6, c.text58, c.text3, c.text2, c.text1}));
+        EXPECT_EQ(south, c.south);
+        EXPECT_EQ(north, !c.south);
+        EXPECT_EQ(west, c.west);
+        EXPECT_EQ(east, !c.west);
+        EXPECT_NEAR(app.DrLat, c.drLat, 1e-7);
+        EXPECT_NEAR(app.DrLon, c.drLon, 1e-7);
+        // Accepted as pre-filled: the assumed position is the pre-fill.
+        const double lat = std::stod(c.text58) + std::stod(c.text3) / 60;
+        const double lon = std::stod(c.text2) + std::stod(c.text1) / 60;
+        EXPECT_DOUBLE_EQ(app.AssumedLat, c.south ? -lat : lat);
+        EXPECT_DOUBLE_EQ(app.AssumedLon, c.west ? -lon : lon);
+    }
+    EXPECT_EQ(env.messages.calls.size(), 0u);
+}
+
+// ---------------------------------------------------------- the commit
+
+TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThePlot) {
+    EXPECT_FALSE(main.Command1.enabled());
+    EXPECT_EQ(main.Command1.widget()->toolTip().toStdString(), "");
+    EXPECT_FALSE(main.Command3.enabled());
+    EXPECT_FALSE(main.Command8.enabled());
+    EXPECT_NE(main.Command8.widget()->toolTip().toStdString(), reduction::kNotAvailableToolTip);
+    EXPECT_FALSE(main.Command9.enabled());
+
+    typeLeg(kLeg);
+    putSights();
+    // The navigator overwrites the pre-fill: 40 deg 6 min N, 30 deg 12 min W.
+    reduceWith([](Form3& d) {
+        EXPECT_EQ(d.Label5.caption(), "40 deg 0 min  N");
+        uitest::userType(d.Text58, "40");
+        uitest::userType(d.Text3, "6");
+        uitest::userType(d.Text2, "30");
+        uitest::userType(d.Text1, "12");
+        uitest::userClick(d.Command1);
+    });
+    EXPECT_EQ(env.log, (Lines{kModal}));
+    EXPECT_EQ(app.AssumedLat, 40 + 6.0 / 60);
+    EXPECT_EQ(app.AssumedLon, -(30 + 12.0 / 60));
+    EXPECT_FALSE(app.form3().isVisible());
+
+    // What the reduction of these inputs gives, committed whole.
+    const reduction::ReductionOutcome expected = expectedOutcome(40 + 6.0 / 60, -(30 + 12.0 / 60));
+    ASSERT_FALSE(expected.Warning.has_value());
+    expectSameResult(app.Reduction, expected.Result);
+
+    // And what the reduction must have read.
+    const ReductionResult& r = app.Reduction;
+    EXPECT_EQ(r.SightCount, 3);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(r.CopGha[i], kSights[i - 1].GHA);
+        EXPECT_EQ(r.CopDec[i], kSights[i - 1].Dec);
+        // Every sight is reduced, the excluded one too.
+        EXPECT_NE(r.LopIntercept[i], 0);
+        EXPECT_GT(r.LopAzimuth[i], 0);
+        // 6 kn from the sight's time to 20:00.
+        EXPECT_NEAR(r.LopRun[i], 6 * (20 - kSights[i - 1].hour - kSights[i - 1].minute / 60), 1e-6);
+    }
+    EXPECT_EQ(r.PlotParams[1], 25);  // plotting scale
+    EXPECT_EQ(r.PlotParams[2], 2);   // the third sight is excluded
+    EXPECT_EQ(r.PlotParams[3], 90);  // course
+    EXPECT_EQ(r.DetailedOutputLines[1], kReportHeading);
+    EXPECT_EQ(r.DetailedOutputLines[2], " ");
+    EXPECT_EQ(r.DetailedOutputLines[15].rfind("Asum = ", 0), 0u);
+    // 12 n.mi. east of the last fix, at 40 N.
+    EXPECT_NEAR(app.DrLat, 40, 1e-7);
+    EXPECT_NEAR(app.DrLon, -30 + 12 / (60 * std::cos(40 * kRad)), 1e-7);
+
+    EXPECT_TRUE(main.Command1.enabled());
+    EXPECT_TRUE(main.Command3.enabled());
+    EXPECT_TRUE(main.Command8.enabled());
+    // The globe does not exist yet.
+    EXPECT_FALSE(main.Command9.enabled());
+    EXPECT_EQ(main.Command9.widget()->toolTip().toStdString(), reduction::kNotAvailableToolTip);
+
+    // The plot is drawn (its label offsets draw from the generator) and shown.
+    ASSERT_NE(plot(), nullptr);
+    EXPECT_TRUE(plot()->isVisible());
+    EXPECT_FALSE(plot()->Picture1.displayList().empty());
+    EXPECT_GT(env.random.draws, 0);
+}
+
+TEST_F(ReductionWindow, AssumedPositionIsKeptAndResultsAreReplacedByTheNextReduction) {
+    reduceOnceAndHidePlot();
+    EXPECT_EQ(app.AssumedLat, 40);
+
+    // A second leg: the dialog is the same window, pre-filled anew.
+    Form3* first = &app.form3();
+    uitest::userType(main.Text113, "41");
+    std::string label5;
+    reduceWith([&](Form3& d) {
+        EXPECT_EQ(&d, first);
+        label5 = d.Label5.caption();
+        uitest::userClick(d.Command1);
+    });
+    EXPECT_EQ(label5, "41 deg 0 min  N");
+    EXPECT_EQ(app.AssumedLat, 41);
+    const reduction::ReductionOutcome expected = expectedOutcome(41, app.AssumedLon);
+    expectSameResult(app.Reduction, expected.Result);
+    EXPECT_TRUE(plot()->isVisible());
+}
+
+// ------------------------------------------------ nothing changes
+
+TEST_F(ReductionWindow, DialogClosedFromTheTitleBarCancelsTheReduction) {
+    // Before any reduction: the assumed position stays 0 although the
+    // navigator typed into the dialog.
+    typeLeg(kLeg);
+    putSights();
+    const Snapshot before = snapshot();
+    reduceWith([](Form3& d) {
+        uitest::userType(d.Text58, "12");
+        uitest::userCloseWindow(&d);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(env.log, (Lines{kModal}));
+    expectUnchanged(before);
+    EXPECT_EQ(app.AssumedLat, 0);
+    EXPECT_FALSE(main.Command8.enabled());
+    EXPECT_EQ(plot(), nullptr);
+    env.log.clear();
+
+    // After a reduction: its results stay, and the plot is not redrawn.
+    reduceAccepting();
+    plot()->hide();
+    const Snapshot after = snapshot();
+    uitest::userType(main.Text8, "180");
+    uitest::userType(main.Text113, "35");
+    env.log.clear();
+    reduceWith([](Form3& d) { uitest::userCloseWindow(&d); });
+    EXPECT_EQ(env.log, (Lines{kModal}));
+    expectUnchanged(after);
+}
+
+TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
+    struct Case {
+        const char* what;
+        std::function<void(Form1&)> change;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"no new fix hour", [](Form1& f) { uitest::userType(f.Text12, ""); }, kNoFixTime},
+        {"no last fix hour", [](Form1& f) { uitest::userType(f.Text9, ""); }, kNoFixTime},
+        {"no last fix latitude", [](Form1& f) { uitest::userType(f.Text113, ""); }, kNoLastFix},
+        {"no last fix longitude", [](Form1& f) { uitest::userType(f.Text114, ""); }, kNoLastFix},
+        {"fix time checked first",
+         [](Form1& f) {
+             uitest::userType(f.Text113, "");
+             uitest::userType(f.Text12, "");
+         },
+         kNoFixTime},
+        {"last fix month empty", [](Form1& f) { uitest::userType(f.Text14, ""); }, kNoFixDate},
+        {"last fix year not a number", [](Form1& f) { uitest::userType(f.Text15, "2024x"); },
+         kNoFixDate},
+        {"new fix month not a number", [](Form1& f) { uitest::userType(f.Text16, "June"); },
+         kNoFixDate},
+        {"new fix year empty", [](Form1& f) { uitest::userType(f.Text17, ""); }, kNoFixDate},
+        {"position checked before the dates",
+         [](Form1& f) {
+             uitest::userType(f.Text17, "");
+             uitest::userType(f.Text114, "");
+         },
+         kNoLastFix},
+    };
+    reduceOnceAndHidePlot();
+    const Snapshot before = snapshot();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        typeLeg(kLeg);
+        c.change(main);
+        env.log.clear();
+        env.messages.expect(c.message);
+        uitest::userClick(main.Command1);
+        // Beep first, then the message; no dialog.
+        EXPECT_EQ(env.log, (Lines{"beep", "message " + kWarning + ": " + c.message}));
+        expectUnchanged(before);
+    }
+}
+
+TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        std::string assumedLat;  // typed into the dialog; empty: as pre-filled
+        std::string messageStart;
+    };
+    const Case cases[] = {
+        // Sight 1 uses the bubble and has no dip; sight 2 the sea horizon.
+        {"negative eye height with a sea horizon", [this] { uitest::userType(main.Text3, "-2"); },
+         "", "Sight 2: "},
+        {"temperature of -273", [this] { uitest::userType(app.form7().Text4, "-273"); }, "",
+         "Sight 1: "},
+        {"assumed position at a pole", [] {}, "90", std::string(reduction::kAssumedAtPoleMessage)},
+    };
+    reduceOnceAndHidePlot();
+    const Snapshot before = snapshot();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        typeLeg(kLeg);
+        uitest::userType(app.form7().Text4, "15");
+        c.change();
+        env.log.clear();
+        env.messages.expect("");
+        reduceWith([&c](Form3& d) {
+            if (!c.assumedLat.empty()) {
+                uitest::userType(d.Text58, c.assumedLat);
+                uitest::userType(d.Text3, "0");
+            }
+            uitest::userClick(d.Command1);
+        });
+        ASSERT_EQ(env.log.size(), 3u);
+        EXPECT_EQ(env.log[0], kModal);
+        EXPECT_EQ(env.log[1], "beep");
+        ASSERT_FALSE(env.messages.calls.empty());
+        const auto& shown = env.messages.calls.back();
+        EXPECT_EQ(shown.title, kWarning);
+        EXPECT_EQ(shown.text.rfind(c.messageStart, 0), 0u) << shown.text;
+        EXPECT_EQ(shown.buttons, platform::ui::MessageButtons::Ok);
+        expectUnchanged(before);
+    }
+}
+
+// ------------------------------------------------------------- Show LOP
+
+TEST_F(ReductionWindow, ShowLopShowsThePlotOfTheLastReduction) {
+    // Disabled before any reduction: a click does nothing.
+    uitest::userClick(main.Command8);
+    EXPECT_EQ(plot(), nullptr);
+
+    reduceOnceAndHidePlot();
+    const auto drawn = plot()->Picture1.displayList();
+    uitest::userClick(main.Command8);
+    EXPECT_TRUE(plot()->isVisible());
+    EXPECT_EQ(plot()->Picture1.displayList().size(), drawn.size());
+    EXPECT_TRUE(env.log.empty());
+}
+
+// ------------------------------------------- sights typed in by the user
+
+// The sextant altitude that gives this observed altitude for a star on the
+// sea horizon: the corrections of the reduction, undone by iteration.
+double sextantAltitudeFor(double Ho, double eyeHeight, double T, double P) {
+    const double dip = -0.0293 * std::sqrt(eyeHeight);
+    const double f = 0.28 * P / (273 + T);
+    double Ha = Ho;
+    for (int n = 0; n < 50; ++n) {
+        const double R = -0.0167 / std::tan((Ha + 7.31 / (Ha + 4.4)) * kRad);
+        Ha = Ho - R * f;
+    }
+    return Ha - dip;
+}
+
+double altitudeAt(double lat, double lon, double GHA, double Dec) {
+    const double LHA = GHA + lon;
+    return std::asin(std::sin(Dec * kRad) * std::sin(lat * kRad) +
+                     std::cos(lat * kRad) * std::cos(Dec * kRad) * std::cos(LHA * kRad)) /
+           kRad;
+}
+
+TEST_F(ReductionWindow, ThreeStarsTypedInFixTheTruePosition) {
+    // The ship lies stopped at 40 deg 15 min N, 30 deg 30 min W; the last fix
+    // put her at 40 deg 10 min N, 30 deg 40 min W.
+    const double trueLat = 40.25;
+    const double trueLon = -30.5;
+    Leg leg = kLeg;
+    leg.speed = "0";
+    leg.course = "0";
+    leg.latDeg = "40";
+    leg.latMin = "10";
+    leg.lonDeg = "30";
+    leg.lonMin = "40";
+    leg.lastDay = "15";
+    leg.lastMonth = "3";
+    leg.newHour = "20";
+    leg.newMin = "10";
+    leg.newDay = "15";
+    leg.newMonth = "3";
+    typeLeg(leg);
+
+    Form5& f = app.form5();
+    f.showModeless();
+    // Dubhe to the north-east, Procyon to the south-east, Hamal to the west.
+    struct Star {
+        int entry;
+        std::string minute;
+    };
+    const Star stars[] = {{31, "0"}, {51, "3"}, {39, "6"}};
+    int n = 0;
+    for (const Star& s : stars) {
+        ++n;
+        SCOPED_TRACE(n);
+        uitest::userType(f.Text21, "2024");
+        uitest::userType(f.Text20, "3");
+        uitest::userType(f.Text19, "15");
+        uitest::userType(f.Text18, "20");
+        uitest::userType(f.Text22, s.minute);
+        uitest::userType(f.Text2, "0");
+        uitest::userType(f.Text17, "0");
+        f.List1.listWidget()->scrollToItem(f.List1.listWidget()->item(s.entry));
+        uitest::userClickRow(f.List1, s.entry);
+        ASSERT_EQ(f.List1.selectedIndex(), s.entry);
+        // The altitude the star has at the true position, as a sextant on the
+        // sea horizon with the default eye height and air would read it.
+        const double GHA = platform::leadingNumber(f.Text3.text());
+        const double Dec = platform::leadingNumber(f.Text4.text());
+        const double Hs =
+            sextantAltitudeFor(altitudeAt(trueLat, trueLon, GHA, Dec), 2.75, 15, 1010);
+        ASSERT_GT(Hs, 15);
+        const double degrees = std::floor(Hs);
+        uitest::userType(f.Text5, platform::generalText(degrees));
+        uitest::userType(f.Text6, platform::generalText((Hs - degrees) * 60));
+        uitest::userClick(f.Command5);  // "Save Changes"
+        if (n < 3) {
+            uitest::userClick(f.Command2);  // "Next Sight  ---->"
+        }
+    }
+    ASSERT_EQ(app.Log.SightCount, 3);
+    ASSERT_TRUE(main.Command1.enabled());
+
+    Lines shown;
+    reduceWith([&](Form3& d) {
+        shown = {d.Label5.caption(), d.Label6.caption(), d.Text58.text(),
+                 d.Text3.text(),     d.Text2.text(),     d.Text1.text()};
+        uitest::userClick(d.Command1);
+    });
+    EXPECT_EQ(shown, (Lines{"40 deg 10 min  N", "30 deg 40 min  W", "40", "10", "30", "40"}));
+    EXPECT_EQ(app.AssumedLat, 40 + 10.0 / 60);
+    EXPECT_EQ(app.AssumedLon, -(30 + 40.0 / 60));
+
+    const reduction::FixResult& fix = app.Reduction.Fix;
+    EXPECT_EQ(app.Reduction.Status, reduction::FixStatus::Fix);
+    EXPECT_EQ(fix.IncludedCount, 3);
+    EXPECT_LT(std::fabs(fix.FixLat - trueLat) * 60, 0.1);
+    EXPECT_LT(std::fabs(fix.FixLon - trueLon) * 60 * std::cos(trueLat * kRad), 0.1);
+    // About 9.5 n.mi. from the assumed position.
+    EXPECT_NEAR(fix.FixDistance, std::hypot(10 * std::cos(trueLat * kRad), 5.0), 0.2);
+    EXPECT_TRUE(main.Command3.enabled());
+    EXPECT_TRUE(main.Command8.enabled());
+    ASSERT_NE(plot(), nullptr);
+    EXPECT_TRUE(plot()->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,319 @@
+// The report window through the main window's menu items and button: the
+// help text, the information text and the working of the last reduction, each
+// fill replacing the last; printing and hiding the window.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/app.h"
+#include "reduction/assumed_position_dialog.h"
+#include "reduction/main_window.h"
+#include "reduction/report_window.h"
+#include "reduction/sight_log.h"
+#include "reduction/sight_reduction.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using reduction::Form1;
+using reduction::Form4;
+using Lines = std::vector<std::string>;
+
+Lines listed(const Form4& f) {
+    Lines lines;
+    for (int i = 0; i < f.List1.count(); ++i) {
+        lines.push_back(f.List1.item(i));
+    }
+    return lines;
+}
+
+const std::string kBlanks4 = "    ";
+
+// Help lines by their number in the help text (item n of the list: item 0
+// is the two-blank first line).
+const std::vector<std::pair<int, std::string>> kHelpLines = {
+    {1,
+     " This software will calculate single-fixes from multiple running-fix sight reductions, "
+     "then plot"},
+    {2,
+     " the individual intercepts and confidence ellipse.  Data files can be saved and "
+     "reopened for editing."},
+    {3, kBlanks4},
+    {5, kBlanks4},
+    {8, " The horizon can be either the sea (or bubble), or you can use a reflective oil pan."},
+    {9, kBlanks4},
+    {10,
+     " There is a settings form accessible on the main form for watch error, time zone, "
+     "etc..."},
+    {11, "   "},
+    {12, " Step 1: If planning a shoot, use the Sight Planner on the top menu bar."},
+    {15,
+     " a) preferences, b) measured altitude/limb/index error, c) time, d) select celestial "
+     "object."},
+    {16,
+     " The watch correction is added to the inputted UTC.  If chronometer is too fast then "
+     "correction -."},
+    {19, " buttons.  If you make a change, you MUST click the Save Changes button."},
+    {21, kBlanks4},
+    {23,
+     " Convention: North has + latitudes, and south is -, East is + longitude, and west is "
+     "-."},
+    {24,
+     " Local Hour Angle LHA ranges from 0 to 360.  180 to 360 implies premeridian, 0 to 180 "
+     "implies post meridian."},
+    {25, kBlanks4},
+};
+
+// Fifteen report lines in the form the reduction writes them.
+reduction::DetailedOutputArray knownReport() {
+    reduction::DetailedOutputArray report;
+    report[1] = "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6";
+    report[2] = " ";
+    const char* labels[] = {"UT = ", "Hs = ",  "Ho = ",  "GHA = ", "DEC = ",  "SD = ",
+                            "PA = ", "LHA = ", "Hc  = ", "AZM = ", "Doff = ", "Roff = "};
+    for (int line = 3; line <= 14; ++line) {
+        report[line] = std::string(labels[line - 3]) + std::to_string(line) + "°     0°     ";
+    }
+    report[15] = "Asum = 1.5 Bsum = -0.2 Csum= 1.4 Dsum = 0.01 Esum = 0.02 Fsum = 0.003 G = 2.06";
+    return report;
+}
+
+class ReportWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app.setQuitHook([this] { ++quits; });
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+    Form1& main = app.form1();
+    int quits = 0;
+};
+
+TEST_F(ReportWindow, MenuItemsAndButtonAtStart) {
+    EXPECT_TRUE(main.menuHelp.enabled());
+    EXPECT_TRUE(main.menuInfo.enabled());
+    EXPECT_TRUE(main.Command4.enabled());
+    // "Detailed Output" waits for a reduction.
+    EXPECT_FALSE(main.Command3.enabled());
+    for (const platform::ui::CommandButton* button : {&main.Command3, &main.Command4}) {
+        EXPECT_EQ(button->widget()->toolTip().toStdString(), "") << button->caption();
+    }
+    for (const platform::ui::MenuItem* item : {&main.menuHelp, &main.menuInfo}) {
+        EXPECT_NE(item->action()->toolTip().toStdString(), reduction::kNotAvailableToolTip)
+            << item->caption();
+    }
+    // Disabled, it opens nothing.
+    main.Command3.click();
+    EXPECT_EQ(app.existingWindow<Form4>(), nullptr);
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(ReportWindow, HelpShowsTheHelpText) {
+    main.showModeless();
+    main.menuHelp.click();
+    Form4* f = app.existingWindow<Form4>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->caption(), "Help & Info");
+    EXPECT_EQ(f->Command1.caption(), "PRINT");
+    EXPECT_EQ(f->Command2.caption(), "Hide Form");
+
+    const Lines lines = listed(*f);
+    ASSERT_EQ(lines.size(), 26u);
+    EXPECT_EQ(lines[0], "  ");
+    for (const auto& [n, text] : kHelpLines) {
+        EXPECT_EQ(lines[n], text) << "help line " << n;
+    }
+    // Every line of the text begins with a blank.
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        ASSERT_FALSE(lines[i].empty());
+        EXPECT_EQ(lines[i][0], ' ') << "help line " << i;
+    }
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(ReportWindow, InfoShowsTheInformationText) {
+    main.menuInfo.click();
+    Form4& f = app.form4();
+    EXPECT_TRUE(f.isVisible());
+    const Lines expected = {
+        "  ",
+        " WendrelCELESTIAL/WendrelNav   version 3.2g, Nov 2014" + std::string(49, ' '),
+        std::string(89, ' '),
+        " DeltaT is the difference between Dynamical Time and UT.  If this value is known then",
+        " the empeheris results from the internal celestial almanac will be accurate for "
+        "centuries.",
+        " Predictions: 2010,66.5s, 2011,67.1s, 2012-2013,68s, 2014-2015,69s, 2016-2017,70s.",
+        std::string(88, ' '),
+        " The ephemerides are from an abridged set of VSOP87 periodic elements that I selected.",
+        std::string(88, ' '),
+    };
+    EXPECT_EQ(listed(f), expected);
+}
+
+TEST_F(ReportWindow, EachFillReplacesTheList) {
+    app.Reduction.DetailedOutputLines = knownReport();
+    main.Command3.setEnabled(true);  // as a reduction leaves it
+
+    // HELP, then "Detailed Output": only the report, headings as item 1.
+    main.menuHelp.click();
+    uitest::userClick(main.Command3);
+    Form4& f = app.form4();
+    Lines expected = {"  "};
+    const reduction::DetailedOutputArray report = knownReport();
+    expected.insert(expected.end(), report.begin() + 1, report.end());
+    ASSERT_EQ(expected.size(), 16u);
+    EXPECT_EQ(listed(f), expected);
+    EXPECT_EQ(f.List1.item(1),
+              "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6");
+    EXPECT_TRUE(f.isVisible());
+
+    // "Detailed Output" twice shows the report once; INFO then replaces it.
+    uitest::userClick(main.Command3);
+    EXPECT_EQ(listed(f), expected);
+    main.menuInfo.click();
+    EXPECT_EQ(f.List1.count(), 9);
+    EXPECT_EQ(f.List1.item(1).substr(0, 28), " WendrelCELESTIAL/WendrelNav");
+
+    // A newer reduction's lines replace the older ones.
+    app.Reduction.DetailedOutputLines[15] =
+        "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0";
+    uitest::userClick(main.Command3);
+    EXPECT_EQ(f.List1.count(), 16);
+    EXPECT_EQ(f.List1.item(15), "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0");
+    EXPECT_EQ(&app.form4(), &f);  // one window, shown again
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(ReportWindow, HideKeepsTheLinesUntilTheNextFill) {
+    main.menuHelp.click();
+    Form4& f = app.form4();
+    uitest::userClick(f.Command2);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.List1.count(), 26);
+
+    // The title-bar close hides it too.
+    main.menuInfo.click();
+    EXPECT_TRUE(f.isVisible());
+    uitest::userCloseWindow(&f);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.List1.count(), 9);
+    EXPECT_EQ(app.existingWindow<Form4>(), &f);
+    EXPECT_EQ(quits, 0);  // the program goes on
+}
+
+TEST_F(ReportWindow, PrintPrintsTheWindowImage) {
+    main.menuHelp.click();
+    Form4& f = app.form4();
+    env.printer.expectPrint();
+    uitest::userClick(f.Command1);
+    ASSERT_EQ(env.printer.images.size(), 1u);
+    const QImage& image = env.printer.images[0];
+    EXPECT_EQ(image.width() * 1.0 / image.devicePixelRatio(), f.width());
+    EXPECT_EQ(image.height() * 1.0 / image.devicePixelRatio(), f.height());
+    EXPECT_EQ(env.log, (std::vector<std::string>{"print Help & Info"}));
+
+    // No printer: the service tells the user; the window stays as it was.
+    env.printer.expectPrint(false);
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(env.printer.jobs.size(), 2u);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.List1.count(), 26);
+}
+
+TEST_F(ReportWindow, ListFollowsTheWindowSize) {
+    main.menuHelp.click();
+    Form4& f = app.form4();
+    const int listWidthGap = f.widthTwips() - f.List1.width();
+    const int buttonGap = f.heightTwips() - f.Command1.top();
+    f.resizeTwips(9000, 5000);
+    EXPECT_EQ(f.widthTwips() - f.List1.width(), listWidthGap);
+    EXPECT_EQ(f.heightTwips() - f.Command1.top(), buttonGap);
+    EXPECT_EQ(f.Command2.top(), f.Command1.top());
+    EXPECT_LT(f.List1.top() + f.List1.height(), f.Command1.top());
+    // Far too small: nothing negative, the buttons stay inside the top.
+    f.resizeTwips(300, 300);
+    EXPECT_GE(f.List1.width(), 0);
+    EXPECT_GE(f.List1.height(), 0);
+    EXPECT_GE(f.Command1.top(), 0);
+}
+
+// Three sights reduced through the real button and dialog: "Detailed Output"
+// then lists the reduction's 15 lines, sights 4 to 6 as 0.
+TEST_F(ReportWindow, DetailedOutputAfterAReduction) {
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> leg = {
+        {&main.Text113, "40"},  {&main.Text114, "20"}, {&main.Text9, "10"},
+        {&main.Text111, "0"},   {&main.Text10, "21"},  {&main.Text14, "6"},
+        {&main.Text15, "2024"}, {&main.Text12, "12"},  {&main.Text11, "0"},
+        {&main.Text13, "21"},   {&main.Text16, "6"},   {&main.Text17, "2024"},
+    };
+    for (const auto& [box, text] : leg) {
+        box->setText(text);
+    }
+    // Hour, minute, Hs degrees, Hs minutes, GHA, Dec of three star sights.
+    const double sights[3][6] = {
+        {10, 30, 30, 30, 10.5, 20.5},
+        {11, 15, 45, 15, 100.25, -10.25},
+        {12, 45, 60, 45, 200.75, 45.125},
+    };
+    reduction::SightLog& log = app.Log;
+    log.SightCount = 3;
+    for (int i = 1; i <= 3; ++i) {
+        auto& row = log.SightData[i];
+        row = {};
+        row[reduction::kFieldLimb] = 1;
+        row[reduction::kFieldIncluded] = 1;
+        row[reduction::kFieldHorizon] = 1;
+        row[reduction::kFieldUTHour] = sights[i - 1][0];
+        row[reduction::kFieldUTMinute] = sights[i - 1][1];
+        row[reduction::kFieldUTDay] = 21;
+        row[reduction::kFieldUTMonth] = 6;
+        row[reduction::kFieldUTYear] = 2024;
+        row[reduction::kFieldHsDegrees] = sights[i - 1][2];
+        row[reduction::kFieldHsMinutes] = sights[i - 1][3];
+        row[reduction::kFieldIndexErrorSide] = -1;
+        row[reduction::kFieldGHA] = sights[i - 1][4];
+        row[reduction::kFieldDec] = sights[i - 1][5];
+        row[reduction::kFieldObjectIndex] = 6 + i;
+    }
+    main.Command1.setEnabled(true);
+    env.modalRunner.expectDialog<reduction::Form3>(
+        [](reduction::Form3& d) { uitest::userClick(d.Command1); });
+    uitest::userClick(main.Command1);
+    ASSERT_TRUE(main.Command3.enabled());
+
+    main.menuHelp.click();
+    uitest::userClick(main.Command3);
+    const Lines lines = listed(app.form4());
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[0], "  ");
+    EXPECT_EQ(lines[1],
+              "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6");
+    EXPECT_EQ(lines[2], " ");
+    const std::string deg = "\xC2\xB0     ";
+    EXPECT_EQ(lines[3], "UT = 10.5Hrs     11.25Hrs     12.75Hrs     0Hrs     0Hrs     0Hrs     ");
+    EXPECT_EQ(lines[4], "Hs = 30.5" + deg + "45.25" + deg + "60.75" + deg + "0" + deg + "0" + deg +
+                            "0" + deg);
+    EXPECT_EQ(lines[6], "GHA = 10.5" + deg + "100.25" + deg + "200.75" + deg + "0" + deg + "0" +
+                            deg + "0" + deg);
+    EXPECT_EQ(lines[7], "DEC = 20.5" + deg + "-10.25" + deg + "45.125" + deg + "0" + deg + "0" +
+                            deg + "0" + deg);
+    const char* labels[] = {"UT = ", "Hs = ",  "Ho = ",  "GHA = ", "DEC = ",  "SD = ",
+                            "PA = ", "LHA = ", "Hc  = ", "AZM = ", "Doff = ", "Roff = "};
+    for (int line = 3; line <= 14; ++line) {
+        EXPECT_EQ(lines[line].rfind(labels[line - 3], 0), 0u) << lines[line];
+    }
+    EXPECT_EQ(lines[15].rfind("Asum = ", 0), 0u) << lines[15];
+    EXPECT_NE(lines[15].find(" G = "), std::string::npos) << lines[15];
+    for (int k = 1; k <= 15; ++k) {
+        EXPECT_EQ(lines[k], app.Reduction.DetailedOutputLines[k]) << k;
+    }
+    EXPECT_TRUE(env.messages.calls.empty());
+}
+
+}  // namespace

@@ -1,0 +1,1221 @@
+// The sight reduction: the checks of the leg and the dead reckoning with the
+// assumed-position pre-fills, the assumed position as typed, the altitude
+// corrections, the intercepts and azimuths, the least-squares running fix and
+// its report lines; warnings for values that cannot be computed; and fixes
+// that land on a position placed in the sky by independent spherical trig.
+#include "reduction/sight_reduction.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "platform/numtext.h"
+#include "reduction/sight_file.h"
+#include "reduction/sight_log.h"
+
+namespace {
+
+using reduction::AssumedPositionFields;
+using reduction::FixStatus;
+using reduction::GeneralSettings;
+using reduction::LegSettings;
+using reduction::prepareReduction;
+using reduction::reduceSights;
+using reduction::ReductionInput;
+using reduction::ReductionOutcome;
+using reduction::ReductionStart;
+using reduction::SightLog;
+
+const double kInf = std::numeric_limits<double>::infinity();
+
+// A leg that passes every check: last fix 40 N 30 W at 12:00 UT on
+// 15 March 2024, new fix at the same instant, speed 0.
+LegSettings goodLeg() {
+    LegSettings leg;
+    leg.LastFixLatDegrees = "40";
+    leg.LastFixLatMinutes = "0";
+    leg.LastFixLonDegrees = "30";
+    leg.LastFixLonMinutes = "0";
+    leg.LastFixHour = "12";
+    leg.LastFixMinutes = "0";
+    leg.LastFixDay = "15";
+    leg.LastFixMonth = "3";
+    leg.LastFixYear = "2024";
+    leg.NewFixHour = "12";
+    leg.NewFixMinutes = "0";
+    leg.NewFixDay = "15";
+    leg.NewFixMonth = "3";
+    leg.NewFixYear = "2024";
+    return leg;
+}
+
+// One sight as the sight entry window stores it.
+struct Row {
+    double limb = 0;
+    double included = 1;
+    double horizon = 2;  // bubble: no dip
+    double hour = 12;
+    double minute = 0;
+    double second = 0;
+    double day = 15;
+    double month = 3;
+    double year = 2024;
+    double hsDeg = 30;
+    double hsMin = 0;
+    double ie = 0;
+    double ieSide = -1;
+    double gha = 0;
+    double dec = 0;
+    double sd = 0;
+    double hp = 0;
+    double object = 10;  // a star
+};
+
+SightLog logOf(const std::vector<Row>& rows) {
+    SightLog log;
+    log.SightCount = static_cast<int>(rows.size());
+    for (size_t n = 0; n < rows.size(); ++n) {
+        const Row& r = rows[n];
+        auto& d = log.SightData[n + 1];
+        d[reduction::kFieldLimb] = r.limb;
+        d[reduction::kFieldIncluded] = r.included;
+        d[reduction::kFieldHorizon] = r.horizon;
+        d[reduction::kFieldUTHour] = r.hour;
+        d[reduction::kFieldUTMinute] = r.minute;
+        d[reduction::kFieldUTSecond] = r.second;
+        d[reduction::kFieldUTDay] = r.day;
+        d[reduction::kFieldUTMonth] = r.month;
+        d[reduction::kFieldUTYear] = r.year;
+        d[reduction::kFieldHsDegrees] = r.hsDeg;
+        d[reduction::kFieldHsMinutes] = r.hsMin;
+        d[reduction::kFieldIndexError] = r.ie;
+        d[reduction::kFieldIndexErrorSide] = r.ieSide;
+        d[reduction::kFieldGHA] = r.gha;
+        d[reduction::kFieldDec] = r.dec;
+        d[reduction::kFieldSD] = r.sd;
+        d[reduction::kFieldHP] = r.hp;
+        d[reduction::kFieldObjectIndex] = r.object;
+    }
+    return log;
+}
+
+// A reduction input straight from values: no dead reckoning, standard air.
+ReductionInput inputAt(double AssumedLat, double AssumedLon) {
+    ReductionInput in;
+    in.Leg.PlotScale = 25;
+    in.T = 10;
+    in.P = 1010;
+    in.AssumedLat = AssumedLat;
+    in.AssumedLon = AssumedLon;
+    in.DrLat = AssumedLat;
+    in.DrLon = AssumedLon;
+    return in;
+}
+
+// ------------------------------------------------------------------ checks
+
+struct CheckCase {
+    const char* name;
+    void (*edit)(LegSettings&);
+    const char* message;  // nullptr: the checks pass
+};
+
+TEST(PrepareReductionTest, ChecksInTheirOrder) {
+    const CheckCase cases[] = {
+        {"last fix hour empty", [](LegSettings& l) { l.LastFixHour = ""; },
+         "You forgot to enter a new fix time!"},
+        {"new fix hour empty", [](LegSettings& l) { l.NewFixHour = ""; },
+         "You forgot to enter a new fix time!"},
+        {"time before position",
+         [](LegSettings& l) {
+             l.NewFixHour = "";
+             l.LastFixLatDegrees = "";
+         },
+         "You forgot to enter a new fix time!"},
+        {"latitude empty", [](LegSettings& l) { l.LastFixLatDegrees = ""; },
+         "You need to have an existing Lat-Lon position!"},
+        {"longitude empty", [](LegSettings& l) { l.LastFixLonDegrees = ""; },
+         "You need to have an existing Lat-Lon position!"},
+        {"position before date",
+         [](LegSettings& l) {
+             l.LastFixLonDegrees = "";
+             l.NewFixYear = "";
+         },
+         "You need to have an existing Lat-Lon position!"},
+        {"last month empty", [](LegSettings& l) { l.LastFixMonth = ""; },
+         "You need to enter the month and year of both fix times!"},
+        {"last year not a number", [](LegSettings& l) { l.LastFixYear = "abc"; },
+         "You need to enter the month and year of both fix times!"},
+        {"new month with trailing text", [](LegSettings& l) { l.NewFixMonth = "3x"; },
+         "You need to enter the month and year of both fix times!"},
+        {"new year blank", [](LegSettings& l) { l.NewFixYear = " "; },
+         "You need to enter the month and year of both fix times!"},
+        {"month with blanks around it", [](LegSettings& l) { l.NewFixMonth = " 3 "; }, nullptr},
+        {"empty minutes, day, course and speed",
+         [](LegSettings& l) {
+             l.LastFixMinutes = "";
+             l.LastFixLatMinutes = "";
+             l.NewFixDay = "";
+             l.Course = "";
+             l.Speed = "";
+         },
+         nullptr},
+        {"blank hours pass", [](LegSettings& l) { l.LastFixHour = " "; }, nullptr},
+        {"blank degrees pass", [](LegSettings& l) { l.LastFixLatDegrees = " "; }, nullptr},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        LegSettings leg = goodLeg();
+        c.edit(leg);
+        const ReductionStart start = prepareReduction(leg, false, true);
+        if (c.message == nullptr) {
+            EXPECT_FALSE(start.Warning.has_value());
+        } else {
+            ASSERT_TRUE(start.Warning.has_value());
+            EXPECT_EQ(start.Warning->Text, c.message);
+            EXPECT_EQ(start.Warning->Title, "Warning!");
+        }
+    }
+}
+
+TEST(PrepareReductionTest, BlankHourReadsZero) {
+    LegSettings leg = goodLeg();
+    leg.LastFixHour = " ";
+    leg.LastFixMinutes = "";
+    const ReductionStart start = prepareReduction(leg, false, true);
+    ASSERT_FALSE(start.Warning.has_value());
+    // 15 March 2024 0h UT is JD 2460384.5; the new fix is 12 hours later.
+    EXPECT_EQ(start.Leg.JDLast, 2460384.5);
+    EXPECT_EQ(start.Leg.JDNew, 2460385.0);
+}
+
+TEST(PrepareReductionTest, LegValuesAsTheFieldsHoldThem) {
+    LegSettings leg = goodLeg();
+    leg.Course = "075 deg";
+    leg.Speed = "6.5";
+    leg.EyeHeight = "9";
+    leg.EyeHeightFeet = true;
+    leg.EyeHeightMetres = false;
+    leg.PlottingScale = "20";
+    leg.LastFixLatDegrees = "-10";  // the typed sign is ignored
+    leg.LastFixLatMinutes = "30";
+    leg.LastFixLonDegrees = "65";
+    leg.LastFixLonMinutes = "-15";
+    const ReductionStart north = prepareReduction(leg, false, false);
+    ASSERT_FALSE(north.Warning.has_value());
+    EXPECT_EQ(north.Leg.Crs, 75);
+    EXPECT_EQ(north.Leg.V, 6.5);
+    EXPECT_EQ(north.Leg.h, 9 / 3.2808);
+    EXPECT_EQ(north.Leg.PlotScale, 20);
+    EXPECT_EQ(north.Leg.LastLat, 10.5);
+    EXPECT_EQ(north.Leg.LastLon, 65.25);
+
+    const ReductionStart southWest = prepareReduction(leg, true, true);
+    EXPECT_EQ(southWest.Leg.LastLat, -10.5);
+    EXPECT_EQ(southWest.Leg.LastLon, -65.25);
+
+    leg.EyeHeightFeet = false;
+    leg.EyeHeightMetres = true;
+    EXPECT_EQ(prepareReduction(leg, false, false).Leg.h, 9);
+}
+
+// ------------------------------------------------------- dead reckoning
+
+struct PrefillCase {
+    const char* latDeg;
+    const char* latMin;
+    bool south;
+    const char* lonDeg;
+    const char* lonMin;
+    bool west;
+    const char* label5;
+    const char* label6;
+    const char* text58;
+    const char* text3;
+    const char* text2;
+    const char* text1;
+};
+
+TEST(PrepareReductionTest, DeadReckoningTextsAndPrefills) {
+    // Speed 0: the dead-reckoning position is the last fix.
+    const PrefillCase cases[] = {
+        {"1", "30", true, "65", "12.3", true, "1 deg 30 min  S", "65 deg 12.3 min  W", "1", "30",
+         "65", "12"},
+        {"0", "30", true, "0", "30", false, "0 deg 30 min  S", "0 deg 30 min  E", "0", "30", "0",
+         "30"},
+        // Minutes 44.95 show as 44.9 and pre-fill as 45; 44.55 as 44.5 and 44.
+        {"10", "44.95", false, "120", "44.55", false, "10 deg 44.9 min  N", "120 deg 44.5 min  E",
+         "10", "45", "120", "44"},
+        {"0", "0", false, "0", "0", false, "0 deg 0 min  N", "0 deg 0 min  E", "0", "0", "0", "0"},
+        // Minutes from .6 round up, below it down.
+        {"5", "12.5", false, "7", "30.6", false, "5 deg 12.5 min  N", "7 deg 30.6 min  E", "5",
+         "12", "7", "31"},
+        {"45", "59.7", false, "179", "0", true, "45 deg 59.7 min  N", "179 deg 0 min  W", "45",
+         "60", "179", "0"},
+    };
+    for (const PrefillCase& c : cases) {
+        SCOPED_TRACE(c.label5);
+        LegSettings leg = goodLeg();
+        leg.LastFixLatDegrees = c.latDeg;
+        leg.LastFixLatMinutes = c.latMin;
+        leg.LastFixLonDegrees = c.lonDeg;
+        leg.LastFixLonMinutes = c.lonMin;
+        leg.Speed = "8";  // no time passes: d = 0
+        leg.Course = "45";
+        const ReductionStart s = prepareReduction(leg, c.south, c.west);
+        ASSERT_FALSE(s.Warning.has_value());
+        EXPECT_EQ(s.DrLat, s.Leg.LastLat);
+        EXPECT_EQ(s.DrLon, s.Leg.LastLon);
+        EXPECT_EQ(s.Prefill.Label5, c.label5);
+        EXPECT_EQ(s.Prefill.Label6, c.label6);
+        EXPECT_EQ(s.Prefill.Text58, c.text58);
+        EXPECT_EQ(s.Prefill.Text3, c.text3);
+        EXPECT_EQ(s.Prefill.Text2, c.text2);
+        EXPECT_EQ(s.Prefill.Text1, c.text1);
+        const bool north = s.DrLat >= 0;
+        const bool east = s.DrLon >= 0;
+        EXPECT_EQ(s.Prefill.Option1, north);
+        EXPECT_EQ(s.Prefill.Option2, !north);
+        EXPECT_EQ(s.Prefill.Option4, east);
+        EXPECT_EQ(s.Prefill.Option3, !east);
+    }
+    // "0 deg 30 min  S" really is south of the equator.
+    LegSettings leg = goodLeg();
+    leg.LastFixLatDegrees = "0";
+    leg.LastFixLatMinutes = "30";
+    const ReductionStart s = prepareReduction(leg, true, false);
+    EXPECT_EQ(s.DrLat, -0.5);
+    EXPECT_TRUE(s.Prefill.Option2);
+    EXPECT_FALSE(s.Prefill.Option1);
+}
+
+struct SailingCase {
+    const char* lat;
+    bool south;
+    const char* lon;
+    bool west;
+    const char* course;
+    const char* speed;
+    const char* newHour;
+    const char* newDay;
+    double drLat;
+    double drLon;
+};
+
+TEST(PrepareReductionTest, PlaneSailingWithMiddleLatitude) {
+    const SailingCase cases[] = {
+        // 60 n.mi. due north: one degree of latitude.
+        {"40", false, "30", true, "0", "10", "18", "15", 41, -30},
+        // 60 n.mi. due east on the parallel of 60: two degrees of longitude.
+        {"60", false, "30", true, "90", "10", "18", "15", 60, -28},
+        // 60 n.mi. due west on the equator across the date line.
+        {"0", false, "179.5", true, "270", "10", "18", "15", 0, 179.5},
+        {"0", false, "179.5", false, "90", "10", "18", "15", 0, -179.5},
+        // The new fix 6 hours before the last one: d is negative.
+        {"40", false, "30", true, "0", "10", "6", "15", 39, -30},
+        // 24 hours at 5 knots on 180: 120 n.mi. south.
+        {"1", false, "0", false, "180", "5", "12", "16", -1, 0},
+    };
+    for (const SailingCase& c : cases) {
+        SCOPED_TRACE(std::string(c.lat) + " " + c.lon + " " + c.course);
+        LegSettings leg = goodLeg();
+        leg.LastFixLatDegrees = c.lat;
+        leg.LastFixLonDegrees = c.lon;
+        leg.Course = c.course;
+        leg.Speed = c.speed;
+        leg.NewFixHour = c.newHour;
+        leg.NewFixDay = c.newDay;
+        const ReductionStart s = prepareReduction(leg, c.south, c.west);
+        ASSERT_FALSE(s.Warning.has_value());
+        EXPECT_NEAR(s.DrLat, c.drLat, 1e-7);
+        EXPECT_NEAR(s.DrLon, c.drLon, 1e-7);
+    }
+}
+
+TEST(PrepareReductionTest, DeadReckoningThatIsNotANumberWarns) {
+    LegSettings leg = goodLeg();
+    leg.NewFixHour = "14";
+    leg.Course = "45";
+    leg.Speed = std::string(400, '9');  // reads as the largest double
+    const ReductionStart s = prepareReduction(leg, false, false);
+    ASSERT_TRUE(s.Warning.has_value());
+    EXPECT_EQ(s.Warning->Text, std::string(reduction::kBadDeadReckoningMessage));
+    EXPECT_EQ(s.Warning->Title, "Warning!");
+}
+
+// ------------------------------------------------------ assumed position
+
+TEST(AssumedPositionTest, TypedValuesThenOptions) {
+    struct Case {
+        AssumedPositionFields fields;
+        double lat;
+        double lon;
+    };
+    const Case cases[] = {
+        {{"41", "30", "70", "15", false, false}, 41.5, 70.25},
+        {{"41", "30", "70", "15", true, true}, -41.5, -70.25},
+        // A typed sign counts, and the option does not override it.
+        {{"-30", "30", "10", "0", false, false}, -29.5, 10},
+        {{"-30", "30", "-10", "6", true, true}, 29.5, 9.9},
+        {{"", "", "abc", "", false, true}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        double lat = 99;
+        double lon = 99;
+        reduction::assumedPositionOf(c.fields, lat, lon);
+        EXPECT_EQ(lat, c.lat);
+        EXPECT_EQ(lon, c.lon);
+    }
+}
+
+TEST(ReductionInputTest, GeneralSettingsAndStart) {
+    LegSettings leg = goodLeg();
+    leg.Speed = "6";
+    const ReductionStart start = prepareReduction(leg, false, true);
+    GeneralSettings general;
+    general.AirTemperature = "-5 C";
+    general.Pressure = "990";
+    general.ChronometerCorrection = "-2.5";
+    const ReductionInput in = reduction::reductionInput(start, general, 40.25, -30.5);
+    EXPECT_EQ(in.T, -5);
+    EXPECT_EQ(in.P, 990);
+    EXPECT_EQ(in.K, -2.5);
+    EXPECT_EQ(in.AssumedLat, 40.25);
+    EXPECT_EQ(in.AssumedLon, -30.5);
+    EXPECT_EQ(in.DrLat, 40);
+    EXPECT_EQ(in.DrLon, -30);
+    EXPECT_EQ(in.Leg.V, 6);
+    EXPECT_EQ(in.Leg.JDNew, start.Leg.JDNew);
+}
+
+// ------------------------------------------------------ the corrections
+
+TEST(ReduceSightsTest, ReflectingHorizonHalvesWithoutDip) {
+    Row r;
+    r.horizon = 0;
+    r.hsDeg = 60;
+    ReductionInput in = inputAt(40, -30);
+    in.Leg.h = 2.75;
+    const ReductionOutcome out = reduceSights(in, logOf({r}));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_EQ(out.Result.Sights[1].Hs, 60);
+    EXPECT_EQ(out.Result.Sights[1].Ha, 30);
+}
+
+TEST(ReduceSightsTest, ApparentAltitudeByHorizon) {
+    struct Case {
+        double horizon;
+        double ha;
+    };
+    // Hs 30 deg 15', index error 2' on the scale, eye height 4 m: dip 0.0586 deg.
+    const double hs = 30.25;
+    const double ic = -2.0 / 60;
+    const Case cases[] = {
+        {1, hs - 0.0586 + ic},
+        {2, hs + ic},
+        {0, (hs + ic) / 2},
+        {3, (hs + ic) / 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.horizon);
+        Row r;
+        r.horizon = c.horizon;
+        r.hsMin = 15;
+        r.ie = 2;
+        r.ieSide = -1;
+        ReductionInput in = inputAt(40, -30);
+        in.Leg.h = 4;
+        const ReductionOutcome out = reduceSights(in, logOf({r}));
+        ASSERT_FALSE(out.Warning.has_value());
+        EXPECT_NEAR(out.Result.Sights[1].Ha, c.ha, 1e-12);
+    }
+}
+
+TEST(ReduceSightsTest, RefractionParallaxAndSemiDiameter) {
+    // The Sun's lower limb at Ha 30 (reflecting horizon, Hs 60), SD 16',
+    // HP 0.15', dead-reckoning latitude 0; 10 C and 1010 mb.
+    Row r;
+    r.horizon = 0;
+    r.hsDeg = 60;
+    r.limb = 1;
+    r.sd = 16;
+    r.hp = 0.15;
+    r.object = 0;
+    ReductionInput in = inputAt(0, 0);
+    const ReductionOutcome out = reduceSights(in, logOf({r}));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& s = out.Result.Sights[1];
+    EXPECT_NEAR(s.PA, 0.15 / 60 * std::sqrt(3.0) / 2, 1e-15);
+    EXPECT_NEAR(s.SDc, 16.0 / 60, 1e-15);
+    // Refraction at 30 deg: 1.72074' before the air's factor 0.28 * 1010 / 283.
+    const double refraction = -1.72074 / 60 * 0.28 * 1010 / 283;
+    EXPECT_NEAR(s.Ho, 30 + refraction + s.PA + s.SDc, 0.0001 / 60);
+    EXPECT_EQ(out.Result.CopHo[1], s.Ho);
+
+    // The upper limb subtracts; a centre sight has none.
+    r.limb = -1;
+    EXPECT_NEAR(reduceSights(in, logOf({r})).Result.Sights[1].SDc, -16.0 / 60, 1e-15);
+    r.limb = 0;
+    EXPECT_EQ(reduceSights(in, logOf({r})).Result.Sights[1].SDc, 0);
+
+    // The parallax shrinks with the latitude: factor 1 - sin^2(lat) / 298.257.
+    in.DrLat = 45;
+    EXPECT_NEAR(reduceSights(in, logOf({r})).Result.Sights[1].PA,
+                0.15 / 60 * std::sqrt(3.0) / 2 * (1 - 0.5 / 298.257), 1e-15);
+}
+
+TEST(ReduceSightsTest, MoonSemiDiameterFromHorizontalParallax) {
+    // The Moon's lower limb at Ha 30 with HP 60': 0.2724 deg times the
+    // augmentation 1 + 0.5 / 60.5; the stored semi-diameter is not used.
+    Row r;
+    r.object = 1;
+    r.horizon = 0;
+    r.hsDeg = 60;
+    r.limb = 1;
+    r.sd = 999;
+    r.hp = 60;
+    const ReductionInput in = inputAt(0, 0);
+    const ReductionOutcome lower = reduceSights(in, logOf({r}));
+    ASSERT_FALSE(lower.Warning.has_value());
+    EXPECT_NEAR(lower.Result.Sights[1].SDc, 0.2724 * (1 + 0.5 / 60.5), 1e-14);
+    EXPECT_GT(lower.Result.Sights[1].SDc, 0.2724);
+    r.limb = -1;
+    EXPECT_NEAR(reduceSights(in, logOf({r})).Result.Sights[1].SDc, -0.2724 * (1 + 0.5 / 60.5),
+                1e-14);
+}
+
+TEST(ReduceSightsTest, ChronometerCorrectionEntersTheTime) {
+    Row r;
+    r.hour = 10;
+    r.minute = 30;
+    r.second = 15;
+    ReductionInput in = inputAt(40, -30);
+    in.K = -45;
+    EXPECT_NEAR(reduceSights(in, logOf({r})).Result.Sights[1].UT, 10.5 - 30.0 / 3600, 1e-13);
+}
+
+// -------------------------------------------- altitude, azimuth, intercept
+
+TEST(ReduceSightsTest, AltitudeAndAzimuthFromTheAssumedPosition) {
+    struct Case {
+        const char* name;
+        double gha;
+        double dec;
+        double lat;
+        double lon;
+        double hc;
+        double zn;
+        double lha;
+    };
+    const Case cases[] = {
+        // On the meridian (LHA exactly 0): 180 to the south, 360 (not 0) to the north.
+        {"meridian south", 30, 20, 40, -30, 70, 180, 0},
+        {"meridian north", 30, 60, 40, -30, 70, 360, 0},
+        // On the equator, a body on the equator 30 deg east or west of the meridian.
+        {"east", 330, 0, 0, 0, 60, 90, -30},
+        {"west", 30, 0, 0, 0, 60, 270, 30},
+        // LHA above 180 is brought below; negative LHA stays negative.
+        {"lha wrap", 350, 0, 0, 20, 80, 270, 10},
+        {"negative lha", 10, 0, 0, -50, 50, 90, -40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Row r;
+        r.gha = c.gha;
+        r.dec = c.dec;
+        const ReductionOutcome out = reduceSights(inputAt(c.lat, c.lon), logOf({r}));
+        ASSERT_FALSE(out.Warning.has_value());
+        const auto& s = out.Result.Sights[1];
+        EXPECT_NEAR(s.LHA, c.lha, 1e-12);
+        EXPECT_NEAR(s.Hc, c.hc, 1e-9);
+        EXPECT_NEAR(s.Zn, c.zn, 1e-5);
+        EXPECT_EQ(out.Result.LopAzimuth[1], s.Zn);
+        EXPECT_EQ(out.Result.CopGha[1], c.gha);
+        EXPECT_EQ(out.Result.CopDec[1], c.dec);
+        EXPECT_NEAR(out.Result.LopIntercept[1], (s.Ho - s.Hc) * 60, 1e-12);
+    }
+}
+
+TEST(ReduceSightsTest, InterceptPositiveTowardTheBody) {
+    // The body 30 deg above the horizon as seen from the true position; the
+    // assumed position 10' further away from it (to the north of a body due
+    // south) sees it 10' lower, so the intercept is +10 n.mi. toward it.
+    Row r;
+    r.gha = 0;
+    r.dec = -20;
+    r.hsDeg = 30;  // bubble, no refraction at zero pressure
+    ReductionInput in = inputAt(40 + 10.0 / 60, 0);
+    in.P = 0;
+    const ReductionOutcome out = reduceSights(in, logOf({r}));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_NEAR(out.Result.Sights[1].Hc, 30 - 10.0 / 60, 1e-9);
+    EXPECT_NEAR(out.Result.LopIntercept[1], 10, 1e-7);
+    EXPECT_NEAR(out.Result.LopAzimuth[1], 180, 1e-6);
+}
+
+TEST(ReduceSightsTest, RunsFromEachSightToTheFixTime) {
+    // Last and new fix at the same instant, 6 knots: each run is the time
+    // from the sight to the fix times the speed.
+    LegSettings leg = goodLeg();
+    leg.Speed = "6";
+    leg.Course = "90";
+    const ReductionStart start = prepareReduction(leg, false, true);
+    ASSERT_FALSE(start.Warning.has_value());
+    EXPECT_EQ(start.DrLat, 40);
+    EXPECT_EQ(start.DrLon, -30);
+    Row early;
+    early.hour = 10;
+    Row later;
+    later.hour = 13;
+    later.minute = 30;
+    Row otherDay;
+    otherDay.hour = 12;
+    otherDay.day = 14;
+    const ReductionInput in = reduction::reductionInput(start, GeneralSettings{}, 40, -30);
+    const ReductionOutcome out = reduceSights(in, logOf({early, later, otherDay}));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_NEAR(out.Result.LopRun[1], 12, 1e-6);
+    EXPECT_NEAR(out.Result.LopRun[2], -9, 1e-6);
+    EXPECT_NEAR(out.Result.LopRun[3], 144, 1e-6);
+}
+
+// ------------------------------------------------------------- the fix
+
+TEST(ReduceSightsTest, NoFixCases) {
+    struct Case {
+        const char* name;
+        std::vector<Row> rows;
+        FixStatus status;
+        const char* text;
+        double included;
+    };
+    Row a;
+    a.gha = 20;
+    a.dec = 10;
+    Row b;
+    b.gha = 50;
+    b.dec = -20;
+    Row bOut = b;
+    bOut.included = 0;
+    Row aOut = a;
+    aOut.included = 0;
+    // Two bodies on the equator east of an assumed position on the equator:
+    // both azimuths are exactly the same (sine exactly 1), so G is exactly 0.
+    Row east1;
+    east1.gha = 330;
+    Row east2;
+    east2.gha = 320;
+    Row twoFlag = b;
+    twoFlag.included = 2;  // only 1 counts as included
+    const Case cases[] = {
+        {"none included",
+         {aOut, bOut},
+         FixStatus::FewSights,
+         "No fix: fewer than two sights included",
+         0},
+        {"one included",
+         {a, bOut},
+         FixStatus::FewSights,
+         "No fix: fewer than two sights included",
+         1},
+        {"include flag 2",
+         {a, twoFlag},
+         FixStatus::FewSights,
+         "No fix: fewer than two sights included",
+         1},
+        {"no sight at all", {}, FixStatus::FewSights, "No fix: fewer than two sights included", 0},
+        {"parallel",
+         {east1, east2},
+         FixStatus::ParallelLines,
+         "No fix: the lines of position are parallel",
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReductionInput in = inputAt(0, 0);
+        in.Leg.Crs = 33;
+        const ReductionOutcome out = reduceSights(in, logOf(c.rows));
+        ASSERT_FALSE(out.Warning.has_value());
+        const auto& r = out.Result;
+        EXPECT_EQ(r.Status, c.status);
+        EXPECT_EQ(reduction::noFixText(r.Status), c.text);
+        EXPECT_EQ(r.Fix.IncludedCount, c.included);
+        EXPECT_EQ(r.Fix.FixDLat, 0);
+        EXPECT_EQ(r.Fix.FixDLon, 0);
+        EXPECT_EQ(r.Fix.FixLat, 0);
+        EXPECT_EQ(r.Fix.FixLon, 0);
+        EXPECT_EQ(r.Fix.FixDistance, 0);
+        EXPECT_EQ(r.PlotParams[1], 25);
+        EXPECT_EQ(r.PlotParams[2], c.included);
+        EXPECT_EQ(r.PlotParams[3], 33);
+        for (int j = 4; j <= 8; ++j) {
+            EXPECT_EQ(r.PlotParams[j], 0) << j;
+        }
+        // The intercepts and azimuths are still filled.
+        for (int i = 1; i <= static_cast<int>(c.rows.size()); ++i) {
+            EXPECT_NE(r.LopIntercept[i], 0) << i;
+            EXPECT_NE(r.LopAzimuth[i], 0) << i;
+        }
+    }
+    EXPECT_EQ(reduction::noFixText(FixStatus::Fix), "");
+}
+
+TEST(ReduceSightsTest, ParallelLinesReportGZero) {
+    Row east1;
+    east1.gha = 330;
+    Row east2;
+    east2.gha = 320;
+    const ReductionOutcome out = reduceSights(inputAt(0, 0), logOf({east1, east2}));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_EQ(out.Result.G, 0);
+    EXPECT_EQ(out.Result.Status, FixStatus::ParallelLines);
+    EXPECT_NEAR(out.Result.LopAzimuth[1], 90, 1e-9);
+    EXPECT_EQ(out.Result.LopAzimuth[1], out.Result.LopAzimuth[2]);
+    const std::string& last = out.Result.DetailedOutputLines[15];
+    EXPECT_EQ(last.substr(0, 28), "Asum = 0 Bsum = 0 Csum= 2 Ds");
+    EXPECT_EQ(last.substr(last.size() - 6), " G = 0");
+}
+
+TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
+    Row s1;
+    s1.gha = 10;
+    s1.dec = 30;
+    s1.hsDeg = 55;
+    Row s2;
+    s2.gha = 100;
+    s2.dec = -10;
+    s2.hsDeg = 20;
+    s2.included = 0;
+    Row s3;
+    s3.gha = 330;
+    s3.dec = 5;
+    s3.hsDeg = 35;
+    const ReductionInput in = inputAt(40, -30);
+    const ReductionOutcome all = reduceSights(in, logOf({s1, s2, s3}));
+    const ReductionOutcome two = reduceSights(in, logOf({s1, s3}));
+    ASSERT_FALSE(all.Warning.has_value());
+    ASSERT_FALSE(two.Warning.has_value());
+    EXPECT_EQ(all.Result.Status, FixStatus::Fix);
+    // The fix of the three with sight 2 excluded is the fix of the other two.
+    for (int j = 1; j <= 14; ++j) {
+        EXPECT_EQ(all.Result.PlotParams[j], two.Result.PlotParams[j]) << j;
+    }
+    EXPECT_EQ(all.Result.Fix.IncludedCount, 2);
+    // Sight 2 still has its working values, and the report shows them.
+    const auto& w = all.Result.Sights[2];
+    EXPECT_NE(w.Ho, 0);
+    EXPECT_NE(w.Hc, 0);
+    EXPECT_NE(w.Zn, 0);
+    EXPECT_NE(all.Result.LopIntercept[2], 0);
+    EXPECT_EQ(all.Result.CopHo[2], w.Ho);
+    EXPECT_NE(all.Result.DetailedOutputLines[11], two.Result.DetailedOutputLines[11]);
+    EXPECT_EQ(all.Result.DetailedOutputLines[4],
+              "Hs = 55°     20°     35°     0°     0°     0°     ");
+}
+
+TEST(ReduceSightsTest, SightsBeyondSixEnterTheFixNotTheReport) {
+    std::vector<Row> rows;
+    for (int i = 0; i < 8; ++i) {
+        Row r;
+        r.gha = 30 + 40 * i;
+        r.dec = 10 + i;
+        r.hsDeg = 20 + i;
+        rows.push_back(r);
+    }
+    const ReductionOutcome out = reduceSights(inputAt(40, -30), logOf(rows));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_EQ(out.Result.SightCount, 8);
+    EXPECT_EQ(out.Result.Fix.IncludedCount, 8);
+    EXPECT_NE(out.Result.LopIntercept[8], 0);
+    EXPECT_EQ(out.Result.DetailedOutputLines[4],
+              "Hs = 20°     21°     22°     23°     24°     25°     ");
+    // A sight 9 left in the log above SightCount is not reduced.
+    SightLog log = logOf(rows);
+    log.SightData[9] = log.SightData[1];
+    const ReductionOutcome same = reduceSights(inputAt(40, -30), log);
+    EXPECT_EQ(same.Result.PlotParams, out.Result.PlotParams);
+    EXPECT_EQ(same.Result.LopIntercept[9], 0);
+}
+
+// Splits a report line into its label and the six values before each unit.
+std::vector<double> reportValues(const std::string& line, const std::string& label,
+                                 const std::string& unit) {
+    std::vector<double> values;
+    EXPECT_EQ(line.substr(0, label.size()), label);
+    size_t pos = label.size();
+    while (pos < line.size()) {
+        const size_t end = line.find(unit, pos);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "no unit in " << line.substr(pos);
+            break;
+        }
+        const auto v = platform::parseWholeText(line.substr(pos, end - pos));
+        EXPECT_TRUE(v.has_value()) << line.substr(pos, end - pos);
+        values.push_back(v.value_or(-9999));
+        pos = end + unit.size();
+    }
+    return values;
+}
+
+TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
+    // A Sun sight (lower limb, SD 16', HP 0.15') and two stars, 6 knots on 090.
+    LegSettings leg = goodLeg();
+    leg.Speed = "6";
+    leg.Course = "90";
+    leg.NewFixHour = "12";
+    const ReductionStart start = prepareReduction(leg, false, true);
+    ASSERT_FALSE(start.Warning.has_value());
+    Row sun;
+    sun.object = 0;
+    sun.limb = 1;
+    sun.sd = 16;
+    sun.hp = 0.15;
+    sun.hour = 10;
+    sun.minute = 30;
+    sun.hsDeg = 45;
+    sun.hsMin = 12;
+    sun.gha = 10;
+    sun.dec = 2.5;
+    Row star1;
+    star1.hour = 11;
+    star1.minute = 45;
+    star1.hsDeg = 33;
+    star1.hsMin = 3;
+    star1.gha = 70.125;
+    star1.dec = 45.75;
+    Row star2;
+    star2.hour = 12;
+    star2.hsDeg = 20;
+    star2.gha = 300;
+    star2.dec = -30;
+    const ReductionInput in = reduction::reductionInput(start, GeneralSettings{}, 40, -50);
+    const ReductionOutcome out = reduceSights(in, logOf({sun, star1, star2}));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& lines = out.Result.DetailedOutputLines;
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1],
+              "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6");
+    EXPECT_EQ(lines[2], " ");
+    EXPECT_EQ(lines[3], "UT = 10.5Hrs     11.75Hrs     12Hrs     0Hrs     0Hrs     0Hrs     ");
+    EXPECT_EQ(lines[4], "Hs = 45.2°     33.05°     20°     0°     0°     0°     ");
+    EXPECT_EQ(lines[6], "GHA = 10°     70.125°     300°     0°     0°     0°     ");
+    EXPECT_EQ(lines[7], "DEC = 2.5°     45.75°     -30°     0°     0°     0°     ");
+    EXPECT_EQ(lines[8], "SD = 0.266°     0°     0°     0°     0°     0°     ");
+    // LHA -40 (10 - 50) is shown as 320; 70.125 - 50 = 20.125; 300 - 50 - 360 = -110 as 250.
+    EXPECT_EQ(lines[10], "LHA = 320°     20.125°     250°     0°     0°     0°     ");
+    // Runs: 1.5 h and 0.25 h at 6 knots.
+    const std::vector<double> runs = reportValues(lines[14], "Roff = ", "nm     ");
+    ASSERT_EQ(runs.size(), 6u);
+    EXPECT_NEAR(runs[0], 9, 0.0011);
+    EXPECT_NEAR(runs[1], 1.5, 0.0011);
+    EXPECT_NEAR(runs[2], 0, 0.0011);
+
+    // The other lines: each value cut to 3 decimals (toward minus infinity).
+    struct Line {
+        int number;
+        const char* label;
+        const char* unit;
+        double reduction::SightWorking::*value;
+    };
+    const Line others[] = {
+        {5, "Ho = ", "°     ", &reduction::SightWorking::Ho},
+        {9, "PA = ", "°     ", &reduction::SightWorking::PA},
+        {11, "Hc  = ", "°     ", &reduction::SightWorking::Hc},
+        {12, "AZM = ", "°     ", &reduction::SightWorking::Zn},
+        {13, "Doff = ", "nm     ", &reduction::SightWorking::Intercept},
+        {14, "Roff = ", "nm     ", &reduction::SightWorking::Run},
+    };
+    for (const Line& l : others) {
+        SCOPED_TRACE(l.label);
+        const std::vector<double> v = reportValues(lines[l.number], l.label, l.unit);
+        ASSERT_EQ(v.size(), 6u);
+        for (int k = 1; k <= 3; ++k) {
+            const double exact = out.Result.Sights[k].*(l.value);
+            EXPECT_LE(v[k - 1], exact + 1e-12);
+            EXPECT_GT(v[k - 1], exact - 0.001);
+        }
+        EXPECT_EQ(v[3], 0);
+        EXPECT_EQ(v[4], 0);
+        EXPECT_EQ(v[5], 0);
+    }
+    // The sun's Ho: 45.2 deg less 1' of refraction, plus 16' and parallax.
+    EXPECT_NEAR(out.Result.Sights[1].Ho, 45.2 - 0.972 / 60 + 16.0 / 60 + 0.106 / 60, 0.002 / 60);
+
+    // Line 15: the sums and G, each cut to 3 decimals.
+    const auto& f = out.Result.Fix;
+    auto cut = [](double x) { return platform::generalText(std::floor(x * 1000) * 0.001); };
+    EXPECT_EQ(lines[15], "Asum = " + cut(f.SumCos2) + " Bsum = " + cut(f.SumSinCos) +
+                             " Csum= " + cut(f.SumSin2) + " Dsum = " + cut(f.SumPCos) +
+                             " Esum = " + cut(f.SumPSin) + " Fsum = " + cut(f.SumP2) +
+                             " G = " + cut(out.Result.G));
+    EXPECT_NEAR(f.SumCos2 + f.SumSin2, 3, 1e-12);
+    EXPECT_NEAR(out.Result.G, f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos, 1e-12);
+}
+
+// ------------------------------------------------------- mended faults
+
+struct WarningCase {
+    const char* name;
+    std::vector<Row> rows;
+    void (*edit)(ReductionInput&);
+    std::string message;
+};
+
+TEST(ReduceSightsTest, ValuesThatAreNotNumbersWarnAndNameTheSight) {
+    Row good;
+    good.gha = 20;
+    good.dec = 10;
+    Row good2;
+    good2.gha = 80;
+    good2.dec = -10;
+    Row sea = good;
+    sea.horizon = 1;
+    Row ha44 = good;  // bubble horizon, Hs -4.4: the refraction divides by 0
+    ha44.hsDeg = -4.4;
+    Row badHp = good;
+    badHp.hp = kInf;
+    Row badSd = good;
+    badSd.sd = kInf;
+    badSd.limb = 1;
+    Row badGha = good;
+    badGha.gha = kInf;
+    Row badTime = good;
+    badTime.second = kInf;
+    Row badDay = good;
+    badDay.day = kInf;
+    Row huge = good;
+    huge.hsDeg = 1e300;
+    Row excluded = sea;
+    excluded.included = 0;
+    auto none = [](ReductionInput&) {};
+    const std::string correct =
+        ": the apparent altitude cannot be corrected; check the sextant altitude, the index "
+        "error, the horizon and the eye height.";
+    const WarningCase cases[] = {
+        {"negative eye height, sea horizon",
+         {good, good2, sea},
+         [](ReductionInput& in) { in.Leg.h = -1; },
+         "Sight 3" + correct},
+        {"negative eye height, excluded sight",
+         {excluded, good, good2},
+         [](ReductionInput& in) { in.Leg.h = -1; },
+         "Sight 1" + correct},
+        {"temperature -273",
+         {good, good2},
+         [](ReductionInput& in) { in.T = -273; },
+         "Sight 1: the refraction cannot be computed; check the air temperature, the pressure "
+         "and the apparent altitude."},
+        {"Ha of -4.4",
+         {good, ha44},
+         none,
+         "Sight 2: the refraction cannot be computed; check the air temperature, the pressure "
+         "and the apparent altitude."},
+        {"horizontal parallax",
+         {badHp},
+         none,
+         "Sight 1: the parallax cannot be computed; check the horizontal parallax."},
+        {"semi-diameter",
+         {good, badSd},
+         none,
+         "Sight 2: the semi-diameter correction cannot be computed; check the semi-diameter and "
+         "the horizontal parallax."},
+        {"GHA",
+         {good, good2, badGha},
+         none,
+         "Sight 3: the altitude and azimuth from the assumed position cannot be computed; check "
+         "the GHA, the declination and the assumed position."},
+        {"watch time",
+         {badTime},
+         none,
+         "Sight 1: the time of the sight cannot be used; check the watch time and the "
+         "chronometer correction."},
+        {"date",
+         {good, badDay},
+         none,
+         "Sight 2: the run to the fix time cannot be computed; check the date of the sight, the "
+         "fix times and the speed."},
+        {"assumed position at the pole",
+         {good, good2},
+         [](ReductionInput& in) { in.AssumedLat = 90; },
+         std::string(reduction::kAssumedAtPoleMessage)},
+        {"assumed position beyond the pole",
+         {good, good2},
+         [](ReductionInput& in) { in.AssumedLat = -95; },
+         std::string(reduction::kAssumedAtPoleMessage)},
+        {"sums overflow", {good, huge}, none, std::string(reduction::kBadFixMessage)},
+    };
+    for (const WarningCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReductionInput in = inputAt(40, -30);
+        in.Leg.h = 2.75;
+        c.edit(in);
+        const ReductionOutcome out = reduceSights(in, logOf(c.rows));
+        ASSERT_TRUE(out.Warning.has_value());
+        EXPECT_EQ(out.Warning->Text, c.message);
+        EXPECT_EQ(out.Warning->Title, "Warning!");
+    }
+}
+
+TEST(ReduceSightsTest, NegativeEyeHeightOnlyMattersWithASeaHorizon) {
+    Row bubble;
+    bubble.gha = 20;
+    bubble.dec = 10;
+    Row pan = bubble;
+    pan.horizon = 0;
+    ReductionInput in = inputAt(40, -30);
+    in.Leg.h = -1;
+    const ReductionOutcome out = reduceSights(in, logOf({bubble, pan}));
+    EXPECT_FALSE(out.Warning.has_value());
+}
+
+TEST(ReduceSightsTest, NearPoleAssumedPositionStillReduces) {
+    Row a;
+    a.gha = 20;
+    a.dec = 30;
+    Row b;
+    b.gha = 110;
+    b.dec = 40;
+    const ReductionOutcome out = reduceSights(inputAt(89.5, 0), logOf({a, b}));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_EQ(out.Result.Status, FixStatus::Fix);
+}
+
+// ------------------------------------- fixes on an independently placed sky
+
+constexpr double kTestPi = 3.141592653589793;
+constexpr double kDeg = kTestPi / 180;
+
+struct Body {
+    double gha;
+    double dec;
+};
+
+// Altitude and azimuth of a body seen from a position, by the cosine and
+// sine rules of the navigational triangle.
+void altitudeAzimuth(double lat, double lon, const Body& b, double& alt, double& az) {
+    const double lha = (b.gha + lon) * kDeg;
+    const double phi = lat * kDeg;
+    const double d = b.dec * kDeg;
+    alt = std::asin(std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(lha));
+    const double y = -std::cos(d) * std::sin(lha);
+    const double x = std::sin(d) * std::cos(phi) - std::cos(d) * std::sin(phi) * std::cos(lha);
+    az = std::atan2(y, x) / kDeg;
+    if (az < 0) {
+        az += 360;
+    }
+    alt = alt / kDeg;
+}
+
+// Distance in n.mi. between two nearby positions.
+double distanceNm(double lat1, double lon1, double lat2, double lon2) {
+    double dLon = lon2 - lon1;
+    if (dLon > 180) {
+        dLon -= 360;
+    } else if (dLon < -180) {
+        dLon += 360;
+    }
+    const double mid = (lat1 + lat2) / 2 * kDeg;
+    return 60 * std::hypot(lat2 - lat1, dLon * std::cos(mid));
+}
+
+// The sextant altitude that the corrections turn into Ho: solved by
+// fixed-point iteration on the apparent altitude.
+double sextantFor(double ho, const Row& r, double h, double T, double P, double drLat) {
+    const double hp = r.hp / 60;
+    const double ic = r.ie * r.ieSide / 60;
+    double ha = ho;
+    for (int n = 0; n < 100; ++n) {
+        const double refraction =
+            -0.0167 / std::tan((ha + 7.31 / (ha + 4.4)) * kDeg) * (0.28 * P / (273 + T));
+        const double pa =
+            hp * std::cos(ha * kDeg) * (1 - std::pow(std::sin(drLat * kDeg), 2) / 298.257);
+        const double sdc = r.object == 1 ? r.limb * 0.2724 * hp * (1 + std::sin(ha * kDeg) / 60.5)
+                                         : r.limb * r.sd / 60;
+        ha = ho - refraction - pa - sdc;
+    }
+    if (r.horizon == 1) {
+        return ha + 0.0293 * std::sqrt(h) - ic;
+    }
+    if (r.horizon == 2) {
+        return ha - ic;
+    }
+    return 2 * ha - ic;
+}
+
+// Whole degrees and minutes of a sextant altitude, as the log stores them.
+void storeHs(Row& r, double hs) {
+    r.hsDeg = std::floor(hs);
+    r.hsMin = (hs - r.hsDeg) * 60;
+}
+
+TEST(ReduceSightsTest, StationaryFixOfThreeStarsLandsOnTheTruePosition) {
+    const double trueLat = 36.7;
+    const double trueLon = -24.35;
+    const Body bodies[3] = {{334.35, 30}, {44.35, -10}, {104.35, 45}};
+    std::vector<Row> rows;
+    for (const Body& b : bodies) {
+        double alt = 0;
+        double az = 0;
+        altitudeAzimuth(trueLat, trueLon, b, alt, az);
+        ASSERT_GT(alt, 15);
+        Row r;
+        r.gha = b.gha;
+        r.dec = b.dec;
+        r.horizon = 2;
+        storeHs(r, alt);  // bubble, zero pressure: Ho = Hs
+        rows.push_back(r);
+    }
+    LegSettings leg = goodLeg();
+    const ReductionStart start = prepareReduction(leg, false, true);
+    ASSERT_FALSE(start.Warning.has_value());
+    GeneralSettings general;
+    general.Pressure = "0";
+    // The assumed position 10' from the true one.
+    const double apLat = trueLat + 6.0 / 60;
+    const double apLon = trueLon - 8.0 / 60 / std::cos(trueLat * kDeg);
+    const ReductionInput in = reduction::reductionInput(start, general, apLat, apLon);
+    const ReductionOutcome out = reduceSights(in, logOf(rows));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& f = out.Result.Fix;
+    EXPECT_EQ(out.Result.Status, FixStatus::Fix);
+    EXPECT_EQ(f.IncludedCount, 3);
+    EXPECT_LT(distanceNm(f.FixLat, f.FixLon, trueLat, trueLon), 0.1);
+    EXPECT_NEAR(f.FixDistance, 10, 0.1);
+    EXPECT_NEAR(f.FixLat, apLat + f.FixDLat, 1e-12);
+    EXPECT_NEAR(f.FixLon, apLon + f.FixDLon, 1e-12);
+    // Every line of position passes within 0.1 n.mi. of the true position:
+    // on the local chart around the assumed position, the true position's
+    // component along the azimuth is the intercept.
+    const double east = (trueLon - apLon) * 60 * std::cos(apLat * kDeg);
+    const double north = (trueLat - apLat) * 60;
+    for (int i = 1; i <= 3; ++i) {
+        const double zn = out.Result.LopAzimuth[i] * kDeg;
+        EXPECT_NEAR(east * std::sin(zn) + north * std::cos(zn), out.Result.LopIntercept[i], 0.1)
+            << i;
+    }
+}
+
+TEST(ReduceSightsTest, RunningFixOfSunMoonAndStarLandsOnTheTruePosition) {
+    // The ship makes 6 knots on 050; the fix is wanted at 20:00 UT. Sights at
+    // 17:00 (Sun, sea horizon), 18:30 (Moon, sea horizon) and 20:00 (star,
+    // reflecting horizon), each taken from the ship's position at its time.
+    const double crs = 50;
+    const double v = 6;
+    const double trueLat = -33.2;  // at 20:00
+    const double trueLon = 151.9;
+    const double h = 3.5;
+    const double T = 22;
+    const double P = 1016;
+    LegSettings leg = goodLeg();
+    leg.Course = "50";
+    leg.Speed = "6";
+    leg.EyeHeight = "3.5";
+    leg.LastFixLatDegrees = "33";
+    leg.LastFixLatMinutes = "40";
+    leg.LastFixLonDegrees = "151";
+    leg.LastFixLonMinutes = "20";
+    leg.LastFixHour = "14";
+    leg.NewFixHour = "20";
+    const ReductionStart start = prepareReduction(leg, true, false);
+    ASSERT_FALSE(start.Warning.has_value());
+
+    struct Plan {
+        double hour;
+        double minute;
+        Body body;
+        Row row;
+    };
+    Row sun;
+    sun.object = 0;
+    sun.limb = 1;
+    sun.sd = 16.1;
+    sun.hp = 0.15;
+    sun.horizon = 1;
+    sun.ie = 1.5;
+    sun.ieSide = 1;
+    Row moon;
+    moon.object = 1;
+    moon.limb = -1;
+    moon.sd = 15;
+    moon.hp = 57.3;
+    moon.horizon = 1;
+    moon.ie = 1.5;
+    moon.ieSide = 1;
+    Row star;
+    star.horizon = 0;
+    const Plan plans[3] = {
+        {17, 0, {240, -12.3}, sun},
+        {18, 30, {170, 8.4}, moon},
+        {20, 0, {250, -52.7}, star},
+    };
+    std::vector<Row> rows;
+    for (const Plan& plan : plans) {
+        // The ship's position at the sight: back along the track by the run.
+        const double run = v * ((20 - plan.hour) - plan.minute / 60);
+        const double dLat = -run * std::cos(crs * kDeg) / 60;
+        const double lat = trueLat + dLat;
+        const double lon =
+            trueLon - run * std::sin(crs * kDeg) / 60 / std::cos((trueLat + dLat / 2) * kDeg);
+        double alt = 0;
+        double az = 0;
+        altitudeAzimuth(lat, lon, plan.body, alt, az);
+        ASSERT_GT(alt, 15);
+        Row r = plan.row;
+        r.hour = plan.hour;
+        r.minute = plan.minute;
+        r.gha = plan.body.gha;
+        r.dec = plan.body.dec;
+        storeHs(r, sextantFor(alt, r, h, T, P, start.DrLat));
+        rows.push_back(r);
+    }
+    GeneralSettings general;
+    general.AirTemperature = "22";
+    general.Pressure = "1016";
+    const double apLat = trueLat - 7.0 / 60;
+    const double apLon = trueLon + 7.0 / 60 / std::cos(trueLat * kDeg);
+    const ReductionInput in = reduction::reductionInput(start, general, apLat, apLon);
+    const ReductionOutcome out = reduceSights(in, logOf(rows));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& f = out.Result.Fix;
+    EXPECT_EQ(out.Result.Status, FixStatus::Fix);
+    EXPECT_NEAR(out.Result.LopRun[1], 18, 1e-6);
+    EXPECT_NEAR(out.Result.LopRun[2], 9, 1e-6);
+    EXPECT_NEAR(out.Result.LopRun[3], 0, 1e-6);
+    // Straight lines of position advanced by up to 18 n.mi. stand for circles
+    // of some 2000 n.mi. radius: that model costs up to about 0.1 n.mi.
+    EXPECT_LT(distanceNm(f.FixLat, f.FixLon, trueLat, trueLon), 0.15);
+    EXPECT_EQ(out.Result.PlotParams[3], 50);
+    EXPECT_EQ(out.Result.PlotParams[6], f.FixLat);
+    EXPECT_EQ(out.Result.PlotParams[7], f.FixLon);
+}
+
+TEST(ReduceSightsTest, FixLongitudeWrapsOnceAcrossTheDateLine) {
+    const double trueLat = 10.2;
+    const double trueLon = -179.95;
+    const Body bodies[3] = {{150, 30.3}, {230, 5.5}, {190, -20}};
+    std::vector<Row> rows;
+    for (const Body& b : bodies) {
+        double alt = 0;
+        double az = 0;
+        altitudeAzimuth(trueLat, trueLon, b, alt, az);
+        ASSERT_GT(alt, 10);
+        Row r;
+        r.gha = b.gha;
+        r.dec = b.dec;
+        storeHs(r, alt);
+        rows.push_back(r);
+    }
+    ReductionInput in = inputAt(trueLat, 179.9);
+    in.P = 0;
+    const ReductionOutcome out = reduceSights(in, logOf(rows));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& f = out.Result.Fix;
+    EXPECT_LT(f.FixLon, -179);
+    EXPECT_GT(f.FixDLon, 0);
+    EXPECT_LT(distanceNm(f.FixLat, f.FixLon, trueLat, trueLon), 0.1);
+}
+
+}  // namespace
