@@ -42,6 +42,11 @@ Form2::Form2(app::App& app)
       app_(app) {
     resizeTwips(kWidth, kHeight);
 
+    // The two guiding texts are longer than their places at the standard
+    // font; a smaller size keeps them whole.
+    Label1.setFontSize(6.5);
+    Label4.setFontSize(6.5);
+
     // The globe window is not built yet.
     Command3.setEnabled(false);
     Command3.setToolTip(kNotAvailableToolTip);
