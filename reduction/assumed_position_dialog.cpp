@@ -6,15 +6,10 @@ namespace reduction {
 
 namespace {
 
-using platform::ui::TwipRect;
 
 // The layout is drawn on a grid of logical pixels.
-constexpr double px(double pixels) {
-    return pixels * platform::ui::kTwipsPerPixel;
-}
-constexpr TwipRect at(double left, double top, double width, double height) {
-    return {px(left), px(top), px(width), px(height)};
-}
+using platform::ui::pixelRect;
+using platform::ui::px;
 
 constexpr double kWidth = 440;
 constexpr double kHeight = 298;
@@ -34,34 +29,36 @@ constexpr double kLonTop = 150;
 
 Form3::Form3(app::App& app)
     : Dialog(app, kForm3Caption),
-      Label12{*this, at(12, 10, kWidth - 24, 18),
+      Label12{*this, pixelRect(12, 10, kWidth - 24, 18),
               "Estimated position using Plane Sailing techniques"},
-      Label3{*this, at(24, 38, 130, 18), "DR  Latitude  deg"},
-      Label5{*this, at(160, 38, kWidth - 172, 18)},
-      Label4{*this, at(24, 60, 130, 18), "DR Longitude  deg"},
-      Label6{*this, at(160, 60, kWidth - 172, 18)},
-      labelLatitude{*this, at(12, kLatTop + 2, kInputLabelWidth, 18), "INPUT Assumed Latitude"},
-      Text58{*this, at(kDegreesLeft, kLatTop, 44, kFieldHeight)},
-      labelLatDegreeMark{*this, at(kDegreesLeft + 46, kLatTop, 10, 18), "°"},
-      Text3{*this, at(kMinutesLeft, kLatTop, 56, kFieldHeight)},
-      labelLatMinuteMark{*this, at(kMinutesLeft + 58, kLatTop, 10, 18), "'"},
-      Frame1{*this, at(kFrameLeft, kLatTop - 12, 128, 46), "Lat N or S"},
+      Label3{*this, pixelRect(24, 38, 130, 18), "DR  Latitude  deg"},
+      Label5{*this, pixelRect(160, 38, kWidth - 172, 18)},
+      Label4{*this, pixelRect(24, 60, 130, 18), "DR Longitude  deg"},
+      Label6{*this, pixelRect(160, 60, kWidth - 172, 18)},
+      labelLatitude{*this, pixelRect(12, kLatTop + 2, kInputLabelWidth, 18),
+                    "INPUT Assumed Latitude"},
+      Text58{*this, pixelRect(kDegreesLeft, kLatTop, 44, kFieldHeight)},
+      labelLatDegreeMark{*this, pixelRect(kDegreesLeft + 46, kLatTop, 10, 18), "°"},
+      Text3{*this, pixelRect(kMinutesLeft, kLatTop, 56, kFieldHeight)},
+      labelLatMinuteMark{*this, pixelRect(kMinutesLeft + 58, kLatTop, 10, 18), "'"},
+      Frame1{*this, pixelRect(kFrameLeft, kLatTop - 12, 128, 46), "Lat N or S"},
       Frame1Options{},
-      Option1{Frame1, at(8, 18, 58, 22), "North", Frame1Options},
-      Option2{Frame1, at(66, 18, 58, 22), "South", Frame1Options},
-      labelLongitude{*this, at(12, kLonTop + 2, kInputLabelWidth, 18), "INPUT Assumed Longitude"},
-      Text2{*this, at(kDegreesLeft, kLonTop, 44, kFieldHeight)},
-      labelLonDegreeMark{*this, at(kDegreesLeft + 46, kLonTop, 10, 18), "°"},
-      Text1{*this, at(kMinutesLeft, kLonTop, 56, kFieldHeight)},
-      labelLonMinuteMark{*this, at(kMinutesLeft + 58, kLonTop, 10, 18), "'"},
-      Frame2{*this, at(kFrameLeft, kLonTop - 12, 128, 46), "Lon E or W"},
+      Option1{Frame1, pixelRect(8, 18, 58, 22), "North", Frame1Options},
+      Option2{Frame1, pixelRect(66, 18, 58, 22), "South", Frame1Options},
+      labelLongitude{*this, pixelRect(12, kLonTop + 2, kInputLabelWidth, 18),
+                     "INPUT Assumed Longitude"},
+      Text2{*this, pixelRect(kDegreesLeft, kLonTop, 44, kFieldHeight)},
+      labelLonDegreeMark{*this, pixelRect(kDegreesLeft + 46, kLonTop, 10, 18), "°"},
+      Text1{*this, pixelRect(kMinutesLeft, kLonTop, 56, kFieldHeight)},
+      labelLonMinuteMark{*this, pixelRect(kMinutesLeft + 58, kLonTop, 10, 18), "'"},
+      Frame2{*this, pixelRect(kFrameLeft, kLonTop - 12, 128, 46), "Lon E or W"},
       Frame2Options{},
-      Option4{Frame2, at(8, 18, 58, 22), "East", Frame2Options},
-      Option3{Frame2, at(66, 18, 58, 22), "West", Frame2Options},
-      Label10{*this, at(12, 198, kWidth - 24, 48),
+      Option4{Frame2, pixelRect(8, 18, 58, 22), "East", Frame2Options},
+      Option3{Frame2, pixelRect(66, 18, 58, 22), "West", Frame2Options},
+      Label10{*this, pixelRect(12, 198, kWidth - 24, 48),
               "Accept the calculated assumed position as is pre-entered, or enter a different one "
               "manually in the data fields above by clicking it and typing."},
-      Command1{*this, at((kWidth - 200) / 2, 254, 200, 32), "PRESS to Enter Data"} {
+      Command1{*this, pixelRect((kWidth - 200) / 2, 254, 200, 32), "PRESS to Enter Data"} {
     resizeTwips(px(kWidth), px(kHeight));
     setResizable(false);
 

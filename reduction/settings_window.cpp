@@ -6,15 +6,10 @@ namespace reduction {
 
 namespace {
 
-using platform::ui::TwipRect;
 
 // The layout is drawn on a grid of logical pixels.
-constexpr double px(double pixels) {
-    return pixels * platform::ui::kTwipsPerPixel;
-}
-constexpr TwipRect at(double left, double top, double width, double height) {
-    return {px(left), px(top), px(width), px(height)};
-}
+using platform::ui::pixelRect;
+using platform::ui::px;
 
 constexpr double kWidth = 520;
 constexpr double kLabelWidth = 380;
@@ -26,29 +21,30 @@ constexpr double kFieldHeight = 21;
 
 Form7::Form7(app::App& app)
     : Form(app, "Settings"),
-      labelHeading{*this, at(12, 8, kWidth - 24, 24), "General Settings"},
-      labelWarning{*this, at(12, 34, kWidth - 24, 18),
+      labelHeading{*this, pixelRect(12, 8, kWidth - 24, 24), "General Settings"},
+      labelWarning{*this, pixelRect(12, 34, kWidth - 24, 18),
                    "THIS MUST BE SET FIRST BEFORE ANY SIGHTINGS ARE RECORDED"},
-      frameTime{*this, at(8, 60, kWidth - 16, 196), "Time"},
-      labelDeltaT{frameTime, at(10, 24, kLabelWidth, 18), "DeltaT, seconds"},
-      Text1{frameTime, at(kFieldLeft, 22, kFieldWidth, kFieldHeight), "67.0"},
-      labelDeltaTNote{frameTime, at(10, 44, kLabelWidth + 90, 18),
+      frameTime{*this, pixelRect(8, 60, kWidth - 16, 196), "Time"},
+      labelDeltaT{frameTime, pixelRect(10, 24, kLabelWidth, 18), "DeltaT, seconds"},
+      Text1{frameTime, pixelRect(kFieldLeft, 22, kFieldWidth, kFieldHeight), "67.0"},
+      labelDeltaTNote{frameTime, pixelRect(10, 44, kLabelWidth + 90, 18),
                       "Delta T, the difference between UTC and Ephemeris time, seconds"},
-      labelChronometer{frameTime, at(10, 74, kLabelWidth, 18), "Chronometer correction, seconds"},
-      Text108{frameTime, at(kFieldLeft, 72, kFieldWidth, kFieldHeight), "0.0"},
-      labelChronometerNote{frameTime, at(10, 94, kLabelWidth + 90, 18),
+      labelChronometer{frameTime, pixelRect(10, 74, kLabelWidth, 18),
+                       "Chronometer correction, seconds"},
+      Text108{frameTime, pixelRect(kFieldLeft, 72, kFieldWidth, kFieldHeight), "0.0"},
+      labelChronometerNote{frameTime, pixelRect(10, 94, kLabelWidth + 90, 18),
                            "If watch is too fast, correction is negative"},
-      labelTimeZone{frameTime, at(10, 124, kLabelWidth, 64),
+      labelTimeZone{frameTime, pixelRect(10, 124, kLabelWidth, 64),
                     "Time zone difference from GMT, hrs (W is + difference). It serves the "
                     "\"Now\" buttons; the daylight saving box of the Sight Planner subtracts "
                     "one hour. The zone is changed and saved in the Sight Planner."},
-      Text2{frameTime, at(kFieldLeft, 124, kFieldWidth, kFieldHeight), "5"},
-      frameAir{*this, at(8, 266, kWidth - 16, 86), "Air, for refraction"},
-      labelTemperature{frameAir, at(10, 26, kLabelWidth, 18), "Air Temperature, deg C"},
-      Text4{frameAir, at(kFieldLeft, 24, kFieldWidth, kFieldHeight), "15"},
-      labelPressure{frameAir, at(10, 56, kLabelWidth, 18), "Barometric pressure, millibars"},
-      Text5{frameAir, at(kFieldLeft, 54, kFieldWidth, kFieldHeight), "1010"},
-      Command1{*this, at((kWidth - 140) / 2, 366, 140, 30), "Close Form"} {
+      Text2{frameTime, pixelRect(kFieldLeft, 124, kFieldWidth, kFieldHeight), "5"},
+      frameAir{*this, pixelRect(8, 266, kWidth - 16, 86), "Air, for refraction"},
+      labelTemperature{frameAir, pixelRect(10, 26, kLabelWidth, 18), "Air Temperature, deg C"},
+      Text4{frameAir, pixelRect(kFieldLeft, 24, kFieldWidth, kFieldHeight), "15"},
+      labelPressure{frameAir, pixelRect(10, 56, kLabelWidth, 18), "Barometric pressure, millibars"},
+      Text5{frameAir, pixelRect(kFieldLeft, 54, kFieldWidth, kFieldHeight), "1010"},
+      Command1{*this, pixelRect((kWidth - 140) / 2, 366, 140, 30), "Close Form"} {
     resizeTwips(px(kWidth), px(408));
 
     labelHeading.setBold(true);

@@ -50,6 +50,15 @@ struct TwipRect {
     double height = 0;
 };
 
+// Layouts drawn on a grid of logical pixels: pixels to twips, and a
+// rectangle given in pixels.
+constexpr double px(double pixels) {
+    return pixels * kTwipsPerPixel;
+}
+constexpr TwipRect pixelRect(double left, double top, double width, double height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
 class Form : public QWidget {
     Q_OBJECT
 

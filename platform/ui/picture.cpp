@@ -481,25 +481,19 @@ void Picture::drawSegment(double x1, double y1, double x2, double y2, const Colo
 }
 
 void Picture::box(double x1, double y1, double x2, double y2, const Color& color) {
-    if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) {
-        return;
-    }
-    DrawItem item = makeItem(DrawItem::Kind::Box, color);
-    item.x1 = x1;
-    item.y1 = y1;
-    item.x2 = x2;
-    item.y2 = y2;
-    items_.push_back(std::move(item));
-    currentX_ = x2;
-    currentY_ = y2;
-    drawRectangle(x1, y1, x2, y2, color, false);
+    recordRectangle(DrawItem::Kind::Box, x1, y1, x2, y2, color);
 }
 
 void Picture::filledBox(double x1, double y1, double x2, double y2, const Color& color) {
+    recordRectangle(DrawItem::Kind::FilledBox, x1, y1, x2, y2, color);
+}
+
+void Picture::recordRectangle(DrawItem::Kind kind, double x1, double y1, double x2, double y2,
+                              const Color& color) {
     if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) {
         return;
     }
-    DrawItem item = makeItem(DrawItem::Kind::FilledBox, color);
+    DrawItem item = makeItem(kind, color);
     item.x1 = x1;
     item.y1 = y1;
     item.x2 = x2;
@@ -507,7 +501,7 @@ void Picture::filledBox(double x1, double y1, double x2, double y2, const Color&
     items_.push_back(std::move(item));
     currentX_ = x2;
     currentY_ = y2;
-    drawRectangle(x1, y1, x2, y2, color, true);
+    drawRectangle(x1, y1, x2, y2, color, kind == DrawItem::Kind::FilledBox);
 }
 
 void Picture::drawRectangle(double x1, double y1, double x2, double y2, const Color& color,
