@@ -391,7 +391,7 @@ void Form1::SaveFile_Click() {
 
 LegSettings Form1::legSettings() const {
     LegSettings leg;
-    ReplaceCommas(Text112.text(), leg.Notes);
+    leg.Notes = Text112.text();
     leg.Course = Text8.text();
     leg.Speed = Text2.text();
     leg.EyeHeight = Text3.text();

@@ -6,7 +6,6 @@ namespace reduction {
 
 namespace {
 
-
 // The layout is drawn on a grid of logical pixels.
 using platform::ui::pixelRect;
 using platform::ui::px;
@@ -24,7 +23,7 @@ Form7::Form7(app::App& app)
       labelHeading{*this, pixelRect(12, 8, kWidth - 24, 24), "General Settings"},
       labelWarning{*this, pixelRect(12, 34, kWidth - 24, 18),
                    "THIS MUST BE SET FIRST BEFORE ANY SIGHTINGS ARE RECORDED"},
-      frameTime{*this, pixelRect(8, 60, kWidth - 16, 196), "Time"},
+      frameTime{*this, pixelRect(8, 60, kWidth - 16, 196)},
       labelDeltaT{frameTime, pixelRect(10, 24, kLabelWidth, 18), "DeltaT, seconds"},
       Text1{frameTime, pixelRect(kFieldLeft, 22, kFieldWidth, kFieldHeight), "67.0"},
       labelDeltaTNote{frameTime, pixelRect(10, 44, kLabelWidth + 90, 18),
@@ -39,7 +38,7 @@ Form7::Form7(app::App& app)
                     "\"Now\" buttons; the daylight saving box of the Sight Planner subtracts "
                     "one hour. The zone is changed and saved in the Sight Planner."},
       Text2{frameTime, pixelRect(kFieldLeft, 124, kFieldWidth, kFieldHeight), "5"},
-      frameAir{*this, pixelRect(8, 266, kWidth - 16, 86), "Air, for refraction"},
+      frameAir{*this, pixelRect(8, 266, kWidth - 16, 86)},
       labelTemperature{frameAir, pixelRect(10, 26, kLabelWidth, 18), "Air Temperature, deg C"},
       Text4{frameAir, pixelRect(kFieldLeft, 24, kFieldWidth, kFieldHeight), "15"},
       labelPressure{frameAir, pixelRect(10, 56, kLabelWidth, 18), "Barometric pressure, millibars"},

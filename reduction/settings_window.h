@@ -30,7 +30,7 @@ class Form7 : public platform::ui::Form {
     platform::ui::Label labelHeading;  // "General Settings"
     platform::ui::Label labelWarning;  // "THIS MUST BE SET FIRST ..."
 
-    platform::ui::Frame frameTime;
+    platform::ui::Frame frameTime;  // Delta T, chronometer correction, time zone
     platform::ui::Label labelDeltaT;
     platform::ui::TextBox Text1;  // Delta T, seconds
     platform::ui::Label labelDeltaTNote;
@@ -40,7 +40,7 @@ class Form7 : public platform::ui::Form {
     platform::ui::Label labelTimeZone;
     platform::ui::TextBox Text2;  // time zone, hours, west positive (not editable)
 
-    platform::ui::Frame frameAir;
+    platform::ui::Frame frameAir;  // air temperature and pressure
     platform::ui::Label labelTemperature;
     platform::ui::TextBox Text4;  // air temperature, deg C
     platform::ui::Label labelPressure;

@@ -1,5 +1,6 @@
 #include "reduction/sight_entry_window.h"
 
+#include <QPlainTextEdit>
 #include <cmath>
 
 #include "app/app.h"
@@ -217,6 +218,8 @@ Form5::Form5(app::App& app)
     for (platform::ui::Label* step : {&Label6, &Label10, &Label11, &Label12}) {
         step->setForeColor(kDarkRed);
     }
+
+    Text1.plainTextEdit()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     Option1.setValue(true);
     Check1.setValue(1);

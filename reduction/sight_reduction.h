@@ -222,8 +222,8 @@ struct ReductionOutcome {
 // over the sights with include flag 1; every sight is reduced and reported,
 // included or not. Warnings name the first sight (by its number) whose value
 // is not a finite number and what to check, e.g. "Sight 3: the apparent
-// altitude cannot be corrected; check the sextant altitude, the horizon and
-// the eye height."; an assumed latitude at or beyond a pole gives
+// altitude cannot be corrected; check the sextant altitude, the index error,
+// the horizon and the eye height."; an assumed latitude at or beyond a pole gives
 // kAssumedAtPoleMessage and a fix that is not finite kBadFixMessage.
 ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log);
 

@@ -676,6 +676,9 @@ TEST(LopPlotTest, PointerReadout) {
         std::string label2, label3;
     };
     const std::vector<Case> cases = {
+        // The window's own examples: no blanks inside the numbers.
+        {41.5, -(70 + 12.35 / 60), 0, 0.5, "Latitude N41" + kDeg + " 30.5'",
+         "Longitude W70" + kDeg + " 12.3'"},
         {0, 0, 0, -30, "Latitude S0" + kDeg + " 30'", "Longitude E0" + kDeg + " 0'"},
         {0, -70, -30, 0, "Latitude N0" + kDeg + " 0'", "Longitude W70" + kDeg + " 30'"},
         // Degrees and minutes unsigned; minutes cut to tenths.

@@ -4,16 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <QPushButton>
 #include <QToolTip>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -271,6 +275,66 @@ TEST_F(MainWindowTest, FieldsLabelsAndStartupLogAtLoad) {
     for (const auto& [label, text] : labels) {
         EXPECT_EQ(label->caption(), text);
     }
+
+    // The window shows these texts and no others.
+    std::vector<std::string> shown;
+    for (const QLabel* label : f.clientArea()->findChildren<QLabel*>()) {
+        shown.push_back(label->text().toStdString());
+    }
+    for (const QGroupBox* box : f.clientArea()->findChildren<QGroupBox*>()) {
+        shown.push_back(box->title().toStdString());
+    }
+    for (const QAbstractButton* button : f.clientArea()->findChildren<QAbstractButton*>()) {
+        shown.push_back(button->text().toStdString());
+    }
+    std::sort(shown.begin(), shown.end());
+    std::vector<std::string> expected = {
+        "True Course over ground",
+        "0-360 deg from true north",
+        "Speed over ground, kts",
+        "Eye height",
+        "Max plotting scale, n.mi.",
+        "Last Fix, Latitude",
+        "Last Fix, Longitude",
+        "Last Fix, UT",
+        "Desired New Fix time, UT",
+        "The navigator selects the new fix time for which the running fix corrected sight "
+        "reductions shall apply for this leg",
+        "Step 1: fill out this main form and the General Settings",
+        "Step 2: click View Sight Data Form and fill out according to the 4 steps indicated",
+        "Step 3:  click Reduce Sights ",
+        "Step 1   fill out Lat, Lon, and times",
+        "Step 2",
+        "Step 3",
+        "Version 3.2h",
+        "Almanac and Sight Planning included",
+        "Best viewed in 1680 x 1050 resolution",
+        "Settings for this leg",
+        "Lat N or S",
+        "Lon E or W",
+        "",  // the eye-height unit frame
+        "",  // the fix frame
+        "m",
+        "ft",
+        "North",
+        "South",
+        "East",
+        "West",
+        "Reduce Sights and Plot LOP's",
+        "View Sight Data Form",
+        "Detailed Output",
+        "Clear All Data",
+        "General Settings",
+        "Heading/Course Calculator",
+        "Preload other forms with data",
+        "Show LOP",
+        "Show COP",
+    };
+    for (const char* twice : {"Hour", "Minutes", "Day", "Month", "Year", "\xC2\xB0", "'"}) {
+        expected.insert(expected.end(), 2, twice);
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {

@@ -2,6 +2,10 @@
 // window, the reduction and the data file read from its fields.
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -59,6 +63,34 @@ TEST_F(SettingsWindowTest, FieldsAtLoad) {
     EXPECT_EQ(f.labelTimeZone.caption().rfind(zone, 0), 0u) << f.labelTimeZone.caption();
     EXPECT_EQ(f.Command1.caption(), "Close Form");
     EXPECT_TRUE(f.Command1.enabled());
+
+    // The window shows these texts and no others: the frames only group.
+    std::vector<std::string> shown;
+    for (const QLabel* label : f.clientArea()->findChildren<QLabel*>()) {
+        shown.push_back(label->text().toStdString());
+    }
+    for (const QGroupBox* box : f.clientArea()->findChildren<QGroupBox*>()) {
+        shown.push_back(box->title().toStdString());
+    }
+    for (const QPushButton* button : f.clientArea()->findChildren<QPushButton*>()) {
+        shown.push_back(button->text().toStdString());
+    }
+    std::sort(shown.begin(), shown.end());
+    std::vector<std::string> expected = {"",
+                                         "",
+                                         "General Settings",
+                                         "THIS MUST BE SET FIRST BEFORE ANY SIGHTINGS ARE RECORDED",
+                                         "DeltaT, seconds",
+                                         "Delta T, the difference between UTC and Ephemeris time, "
+                                         "seconds",
+                                         "Chronometer correction, seconds",
+                                         "If watch is too fast, correction is negative",
+                                         f.labelTimeZone.caption(),
+                                         "Air Temperature, deg C",
+                                         "Barometric pressure, millibars",
+                                         "Close Form"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(SettingsWindowTest, CloseFormHidesAndKeepsWhatWasTyped) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -309,6 +310,8 @@ TEST_F(SightEntryWindow, CaptionsAndButtonStatesFollowSaving) {
     EXPECT_TRUE(f.Command5.enabled());
     EXPECT_FALSE(main.Command1.enabled());
     EXPECT_EQ(f.Text1.text(), "Type notes here  (no commas!)");
+    ASSERT_TRUE(f.Text1.isMultiLine());
+    EXPECT_EQ(f.Text1.plainTextEdit()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(hidden(), (Lines{"Text3", "Text4", "Text7", "Text8", "Text9", "Text10"}));
     EXPECT_TRUE(f.Option1.value() && f.Option5.value() && f.Option8.value());
     EXPECT_EQ(f.Check1.value(), 1);
@@ -415,6 +418,43 @@ TEST_F(SightEntryWindow, ANeverStoredRowShowsTheSunArtificialHorizonCentreAndNoI
     EXPECT_EQ(f.Text1.text(), "type notes here");
     EXPECT_EQ(f.List1.item(6), app.Stars.StarNames[1]);
     EXPECT_EQ(f.List1.item(63), app.Stars.StarNames[58]);
+}
+
+TEST_F(SightEntryWindow, ACodeNoOptionNamesLeavesThatGroupAsItWas) {
+    // Bubble, not included, off scale on view; the row holds a horizon code
+    // of 3, an include flag of 2 and an index-error side of 0.
+    uitest::userClick(f.Option3);
+    uitest::userClick(f.Check1);
+    uitest::userClick(f.Option9);
+    auto& row = app.Log.SightData[1];
+    row[reduction::kFieldLimb] = -1;
+    row[reduction::kFieldHorizon] = 3;
+    row[reduction::kFieldIncluded] = 2;
+    row[reduction::kFieldIndexErrorSide] = 0;
+    reduction::ShowSight(app, 1);
+    EXPECT_TRUE(f.Option4.value());
+    EXPECT_TRUE(f.Option3.value());
+    EXPECT_FALSE(f.Option1.value() || f.Option2.value());
+    EXPECT_EQ(f.Check1.value(), 0);
+    EXPECT_TRUE(f.Option9.value());
+    EXPECT_FALSE(f.Option8.value());
+}
+
+TEST_F(SightEntryWindow, ObjectListHoldsTheBodiesThenTheStarsAsStored) {
+    enter(kSun, 0);
+    Lines clicks;
+    f.List1.onClick([&] { clicks.push_back(std::to_string(f.List1.selectedIndex())); });
+    reduction::FillObjectList(app);
+    EXPECT_TRUE(clicks.empty());  // refilling runs no click and leaves nothing selected
+    EXPECT_EQ(f.List1.selectedIndex(), -1);
+    ASSERT_EQ(f.List1.count(), 64);
+    EXPECT_EQ((Lines{f.List1.item(0), f.List1.item(1), f.List1.item(2), f.List1.item(3),
+                     f.List1.item(4), f.List1.item(5)}),
+              (Lines{"Sun", "Moon", "Venus", "Mars", "Jupiter", "Saturn"}));
+    EXPECT_EQ(f.List1.item(6), "Acamar   ");  // with its trailing blanks
+    EXPECT_EQ(f.List1.item(15), "Alphard ");
+    EXPECT_EQ(f.List1.item(45), "Miaplacidus");
+    EXPECT_EQ(f.List1.item(63), "Zuben-ubi");
 }
 
 // ------------------------------------------------ order of ShowSight

@@ -30,6 +30,7 @@ using reduction::ReductionStart;
 using reduction::SightLog;
 
 const double kInf = std::numeric_limits<double>::infinity();
+const double kDegTest = 3.141592653589793 / 180;
 
 // A leg that passes every check: last fix 40 N 30 W at 12:00 UT on
 // 15 March 2024, new fix at the same instant, speed 0.
@@ -250,6 +251,7 @@ TEST(PrepareReductionTest, DeadReckoningTextsAndPrefills) {
         {"10", "44.95", false, "120", "44.55", false, "10 deg 44.9 min  N", "120 deg 44.5 min  E",
          "10", "45", "120", "44"},
         {"0", "0", false, "0", "0", false, "0 deg 0 min  N", "0 deg 0 min  E", "0", "0", "0", "0"},
+        {"2", "0", true, "0", "30", true, "2 deg 0 min  S", "0 deg 30 min  W", "2", "0", "0", "30"},
         // Minutes from .6 round up, below it down.
         {"5", "12.5", false, "7", "30.6", false, "5 deg 12.5 min  N", "7 deg 30.6 min  E", "5",
          "12", "7", "31"},
@@ -318,6 +320,9 @@ TEST(PrepareReductionTest, PlaneSailingWithMiddleLatitude) {
         {"40", false, "30", true, "0", "10", "6", "15", 39, -30},
         // 24 hours at 5 knots on 180: 120 n.mi. south.
         {"1", false, "0", false, "180", "5", "12", "16", -1, 0},
+        // 120 n.mi. on 045: the departure is divided by the cosine of the
+        // middle latitude 40.7071 (not of 40 or of 41.4142).
+        {"40", false, "30", true, "45", "10", "0", "16", 41.4142135623731, -28.1344144407751},
     };
     for (const SailingCase& c : cases) {
         SCOPED_TRACE(std::string(c.lat) + " " + c.lon + " " + c.course);
@@ -582,7 +587,89 @@ TEST(ReduceSightsTest, RunsFromEachSightToTheFixTime) {
     EXPECT_NEAR(out.Result.LopRun[3], 144, 1e-6);
 }
 
+TEST(ReduceSightsTest, ChronometerCorrectionEntersTheRun) {
+    // The watch reads 10:00 but is 30 minutes slow: the sight was taken at
+    // 10:30, 1.5 hours before the fix at 12:00; 6 knots make 9 n.mi.
+    LegSettings leg = goodLeg();
+    leg.Speed = "6";
+    const ReductionStart start = prepareReduction(leg, false, true);
+    ASSERT_FALSE(start.Warning.has_value());
+    GeneralSettings general;
+    general.ChronometerCorrection = "1800";
+    Row r;
+    r.hour = 10;
+    const ReductionOutcome out =
+        reduceSights(reduction::reductionInput(start, general, 40, -30), logOf({r}));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_NEAR(out.Result.Sights[1].UT, 10.5, 1e-13);
+    EXPECT_NEAR(out.Result.LopRun[1], 9, 1e-6);
+}
+
 // ------------------------------------------------------------- the fix
+
+TEST(ReduceSightsTest, PlotParamsInTheirOrder) {
+    // Three sights, one excluded, on a leg of 4 knots on 120; the sums are
+    // formed here from the per-sight results by the least-squares rule.
+    LegSettings leg = goodLeg();
+    leg.Speed = "4";
+    leg.Course = "120";
+    leg.PlottingScale = "15";
+    const ReductionStart start = prepareReduction(leg, false, true);
+    ASSERT_FALSE(start.Warning.has_value());
+    Row s1;
+    s1.hour = 10;
+    s1.gha = 10;
+    s1.dec = 30;
+    s1.hsDeg = 55;
+    Row s2;
+    s2.gha = 100;
+    s2.dec = -10;
+    s2.hsDeg = 20;
+    s2.included = 0;
+    Row s3;
+    s3.hour = 11;
+    s3.gha = 330;
+    s3.dec = 5;
+    s3.hsDeg = 35;
+    const ReductionOutcome out = reduceSights(
+        reduction::reductionInput(start, GeneralSettings{}, 40, -30), logOf({s1, s2, s3}));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& r = out.Result;
+    double A = 0;
+    double B = 0;
+    double C = 0;
+    double D = 0;
+    double E = 0;
+    double F = 0;
+    for (int i : {1, 3}) {
+        const double zn = r.LopAzimuth[i] * kDegTest;
+        const double p = r.LopIntercept[i] / 60 +
+                         r.LopRun[i] / 60 * std::cos((r.LopAzimuth[i] - 120) * kDegTest);
+        A += std::cos(zn) * std::cos(zn);
+        B += std::cos(zn) * std::sin(zn);
+        C += std::sin(zn) * std::sin(zn);
+        D += p * std::cos(zn);
+        E += p * std::sin(zn);
+        F += p * p;
+    }
+    const double G = A * C - B * B;
+    const double dLat = (C * D - B * E) / G;
+    const double dLon = (A * E - B * D) / (G * std::cos(40 * kDegTest));
+    const double expected[15] = {
+        0,         15,         2,
+        120,       dLat,       dLon,
+        40 + dLat, -30 + dLon, 60 * std::hypot(dLon * std::cos(40 * kDegTest), dLat),
+        A,         B,          C,
+        D,         E,          F};
+    for (int j = 1; j <= 14; ++j) {
+        EXPECT_NEAR(r.PlotParams[j], expected[j], 1e-9) << j;
+    }
+    EXPECT_EQ(r.PlotParams[4], r.Fix.FixDLat);
+    EXPECT_EQ(r.PlotParams[8], r.Fix.FixDistance);
+    EXPECT_EQ(r.PlotParams[14], r.Fix.SumP2);
+    EXPECT_NEAR(r.G, G, 1e-12);
+    EXPECT_NE(r.LopRun[1], 0);
+}
 
 TEST(ReduceSightsTest, NoFixCases) {
     struct Case {
