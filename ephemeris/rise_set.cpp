@@ -63,6 +63,16 @@ Place placeAt(Body body, const Observation& obs, double Hours) {
     return place;
 }
 
+// The hour angle a body at GHA still turns westward to reach the meridian at
+// GHA G, 0 to 360 degrees.
+double angleToMeridian(double G, double GHA) {
+    double D0 = G - GHA;
+    if (D0 < 0) {
+        D0 = D0 + 360;
+    }
+    return D0;
+}
+
 // Altitude of the body's centre above the observer's horizon, degrees.
 double altitude(const Place& place, const Observation& obs) {
     return ArcSin(SinD(place.Dec) * SinD(obs.Lat) +
@@ -209,10 +219,7 @@ void SunRiseSet(double Year, double Month, double Day, double Lat, double Lon, d
     const double G = meridianGha(Lon);
 
     const Place start = placeAt(Body::Sun, obs, 0);
-    double D0 = G - start.GHA;
-    if (D0 < 0) {
-        D0 = D0 + 360;
-    }
+    const double D0 = angleToMeridian(G, start.GHA);
     double transit = D0 / kSunRate;
     double hcUpper = 0;
     for (int k = 0; k < kRefinements; ++k) {
@@ -250,10 +257,7 @@ void MoonRiseSet(double Year, double Month, double Day, double Lat, double Lon, 
     const double G = meridianGha(Lon);
 
     const Place start = placeAt(Body::Moon, obs, 0);
-    double D0 = G - start.GHA;
-    if (D0 < 0) {
-        D0 = D0 + 360;
-    }
+    const double D0 = angleToMeridian(G, start.GHA);
     // The estimate may pass 24 h: the Moon can cross the meridian only on the next day.
     double transit = D0 / kMoonMeanRate;
     double hcUpper = 0;

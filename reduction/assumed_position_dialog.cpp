@@ -6,7 +6,6 @@ namespace reduction {
 
 namespace {
 
-
 // The layout is drawn on a grid of logical pixels.
 using platform::ui::pixelRect;
 using platform::ui::px;

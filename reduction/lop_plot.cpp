@@ -180,9 +180,7 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
 
     // 6: lines of position, advanced along the course by their runs.
     const double Crs = in.Fix.Course;
-    const int count = in.SightCount < 0            ? 0
-                      : in.SightCount > kMaxSights ? kMaxSights
-                                                   : in.SightCount;
+    const int count = reducibleSightCount(in.SightCount);
     const double d = 200 * S / W;
     plot.lops.reserve(static_cast<std::size_t>(count));
     for (int i = 1; i <= count; ++i) {
@@ -245,9 +243,7 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
                                PrintItem::Number(ephemeris::FloorTo2(fix.FixDistance)),
                                PrintItem::Text(" n.miles")}});
     } else {
-        const std::string_view why =
-            in.Status == FixStatus::FewSights ? kNoFixFewSightsText : kNoFixParallelText;
-        plot.texts.push_back({{-S, 0.95 * T}, {PrintItem::Text(std::string(why))}});
+        plot.texts.push_back({{-S, 0.95 * T}, {PrintItem::Text(noFixText(in.Status))}});
     }
     if (fix.FixDistance > 20) {
         plot.texts.push_back({{-S, 0.75 * T}, {PrintItem::Text(std::string(kPlotRecommendText))}});

@@ -117,8 +117,7 @@ void Form2::Command2_Click() {
 void Form2::draw(const LopPlot& plot) {
     platform::ui::Picture& p = Picture1;
     p.setScale(plot.scaleLeft, plot.scaleTop, plot.scaleWidth, plot.scaleHeight);
-    p.clear();
-    p.setBackColor(kBackground);
+    p.setBackColor(kBackground);  // clears the picture to the colour
     chartShown_ = plot.chart;
     if (plot.chart) {
         auto segment = [&p](const PlotSegment& s, const Color& color) {

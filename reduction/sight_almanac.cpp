@@ -22,11 +22,21 @@ bool isListEntry(double i) {
     return std::isfinite(i) && i == std::floor(i) && i >= -1 && i <= kLastObjectIndex;
 }
 
-// Whole degrees and minutes cut to 0.001; the minutes without sign, so that a
-// declination between 0 and -1 degree reads like every other southern one.
-void degreesAndUnsignedMinutes(double X, double& Deg, double& Min) {
-    ephemeris::SplitDegMin(X, Deg, Min);
-    Min = std::fabs(Min);
+// "<label>N|S D° <minutes>'  Declination": whole degrees and minutes without
+// sign, so that a declination between 0 and -1 degree reads like every other
+// southern one; the minutes plus minutesAdd cut to 0.01.
+PrintLine declinationLine(const char* label, double Dec, double minutesAdd) {
+    double D = 0;
+    double M = 0;
+    ephemeris::SplitDegMin(Dec, D, M);
+    M = std::fabs(M);
+    return {PrintItem::Text(label),
+            PrintItem::Text(Dec < 0 ? "S" : "N"),
+            PrintItem::Number(std::fabs(D)),
+            PrintItem::Text(kDegreesText),
+            PrintItem::Number(ephemeris::FloorTo2(M + minutesAdd)),
+            PrintItem::Text("'"),
+            PrintItem::Text("  Declination")};
 }
 
 // "<label>D° <minutes>'<tail>" of a star line; minutes rounded to 0.01.
@@ -56,12 +66,7 @@ std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double D
                      PrintItem::Number(ephemeris::FloorTo2(M + 0.004)), PrintItem::Text("'"),
                      PrintItem::Text("  Greenwich Hour Angle")});
 
-    // Minutes cut, not rounded.
-    degreesAndUnsignedMinutes(Dec, D, M);
-    lines.push_back({PrintItem::Text(" DEC   "), PrintItem::Text(Dec < 0 ? "S" : "N"),
-                     PrintItem::Number(std::fabs(D)), PrintItem::Text(kDegreesText),
-                     PrintItem::Number(ephemeris::FloorTo2(M)), PrintItem::Text("'"),
-                     PrintItem::Text("  Declination")});
+    lines.push_back(declinationLine(" DEC   ", Dec, 0));  // minutes cut, not rounded
 
     lines.push_back({PrintItem::Text(" HP    "), PrintItem::Number(ephemeris::FloorTo2(HP + 0.004)),
                      PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")});
@@ -80,13 +85,7 @@ std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, 
                                      platform::generalText(Magnitude))});
     lines.push_back(starAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"));
 
-    double D = 0;
-    double M = 0;
-    degreesAndUnsignedMinutes(Dec, D, M);
-    lines.push_back({PrintItem::Text(" DECstar  "), PrintItem::Text(Dec < 0 ? "S" : "N"),
-                     PrintItem::Number(std::fabs(D)), PrintItem::Text(kDegreesText),
-                     PrintItem::Number(ephemeris::FloorTo2(M + 0.005)), PrintItem::Text("'"),
-                     PrintItem::Text("  Declination")});
+    lines.push_back(declinationLine(" DECstar  ", Dec, 0.005));
 
     lines.push_back(starAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"));
     lines.push_back(starAngleLine(" GHA Aries  ", GHAAries, ""));

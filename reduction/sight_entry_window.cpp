@@ -313,13 +313,11 @@ void Form5::Command5_Click() {
         return;
     }
     app_.CurrentSight = n;
+    StoreSight(app_, app_.CurrentSight);
     if (app_.CurrentSight >= app_.Log.SightCount) {
-        StoreSight(app_, app_.CurrentSight);
         app_.Log.SightCount = app_.CurrentSight;
         setCaption(kForm5CountCaption + numberText(app_.Log.SightCount));
         Label17.setCaption(numberText(app_.Log.SightCount));
-    } else {
-        StoreSight(app_, app_.CurrentSight);
     }
     Command2.setEnabled(true);
     app_.form1().Command1.setEnabled(true);

@@ -278,9 +278,7 @@ SightRecord sightRecordOf(const SightLog& log, int i) {
 
 std::vector<SightRecord> sightRecordsOf(const SightLog& log) {
     std::vector<SightRecord> sights;
-    const int count = log.SightCount < 0            ? 0
-                      : log.SightCount > kMaxSights ? kMaxSights
-                                                    : log.SightCount;
+    const int count = reducibleSightCount(log.SightCount);
     for (int i = 1; i <= count; ++i) {
         sights.push_back(sightRecordOf(log, i));
     }

@@ -62,6 +62,11 @@ struct SightLog {
     std::array<bool, kSightLogSize> RowEmpty{};
 };
 
+// The rows 1 to n that a SightCount addresses: SightCount cut to 0..kMaxSights.
+constexpr int reducibleSightCount(int SightCount) {
+    return SightCount < 0 ? 0 : (SightCount > kMaxSights ? kMaxSights : SightCount);
+}
+
 bool operator==(const SightLog& a, const SightLog& b);
 bool operator!=(const SightLog& a, const SightLog& b);
 

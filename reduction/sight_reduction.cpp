@@ -35,6 +35,17 @@ bool allFinite(std::initializer_list<double> values) {
     return true;
 }
 
+// A longitude brought once into -180..180 (east positive).
+double wrappedLongitude(double Lon) {
+    if (Lon > 180) {
+        return Lon - 360;
+    }
+    if (Lon < -180) {
+        return Lon + 360;
+    }
+    return Lon;
+}
+
 // "1 deg 30 min  S": degrees and minutes unsigned, the letter carries the side.
 std::string drText(double D, double M, const char* side) {
     return generalText(std::fabs(D)) + " deg " + generalText(std::fabs(M)) + " min  " + side;
@@ -152,12 +163,7 @@ ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool 
     const double dLat = d * std::cos(v.Crs * k) / 60;
     const double dLon = d * std::sin(v.Crs * k) / (60 * std::cos((v.LastLat + dLat / 2) * k));
     start.DrLat = v.LastLat + dLat;
-    start.DrLon = v.LastLon + dLon;
-    if (start.DrLon > 180) {
-        start.DrLon = start.DrLon - 360;
-    } else if (start.DrLon < -180) {
-        start.DrLon = start.DrLon + 360;
-    }
+    start.DrLon = wrappedLongitude(v.LastLon + dLon);
     if (!allFinite({d, start.DrLat, start.DrLon})) {
         start.Warning = warning(kBadDeadReckoningMessage);
         return start;
@@ -228,8 +234,7 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
         return outcome;
     }
 
-    r.SightCount =
-        log.SightCount < 0 ? 0 : (log.SightCount > kMaxSights ? kMaxSights : log.SightCount);
+    r.SightCount = reducibleSightCount(log.SightCount);
     const double dip = -0.0293 * std::sqrt(leg.h);
     const double f = 0.28 * input.P / (273 + input.T);
     const double sinAL = std::sin(AssumedLat * k);
@@ -334,15 +339,10 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
         r.Status = FixStatus::Fix;
         fix.FixDLat = (C * D - B * E) / r.G;
         fix.FixDLon = (A * E - B * D) / (r.G * cosAL);
-        fix.FixLon = AssumedLon + fix.FixDLon;
+        fix.FixLon = wrappedLongitude(AssumedLon + fix.FixDLon);
         fix.FixLat = AssumedLat + fix.FixDLat;
         fix.FixDistance =
             60 * std::sqrt(fix.FixDLon * fix.FixDLon * (cosAL * cosAL) + fix.FixDLat * fix.FixDLat);
-    }
-    if (fix.FixLon > 180) {
-        fix.FixLon = fix.FixLon - 360;
-    } else if (fix.FixLon < -180) {
-        fix.FixLon = fix.FixLon + 360;
     }
     fix.PlotScale = leg.PlotScale;
     fix.IncludedCount = n;

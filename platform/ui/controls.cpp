@@ -30,6 +30,13 @@ std::string fromLiteralCaption(const QString& s) {
     return t.replace(QStringLiteral("&&"), QStringLiteral("&")).toStdString();
 }
 
+// Runs a control's handler when one is set.
+void runHandler(const std::function<void()>& handler) {
+    if (handler) {
+        handler();
+    }
+}
+
 QRect pixelRect(const TwipRect& r) {
     return QRect(twipsToPixels(r.left), twipsToPixels(r.top), std::max(0, twipsToPixels(r.width)),
                  std::max(0, twipsToPixels(r.height)));
@@ -229,7 +236,7 @@ TextBox::TextBox(Host host, const TwipRect& rect, const std::string& text, Kind 
         plain_->setPlainText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, [this] {
             if (!writing_) {
-                userEdited();
+                runHandler(change_);
             }
         });
     } else {
@@ -239,7 +246,7 @@ TextBox::TextBox(Host host, const TwipRect& rect, const std::string& text, Kind 
         // textEdited: only the user's edits (typing, paste, undo), never setText.
         QObject::connect(line_, &QLineEdit::textEdited, line_, [this] {
             if (!writing_) {
-                userEdited();
+                runHandler(change_);
             }
         });
     }
@@ -256,9 +263,7 @@ void TextBox::setText(const std::string& text) {
     }
     writing_ = false;
     // Every write from code runs the handler, also an equal text.
-    if (change_) {
-        change_();
-    }
+    runHandler(change_);
 }
 
 std::string TextBox::text() const {
@@ -275,12 +280,6 @@ void TextBox::setReadOnly(bool readOnly) {
         plain_->setReadOnly(readOnly);
     } else {
         line_->setReadOnly(readOnly);
-    }
-}
-
-void TextBox::userEdited() {
-    if (change_) {
-        change_();
     }
 }
 
@@ -355,9 +354,7 @@ void ListBox::setSelectedIndex(int index) {
     }
     selected_ = index;
     showSelection();
-    if (click_) {
-        click_();
-    }
+    runHandler(click_);
 }
 
 // Makes the widget show selected_ (without running any handler).
@@ -380,17 +377,13 @@ void ListBox::userChangedSelection() {
         return;
     }
     selected_ = row;
-    if (click_) {
-        click_();
-    }
+    runHandler(click_);
 }
 
 void ListBox::userClickedRow(int row) {
     // A click on the entry that was already selected before the press.
     if (row >= 0 && row == selected_ && row == selectedAtPress_) {
-        if (click_) {
-            click_();
-        }
+        runHandler(click_);
     }
     selectedAtPress_ = -1;
 }
@@ -438,9 +431,7 @@ void OptionButton::setValue(bool selected) {
         return;
     }
     select();
-    if (click_) {
-        click_();
-    }
+    runHandler(click_);
 }
 
 bool OptionButton::value() const {
@@ -464,9 +455,7 @@ void OptionButton::deselect() {
 
 void OptionButton::userClicked() {
     select();
-    if (click_) {
-        click_();
-    }
+    runHandler(click_);
 }
 
 void OptionButton::setCaption(const std::string& caption) {
@@ -482,11 +471,7 @@ std::string OptionButton::caption() const {
 CheckBox::CheckBox(Host host, const TwipRect& rect, const std::string& caption)
     : Control(host, new QCheckBox(literalCaption(caption)), rect),
       box_(static_cast<QCheckBox*>(widget())) {
-    QObject::connect(box_, &QAbstractButton::clicked, box_, [this] {
-        if (click_) {
-            click_();
-        }
-    });
+    QObject::connect(box_, &QAbstractButton::clicked, box_, [this] { runHandler(click_); });
 }
 
 void CheckBox::setValue(int value) {
@@ -495,9 +480,7 @@ void CheckBox::setValue(int value) {
         return;
     }
     box_->setChecked(ticked);
-    if (click_) {
-        click_();
-    }
+    runHandler(click_);
 }
 
 int CheckBox::value() const {
@@ -547,16 +530,12 @@ CommandButton::CommandButton(Host host, const TwipRect& rect, const std::string&
     : Control(host, new QPushButton(literalCaption(caption)), rect),
       button_(static_cast<QPushButton*>(widget())) {
     button_->setAutoDefault(false);
-    QObject::connect(button_, &QAbstractButton::clicked, button_, [this] {
-        if (click_) {
-            click_();
-        }
-    });
+    QObject::connect(button_, &QAbstractButton::clicked, button_, [this] { runHandler(click_); });
 }
 
 void CommandButton::click() {
-    if (button_->isEnabled() && click_) {
-        click_();
+    if (button_->isEnabled()) {
+        runHandler(click_);
     }
 }
 

@@ -134,8 +134,6 @@ class TextBox : public Control {
     QPlainTextEdit* plainTextEdit() const { return plain_; }
 
   private:
-    void userEdited();
-
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
     bool writing_ = false;

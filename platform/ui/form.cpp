@@ -201,11 +201,7 @@ MenuItem::MenuItem(Form& form, const std::string& caption, Kind kind) {
     } else {
         action_ = bar->addAction(text);
     }
-    QObject::connect(action_, &QAction::triggered, action_, [this] {
-        if (handler_) {
-            handler_();
-        }
-    });
+    connectAction();
 }
 
 MenuItem::MenuItem(MenuItem& heading, const std::string& caption) {
@@ -217,6 +213,11 @@ MenuItem::MenuItem(MenuItem& heading, const std::string& caption) {
         heading.action_->setMenu(heading.menu_);
     }
     action_ = heading.menu_->addAction(QString::fromStdString(caption));
+    connectAction();
+}
+
+// The user's choice of the item runs its handler.
+void MenuItem::connectAction() {
     QObject::connect(action_, &QAction::triggered, action_, [this] {
         if (handler_) {
             handler_();

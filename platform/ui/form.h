@@ -169,6 +169,8 @@ class MenuItem {
     QAction* action() const { return action_; }
 
   private:
+    void connectAction();
+
     QAction* action_ = nullptr;
     QMenu* menu_ = nullptr;
     std::function<void()> handler_;

@@ -438,18 +438,9 @@ void Picture::line(double x1, double y1, double x2, double y2) {
 }
 
 void Picture::line(double x1, double y1, double x2, double y2, const Color& color) {
-    if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) {
-        return;
+    if (recordSpan(DrawItem::Kind::Line, x1, y1, x2, y2, color)) {
+        drawSegment(x1, y1, x2, y2, color);
     }
-    DrawItem item = makeItem(DrawItem::Kind::Line, color);
-    item.x1 = x1;
-    item.y1 = y1;
-    item.x2 = x2;
-    item.y2 = y2;
-    items_.push_back(std::move(item));
-    currentX_ = x2;
-    currentY_ = y2;
-    drawSegment(x1, y1, x2, y2, color);
 }
 
 void Picture::lineTo(double x, double y) {
@@ -481,17 +472,21 @@ void Picture::drawSegment(double x1, double y1, double x2, double y2, const Colo
 }
 
 void Picture::box(double x1, double y1, double x2, double y2, const Color& color) {
-    recordRectangle(DrawItem::Kind::Box, x1, y1, x2, y2, color);
+    if (recordSpan(DrawItem::Kind::Box, x1, y1, x2, y2, color)) {
+        drawRectangle(x1, y1, x2, y2, color, false);
+    }
 }
 
 void Picture::filledBox(double x1, double y1, double x2, double y2, const Color& color) {
-    recordRectangle(DrawItem::Kind::FilledBox, x1, y1, x2, y2, color);
+    if (recordSpan(DrawItem::Kind::FilledBox, x1, y1, x2, y2, color)) {
+        drawRectangle(x1, y1, x2, y2, color, true);
+    }
 }
 
-void Picture::recordRectangle(DrawItem::Kind kind, double x1, double y1, double x2, double y2,
-                              const Color& color) {
+bool Picture::recordSpan(DrawItem::Kind kind, double x1, double y1, double x2, double y2,
+                         const Color& color) {
     if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) {
-        return;
+        return false;
     }
     DrawItem item = makeItem(kind, color);
     item.x1 = x1;
@@ -501,7 +496,7 @@ void Picture::recordRectangle(DrawItem::Kind kind, double x1, double y1, double 
     items_.push_back(std::move(item));
     currentX_ = x2;
     currentY_ = y2;
-    drawRectangle(x1, y1, x2, y2, color, kind == DrawItem::Kind::FilledBox);
+    return true;
 }
 
 void Picture::drawRectangle(double x1, double y1, double x2, double y2, const Color& color,

@@ -173,8 +173,11 @@ class Picture : public Control {
     void preparePen(QPainter& p, const Color& color) const;
     DrawItem makeItem(DrawItem::Kind kind, const Color& color) const;
     void drawSegment(double x1, double y1, double x2, double y2, const Color& color);
-    void recordRectangle(DrawItem::Kind kind, double x1, double y1, double x2, double y2,
-                         const Color& color);
+    // Records a primitive from (x1, y1) to (x2, y2) and moves the current
+    // point to its end; false (nothing recorded) when a coordinate is not
+    // finite.
+    bool recordSpan(DrawItem::Kind kind, double x1, double y1, double x2, double y2,
+                    const Color& color);
     void drawRectangle(double x1, double y1, double x2, double y2, const Color& color,
                        bool filledWithColor);
     void drawEllipse(double x, double y, double r, const Color& color, double aspect);

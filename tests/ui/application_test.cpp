@@ -1,6 +1,5 @@
 // The application object: the window registry, window lifecycle, resize
 // hook, menus, modal dialogs, quitting and the mouse pointer.
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QAction>

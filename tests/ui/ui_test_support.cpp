@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
