@@ -8,6 +8,7 @@
 #include "platform/ui/qt_services.h"
 #include "reduction/main_window.h"
 #include "reduction/plot_window.h"
+#include "tests/reduction/fix_sums.h"
 
 namespace {
 
@@ -38,22 +39,10 @@ void reduceSights(app::App& app) {
         r.LopAzimuth[i] = Z;
         r.LopIntercept[i] = p;
         r.LopRun[i] = R;
-        const double c = std::cos(Z * kRad), s = std::sin(Z * kRad);
-        const double pd = p / 60 + (R / 60) * std::cos((Z - f.Course) * kRad);
-        f.SumCos2 += c * c;
-        f.SumSinCos += c * s;
-        f.SumSin2 += s * s;
-        f.SumPCos += pd * c;
-        f.SumPSin += pd * s;
-        f.SumP2 += pd * pd;
+        // The line advanced by the run along the course.
+        fixsums::addLineOfPosition(f, p + R * std::cos((Z - f.Course) * kRad), Z);
     }
-    const double G = f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos;
-    const double cosLat = std::cos(app.AssumedLat * kRad);
-    f.FixDLat = (f.SumSin2 * f.SumPCos - f.SumSinCos * f.SumPSin) / G;
-    f.FixDLon = (f.SumCos2 * f.SumPSin - f.SumSinCos * f.SumPCos) / (G * cosLat);
-    f.FixLat = app.AssumedLat + f.FixDLat;
-    f.FixLon = app.AssumedLon + f.FixDLon;
-    f.FixDistance = 60 * std::sqrt(f.FixDLon * f.FixDLon * cosLat * cosLat + f.FixDLat * f.FixDLat);
+    fixsums::solveFix(f, app.AssumedLat, app.AssumedLon);
     r.Status = reduction::FixStatus::Fix;
 }
 

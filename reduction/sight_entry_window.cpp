@@ -28,10 +28,6 @@ double Val(const platform::ui::Label& label) {
     return platform::leadingNumber(label.caption());
 }
 
-std::string numberText(double x) {
-    return platform::generalText(x);
-}
-
 constexpr Color kYellow{255, 255, 0};
 constexpr Color kLightBlue{192, 224, 255};
 constexpr Color kDarkRed{160, 0, 0};
@@ -265,7 +261,7 @@ void Form5::onCloseRequest() {
 void Form5::Command1_Click() {
     const double n = Val(Label2);
     if (n > 1 && app_.Log.SightCount >= 2) {
-        Label2.setCaption(numberText(n - 1));
+        Label2.setCaption(platform::generalText(n - 1));
         ShowSight(app_, sightNumber(n - 1));
         Command2.setEnabled(true);
     }
@@ -277,7 +273,7 @@ void Form5::Command2_Click() {
     if (!(n <= kMaxSights)) {
         return;
     }
-    Label2.setCaption(numberText(n));
+    Label2.setCaption(platform::generalText(n));
     if (n > app_.Log.SightCount) {
         PrepareNewSight(app_, sightNumber(n));
         Command2.setEnabled(false);
@@ -316,8 +312,8 @@ void Form5::Command5_Click() {
     StoreSight(app_, app_.CurrentSight);
     if (app_.CurrentSight >= app_.Log.SightCount) {
         app_.Log.SightCount = app_.CurrentSight;
-        setCaption(kForm5CountCaption + numberText(app_.Log.SightCount));
-        Label17.setCaption(numberText(app_.Log.SightCount));
+        setCaption(kForm5CountCaption + platform::generalText(app_.Log.SightCount));
+        Label17.setCaption(platform::generalText(app_.Log.SightCount));
     }
     Command2.setEnabled(true);
     app_.form1().Command1.setEnabled(true);
@@ -492,18 +488,18 @@ void ShowSight(app::App& app, int i) {
     selectLimb(f, row[kFieldLimb]);
     selectIncluded(f, row[kFieldIncluded]);
     selectHorizon(f, row[kFieldHorizon]);
-    f.Text5.setText(numberText(row[kFieldHsDegrees]));
-    f.Text6.setText(numberText(row[kFieldHsMinutes]));
-    f.Text17.setText(numberText(row[kFieldIndexError]));
+    f.Text5.setText(platform::generalText(row[kFieldHsDegrees]));
+    f.Text6.setText(platform::generalText(row[kFieldHsMinutes]));
+    f.Text17.setText(platform::generalText(row[kFieldIndexError]));
     selectIndexErrorSide(f, row[kFieldIndexErrorSide]);
 
     // Each write runs the box's change handler, which drops the body.
-    f.Text18.setText(numberText(row[kFieldUTHour]));
-    f.Text22.setText(numberText(row[kFieldUTMinute]));
-    f.Text2.setText(numberText(row[kFieldUTSecond]));
-    f.Text19.setText(numberText(row[kFieldUTDay]));
-    f.Text20.setText(numberText(row[kFieldUTMonth]));
-    f.Text21.setText(numberText(row[kFieldUTYear]));
+    f.Text18.setText(platform::generalText(row[kFieldUTHour]));
+    f.Text22.setText(platform::generalText(row[kFieldUTMinute]));
+    f.Text2.setText(platform::generalText(row[kFieldUTSecond]));
+    f.Text19.setText(platform::generalText(row[kFieldUTDay]));
+    f.Text20.setText(platform::generalText(row[kFieldUTMonth]));
+    f.Text21.setText(platform::generalText(row[kFieldUTYear]));
 
     FillObjectList(app);
 
@@ -518,12 +514,12 @@ void ShowSight(app::App& app, int i) {
     // No body to select: the preview of this sight without parallax, and the
     // row's own almanac data in the hidden fields.
     f.List1_Click();
-    f.Text3.setText(numberText(row[kFieldGHA]));
-    f.Text4.setText(numberText(row[kFieldDec]));
-    f.Text7.setText(numberText(row[kFieldSD]));
-    f.Text8.setText(numberText(row[kFieldHP]));
+    f.Text3.setText(platform::generalText(row[kFieldGHA]));
+    f.Text4.setText(platform::generalText(row[kFieldDec]));
+    f.Text7.setText(platform::generalText(row[kFieldSD]));
+    f.Text8.setText(platform::generalText(row[kFieldHP]));
     f.Text9.setText("");
-    f.Text10.setText(numberText(index));
+    f.Text10.setText(platform::generalText(index));
 }
 
 void PrepareNewSight(app::App& app, int i) {
@@ -539,13 +535,13 @@ void PrepareNewSight(app::App& app, int i) {
     selectHorizon(f, previous[kFieldHorizon]);
     f.Text22.setText("");
     f.Text2.setText("");
-    f.Text18.setText(numberText(previous[kFieldUTHour]));
-    f.Text19.setText(numberText(previous[kFieldUTDay]));
-    f.Text20.setText(numberText(previous[kFieldUTMonth]));
-    f.Text21.setText(numberText(previous[kFieldUTYear]));
+    f.Text18.setText(platform::generalText(previous[kFieldUTHour]));
+    f.Text19.setText(platform::generalText(previous[kFieldUTDay]));
+    f.Text20.setText(platform::generalText(previous[kFieldUTMonth]));
+    f.Text21.setText(platform::generalText(previous[kFieldUTYear]));
     f.Text5.setText("");
     f.Text6.setText("");
-    f.Text17.setText(numberText(previous[kFieldIndexError]));
+    f.Text17.setText(platform::generalText(previous[kFieldIndexError]));
     selectIndexErrorSide(f, previous[kFieldIndexErrorSide]);
     f.List1.setSelectedIndex(-1);
     f.Picture1.clear();

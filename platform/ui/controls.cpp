@@ -20,6 +20,11 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A multi-line box's text with its line breaks as Qt keeps them ("\n").
+QString plainTextOf(const std::string& s) {
+    return q(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 // Captions of buttons and frames show "&" as written, not as a mnemonic.
 QString literalCaption(const std::string& s) {
     return q(s).replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -38,8 +43,8 @@ void runHandler(const std::function<void()>& handler) {
 }
 
 QRect pixelRect(const TwipRect& r) {
-    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), std::max(0, twipsToPixels(r.width)),
-                 std::max(0, twipsToPixels(r.height)));
+    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToSizePixels(r.width),
+                 twipsToSizePixels(r.height));
 }
 
 // Records list presses before the view acts on them.
@@ -125,12 +130,12 @@ void Control::setTop(double twips) {
 }
 
 void Control::setWidth(double twips) {
-    widget_->resize(std::max(0, twipsToPixels(twips)), widget_->height());
+    widget_->resize(twipsToSizePixels(twips), widget_->height());
     sizeChanged();
 }
 
 void Control::setHeight(double twips) {
-    widget_->resize(widget_->width(), std::max(0, twipsToPixels(twips)));
+    widget_->resize(widget_->width(), twipsToSizePixels(twips));
     sizeChanged();
 }
 
@@ -233,7 +238,7 @@ TextBox::TextBox(Host host, const TwipRect& rect, const std::string& text, Kind 
     : Control(host, makeTextWidget(kind), rect) {
     if (kind == MultiLine) {
         plain_ = static_cast<QPlainTextEdit*>(widget());
-        plain_->setPlainText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        plain_->setPlainText(plainTextOf(text));
         QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, [this] {
             if (!writing_) {
                 runHandler(change_);
@@ -257,7 +262,7 @@ TextBox::~TextBox() = default;
 void TextBox::setText(const std::string& text) {
     writing_ = true;
     if (plain_) {
-        plain_->setPlainText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        plain_->setPlainText(plainTextOf(text));
     } else {
         line_->setText(q(text));
     }

@@ -28,14 +28,10 @@ int twipsToPixels(double twips) {
     return static_cast<int>(px);
 }
 
-namespace {
-
-int sizeInPixels(double twips) {
+int twipsToSizePixels(double twips) {
     const int px = twipsToPixels(twips);
     return px < 0 ? 0 : px;
 }
-
-}  // namespace
 
 Form::Form(Application& app, const std::string& caption) : QWidget(nullptr), app_(app) {
     setWindowFlag(Qt::Window);
@@ -93,7 +89,7 @@ void Form::moveTwips(double left, double top) {
 
 void Form::resizeTwips(double width, double height) {
     const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    const QSize outer(sizeInPixels(width), sizeInPixels(height) + menu);
+    const QSize outer(twipsToSizePixels(width), twipsToSizePixels(height) + menu);
     if (resizable_) {
         resize(outer);
     } else {

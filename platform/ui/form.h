@@ -38,6 +38,8 @@ inline constexpr int kTwipsPerPixel = 15;
 // Twips to whole logical pixels (nearest pixel; non-finite and negative sizes
 // give 0 where a size is meant, see the callers).
 int twipsToPixels(double twips);
+// A size in twips as whole logical pixels, never negative.
+int twipsToSizePixels(double twips);
 inline int pixelsToTwips(int pixels) {
     return pixels * kTwipsPerPixel;
 }

@@ -1,5 +1,6 @@
 // Geometry of the lines-of-position plot and the pointer read-out.
 #include "reduction/lop_plot.h"
+#include "tests/reduction/fix_sums.h"
 
 #include <gtest/gtest.h>
 
@@ -442,21 +443,10 @@ LopPlotInput threeSightFix() {
     f.IncludedCount = 3;
     for (int i = 0; i < 3; ++i) {
         addSight(in, i + 1, p[i], Z[i]);
-        const double c = std::cos(Z[i] * kRad), s = std::sin(Z[i] * kRad);
-        const double pd = p[i] / 60;
-        f.SumCos2 += c * c;
-        f.SumSinCos += c * s;
-        f.SumSin2 += s * s;
-        f.SumPCos += pd * c;
-        f.SumPSin += pd * s;
-        f.SumP2 += pd * pd;
+        fixsums::addLineOfPosition(f, p[i], Z[i]);
     }
-    const double G = f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos;
     in.AssumedLat = 30;
-    f.FixDLat = (f.SumSin2 * f.SumPCos - f.SumSinCos * f.SumPSin) / G;
-    f.FixDLon = (f.SumCos2 * f.SumPSin - f.SumSinCos * f.SumPCos) / (G * std::cos(30 * kRad));
-    f.FixLat = 30 + f.FixDLat;
-    f.FixLon = f.FixDLon;
+    fixsums::solveFix(f, in.AssumedLat, in.AssumedLon);
     return in;
 }
 

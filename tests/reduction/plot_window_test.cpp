@@ -13,6 +13,7 @@
 #include "platform/ui/picture.h"
 #include "reduction/main_window.h"
 #include "reduction/plot_window.h"
+#include "tests/reduction/fix_sums.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -51,25 +52,11 @@ class PlotWindowTest : public ::testing::Test {
             r.LopIntercept[i] = p[i - 1];
             r.LopAzimuth[i] = Z[i - 1];
             r.LopRun[i] = 0;
-            const double c = std::cos(Z[i - 1] * kRad), s = std::sin(Z[i - 1] * kRad);
-            const double pd = p[i - 1] / 60;
-            f.SumCos2 += c * c;
-            f.SumSinCos += c * s;
-            f.SumSin2 += s * s;
-            f.SumPCos += pd * c;
-            f.SumPSin += pd * s;
-            f.SumP2 += pd * pd;
+            fixsums::addLineOfPosition(f, p[i - 1], Z[i - 1]);
         }
-        const double G = f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos;
         app.AssumedLat = 30;
         app.AssumedLon = -20;
-        f.FixDLat = (f.SumSin2 * f.SumPCos - f.SumSinCos * f.SumPSin) / G;
-        f.FixDLon = (f.SumCos2 * f.SumPSin - f.SumSinCos * f.SumPCos) / (G * std::cos(30 * kRad));
-        f.FixLat = 30 + f.FixDLat;
-        f.FixLon = -20 + f.FixDLon;
-        f.FixDistance =
-            60 * std::sqrt(f.FixDLon * f.FixDLon * std::cos(30 * kRad) * std::cos(30 * kRad) +
-                           f.FixDLat * f.FixDLat);
+        fixsums::solveFix(f, app.AssumedLat, app.AssumedLon);
         r.Status = FixStatus::Fix;
     }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -474,20 +475,13 @@ TEST_F(SightEntryWindow, ShowSightWritesTheFieldsInOrderAndRecomputesTheBodyLast
 
     Lines log;
     const auto note = [&log](const std::string& name) { log.push_back(name); };
-    for (auto* box : {&f.Text1, &f.Text5, &f.Text6, &f.Text17, &f.Text3, &f.Text4, &f.Text7,
-                      &f.Text8, &f.Text9, &f.Text10}) {
-        box->onChange([=] {
-            note(box == &f.Text1    ? "Text1"
-                 : box == &f.Text5  ? "Text5"
-                 : box == &f.Text6  ? "Text6"
-                 : box == &f.Text17 ? "Text17"
-                 : box == &f.Text3  ? "Text3"
-                 : box == &f.Text4  ? "Text4"
-                 : box == &f.Text7  ? "Text7"
-                 : box == &f.Text8  ? "Text8"
-                 : box == &f.Text9  ? "Text9"
-                                    : "Text10");
-        });
+    const std::pair<platform::ui::TextBox*, const char*> boxes[] = {
+        {&f.Text1, "Text1"}, {&f.Text5, "Text5"},  {&f.Text6, "Text6"}, {&f.Text17, "Text17"},
+        {&f.Text3, "Text3"}, {&f.Text4, "Text4"},  {&f.Text7, "Text7"}, {&f.Text8, "Text8"},
+        {&f.Text9, "Text9"}, {&f.Text10, "Text10"}};
+    for (const auto& entry : boxes) {
+        const std::string name = entry.second;
+        entry.first->onChange([note, name] { note(name); });
     }
     const std::pair<OptionButton*, const char*> options[] = {
         {&f.Option1, "Option1"}, {&f.Option2, "Option2"}, {&f.Option3, "Option3"},
@@ -497,30 +491,27 @@ TEST_F(SightEntryWindow, ShowSightWritesTheFieldsInOrderAndRecomputesTheBodyLast
         option->onClick([=, n = std::string(name)] { note(n); });
     }
     f.Check1.onClick([=] { note("Check1"); });
-    f.Text18.onChange([=] {
-        note("Text18_Change");
-        f.Text18_Change();
-    });
-    f.Text22.onChange([=] {
-        note("Text22_Change");
-        f.Text22_Change();
-    });
-    f.Text2.onChange([=] {
-        note("Text2_Change");
-        f.Text2_Change();
-    });
-    f.Text19.onChange([=] {
-        note("Text19_Change");
-        f.Text19_Change();
-    });
-    f.Text20.onChange([=] {
-        note("Text20_Change");
-        f.Text20_Change();
-    });
-    f.Text21.onChange([=] {
-        note("Text21_Change");
-        f.Text21_Change();
-    });
+    // The date and time boxes are noted and keep their own handlers.
+    struct TimeBox {
+        platform::ui::TextBox* box;
+        const char* name;
+        void (Form5::*handler)();
+    };
+    const TimeBox timeBoxes[] = {{&f.Text18, "Text18_Change", &Form5::Text18_Change},
+                                 {&f.Text22, "Text22_Change", &Form5::Text22_Change},
+                                 {&f.Text2, "Text2_Change", &Form5::Text2_Change},
+                                 {&f.Text19, "Text19_Change", &Form5::Text19_Change},
+                                 {&f.Text20, "Text20_Change", &Form5::Text20_Change},
+                                 {&f.Text21, "Text21_Change", &Form5::Text21_Change}};
+    for (const TimeBox& t : timeBoxes) {
+        Form5* form = &f;
+        const std::string name = t.name;
+        const auto handler = t.handler;
+        t.box->onChange([note, form, name, handler] {
+            note(name);
+            (form->*handler)();
+        });
+    }
     f.List1.onClick([=] {
         note("List1_Click " + std::to_string(f.List1.selectedIndex()));
         f.List1_Click();
