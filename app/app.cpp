@@ -1,23 +1,23 @@
 #include "app/app.h"
 
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
-#include "reduction/main_window.h"
 #include "reduction/plot_window.h"
 #include "reduction/report_window.h"
-#include "reduction/settings_window.h"
 #include "reduction/sight_entry_window.h"
 
 namespace app {
 
 App::App(platform::ui::Services services) : Application(std::move(services)) {
-    setMainWindow<reduction::Form1>();
+    setMainWindow<app::Form1>();
 }
 
 App::~App() = default;
 
-reduction::Form1& App::form1() {
-    return window<reduction::Form1>(*this);
+app::Form1& App::form1() {
+    return window<app::Form1>(*this);
 }
 reduction::Form2& App::form2() {
     return window<reduction::Form2>(*this);
@@ -34,8 +34,8 @@ reduction::Form5& App::form5() {
 reduction::Form6& App::form6() {
     return window<reduction::Form6>(*this);
 }
-reduction::Form7& App::form7() {
-    return window<reduction::Form7>(*this);
+app::Form7& App::form7() {
+    return window<app::Form7>(*this);
 }
 
 }  // namespace app

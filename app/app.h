@@ -8,16 +8,17 @@
 #include "reduction/sight_reduction.h"
 
 namespace reduction {
-class Form1;
 class Form2;
 class Form3;
 class Form4;
 class Form5;
 class Form6;
-class Form7;
 }  // namespace reduction
 
 namespace app {
+
+class Form1;
+class Form7;
 
 class App : public platform::ui::Application {
   public:
@@ -25,13 +26,13 @@ class App : public platform::ui::Application {
     ~App() override;
 
     // Windows, created hidden on first access.
-    reduction::Form1& form1();  // main window
+    Form1& form1();             // main window
     reduction::Form2& form2();  // plot of the lines of position
     reduction::Form3& form3();  // assumed position for the fix (modal)
     reduction::Form4& form4();  // report: help, info, detailed output
     reduction::Form5& form5();  // sight entry
     reduction::Form6& form6();  // clear-all confirmation
-    reduction::Form7& form7();  // settings
+    Form7& form7();             // settings
 
     // The sight log: SightCount, SightData, SightNotes.
     reduction::SightLog Log;

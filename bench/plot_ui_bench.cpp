@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "app/app.h"
+#include "app/main_window.h"
 #include "platform/ui/qt_services.h"
-#include "reduction/main_window.h"
 #include "reduction/plot_window.h"
 #include "tests/reduction/fix_sums.h"
 

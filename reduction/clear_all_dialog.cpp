@@ -1,8 +1,8 @@
 #include "reduction/clear_all_dialog.h"
 
 #include "app/app.h"
-#include "reduction/main_window.h"
-#include "reduction/settings_window.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 
@@ -54,7 +54,7 @@ void ClearAllData(app::App& app) {
 
     app.Log = clearedSightLog();
 
-    Form1& main = app.form1();
+    app::Form1& main = app.form1();
     main.Command1.setEnabled(false);
     main.Command3.setEnabled(false);
     main.Command8.setEnabled(false);
@@ -87,7 +87,7 @@ void ClearAllData(app::App& app) {
     main.Text2.setText("0");
     main.Text3.setText("2.75");
 
-    Form7& settings = app.form7();
+    app::Form7& settings = app.form7();
     settings.Text4.setText("10");
     settings.Text5.setText("1010");
 

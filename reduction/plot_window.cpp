@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/app.h"
-#include "reduction/main_window.h"
+#include "app/main_window.h"
 
 namespace reduction {
 
@@ -49,7 +49,7 @@ Form2::Form2(app::App& app)
 
     // The globe window is not built yet.
     Command3.setEnabled(false);
-    Command3.setToolTip(kNotAvailableToolTip);
+    Command3.setToolTip(app::kNotAvailableToolTip);
 
     Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
         Picture1_MouseMove(Button, Shift, X, Y);
@@ -61,7 +61,7 @@ Form2::Form2(app::App& app)
 Form2::~Form2() = default;
 
 void Form2::Form_Load() {
-    Form1& main = app_.form1();
+    app::Form1& main = app_.form1();
     const double offset = std::floor(0.05 * main.widthTwips());
     moveTwips(offset + main.leftTwips(), offset + main.topTwips());
 

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
 #include "reduction/correction_preview.h"
-#include "reduction/main_window.h"
-#include "reduction/settings_window.h"
 #include "reduction/sight_almanac.h"
 #include "reduction/sight_log.h"
 
@@ -224,7 +224,7 @@ Form5::Form5(app::App& app)
 
     // The calculators window comes with the navigation calculators.
     Command3.setEnabled(false);
-    Command3.setToolTip(kNotAvailableToolTip);
+    Command3.setToolTip(app::kNotAvailableToolTip);
     Command2.setEnabled(false);
 
     for (TextBox* hidden : {&Text3, &Text4, &Text7, &Text8, &Text9, &Text10}) {
@@ -324,7 +324,7 @@ void Form5::List1_Click() {
     Picture1.clear();
     Picture2.clear();
 
-    Form7& settings = app_.form7();
+    app::Form7& settings = app_.form7();
     SightAlmanacInput when;
     when.ObjectIndex = i;
     when.Year = Val(Text21);
@@ -350,7 +350,7 @@ void Form5::List1_Click() {
         Text10.setText(almanac.Hidden->Text10);
     }
 
-    Form1& main = app_.form1();
+    app::Form1& main = app_.form1();
     CorrectionPreviewInput view;
     view.IndexErrorSide = Option9.value() ? 1 : -1;
     if (Option1.value()) {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "reduction/clear_all_dialog.h"
-#include "reduction/main_window.h"
-#include "reduction/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
@@ -21,13 +21,13 @@
 
 namespace {
 
+using app::Form1;
+using app::Form7;
 using platform::ui::CommandButton;
 using platform::ui::OptionButton;
 using platform::ui::TextBox;
-using reduction::Form1;
 using reduction::Form5;
 using reduction::Form6;
-using reduction::Form7;
 using Lines = std::vector<std::string>;
 
 const std::string kNotes = "Type Notes Here (no commas!)";

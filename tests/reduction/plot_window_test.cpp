@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/main_window.h"
 #include "platform/ui/picture.h"
-#include "reduction/main_window.h"
 #include "reduction/plot_window.h"
 #include "tests/reduction/fix_sums.h"
 #include "tests/ui/fakes.h"
@@ -124,13 +124,13 @@ TEST_F(PlotWindowTest, ControlsAtLoad) {
               "Grab corner with mouse cursor and left click and drag to resize  ------>");
     // The globe does not exist yet.
     EXPECT_FALSE(f.Command3.enabled());
-    EXPECT_EQ(f.Command3.widget()->toolTip().toStdString(), reduction::kNotAvailableToolTip);
+    EXPECT_EQ(f.Command3.widget()->toolTip().toStdString(), app::kNotAvailableToolTip);
     EXPECT_TRUE(f.Command1.enabled());
     EXPECT_TRUE(f.Command2.enabled());
 }
 
 TEST_F(PlotWindowTest, PlacedFromTheMainWindowsWidth) {
-    reduction::Form1& main = app.form1();
+    app::Form1& main = app.form1();
     main.moveTwips(1500, 900);
     Form2& f = app.form2();
     const double offset = std::floor(0.05 * main.widthTwips());

@@ -18,13 +18,13 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "platform/numtext.h"
 #include "platform/ui/picture.h"
 #include "reduction/assumed_position_dialog.h"
-#include "reduction/main_window.h"
 #include "reduction/plot_window.h"
 #include "reduction/report_window.h"
-#include "reduction/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
@@ -226,7 +226,7 @@ class ReductionEndToEnd : public ::testing::Test {
     // The settings window, opened by its button, filled through its boxes.
     void typeSettings(const FixtureCase& c) {
         uitest::userClick(app.form1().Command5);  // "General Settings"
-        reduction::Form7& s = app.form7();
+        app::Form7& s = app.form7();
         ASSERT_TRUE(s.isVisible());
         uitest::userType(s.Text1, c.settings[0]);    // Delta T
         uitest::userType(s.Text108, c.settings[1]);  // chronometer correction
@@ -238,7 +238,7 @@ class ReductionEndToEnd : public ::testing::Test {
     // The leg: course, speed, eye height and unit, plotting scale, last fix
     // and its time, the new fix time.
     void typeLeg(const FixtureCase& c) {
-        reduction::Form1& f = app.form1();
+        app::Form1& f = app.form1();
         const Fields& l = c.leg;
         uitest::userType(f.Text8, l[0]);
         uitest::userType(f.Text2, l[1]);
@@ -434,7 +434,7 @@ class ReductionEndToEnd : public ::testing::Test {
     // the sights' UT (watch time plus chronometer correction) and Hs as
     // typed, and 0 in the columns of sights 4 to 6.
     void expectDetailedOutput(const FixtureCase& c) {
-        reduction::Form1& main = app.form1();
+        app::Form1& main = app.form1();
         ASSERT_TRUE(main.Command3.enabled());
         uitest::userClick(main.Command3);  // "Detailed Output"
         reduction::Form4& report = app.form4();

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "platform/numtext.h"
 #include "reduction/assumed_position_dialog.h"
-#include "reduction/main_window.h"
 #include "reduction/plot_window.h"
-#include "reduction/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
@@ -25,8 +25,8 @@
 
 namespace {
 
+using app::Form1;
 using platform::ui::Control;
-using reduction::Form1;
 using reduction::Form2;
 using reduction::Form3;
 using reduction::Form5;
@@ -395,7 +395,7 @@ TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThe
     EXPECT_EQ(main.Command1.widget()->toolTip().toStdString(), "");
     EXPECT_FALSE(main.Command3.enabled());
     EXPECT_FALSE(main.Command8.enabled());
-    EXPECT_NE(main.Command8.widget()->toolTip().toStdString(), reduction::kNotAvailableToolTip);
+    EXPECT_NE(main.Command8.widget()->toolTip().toStdString(), app::kNotAvailableToolTip);
     EXPECT_FALSE(main.Command9.enabled());
 
     typeLeg(kLeg);
@@ -446,7 +446,7 @@ TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThe
     EXPECT_TRUE(main.Command8.enabled());
     // The globe does not exist yet.
     EXPECT_FALSE(main.Command9.enabled());
-    EXPECT_EQ(main.Command9.widget()->toolTip().toStdString(), reduction::kNotAvailableToolTip);
+    EXPECT_EQ(main.Command9.widget()->toolTip().toStdString(), app::kNotAvailableToolTip);
 
     // The plot is drawn (its label offsets draw from the generator) and shown.
     ASSERT_NE(plot(), nullptr);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/main_window.h"
 #include "reduction/assumed_position_dialog.h"
-#include "reduction/main_window.h"
 #include "reduction/report_window.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-using reduction::Form1;
+using app::Form1;
 using reduction::Form4;
 using Lines = std::vector<std::string>;
 
@@ -103,7 +103,7 @@ TEST_F(ReportWindow, MenuItemsAndButtonAtStart) {
         EXPECT_EQ(button->widget()->toolTip().toStdString(), "") << button->caption();
     }
     for (const platform::ui::MenuItem* item : {&main.menuHelp, &main.menuInfo}) {
-        EXPECT_NE(item->action()->toolTip().toStdString(), reduction::kNotAvailableToolTip)
+        EXPECT_NE(item->action()->toolTip().toStdString(), app::kNotAvailableToolTip)
             << item->caption();
     }
     // Disabled, it opens nothing.

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
-#include "reduction/main_window.h"
-#include "reduction/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 #include "tests/ui/fakes.h"
@@ -24,12 +24,12 @@
 
 namespace {
 
+using app::Form1;
+using app::Form7;
 using platform::ui::DrawItem;
 using platform::ui::OptionButton;
 using platform::ui::Picture;
-using reduction::Form1;
 using reduction::Form5;
-using reduction::Form7;
 using Lines = std::vector<std::string>;
 
 const std::string kDeg = "\xC2\xB0 ";  // "° "

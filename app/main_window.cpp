@@ -1,4 +1,4 @@
-#include "reduction/main_window.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QHelpEvent>
@@ -7,17 +7,18 @@
 #include <filesystem>
 
 #include "app/app.h"
+#include "app/settings_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
 #include "reduction/report_texts.h"
 #include "reduction/report_window.h"
-#include "reduction/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
 
-namespace reduction {
+namespace app {
+using namespace reduction;
 
 namespace {
 
@@ -450,4 +451,4 @@ void Form1::applyLegSettings(const LegSettings& leg, bool selectSouth, bool sele
     Text17.setText(leg.NewFixYear);
 }
 
-}  // namespace reduction
+}  // namespace app

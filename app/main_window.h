@@ -11,10 +11,8 @@
 #include "reduction/sight_file.h"
 
 namespace app {
-class App;
-}
 
-namespace reduction {
+class App;
 
 // The main window's caption at start.
 inline constexpr const char* kForm1Caption =
@@ -54,8 +52,8 @@ class Form1 : public platform::ui::Form {
 
     // The leg settings as the fields hold them, and writing them back (no
     // handler of this window reacts to these fields).
-    LegSettings legSettings() const;
-    void applyLegSettings(const LegSettings& leg, bool selectSouth, bool selectWest);
+    reduction::LegSettings legSettings() const;
+    void applyLegSettings(const reduction::LegSettings& leg, bool selectSouth, bool selectWest);
 
     // ------------------------------------------------------------- controls
     // Frame4 "Settings for this leg": course, speed, eye height and its unit,
@@ -171,4 +169,4 @@ class Form1 : public platform::ui::Form {
     app::App& app_;
 };
 
-}  // namespace reduction
+}  // namespace app

@@ -8,10 +8,8 @@
 #include "reduction/sight_file.h"
 
 namespace app {
-class App;
-}
 
-namespace reduction {
+class App;
 
 class Form7 : public platform::ui::Form {
     Q_OBJECT
@@ -24,8 +22,8 @@ class Form7 : public platform::ui::Form {
     void Command1_Click();
 
     // The general settings as the fields hold them, and writing them back.
-    GeneralSettings generalSettings() const;
-    void applyGeneralSettings(const GeneralSettings& general);
+    reduction::GeneralSettings generalSettings() const;
+    void applyGeneralSettings(const reduction::GeneralSettings& general);
 
     platform::ui::Label labelHeading;  // "General Settings"
     platform::ui::Label labelWarning;  // "THIS MUST BE SET FIRST ..."
@@ -49,4 +47,4 @@ class Form7 : public platform::ui::Form {
     platform::ui::CommandButton Command1;  // "Close Form"
 };
 
-}  // namespace reduction
+}  // namespace app

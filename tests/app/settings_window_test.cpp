@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "app/app.h"
-#include "reduction/main_window.h"
-#include "reduction/settings_window.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
 
+using app::Form7;
 using platform::ui::TextBox;
-using reduction::Form7;
 
 class SettingsWindowTest : public ::testing::Test {
   protected:

@@ -1,8 +1,9 @@
-#include "reduction/settings_window.h"
+#include "app/settings_window.h"
 
 #include "app/app.h"
 
-namespace reduction {
+namespace app {
+using namespace reduction;
 
 namespace {
 
@@ -83,4 +84,4 @@ void Form7::applyGeneralSettings(const GeneralSettings& general) {
     Text5.setText(general.Pressure);
 }
 
-}  // namespace reduction
+}  // namespace app

@@ -28,8 +28,8 @@
 #include <vector>
 
 #include "app/app.h"
-#include "reduction/main_window.h"
-#include "reduction/settings_window.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
@@ -39,11 +39,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+using app::Form1;
 using platform::ui::CommandButton;
 using platform::ui::MenuItem;
 using platform::ui::OptionButton;
 using platform::ui::TextBox;
-using reduction::Form1;
 
 constexpr const char* kBadFile = "Unreadable Data File. Possible Bad Format";
 constexpr const char* kNoFile = "There was no file selected.";
@@ -117,7 +117,7 @@ class MainWindowTest : public ::testing::Test {
         f.Text13.setText("21");
         f.Text16.setText("7");
         f.Text17.setText("2025");
-        reduction::Form7& s = app.form7();
+        app::Form7& s = app.form7();
         s.Text1.setText("69.2");
         s.Text108.setText("-3.5");
         s.Text2.setText("-1");
@@ -339,7 +339,7 @@ TEST_F(MainWindowTest, FieldsLabelsAndStartupLogAtLoad) {
 
 TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
     Form1& f = form1();
-    const std::string later = reduction::kNotAvailableToolTip;
+    const std::string later = app::kNotAvailableToolTip;
     // Button, caption, enabled, tooltip.
     const std::vector<std::tuple<CommandButton*, std::string, bool, std::string>> buttons = {
         {&f.Command1, "Reduce Sights and Plot LOP's", false, ""},
@@ -423,7 +423,7 @@ TEST_F(MainWindowTest, ButtonsAndMenuItemsShowTheirWindows) {
     }
 
     uitest::userClick(f.Command5);
-    ASSERT_NE(app.existingWindow<reduction::Form7>(), nullptr);
+    ASSERT_NE(app.existingWindow<app::Form7>(), nullptr);
     EXPECT_TRUE(app.form7().isVisible());
     EXPECT_TRUE(env.log.empty());
 }
