@@ -14,6 +14,26 @@ class Form4;
 class Form5;
 class Form6;
 }  // namespace reduction
+namespace lunar {
+class Form8;
+}
+namespace calculators {
+class Form9;
+class Form10;
+class Form15;
+class Form55;
+}  // namespace calculators
+namespace planner {
+class Form11;
+class Form14;
+}  // namespace planner
+namespace almanac {
+class Form12;
+class Form13;
+}  // namespace almanac
+namespace globe {
+class Form16;
+}
 
 namespace app {
 
@@ -33,6 +53,17 @@ class App : public platform::ui::Application {
     reduction::Form5& form5();  // sight entry
     reduction::Form6& form6();  // clear-all confirmation
     Form7& form7();             // settings
+    // The tool windows; each accessor is defined beside its window.
+    lunar::Form8& form8();          // lunar distance clearing
+    calculators::Form9& form9();    // course and heading calculator
+    calculators::Form10& form10();  // navigation calculators
+    planner::Form11& form11();      // sight planner
+    almanac::Form12& form12();      // perpetual almanac
+    almanac::Form13& form13();      // rise, set and meridian passage
+    planner::Form14& form14();      // planner instructions
+    calculators::Form15& form15();  // three-arm protractor
+    globe::Form16& form16();        // globe with the circles of position
+    calculators::Form55& form55();  // single-sight reduction
 
     // The sight log: SightCount, SightData, SightNotes.
     reduction::SightLog Log;
