@@ -3,4 +3,5 @@
 // with the lines that show them.
 #pragma once
 
+#include "almanac/perpetual_almanac.h"
 #include "almanac/rise_set_lines.h"
