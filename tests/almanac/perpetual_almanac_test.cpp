@@ -112,7 +112,7 @@ TEST(AlmanacEquationOfTime, OneCorrectionEachWayAndExactly20Stays) {
         {5, 12, 20},       // exactly +20 stays
         {-5, 12, -20},     // exactly -20 stays
         {185.25, 0, 21},   // 1461 - 1440: one correction only
-        {270, 6, 0},  // 1440 less a day
+        {270, 6, 0},       // 1440 less a day
     };
     for (const Case& c : cases) {
         EXPECT_EQ(equationOfTime(c.gha, c.ut), c.expected) << c.gha << " " << c.ut;
