@@ -11,6 +11,7 @@
 #include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
 #include "platform/print_items.h"
+#include "tests/almanac/almanac_test_support.h"
 
 namespace {
 
@@ -24,13 +25,7 @@ using almanac::timeBlock;
 
 const std::string kDeg = "\xC2\xB0 ";  // "° "
 
-std::vector<std::string> texts(const std::vector<platform::PrintLine>& lines) {
-    std::vector<std::string> out;
-    for (const auto& line : lines) {
-        out.push_back(platform::printLineText(line));
-    }
-    return out;
-}
+using almanactest::texts;
 
 ephemeris::StarTables starTables() {
     ephemeris::StarTables t;
@@ -158,17 +153,8 @@ TEST(PerpetualAlmanac, TimeBlockAtJ2000) {
 
 TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
     const ephemeris::StarTables stars = starTables();
-    AlmanacRequest r;
-    r.Year = 2024;
-    r.Month = 6;
-    r.Day = 15;
-    r.Hour = 14;
-    r.Minute = 23;
-    r.Second = 17;
-    r.DeltaT = 69.2;
     for (int i = 0; i <= 63; ++i) {
-        r.ObjectIndex = i;
-        const auto lines = texts(perpetualAlmanac(r, stars).BodyBlock);
+        const auto lines = texts(perpetualAlmanac(almanactest::june15Request(i), stars).BodyBlock);
         SCOPED_TRACE(i);
         ASSERT_FALSE(lines.empty());
         if (i == 0) {
