@@ -96,6 +96,29 @@ TEST(AlmanacSunTail, EquationOfTimeSentences) {
     EXPECT_EQ(texts(sunTail(16, -14.25))[2], " Equation of time -14  minutes   15  seconds");
 }
 
+TEST(AlmanacMoonTail, SemiDiameterAndIllumination) {
+    EXPECT_EQ(
+        texts(almanac::moonTail(16.254, 29.1)),
+        (std::vector<std::string>{"", " SD   16.25 '  Semi Diameter", " Illumination  29.1  %"}));
+    EXPECT_EQ(texts(almanac::moonTail(14.7, 0))[2], " Illumination  0  %");
+}
+
+TEST(AlmanacStarPrint, OneNameLineAndFourAnglesWithTwoBlanksAfterAries) {
+    // The name as stored, padded to 9 characters; SHA minutes rounded
+    // (10.1 degrees: 5.999' shows 6), declination minutes cut.
+    EXPECT_EQ(texts(almanac::starPrint("Acamar   ", 3.2, 123.75, -10.1, 10.1, 359.5)),
+              (std::vector<std::string>{" Object Name:  Acamar         Magnitude 3.2", "",
+                                        " GHAstar   123 " + kDeg + " 45 '  Greenwich Hour Angle",
+                                        " DECstar  S 10 " + kDeg + " 5.99 '  Declination",
+                                        " SHAstar   10 " + kDeg + " 6 '  Sidereal Hour Angle", "",
+                                        " GHA Aries   359 " + kDeg + " 30 '"}));
+    // Negative magnitudes keep their sign in the plain text.
+    EXPECT_EQ(texts(almanac::starPrint("Sirius   ", -1.6, 0, -0.5, 0, 0))[0],
+              " Object Name:  Sirius         Magnitude -1.6");
+    EXPECT_EQ(texts(almanac::starPrint("Sirius   ", -1.6, 0, -0.5, 0, 0))[3],
+              " DECstar  S 0 " + kDeg + " 30 '  Declination");
+}
+
 TEST(AlmanacEquationOfTime, OneCorrectionEachWayAndExactly20Stays) {
     struct Case {
         double gha, ut, expected;
