@@ -1,5 +1,6 @@
 // Circles of position from horizontal angles and the three-point resection.
 #include "calculators/circle_of_position.h"
+#include "tests/calculators/sphere_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,11 @@ using calculators::reducedLongitude;
 using calculators::ThreePointFix;
 using calculators::ThreePointStatus;
 
-// Independent constants of the test's own geometry.
-const double kTruePi = std::acos(-1.0);
-const double kTrueRad = kTruePi / 180;
-// Sphere on which one minute of arc is one nautical mile.
-const double kEarthNm = 60 * 180 / kTruePi;
-
-struct LatLon {
-    double Lat = 0;
-    double Lon = 0;
-};
+using spheretest::destination;
+using spheretest::haversineNm;
+using spheretest::kTruePi;
+using spheretest::kTrueRad;
+using spheretest::LatLon;
 
 struct Circle {
     double East = 0;
@@ -36,35 +32,6 @@ Circle circleOf(LatLon p1, LatLon p2, double angle) {
     Circle c;
     CircleOfPosition(p1.Lat, p1.Lon, p2.Lat, p2.Lon, angle, c.East, c.North, c.Radius);
     return c;
-}
-
-// The point at a bearing (degrees from north) and distance (n.mi.) from a
-// start point on the sphere: the direct problem of spherical trigonometry.
-LatLon destination(LatLon from, double bearing, double distanceNm) {
-    const double d = distanceNm / kEarthNm;
-    const double lat1 = from.Lat * kTrueRad;
-    const double brg = bearing * kTrueRad;
-    const double lat2 =
-        std::asin(std::sin(lat1) * std::cos(d) + std::cos(lat1) * std::sin(d) * std::cos(brg));
-    const double dLon = std::atan2(std::sin(brg) * std::sin(d) * std::cos(lat1),
-                                   std::cos(d) - std::sin(lat1) * std::sin(lat2));
-    double lon = from.Lon + dLon / kTrueRad;
-    if (lon > 180) {
-        lon -= 360;
-    } else if (lon < -180) {
-        lon += 360;
-    }
-    return {lat2 / kTrueRad, lon};
-}
-
-// Great-circle distance by the haversine formula, nautical miles.
-double haversineNm(LatLon a, LatLon b) {
-    const double dLat = (b.Lat - a.Lat) * kTrueRad;
-    const double dLon = (b.Lon - a.Lon) * kTrueRad;
-    const double s = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                     std::cos(a.Lat * kTrueRad) * std::cos(b.Lat * kTrueRad) * std::sin(dLon / 2) *
-                         std::sin(dLon / 2);
-    return 2 * kEarthNm * std::asin(std::sqrt(s));
 }
 
 // Offset of p from the origin landmark in the flat frame, with the longitude

@@ -1,6 +1,7 @@
 // The three-arm protractor's computation: reading the boxes, the check, the
 // output lines, the plot's scene and the drag arithmetic.
 #include "calculators/protractor.h"
+#include "tests/calculators/sphere_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,8 @@ using calculators::ProtractorSceneItem;
 using calculators::ProtractorState;
 using Kind = ProtractorSceneItem::Kind;
 
-const double kTruePi = std::acos(-1.0);
-const double kTrueRad = kTruePi / 180;
-const double kEarthNm = 60 * 180 / kTruePi;
+using spheretest::destination;
+using spheretest::LatLon;
 const std::string kDeg = "\xC2\xB0";  // "°"
 
 // The window's defaults: A 0 0 N W, B 0 1' N 0 1' W, C 0 2' N 0 3' W,
@@ -178,21 +178,6 @@ TEST(ProtractorComputeTest, ViewWidthOutOfRangeSkipsThePlot) {
 
 // --- Output lines against a fix made on the sphere ---------------------------
 
-struct LatLon {
-    double Lat, Lon;
-};
-
-LatLon destination(LatLon from, double bearing, double distanceNm) {
-    const double d = distanceNm / kEarthNm;
-    const double lat1 = from.Lat * kTrueRad;
-    const double brg = bearing * kTrueRad;
-    const double lat2 =
-        std::asin(std::sin(lat1) * std::cos(d) + std::cos(lat1) * std::sin(d) * std::cos(brg));
-    const double dLon = std::atan2(std::sin(brg) * std::sin(d) * std::cos(lat1),
-                                   std::cos(d) - std::sin(lat1) * std::sin(lat2));
-    return {lat2 / kTrueRad, from.Lon + dLon / kTrueRad};
-}
-
 // The entry of a position as a navigator types it: whole degrees, decimal
 // minutes, the side by the option.
 ProtractorEntry::Position typed(double value) {
@@ -200,9 +185,7 @@ ProtractorEntry::Position typed(double value) {
     const double deg = std::floor(a);
     ProtractorEntry::Position p;
     p.Degrees = std::to_string(static_cast<int>(deg));
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6f", (a - deg) * 60);
-    p.Minutes = buf;
+    p.Minutes = std::to_string((a - deg) * 60);  // six decimals
     p.Negative = value < 0;
     return p;
 }
