@@ -238,6 +238,34 @@ TEST(ProtractorComputeTest, OutputLinesOfAFixSouthAndEast) {
     EXPECT_EQ(lines[4], "Tic marks on plot are 1.0 nautical mile increments");
 }
 
+TEST(ProtractorComputeTest, LandmarksAcrossTheDateLine) {
+    // Observer at 16 deg 48' S, 179 deg 58' E; A and B east of 180 degrees,
+    // C west of it. The plot spans a few miles, not half the world, and the
+    // fix comes back within 0.05'.
+    const LatLon observer{-16.8, 179 + 58.0 / 60};
+    const double bearing[3] = {260, 340, 60};
+    const double distance[3] = {9, 6, 11};
+    ProtractorEntry e;
+    for (int i = 0; i < 3; ++i) {
+        const LatLon p = destination(observer, bearing[i], distance[i]);
+        e.Positions[2 * i] = typed(p.Lat);
+        e.Positions[2 * i + 1] = typed(p.Lon);
+    }
+    ASSERT_FALSE(e.Positions[1].Negative);
+    ASSERT_TRUE(e.Positions[5].Negative);
+    e.AngleABDegrees = "80";
+    e.AngleBCDegrees = "80";
+    e.Zoom = "1";
+    const ProtractorResult r = computeWith(e);
+    ASSERT_EQ(r.Outcome, ProtractorOutcome::Fix);
+    EXPECT_LT(r.SpanAC, 30);
+    const std::string fix = platform::printLineText(r.OutputLines[0]);
+    EXPECT_NE(fix.find("S 16 " + kDeg + "  "), std::string::npos) << fix;
+    EXPECT_NEAR(numberAfter(fix, "S 16 " + kDeg + "  "), 48, 0.05);
+    EXPECT_NE(fix.find("E 179 " + kDeg + "  "), std::string::npos) << fix;
+    EXPECT_NEAR(numberAfter(fix, "E 179 " + kDeg + "  "), 58, 0.05);
+}
+
 TEST(ProtractorComputeTest, NumberItems) {
     // A blank or "-", the value with its 0 before the point, one blank.
     EXPECT_EQ(calculators::protractorNumberText(0.08), " 0.08 ");
