@@ -230,12 +230,19 @@ TEST(ThreePointFixTest, BothCirclesPassThroughFixAndTheirLandmarks) {
 }
 
 TEST(ThreePointFixTest, MirrorOrderIsNotTheObserver) {
+    // The landmarks given right to left: the circles are mirrored, and the
+    // point found is one from which C, B, A are seen left to right under the
+    // same angles, not the observer.
     const FixOutcome f = fixOf(kA, kB, kC, 34, 56);
     const FixOutcome m = fixOf(kC, kB, kA, 56, 34);
     ASSERT_EQ(f.Status, ThreePointStatus::Fix);
-    if (m.Status == ThreePointStatus::Fix) {
-        EXPECT_GT(haversineNm({f.Lat, f.Lon}, {m.Lat, m.Lon}), 0.5);
-    }
+    ASSERT_EQ(m.Status, ThreePointStatus::Fix);
+    EXPECT_GT(haversineNm({f.Lat, f.Lon}, {m.Lat, m.Lon}), 0.5);
+    double eB = 0, nB = 0, eA = 0, nA = 0;
+    flatOffset(kC, kB, eB, nB);
+    flatOffset(kC, kA, eA, nA);
+    EXPECT_NEAR(angleAt(m.East, m.North, 0, 0, eB, nB), 56, 1e-4);
+    EXPECT_NEAR(angleAt(m.East, m.North, eB, nB, eA, nA), 34, 1e-4);
 }
 
 TEST(ThreePointFixTest, EveryFailureEndsWithTheFlag) {
@@ -257,15 +264,6 @@ TEST(ThreePointFixTest, EveryFailureEndsWithTheFlag) {
          40,
          40,
          ThreePointStatus::LevelCentres},
-        // Circles tangent at B (both chords on one meridian, both angles
-        // near 90): rounding puts the discriminant below 0.
-        {"tangent circles",
-         {0, 0},
-         {1.0 / 60, 0},
-         {2.0 / 60, 0},
-         90.0000146,
-         90.0000019,
-         ThreePointStatus::NoCrossing},
         // Observer 0.2 n.mi. from B, A and C 5 n.mi. away: the fix lies within
         // a tenth of circle B's radius of B, so every candidate is refused.
         {"fix beside B", destination({20, 30}, 0, 5), destination({20, 30}, 90, 0.2),
@@ -280,6 +278,28 @@ TEST(ThreePointFixTest, EveryFailureEndsWithTheFlag) {
         EXPECT_EQ(f.Lat, 0) << c.name;
         EXPECT_EQ(f.Lon, 0) << c.name;
     }
+}
+
+TEST(ThreePointFixTest, TangentCirclesEndWithoutFix) {
+    // Both chords on one meridian and both angles near 90 degrees: the two
+    // circles touch at B. Mathematically the discriminant is 0 (the only
+    // crossing is B itself); rounding puts it below 0 for some of these
+    // angles, which must end with NoCrossing, and the others find only B,
+    // which is refused.
+    int noCrossing = 0;
+    for (int i = -200; i <= 200; ++i) {
+        for (int j = -20; j <= 20; ++j) {
+            const FixOutcome f =
+                fixOf({0, 0}, {1.0 / 60, 0}, {2.0 / 60, 0}, 90 + i * 1e-7, 90 + j * 1e-7);
+            ASSERT_NE(f.Status, ThreePointStatus::Fix) << i << " " << j;
+            if (f.Status == ThreePointStatus::NoCrossing) {
+                ++noCrossing;
+                EXPECT_EQ(f.East, 0);
+                EXPECT_EQ(f.Lat, 0);
+            }
+        }
+    }
+    EXPECT_GT(noCrossing, 0);
 }
 
 TEST(ThreePointFixTest, NonFiniteInputsEndWithoutFix) {
