@@ -49,6 +49,8 @@ class Form1 : public platform::ui::Form {
     void Command4_Click();  // "Clear All Data"
     void Command1_Click();  // "Reduce Sights and Plot LOP's"
     void Command8_Click();  // "Show LOP"
+    void Command6_Click();  // "Heading/Course Calculator"
+    void menuCalc_Click();  // "Calculators"
 
     // The leg settings as the fields hold them, and writing them back (no
     // handler of this window reacts to these fields).
