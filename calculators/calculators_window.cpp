@@ -1,9 +1,9 @@
 #include "calculators/calculators_window.h"
 
 #include "app/app.h"
-#include "app/main_window.h"
 #include "calculators/calculator_panels.h"
 #include "calculators/course_calculator_window.h"
+#include "calculators/protractor_window.h"
 #include "calculators/single_shot_window.h"
 
 namespace app {
@@ -221,10 +221,6 @@ Form10::Form10(app::App& app)
         instruction->setFontSize(7.5);
     }
 
-    // The three-arm protractor window is not built yet.
-    Command18.setEnabled(false);
-    Command18.setToolTip(app::kNotAvailableToolTip);
-
     // Only the dead-reckoning panel shows at first.
     for (Frame* panel : panels()) {
         panel->setVisible(panel == &Frame1);
@@ -290,7 +286,7 @@ void Form10::Command13_Click() {
 }
 
 void Form10::Command18_Click() {
-    // The three-arm protractor window joins here once it is built.
+    app_.form15().showModeless();
 }
 
 void Form10::Command6_Click() {

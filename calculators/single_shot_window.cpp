@@ -1,7 +1,7 @@
 #include "calculators/single_shot_window.h"
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
-#include "app/main_window.h"
 #include "calculators/single_shot.h"
 
 namespace app {
@@ -98,10 +98,6 @@ Form55::Form55(app::App& app)
         result->setBold(true);
     }
 
-    // The almanac window is not built yet.
-    Command2.setEnabled(false);
-    Command2.setToolTip(app::kNotAvailableToolTip);
-
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
     Command6.onClick([this] { Command6_Click(); });
@@ -135,7 +131,8 @@ void Form55::Command1_Click() {
 }
 
 void Form55::Command2_Click() {
-    // The almanac window joins here once it is built.
+    // Nothing is passed either way: GHA and declination are copied by hand.
+    app_.form12().showModeless();
 }
 
 void Form55::Command6_Click() {

@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
+#include "calculators/protractor_window.h"
 #include "calculators/single_shot_window.h"
 #include "reduction/sight_entry_window.h"
 #include "tests/ui/fakes.h"
@@ -335,6 +336,10 @@ TEST_F(CalculatorsWindowTest, LaunchersShowTheirWindowsUnchanged) {
     uitest::userClick(f.Command13);
     ASSERT_NE(app.existingWindow<calculators::Form55>(), nullptr);
     EXPECT_TRUE(app.form55().isVisible());
+    EXPECT_TRUE(f.Command18.enabled());
+    uitest::userClick(f.Command18);
+    ASSERT_NE(app.existingWindow<calculators::Form15>(), nullptr);
+    EXPECT_TRUE(app.form15().isVisible());
 
     // Pressed again while open: the same windows with their fields.
     app.form9().Text1.setText("90");

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "calculators/calculators_window.h"
 #include "calculators/single_shot_window.h"
@@ -86,6 +87,22 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
     uitest::userClick(f.Command1);
     EXPECT_EQ(printed(f.Picture1).size(), 3u);
     EXPECT_NE(f.Label24.caption(), "Hc = 36° 37.3'");
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(SingleShotWindowTest, ShowAlmanacOpensTheAlmanacWindowAsItIs) {
+    Form55& f = form();
+    f.showModeless();
+    uitest::userType(f.Text21, "100");
+    EXPECT_TRUE(f.Command2.enabled());
+    uitest::userClick(f.Command2);
+    ASSERT_NE(app.existingWindow<almanac::Form12>(), nullptr);
+    almanac::Form12& almanac = app.form12();
+    EXPECT_TRUE(almanac.isVisible());
+    EXPECT_EQ(almanac.caption(), almanac::kForm12Caption);
+    // Nothing passes between the two windows.
+    EXPECT_EQ(f.Text21.text(), "100");
+    EXPECT_EQ(f.Label24.caption(), "");
     EXPECT_TRUE(env.log.empty());
 }
 
