@@ -18,7 +18,7 @@ using platform::ui::pixelRect;
 using platform::ui::px;
 
 // The layout is drawn on a grid of logical pixels.
-constexpr double kWidth = 760;
+constexpr double kWidth = 800;
 constexpr double kHeight = 596;
 constexpr double kBoxLeft = 10;
 constexpr double kBoxWidth = 60;
@@ -63,7 +63,7 @@ Form55::Form55(app::App& app)
       labelDip{frameCorrections, besideBox(134, 640),
                "Dip Correction, arc minutes (always a negative number)"},
 
-      frameAlmanac{*this, pixelRect(8, 278, 370, 120), "Almanac Data (at time of shot)"},
+      frameAlmanac{*this, pixelRect(8, 278, 380, 120), "Almanac Data (at time of shot)"},
       labelGHA{frameAlmanac, pixelRect(10, 30, 40, kLineHeight), "GHA"},
       ghaBoxes{frameAlmanac, 54, 28},
       Command2{frameAlmanac, pixelRect(200, 24, 150, 30), "Show Almanac"},
@@ -71,18 +71,18 @@ Form55::Form55(app::App& app)
       decBoxes{frameAlmanac, 54, 78},
       decSigns{frameAlmanac, 188, 64, "", "N", "S", false},
 
-      frameAssumed{*this, pixelRect(386, 278, kWidth - 394, 120), "Assumed Position"},
+      frameAssumed{*this, pixelRect(396, 278, kWidth - 404, 120), "Assumed Position"},
       labelLatitude{frameAssumed, pixelRect(10, 30, 70, kLineHeight), "Latitude"},
       latBoxes{frameAssumed, 80, 28},
-      latSigns{frameAssumed, 200, 14, "Lat N or S", "North", "South", false},
+      latSigns{frameAssumed, 206, 14, "Lat N or S", "North", "South", false},
       labelLongitude{frameAssumed, pixelRect(10, 80, 70, kLineHeight), "Longitude"},
       lonBoxes{frameAssumed, 80, 78},
-      lonSigns{frameAssumed, 200, 64, "Lon E or W", "East", "West", true},
+      lonSigns{frameAssumed, 206, 64, "Lon E or W", "East", "West", true},
 
-      Label24{*this, pixelRect(12, 408, 366, 20)},
-      Label3{*this, pixelRect(390, 408, 360, 20)},
-      Label4{*this, pixelRect(12, 432, 366, 20)},
-      Label5{*this, pixelRect(390, 432, 360, 20)},
+      Label24{*this, pixelRect(12, 408, 376, 20)},
+      Label3{*this, pixelRect(400, 408, 390, 20)},
+      Label4{*this, pixelRect(12, 432, 376, 20)},
+      Label5{*this, pixelRect(400, 432, 390, 20)},
       Label6{*this, pixelRect(12, 460, kWidth - 24, 34),
              "GHA and DEC are gotten either from the Nautical Almanac or from the WendrelNav "
              "Almanac using the time of the shot to get the instantaneous values.  That is up to "
