@@ -19,15 +19,6 @@ using ephemeris::kPi;
 using ephemeris::SinD;
 using platform::generalText;
 
-// The fixed words of a label followed by the number text of an already cut
-// value, or by kUndefinedText.
-std::string labelText(const std::string& words, double shown, const std::string& after = {}) {
-    if (!std::isfinite(shown)) {
-        return words + kUndefinedText;
-    }
-    return words + generalText(shown) + after;
-}
-
 // One correction each way towards -180..180, not a loop.
 double wrapLongitudeOnce(double lon) {
     if (lon < -180) {
@@ -73,7 +64,7 @@ DeadReckoningResult deadReckoning(const DeadReckoningInput& input) {
     DeadReckoningResult out;
     out.Latitude = wholeMinutesText("Estimated Latitude ", lat2, "N ", "S ");
     out.Longitude = wholeMinutesText("Estimated Longitude ", lon2, "E ", "W ");
-    out.Distance = labelText("Distance traveled, nmiles: ", FloorTo1(D));
+    out.Distance = resultText("Distance traveled, nmiles: ", FloorTo1(D));
     return out;
 }
 
@@ -102,11 +93,11 @@ HorizonResult horizon(const HorizonInput& input) {
     }
 
     HorizonResult out;
-    out.SeaHorizon = labelText("Distance to sea horizon, nmiles: ", FloorTo1(dH + 0.05));
-    out.Dip = labelText("Dip of horizon, arcminutes: ", FloorTo1(Dp + 0.05));
+    out.SeaHorizon = resultText("Distance to sea horizon, nmiles: ", FloorTo1(dH + 0.05));
+    out.Dip = resultText("Dip of horizon, arcminutes: ", FloorTo1(Dp + 0.05));
     if (E > 0) {
-        out.Compensation = labelText("Compensate for land horizon by subtracting ",
-                                     FloorTo1(E + 0.05), "' from the measured sextant altitude");
+        out.Compensation = resultText("Compensate for land horizon by subtracting ",
+                                      FloorTo1(E + 0.05), "' from the measured sextant altitude");
         out.Note =
             "In the Sight Data Form, normal dip is accounted for internally, so you have to "
             "trick the data";
@@ -144,7 +135,7 @@ std::string refraction(const RefractionInput& input) {
     // Bennett's formula, degrees; h + 4.4 = 0 or T = -273 leave no value.
     const double R0 = -0.0167 / ephemeris::TanD(h + 7.31 / (h + 4.4));
     const double R = ((R0 * 0.28) * P / (T + 273)) * 60;
-    return labelText(" Refraction correction = ", FloorTo2(R), "' arc minutes");
+    return resultText(" Refraction correction = ", FloorTo2(R), "' arc minutes");
 }
 
 AltitudeResult altitudeAzimuth(const AltitudeInput& input) {
@@ -162,7 +153,7 @@ AltitudeResult altitudeAzimuth(const AltitudeInput& input) {
 
     AltitudeResult out;
     out.Altitude = "Hc = " + degreesMinutesText(Hc);
-    out.Azimuth = labelText("Azimuth = ", FloorTo1(Zn), "° ");
+    out.Azimuth = resultText("Azimuth = ", FloorTo1(Zn), "° ");
     return out;
 }
 

@@ -58,29 +58,39 @@ double intoOneTurn(double H) {
     return H;
 }
 
-std::string lineText(const char* words, double shown, const char* unit) {
-    if (!std::isfinite(shown)) {
-        return std::string(words) + kUndefinedText;
-    }
-    return words + generalText(shown) + unit;
+// Leeway, speed through the water and the current, as both calculators
+// read them: angles in radians, speeds in knots.
+struct Drift {
+    double L = 0;
+    double V = 0;
+    double C = 0;
+    double W = 0;
+};
+
+Drift driftOf(const std::string& speed, const std::string& leeway, const std::string& direction,
+              const std::string& currentSpeed) {
+    return {fieldValue(leeway) * kRad, fieldValue(speed), fieldValue(direction) * kRad,
+            fieldValue(currentSpeed)};
+}
+
+// Speed over ground rounded to 0.1 knot.
+double shownSpeed(const Track& t) {
+    return FloorTo1(std::sqrt(t.E * t.E + t.N * t.N) + 0.05);
 }
 
 }  // namespace
 
 CourseResult trueCourse(const CourseInput& input) {
     const double H = fieldValue(input.Heading) * kRad;
-    const double L = fieldValue(input.Leeway) * kRad;
-    const double V = fieldValue(input.Speed);
-    const double C = fieldValue(input.CurrentDirection) * kRad;
-    const double W = fieldValue(input.CurrentSpeed);
+    const Drift d = driftOf(input.Speed, input.Leeway, input.CurrentDirection, input.CurrentSpeed);
 
-    const Track t = groundTrack(H, L, V, C, W);
+    const Track t = groundTrack(H, d.L, d.V, d.C, d.W);
     const double course = FloorTo1(courseOf(t) * kDeg + 0.05);
-    const double speed = FloorTo1(std::sqrt(t.E * t.E + t.N * t.N) + 0.05);
+    const double speed = shownSpeed(t);
 
     CourseResult out;
-    out.CourseLine = lineText("True course = ", course, " deg from true N");
-    out.SpeedLine = lineText("Speed over ground = ", speed, " knots");
+    out.CourseLine = resultText("True course = ", course, " deg from true N");
+    out.SpeedLine = resultText("Speed over ground = ", speed, " knots");
     if (allFinite({course, speed})) {
         out.CourseText = generalText(course);
         out.SpeedText = generalText(speed);
@@ -90,23 +100,20 @@ CourseResult trueCourse(const CourseInput& input) {
 
 HeadingResult headingToSteer(const HeadingInput& input) {
     const double D = fieldValue(input.DesiredCourse) * kRad;
-    const double L = fieldValue(input.Leeway) * kRad;
-    const double V = fieldValue(input.Speed);
-    const double C = fieldValue(input.CurrentDirection) * kRad;
-    const double W = fieldValue(input.CurrentSpeed);
+    const Drift d = driftOf(input.Speed, input.Leeway, input.CurrentDirection, input.CurrentSpeed);
 
     double H = D;
     Track t;
     for (int i = 0; i < 100; ++i) {
-        t = groundTrack(H, L, V, C, W);
+        t = groundTrack(H, d.L, d.V, d.C, d.W);
         H = H + 0.1 * (D - courseOf(t));
     }
-    const double speed = FloorTo1(std::sqrt(t.E * t.E + t.N * t.N) + 0.05);
+    const double speed = shownSpeed(t);
     const double heading = FloorTo1(intoOneTurn(H) * kDeg + 0.05);
 
     HeadingResult out;
-    out.HeadingLine = lineText("Heading course = ", heading, " deg from true N");
-    out.SpeedLine = lineText("Speed over ground = ", speed, " knots");
+    out.HeadingLine = resultText("Heading course = ", heading, " deg from true N");
+    out.SpeedLine = resultText("Speed over ground = ", speed, " knots");
     return out;
 }
 

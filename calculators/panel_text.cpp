@@ -30,6 +30,13 @@ bool allFinite(std::initializer_list<double> values) {
     return true;
 }
 
+std::string resultText(const std::string& words, double shown, const std::string& after) {
+    if (!std::isfinite(shown)) {
+        return words + kUndefinedText;
+    }
+    return words + platform::generalText(shown) + after;
+}
+
 std::string degreesMinutesText(double X) {
     double Deg = 0;
     double Min = 0;

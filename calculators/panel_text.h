@@ -31,6 +31,11 @@ double fieldValue(const std::string& text);
 
 bool allFinite(std::initializer_list<double> values);
 
+// A label's fixed words, the number text of a value already cut for display
+// and what follows it; the words and kUndefinedText when the value is not
+// finite.
+std::string resultText(const std::string& words, double shown, const std::string& after = {});
+
 // SplitDegMin of X written as |degrees| + "° " + FloorTo1(minutes) + "'":
 // the degrees lose their sign, the minutes keep it between 0 and -1 degree
 // ("0° -30'"), and minutes are cut, never rounded up to 60.

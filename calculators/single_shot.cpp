@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "ephemeris/ephemeris.h"
-#include "platform/numtext.h"
 
 namespace calculators {
 
@@ -15,7 +14,6 @@ using ephemeris::CosD;
 using ephemeris::FloorTo1;
 using ephemeris::FloorTo2;
 using ephemeris::SinD;
-using platform::generalText;
 
 constexpr double kDeg = 57.29577951308238;
 
@@ -55,14 +53,10 @@ SingleShotResult singleShotReduction(const SingleShotInput& input) {
 
     SingleShotResult out;
     out.Hc = angleLine("Hc = ", Hc);
-    const double shownZn = FloorTo1(Zn);
-    out.Azimuth = std::isfinite(shownZn) ? "Azimuth = " + generalText(shownZn) + "° "
-                                         : std::string("Azimuth = ") + kUndefinedText;
+    out.Azimuth = resultText("Azimuth = ", FloorTo1(Zn), "° ");
     out.Ho = angleLine("Observed Altitude Ho = ", Ho);
-    const double shownP = FloorTo2(std::fabs(p));
-    out.Offset = std::isfinite(shownP) ? "Offset Distance = " + generalText(shownP) +
-                                             " nautical miles " + (p < 0 ? "Away" : "Towards")
-                                       : std::string("Offset Distance = ") + kUndefinedText;
+    out.Offset = resultText("Offset Distance = ", FloorTo2(std::fabs(p)),
+                            std::string(" nautical miles ") + (p < 0 ? "Away" : "Towards"));
 
     // The hour angle from 0 to 360, east of the meridian beyond 180.
     if (LHA < 0) {

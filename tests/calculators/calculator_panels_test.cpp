@@ -341,6 +341,37 @@ TEST(CircleCentrePanel, WorkedCentres) {
     }
 }
 
+// Whatever is typed, no result label shows "inf" or "nan".
+TEST(CalculatorPanels, NoTextGivesInfinityOrNaN) {
+    const std::vector<std::string> texts = {"",    "abc",  "-0",   "0.0000001", "90",  "-90",
+                                            "180", "-4.4", "-273", "-24",       kHuge, "-" + kHuge};
+    std::vector<std::string> shown;
+    for (const std::string& a : texts) {
+        for (const std::string& b : texts) {
+            for (const bool negative : {false, true}) {
+                const AngleField f{a, b, negative};
+                const AngleField g{b, a, !negative};
+                const auto dr = calculators::deadReckoning({a, b, f, g, b, a});
+                const auto hz = calculators::horizon({a, b});
+                const auto alt = calculators::altitudeAzimuth({f, g, f, g});
+                const auto sumner = calculators::sumnerLongitudes({f, g, g, f});
+                shown.insert(
+                    shown.end(),
+                    {dr.Latitude, dr.Longitude, dr.Distance, hz.SeaHorizon, hz.Dip,
+                     hz.Compensation.value_or(""), calculators::greatCircleDistance({f, g, g, f}),
+                     calculators::refraction({a, b, b, a}), calculators::refraction({b, a, a, b}),
+                     alt.Altitude, alt.Azimuth, sumner.WestSide, sumner.EastSide,
+                     calculators::circleCentre({f, g, g, f, {a, b, false}})});
+            }
+        }
+    }
+    for (const std::string& text : shown) {
+        for (const char* bad : {"inf", "nan", "NaN", "Infinity"}) {
+            ASSERT_EQ(text.find(bad), std::string::npos) << text;
+        }
+    }
+}
+
 TEST(PanelText, MinutesAreCutNeverRoundedUp) {
     EXPECT_EQ(calculators::degreesMinutesText(36 + 59.99 / 60), "36° 59.9'");
     EXPECT_EQ(calculators::degreesMinutesText(36 + 25.75 / 60), "36° 25.7'");
