@@ -44,34 +44,15 @@ PrintLine distanceLine(const char* text, double distance) {
 }
 
 Item line(double x1, double y1, double x2, double y2, ProtractorInk ink) {
-    Item it;
-    it.kind = Item::Kind::Line;
-    it.ink = ink;
-    it.x1 = x1;
-    it.y1 = y1;
-    it.x2 = x2;
-    it.y2 = y2;
-    return it;
+    return {Item::Kind::Line, ink, x1, y1, x2, y2, 0, {}};
 }
 
 Item circle(double x, double y, double r, ProtractorInk ink) {
-    Item it;
-    it.kind = Item::Kind::Circle;
-    it.ink = ink;
-    it.x1 = x;
-    it.y1 = y;
-    it.radius = r;
-    return it;
+    return {Item::Kind::Circle, ink, x, y, 0, 0, r, {}};
 }
 
 Item text(double x, double y, const char* t) {
-    Item it;
-    it.kind = Item::Kind::Text;
-    it.ink = ProtractorInk::Text;
-    it.x1 = x;
-    it.y1 = y;
-    it.text = t;
-    return it;
+    return {Item::Kind::Text, ProtractorInk::Text, x, y, 0, 0, 0, t};
 }
 
 bool allFinite(std::initializer_list<double> values) {

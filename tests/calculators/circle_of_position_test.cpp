@@ -1,5 +1,6 @@
 // Circles of position from horizontal angles and the three-point resection.
 #include "calculators/circle_of_position.h"
+#include "tests/calculators/sphere_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,11 @@ using calculators::reducedLongitude;
 using calculators::ThreePointFix;
 using calculators::ThreePointStatus;
 
-// Independent constants of the test's own geometry.
-const double kTruePi = std::acos(-1.0);
-const double kTrueRad = kTruePi / 180;
-// Sphere on which one minute of arc is one nautical mile.
-const double kEarthNm = 60 * 180 / kTruePi;
-
-struct LatLon {
-    double Lat = 0;
-    double Lon = 0;
-};
+using spheretest::destination;
+using spheretest::haversineNm;
+using spheretest::kTruePi;
+using spheretest::kTrueRad;
+using spheretest::LatLon;
 
 struct Circle {
     double East = 0;
@@ -36,35 +32,6 @@ Circle circleOf(LatLon p1, LatLon p2, double angle) {
     Circle c;
     CircleOfPosition(p1.Lat, p1.Lon, p2.Lat, p2.Lon, angle, c.East, c.North, c.Radius);
     return c;
-}
-
-// The point at a bearing (degrees from north) and distance (n.mi.) from a
-// start point on the sphere: the direct problem of spherical trigonometry.
-LatLon destination(LatLon from, double bearing, double distanceNm) {
-    const double d = distanceNm / kEarthNm;
-    const double lat1 = from.Lat * kTrueRad;
-    const double brg = bearing * kTrueRad;
-    const double lat2 =
-        std::asin(std::sin(lat1) * std::cos(d) + std::cos(lat1) * std::sin(d) * std::cos(brg));
-    const double dLon = std::atan2(std::sin(brg) * std::sin(d) * std::cos(lat1),
-                                   std::cos(d) - std::sin(lat1) * std::sin(lat2));
-    double lon = from.Lon + dLon / kTrueRad;
-    if (lon > 180) {
-        lon -= 360;
-    } else if (lon < -180) {
-        lon += 360;
-    }
-    return {lat2 / kTrueRad, lon};
-}
-
-// Great-circle distance by the haversine formula, nautical miles.
-double haversineNm(LatLon a, LatLon b) {
-    const double dLat = (b.Lat - a.Lat) * kTrueRad;
-    const double dLon = (b.Lon - a.Lon) * kTrueRad;
-    const double s = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                     std::cos(a.Lat * kTrueRad) * std::cos(b.Lat * kTrueRad) * std::sin(dLon / 2) *
-                         std::sin(dLon / 2);
-    return 2 * kEarthNm * std::asin(std::sqrt(s));
 }
 
 // Offset of p from the origin landmark in the flat frame, with the longitude
@@ -263,12 +230,19 @@ TEST(ThreePointFixTest, BothCirclesPassThroughFixAndTheirLandmarks) {
 }
 
 TEST(ThreePointFixTest, MirrorOrderIsNotTheObserver) {
+    // The landmarks given right to left: the circles are mirrored, and the
+    // point found is one from which C, B, A are seen left to right under the
+    // same angles, not the observer.
     const FixOutcome f = fixOf(kA, kB, kC, 34, 56);
     const FixOutcome m = fixOf(kC, kB, kA, 56, 34);
     ASSERT_EQ(f.Status, ThreePointStatus::Fix);
-    if (m.Status == ThreePointStatus::Fix) {
-        EXPECT_GT(haversineNm({f.Lat, f.Lon}, {m.Lat, m.Lon}), 0.5);
-    }
+    ASSERT_EQ(m.Status, ThreePointStatus::Fix);
+    EXPECT_GT(haversineNm({f.Lat, f.Lon}, {m.Lat, m.Lon}), 0.5);
+    double eB = 0, nB = 0, eA = 0, nA = 0;
+    flatOffset(kC, kB, eB, nB);
+    flatOffset(kC, kA, eA, nA);
+    EXPECT_NEAR(angleAt(m.East, m.North, 0, 0, eB, nB), 56, 1e-4);
+    EXPECT_NEAR(angleAt(m.East, m.North, eB, nB, eA, nA), 34, 1e-4);
 }
 
 TEST(ThreePointFixTest, EveryFailureEndsWithTheFlag) {
@@ -290,15 +264,6 @@ TEST(ThreePointFixTest, EveryFailureEndsWithTheFlag) {
          40,
          40,
          ThreePointStatus::LevelCentres},
-        // Circles tangent at B (both chords on one meridian, both angles
-        // near 90): rounding puts the discriminant below 0.
-        {"tangent circles",
-         {0, 0},
-         {1.0 / 60, 0},
-         {2.0 / 60, 0},
-         90.0000146,
-         90.0000019,
-         ThreePointStatus::NoCrossing},
         // Observer 0.2 n.mi. from B, A and C 5 n.mi. away: the fix lies within
         // a tenth of circle B's radius of B, so every candidate is refused.
         {"fix beside B", destination({20, 30}, 0, 5), destination({20, 30}, 90, 0.2),
@@ -313,6 +278,28 @@ TEST(ThreePointFixTest, EveryFailureEndsWithTheFlag) {
         EXPECT_EQ(f.Lat, 0) << c.name;
         EXPECT_EQ(f.Lon, 0) << c.name;
     }
+}
+
+TEST(ThreePointFixTest, TangentCirclesEndWithoutFix) {
+    // Both chords on one meridian and both angles near 90 degrees: the two
+    // circles touch at B. Mathematically the discriminant is 0 (the only
+    // crossing is B itself); rounding puts it below 0 for some of these
+    // angles, which must end with NoCrossing, and the others find only B,
+    // which is refused.
+    int noCrossing = 0;
+    for (int i = -200; i <= 200; ++i) {
+        for (int j = -20; j <= 20; ++j) {
+            const FixOutcome f =
+                fixOf({0, 0}, {1.0 / 60, 0}, {2.0 / 60, 0}, 90 + i * 1e-7, 90 + j * 1e-7);
+            ASSERT_NE(f.Status, ThreePointStatus::Fix) << i << " " << j;
+            if (f.Status == ThreePointStatus::NoCrossing) {
+                ++noCrossing;
+                EXPECT_EQ(f.East, 0);
+                EXPECT_EQ(f.Lat, 0);
+            }
+        }
+    }
+    EXPECT_GT(noCrossing, 0);
 }
 
 TEST(ThreePointFixTest, NonFiniteInputsEndWithoutFix) {

@@ -1,6 +1,7 @@
 // The three-arm protractor's computation: reading the boxes, the check, the
 // output lines, the plot's scene and the drag arithmetic.
 #include "calculators/protractor.h"
+#include "tests/calculators/sphere_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,8 @@ using calculators::ProtractorSceneItem;
 using calculators::ProtractorState;
 using Kind = ProtractorSceneItem::Kind;
 
-const double kTruePi = std::acos(-1.0);
-const double kTrueRad = kTruePi / 180;
-const double kEarthNm = 60 * 180 / kTruePi;
+using spheretest::destination;
+using spheretest::LatLon;
 const std::string kDeg = "\xC2\xB0";  // "°"
 
 // The window's defaults: A 0 0 N W, B 0 1' N 0 1' W, C 0 2' N 0 3' W,
@@ -178,21 +178,6 @@ TEST(ProtractorComputeTest, ViewWidthOutOfRangeSkipsThePlot) {
 
 // --- Output lines against a fix made on the sphere ---------------------------
 
-struct LatLon {
-    double Lat, Lon;
-};
-
-LatLon destination(LatLon from, double bearing, double distanceNm) {
-    const double d = distanceNm / kEarthNm;
-    const double lat1 = from.Lat * kTrueRad;
-    const double brg = bearing * kTrueRad;
-    const double lat2 =
-        std::asin(std::sin(lat1) * std::cos(d) + std::cos(lat1) * std::sin(d) * std::cos(brg));
-    const double dLon = std::atan2(std::sin(brg) * std::sin(d) * std::cos(lat1),
-                                   std::cos(d) - std::sin(lat1) * std::sin(lat2));
-    return {lat2 / kTrueRad, from.Lon + dLon / kTrueRad};
-}
-
 // The entry of a position as a navigator types it: whole degrees, decimal
 // minutes, the side by the option.
 ProtractorEntry::Position typed(double value) {
@@ -200,9 +185,7 @@ ProtractorEntry::Position typed(double value) {
     const double deg = std::floor(a);
     ProtractorEntry::Position p;
     p.Degrees = std::to_string(static_cast<int>(deg));
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6f", (a - deg) * 60);
-    p.Minutes = buf;
+    p.Minutes = std::to_string((a - deg) * 60);  // six decimals
     p.Negative = value < 0;
     return p;
 }
@@ -253,6 +236,34 @@ TEST(ProtractorComputeTest, OutputLinesOfAFixSouthAndEast) {
         EXPECT_EQ(lines[i + 1].substr(lines[i + 1].size() - 8), "  nmiles");
     }
     EXPECT_EQ(lines[4], "Tic marks on plot are 1.0 nautical mile increments");
+}
+
+TEST(ProtractorComputeTest, LandmarksAcrossTheDateLine) {
+    // Observer at 16 deg 48' S, 179 deg 58' E; A and B east of 180 degrees,
+    // C west of it. The plot spans a few miles, not half the world, and the
+    // fix comes back within 0.05'.
+    const LatLon observer{-16.8, 179 + 58.0 / 60};
+    const double bearing[3] = {260, 340, 60};
+    const double distance[3] = {9, 6, 11};
+    ProtractorEntry e;
+    for (int i = 0; i < 3; ++i) {
+        const LatLon p = destination(observer, bearing[i], distance[i]);
+        e.Positions[2 * i] = typed(p.Lat);
+        e.Positions[2 * i + 1] = typed(p.Lon);
+    }
+    ASSERT_FALSE(e.Positions[1].Negative);
+    ASSERT_TRUE(e.Positions[5].Negative);
+    e.AngleABDegrees = "80";
+    e.AngleBCDegrees = "80";
+    e.Zoom = "1";
+    const ProtractorResult r = computeWith(e);
+    ASSERT_EQ(r.Outcome, ProtractorOutcome::Fix);
+    EXPECT_LT(r.SpanAC, 30);
+    const std::string fix = platform::printLineText(r.OutputLines[0]);
+    EXPECT_NE(fix.find("S 16 " + kDeg + "  "), std::string::npos) << fix;
+    EXPECT_NEAR(numberAfter(fix, "S 16 " + kDeg + "  "), 48, 0.05);
+    EXPECT_NE(fix.find("E 179 " + kDeg + "  "), std::string::npos) << fix;
+    EXPECT_NEAR(numberAfter(fix, "E 179 " + kDeg + "  "), 58, 0.05);
 }
 
 TEST(ProtractorComputeTest, NumberItems) {
