@@ -10,6 +10,8 @@
 #include "almanac/rise_set_window.h"
 #include "app/app.h"
 #include "app/settings_window.h"
+#include "calculators/calculators_window.h"
+#include "calculators/course_calculator_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -198,11 +200,11 @@ Form1::Form1(app::App& app)
     Command8.setEnabled(false);
 
     // The windows of these buttons and menu items are not built yet.
-    for (platform::ui::CommandButton* later : {&Command9, &Command6, &Command7}) {
+    for (platform::ui::CommandButton* later : {&Command9, &Command7}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
-    for (platform::ui::MenuItem* later : {&menuPlanner, &menuLunar, &menuCalc}) {
+    for (platform::ui::MenuItem* later : {&menuPlanner, &menuLunar}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -222,6 +224,8 @@ Form1::Form1(app::App& app)
     Command4.onClick([this] { Command4_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
+    Command6.onClick([this] { Command6_Click(); });
+    menuCalc.onClick([this] { menuCalc_Click(); });
     menuAlmanac.onClick([this] { menuAlmanac_Click(); });
     menuRiseSet.onClick([this] { menuRiseSet_Click(); });
 }
@@ -276,6 +280,14 @@ void Form1::menuRiseSet_Click() {
 
 void Form1::menuSight_Click() {
     app_.form5().showModeless();
+}
+
+void Form1::Command6_Click() {
+    app_.form9().showModeless();
+}
+
+void Form1::menuCalc_Click() {
+    app_.form10().showModeless();
 }
 
 void Form1::menuHelp_Click() {

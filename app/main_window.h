@@ -49,6 +49,8 @@ class Form1 : public platform::ui::Form {
     void Command4_Click();  // "Clear All Data"
     void Command1_Click();  // "Reduce Sights and Plot LOP's"
     void Command8_Click();  // "Show LOP"
+    void Command6_Click();  // "Heading/Course Calculator"
+    void menuCalc_Click();  // "Calculators"
 
     // "Celestial Data": "Perpetual Almanac" and "Rise/Set Times" show their
     // windows with the settings' Delta T.

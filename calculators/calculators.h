@@ -3,4 +3,8 @@
 // reduction and the three-arm protractor.
 #pragma once
 
+#include "calculators/calculator_panels.h"
 #include "calculators/circle_of_position.h"
+#include "calculators/course_heading.h"
+#include "calculators/panel_text.h"
+#include "calculators/single_shot.h"
