@@ -7,4 +7,5 @@
 #include "calculators/circle_of_position.h"
 #include "calculators/course_heading.h"
 #include "calculators/panel_text.h"
+#include "calculators/protractor.h"
 #include "calculators/single_shot.h"
