@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/settings_window.h"
+#include "planner/planner_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -200,8 +201,7 @@ Form1::Form1(app::App& app)
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
-    for (platform::ui::MenuItem* later :
-         {&menuAlmanac, &menuRiseSet, &menuPlanner, &menuLunar, &menuCalc}) {
+    for (platform::ui::MenuItem* later : {&menuAlmanac, &menuRiseSet, &menuLunar, &menuCalc}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -221,6 +221,7 @@ Form1::Form1(app::App& app)
     Command4.onClick([this] { Command4_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
+    menuPlanner.onClick([this] { menuPlanner_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -244,7 +245,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Form_Load() {
     // SightCount = 1, rows 1 to 25 all 0, notes "type notes here".
     app_.Log = startupSightLog();
-    // The planner settings file is read here once the sight planner exists.
+    // The planner's remembered defaults, handed on to the settings window.
+    planner::ReadSettingsFile(app_);
 }
 
 void Form1::onCloseRequest() {
@@ -323,6 +325,10 @@ void Form1::Command1_Click() {
 
 void Form1::Command8_Click() {
     app_.form2().showModeless();
+}
+
+void Form1::menuPlanner_Click() {
+    app_.form11().showModeless();
 }
 
 void Form1::menuPRINT_Click() {
