@@ -105,7 +105,7 @@ TEST(Arc, DistanceTextCutsTheMinutes) {
     EXPECT_LT(d->distance, 30);
     EXPECT_NEAR(d->distance, 30, 1e-12);
     EXPECT_EQ(d->text, "Arc Distance = 29° 59.9 ' ");
-    // Up one azimuth from 10 to 70.2712 degrees: 60 degrees 16.272'..
+    // Up one azimuth from 10 to 70.2712 degrees: 60 degrees 16.272'.
     arcPress(arc, a, 1, -0.5f, 0);
     d = arcRelease(arc, a, 0, false, -0.5f, 0.5f);
     ASSERT_TRUE(d.has_value());
