@@ -34,6 +34,18 @@ RiseSetResult moonRiseSet(const RiseSetInput& in) {
     return r;
 }
 
+UtDate utDateOfClock(const ephemeris::ClockReading& local, double ZoneHours) {
+    UtDate date;
+    double Hour = 0;
+    double Minute = 0;
+    double Second = 0;
+    ephemeris::ClockToUT(local, ZoneHours, date.Year, date.Month, date.Day, Hour, Minute, Second);
+    if (Hour < 0) {
+        date.Day = date.Day - 1;
+    }
+    return date;
+}
+
 std::string riseSetTimeText(double Hours) {
     if (!std::isfinite(Hours)) {
         return "---";

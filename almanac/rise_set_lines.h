@@ -14,6 +14,8 @@
 
 #include <string>
 
+#include "ephemeris/ephemeris.h"
+
 namespace almanac {
 
 // A UT date (the hours play no part) and the observer's position.
@@ -51,5 +53,18 @@ std::string sunRiseSetLine(const RiseSetResult& sun);
 // "Moonrise <rise> UT <flag>  Moonset <set> UT <flag>  Mer.Pass. <transit> UT
 // <flag>", built like the Sun's line.
 std::string moonRiseSetLine(const RiseSetResult& moon);
+
+// The UT date of a local clock reading in a time zone (hours, west positive),
+// for a window that shows the date alone: the clock's date, the day plus one
+// when the hour plus the zone reaches 24 and less one when it falls below 0
+// (no month carry either way: day 32 reads as the 1st of the next month, day
+// 0 as the last day of the month before).
+struct UtDate {
+    double Year = 0;
+    double Month = 0;
+    double Day = 0;
+};
+
+UtDate utDateOfClock(const ephemeris::ClockReading& local, double ZoneHours);
 
 }  // namespace almanac

@@ -51,6 +51,11 @@ class Form1 : public platform::ui::Form {
     void Command8_Click();     // "Show LOP"
     void menuPlanner_Click();  // "Sight Planner"
 
+    // "Celestial Data": "Perpetual Almanac" and "Rise/Set Times" show their
+    // windows with the settings' Delta T.
+    void menuAlmanac_Click();
+    void menuRiseSet_Click();
+
     // The leg settings as the fields hold them, and writing them back (no
     // handler of this window reacts to these fields).
     reduction::LegSettings legSettings() const;

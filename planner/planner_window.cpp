@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "almanac/almanac_window.h"
 #include "almanac/rise_set_lines.h"
 #include "app/app.h"
 #include "app/main_window.h"
@@ -126,10 +127,6 @@ Form11::Form11(app::App& app)
 
     Option1.setValue(true);  // N
     Option3.setValue(true);  // W
-
-    // The almanac window is not built on this branch of the program yet.
-    Command5.setEnabled(false);
-    Command5.setToolTip(app::kNotAvailableToolTip);
 
     Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
         Picture1_MouseMove(Button, Shift, X, Y);
@@ -351,7 +348,7 @@ void Form11::Command6_Click() {
 }
 
 void Form11::Command5_Click() {
-    // Shows the almanac window once it is part of the program.
+    app_.form12().showModeless();
 }
 
 void Form11::Command7_Click() {
@@ -475,13 +472,14 @@ Form14::~Form14() = default;
 
 namespace {
 
-// The planner's time zone and Delta T, to the settings window (and the
-// almanac window's Delta T, once it is part of the program).
+// The planner's time zone and Delta T to the settings window, and its
+// Delta T to the almanac window.
 void handOnSettings(app::App& app) {
     Form11& planner = app.form11();
     app::Form7& settings = app.form7();
     settings.Text2.setText(handedOnTimeZone(planner.Text10.text(), planner.Check3.value()));
     settings.Text1.setText(planner.Text8.text());
+    app.form12().Text11.setText(planner.Text8.text());
 }
 
 }  // namespace

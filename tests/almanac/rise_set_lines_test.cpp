@@ -110,3 +110,37 @@ TEST(RiseSetLines, MoonMessagesAndFlagsComeFromTheSearch) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UtDateOfClock, TheDateOfTheClockInUT) {
+    struct Case {
+        ephemeris::ClockReading local;
+        double zone;
+        double year, month, day;
+    };
+    const Case cases[] = {
+        // Zone 5 at 21:30 local on 31 January: hour 26.5, day 32 of January.
+        {{2024, 1, 31, 21, 30, 10}, 5, 2024, 1, 32},
+        // Zone -3 at 01:30 local: UT 22:30 of the day before.
+        {{2024, 6, 15, 1, 30, 0}, -3, 2024, 6, 14},
+        // ... and on the first of a month: day 0, the last day of May.
+        {{2024, 6, 1, 1, 30, 0}, -3, 2024, 6, 0},
+        {{2024, 6, 15, 12, 0, 0}, 5.5, 2024, 6, 15},
+        // Exactly 0 h UT is the local date.
+        {{2024, 6, 15, 3, 0, 0}, -3, 2024, 6, 15},
+    };
+    for (const Case& c : cases) {
+        const almanac::UtDate d = almanac::utDateOfClock(c.local, c.zone);
+        EXPECT_EQ(d.Year, c.year);
+        EXPECT_EQ(d.Month, c.month);
+        EXPECT_EQ(d.Day, c.day) << c.local.Day << " " << c.local.Hour << " " << c.zone;
+    }
+    // Day 0 of June is 31 May for the Julian day.
+    double JD0 = 0, JD1 = 0, T = 0;
+    ephemeris::JulianDay(2024, 6, 0, 0, JD0, T);
+    ephemeris::JulianDay(2024, 5, 31, 0, JD1, T);
+    EXPECT_EQ(JD0, JD1);
+}
+
+}  // namespace

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
@@ -297,12 +298,15 @@ TEST_F(PlannerWindowTest, CloseHidesAndKeepsEverything) {
     EXPECT_EQ(app.existingWindow<Form11>(), &f);
 }
 
-TEST_F(PlannerWindowTest, PrintAndInstructions) {
+TEST_F(PlannerWindowTest, PrintAlmanacAndInstructions) {
     Form11& f = planner("2", "0");
     env.printer.expectPrint();
     f.Command2.click();
     ASSERT_EQ(env.printer.jobs.size(), 1u);
     EXPECT_EQ(env.printer.jobs[0], f.caption());
+
+    f.Command5.click();
+    EXPECT_TRUE(app.form12().isVisible());
 
     f.Command8.click();
     planner::Form14& help = app.form14();
@@ -373,6 +377,10 @@ TEST(PlannerSettingsStart, ReadsTheFileAndHandsOnZoneAndDeltaT) {
         EXPECT_EQ(f->Check2.value(), 1);
         EXPECT_EQ(app.form7().Text2.text(), c.zone);
         EXPECT_EQ(app.form7().Text1.text(), "69.2");
+        // The almanac window was created hidden by the hand-over.
+        ASSERT_NE(app.existingWindow<almanac::Form12>(), nullptr);
+        EXPECT_FALSE(app.form12().isVisible());
+        EXPECT_EQ(app.form12().Text11.text(), "69.2");
         std::error_code ignored;
         fs::remove_all(folder, ignored);
     }
@@ -393,6 +401,7 @@ TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
         EXPECT_TRUE(env.messages.calls.empty());
         EXPECT_EQ(app.existingWindow<Form11>(), nullptr);
         EXPECT_EQ(app.existingWindow<app::Form7>(), nullptr);
+        EXPECT_EQ(app.existingWindow<almanac::Form12>(), nullptr);
     }
     {
         uitest::FakeEnvironment env;
@@ -428,6 +437,7 @@ TEST_F(PlannerWindowTest, RememberWritesTheFileAndHandsOn) {
                      "True", "False", "0", "1"}));
     EXPECT_EQ(app.form7().Text2.text(), "7");
     EXPECT_EQ(app.form7().Text1.text(), "69");
+    EXPECT_EQ(app.form12().Text11.text(), "69");
 
     // Written, then read at the next start: the same fields come back.
     uitest::FakeEnvironment env2;
@@ -447,6 +457,7 @@ TEST_F(PlannerWindowTest, FailedWriteSaysSoAndHandsNothingOn) {
     env.messages.expect("Problem writing settings file");
     f.Command7.click();
     EXPECT_EQ(app.form7().Text2.text(), "5");
+    EXPECT_EQ(app.form7().Text1.text(), "67.0");
     EXPECT_FALSE(fs::exists(app.SettingsFile));
 }
 
