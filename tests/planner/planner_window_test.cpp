@@ -171,6 +171,27 @@ TEST_F(PlannerWindowTest, RefreshAtNightDrawsTheChartAndListsTheSky) {
     EXPECT_EQ(app.Chart.ChartX[1], -x1);
 }
 
+TEST_F(PlannerWindowTest, NonsenseFieldsNeverShowNonNumbers) {
+    Form11& f = planner("2", "0");
+    f.Text1.setText(std::string(400, '9'));  // reads as the largest double
+    f.Text9.setText("-" + std::string(400, '9'));
+    f.Text113.setText("1e5");
+    f.Command3.click();
+    std::vector<std::string> texts = {f.Label23.caption(), f.Label24.caption(), f.Label15.caption(),
+                                      f.Label16.caption(), f.Label21.caption()};
+    for (int i = 0; i < f.List1.count(); ++i) {
+        texts.push_back(f.List1.item(i));
+    }
+    for (const DrawItem& d : f.Picture1.displayList()) {
+        texts.push_back(d.text);
+    }
+    for (const std::string& t : texts) {
+        for (const char* bad : {"nan", "NaN", "inf", "Inf"}) {
+            EXPECT_EQ(t.find(bad), std::string::npos) << t;
+        }
+    }
+}
+
 TEST_F(PlannerWindowTest, WhiteBackgroundKeepsTheNightSkyWhite) {
     Form11& f = planner("2", "0");
     uitest::userClick(f.Check1);
