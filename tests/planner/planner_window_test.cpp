@@ -5,7 +5,6 @@
 // settings file read at start-up and written by its button.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +18,7 @@
 #include "app/settings_window.h"
 #include "planner/planner_window.h"
 #include "tests/ui/fakes.h"
+#include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -29,15 +29,8 @@ using platform::ui::Color;
 using platform::ui::DrawItem;
 using platform::ui::rgb;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+using uitest::readBytes;
+using uitest::writeBytes;
 
 std::string lines(const std::vector<std::string>& items) {
     std::string bytes;
@@ -56,19 +49,10 @@ int countItems(const std::vector<DrawItem>& list, DrawItem::Kind kind, const Col
 class PlannerWindowTest : public ::testing::Test {
   protected:
     PlannerWindowTest() {
-        std::string pattern = (fs::temp_directory_path() / "planner-window-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            folder = pattern;
-        }
         app.SettingsFile = folder / "WendrelNav.nv1";
         // No settings file yet: the start-up says so.
         env.messages.expect(planner::kSettingsReadProblem);
     }
-    ~PlannerWindowTest() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-
     Form11& form() { return app.form11(); }
 
     // 2024 January 15 at 40 N, 70 W: at 2h UT full night, at 22h20 the Sun
@@ -87,7 +71,8 @@ class PlannerWindowTest : public ::testing::Test {
         return f;
     }
 
-    fs::path folder;
+    uitest::TempFolder temp{"planner-window"};
+    const fs::path folder = temp.path();
     uitest::FakeEnvironment env;
     app::App app{env.services()};
 };
@@ -373,9 +358,8 @@ TEST(PlannerSettingsStart, ReadsTheFileAndHandsOnZoneAndDeltaT) {
     fraction[5] = "3.5";
     for (const Case& c :
          std::vector<Case>{{kGoodFile, "4"}, {noDaylight, "5"}, {fraction, "2.5"}}) {
-        std::string pattern = (fs::temp_directory_path() / "planner-start-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        const fs::path folder = pattern;
+        const uitest::TempFolder temp("planner-start");
+        const fs::path folder = temp.path();
         uitest::FakeEnvironment env;
         app::App app(env.services());
         app.SettingsFile = folder / "WendrelNav.nv1";
@@ -402,15 +386,12 @@ TEST(PlannerSettingsStart, ReadsTheFileAndHandsOnZoneAndDeltaT) {
         ASSERT_NE(app.existingWindow<almanac::Form12>(), nullptr);
         EXPECT_FALSE(app.form12().isVisible());
         EXPECT_EQ(app.form12().Text11.text(), "69.2");
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
     }
 }
 
 TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
-    std::string pattern = (fs::temp_directory_path() / "planner-start-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path folder = pattern;
+    const uitest::TempFolder temp("planner-start");
+    const fs::path folder = temp.path();
     {
         uitest::FakeEnvironment env;
         app::App app(env.services());
@@ -442,8 +423,6 @@ TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
         EXPECT_EQ(app.form7().Text2.text(), "5");
         EXPECT_EQ(app.form7().Text1.text(), "67.0");
     }
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
 }
 
 TEST_F(PlannerWindowTest, RememberWritesTheFileAndHandsOn) {

@@ -10,6 +10,7 @@
 #include "ephemeris/ephemeris.h"
 #include "planner/sky_chart.h"
 #include "platform/numtext.h"
+#include "tests/planner/january_night.h"
 
 namespace {
 
@@ -27,19 +28,9 @@ ephemeris::StarTables starTables() {
     return t;
 }
 
-// 2024 January 15, 2h UT at 40 N, 70 W: full night over New England.
+// Full night over New England.
 PlannerInput nightInput(double N = 20) {
-    PlannerTexts t;
-    t.Year = "2024";
-    t.Month = "1";
-    t.Day = "15";
-    t.Hour = "2";
-    t.LatDegrees = "40";
-    t.LonDegrees = "70";
-    t.West = true;
-    t.DeltaT = "69";
-    t.StarCount = std::to_string(N);
-    return plannerInput(t);
+    return plannerInput(plannertest::januaryNight(platform::generalText(N)));
 }
 
 TEST(TwilightBand, ColoursAndTextsFollowTheSunsDepression) {
