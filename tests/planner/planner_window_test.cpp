@@ -275,6 +275,11 @@ TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
     EXPECT_EQ(f.heightTwips() - f.Label23.top(), 7830 - 6210);
     EXPECT_EQ(f.Picture2.left() + f.Picture2.width(), f.Picture1.left() + f.Picture1.width());
     EXPECT_EQ(f.Picture2.top() + f.Picture2.height(), f.Picture1.top() + f.Picture1.height());
+    // The resize redrew the chart for its new proportions.
+    EXPECT_NEAR(f.Picture1.scaleTop(),
+                static_cast<double>(static_cast<float>(f.Picture1.height()) /
+                                    static_cast<float>(f.Picture1.width())),
+                1e-6);
 
     // As small as the window goes: the chart keeps at least a pixel, the
     // panel stays whole, and the refresh still runs.
