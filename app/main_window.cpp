@@ -12,6 +12,7 @@
 #include "app/settings_window.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
+#include "planner/planner_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -204,7 +205,7 @@ Form1::Form1(app::App& app)
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
-    for (platform::ui::MenuItem* later : {&menuPlanner, &menuLunar}) {
+    for (platform::ui::MenuItem* later : {&menuLunar}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -228,6 +229,7 @@ Form1::Form1(app::App& app)
     menuCalc.onClick([this] { menuCalc_Click(); });
     menuAlmanac.onClick([this] { menuAlmanac_Click(); });
     menuRiseSet.onClick([this] { menuRiseSet_Click(); });
+    menuPlanner.onClick([this] { menuPlanner_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -251,7 +253,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Form_Load() {
     // SightCount = 1, rows 1 to 25 all 0, notes "type notes here".
     app_.Log = startupSightLog();
-    // The planner settings file is read here once the sight planner exists.
+    // The planner's remembered defaults, handed on to the settings window.
+    planner::ReadSettingsFile(app_);
 }
 
 void Form1::onCloseRequest() {
@@ -350,6 +353,10 @@ void Form1::Command1_Click() {
 
 void Form1::Command8_Click() {
     app_.form2().showModeless();
+}
+
+void Form1::menuPlanner_Click() {
+    app_.form11().showModeless();
 }
 
 void Form1::menuPRINT_Click() {

@@ -43,14 +43,15 @@ class Form1 : public platform::ui::Form {
     void menuEXIT_Click();
     void GetFile_Click();
     void SaveFile_Click();
-    void menuHelp_Click();  // "HELP"
-    void menuInfo_Click();  // "INFO"
-    void Command3_Click();  // "Detailed Output"
-    void Command4_Click();  // "Clear All Data"
-    void Command1_Click();  // "Reduce Sights and Plot LOP's"
-    void Command8_Click();  // "Show LOP"
-    void Command6_Click();  // "Heading/Course Calculator"
-    void menuCalc_Click();  // "Calculators"
+    void menuHelp_Click();     // "HELP"
+    void menuInfo_Click();     // "INFO"
+    void Command3_Click();     // "Detailed Output"
+    void Command4_Click();     // "Clear All Data"
+    void Command1_Click();     // "Reduce Sights and Plot LOP's"
+    void Command8_Click();     // "Show LOP"
+    void Command6_Click();     // "Heading/Course Calculator"
+    void menuCalc_Click();     // "Calculators"
+    void menuPlanner_Click();  // "Sight Planner"
 
     // "Celestial Data": "Perpetual Almanac" and "Rise/Set Times" show their
     // windows with the settings' Delta T.
