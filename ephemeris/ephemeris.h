@@ -82,7 +82,12 @@ void FormatTimeHMS(double Hours, double& H, double& M, double& S, std::string& T
 
 // --- Nutation and obliquity ------------------------------------------------
 
+// Nutation in longitude and in obliquity, degrees, for T in Julian centuries
+// of dynamical time from J2000.0.
 void Nutation(double T, double& DeltaPsi, double& DeltaEps);
+// Mean obliquity of the ecliptic (IAU 1980), degrees.
+double MeanObliquity(double T);
+// True obliquity: the mean obliquity plus DeltaEps (both degrees).
 void TrueObliquity(double T, double DeltaEps, double& Epsilon);
 
 // --- Heliocentric series ---------------------------------------------------

@@ -1,11 +1,25 @@
 // Nutation in longitude and obliquity from the low-precision series of 13 and
 // 9 terms (arc seconds, time factors in centuries from 1900), and the true
 // obliquity of the ecliptic on the IAU 1980 mean obliquity.
+#include <cstdint>
+#include <cstring>
+
 #include "ephemeris/ephemeris.h"
 
 namespace ephemeris {
 
-void Nutation(double T, double& DeltaPsi, double& DeltaEps) {
+namespace {
+
+struct NutationValues {
+    double DeltaPsi = 0;
+    double DeltaEps = 0;
+};
+
+NutationValues nutationSeries(double T) {
+    NutationValues n;
+    double& DeltaPsi = n.DeltaPsi;
+    double& DeltaEps = n.DeltaEps;
+
     const double t1900 = T + 1;
     const double tau = 0.1 * T;
 
@@ -57,13 +71,45 @@ void Nutation(double T, double& DeltaPsi, double& DeltaEps) {
 
     DeltaPsi = DeltaPsi / 3600;
     DeltaEps = DeltaEps / 3600;
+    return n;
+}
+
+std::uint64_t bitsOf(double X) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &X, sizeof bits);
+    return bits;
+}
+
+}  // namespace
+
+// The Sun, the Moon, the planets and every star of one instant ask for the
+// same T: the last one is kept, keyed on its exact bits, so the series runs
+// once per instant and each caller gets the very same doubles.
+void Nutation(double T, double& DeltaPsi, double& DeltaEps) {
+    struct Entry {
+        std::uint64_t Key = 0;
+        bool Valid = false;
+        NutationValues Values;
+    };
+    thread_local Entry last;
+    const std::uint64_t key = bitsOf(T);
+    if (!last.Valid || last.Key != key) {
+        last.Values = nutationSeries(T);
+        last.Key = key;
+        last.Valid = true;
+    }
+    DeltaPsi = last.Values.DeltaPsi;
+    DeltaEps = last.Values.DeltaEps;
+}
+
+double MeanObliquity(double T) {
+    const double t2 = T * T;
+    const double t3 = t2 * T;
+    return (84381.448 - 46.815 * T - 0.00059 * t2 + 0.001813 * t3) / 3600;
 }
 
 void TrueObliquity(double T, double DeltaEps, double& Epsilon) {
-    const double t2 = T * T;
-    const double t3 = t2 * T;
-    const double eps0 = (84381.448 - 46.815 * T - 0.00059 * t2 + 0.001813 * t3) / 3600;
-    Epsilon = eps0 + DeltaEps;
+    Epsilon = MeanObliquity(T) + DeltaEps;
 }
 
 }  // namespace ephemeris

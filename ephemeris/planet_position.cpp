@@ -53,10 +53,8 @@ PlanetPlaceWork PlanetPositionWork(double JD, double T_TT, int PlanetCode, doubl
     double deltaPsi = 0;
     double deltaEps = 0;
     Nutation(T_TT, deltaPsi, deltaEps);
-    const double t2 = T_TT * T_TT;
-    const double t3 = t2 * T_TT;
-    const double epsilon =
-        (84381.448 - 46.815 * T_TT - 0.00059 * t2 + 0.001813 * t3) / 3600 + deltaEps;
+    double epsilon = 0;
+    TrueObliquity(T_TT, deltaEps, epsilon);
     const double gast = ApparentSiderealTime(JD, deltaPsi, epsilon);
 
     // Two light-time passes, a fixed count: the first from the starting light
