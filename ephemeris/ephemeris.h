@@ -13,7 +13,8 @@
 
 namespace ephemeris {
 
-// Pi as the program uses it everywhere (not the nearest double to pi).
+// Pi as the program uses it everywhere (not the nearest double to pi), and
+// the one radians-per-degree and degrees-per-radian constants formed from it.
 constexpr double kPi = 3.14159265358979;
 constexpr double kHalfPi = 1.570796326794895;
 constexpr double kTwoPi = 6.28318530717958;

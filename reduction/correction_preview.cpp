@@ -16,7 +16,7 @@ using platform::PrintItem;
 using platform::PrintLine;
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-constexpr double k = 0.017453292519943278;  // 3.14159265358979 / 180
+constexpr double k = ephemeris::kRadPerDeg;
 
 double finiteOrNoValue(double x) {
     return std::isfinite(x) ? x : kNoValue;

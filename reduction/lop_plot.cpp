@@ -42,11 +42,11 @@ bool finite(double v) {
 }
 
 double sinDeg(double degrees) {
-    return std::sin(degrees * kPlotRadPerDeg);
+    return std::sin(degrees * ephemeris::kRadPerDeg);
 }
 
 double cosDeg(double degrees) {
-    return std::cos(degrees * kPlotRadPerDeg);
+    return std::cos(degrees * ephemeris::kRadPerDeg);
 }
 
 // The four segments of one tick step: at x = k and x = -k across the
@@ -93,7 +93,7 @@ ErrorEllipse errorEllipse(const FixResult& fix) {
     const double B = fix.SumSinCos;
     const double C = fix.SumSin2;
     const double Rs = fix.SumP2 - fix.FixDLat * fix.SumPCos -
-                      std::cos(fix.FixLat * kPlotRadPerDeg) * fix.FixDLon * fix.SumPSin;
+                      std::cos(fix.FixLat * ephemeris::kRadPerDeg) * fix.FixDLon * fix.SumPSin;
     if (!(Rs > 0) || !finite(Rs)) {
         return none;
     }
@@ -106,7 +106,7 @@ ErrorEllipse errorEllipse(const FixResult& fix) {
         q = (A - C) / 2;
     } else if (A == C) {
         // The principal directions lie at 45 degrees, on the side of B.
-        theta = (B > 0 ? 45 : -45) * kPlotRadPerDeg;
+        theta = (B > 0 ? 45 : -45) * ephemeris::kRadPerDeg;
         q = B / std::sin(2 * theta);
     } else {
         theta = 0.5 * std::atan(2 * B / (A - C));
@@ -219,7 +219,7 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
         const double sinTheta = std::sin(e.theta);
         const double cosTheta = std::cos(e.theta);
         for (int k = 0; k <= 36; ++k) {
-            const double t = 10 * k * kPlotRadPerDeg;
+            const double t = 10 * k * ephemeris::kRadPerDeg;
             const double X = xf + e.a * std::cos(t) * sinTheta - e.b * std::sin(t) * cosTheta;
             const double Y = yf + e.a * std::cos(t) * cosTheta + e.b * std::sin(t) * sinTheta;
             plot.ellipse.push_back({X, Y});

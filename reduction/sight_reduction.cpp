@@ -13,7 +13,7 @@ namespace reduction {
 
 namespace {
 
-constexpr double k = kReductionRadPerDeg;
+constexpr double k = ephemeris::kRadPerDeg;
 
 using platform::generalText;
 using platform::leadingNumber;
@@ -283,10 +283,10 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
         }
         const double sinDec = std::sin(s.Dec * k);
         s.Hc =
-            kReductionDegPerRad *
+            ephemeris::kDegPerRad *
             ephemeris::ArcSin(sinDec * sinAL + cosAL * std::cos(s.Dec * k) * std::cos(s.LHA * k));
         const double Z =
-            kReductionDegPerRad *
+            ephemeris::kDegPerRad *
             ephemeris::ArcCos((sinDec - sinAL * std::sin(s.Hc * k)) / (cosAL * std::cos(s.Hc * k)));
         s.Zn = std::sin(s.LHA * k) < 0 ? Z : 360 - Z;
         r.LopAzimuth[i] = s.Zn;

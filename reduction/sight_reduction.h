@@ -50,10 +50,6 @@ inline constexpr std::string_view kBadFixMessage =
 inline constexpr std::string_view kNoFixFewSightsText = "No fix: fewer than two sights included";
 inline constexpr std::string_view kNoFixParallelText = "No fix: the lines of position are parallel";
 
-// Radians per degree and degrees per radian of the reduction.
-inline constexpr double kReductionRadPerDeg = 0.017453292519943278;
-inline constexpr double kReductionDegPerRad = 57.29577951308238;
-
 // A message to beep and show with an OK button; nothing is to change.
 struct ReductionWarning {
     std::string Text;
