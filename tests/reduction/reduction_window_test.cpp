@@ -134,9 +134,13 @@ class ReductionWindow : public ::testing::Test {
     }
 
     // The three sights written into the log, as a file read would leave them.
-    void putSights() {
+    // The first count of kSights into the log.
+    void putSights(int count = 3) {
         int i = 0;
         for (const Sight& s : kSights) {
+            if (i == count) {
+                break;
+            }
             ++i;
             const double values[] = {s.limb,   s.included, s.horizon, s.hour,  s.minute, s.second,
                                      s.day,    s.month,    s.year,    s.hsDeg, s.hsMin,  s.ie,
@@ -357,7 +361,9 @@ TEST_F(ReductionWindow, DialogShowsTheDeadReckoningAndItsPrefills) {
         {"blank hours, same instant", sameInstant, "10 deg 44.9 min  N", "20 deg 44.5 min  E", "10",
          "45", "20", "44", false, false, 10 + 44.95 / 60, 20 + 44.55 / 60},
     };
-    putSights();
+    // One sight gives no fix, so that every assumed position here is taken
+    // (the three sights put a fix past a pole from most of them).
+    putSights(1);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         typeLeg(c.leg);
