@@ -24,9 +24,8 @@ double finiteOrNoValue(double x) {
 
 // Label, the shown value (or "---" when there is none), unit and title.
 PrintLine previewLine(const char* label, double shown, const char* title) {
-    const PrintItem value =
-        std::isfinite(shown) ? PrintItem::Number(shown) : PrintItem::Text("---");
-    return {PrintItem::Text(label), value, PrintItem::Text(" '"), PrintItem::Text(title)};
+    return {PrintItem::Text(label), PrintItem::NumberOrDashes(shown), PrintItem::Text(" '"),
+            PrintItem::Text(title)};
 }
 
 }  // namespace

@@ -227,12 +227,14 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     }
 
     // 9: the texts.
-    plot.texts.push_back(
-        {{0, T},
-         {PrintItem::Text("LONa "), PrintItem::Number(ephemeris::FloorTo3(in.AssumedLon))}});
-    plot.texts.push_back(
-        {{-S, 0},
-         {PrintItem::Text("LATa "), PrintItem::Number(ephemeris::FloorTo3(in.AssumedLat))}});
+    plot.texts.push_back({{0, T},
+                          {PrintItem::Text("LONa "),
+                           PrintItem::NumberOrDashes(ephemeris::FloorTo3(
+                               wrappedLongitude(in.AssumedLon)
+                                   .value_or(std::numeric_limits<double>::quiet_NaN())))}});
+    plot.texts.push_back({{-S, 0},
+                          {PrintItem::Text("LATa "),
+                           PrintItem::NumberOrDashes(ephemeris::FloorTo3(in.AssumedLat))}});
     if (in.Status == FixStatus::Fix) {
         plot.texts.push_back(
             {{-S, 0.95 * T}, degreesMinutesLine("Best Fix Latitude ", fix.FixLat, "N", "S")});
@@ -254,12 +256,14 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
 PointerReadout pointerReadout(double AssumedLat, double AssumedLon, double X, double Y) {
     const float northing = toSingle(Y) / 60.0f;
     const double latitude = AssumedLat + northing;
-    const double longitude = AssumedLon + X / (60 * ephemeris::CosD(AssumedLat));
-    if (!finite(latitude) || !finite(longitude)) {
+    // Read round the Earth: a pointer far east of 180 E reads west.
+    const std::optional<double> longitude =
+        wrappedLongitude(AssumedLon + X / (60 * ephemeris::CosD(AssumedLat)));
+    if (!finite(latitude) || !longitude) {
         return {};  // nothing to read
     }
     return {readoutText("Latitude ", latitude, "N", "S"),
-            readoutText("Longitude ", longitude, "E", "W")};
+            readoutText("Longitude ", *longitude, "E", "W")};
 }
 
 }  // namespace reduction
