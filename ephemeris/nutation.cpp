@@ -1,6 +1,14 @@
 // Nutation in longitude and obliquity from the low-precision series of 13 and
 // 9 terms (arc seconds, time factors in centuries from 1900), and the true
 // obliquity of the ecliptic on the IAU 1980 mean obliquity.
+//
+// Theory: the largest terms of the classical nutation series (coefficients
+// with time factors in centuries from 1900) on the fundamental arguments of
+// the Sun and the Moon; the IAU 1980 mean obliquity 84381.448" -
+// 46.815" T - 0.00059" T^2 + 0.001813" T^3. Accuracy: through the sidereal
+// time, the GHA of Aries misses the independent golden values (erfa's
+// gst06a: tests/ephemeris/golden_positions_test.cpp) by at most 0.0047',
+// 1900 to 2100.
 #include <cstdint>
 #include <cstring>
 
