@@ -1,5 +1,7 @@
 // Nutation in longitude and obliquity and the true obliquity, to the exact
 // double at J2000.0, in the present century and half a century before 1950.
+// Expected values: worked examples (exact doubles where compared exactly),
+// unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -56,6 +58,7 @@ TEST(Nutation, KeepsTheHighPowersOfTheSunsMeanLongitude) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(Nutation, ReturnsDegreesAtJ2000) {
     double deltaPsi = kNaN;
     double deltaEps = kNaN;
@@ -127,6 +130,8 @@ TEST(Nutation, RepeatedArgumentGivesTheSameDoubles) {
 }
 
 // One mean obliquity for every caller: the polynomial of TrueObliquity.
+// Expected values: the worked mean obliquity at J2000.0 and the polynomial
+// worked by hand a century on (as above).
 TEST(MeanObliquity, IsTheTrueObliquityWithoutNutation) {
     EXPECT_EQ(ephemeris::MeanObliquity(0), 23.439291111111114);
     for (const double t : {-1.0, -0.072183436003, 0.2399863, 1.0, 30.0}) {

@@ -1,5 +1,7 @@
 // The star tables, the catalogue records and the apparent places of the 58
 // navigational stars.
+// Expected values: the catalogue records as listed, the worked places and
+// sidereal times, unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // Geometry of the lines-of-position plot and the pointer read-out.
+// Expected values: worked by hand from the plot's geometry and print rules,
+// unless a case names another source.
 #include "reduction/lop_plot.h"
 #include "tests/reduction/fix_sums.h"
 
@@ -207,6 +209,7 @@ TEST(LopPlotTest, LineOfPositionEndsAndLabel) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(LopPlotTest, LabelOffsetsComeFromTheRandomNumbers) {
     LopPlotInput in = baseInput();
     addSight(in, 1, 5, 0);
@@ -377,6 +380,8 @@ TEST(LopPlotTest, FixAtTheAssumedOriginPrintsNorthEastAndZeros) {
     expectPoint(plot.texts[4].at, -20, 8, "distance");
 }
 
+// Expected texts: worked by hand from the print form and the degrees and
+// minutes rule.
 TEST(LopPlotTest, FixMarkAndFixTexts) {
     struct Case {
         const char* what;

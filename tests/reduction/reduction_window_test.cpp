@@ -627,6 +627,7 @@ TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
 
 // ------------------------------------------------------------- Show LOP
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST_F(ReductionWindow, ShowLopShowsThePlotOfTheLastReduction) {
     // Disabled before any reduction: a click does nothing.
     uitest::userClick(main.Command8);

@@ -1,5 +1,8 @@
 // Almanac data of a sight: the body by list entry, the printed almanac block
 // and the hidden-field texts.
+// Expected values: the program's own ephemeris for the body (its accuracy is
+// tested against independent values in tests/ephemeris) and texts worked by
+// hand from the print rules.
 #include "reduction/sight_almanac.h"
 
 #include <gtest/gtest.h>
@@ -264,6 +267,7 @@ TEST(PlanetPrint, DeclinationItemsAreLetterDegreesAndMinutes) {
     EXPECT_EQ(dec[4].number, 30);
 }
 
+// Expected texts: worked by hand, SD + 0.005 cut to hundredths.
 TEST(SemiDiameterLine, RoundsToHundredthsOfAMinute) {
     struct Case {
         double sd;

@@ -193,6 +193,7 @@ TEST(PrepareReductionTest, BlankHourReadsZero) {
     EXPECT_EQ(start.Leg.JDNew, 2460385.0);
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(PrepareReductionTest, LegValuesAsTheFieldsHoldThem) {
     LegSettings leg = goodLeg();
     leg.Course = "075 deg";
@@ -307,6 +308,7 @@ struct SailingCase {
     double drLon;
 };
 
+// Expected values: plane sailing worked by hand (middle-latitude departure).
 TEST(PrepareReductionTest, PlaneSailingWithMiddleLatitude) {
     const SailingCase cases[] = {
         // 60 n.mi. due north: one degree of latitude.
@@ -488,6 +490,7 @@ TEST(ReduceSightsTest, ReflectingHorizonHalvesWithoutDip) {
     EXPECT_EQ(out.Result.Sights[1].Ha, 30);
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, ApparentAltitudeByHorizon) {
     struct Case {
         double horizon;
@@ -517,6 +520,7 @@ TEST(ReduceSightsTest, ApparentAltitudeByHorizon) {
     }
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, RefractionParallaxAndSemiDiameter) {
     // The Sun's lower limb at Ha 30 (reflecting horizon, Hs 60), SD 16',
     // HP 0.15', dead-reckoning latitude 0; 10 C and 1010 mb.
@@ -550,6 +554,7 @@ TEST(ReduceSightsTest, RefractionParallaxAndSemiDiameter) {
                 0.15 / 60 * std::sqrt(3.0) / 2 * (1 - 0.5 / 298.257), 1e-15);
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, MoonSemiDiameterFromHorizontalParallax) {
     // The Moon's lower limb at Ha 30 with HP 60': 0.2724 deg times the
     // augmentation 1 + 0.5 / 60.5; the stored semi-diameter is not used.
@@ -935,6 +940,7 @@ std::vector<double> reportValues(const std::string& line, const std::string& lab
     return values;
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
     // A Sun sight (lower limb, SD 16', HP 0.15') and two stars, 6 knots on 090.
     LegSettings leg = goodLeg();
