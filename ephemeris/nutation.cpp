@@ -9,10 +9,8 @@
 // time, the GHA of Aries misses the independent golden values (erfa's
 // gst06a: tests/ephemeris/golden_positions_test.cpp) by at most 0.0047',
 // 1900 to 2100.
-#include <cstdint>
-#include <cstring>
-
 #include "ephemeris/ephemeris.h"
+#include "ephemeris/last_instant.h"
 
 namespace ephemeris {
 
@@ -82,32 +80,15 @@ NutationValues nutationSeries(double T) {
     return n;
 }
 
-std::uint64_t bitsOf(double X) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &X, sizeof bits);
-    return bits;
-}
-
 }  // namespace
 
 // The Sun, the Moon, the planets and every star of one instant ask for the
-// same T: the last one is kept, keyed on its exact bits, so the series runs
-// once per instant and each caller gets the very same doubles.
+// same T: the series runs once per instant.
 void Nutation(double T, double& DeltaPsi, double& DeltaEps) {
-    struct Entry {
-        std::uint64_t Key = 0;
-        bool Valid = false;
-        NutationValues Values;
-    };
-    thread_local Entry last;
-    const std::uint64_t key = bitsOf(T);
-    if (!last.Valid || last.Key != key) {
-        last.Values = nutationSeries(T);
-        last.Key = key;
-        last.Valid = true;
-    }
-    DeltaPsi = last.Values.DeltaPsi;
-    DeltaEps = last.Values.DeltaEps;
+    thread_local LastInstant<NutationValues> last;
+    const NutationValues& n = last.get(T, nutationSeries);
+    DeltaPsi = n.DeltaPsi;
+    DeltaEps = n.DeltaEps;
 }
 
 double MeanObliquity(double T) {

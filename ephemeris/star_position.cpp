@@ -17,13 +17,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 #include "ephemeris/ephemeris.h"
+#include "ephemeris/last_instant.h"
 #include "ephemeris/sidereal_time.h"
 #include "ephemeris/star_catalogue.h"
 
@@ -140,22 +139,9 @@ InstantTerms instantTermsFor(double T) {
     return k;
 }
 
-// The last instant's terms, keyed on the exact bits of T.
 const InstantTerms& instantTerms(double T) {
-    struct Entry {
-        std::uint64_t Key = 0;
-        bool Valid = false;
-        InstantTerms Terms;
-    };
-    thread_local Entry last;
-    std::uint64_t key = 0;
-    std::memcpy(&key, &T, sizeof key);
-    if (!last.Valid || last.Key != key) {
-        last.Terms = instantTermsFor(T);
-        last.Key = key;
-        last.Valid = true;
-    }
-    return last.Terms;
+    thread_local LastInstant<InstantTerms> last;
+    return last.get(T, instantTermsFor);
 }
 
 // The obliquity of J2000.0 the catalogue places are turned to the ecliptic on.
