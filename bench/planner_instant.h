@@ -7,9 +7,9 @@
 
 namespace bench {
 
-// Sine and cosine evaluations (sin and cos; a fused sincos counts two, tangents apart) of
-// one planner instant, as tests/ephemeris/trig_count counts them in the
-// library; the benchmark times as many bare cos() calls beside it.
+// Sine and cosine evaluations of one planner instant (a fused sincos counts
+// two; tangents apart), as tests/ephemeris/trig_count counts them at the
+// maths library; the benchmark times as many bare cos() calls beside it.
 constexpr int kPlannerInstantTrigEvaluations = 7676;
 
 // The sum of every output, so that nothing can be left out by the optimiser.
