@@ -340,8 +340,8 @@ void Form1::Command1_Click() {
     app_.Reduction = outcome.Result;
     app_.DrLat = start.DrLat;
     app_.DrLon = start.DrLon;
-    app_.AssumedLat = dialog.EnteredLat;
-    app_.AssumedLon = dialog.EnteredLon;
+    app_.AssumedLat = input.AssumedLat;
+    app_.AssumedLon = input.AssumedLon;  // wrapped into -180..180
     Command3.setEnabled(true);
     Command8.setEnabled(true);
     // "Show COP" stays disabled until the globe window exists.

@@ -1,7 +1,9 @@
 // Ephemeris core: time, angles, display helpers, nutation, the Sun, the Moon,
 // the planets, the 58 navigational stars, altitude and azimuth, rise and set.
 //
-// Angles are decimal degrees unless a procedure says radians. JD is the Julian
+// Angles are decimal degrees unless a procedure says radians; semi-diameters
+// (SD) and horizontal parallaxes (HP) are arc minutes, distances AU unless
+// named in km, the illuminated fraction a percentage. JD is the Julian
 // day in UT (it serves the sidereal time only); T_TT is dynamical time in
 // Julian centuries from J2000.0 (T + DeltaT / 3155760000). Results come back
 // through output arguments in a fixed order, and every output is written on
@@ -13,7 +15,8 @@
 
 namespace ephemeris {
 
-// Pi as the program uses it everywhere (not the nearest double to pi).
+// Pi as the program uses it everywhere (not the nearest double to pi), and
+// the one radians-per-degree and degrees-per-radian constants formed from it.
 constexpr double kPi = 3.14159265358979;
 constexpr double kHalfPi = 1.570796326794895;
 constexpr double kTwoPi = 6.28318530717958;
@@ -82,15 +85,24 @@ void FormatTimeHMS(double Hours, double& H, double& M, double& S, std::string& T
 
 // --- Nutation and obliquity ------------------------------------------------
 
+// Nutation in longitude and in obliquity, degrees, for T in Julian centuries
+// of dynamical time from J2000.0.
 void Nutation(double T, double& DeltaPsi, double& DeltaEps);
+// Mean obliquity of the ecliptic (IAU 1980), degrees.
+double MeanObliquity(double T);
+// True obliquity: the mean obliquity plus DeltaEps (both degrees).
 void TrueObliquity(double T, double DeltaEps, double& Epsilon);
 
 // --- Heliocentric series ---------------------------------------------------
 
 // PlanetCode: 2 Venus, 3 Earth, 4 Mars, 5 Jupiter, 6 Saturn; any other code
 // gives L = B = R = 0. Tau is Julian millennia of dynamical time from J2000.0.
+// L and B heliocentric ecliptic longitude and latitude of date, degrees (L in
+// [0, 360)); R the radius vector, AU.
 void PlanetHelio(int Code, double Tau, double& L, double& B, double& R);
 
+// The Earth's six partial sums S0 .. S5 of tau^0 .. tau^5: L and B in 1e-8
+// rad, R in 1e-8 AU.
 void EarthSeriesL(double Tau, double& S0, double& S1, double& S2, double& S3, double& S4,
                   double& S5);
 void EarthSeriesB(double Tau, double& S0, double& S1, double& S2, double& S3, double& S4,
@@ -100,6 +112,11 @@ void EarthSeriesR(double Tau, double& S0, double& S1, double& S2, double& S3, do
 
 // --- Sun, Moon, planets ----------------------------------------------------
 
+// GHA [0, 360), Dec, SHA (0, 360] and GHAAries [0, 360): degrees. SD: arc
+// minutes. EarthL, EarthB: the Earth's heliocentric longitude and latitude,
+// degrees in [0, 360); EarthR: AU. SunAppLon: apparent geocentric longitude
+// (nutation and aberration), SunGeoLon: geometric geocentric longitude,
+// degrees in [0, 360).
 void SunPosition(double JD, double T_TT, double& GHA, double& Dec, double& SD, double& SHA,
                  double& GHAAries, double& EarthL, double& EarthB, double& EarthR,
                  double& SunAppLon, double& SunGeoLon);
@@ -121,9 +138,15 @@ struct SunPlace {
 
 SunPlace SunPlaceAt(double JD, double T_TT);
 
+// GHA [0, 360) and Dec: degrees. SD and HP: arc minutes. Illum: illuminated
+// fraction, percent, cut to 0.1. DistKm: geocentric distance, km. Elong:
+// apparent longitude less SunAppLon, degrees in [0, 360).
 void MoonPosition(double JD, double T_TT, double SunAppLon, double& GHA, double& Dec, double& SD,
                   double& HP, double& Illum, double& DistKm, double& Elong);
 
+// PlanetCode 2 Venus, 4 Mars, 5 Jupiter, 6 Saturn (any other: all zeros);
+// EarthL, EarthB, EarthR from SunPosition. GHA [0, 360), Dec and SHA (0, 360]:
+// degrees. HP: arc minutes. Dist: geocentric distance, AU.
 void PlanetPosition(double JD, double T_TT, int PlanetCode, double EarthL, double EarthB,
                     double EarthR, double& GHA, double& Dec, double& SHA, double& HP, double& Dist);
 
@@ -139,13 +162,16 @@ struct StarTables {
 
 void FillStarTable(StarTables& Tables);
 
-// T before JD here. StarIndex 0..57 (StarNumber - 1).
+// T before JD here. StarIndex 0..57 (StarNumber - 1); SunGeoLon from
+// SunPosition, degrees. GHA [0, 360), Dec and SHA [0, 360): degrees.
 void StarPosition(double T, double JD, int StarIndex, double SunGeoLon, double& GHA, double& Dec,
                   double& SHA);
 
 // --- Altitude, azimuth and angular distance --------------------------------
 
+// Hc: computed altitude, degrees; Zn: true azimuth, degrees.
 void AltitudeAzimuth(double Dec, double Lat, double LHA, double& Hc, double& Zn);
+// Dist: great-circle angle between the two points, degrees.
 void AngularDistance(double Lon1, double Lon2, double Lat1, double Lat2, double& Dist);
 
 // --- Rise, set and meridian passage ----------------------------------------

@@ -1,11 +1,31 @@
 // Nutation in longitude and obliquity from the low-precision series of 13 and
 // 9 terms (arc seconds, time factors in centuries from 1900), and the true
 // obliquity of the ecliptic on the IAU 1980 mean obliquity.
+//
+// Theory: the largest terms of the classical nutation series (coefficients
+// with time factors in centuries from 1900) on the fundamental arguments of
+// the Sun and the Moon; the IAU 1980 mean obliquity 84381.448" -
+// 46.815" T - 0.00059" T^2 + 0.001813" T^3. Accuracy: through the sidereal
+// time, the GHA of Aries misses the independent golden values (erfa's
+// gst06a: tests/ephemeris/golden_positions_test.cpp) by at most 0.0047',
+// 1900 to 2100.
 #include "ephemeris/ephemeris.h"
+#include "ephemeris/last_instant.h"
 
 namespace ephemeris {
 
-void Nutation(double T, double& DeltaPsi, double& DeltaEps) {
+namespace {
+
+struct NutationValues {
+    double DeltaPsi = 0;
+    double DeltaEps = 0;
+};
+
+NutationValues nutationSeries(double T) {
+    NutationValues n;
+    double& DeltaPsi = n.DeltaPsi;
+    double& DeltaEps = n.DeltaEps;
+
     const double t1900 = T + 1;
     const double tau = 0.1 * T;
 
@@ -57,13 +77,28 @@ void Nutation(double T, double& DeltaPsi, double& DeltaEps) {
 
     DeltaPsi = DeltaPsi / 3600;
     DeltaEps = DeltaEps / 3600;
+    return n;
+}
+
+}  // namespace
+
+// The Sun, the Moon, the planets and every star of one instant ask for the
+// same T: the series runs once per instant.
+void Nutation(double T, double& DeltaPsi, double& DeltaEps) {
+    thread_local LastInstant<NutationValues> last;
+    const NutationValues& n = last.get(T, nutationSeries);
+    DeltaPsi = n.DeltaPsi;
+    DeltaEps = n.DeltaEps;
+}
+
+double MeanObliquity(double T) {
+    const double t2 = T * T;
+    const double t3 = t2 * T;
+    return (84381.448 - 46.815 * T - 0.00059 * t2 + 0.001813 * t3) / 3600;
 }
 
 void TrueObliquity(double T, double DeltaEps, double& Epsilon) {
-    const double t2 = T * T;
-    const double t3 = t2 * T;
-    const double eps0 = (84381.448 - 46.815 * T - 0.00059 * t2 + 0.001813 * t3) / 3600;
-    Epsilon = eps0 + DeltaEps;
+    Epsilon = MeanObliquity(T) + DeltaEps;
 }
 
 }  // namespace ephemeris

@@ -7,4 +7,8 @@ namespace ephemeris {
 // equinoxes DeltaPsi * cos(Epsilon) (both in degrees). Result in [0, 360).
 double ApparentSiderealTime(double JD, double DeltaPsi, double Epsilon);
 
+// The same from the equation of the equinoxes already formed (degrees), for
+// callers that keep it for the instant.
+double ApparentSiderealTimeWith(double JD, double EquationOfEquinoxes);
+
 }  // namespace ephemeris

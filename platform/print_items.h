@@ -4,6 +4,7 @@
 // print zone.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct PrintItem {
 
     static PrintItem Text(std::string t) { return {Kind::Text, std::move(t), 0}; }
     static PrintItem Number(double x) { return {Kind::Number, {}, x}; }
+    // A number, or "---" in its place when it is not finite.
+    static PrintItem NumberOrDashes(double x) { return std::isfinite(x) ? Number(x) : Text("---"); }
     static PrintItem NextZone() { return {Kind::NextZone, {}, 0}; }
 };
 

@@ -16,7 +16,7 @@ using platform::PrintItem;
 using platform::PrintLine;
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-constexpr double k = 0.017453292519943278;  // 3.14159265358979 / 180
+constexpr double k = ephemeris::kRadPerDeg;
 
 double finiteOrNoValue(double x) {
     return std::isfinite(x) ? x : kNoValue;
@@ -24,9 +24,8 @@ double finiteOrNoValue(double x) {
 
 // Label, the shown value (or "---" when there is none), unit and title.
 PrintLine previewLine(const char* label, double shown, const char* title) {
-    const PrintItem value =
-        std::isfinite(shown) ? PrintItem::Number(shown) : PrintItem::Text("---");
-    return {PrintItem::Text(label), value, PrintItem::Text(" '"), PrintItem::Text(title)};
+    return {PrintItem::Text(label), PrintItem::NumberOrDashes(shown), PrintItem::Text(" '"),
+            PrintItem::Text(title)};
 }
 
 }  // namespace

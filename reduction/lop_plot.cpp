@@ -42,11 +42,11 @@ bool finite(double v) {
 }
 
 double sinDeg(double degrees) {
-    return std::sin(degrees * kPlotRadPerDeg);
+    return std::sin(degrees * ephemeris::kRadPerDeg);
 }
 
 double cosDeg(double degrees) {
-    return std::cos(degrees * kPlotRadPerDeg);
+    return std::cos(degrees * ephemeris::kRadPerDeg);
 }
 
 // The four segments of one tick step: at x = k and x = -k across the
@@ -93,7 +93,7 @@ ErrorEllipse errorEllipse(const FixResult& fix) {
     const double B = fix.SumSinCos;
     const double C = fix.SumSin2;
     const double Rs = fix.SumP2 - fix.FixDLat * fix.SumPCos -
-                      std::cos(fix.FixLat * kPlotRadPerDeg) * fix.FixDLon * fix.SumPSin;
+                      std::cos(fix.FixLat * ephemeris::kRadPerDeg) * fix.FixDLon * fix.SumPSin;
     if (!(Rs > 0) || !finite(Rs)) {
         return none;
     }
@@ -106,7 +106,7 @@ ErrorEllipse errorEllipse(const FixResult& fix) {
         q = (A - C) / 2;
     } else if (A == C) {
         // The principal directions lie at 45 degrees, on the side of B.
-        theta = (B > 0 ? 45 : -45) * kPlotRadPerDeg;
+        theta = (B > 0 ? 45 : -45) * ephemeris::kRadPerDeg;
         q = B / std::sin(2 * theta);
     } else {
         theta = 0.5 * std::atan(2 * B / (A - C));
@@ -219,7 +219,7 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
         const double sinTheta = std::sin(e.theta);
         const double cosTheta = std::cos(e.theta);
         for (int k = 0; k <= 36; ++k) {
-            const double t = 10 * k * kPlotRadPerDeg;
+            const double t = 10 * k * ephemeris::kRadPerDeg;
             const double X = xf + e.a * std::cos(t) * sinTheta - e.b * std::sin(t) * cosTheta;
             const double Y = yf + e.a * std::cos(t) * cosTheta + e.b * std::sin(t) * sinTheta;
             plot.ellipse.push_back({X, Y});
@@ -227,12 +227,14 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     }
 
     // 9: the texts.
-    plot.texts.push_back(
-        {{0, T},
-         {PrintItem::Text("LONa "), PrintItem::Number(ephemeris::FloorTo3(in.AssumedLon))}});
-    plot.texts.push_back(
-        {{-S, 0},
-         {PrintItem::Text("LATa "), PrintItem::Number(ephemeris::FloorTo3(in.AssumedLat))}});
+    plot.texts.push_back({{0, T},
+                          {PrintItem::Text("LONa "),
+                           PrintItem::NumberOrDashes(ephemeris::FloorTo3(
+                               wrappedLongitude(in.AssumedLon)
+                                   .value_or(std::numeric_limits<double>::quiet_NaN())))}});
+    plot.texts.push_back({{-S, 0},
+                          {PrintItem::Text("LATa "),
+                           PrintItem::NumberOrDashes(ephemeris::FloorTo3(in.AssumedLat))}});
     if (in.Status == FixStatus::Fix) {
         plot.texts.push_back(
             {{-S, 0.95 * T}, degreesMinutesLine("Best Fix Latitude ", fix.FixLat, "N", "S")});
@@ -254,12 +256,14 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
 PointerReadout pointerReadout(double AssumedLat, double AssumedLon, double X, double Y) {
     const float northing = toSingle(Y) / 60.0f;
     const double latitude = AssumedLat + northing;
-    const double longitude = AssumedLon + X / (60 * ephemeris::CosD(AssumedLat));
-    if (!finite(latitude) || !finite(longitude)) {
+    // Read round the Earth: a pointer far east of 180 E reads west.
+    const std::optional<double> longitude =
+        wrappedLongitude(AssumedLon + X / (60 * ephemeris::CosD(AssumedLat)));
+    if (!finite(latitude) || !longitude) {
         return {};  // nothing to read
     }
     return {readoutText("Latitude ", latitude, "N", "S"),
-            readoutText("Longitude ", longitude, "E", "W")};
+            readoutText("Longitude ", *longitude, "E", "W")};
 }
 
 }  // namespace reduction

@@ -32,9 +32,6 @@ inline constexpr std::string_view kPlotScaleMissingText =
 inline constexpr std::string_view kPlotRecommendText =
     "Recommend redo calculation with best fix as the new assumed position";
 
-// Radians per degree of the plot (3.14159265358979 / 180).
-inline constexpr double kPlotRadPerDeg = 0.017453292519943278;
-
 // Ten-mile ticks stop after this many steps (10 800 n.mi., half the Earth's
 // circumference), so that an absurd plotting scale cannot flood the picture.
 inline constexpr int kMaxTenMileTickSteps = 1080;

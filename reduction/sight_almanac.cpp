@@ -32,11 +32,12 @@ PrintLine declinationLine(const char* label, double Dec, double minutesAdd) {
     double M = 0;
     ephemeris::SplitDegMin(Dec, D, M);
     M = std::fabs(M);
+    const char* side = !std::isfinite(Dec) ? "" : (Dec < 0 ? "S" : "N");
     return {PrintItem::Text(label),
-            PrintItem::Text(Dec < 0 ? "S" : "N"),
-            PrintItem::Number(std::fabs(D)),
+            PrintItem::Text(side),
+            PrintItem::NumberOrDashes(std::fabs(D)),
             PrintItem::Text(kDegreesText),
-            PrintItem::Number(ephemeris::FloorTo2(M + minutesAdd)),
+            PrintItem::NumberOrDashes(ephemeris::FloorTo2(M + minutesAdd)),
             PrintItem::Text("'"),
             PrintItem::Text("  Declination")};
 }
@@ -46,8 +47,9 @@ PrintLine roundedAngleLine(const char* label, double angle, const char* tail) {
     double D = 0;
     double M = 0;
     ephemeris::SplitDegMin(angle, D, M);
-    PrintLine line{PrintItem::Text(label), PrintItem::Number(D), PrintItem::Text(kDegreesText),
-                   PrintItem::Number(ephemeris::FloorTo2(M + 0.005)), PrintItem::Text("'")};
+    PrintLine line{PrintItem::Text(label), PrintItem::NumberOrDashes(D),
+                   PrintItem::Text(kDegreesText),
+                   PrintItem::NumberOrDashes(ephemeris::FloorTo2(M + 0.005)), PrintItem::Text("'")};
     if (*tail != '\0') {
         line.push_back(PrintItem::Text(tail));
     }
@@ -61,20 +63,21 @@ std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double D
     double D = 0;
     double M = 0;
     ephemeris::SplitDegMin(GHA, D, M);
-    lines.push_back({PrintItem::Text(" GHA   "), PrintItem::Number(D),
+    lines.push_back({PrintItem::Text(" GHA   "), PrintItem::NumberOrDashes(D),
                      PrintItem::Text(kDegreesText),
-                     PrintItem::Number(ephemeris::FloorTo2(M + 0.004)), PrintItem::Text("'"),
-                     PrintItem::Text("  Greenwich Hour Angle")});
+                     PrintItem::NumberOrDashes(ephemeris::FloorTo2(M + 0.004)),
+                     PrintItem::Text("'"), PrintItem::Text("  Greenwich Hour Angle")});
 
     lines.push_back(declinationLine(" DEC   ", Dec, 0));  // minutes cut, not rounded
 
-    lines.push_back({PrintItem::Text(" HP    "), PrintItem::Number(ephemeris::FloorTo2(HP + 0.004)),
+    lines.push_back({PrintItem::Text(" HP    "),
+                     PrintItem::NumberOrDashes(ephemeris::FloorTo2(HP + 0.004)),
                      PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")});
     return lines;
 }
 
 PrintLine semiDiameterLine(double SD) {
-    return {PrintItem::Text(" SD  "), PrintItem::Number(ephemeris::FloorTo2(SD + 0.005)),
+    return {PrintItem::Text(" SD  "), PrintItem::NumberOrDashes(ephemeris::FloorTo2(SD + 0.005)),
             PrintItem::Text("'"), PrintItem::Text("  Semi Diameter")};
 }
 
@@ -153,10 +156,18 @@ SightAlmanac sightAlmanac(const SightAlmanacInput& input) {
         hidden.Text9 = out.Name;
     }
 
-    hidden.Text3 = platform::generalText(ephemeris::FloorTo6(out.GHA));
-    hidden.Text4 = platform::generalText(ephemeris::FloorTo6(out.Dec));
-    hidden.Text7 = sunOrMoon ? platform::generalText(ephemeris::FloorTo6(out.SD)) : "";
-    hidden.Text8 = isStar ? "" : platform::generalText(ephemeris::FloorTo6(out.HP));
+    out.Finite = std::isfinite(out.UT) && std::isfinite(out.JD) && std::isfinite(out.T_TT) &&
+                 std::isfinite(out.GHA) && std::isfinite(out.Dec) && std::isfinite(out.SD) &&
+                 std::isfinite(out.HP);
+    // A value that is not a number leaves its field empty; the window then
+    // refuses to store the sight.
+    const auto fieldText = [](double x) {
+        return std::isfinite(x) ? platform::generalText(ephemeris::FloorTo6(x)) : std::string();
+    };
+    hidden.Text3 = fieldText(out.GHA);
+    hidden.Text4 = fieldText(out.Dec);
+    hidden.Text7 = sunOrMoon ? fieldText(out.SD) : "";
+    hidden.Text8 = isStar ? "" : fieldText(out.HP);
     hidden.Text10 = platform::generalText(i);
     out.Hidden = hidden;
     return out;

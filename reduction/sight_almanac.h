@@ -55,6 +55,10 @@ struct SightAlmanac {
     double Dec = 0;  // degrees, north positive
     double SD = 0;   // arc minutes; 0 for planets, stars and no body
     double HP = 0;   // arc minutes; Sun 0.08, 0 for stars and no body
+    // False when a body is selected and its time or any of its almanac values
+    // is not a finite number (a year or Delta T typed with 70 digits): the
+    // block then shows "---" for them and the hidden fields stay empty.
+    bool Finite = true;
     // Almanac block, one print statement a line; empty when there is no body.
     std::vector<platform::PrintLine> Block;
     // Present only when a body was selected: the hidden fields keep their

@@ -304,6 +304,12 @@ void Form5::Command5_Click() {
         app_.messages().show(kNoBodySelectedMessage, kWarningTitle);
         return;
     }
+    // Almanac values that are not numbers would be stored as 0.
+    if (!almanacFinite_) {
+        app_.messages().beep();
+        app_.messages().show(kAlmanacNotFiniteMessage, kWarningTitle);
+        return;
+    }
     const int n = sightNumber(Val(Label2));
     if (n == 0) {
         return;
@@ -337,6 +343,7 @@ void Form5::List1_Click() {
     when.DeltaT = Val(settings.Text1);
     when.Stars = app_.Stars;
     const SightAlmanac almanac = sightAlmanac(when);
+    almanacFinite_ = almanac.Finite;
 
     for (const platform::PrintLine& line : almanac.Block) {
         Picture1.print(line);

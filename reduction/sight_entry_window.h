@@ -30,6 +30,10 @@ inline constexpr const char* kUnsavedEntryMessage = "You forgot to save the new 
 inline constexpr const char* kNoBodySelectedMessage =
     "Click the celestial object for this sight first!";
 inline constexpr const char* kWarningTitle = "Warning!";
+inline constexpr const char* kAlmanacNotFiniteMessage =
+    "The almanac data of this body cannot be computed for this instant; check the date (year, "
+    "month and day), the time (hour, minute and second) and Delta T in the settings, then click "
+    "the body again.";
 
 class Form5 : public platform::ui::Form {
   public:
@@ -154,6 +158,9 @@ class Form5 : public platform::ui::Form {
     void drawEmblem();
 
     app::App& app_;
+    // Whether the last body click gave finite almanac values for the hidden
+    // fields; "Save Changes" refuses them otherwise.
+    bool almanacFinite_ = true;
 };
 
 // Window fields -> log row i (1 to 25; any other row is left alone).

@@ -13,7 +13,7 @@ namespace reduction {
 
 namespace {
 
-constexpr double k = kReductionRadPerDeg;
+constexpr double k = ephemeris::kRadPerDeg;
 
 using platform::generalText;
 using platform::leadingNumber;
@@ -33,17 +33,6 @@ bool allFinite(std::initializer_list<double> values) {
         }
     }
     return true;
-}
-
-// A longitude brought once into -180..180 (east positive).
-double wrappedLongitude(double Lon) {
-    if (Lon > 180) {
-        return Lon - 360;
-    }
-    if (Lon < -180) {
-        return Lon + 360;
-    }
-    return Lon;
 }
 
 // "1 deg 30 min  S": degrees and minutes unsigned, the letter carries the side.
@@ -108,6 +97,27 @@ std::optional<ReductionWarning> sightWarning(int i, const SightWorking& s, doubl
 
 }  // namespace
 
+std::optional<double> wrappedLongitude(double Lon) {
+    if (!(std::fabs(Lon) < kLongestWrappedLongitude)) {
+        return std::nullopt;
+    }
+    // Within one turn of the range the single step is exact.
+    if (Lon > 180 && Lon <= 540) {
+        return Lon - 360;
+    }
+    if (Lon < -180 && Lon >= -540) {
+        return Lon + 360;
+    }
+    if (Lon > 540 || Lon < -540) {
+        double wrapped = Lon - 360 * std::floor((Lon + 180) / 360);
+        if (wrapped == -180) {
+            wrapped = 180;  // as a single step brings 540 to 180
+        }
+        return wrapped;
+    }
+    return Lon;
+}
+
 ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West) {
     ReductionStart start;
 
@@ -163,11 +173,13 @@ ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool 
     const double dLat = d * std::cos(v.Crs * k) / 60;
     const double dLon = d * std::sin(v.Crs * k) / (60 * std::cos((v.LastLat + dLat / 2) * k));
     start.DrLat = v.LastLat + dLat;
-    start.DrLon = wrappedLongitude(v.LastLon + dLon);
-    if (!allFinite({d, start.DrLat, start.DrLon})) {
+    const std::optional<double> drLon = wrappedLongitude(v.LastLon + dLon);
+    // A latitude past a pole is no position: the run or the last fix is wrong.
+    if (!drLon || !allFinite({d, start.DrLat}) || !(std::fabs(start.DrLat) <= 90)) {
         start.Warning = warning(kBadDeadReckoningMessage);
         return start;
     }
+    start.DrLon = *drLon;
 
     double D1 = 0;
     double M1 = 0;
@@ -217,7 +229,9 @@ ReductionInput reductionInput(const ReductionStart& start, const GeneralSettings
     input.P = leadingNumber(general.Pressure);
     input.K = leadingNumber(general.ChronometerCorrection);
     input.AssumedLat = AssumedLat;
-    input.AssumedLon = AssumedLon;
+    // A longitude beyond 180 degrees is taken round the Earth; one that cannot
+    // be wrapped stays as typed for reduceSights to refuse.
+    input.AssumedLon = wrappedLongitude(AssumedLon).value_or(AssumedLon);
     return input;
 }
 
@@ -231,6 +245,10 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
     // The fix divides by cos AssumedLat: no longitude of a fix at a pole.
     if (!(std::fabs(AssumedLat) < 90)) {
         outcome.Warning = warning(kAssumedAtPoleMessage);
+        return outcome;
+    }
+    if (!(std::fabs(AssumedLon) <= 180)) {
+        outcome.Warning = warning(kAssumedLongitudeMessage);
         return outcome;
     }
 
@@ -283,10 +301,10 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
         }
         const double sinDec = std::sin(s.Dec * k);
         s.Hc =
-            kReductionDegPerRad *
+            ephemeris::kDegPerRad *
             ephemeris::ArcSin(sinDec * sinAL + cosAL * std::cos(s.Dec * k) * std::cos(s.LHA * k));
         const double Z =
-            kReductionDegPerRad *
+            ephemeris::kDegPerRad *
             ephemeris::ArcCos((sinDec - sinAL * std::sin(s.Hc * k)) / (cosAL * std::cos(s.Hc * k)));
         s.Zn = std::sin(s.LHA * k) < 0 ? Z : 360 - Z;
         r.LopAzimuth[i] = s.Zn;
@@ -331,16 +349,21 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
         F += p * p;
     }
     r.G = A * C - B * B;
+    // G of parallel lines is a rounding residue of A * C rather than exactly 0:
+    // up to 1e-9 of A * C (azimuths within about 0.002 degrees) is parallel.
+    bool fixOnEarth = true;
     if (n < 2) {
         r.Status = FixStatus::FewSights;
-    } else if (r.G == 0) {
+    } else if (r.G <= kParallelResidue * (A * C)) {
         r.Status = FixStatus::ParallelLines;
     } else {
         r.Status = FixStatus::Fix;
         fix.FixDLat = (C * D - B * E) / r.G;
         fix.FixDLon = (A * E - B * D) / (r.G * cosAL);
-        fix.FixLon = wrappedLongitude(AssumedLon + fix.FixDLon);
+        const std::optional<double> fixLon = wrappedLongitude(AssumedLon + fix.FixDLon);
+        fix.FixLon = fixLon.value_or(0);
         fix.FixLat = AssumedLat + fix.FixDLat;
+        fixOnEarth = fixLon.has_value() && std::fabs(fix.FixLat) <= 90;
         fix.FixDistance =
             60 * std::sqrt(fix.FixDLon * fix.FixDLon * (cosAL * cosAL) + fix.FixDLat * fix.FixDLat);
     }
@@ -374,7 +397,7 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
             return outcome;
         }
     }
-    if (!std::isfinite(r.G)) {
+    if (!std::isfinite(r.G) || !fixOnEarth) {
         outcome.Warning = warning(kBadFixMessage);
         return outcome;
     }

@@ -40,6 +40,9 @@ inline constexpr std::string_view kBadDeadReckoningMessage =
 inline constexpr std::string_view kAssumedAtPoleMessage =
     "The assumed position is at a pole; enter an assumed latitude between 90 degrees South "
     "and 90 degrees North.";
+inline constexpr std::string_view kAssumedLongitudeMessage =
+    "The assumed longitude cannot be used; enter an assumed longitude between 180 degrees West "
+    "and 180 degrees East.";
 inline constexpr std::string_view kBadFixMessage =
     "The fix cannot be computed; check the assumed position, the course and the sights "
     "included in the fix.";
@@ -50,9 +53,17 @@ inline constexpr std::string_view kBadFixMessage =
 inline constexpr std::string_view kNoFixFewSightsText = "No fix: fewer than two sights included";
 inline constexpr std::string_view kNoFixParallelText = "No fix: the lines of position are parallel";
 
-// Radians per degree and degrees per radian of the reduction.
-inline constexpr double kReductionRadPerDeg = 0.017453292519943278;
-inline constexpr double kReductionDegPerRad = 57.29577951308238;
+// G = A * C - B^2 not above this fraction of A * C: the lines are parallel.
+inline constexpr double kParallelResidue = 1e-9;
+
+// Longitudes of this size or more are not wrapped: a double then no longer
+// holds a longitude to a thousandth of an arc second.
+inline constexpr double kLongestWrappedLongitude = 1e9;
+
+// A longitude (degrees, east positive) taken into -180..180 by whole turns:
+// unchanged inside the range, one turn off for up to 540 degrees, else a full
+// modulo. Empty when it is not finite or not below kLongestWrappedLongitude.
+std::optional<double> wrappedLongitude(double Lon);
 
 // A message to beep and show with an OK button; nothing is to change.
 struct ReductionWarning {
@@ -94,7 +105,7 @@ struct ReductionStart {
     std::optional<ReductionWarning> Warning;
     LegValues Leg;
     double DrLat = 0;  // dead-reckoning position at the new fix time, degrees
-    double DrLon = 0;  // -180 to 180 (one wrap), east positive
+    double DrLon = 0;  // -180 to 180 (wrappedLongitude), east positive
     AssumedPositionPrefill Prefill;
 };
 
@@ -104,7 +115,8 @@ struct ReductionStart {
 //   (Text114) degrees is the empty text -> kNoLastFixMessage (a blank passes
 //   both checks and reads 0); a month or year of either fix time is not a
 //   number as a whole text -> kNoFixDateMessage; the dead reckoning is not
-//   finite -> kBadDeadReckoningMessage.
+//   finite, its latitude is outside -90..90 or its longitude cannot be
+//   wrapped -> kBadDeadReckoningMessage.
 // Number fields read as their leading number. Option2South and Option3West
 // are the states of the main window's "South" and "West" options (the only
 // ones the last fix position looks at).
@@ -138,7 +150,7 @@ struct ReductionInput {
 };
 
 // The input from a good start, the settings window's fields (leading
-// numbers) and the assumed position.
+// numbers) and the assumed position, its longitude wrapped into -180..180.
 ReductionInput reductionInput(const ReductionStart& start, const GeneralSettings& general,
                               double AssumedLat, double AssumedLon);
 
@@ -166,8 +178,8 @@ struct FixResult {
     double Course = 0;         // 3, degrees
     double FixDLat = 0;        // 4, fix minus assumed position, degrees
     double FixDLon = 0;        // 5
-    double FixLat = 0;         // 6, degrees, north positive (not wrapped)
-    double FixLon = 0;         // 7, degrees, east positive, -180 to 180 (one wrap)
+    double FixLat = 0;         // 6, degrees, north positive, -90 to 90
+    double FixLon = 0;         // 7, degrees, east positive, -180 to 180 (wrappedLongitude)
     double FixDistance = 0;    // 8, n.mi. from the assumed position
     double SumCos2 = 0;        // 9, A
     double SumSinCos = 0;      // 10, B
@@ -178,9 +190,9 @@ struct FixResult {
 };
 
 enum class FixStatus {
-    Fix,            // at least two included sights and G not 0
+    Fix,            // at least two included sights and G above kParallelResidue * A * C
     FewSights,      // fewer than two included sights
-    ParallelLines,  // G exactly 0
+    ParallelLines,  // G not above kParallelResidue * A * C
 };
 
 using PerSightValues = std::array<double, kSightLogSize>;  // entries 1 to SightCount
@@ -224,7 +236,9 @@ struct ReductionOutcome {
 // is not a finite number and what to check, e.g. "Sight 3: the apparent
 // altitude cannot be corrected; check the sextant altitude, the index error,
 // the horizon and the eye height."; an assumed latitude at or beyond a pole gives
-// kAssumedAtPoleMessage and a fix that is not finite kBadFixMessage.
+// kAssumedAtPoleMessage, an assumed longitude outside -180..180
+// kAssumedLongitudeMessage, and a fix that is not finite or whose latitude is
+// outside -90..90 kBadFixMessage.
 ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log);
 
 // Empty when there is a fix, else kNoFixFewSightsText or kNoFixParallelText:

@@ -1,5 +1,13 @@
 // The series procedures of Venus, Mars, Jupiter and Saturn: each evaluates its
 // generated table by the shared rule, writing all six partial sums.
+//
+// Theory: VSOP87D (Bretagnon and Francou, 1988), truncated to terms of at
+// least 25 / 4^k x 1e-8 in the tau^k block. Source: the published files in
+// data/vsop87d/, tables written by scripts/generate_series_tables.py.
+// Accuracy against the independent golden values
+// (tests/ephemeris/golden_positions_test.cpp), 1900 to 2100, of the apparent
+// places built on them: Venus 0.0108', Mars 0.0092', Jupiter 0.0106', Saturn
+// 0.0155' at most in GHA x cos Dec, 0.0086' at most in Dec.
 #include "ephemeris/series_terms.h"
 #include "series/series.h"
 

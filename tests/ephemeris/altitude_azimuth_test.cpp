@@ -1,6 +1,8 @@
 // Altitude and azimuth from declination, latitude and LHA (the meridian takes
 // the western branch), and the angular distance with its lon, lon, lat, lat
 // argument order.
+// Expected values: worked examples (exact doubles where compared exactly),
+// unless a case names another source.
 #include <gtest/gtest.h>
 
 #include "ephemeris/ephemeris.h"
@@ -10,6 +12,7 @@ namespace {
 using ephemeris::AltitudeAzimuth;
 using ephemeris::AngularDistance;
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(AltitudeAzimuth, ExactValuesOnAndOffTheMeridian) {
     struct Case {
         const char* name;
@@ -35,6 +38,7 @@ TEST(AltitudeAzimuth, ExactValuesOnAndOffTheMeridian) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(AltitudeAzimuth, EastOfTheMeridianIsTheArcCosItself) {
     double hc = 999;
     double zn = 999;
@@ -46,6 +50,7 @@ TEST(AltitudeAzimuth, EastOfTheMeridianIsTheArcCosItself) {
     EXPECT_NEAR(hc, hcWest, 1e-12);
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(AngularDistance, ExactValuesAndArgumentOrder) {
     struct Case {
         double lon1, lon2, lat1, lat2;

@@ -1,5 +1,7 @@
 // Trigonometry in degrees, the inverse functions and turn reduction, at the
 // values where the pi literal and the clamps show.
+// Expected values: worked examples (exact doubles where compared exactly),
+// unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -24,6 +26,7 @@ struct UnaryCase {
     double expected;
 };
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(AngleFunctions, ExactValuesAtTheEdges) {
     const UnaryCase cases[] = {
         {"SinD(180)", SinD, 180, 3.2310891488651735e-15},
@@ -52,6 +55,7 @@ TEST(AngleFunctions, ExactValuesAtTheEdges) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(AngleFunctions, Atan2TakesQuadrantsAndAxesByRule) {
     struct Case {
         double y, x, expected;

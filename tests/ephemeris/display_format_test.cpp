@@ -1,5 +1,7 @@
 // Display cutting (toward minus infinity), degree and hour splitting, and the
 // date and time texts.
+// Expected values: worked examples (exact doubles where compared exactly),
+// unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,6 +20,7 @@ using ephemeris::FormatTimeHMS;
 using ephemeris::SplitDegMin;
 using ephemeris::SplitDegWholeMin;
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(FloorTo, CutsTowardMinusInfinityWithTheRoundingOfTheStep) {
     struct Case {
         const char* name;
@@ -39,6 +42,7 @@ TEST(FloorTo, CutsTowardMinusInfinityWithTheRoundingOfTheStep) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(SplitDegMin, WholeDegreesAndMinutesCutToThousandths) {
     struct Case {
         double x;
@@ -72,6 +76,7 @@ TEST(SplitDegMin, NegativeZeroIsNeverReturned) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(SplitDegWholeMin, WholeMinutesAndTheAngleCutToWholeMinutes) {
     struct Case {
         double x;
@@ -95,6 +100,7 @@ TEST(SplitDegWholeMin, WholeMinutesAndTheAngleCutToWholeMinutes) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(FormatDateTime, DateAndTimeTextsWithoutLeadingZeros) {
     struct Case {
         double year, month, day, hours;
@@ -133,6 +139,7 @@ TEST(FormatDateTime, EveryMonthHasItsName) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(FormatTimeHMS, TwoDigitPartsWithTheMinuteAndHourCarries) {
     struct Case {
         double hours;

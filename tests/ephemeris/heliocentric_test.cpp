@@ -1,4 +1,6 @@
 // The Earth's series tables, the evaluation rule and PlanetHelio.
+// Expected values: worked examples and the published VSOP87D terms
+// (data/vsop87d/), unless a case names another source.
 #include <algorithm>
 #include <cmath>
 
@@ -207,6 +209,7 @@ TEST(EvaluateSeries, HandMadeTableFirstTermAssignedThenAddedInOrder) {
     EXPECT_EQ(S5, 0.0);
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(EvaluateSeries, ConstantTermWithRoundedPiPhaseGivesNearlyMinusItsAmplitude) {
     const SeriesTerm s0[] = {{114.0, 3.1416, 0}};
     const SeriesTerm s1[] = {{0.9, 3.14, 0}};
@@ -227,6 +230,7 @@ TEST(EvaluateSeries, ConstantTermWithRoundedPiPhaseGivesNearlyMinusItsAmplitude)
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(EvaluateSeries, ConstantTermWithZeroPhaseGivesItsAmplitudeExactly) {
     const SeriesTerm one[] = {{175347045.7, 0, 0}};
     const SeriesTerm second[] = {{289.2, 5.8438, 6283.0758}, {35.0, 0, 0}};
@@ -249,6 +253,7 @@ TEST(EvaluateSeries, ConstantTermWithZeroPhaseGivesItsAmplitudeExactly) {
 
 // Whatever the outputs held, every one of the six is replaced, empty blocks by
 // 0.0; the Earth's latitude has no S3, S4 and S5.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(EarthSeries, EveryPartialSumIsWrittenOnEveryCall) {
     using SeriesProcedure = void (*)(double, double&, double&, double&, double&, double&, double&);
     struct Case {
@@ -313,6 +318,7 @@ TEST(PlanetHelio, CodesWithoutABodyGiveZeros) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(PlanetHelio, LongitudeInRangeForEveryBodyAndNegativeTau) {
     for (int code = 2; code <= 6; ++code) {
         for (double tau : {-0.0072183436, -0.05, -0.25, -0.5, -1.0, 0.0, 0.3, 1.0}) {
@@ -329,6 +335,7 @@ TEST(PlanetHelio, LongitudeInRangeForEveryBodyAndNegativeTau) {
 
 // The planets' partial sums at tau = 0.1 (units of 1e-8, two decimals), summed
 // into L, B and R: each code reaches its own planet's three series.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(PlanetHelio, PlanetCodesReachTheirOwnSeries) {
     struct Case {
         int Code;
@@ -374,6 +381,7 @@ TEST(PlanetHelio, PlanetCodesReachTheirOwnSeries) {
 
 // One body's call leaves nothing behind for the next: the Earth after Saturn
 // gives the Earth's values.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(PlanetHelio, ResultsDoNotDependOnThePreviousCall) {
     const double tau = (2448908.5 - 2451545) / 365250;
     double L = kGarbage, B = kGarbage, R = kGarbage;

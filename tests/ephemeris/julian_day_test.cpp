@@ -1,5 +1,7 @@
 // Julian day of UT calendar instants (proleptic Gregorian, linear overflow of
 // months, days and hours) and the local clock turned into UT fields.
+// Expected values: worked examples (exact doubles where compared exactly),
+// unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -18,6 +20,8 @@ struct JulianDayCase {
     double expectedJD;
 };
 
+// Expected values: worked examples, and the Julian days of whole calendar
+// dates as the standard Gregorian count gives them.
 TEST(JulianDay, CalendarInstantsGiveTheirJulianDay) {
     const JulianDayCase cases[] = {
         {"J2000.0", 2000, 1, 1, 12, 2451545.0},

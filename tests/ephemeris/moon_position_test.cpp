@@ -133,6 +133,7 @@ TEST(MoonTerms, LatitudeRows) {
 
 // --- Arguments and sums ----------------------------------------------------
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(MoonSeries, ArgumentsAtJ2000AreTheConstantTerms) {
     const MoonArguments a = MoonFundamentalArguments(0);
     EXPECT_DOUBLE_EQ(a.D, 297.8502042);
@@ -205,6 +206,7 @@ TEST(MoonPosition, WorkedInstants) {
 }
 
 // The Sun's longitude enters only the phase and the elongation.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(MoonPosition, SunLongitudeChangesOnlyPhaseAndElongation) {
     double jd = 0;
     double t = 0;

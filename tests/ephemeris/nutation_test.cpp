@@ -1,5 +1,7 @@
 // Nutation in longitude and obliquity and the true obliquity, to the exact
 // double at J2000.0, in the present century and half a century before 1950.
+// Expected values: worked examples (exact doubles where compared exactly),
+// unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -56,6 +58,7 @@ TEST(Nutation, KeepsTheHighPowersOfTheSunsMeanLongitude) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(Nutation, ReturnsDegreesAtJ2000) {
     double deltaPsi = kNaN;
     double deltaEps = kNaN;
@@ -107,6 +110,36 @@ TEST(TrueObliquity, TakesTheNutationThatNutationReturns) {
     double epsilon = kNaN;
     TrueObliquity(0, deltaEps, epsilon);
     EXPECT_EQ(epsilon, 23.43768983264965);
+}
+
+// The last T's sums are kept: a T asked again after another gives the same
+// doubles, and +0 and -0 are each worked as their own argument.
+TEST(Nutation, RepeatedArgumentGivesTheSameDoubles) {
+    double psi1 = kNaN, eps1 = kNaN, psi2 = kNaN, eps2 = kNaN, psi3 = kNaN, eps3 = kNaN;
+    Nutation(0.14, psi1, eps1);
+    Nutation(-0.5, psi2, eps2);
+    Nutation(0.14, psi3, eps3);
+    EXPECT_EQ(psi3, psi1);
+    EXPECT_EQ(eps3, eps1);
+    EXPECT_EQ(psi1 * 3600, 10.401297442734128);
+    EXPECT_EQ(eps2 * 3600, 8.346410963723205);
+    Nutation(-0.0, psi2, eps2);
+    Nutation(0.0, psi3, eps3);
+    EXPECT_EQ(psi2, -0.003874884035996389);
+    EXPECT_EQ(psi3, -0.003874884035996389);
+}
+
+// One mean obliquity for every caller: the polynomial of TrueObliquity.
+// Expected values: the worked mean obliquity at J2000.0 and the polynomial
+// worked by hand a century on (as above).
+TEST(MeanObliquity, IsTheTrueObliquityWithoutNutation) {
+    EXPECT_EQ(ephemeris::MeanObliquity(0), 23.439291111111114);
+    for (const double t : {-1.0, -0.072183436003, 0.2399863, 1.0, 30.0}) {
+        double epsilon = kNaN;
+        TrueObliquity(t, 0.001, epsilon);
+        EXPECT_EQ(epsilon, ephemeris::MeanObliquity(t) + 0.001) << t;
+    }
+    EXPECT_NEAR(ephemeris::MeanObliquity(1), 84334.634223 / 3600.0, 1e-12);
 }
 
 }  // namespace

@@ -131,6 +131,7 @@ TEST(PlanetPosition, ProcedureReportsTheWorkingsOutputs) {
 
 // A southern latitude of the Earth comes from SunPosition just below 360; it
 // enters only through its sine and cosine.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(PlanetPosition, EarthLatitudeJustBelow360IsTheNegativeLatitude) {
     const SunInputs s = sunFor(2000, 1, 1, 12, 0);
     ASSERT_GT(s.EarthB, 359.999);

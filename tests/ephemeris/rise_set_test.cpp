@@ -1,6 +1,8 @@
 // Sun and Moon meridian passage, rise and set: the shared rules at their
 // edges, the day flags and messages, the searches near the polar limits, and
 // the times against well-known values of the sky.
+// Expected values: worked examples, and the sky's well-known values each case
+// names (the equinox, the polar day), with tolerances in minutes of time.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -131,6 +133,7 @@ TEST(RiseSetRules, HourAngleDifferenceWrapsOnlyAcrossTheZeroSeam) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(RiseSetRules, MoonRateKeepsMeasuredValuesFrom14To15) {
     struct Case {
         const char* name;
@@ -248,6 +251,8 @@ TEST(SunRiseSet, PolarDayAndNightGiveTheirMessages) {
 // side of its transit at 12 h 7.5 min local mean time (see the equinox test
 // below; 3 min tolerance); at 150 degrees east the rise falls on the previous UT day,
 // at 150 west the set on the next.
+// Expected values: worked by hand from the equinox day's times at 0 degrees,
+// shifted by the longitude (see the comments of the cases).
 TEST(SunRiseSet, TimesOutsideTheUtDayCarryTheirFlags) {
     struct Case {
         double lon;
@@ -319,6 +324,7 @@ TEST(SunRiseSet, ShortDayRiseNotFoundAndSetInterpolatedFromTransit) {
 // Sun is still above h0, at the one after it below. The first rise sample is
 // already above, so no rise is reported (0, no flag); the set is found in the
 // last hours before the next lower culmination.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(SunRiseSet, EndOfPolarDayReportsNoRiseAndFindsTheSet) {
     struct Case {
         double month, hemisphere;

@@ -1,5 +1,7 @@
 // The star tables, the catalogue records and the apparent places of the 58
 // navigational stars.
+// Expected values: the catalogue records as listed, the worked places and
+// sidereal times, unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -403,6 +405,36 @@ TEST(StarPosition, InvalidIndexGivesZeros) {
         EXPECT_EQ(dec, 0);
         EXPECT_EQ(sha, 0);
     }
+}
+
+// The terms of the instant are kept for the last T: a star worked after
+// another instant, after a nutation of another T, or for another JD of the
+// same T gets the very doubles it got the first time, and a second JD moves
+// the hour angle only.
+TEST(StarPosition, RepeatedInstantGivesTheSameDoubles) {
+    struct Place {
+        double Gha = 0, Dec = 0, Sha = 0;
+    };
+    const auto place = [](double T, double JD, int Index) {
+        Place p;
+        StarPosition(T, JD, Index, 280.050, p.Gha, p.Dec, p.Sha);
+        return p;
+    };
+    const Place first = place(0.2399863, 2460310.5, 53);
+    const Place otherJd = place(0.2399863, 2460310.75, 53);
+    place(-0.072183436003, 2448908.5, 53);
+    const Place again = place(0.2399863, 2460310.5, 53);
+    double deltaPsi = 0, deltaEps = 0;
+    ephemeris::Nutation(0.5, deltaPsi, deltaEps);
+    const Place afterNutation = place(0.2399863, 2460310.5, 53);
+    for (const Place& p : {again, afterNutation}) {
+        EXPECT_EQ(p.Gha, first.Gha);
+        EXPECT_EQ(p.Dec, first.Dec);
+        EXPECT_EQ(p.Sha, first.Sha);
+    }
+    EXPECT_EQ(otherJd.Dec, first.Dec);
+    EXPECT_EQ(otherJd.Sha, first.Sha);
+    EXPECT_NE(otherJd.Gha, first.Gha);
 }
 
 }  // namespace

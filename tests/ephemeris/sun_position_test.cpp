@@ -48,6 +48,7 @@ Instant utInstant(double year, double month, double day, double hours, double de
     return {jd, t + deltaT / 3155760000};
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(SunPosition, CallersFormDynamicalTimeFromJulianDay) {
     const Instant j2000 = utInstant(2000, 1, 1, 12, 0);
     EXPECT_EQ(j2000.jd, 2451545.0);
@@ -111,6 +112,8 @@ TEST(SunPosition, MatchesTheWorkedInstants) {
 // The sidereal time starts from JD alone: at J2000.0 the mean sidereal time is
 // the constant of the rule, and the Sun's GHA of Aries adds only the equation
 // of the equinoxes to it.
+// Expected values: the rule's constants and the worked nutation and true
+// obliquity at J2000.0.
 TEST(SunPosition, SiderealTimeFollowsTheUtJulianDay) {
     EXPECT_EQ(ephemeris::ApparentSiderealTime(2451545.0, 0, 23.4), 280.46061837);
 
@@ -135,6 +138,7 @@ TEST(SunPosition, SiderealTimeFollowsTheUtJulianDay) {
 
 // Delta T reaches the GHA of Aries only through the nutation term, a few
 // 1e-8 degrees for 59 s.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(SunPosition, DeltaTBarelyTouchesTheGhaOfAries) {
     const Instant ut = utInstant(1992, 10, 13, 0, 0);
     const Instant tt = utInstant(1992, 10, 13, 0, 59);
@@ -147,6 +151,7 @@ TEST(SunPosition, DeltaTBarelyTouchesTheGhaOfAries) {
 
 // The Earth's latitude is reduced like a longitude: south of the ecliptic it
 // comes back just below 360, never negative.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(SunPosition, SouthernEarthLatitudeComesBackBelow360) {
     const Instant instants[] = {utInstant(2000, 1, 1, 12, 0), utInstant(1992, 10, 13, 0, 0)};
     for (const auto& at : instants) {

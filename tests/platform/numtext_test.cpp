@@ -1,5 +1,7 @@
 // Reading numbers from fields and file items, and the general and printed
 // texts of numbers, also under a comma-decimal locale.
+// Expected values: worked examples (exact doubles where compared exactly),
+// unless a case names another source.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -140,6 +142,7 @@ TEST(LeadingNumber, ReadsTheLeadingDecimalNumber) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(LeadingNumber, NegativeZeroReadsPlainZero) {
     for (const char* text : {"-0", "-0.000", "-.0", " -0abc"}) {
         const double value = leadingNumber(text);
@@ -208,6 +211,7 @@ TEST(ParseTruth, WordsInAnyCaseOrNumbers) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(GeneralText, ReadsBackAsTheFifteenDigitValue) {
     const double values[] = {0.1, 44.9, -123.456, 2456823.375, 1e-6, 67, -0.08};
     for (const double x : values) {

@@ -111,6 +111,7 @@ TEST(SeqFileReader, TypedReads) {
     EXPECT_EQ(notTruth.truth(), true);
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(SeqFileWriter, WritesExactBytes) {
     SeqFileWriter writer;
     writer.text("CelestialNavigationKestlow2");
@@ -248,6 +249,7 @@ class SeqFileOnDisk : public ::testing::Test {
     fs::path dir_;
 };
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST_F(SeqFileOnDisk, RoundTrip) {
     SeqFileWriter writer;
     writer.text("CelestialNavigationKestlow2");

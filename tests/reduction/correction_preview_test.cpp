@@ -1,5 +1,7 @@
 // The correction preview: index correction, dip by horizon kind and eye
 // height, apparent altitude, refraction and parallax in altitude.
+// Expected values: worked by hand from the correction rules, unless a case
+// names another source.
 #include "reduction/correction_preview.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +114,7 @@ TEST(CorrectionPreview, LinesAndValuesForEachHorizon) {
     }
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(CorrectionPreview, ApparentAltitudeByHorizonKind) {
     struct Case {
         HorizonKind horizon;
@@ -152,6 +155,7 @@ TEST(CorrectionPreview, ApparentAltitudeByHorizonKind) {
     }
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(CorrectionPreview, EyeHeightInFeetGivesTheDipOfMetres) {
     CorrectionPreviewInput feet = input(-1, HorizonKind::NormalSea, 30, 0, 0, 3.2808, 15, 1010, 0);
     feet.EyeHeightInFeet = true;

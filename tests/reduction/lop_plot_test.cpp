@@ -1,4 +1,6 @@
 // Geometry of the lines-of-position plot and the pointer read-out.
+// Expected values: worked by hand from the plot's geometry and print rules,
+// unless a case names another source.
 #include "reduction/lop_plot.h"
 #include "tests/reduction/fix_sums.h"
 
@@ -207,6 +209,7 @@ TEST(LopPlotTest, LineOfPositionEndsAndLabel) {
     }
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(LopPlotTest, LabelOffsetsComeFromTheRandomNumbers) {
     LopPlotInput in = baseInput();
     addSight(in, 1, 5, 0);
@@ -308,6 +311,30 @@ TEST(LopPlotTest, NoIncludedSightDrawsAxesTicksFixMarkAndTexts) {
     expectPoint(plot.texts[2].at, -20, 9.5, "no-fix line");
 }
 
+// The assumed longitude is shown round the Earth into -180..180; a position
+// that is no number shows "---", never "inf" or "NaN".
+TEST(LopPlotTest, AssumedPositionTextsAreWrappedAndNeverInfinite) {
+    struct Case {
+        double lat, lon;
+        std::string lonText, latText;
+    };
+    const Case cases[] = {
+        {12.25, 200, "LONa -160 ", "LATa  12.25 "},
+        {12.25, -900.5, "LONa  179.5 ", "LATa  12.25 "},
+        {12.25, -kInf, "LONa ---", "LATa  12.25 "},
+        {kNaN, 1e300, "LONa ---", "LATa ---"},
+    };
+    for (const Case& c : cases) {
+        LopPlotInput in = baseInput();
+        in.AssumedLat = c.lat;
+        in.AssumedLon = c.lon;
+        const std::vector<std::string> shown = texts(lopPlotGeometry(in));
+        ASSERT_GE(shown.size(), 2u);
+        EXPECT_EQ(shown[0], c.lonText) << c.lon;
+        EXPECT_EQ(shown[1], c.latText) << c.lat;
+    }
+}
+
 TEST(LopPlotTest, ParallelLinesReplaceTheFixLines) {
     LopPlotInput in = baseInput();
     in.Status = FixStatus::ParallelLines;
@@ -353,6 +380,8 @@ TEST(LopPlotTest, FixAtTheAssumedOriginPrintsNorthEastAndZeros) {
     expectPoint(plot.texts[4].at, -20, 8, "distance");
 }
 
+// Expected texts: worked by hand from the print form and the degrees and
+// minutes rule.
 TEST(LopPlotTest, FixMarkAndFixTexts) {
     struct Case {
         const char* what;
@@ -678,9 +707,14 @@ TEST(LopPlotTest, PointerReadout) {
         // Scale of the assumed latitude without the middle latitude: 30 n.mi.
         // east at 60 N is one degree, less a hair as CosD(60) exceeds 0.5.
         {60, 10, 30, 0, "Latitude N60" + kDeg + " 0'", "Longitude E10" + kDeg + " 59.9'"},
-        // No wrap past 180 degrees, no clamp past the pole.
-        {0, 179.9, 30, 0, "Latitude N0" + kDeg + " 0'", "Longitude E180" + kDeg + " 24'"},
-        {0, -179.9, -30, 0, "Latitude N0" + kDeg + " 0'", "Longitude W180" + kDeg + " 24'"},
+        // Past 180 degrees the longitude reads round the Earth: 180.4 E is
+        // 179.6 W, a hair less in a double, so the minutes cut to 35.9.
+        // No clamp past the pole.
+        {0, 179.9, 30, 0, "Latitude N0" + kDeg + " 0'", "Longitude W179" + kDeg + " 35.9'"},
+        {0, -179.9, -30, 0, "Latitude N0" + kDeg + " 0'", "Longitude E179" + kDeg + " 35.9'"},
+        // Many turns east of the assumed position: 7200.5 n.mi. on the
+        // equator is 120 degrees 0.5 minute east of 100 E: 139 deg 59.5 min W.
+        {0, 100, 7200.5, 0, "Latitude N0" + kDeg + " 0'", "Longitude W139" + kDeg + " 59.5'"},
         {89.9, 0, 0, 30, "Latitude N90" + kDeg + " 24'", "Longitude E0" + kDeg + " 0'"},
         // Y / 60 in single precision: -141 / 60 is -2.3499999 there, so the
         // minutes are cut to 20.9 (in double precision they would be 21).

@@ -134,9 +134,13 @@ class ReductionWindow : public ::testing::Test {
     }
 
     // The three sights written into the log, as a file read would leave them.
-    void putSights() {
+    // The first count of kSights into the log.
+    void putSights(int count = 3) {
         int i = 0;
         for (const Sight& s : kSights) {
+            if (i == count) {
+                break;
+            }
             ++i;
             const double values[] = {s.limb,   s.included, s.horizon, s.hour,  s.minute, s.second,
                                      s.day,    s.month,    s.year,    s.hsDeg, s.hsMin,  s.ie,
@@ -357,7 +361,9 @@ TEST_F(ReductionWindow, DialogShowsTheDeadReckoningAndItsPrefills) {
         {"blank hours, same instant", sameInstant, "10 deg 44.9 min  N", "20 deg 44.5 min  E", "10",
          "45", "20", "44", false, false, 10 + 44.95 / 60, 20 + 44.55 / 60},
     };
-    putSights();
+    // One sight gives no fix, so that every assumed position here is taken
+    // (the three sights put a fix past a pole from most of them).
+    putSights(1);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         typeLeg(c.leg);
@@ -536,6 +542,18 @@ TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
              uitest::userType(f.Text114, "");
          },
          kNoLastFix},
+        // A month on at 6 kn north from 40 N: past the pole.
+        {"new fix month 13",
+         [](Form1& f) {
+             uitest::userType(f.Text16, "13");
+             uitest::userType(f.Text8, "0");
+         },
+         std::string(reduction::kBadDeadReckoningMessage)},
+        {"last fix latitude 95", [](Form1& f) { uitest::userType(f.Text113, "95"); },
+         std::string(reduction::kBadDeadReckoningMessage)},
+        {"last fix longitude of 309 digits",
+         [](Form1& f) { uitest::userType(f.Text114, std::string(309, '9')); },
+         std::string(reduction::kBadDeadReckoningMessage)},
     };
     reduceOnceAndHidePlot();
     const Snapshot before = snapshot();
@@ -558,6 +576,7 @@ TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
         std::function<void()> change;
         std::string assumedLat;  // typed into the dialog; empty: as pre-filled
         std::string messageStart;
+        std::string assumedLon;  // typed into the dialog; empty: as pre-filled
     };
     const Case cases[] = {
         // Sight 1 uses the bubble and has no dip; sight 2 the sea horizon.
@@ -566,6 +585,13 @@ TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
         {"temperature of -273", [this] { uitest::userType(app.form7().Text4, "-273"); }, "",
          "Sight 1: "},
         {"assumed position at a pole", [] {}, "90", std::string(reduction::kAssumedAtPoleMessage)},
+        // Latitude "abc" reads 0, longitude 200 is 160 W: the sights taken
+        // near 40 N 30 W put the fix past a pole.
+        {"assumed latitude abc, longitude 200", [] {}, "abc",
+         std::string(reduction::kBadFixMessage), "200"},
+        // The first sight's year left empty reads 0: two thousand years of run.
+        {"empty sight year", [this] { app.Log.SightData[1][reduction::kFieldUTYear] = 0; }, "",
+         std::string(reduction::kBadFixMessage)},
     };
     reduceOnceAndHidePlot();
     const Snapshot before = snapshot();
@@ -580,6 +606,10 @@ TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
             if (!c.assumedLat.empty()) {
                 uitest::userType(d.Text58, c.assumedLat);
                 uitest::userType(d.Text3, "0");
+            }
+            if (!c.assumedLon.empty()) {
+                uitest::userType(d.Text2, c.assumedLon);
+                uitest::userType(d.Text1, "0");
             }
             uitest::userClick(d.Command1);
         });
@@ -597,6 +627,7 @@ TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
 
 // ------------------------------------------------------------- Show LOP
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST_F(ReductionWindow, ShowLopShowsThePlotOfTheLastReduction) {
     // Disabled before any reduction: a click does nothing.
     uitest::userClick(main.Command8);

@@ -1,5 +1,8 @@
 // Almanac data of a sight: the body by list entry, the printed almanac block
 // and the hidden-field texts.
+// Expected values: the program's own ephemeris for the body (its accuracy is
+// tested against independent values in tests/ephemeris) and texts worked by
+// hand from the print rules.
 #include "reduction/sight_almanac.h"
 
 #include <gtest/gtest.h>
@@ -264,6 +267,7 @@ TEST(PlanetPrint, DeclinationItemsAreLetterDegreesAndMinutes) {
     EXPECT_EQ(dec[4].number, 30);
 }
 
+// Expected texts: worked by hand, SD + 0.005 cut to hundredths.
 TEST(SemiDiameterLine, RoundsToHundredthsOfAMinute) {
     struct Case {
         double sd;
@@ -469,6 +473,35 @@ TEST(SightAlmanac, EmptyDateComputesForYearZeroWithoutFailing) {
     EXPECT_TRUE(std::isfinite(a.GHA));
     EXPECT_TRUE(std::isfinite(a.Dec));
     EXPECT_EQ(a.Block.size(), 5u);
+}
+
+// A year typed with 70 digits: every body's values are no numbers. The block
+// shows "---" in their place, the hidden fields stay empty and the result
+// says it is not to be stored; a good instant says the opposite.
+TEST(SightAlmanac, ValuesThatAreNotNumbersAreShownAsDashesAndFlagged) {
+    for (const int body : {0, 1, 2, 5, 6, 63}) {
+        SCOPED_TRACE(body);
+        Instant far = kSightTime;
+        far.Year = 1e70;
+        const SightAlmanac bad = sightAlmanac(inputFor(body, far));
+        ASSERT_TRUE(bad.HasBody);
+        ASSERT_TRUE(bad.Hidden.has_value());
+        EXPECT_FALSE(bad.Finite);
+        EXPECT_EQ(bad.Hidden->Text3, "");
+        EXPECT_EQ(bad.Hidden->Text4, "");
+        bool dashes = false;
+        for (const platform::PrintLine& line : bad.Block) {
+            const std::string text = platform::printLineText(line);
+            EXPECT_EQ(text.find("NaN"), std::string::npos) << text;
+            EXPECT_EQ(text.find("nfinity"), std::string::npos) << text;
+            dashes = dashes || text.find("---") != std::string::npos;
+        }
+        EXPECT_TRUE(dashes);
+
+        const SightAlmanac good = sightAlmanac(inputFor(body, kSightTime));
+        EXPECT_TRUE(good.Finite);
+        EXPECT_NE(good.Hidden->Text3, "");
+    }
 }
 
 }  // namespace

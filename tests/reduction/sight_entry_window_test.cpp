@@ -603,6 +603,59 @@ TEST_F(SightEntryWindow, SavingWithoutABodyForTheInstantOnViewIsRefused) {
               num(gt(ephemeris::FloorTo6(placeOf(0, {2024, 3, 19, 12, 7, 0}, 67.0).GHA))));
 }
 
+// A Delta T or a year typed with 70 digits gives almanac values that are
+// not numbers: the block and the preview show "---" in their place, and
+// "Save Changes" refuses with the instant to check and stores nothing.
+TEST_F(SightEntryWindow, AlmanacValuesThatAreNotNumbersShowDashesAndAreNotStored) {
+    const std::string seventyDigits(70, '9');
+    struct Case {
+        const char* what;
+        int body;
+        bool deltaT;  // else the year
+    };
+    const Case cases[] = {
+        {"Venus, Delta T", 2, true}, {"Mars, Delta T", 3, true},  {"Venus, year", 2, false},
+        {"Moon, year", 1, false},    {"Sirius, year", 59, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        uitest::userType(settings.Text1, c.deltaT ? seventyDigits : "67");
+        Typed typed = kMoon;
+        if (!c.deltaT) {
+            typed.year = seventyDigits;
+        }
+        enter(typed, c.body);
+        for (const Picture* picture : {&f.Picture1, &f.Picture2}) {
+            const Lines shown = printed(*picture);
+            ASSERT_FALSE(shown.empty());
+            for (const std::string& line : shown) {
+                for (const char* bad : {"NaN", "nan", "inf", "Inf"}) {
+                    EXPECT_EQ(line.find(bad), std::string::npos) << line;
+                }
+            }
+        }
+        const Lines block = printed(f.Picture1);
+        EXPECT_NE(block[1].find("---"), std::string::npos) << block[1];
+        EXPECT_EQ(f.Text3.text(), "");
+        EXPECT_EQ(f.Text4.text(), "");
+
+        const reduction::SightLog before = app.Log;
+        env.log.clear();
+        env.messages.expect(reduction::kAlmanacNotFiniteMessage);
+        save();
+        EXPECT_EQ(env.log, (Lines{"beep", std::string("message Warning!: ") +
+                                              reduction::kAlmanacNotFiniteMessage}));
+        EXPECT_TRUE(app.Log == before);
+    }
+    // Mended, the body clicked again: the sight is stored.
+    uitest::userType(settings.Text1, "67");
+    enter(kMoon, 1);
+    EXPECT_NE(f.Text3.text(), "");
+    save();
+    EXPECT_EQ(app.Log.SightCount, 1);
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldGHA], num(f.Text3.text()));
+}
+
 TEST_F(SightEntryWindow, NextSightDoesNothingOnSight25) {
     // A full log, as the file reader leaves it.
     app.Log.SightCount = 25;

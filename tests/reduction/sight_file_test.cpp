@@ -1,6 +1,7 @@
 // The sight data file: the exact bytes written, lossless round trips through
 // the sight log, the reading of each item kind, and every way a file is bad
 // (the reader then returns nothing, so the caller changes nothing).
+// Expected bytes: worked by hand from the file's item rules.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -307,6 +308,8 @@ TEST(SightFileWrite, TextsAreWrittenAsTheyWillReadBack) {
     EXPECT_EQ(c.Leg.Speed, "6,5");
 }
 
+// Expected texts: worked by hand from the number text rule (15 significant
+// digits, plain decimal).
 TEST(SightFileWrite, NumbersKeepFifteenSignificantDigits) {
     SightFileContents c;
     SightRecord sight;
@@ -326,6 +329,7 @@ TEST(SightFileWrite, NumbersKeepFifteenSignificantDigits) {
     EXPECT_NE(writeSightFile(c).find("\r\n0.0000001\r\n"), std::string::npos);
 }
 
+// Expected values: the numbers as the file's texts spell them.
 TEST(SightFileRead, ReadsTheFileItWasGiven) {
     const SightFileRead read = readSightFile(joinLines(smallFileLines()));
     ASSERT_TRUE(read.Contents);

@@ -1,5 +1,7 @@
 // The sight log at start-up and after Clear All Data, the field numbers of a
 // sight, and the comma and path helpers of the program's files.
+// Expected values: the field numbers and texts as the sight record defines
+// them.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -166,6 +166,21 @@ TEST(PrepareReductionTest, ChecksInTheirOrder) {
          nullptr},
         {"blank hours pass", [](LegSettings& l) { l.LastFixHour = " "; }, nullptr},
         {"blank degrees pass", [](LegSettings& l) { l.LastFixLatDegrees = " "; }, nullptr},
+        // A dead reckoning past a pole is no position; a longitude too large
+        // to take round by whole turns is none either.
+        {"last fix latitude 95", [](LegSettings& l) { l.LastFixLatDegrees = "95"; },
+         reduction::kBadDeadReckoningMessage.data()},
+        // A month of 13 runs a month on: 744 h at 10 kn north from 40 N.
+        {"new fix month 13",
+         [](LegSettings& l) {
+             l.NewFixMonth = "13";
+             l.Speed = "10";
+             l.Course = "0";
+         },
+         reduction::kBadDeadReckoningMessage.data()},
+        {"last fix longitude of 309 digits",
+         [](LegSettings& l) { l.LastFixLonDegrees = std::string(309, '9'); },
+         reduction::kBadDeadReckoningMessage.data()},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -193,6 +208,7 @@ TEST(PrepareReductionTest, BlankHourReadsZero) {
     EXPECT_EQ(start.Leg.JDNew, 2460385.0);
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(PrepareReductionTest, LegValuesAsTheFieldsHoldThem) {
     LegSettings leg = goodLeg();
     leg.Course = "075 deg";
@@ -307,6 +323,7 @@ struct SailingCase {
     double drLon;
 };
 
+// Expected values: plane sailing worked by hand (middle-latitude departure).
 TEST(PrepareReductionTest, PlaneSailingWithMiddleLatitude) {
     const SailingCase cases[] = {
         // 60 n.mi. due north: one degree of latitude.
@@ -349,6 +366,65 @@ TEST(PrepareReductionTest, DeadReckoningThatIsNotANumberWarns) {
     ASSERT_TRUE(s.Warning.has_value());
     EXPECT_EQ(s.Warning->Text, std::string(reduction::kBadDeadReckoningMessage));
     EXPECT_EQ(s.Warning->Title, "Warning!");
+}
+
+// A longitude is taken round by whole turns however far the run went.
+TEST(PrepareReductionTest, DeadReckoningLongitudesWrapFully) {
+    struct Case {
+        const char* what;
+        void (*edit)(LegSettings&);
+        double drLat, drLon;
+        const char* label6;
+    };
+    const Case cases[] = {
+        // 61 days at 25 kn on 090 along the equator: 36 600 n.mi., 610
+        // degrees east of 30 E, so 640 E is 80 W (one turn off would be 280).
+        {"two months east along the equator",
+         [](LegSettings& l) {
+             l.LastFixLatDegrees = "0";
+             l.LastFixLonDegrees = "30";
+             l.Speed = "25";
+             l.Course = "90";
+             l.NewFixMonth = "5";
+         },
+         0, -80, "80 deg 0 min  W"},
+        {"last fix longitude 1000000 E", [](LegSettings& l) { l.LastFixLonDegrees = "1000000"; },
+         40, -80, "80 deg 0 min  W"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LegSettings leg = goodLeg();
+        c.edit(leg);
+        const ReductionStart s = prepareReduction(leg, false, false);
+        ASSERT_FALSE(s.Warning.has_value());
+        EXPECT_NEAR(s.DrLat, c.drLat, 1e-9);
+        EXPECT_NEAR(s.DrLon, c.drLon, 1e-9);
+        EXPECT_EQ(s.Prefill.Label6, c.label6);
+    }
+}
+
+TEST(WrappedLongitudeTest, WholeTurnsIntoTheRange) {
+    struct Case {
+        double lon;
+        double wrapped;
+    };
+    // Worked by hand: inside the range nothing moves, one turn off is one
+    // step, further a full modulo; 180 and -180 stay as they are.
+    const Case cases[] = {
+        {0, 0},      {180, 180},     {-180, -180},   {179.5, 179.5},  {200, -160},     {-200, 160},
+        {540, 180},  {-540, -180},   {541, -179},    {719.75, -0.25}, {900, 180},      {-900, 180},
+        {-1000, 80}, {1000000, -80}, {-1000000, 80}, {1e8 + 30, -50}, {-7200.5, -0.5},
+    };
+    for (const Case& c : cases) {
+        const std::optional<double> w = reduction::wrappedLongitude(c.lon);
+        ASSERT_TRUE(w.has_value()) << c.lon;
+        EXPECT_NEAR(*w, c.wrapped, 1e-7) << c.lon;
+        EXPECT_LE(std::fabs(*w), 180) << c.lon;
+    }
+    const double huges[] = {1e9, -1e9, 1.7976931348623157e308, HUGE_VAL, -HUGE_VAL, NAN};
+    for (const double huge : huges) {
+        EXPECT_FALSE(reduction::wrappedLongitude(huge).has_value()) << huge;
+    }
 }
 
 // ------------------------------------------------------ assumed position
@@ -410,6 +486,7 @@ TEST(ReduceSightsTest, ReflectingHorizonHalvesWithoutDip) {
     EXPECT_EQ(out.Result.Sights[1].Ha, 30);
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, ApparentAltitudeByHorizon) {
     struct Case {
         double horizon;
@@ -439,6 +516,7 @@ TEST(ReduceSightsTest, ApparentAltitudeByHorizon) {
     }
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, RefractionParallaxAndSemiDiameter) {
     // The Sun's lower limb at Ha 30 (reflecting horizon, Hs 60), SD 16',
     // HP 0.15', dead-reckoning latitude 0; 10 C and 1010 mb.
@@ -472,6 +550,7 @@ TEST(ReduceSightsTest, RefractionParallaxAndSemiDiameter) {
                 0.15 / 60 * std::sqrt(3.0) / 2 * (1 - 0.5 / 298.257), 1e-15);
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, MoonSemiDiameterFromHorizontalParallax) {
     // The Moon's lower limb at Ha 30 with HP 60': 0.2724 deg times the
     // augmentation 1 + 0.5 / 60.5; the stored semi-diameter is not used.
@@ -616,10 +695,12 @@ TEST(ReduceSightsTest, PlotParamsInTheirOrder) {
     leg.PlottingScale = "15";
     const ReductionStart start = prepareReduction(leg, false, true);
     ASSERT_FALSE(start.Warning.has_value());
+    // Declinations that put each altitude within a few miles of the one
+    // computed from 40 N 30 W, so that the lines meet near it.
     Row s1;
     s1.hour = 10;
     s1.gha = 10;
-    s1.dec = 30;
+    s1.dec = 10;
     s1.hsDeg = 55;
     Row s2;
     s2.gha = 100;
@@ -629,7 +710,7 @@ TEST(ReduceSightsTest, PlotParamsInTheirOrder) {
     Row s3;
     s3.hour = 11;
     s3.gha = 330;
-    s3.dec = 5;
+    s3.dec = 20;
     s3.hsDeg = 35;
     const ReductionOutcome out = reduceSights(
         reduction::reductionInput(start, GeneralSettings{}, 40, -30), logOf({s1, s2, s3}));
@@ -767,9 +848,10 @@ TEST(ReduceSightsTest, ParallelLinesReportGZero) {
 }
 
 TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
+    // Sights 1 and 3 fit 40 N 30 W to a few miles; sight 2 does not.
     Row s1;
     s1.gha = 10;
-    s1.dec = 30;
+    s1.dec = 10;
     s1.hsDeg = 55;
     Row s2;
     s2.gha = 100;
@@ -778,7 +860,7 @@ TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
     s2.included = 0;
     Row s3;
     s3.gha = 330;
-    s3.dec = 5;
+    s3.dec = 20;
     s3.hsDeg = 35;
     const ReductionInput in = inputAt(40, -30);
     const ReductionOutcome all = reduceSights(in, logOf({s1, s2, s3}));
@@ -804,11 +886,18 @@ TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
 }
 
 TEST(ReduceSightsTest, SightsBeyondSixEnterTheFixNotTheReport) {
+    // Altitudes 20 to 27 degrees on the meridian to the south and east and
+    // west of it, each within a mile or so of the one computed from 40 N 30 W.
+    struct Body {
+        double gha, dec;
+    };
+    const Body bodies[8] = {{30, -30}, {102, 11}, {319, 12}, {30, -27},
+                            {320, 14}, {100, 15}, {30, -24}, {99, 17}};
     std::vector<Row> rows;
     for (int i = 0; i < 8; ++i) {
         Row r;
-        r.gha = 30 + 40 * i;
-        r.dec = 10 + i;
+        r.gha = bodies[i].gha;
+        r.dec = bodies[i].dec;
         r.hsDeg = 20 + i;
         rows.push_back(r);
     }
@@ -847,6 +936,7 @@ std::vector<double> reportValues(const std::string& line, const std::string& lab
     return values;
 }
 
+// Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
     // A Sun sight (lower limb, SD 16', HP 0.15') and two stars, 6 knots on 090.
     LegSettings leg = goodLeg();
@@ -865,19 +955,21 @@ TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
     sun.hsDeg = 45;
     sun.hsMin = 12;
     sun.gha = 10;
-    sun.dec = 2.5;
+    sun.dec = 12.5;
     Row star1;
     star1.hour = 11;
     star1.minute = 45;
     star1.hsDeg = 33;
     star1.hsMin = 3;
     star1.gha = 70.125;
-    star1.dec = 45.75;
+    star1.dec = -13.75;
     Row star2;
     star2.hour = 12;
     star2.hsDeg = 20;
     star2.gha = 300;
-    star2.dec = -30;
+    star2.dec = 51.5;
+    // The declinations put each altitude within a few miles of the one
+    // computed from 40 N 50 W.
     const ReductionInput in = reduction::reductionInput(start, GeneralSettings{}, 40, -50);
     const ReductionOutcome out = reduceSights(in, logOf({sun, star1, star2}));
     ASSERT_FALSE(out.Warning.has_value());
@@ -889,7 +981,7 @@ TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
     EXPECT_EQ(lines[3], "UT = 10.5Hrs     11.75Hrs     12Hrs     0Hrs     0Hrs     0Hrs     ");
     EXPECT_EQ(lines[4], "Hs = 45.2°     33.05°     20°     0°     0°     0°     ");
     EXPECT_EQ(lines[6], "GHA = 10°     70.125°     300°     0°     0°     0°     ");
-    EXPECT_EQ(lines[7], "DEC = 2.5°     45.75°     -30°     0°     0°     0°     ");
+    EXPECT_EQ(lines[7], "DEC = 12.5°     -13.75°     51.5°     0°     0°     0°     ");
     EXPECT_EQ(lines[8], "SD = 0.266°     0°     0°     0°     0°     0°     ");
     // LHA -40 (10 - 50) is shown as 320; 70.125 - 50 = 20.125; 300 - 50 - 360 = -110 as 250.
     EXPECT_EQ(lines[10], "LHA = 320°     20.125°     250°     0°     0°     0°     ");
@@ -940,6 +1032,115 @@ TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
                              " G = " + cut(out.Result.G));
     EXPECT_NEAR(f.SumCos2 + f.SumSin2, 3, 1e-12);
     EXPECT_NEAR(out.Result.G, f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos, 1e-12);
+}
+
+// Twenty-five sights of one body at one instant: A * C - B * B comes out a
+// rounding residue (-2.8e-14 here), not exactly 0, and once gave a "fix".
+TEST(ReduceSightsTest, IdenticalSightsAreParallelThoughGIsAResidue) {
+    std::vector<Row> same(25);
+    for (Row& r : same) {
+        r.gha = 10;
+        r.dec = 10;
+        r.hsDeg = 55;
+    }
+    const ReductionOutcome out = reduceSights(inputAt(40, -30), logOf(same));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& r = out.Result;
+    EXPECT_NE(r.G, 0);
+    EXPECT_LE(std::fabs(r.G), 1e-9 * r.Fix.SumCos2 * r.Fix.SumSin2);
+    EXPECT_EQ(r.Status, FixStatus::ParallelLines);
+    EXPECT_EQ(reduction::noFixText(r.Status), "No fix: the lines of position are parallel");
+    EXPECT_EQ(r.Fix.FixLat, 0);
+    EXPECT_EQ(r.Fix.FixLon, 0);
+    EXPECT_EQ(r.Fix.FixDistance, 0);
+}
+
+// Two bodies 0.0005 to 0.01 degree of GHA apart, one arc minute apart in
+// altitude: azimuth spreads below about 0.002 degrees are parallel; above it
+// the lines still cross, far from the assumed position, where the plot
+// recommends a redo (a fix past 20 n.mi.).
+TEST(ReduceSightsTest, NearlyParallelLinesFixFarAwayAboveTheResidue) {
+    struct Case {
+        double ghaApart;
+        FixStatus status;
+    };
+    const Case cases[] = {
+        {0.0005, FixStatus::ParallelLines},  // azimuths 0.0008 degree apart
+        {0.001, FixStatus::ParallelLines},   // 0.0015 degree
+        {0.01, FixStatus::Fix},              // 0.015 degree
+        {0.02, FixStatus::Fix},              // 0.031 degree
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ghaApart);
+        Row a;
+        a.gha = 10;
+        a.dec = 10;
+        a.hsDeg = 55;
+        Row b = a;
+        b.gha = 10 + c.ghaApart;
+        b.hsMin = 1;
+        const ReductionOutcome out = reduceSights(inputAt(40, -30), logOf({a, b}));
+        ASSERT_FALSE(out.Warning.has_value());
+        const auto& r = out.Result;
+        const double spread = std::fabs(r.LopAzimuth[2] - r.LopAzimuth[1]);
+        EXPECT_GT(spread, 0);
+        EXPECT_EQ(r.Status, c.status);
+        if (c.status == FixStatus::Fix) {
+            EXPECT_GT(spread, 0.002);
+            EXPECT_GT(r.Fix.FixDistance, 20);
+            EXPECT_LE(std::fabs(r.Fix.FixLat), 90);
+        } else {
+            EXPECT_LT(spread, 0.002);
+            EXPECT_EQ(r.Fix.FixDistance, 0);
+        }
+    }
+}
+
+// Sights taken near 40 N 30 W, reduced from positions that do not fit them:
+// a fix past a pole warns and nothing is to be committed.
+TEST(ReduceSightsTest, FixPastAPoleWarns) {
+    Row s1;
+    s1.gha = 10;
+    s1.dec = 10;
+    s1.hsDeg = 55;
+    Row s2;
+    s2.gha = 330;
+    s2.dec = 20;
+    s2.hsDeg = 35;
+    // The assumed latitude "abc" reads 0 and the longitude 200 is 160 W.
+    LegSettings leg = goodLeg();
+    const ReductionStart start = prepareReduction(leg, false, true);
+    ASSERT_FALSE(start.Warning.has_value());
+    const ReductionInput far = reduction::reductionInput(start, GeneralSettings{}, 0, 200);
+    EXPECT_EQ(far.AssumedLon, -160);
+    const ReductionOutcome out = reduceSights(far, logOf({s1, s2}));
+    ASSERT_TRUE(out.Warning.has_value());
+    EXPECT_EQ(out.Warning->Text, std::string(reduction::kBadFixMessage));
+
+    // An empty sight year reads 0: two thousand years of run at 6 kn.
+    leg.Speed = "6";
+    const ReductionStart moving = prepareReduction(leg, false, true);
+    Row old = s1;
+    old.year = 0;
+    const ReductionOutcome run = reduceSights(
+        reduction::reductionInput(moving, GeneralSettings{}, 40, -30), logOf({old, s2}));
+    ASSERT_TRUE(run.Warning.has_value());
+    EXPECT_EQ(run.Warning->Text, std::string(reduction::kBadFixMessage));
+}
+
+TEST(ReduceSightsTest, AssumedLongitudeThatCannotBeWrappedWarns) {
+    Row s1;
+    s1.gha = 10;
+    s1.dec = 10;
+    for (const double lon : {1e300, -HUGE_VAL, 181.0}) {
+        ReductionInput in = inputAt(40, -30);
+        in.AssumedLon = lon;
+        const ReductionOutcome out = reduceSights(in, logOf({}));
+        ASSERT_TRUE(out.Warning.has_value()) << lon;
+        EXPECT_EQ(out.Warning->Text, std::string(reduction::kAssumedLongitudeMessage));
+        EXPECT_EQ(reduceSights(in, logOf({s1})).Warning->Text,
+                  std::string(reduction::kAssumedLongitudeMessage));
+    }
 }
 
 // ------------------------------------------------------- mended faults

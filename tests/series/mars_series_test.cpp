@@ -1,4 +1,6 @@
 // Mars' heliocentric series: what each block holds and the partial sums.
+// Expected values: the published VSOP87D terms (data/vsop87d/) and the
+// worked partial sums.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // Venus' heliocentric series: what each block holds and the partial sums.
+// Expected values: the published VSOP87D terms (data/vsop87d/) and the
+// worked partial sums.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,6 +59,8 @@ TEST(VenusSeries, BlocksHoldTheirTerms) {
 
 // Terms that show how many decimals an amplitude allows; the principal
 // frequency 10213.2855... at the precision of each amplitude.
+// Expected values: the published VSOP87D terms (data/vsop87d/VSOP87D.ven)
+// and their worked roundings.
 TEST(VenusSeries, ArgumentsCarryTheDecimalsTheirAmplitudeAllows) {
     const ephemeris::SeriesTerm cases[] = {
         {1353968.4, 5.5931332, 10213.28554621},
@@ -105,6 +109,7 @@ TEST(VenusSeries, EveryTermKeepsThePrecisionRule) {
     series_checks::CheckPrecisionRule("VenusR", series::kVenusR);
 }
 
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(VenusSeries, PartialSums) {
     // clang-format off
     const SumCase cases[] = {
@@ -136,6 +141,7 @@ TEST(VenusSeries, PartialSums) {
 }
 
 // A constant term of phase 3.1416 counts as 114.0 cos 3.1416, not -114.
+// Expected values: worked examples (exact doubles where compared exactly).
 TEST(VenusSeries, RoundedPiPhaseIsNotAnExactMinusA) {
     double s[6];
     series::VenusSeriesL(0, s[0], s[1], s[2], s[3], s[4], s[5]);
