@@ -581,17 +581,18 @@ TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
     const Case cases[] = {
         // Sight 1 uses the bubble and has no dip; sight 2 the sea horizon.
         {"negative eye height with a sea horizon", [this] { uitest::userType(main.Text3, "-2"); },
-         "", "Sight 2: "},
+         "", "Sight 2: ", ""},
         {"temperature of -273", [this] { uitest::userType(app.form7().Text4, "-273"); }, "",
-         "Sight 1: "},
-        {"assumed position at a pole", [] {}, "90", std::string(reduction::kAssumedAtPoleMessage)},
+         "Sight 1: ", ""},
+        {"assumed position at a pole", [] {}, "90", std::string(reduction::kAssumedAtPoleMessage),
+         ""},
         // Latitude "abc" reads 0, longitude 200 is 160 W: the sights taken
         // near 40 N 30 W put the fix past a pole.
         {"assumed latitude abc, longitude 200", [] {}, "abc",
          std::string(reduction::kBadFixMessage), "200"},
         // The first sight's year left empty reads 0: two thousand years of run.
         {"empty sight year", [this] { app.Log.SightData[1][reduction::kFieldUTYear] = 0; }, "",
-         std::string(reduction::kBadFixMessage)},
+         std::string(reduction::kBadFixMessage), ""},
     };
     reduceOnceAndHidePlot();
     const Snapshot before = snapshot();
