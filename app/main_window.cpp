@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/settings_window.h"
+#include "globe/globe_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -196,7 +197,8 @@ Form1::Form1(app::App& app)
     Command8.setEnabled(false);
 
     // The windows of these buttons and menu items are not built yet.
-    for (platform::ui::CommandButton* later : {&Command9, &Command6, &Command7}) {
+    Command9.setEnabled(false);
+    for (platform::ui::CommandButton* later : {&Command6, &Command7}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -221,6 +223,7 @@ Form1::Form1(app::App& app)
     Command4.onClick([this] { Command4_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
+    Command9.onClick([this] { Command9_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -314,15 +317,19 @@ void Form1::Command1_Click() {
     app_.AssumedLon = dialog.EnteredLon;
     Command3.setEnabled(true);
     Command8.setEnabled(true);
-    // "Show COP" stays disabled until the globe window exists.
+    Command9.setEnabled(true);
 
     PlotLOPs(app_);
-    // The globe window Form16 is shown here, before the plot window.
+    app_.form16().showModeless();
     app_.form2().showModeless();
 }
 
 void Form1::Command8_Click() {
     app_.form2().showModeless();
+}
+
+void Form1::Command9_Click() {
+    app_.form16().showModeless();
 }
 
 void Form1::menuPRINT_Click() {
@@ -352,8 +359,8 @@ void Form1::GetFile_Click() {
     Command3.setEnabled(false);
     Command8.setEnabled(false);
     Command9.setEnabled(false);
-    // The globe window is unloaded here, so that its next showing centres it
-    // on the new sights.
+    // Unloaded, so that its next showing centres it on the new sights.
+    app_.unload<globe::Form16>();
 
     applyLegSettings(contents.Leg, read.SelectSouth, read.SelectWest);
     app_.form7().applyGeneralSettings(contents.General);

@@ -49,6 +49,7 @@ class Form1 : public platform::ui::Form {
     void Command4_Click();  // "Clear All Data"
     void Command1_Click();  // "Reduce Sights and Plot LOP's"
     void Command8_Click();  // "Show LOP"
+    void Command9_Click();  // "Show COP"
 
     // The leg settings as the fields hold them, and writing them back (no
     // handler of this window reacts to these fields).

@@ -443,6 +443,48 @@ void Picture::line(double x1, double y1, double x2, double y2, const Color& colo
     }
 }
 
+void Picture::lines(const std::vector<LineSegment>& segments, const Color& color) {
+    DrawItem item = makeItem(DrawItem::Kind::Lines, color);
+    item.segments.reserve(segments.size());
+    for (const LineSegment& s : segments) {
+        if (finite(s.x1) && finite(s.y1) && finite(s.x2) && finite(s.y2)) {
+            item.segments.push_back(s);
+        }
+    }
+    if (item.segments.empty()) {
+        return;
+    }
+    item.x1 = item.segments.front().x1;
+    item.y1 = item.segments.front().y1;
+    item.x2 = item.segments.back().x2;
+    item.y2 = item.segments.back().y2;
+    currentX_ = item.x2;
+    currentY_ = item.y2;
+    if (scaleUsable()) {
+        const QSize s = pixelSize();
+        const double kx = s.width() / width_;
+        const double ky = s.height() / height_;
+        const double m = kClipMargin + drawWidth_;
+        const ClipRect clip{-m, -m, s.width() + m, s.height() + m};
+        QVector<QLineF> pixels;
+        pixels.reserve(static_cast<int>(item.segments.size()));
+        for (const LineSegment& seg : item.segments) {
+            QPointF a((seg.x1 - left_) * kx, (seg.y1 - top_) * ky);
+            QPointF b((seg.x2 - left_) * kx, (seg.y2 - top_) * ky);
+            if (finite(a) && finite(b) && clipSegment(clip, a, b)) {
+                pixels.append(QLineF(snapped(a), snapped(b)));
+            }
+        }
+        if (!pixels.isEmpty()) {
+            QPainter& p = painter();
+            preparePen(p, color);
+            p.drawLines(pixels.constData(), static_cast<int>(pixels.size()));
+            surface_->update();
+        }
+    }
+    items_.push_back(std::move(item));
+}
+
 void Picture::lineTo(double x, double y) {
     line(currentX_, currentY_, x, y, fore_);
 }
