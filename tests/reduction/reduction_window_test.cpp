@@ -5,6 +5,7 @@
 // a result that is not finite). "Show LOP" shows the plot again.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
 #include <cmath>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "globe/globe_window.h"
 #include "platform/numtext.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/plot_window.h"
@@ -452,6 +454,13 @@ TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThe
     EXPECT_TRUE(main.Command8.enabled());
     EXPECT_TRUE(main.Command9.enabled());
     EXPECT_EQ(main.Command9.widget()->toolTip().toStdString(), "");
+
+    // The globe is shown, then the plot, which comes out in front.
+    globe::Form16* globeWindow = app.existingWindow<globe::Form16>();
+    ASSERT_NE(globeWindow, nullptr);
+    EXPECT_TRUE(globeWindow->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), plot());
 
     // The plot is drawn (its label offsets draw from the generator) and shown.
     ASSERT_NE(plot(), nullptr);
