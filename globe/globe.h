@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/line_segment.h"
 #include "reduction/sight_log.h"
 
 namespace globe {
@@ -79,12 +80,7 @@ inline constexpr SceneColor kCopColor{250, 250, 67};
 inline constexpr SceneColor kCoastColor{255, 255, 255};
 
 // A straight segment in picture units.
-struct SceneSegment {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
-};
+using SceneSegment = platform::LineSegment;
 
 // One drawing step.
 struct SceneStep {

@@ -106,13 +106,15 @@ void Form16::Form_Resize() {
 }
 
 void Form16::DrawGlobe() {
-    app::App& app = app_;
+    // Every label draw reseeds the generator from the clock; the clock is read
+    // once a redraw, which takes less than one of its ticks.
+    platform::ui::Random& random = app_.random();
+    const double clock = platform::ui::secondsSinceMidnight(app_.clock().now());
     const GlobeFrame frame = globe::DrawGlobe(
         view_, sightsFromApp(app_), Picture1.width(), Picture1.height(),
-        [&app] {
-            // Reseeded from the clock before every draw.
-            app.random().reseed(platform::ui::secondsSinceMidnight(app.clock().now()));
-            return app.random().next();
+        [&random, clock] {
+            random.reseed(clock);
+            return random.next();
         },
         scene_);
     if (!frame.drawn) {
@@ -130,15 +132,9 @@ void Form16::DrawGlobe() {
                 p.circle(step.x, step.y, step.radius, toColor(step.color));
                 p.setFillStyle(platform::ui::FillStyle::Transparent);
                 break;
-            case SceneStep::Kind::Lines: {
-                const SceneSegment* s = scene_.segmentsOf(step);
-                batch_.resize(step.count);
-                for (std::size_t k = 0; k < step.count; ++k) {
-                    batch_[k] = {s[k].x1, s[k].y1, s[k].x2, s[k].y2};
-                }
-                p.lines(batch_, toColor(step.color));
+            case SceneStep::Kind::Lines:
+                p.lines(scene_.segmentsOf(step), step.count, toColor(step.color));
                 break;
-            }
             case SceneStep::Kind::Point:
                 p.point(step.x, step.y, toColor(step.color));
                 break;

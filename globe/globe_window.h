@@ -68,7 +68,6 @@ class Form16 : public platform::ui::Form {
     GlobeDrag drag_;
     GlobeFrame frame_;
     GlobeScene scene_;
-    std::vector<platform::ui::LineSegment> batch_;
     // Twips between the picture's right (bottom) edge and the window's, and
     // between the hint's top (left) and the window's bottom (right) edge.
     double RightMargin = 0;

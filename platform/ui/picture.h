@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/line_segment.h"
 #include "platform/print_items.h"
 #include "platform/ui/color.h"
 #include "platform/ui/controls.h"
@@ -45,12 +46,7 @@ enum class FillStyle { Transparent, Solid };
 enum class DrawStyle { Solid, Dash, Dot };
 
 // A straight segment in user units.
-struct LineSegment {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
-};
+using platform::LineSegment;
 
 // One primitive as drawn, in user units.
 struct DrawItem {
@@ -131,7 +127,7 @@ class Picture : public Control {
     // Many separate segments in one colour, drawn with one painter call and
     // recorded as one Lines item; segments with a non-finite coordinate are
     // left out. The current point moves to the last segment's end.
-    void lines(const std::vector<LineSegment>& segments, const Color& color);
+    void lines(const LineSegment* segments, std::size_t count, const Color& color);
     // From the current point.
     void lineTo(double x, double y);
     void lineTo(double x, double y, const Color& color);
