@@ -199,6 +199,16 @@ class Path_:
         self.keep[i] = True
 
 
+def walk(points, i, j, step):
+    """The vertices of a closed ring's open form from i to j, stepping by
+    step (1 or -1)."""
+    out = [points[i]]
+    while i != j:
+        i = (i + step) % len(points)
+        out.append(points[i])
+    return out
+
+
 def closed_open(ring):
     """A closed ring without its repeated last point."""
     return ring[:-1]
@@ -216,16 +226,7 @@ def cut_ring(ring, a, b, inside):
     closed with the straight cut back to a."""
     pts = closed_open(ring)
     ia, ib = nearest_index(pts, a), nearest_index(pts, b)
-    n = len(pts)
-
-    def walk(i, j, step):
-        out = [pts[i]]
-        while i != j:
-            i = (i + step) % n
-            out.append(pts[i])
-        return out
-
-    forward, backward = walk(ia, ib, 1), walk(ia, ib, -1)
+    forward, backward = walk(pts, ia, ib, 1), walk(pts, ia, ib, -1)
     k_in = nearest_index(pts, inside)
     part = forward if pts[k_in] in forward else backward
     return part + [part[0]]
@@ -280,15 +281,7 @@ def sides(island):
     n = len(pts)
     w = min(range(n), key=lambda k: pts[k][1])
     e = max(range(n), key=lambda k: pts[k][1])
-
-    def walk(i, j, step):
-        out = [pts[i]]
-        while i != j:
-            i = (i + step) % n
-            out.append(pts[i])
-        return out
-
-    one, other = walk(e, w, 1), walk(e, w, -1)
+    one, other = walk(pts, e, w, 1), walk(pts, e, w, -1)
     mean = lambda side: sum(p[0] for p in side) / len(side)
     south = one if mean(one) < mean(other) else other
     north = other if south is one else one
@@ -508,22 +501,12 @@ def build():
 
 # ------------------------------------------------------------------ output
 
-def text_thousandths(t):
-    sign = "-" if t < 0 else ""
-    t = abs(t)
-    whole, frac = divmod(t, 1000)
-    s = "%s%d.%03d" % (sign, whole, frac)
-    s = s.rstrip("0").rstrip(".")
-    return "0" if s in ("-0", "") else s
-
-
-def text_hundredths(h):
-    sign = "-" if h < 0 else ""
-    h = abs(h)
-    whole, frac = divmod(h, 100)
-    s = "%s%d.%02d" % (sign, whole, frac)
-    s = s.rstrip("0").rstrip(".")
-    return "0" if s in ("-0", "") else s
+def decimal_text(units, places):
+    """A whole number of 10**-places as the shortest decimal text."""
+    sign = "-" if units < 0 else ""
+    whole, frac = divmod(abs(units), 10 ** places)
+    text = ("%s%d.%0*d" % (sign, whole, places, frac)).rstrip("0").rstrip(".")
+    return "0" if text == "-0" else text
 
 
 def render(outlines):
@@ -548,8 +531,8 @@ def render(outlines):
         lines.append("constexpr CoastPoint %s[] = {" % symbol)
         row = []
         for k, m in points:
-            row.append("{%s, %s}," % (text_thousandths(grid_latitude(k)),
-                                      text_hundredths(m * LON_HUNDREDTHS)))
+            row.append("{%s, %s}," % (decimal_text(grid_latitude(k), 3),
+                                      decimal_text(m * LON_HUNDREDTHS, 2)))
             if len(row) == 5:
                 lines.append("    " + " ".join(row))
                 row = []
