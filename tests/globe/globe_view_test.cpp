@@ -196,3 +196,47 @@ TEST(GlobeView, RedrawAtADegenerateSizeDrawsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GlobeView, RedrawOrderIsDiscGraticuleLimbOutlinesThenCircles) {
+    globe::GlobeScene scene;
+    globe::GlobeView v;
+    v.SpinAngle = -0.5;
+    v.TiltAngle = -0.6;
+    const globe::GlobeSights s = oneSight(30, 20, 45);
+    globe::DrawGlobe(
+        v, s, 800, 600, [] { return 0.5; }, scene);
+    std::vector<globe::SceneColor> order;
+    for (const globe::SceneStep& step : scene.steps) {
+        if (order.empty() || !(order.back() == step.color)) {
+            order.push_back(step.color);
+        }
+    }
+    // Disc; meridian 0, the other meridians and the southern parallels; the
+    // equator; the northern parallels; the limb's start and the limb; the
+    // coastlines; the circle.
+    const std::vector<globe::SceneColor> expected = {
+        globe::kDiscColor,  globe::kPrimeColor, globe::kGridColor,
+        globe::kPrimeColor, globe::kGridColor,  globe::kLimbStartColor,
+        globe::kLimbColor,  globe::kCoastColor, globe::kCopColor};
+    EXPECT_EQ(order, expected);
+}
+
+TEST(GlobeView, PointsExactlyOnTheLimbAreVisibleForCirclesOfPosition) {
+    // A view matrix that puts every point at w(1) = 0.
+    const globe::Matrix3 limb{};
+    globe::GlobeScene scene;
+    int draws = 0;
+    globe::DrawCircleOfPosition(
+        1, 1, 0, 0, 10, 10, 40, limb,
+        [&draws] {
+            ++draws;
+            return 0.5;
+        },
+        scene);
+    EXPECT_EQ(scene.segments.size(), 361u);
+    EXPECT_EQ(draws, 361);
+}
+
+}  // namespace

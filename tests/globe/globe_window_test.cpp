@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QWidget>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "globe/globe_window.h"
 #include "platform/numtext.h"
 #include "platform/ui/picture.h"
+#include "platform/ui/services.h"
 #include "reduction/plot_window.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
@@ -262,6 +264,32 @@ TEST_F(GlobeWindowTest, ResizeKeepsThePictureAtLeastOnePixelAndFollowsTheMargins
     uitest::mouseMove(g.Picture1, QPointF(0, 0), Qt::NoButton);
     EXPECT_EQ(g.Label10.caption().find("nan"), std::string::npos);
     EXPECT_EQ(g.Label10.caption().find("inf"), std::string::npos);
+}
+
+TEST(GlobeLabels, TheSameCircleDrawnTwiceWithOneClockValueGetsIndependentLabels) {
+    // The program's generator, reseeded with an unchanged clock reading
+    // before every draw, as within one redraw.
+    platform::ui::StandardRandom random;
+    const auto next = [&random] {
+        random.reseed(43200);
+        return random.next();
+    };
+    globe::Matrix3 I{};
+    globe::RotationMatrix(0, 0, 0, I);
+    std::vector<std::pair<double, double>> places;
+    for (int k = 0; k < 6; ++k) {
+        globe::GlobeScene scene;
+        globe::DrawCircleOfPosition(1, 1, 0, 0, 0, 0, 60, I, next, scene);
+        for (const globe::SceneStep& step : scene.steps) {
+            if (step.kind == globe::SceneStep::Kind::Label) {
+                places.emplace_back(step.x, step.y);
+            }
+        }
+    }
+    // With 361 visible points a label is all but certain; its places differ.
+    ASSERT_GE(places.size(), 5u);
+    std::sort(places.begin(), places.end());
+    EXPECT_NE(std::unique(places.begin(), places.end()), places.begin() + 1);
 }
 
 class GlobeOpenFileTest : public GlobeWindowTest {
