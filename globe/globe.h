@@ -101,8 +101,10 @@ struct SceneStep {
 };
 
 // The globe picture as drawing steps in order. Consecutive segments of one
-// colour share a step, so the window draws them with one call.
-struct GlobeScene {
+// colour share a step (each circle of position has its own), so the window
+// draws them with few calls.
+class GlobeScene {
+  public:
     std::vector<SceneSegment> segments;
     std::vector<SceneStep> steps;
 
@@ -110,12 +112,18 @@ struct GlobeScene {
     void clear();
     void disc(double x, double y, double radius, const SceneColor& color);
     void segment(double x1, double y1, double x2, double y2, const SceneColor& color);
+    // The next segment starts a Lines step of its own (one step per circle of
+    // position).
+    void breakRun() { runBroken_ = true; }
     void point(double x, double y, const SceneColor& color);
     void label(double x, double y, std::string text);
     // The segments of a Lines step.
     const SceneSegment* segmentsOf(const SceneStep& step) const {
         return segments.data() + step.first;
     }
+
+  private:
+    bool runBroken_ = false;
 };
 
 // ------------------------------------------------ projection and drawing

@@ -66,6 +66,7 @@ AngleTable angleTable(int n, Angle angle) {
 void GlobeScene::clear() {
     segments.clear();
     steps.clear();
+    runBroken_ = false;
 }
 
 void GlobeScene::disc(double x, double y, double radius, const SceneColor& color) {
@@ -79,8 +80,9 @@ void GlobeScene::disc(double x, double y, double radius, const SceneColor& color
 }
 
 void GlobeScene::segment(double x1, double y1, double x2, double y2, const SceneColor& color) {
-    if (steps.empty() || steps.back().kind != SceneStep::Kind::Lines ||
+    if (runBroken_ || steps.empty() || steps.back().kind != SceneStep::Kind::Lines ||
         !(steps.back().color == color)) {
+        runBroken_ = false;
         SceneStep step;
         step.kind = SceneStep::Kind::Lines;
         step.color = color;
@@ -188,6 +190,7 @@ void DrawCircleOfPosition(int n, double R, double x0, double y0, double lon, dou
     // The same 361 angles for every circle.
     static const AngleTable steps = angleTable(kCopSteps, [](int k) { return k * kCopRadPerDeg; });
 
+    scene.breakRun();
     bool labelled = false;
     double px = 0;
     double py = 0;

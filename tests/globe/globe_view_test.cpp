@@ -170,6 +170,11 @@ TEST(GlobeView, RedrawDrawsTheCirclesOfIncludedSightsWithResults) {
     added.SightCount = 2;
     added.Included[2] = 1;
     EXPECT_EQ(circles(added), 1);
+    // Each circle is a polyline of its own, also next to another one.
+    added.CopGha[2] = 120;
+    added.CopDec[2] = -10;
+    added.CopHo[2] = 30;
+    EXPECT_EQ(circles(added), 2);
 }
 
 TEST(GlobeView, RedrawAtADegenerateSizeDrawsNothing) {
