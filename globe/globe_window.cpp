@@ -81,7 +81,10 @@ Form16::Form16(app::App& app)
 }
 
 Form16::~Form16() {
-    endDrag();
+    // Unloaded in the middle of a drag: the pointer goes back.
+    if (drag_.ButtonHeld) {
+        endDrag();
+    }
 }
 
 void Form16::Form_Load() {
