@@ -6,9 +6,14 @@
 #include <QToolTip>
 #include <filesystem>
 
+#include "almanac/almanac_window.h"
+#include "almanac/rise_set_window.h"
 #include "app/app.h"
 #include "app/settings_window.h"
+#include "calculators/calculators_window.h"
+#include "calculators/course_calculator_window.h"
 #include "globe/globe_window.h"
+#include "planner/planner_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -195,15 +200,14 @@ Form1::Form1(app::App& app)
 
     Command3.setEnabled(false);
     Command8.setEnabled(false);
+    Command9.setEnabled(false);
 
     // The windows of these buttons and menu items are not built yet.
-    Command9.setEnabled(false);
-    for (platform::ui::CommandButton* later : {&Command6, &Command7}) {
+    for (platform::ui::CommandButton* later : {&Command7}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
-    for (platform::ui::MenuItem* later :
-         {&menuAlmanac, &menuRiseSet, &menuPlanner, &menuLunar, &menuCalc}) {
+    for (platform::ui::MenuItem* later : {&menuLunar}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -224,6 +228,11 @@ Form1::Form1(app::App& app)
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
     Command9.onClick([this] { Command9_Click(); });
+    Command6.onClick([this] { Command6_Click(); });
+    menuCalc.onClick([this] { menuCalc_Click(); });
+    menuAlmanac.onClick([this] { menuAlmanac_Click(); });
+    menuRiseSet.onClick([this] { menuRiseSet_Click(); });
+    menuPlanner.onClick([this] { menuPlanner_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -247,7 +256,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Form_Load() {
     // SightCount = 1, rows 1 to 25 all 0, notes "type notes here".
     app_.Log = startupSightLog();
-    // The planner settings file is read here once the sight planner exists.
+    // The planner's remembered defaults, handed on to the settings window.
+    planner::ReadSettingsFile(app_);
 }
 
 void Form1::onCloseRequest() {
@@ -262,8 +272,28 @@ void Form1::Command5_Click() {
     app_.form7().showModeless();
 }
 
+void Form1::menuAlmanac_Click() {
+    almanac::Form12& almanac = app_.form12();
+    almanac.showModeless();
+    almanac.Text11.setText(app_.form7().Text1.text());
+}
+
+void Form1::menuRiseSet_Click() {
+    almanac::Form13& riseSet = app_.form13();
+    riseSet.showModeless();
+    riseSet.Text11.setText(app_.form7().Text1.text());
+}
+
 void Form1::menuSight_Click() {
     app_.form5().showModeless();
+}
+
+void Form1::Command6_Click() {
+    app_.form9().showModeless();
+}
+
+void Form1::menuCalc_Click() {
+    app_.form10().showModeless();
 }
 
 void Form1::menuHelp_Click() {
@@ -330,6 +360,10 @@ void Form1::Command8_Click() {
 
 void Form1::Command9_Click() {
     app_.form16().showModeless();
+}
+
+void Form1::menuPlanner_Click() {
+    app_.form11().showModeless();
 }
 
 void Form1::menuPRINT_Click() {

@@ -43,13 +43,21 @@ class Form1 : public platform::ui::Form {
     void menuEXIT_Click();
     void GetFile_Click();
     void SaveFile_Click();
-    void menuHelp_Click();  // "HELP"
-    void menuInfo_Click();  // "INFO"
-    void Command3_Click();  // "Detailed Output"
-    void Command4_Click();  // "Clear All Data"
-    void Command1_Click();  // "Reduce Sights and Plot LOP's"
-    void Command8_Click();  // "Show LOP"
-    void Command9_Click();  // "Show COP"
+    void menuHelp_Click();     // "HELP"
+    void menuInfo_Click();     // "INFO"
+    void Command3_Click();     // "Detailed Output"
+    void Command4_Click();     // "Clear All Data"
+    void Command1_Click();     // "Reduce Sights and Plot LOP's"
+    void Command8_Click();     // "Show LOP"
+    void Command9_Click();     // "Show COP"
+    void Command6_Click();     // "Heading/Course Calculator"
+    void menuCalc_Click();     // "Calculators"
+    void menuPlanner_Click();  // "Sight Planner"
+
+    // "Celestial Data": "Perpetual Almanac" and "Rise/Set Times" show their
+    // windows with the settings' Delta T.
+    void menuAlmanac_Click();
+    void menuRiseSet_Click();
 
     // The leg settings as the fields hold them, and writing them back (no
     // handler of this window reacts to these fields).

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "calculators/calculators_window.h"
 #include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
 #include "reduction/correction_preview.h"
@@ -222,9 +223,6 @@ Form5::Form5(app::App& app)
     Option5.setValue(true);
     Option8.setValue(true);
 
-    // The calculators window comes with the navigation calculators.
-    Command3.setEnabled(false);
-    Command3.setToolTip(app::kNotAvailableToolTip);
     Command2.setEnabled(false);
 
     for (TextBox* hidden : {&Text3, &Text4, &Text7, &Text8, &Text9, &Text10}) {
@@ -284,8 +282,10 @@ void Form5::Command2_Click() {
 }
 
 void Form5::Command3_Click() {
-    // Opens the calculators window on its dip panel once that window exists;
-    // until then the button stays disabled.
+    // The dip panel alone, as the calculators window's own dip button shows it.
+    calculators::Form10& calculators = app_.form10();
+    calculators.showModeless();
+    calculators.Command9_Click();
 }
 
 void Form5::Command4_Click() {

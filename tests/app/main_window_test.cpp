@@ -30,6 +30,8 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "calculators/calculators_window.h"
+#include "calculators/course_calculator_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
@@ -347,7 +349,7 @@ TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
         {&f.Command3, "Detailed Output", false, ""},
         {&f.Command4, "Clear All Data", true, ""},
         {&f.Command5, "General Settings", true, ""},
-        {&f.Command6, "Heading/Course Calculator", false, later},
+        {&f.Command6, "Heading/Course Calculator", true, ""},
         {&f.Command7, "Preload other forms with data", false, later},
         {&f.Command8, "Show LOP", false, ""},
         {&f.Command9, "Show COP", false, ""},
@@ -371,13 +373,11 @@ TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
 
     // Item, enabled, tooltip.
     const std::vector<std::tuple<MenuItem*, bool, std::string>> items = {
-        {&f.FileMenu, true, ""},        {&f.GetFile, true, ""},
-        {&f.SaveFile, true, ""},        {&f.menuPrint, true, ""},
-        {&f.menuHelp, true, ""},        {&f.menuInfo, true, ""},
-        {&f.menuSight, true, ""},       {&f.menuCelesData, true, ""},
-        {&f.menuAlmanac, false, later}, {&f.menuRiseSet, false, later},
-        {&f.menuPlanner, false, later}, {&f.menuLunar, false, later},
-        {&f.menuCalc, false, later},    {&f.menuEXIT, true, ""},
+        {&f.FileMenu, true, ""},    {&f.GetFile, true, ""},       {&f.SaveFile, true, ""},
+        {&f.menuPrint, true, ""},   {&f.menuHelp, true, ""},      {&f.menuInfo, true, ""},
+        {&f.menuSight, true, ""},   {&f.menuCelesData, true, ""}, {&f.menuAlmanac, true, ""},
+        {&f.menuRiseSet, true, ""}, {&f.menuPlanner, true, ""},   {&f.menuLunar, false, later},
+        {&f.menuCalc, true, ""},    {&f.menuEXIT, true, ""},
     };
     for (const auto& [item, enabled, tip] : items) {
         EXPECT_EQ(item->enabled(), enabled) << item->caption();
@@ -388,11 +388,8 @@ TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
 
     // The tooltips of the items on the bar itself show when the pointer rests
     // on them; the other items have none.
-    for (const auto& [item, tip] :
-         std::vector<std::pair<MenuItem*, std::string>>{{&f.menuPlanner, later},
-                                                        {&f.menuLunar, later},
-                                                        {&f.menuEXIT, ""},
-                                                        {&f.FileMenu, ""}}) {
+    for (const auto& [item, tip] : std::vector<std::pair<MenuItem*, std::string>>{
+             {&f.menuCalc, ""}, {&f.menuLunar, later}, {&f.menuEXIT, ""}, {&f.FileMenu, ""}}) {
         const QPoint centre = f.menuBar()->actionGeometry(item->action()).center();
         QHelpEvent help(QEvent::ToolTip, centre, f.menuBar()->mapToGlobal(centre));
         hideToolTip();
@@ -402,7 +399,7 @@ TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
     }
 
     // A disabled item runs nothing and opens no window.
-    f.menuPlanner.click();
+    f.menuLunar.click();
     f.Command3.click();
     EXPECT_TRUE(env.log.empty());
 }
@@ -425,6 +422,16 @@ TEST_F(MainWindowTest, ButtonsAndMenuItemsShowTheirWindows) {
     uitest::userClick(f.Command5);
     ASSERT_NE(app.existingWindow<app::Form7>(), nullptr);
     EXPECT_TRUE(app.form7().isVisible());
+
+    // The course and heading calculator and the calculators window.
+    uitest::userClick(f.Command6);
+    ASSERT_NE(app.existingWindow<calculators::Form9>(), nullptr);
+    EXPECT_TRUE(app.form9().isVisible());
+    EXPECT_EQ(app.form9().caption(), calculators::kForm9Caption);
+    f.menuCalc.click();
+    ASSERT_NE(app.existingWindow<calculators::Form10>(), nullptr);
+    EXPECT_TRUE(app.form10().isVisible());
+    EXPECT_EQ(app.form10().caption(), calculators::kForm10Caption);
     EXPECT_TRUE(env.log.empty());
 }
 

@@ -1,0 +1,32 @@
+#include "calculators/angle_fields_window.h"
+
+namespace calculators {
+
+namespace {
+
+using platform::ui::pixelRect;
+
+constexpr double kBoxHeight = 21;
+
+}  // namespace
+
+AngleBoxes::AngleBoxes(platform::ui::Host host, double left, double top)
+    : degrees{host, pixelRect(left, top, 44, kBoxHeight)},
+      degreeMark{host, pixelRect(left + 46, top, 10, 18), "°"},
+      minutes{host, pixelRect(left + 58, top, 60, kBoxHeight)},
+      minuteMark{host, pixelRect(left + 120, top, 10, 18), "'"} {}
+
+AngleField AngleBoxes::field(bool negative) const {
+    return {degrees.text(), minutes.text(), negative};
+}
+
+SignOptions::SignOptions(platform::ui::Host host, double left, double top,
+                         const std::string& caption, const std::string& positiveCaption,
+                         const std::string& negativeCaption, bool negativeSelected)
+    : frame{host, pixelRect(left, top, 180, 44), caption},
+      positive{frame, pixelRect(8, 16, 82, 22), positiveCaption, group},
+      negative{frame, pixelRect(92, 16, 82, 22), negativeCaption, group} {
+    (negativeSelected ? negative : positive).setValue(true);
+}
+
+}  // namespace calculators

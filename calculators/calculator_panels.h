@@ -1,0 +1,134 @@
+// The panels of the calculators window: each takes its fields' texts and
+// option states and returns the texts of its result labels. A panel computes
+// only when its button is pressed; nothing is stored between presses.
+//
+// Every field reads as its leading number (empty or not a number: 0). A label
+// whose value comes out not finite shows its fixed words followed by
+// kUndefinedText instead of a number.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calculators/panel_text.h"
+
+namespace calculators {
+
+// ---- Plane-sailing dead reckoning --------------------------------------
+
+struct DeadReckoningInput {
+    std::string Course;  // degrees from true north
+    std::string Speed;   // knots
+    AngleField Lat;      // last fix; Negative = "South"
+    AngleField Lon;      // last fix; Negative = "West"
+    std::string Hours;   // elapsed time, hours and minutes, signs as typed
+    std::string Minutes;
+};
+
+struct DeadReckoningResult {
+    std::string Latitude;   // "Estimated Latitude N 40° 24'"
+    std::string Longitude;  // "Estimated Longitude W 69° 27'"
+    std::string Distance;   // "Distance traveled, nmiles: 35"
+};
+
+// Distance S t, northing D cos C, departure D sin C over the cosine of the
+// mid-latitude; the longitude gets one wrap into -180..180. Whole minutes,
+// cut.
+DeadReckoningResult deadReckoning(const DeadReckoningInput& input);
+
+// ---- Distance to and dip of the horizon --------------------------------
+
+struct HorizonInput {
+    std::string EyeHeight;     // metres; 0 counts as 0.01
+    std::string LandDistance;  // n.mi.; empty or 0: the sea horizon
+};
+
+struct HorizonResult {
+    std::string SeaHorizon;  // "Distance to sea horizon, nmiles: 3"
+    std::string Dip;         // "Dip of horizon, arcminutes: 2.5"
+    // Only when a land horizon nearer than the sea horizon adds dip; the
+    // labels keep their former texts otherwise.
+    std::optional<std::string> Compensation;
+    std::optional<std::string> Note;
+};
+
+// Sea horizon 2.118 sqrt(h) n.mi.; dip of a horizon x n.mi. away
+// (180 / pi) 60 atan(h / (1852 x) + x / 8268) arc minutes.
+HorizonResult horizon(const HorizonInput& input);
+
+// ---- Great-circle distance ---------------------------------------------
+
+struct GreatCircleInput {
+    AngleField Lat1;  // Negative = "South"
+    AngleField Lon1;  // Negative = "West"
+    AngleField Lat2;
+    AngleField Lon2;
+};
+
+// "2732 nautical miles       3141.8 statute miles": the central angle by the
+// spherical law of cosines, 3437.74677 n.mi. per radian, rounded to 0.1.
+std::string greatCircleDistance(const GreatCircleInput& input);
+
+// ---- Refraction ----------------------------------------------------------
+
+struct RefractionInput {
+    std::string Temperature;  // degrees C
+    std::string Pressure;     // millibars
+    std::string HaDegrees;    // apparent altitude, signs as typed
+    std::string HaMinutes;
+};
+
+// " Refraction correction = -5.31' arc minutes": Bennett's formula scaled by
+// 0.28 P / (T + 273), cut to 0.01'.
+std::string refraction(const RefractionInput& input);
+
+// ---- Computed altitude and azimuth -------------------------------------
+
+struct AltitudeInput {
+    AngleField Lat;  // assumed position; Negative = "South"
+    AngleField Lon;  // Negative = "West"
+    AngleField Gha;  // never negative
+    AngleField Dec;  // Negative = "S"
+};
+
+struct AltitudeResult {
+    std::string Altitude;  // "Hc = 57° 29.1'" (degrees without their sign)
+    std::string Azimuth;   // "Azimuth = 240.9° "
+};
+
+AltitudeResult altitudeAzimuth(const AltitudeInput& input);
+
+// ---- Sumner line ---------------------------------------------------------
+
+struct SumnerInput {
+    AngleField Lat;  // assumed latitude; Negative = "South"
+    AngleField Ho;   // observed altitude, never negative
+    AngleField Gha;  // never negative
+    AngleField Dec;  // Negative = "S"
+};
+
+struct SumnerResult {
+    std::string WestSide;  // "LON west side = W 129° 58.6'"
+    std::string EastSide;  // "LON east side = W 70° 1.3'"
+};
+
+// The meridian angle t at which the altitude circle crosses the latitude;
+// longitudes -t - GHA and t - GHA, each with one wrap into -180..180. A
+// circle that misses the latitude gives t = 0 or 180.
+SumnerResult sumnerLongitudes(const SumnerInput& input);
+
+// ---- Circle of position from two landmarks -------------------------------
+
+struct CircleCentreInput {
+    AngleField Lat1;  // the western landmark; Negative = "South"
+    AngleField Lon1;  // Negative = "West"
+    AngleField Lat2;  // the eastern landmark
+    AngleField Lon2;
+    AngleField Angle;  // measured between them, never negative
+};
+
+// "Center of arc is 3 nm East ,  1.73 nm South from 1st point": the centre
+// of CircleOfPosition, cut to 0.01 n.mi.; the radius is not shown.
+std::string circleCentre(const CircleCentreInput& input);
+
+}  // namespace calculators

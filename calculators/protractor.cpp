@@ -1,0 +1,247 @@
+// The three-arm protractor's computation, output lines, plot and dragging.
+#include "calculators/protractor.h"
+
+#include <cmath>
+
+#include "calculators/circle_of_position.h"
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
+
+namespace calculators {
+
+namespace {
+
+using platform::leadingNumber;
+using platform::PrintItem;
+using platform::PrintLine;
+using Item = ProtractorSceneItem;
+
+const std::string kDegreeSign = "\xC2\xB0";  // "°"
+
+// AngleEntry: the typed signs are dropped, the option gives the side.
+double entryValue(const ProtractorEntry::Position& p) {
+    const double v = std::fabs(leadingNumber(p.Degrees)) + std::fabs(leadingNumber(p.Minutes)) / 60;
+    return p.Negative ? -v : v;
+}
+
+double angleValue(const std::string& degrees, const std::string& minutes) {
+    return std::fabs(leadingNumber(degrees)) + std::fabs(leadingNumber(minutes)) / 60;
+}
+
+// Offset of a landmark from A, n.mi., in A's frame at the mean latitude.
+void offsetFromA(double LatA, double LonA, double Lat, double Lon, double& East, double& North) {
+    North = 60 * (Lat - LatA);
+    East = 60 * reducedLongitude(Lon - LonA) * ephemeris::CosD((LatA + Lat) * 0.5);
+}
+
+PrintItem number(double x) {
+    return PrintItem::Text(protractorNumberText(x));
+}
+
+PrintLine distanceLine(const char* text, double distance) {
+    return {PrintItem::Text(text), number(ephemeris::FloorTo2(distance)),
+            PrintItem::Text(" nmiles")};
+}
+
+Item line(double x1, double y1, double x2, double y2, ProtractorInk ink) {
+    return {Item::Kind::Line, ink, x1, y1, x2, y2, 0, {}};
+}
+
+Item circle(double x, double y, double r, ProtractorInk ink) {
+    return {Item::Kind::Circle, ink, x, y, 0, 0, r, {}};
+}
+
+Item text(double x, double y, const char* t) {
+    return {Item::Kind::Text, ProtractorInk::Text, x, y, 0, 0, 0, t};
+}
+
+bool allFinite(std::initializer_list<double> values) {
+    for (const double v : values) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string protractorNumberText(double x) {
+    return (x < 0 ? "-" : " ") + platform::generalText(std::fabs(x)) + " ";
+}
+
+ProtractorInput protractorInput(const ProtractorEntry& entry) {
+    ProtractorInput in;
+    in.LatA = entryValue(entry.Positions[0]);
+    in.LonA = entryValue(entry.Positions[1]);
+    in.LatB = entryValue(entry.Positions[2]);
+    in.LonB = entryValue(entry.Positions[3]);
+    in.LatC = entryValue(entry.Positions[4]);
+    in.LonC = entryValue(entry.Positions[5]);
+    in.AngleAB = angleValue(entry.AngleABDegrees, entry.AngleABMinutes);
+    in.AngleBC = angleValue(entry.AngleBCDegrees, entry.AngleBCMinutes);
+    const double zoom = leadingNumber(entry.Zoom);
+    // A zoom of 0 or less (or not a number) reads as 1.
+    in.Zoom = zoom > 0 ? zoom : 1;
+    return in;
+}
+
+ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
+                                   double PlotWidth, double PlotHeight) {
+    ProtractorResult r;
+    double eB = 0, nB = 0, eC = 0, nC = 0;
+    offsetFromA(in.LatA, in.LonA, in.LatB, in.LonB, eB, nB);
+    offsetFromA(in.LatA, in.LonA, in.LatC, in.LonC, eC, nC);
+    if (in.AngleAB == 0 || in.AngleBC == 0 || eB * eB + nB * nB == 0 || eC * eC + nC * nC == 0) {
+        r.Outcome = ProtractorOutcome::AnglesZero;
+        r.PlotMessage = std::string(kProtractorAnglesZeroText);
+        return r;
+    }
+
+    double eF = 0, nF = 0, FixLat = 0, FixLon = 0;
+    const ThreePointStatus status =
+        ThreePointFix(in.LatA, in.LonA, in.LatB, in.LonB, in.LatC, in.LonC, in.AngleAB, in.AngleBC,
+                      eF, nF, FixLat, FixLon);
+    const double toA = std::sqrt(eF * eF + nF * nF);
+    const double toB = std::sqrt((eB - eF) * (eB - eF) + (nB - nF) * (nB - nF));
+    const double toC = std::sqrt((eC - eF) * (eC - eF) + (nC - nF) * (nC - nF));
+    if (status != ThreePointStatus::Fix || !allFinite({toA, toB, toC})) {
+        r.Outcome = ProtractorOutcome::NoFix;
+        r.PlotMessage = std::string(kProtractorNoFixText);
+        return r;
+    }
+
+    // Output lines.
+    const char* latLetter = FixLat >= 0 ? "N" : "S";
+    const char* lonLetter = FixLon >= 0 ? "E" : "W";
+    double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
+    ephemeris::SplitDegMin(FixLat, latDeg, latMin);
+    ephemeris::SplitDegMin(FixLon, lonDeg, lonMin);
+    r.WriteOutput = true;
+    r.OutputLines = {
+        {PrintItem::Text(std::string("Position Fix    ") + latLetter), number(std::fabs(latDeg)),
+         PrintItem::Text(kDegreeSign + " "), number(std::fabs(ephemeris::FloorTo2(latMin))),
+         PrintItem::Text(std::string("'        ") + lonLetter), number(std::fabs(lonDeg)),
+         PrintItem::Text(kDegreeSign + " "), number(std::fabs(ephemeris::FloorTo2(lonMin))),
+         PrintItem::Text("' ")},
+        distanceLine("Radial distance from Left Landmark ", toA),
+        distanceLine("Radial distance from Middle Landmark ", toB),
+        distanceLine("Radial distance from Right Landmark ", toC),
+        {PrintItem::Text(std::string(kProtractorTicksText))},
+    };
+
+    // The view: the span of A to C over the zoom, the height from the plot's
+    // shape.
+    const double spanAC = std::sqrt(eC * eC + nC * nC);
+    const double w = spanAC / in.Zoom;
+    const double aspect = PlotWidth / PlotHeight;
+    const double h = (2 * w / aspect) / 2;
+    if (!(2 * w >= kLeastViewWidth && 2 * w <= kGreatestViewWidth) || !std::isfinite(h) ||
+        !(h > 0)) {
+        r.Outcome = ProtractorOutcome::ViewOutOfRange;
+        r.PlotMessage = std::string(kProtractorViewText);
+        return r;
+    }
+    r.Outcome = ProtractorOutcome::Fix;
+    r.SpanAC = spanAC;
+    r.ViewHalfWidth = w;
+
+    ProtractorScene& s = r.Scene;
+    s.ScaleLeft = -w;
+    s.ScaleTop = h;
+    s.ScaleWidth = 2 * w;
+    s.ScaleHeight = -2 * h;
+    const double px = state.PanX;
+    const double py = state.PanY;
+    auto& items = s.Items;
+    items.reserve(40);
+    const ProtractorInk grid = ProtractorInk::Grid;
+    items.push_back(line(px - 0.95 * w, py, px + 0.95 * w, py, grid));
+    items.push_back(line(px, py - 0.95 * h, px, py + 0.95 * h, grid));
+    // North arrow head.
+    items.push_back(line(px - 0.03 * w, py + 0.85 * h, px, py + 0.95 * h, grid));
+    items.push_back(line(px, py + 0.95 * h, px + 0.03 * w, py + 0.85 * h, grid));
+    items.push_back(line(px + 0.03 * w, py + 0.85 * h, px - 0.03 * w, py + 0.85 * h, grid));
+    // The letter N.
+    items.push_back(line(px + 0.1 * w, py + 0.845 * h, px + 0.1 * w, py + 0.95 * h, grid));
+    items.push_back(line(px + 0.1 * w, py + 0.95 * h, px + 0.15 * w, py + 0.85 * h, grid));
+    items.push_back(line(px + 0.15 * w, py + 0.85 * h, px + 0.15 * w, py + 0.955 * h, grid));
+    // One-mile ticks.
+    for (int i = 1; i <= 5; ++i) {
+        items.push_back(line(px + i, py - 0.02 * h, px + i, py + 0.02 * h, grid));
+        items.push_back(line(px - i, py - 0.02 * h, px - i, py + 0.02 * h, grid));
+        items.push_back(line(px - 0.02 * w, py + i, px + 0.02 * w, py + i, grid));
+        items.push_back(line(px - 0.02 * w, py - i, px + 0.02 * w, py - i, grid));
+    }
+
+    const double ax = px - eF;
+    const double ay = py - nF;
+    const double bx = ax + eB;
+    const double by = ay + nB;
+    const double cx = ax + eC;
+    const double cy = ay + nC;
+    items.push_back(circle(px, py, 0.035 * w, ProtractorInk::Fix));
+    items.push_back(text(px, py, " FIX"));
+    items.push_back(line(ax, ay, px, py, ProtractorInk::SightLine));
+    items.push_back(circle(ax, ay, 0.025 * w, ProtractorInk::Landmark));
+    items.push_back(text(ax, ay, "  LEFT"));
+    items.push_back(circle(bx, by, 0.025 * w, ProtractorInk::Landmark));
+    items.push_back(line(bx, by, px, py, ProtractorInk::SightLine));
+    items.push_back(circle(cx, cy, 0.025 * w, ProtractorInk::Landmark));
+    items.push_back(text(cx, cy, "  RIGHT"));
+    items.push_back(line(cx, cy, px, py, ProtractorInk::SightLine));
+
+    double eAB = 0, nAB = 0, rAB = 0;
+    CircleOfPosition(in.LatA, in.LonA, in.LatB, in.LonB, in.AngleAB, eAB, nAB, rAB);
+    items.push_back(circle(ax + eAB, ay + nAB, rAB, ProtractorInk::Circle));
+    double eBC = 0, nBC = 0, rBC = 0;
+    CircleOfPosition(in.LatB, in.LonB, in.LatC, in.LonC, in.AngleBC, eBC, nBC, rBC);
+    items.push_back(circle(ax + eB + eBC, ay + nB + nBC, rBC, ProtractorInk::Circle));
+    return r;
+}
+
+void protractorMouseDown(ProtractorState& state) {
+    state.ButtonHeld = true;
+    state.DragStarted = false;
+}
+
+void protractorMouseUp(ProtractorState& state) {
+    state.ButtonHeld = false;
+    state.DragStarted = false;
+}
+
+ProtractorDragStep protractorMouseMove(ProtractorState& state, int Button, double X, double Y) {
+    ProtractorDragStep step;
+    if (!state.ButtonHeld) {
+        return step;
+    }
+    if (!state.DragStarted) {
+        state.DragX0 = static_cast<float>(X);
+        state.DragY0 = static_cast<float>(Y);
+        state.PanX0 = state.PanX;
+        state.PanY0 = state.PanY;
+        state.DragStarted = true;
+    }
+    const double w = state.ViewHalfWidth;
+    if (Button == 2) {
+        const double zoom = state.Zoom + (state.DragY0 - Y) / w;
+        // No view yet to measure the drag against: the zoom stays.
+        if (std::isfinite(zoom)) {
+            state.Zoom = zoom < 0.5 ? 0.5 : (zoom > 2 ? 2 : zoom);
+            step.ZoomText = platform::generalText(ephemeris::FloorTo1(state.Zoom));
+        }
+    } else if (Button == 1) {
+        state.PanX = state.PanX0 + (X - state.DragX0);
+        state.PanY = state.PanY0 + (Y - state.DragY0);
+        if (std::fabs(state.PanX) > w) {
+            state.PanX = state.PanX < 0 ? -w : w;
+        }
+        if (std::fabs(state.PanY) > w) {
+            state.PanY = state.PanY < 0 ? -w : w;
+        }
+    }
+    step.Recompute = true;
+    return step;
+}
+
+}  // namespace calculators

@@ -1,0 +1,174 @@
+// The three-arm protractor: a coastal fix from three landmarks (A left, B
+// middle, C right as seen from the boat) and the two horizontal angles
+// measured between them, with its output lines and its local plot: axes,
+// north arrow, 1 n.mi. ticks, the fix, the landmarks with their lines of
+// sight and the two circles of position; and the arithmetic of panning and
+// zooming the plot by dragging.
+//
+// Usage by the protractor window (every computation, also at each resize
+// step and each pointer move of a drag):
+//   ProtractorInput in = protractorInput(entry);        // texts of the boxes
+//   state.Zoom = in.Zoom;
+//   ProtractorResult r = protractorCompute(in, state, plotWidth, plotHeight);
+//   if (r.WriteOutput) { clear the output picture; print r.OutputLines }
+//   if (r.Outcome == ProtractorOutcome::Fix) {
+//       state.SpanAC = r.SpanAC; state.ViewHalfWidth = r.ViewHalfWidth;
+//       set r.Scene's scale, clear, draw r.Scene.Items in order
+//   } else { clear the plot; print r.PlotMessage at its top-left corner }
+// Pointer events: protractorMouseDown / Up / Move on the same state; a move
+// that returns a zoom text writes it into the zoom box, and a move with a
+// button held runs the computation again.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/print_items.h"
+
+namespace calculators {
+
+inline constexpr std::string_view kProtractorAnglesZeroText = " Angles must be non-zero.";
+inline constexpr std::string_view kProtractorNoFixText =
+    " No fix found for these landmarks and angles.";
+inline constexpr std::string_view kProtractorViewText =
+    " Plot not drawn: the view width is out of range; check the zoom and the landmarks.";
+inline constexpr std::string_view kProtractorTicksText =
+    "Tic marks on plot are 1.0 nautical mile increments";
+
+// The view's full width (n.mi.) that the plot can draw.
+inline constexpr double kLeastViewWidth = 1e-6;
+inline constexpr double kGreatestViewWidth = 1e6;
+
+// The boxes and options as the window holds them.
+struct ProtractorEntry {
+    struct Position {
+        std::string Degrees;
+        std::string Minutes;
+        bool Negative = false;  // the "S" or the "W" option is set
+    };
+    // Latitude and longitude of A, of B and of C, in this order.
+    std::array<Position, 6> Positions;
+    std::string AngleABDegrees;
+    std::string AngleABMinutes;
+    std::string AngleBCDegrees;
+    std::string AngleBCMinutes;
+    std::string Zoom;
+};
+
+// Decimal degrees, north and east positive; the zoom factor.
+struct ProtractorInput {
+    double LatA = 0, LonA = 0, LatB = 0, LonB = 0, LatC = 0, LonC = 0;
+    double AngleAB = 0;
+    double AngleBC = 0;
+    // The zoom box's leading number; 0 or less reads as 1.
+    double Zoom = 1;
+};
+
+// Reads the boxes: |degrees| + |minutes| / 60, negated by the "S" or "W"
+// option; angles without sign; an empty or non-numeric box reads 0.
+ProtractorInput protractorInput(const ProtractorEntry& entry);
+
+// The window's own state (0 and false when it is created).
+struct ProtractorState {
+    double PanX = 0;  // n.mi., where the fix is drawn east of the plot's centre
+    double PanY = 0;  // n.mi., north of it
+    double PanX0 = 0;
+    double PanY0 = 0;
+    float DragX0 = 0;  // plot units, at the first move of the drag
+    float DragY0 = 0;
+    bool ButtonHeld = false;
+    bool DragStarted = false;
+    double Zoom = 0;
+    double SpanAC = 0;         // n.mi., A to C at the last computation that passed the check
+    double ViewHalfWidth = 0;  // n.mi., SpanAC / Zoom
+};
+
+// Colours of the plot.
+enum class ProtractorInk {
+    Grid,       // light grey (180, 180, 180): axes, north arrow, N, ticks
+    Fix,        // red (250, 50, 50)
+    SightLine,  // magenta (255, 0, 255)
+    Landmark,   // black
+    Circle,     // dark grey (50, 50, 50): the circles of position
+    Text,       // the plot's text colour
+};
+
+struct ProtractorSceneItem {
+    enum class Kind { Line, Circle, Text };
+    Kind kind = Kind::Line;
+    ProtractorInk ink = ProtractorInk::Grid;
+    // Line: (x1, y1) to (x2, y2). Circle: centre (x1, y1), radius in
+    // horizontal units. Text: top-left corner (x1, y1).
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double radius = 0;
+    std::string text;
+};
+
+// The plot in user units (n.mi. east and north of the plot's centre), in
+// drawing order: 28 grey lines (east-west axis, north-south axis, three
+// strokes of the arrow head, three of the letter N, then for i = 1 to 5 the
+// ticks at x = PanX + i, x = PanX - i, y = PanY + i, y = PanY - i); the fix
+// circle and " FIX"; A's line of sight; A and "  LEFT"; B and its line; C,
+// "  RIGHT" and its line; the circle of A and B; the circle of B and C.
+struct ProtractorScene {
+    double ScaleLeft = 0;
+    double ScaleTop = 0;
+    double ScaleWidth = 0;
+    double ScaleHeight = 0;
+    std::vector<ProtractorSceneItem> Items;
+};
+
+enum class ProtractorOutcome {
+    Fix,             // output lines written and the plot drawn
+    AnglesZero,      // the check failed
+    NoFix,           // the resection found no fix
+    ViewOutOfRange,  // output lines written, the plot not drawn
+};
+
+struct ProtractorResult {
+    ProtractorOutcome Outcome = ProtractorOutcome::AnglesZero;
+    // Clear the output picture and print these five lines (Fix and
+    // ViewOutOfRange); otherwise the output picture stays as it was.
+    bool WriteOutput = false;
+    std::vector<platform::PrintLine> OutputLines;
+    // Fix: the new SpanAC and ViewHalfWidth and the plot.
+    double SpanAC = 0;
+    double ViewHalfWidth = 0;
+    ProtractorScene Scene;
+    // Any other outcome: the one line printed at the cleared plot's top-left
+    // corner.
+    std::string PlotMessage;
+};
+
+// One computation. PlotWidth and PlotHeight: the plot's outer size, twips
+// (above 0). The state's pan is read, never written.
+ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
+                                   double PlotWidth, double PlotHeight);
+
+// A number item of the output lines: a blank or "-", the general text of the
+// magnitude (with its 0 before the point), and one blank.
+std::string protractorNumberText(double x);
+
+// --- Dragging on the plot ------------------------------------------------------
+
+// Any button down on the plot: a button is held, no drag started yet.
+void protractorMouseDown(ProtractorState& state);
+// Any button up: neither.
+void protractorMouseUp(ProtractorState& state);
+
+struct ProtractorDragStep {
+    // A button is held: the computation runs again.
+    bool Recompute = false;
+    // A right drag changed the zoom: the zoom box's new text ("0.5", "1.3",
+    // "2").
+    std::optional<std::string> ZoomText;
+};
+
+// A pointer move with the buttons held (1 left, 2 right, 4 middle, summed)
+// at X, Y in plot units. The left button alone pans, the right alone zooms.
+ProtractorDragStep protractorMouseMove(ProtractorState& state, int Button, double X, double Y);
+
+}  // namespace calculators

@@ -1,0 +1,45 @@
+// The single-shot reduction: one sight reduced from values typed by hand
+// (sextant altitude, index correction, altitude correction, semi-diameter,
+// horizontal parallax, dip, GHA and declination from an almanac, and an
+// assumed position) to Hc, azimuth, Ho and the intercept. Nothing comes from
+// the ephemeris or the sight log, and nothing is stored.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calculators/panel_text.h"
+
+namespace calculators {
+
+struct SingleShotInput {
+    std::string HsDegrees;  // sextant altitude, signs as typed
+    std::string HsMinutes;
+    std::string IndexCorrection;     // arc minutes, sign as typed
+    std::string AltitudeCorrection;  // arc minutes, sign as typed
+    std::string SemiDiameter;        // arc minutes, + lower limb, - upper limb
+    std::string HorizontalParallax;  // arc minutes
+    std::string Dip;                 // arc minutes, always subtracted
+    AngleField Gha;                  // never negative
+    AngleField Dec;                  // Negative = "S"
+    AngleField Lat;                  // assumed position; Negative = "South"
+    AngleField Lon;                  // Negative = "West"
+};
+
+struct SingleShotResult {
+    std::string Hc;       // "Hc = 36° 37.3'"
+    std::string Azimuth;  // "Azimuth = 250° "
+    std::string Ho;       // "Observed Altitude Ho = 36° 40.5'"
+    std::string Offset;   // "Offset Distance = 3.19 nautical miles Towards"
+    // The three printed lines: local hour angle with its side, apparent
+    // altitude Ha, parallax in altitude PA.
+    std::vector<std::string> Lines;
+};
+
+// Hc by the cosine formula and Zn from the azimuth angle (360 - Z when the
+// sine of LHA is not negative); Ha = Hs + dip + IC, PA = HP cos Ha
+// (1 - sin^2 Lat / 298.257), Ho = Ha + AC + PA + SD, intercept (Ho - Hc) 60.
+// Negative altitudes show their minus sign.
+SingleShotResult singleShotReduction(const SingleShotInput& input);
+
+}  // namespace calculators

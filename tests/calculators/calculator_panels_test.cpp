@@ -1,0 +1,387 @@
+// The panels of the calculators window against the worked values of their
+// descriptions (each case names its source), and the great-circle distance
+// against an independent haversine formula.
+#include "calculators/calculator_panels.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/numtext.h"
+
+namespace {
+
+using calculators::AngleField;
+using calculators::kUndefinedText;
+
+// A number far beyond the range of a double: the field reads as the largest
+// finite double, and sums or products of two of them overflow.
+const std::string kHuge(400, '9');
+
+std::string undefined(const std::string& words) {
+    return words + kUndefinedText;
+}
+
+AngleField north(const char* deg, const char* min) {
+    return {deg, min, false};
+}
+AngleField south(const char* deg, const char* min) {
+    return {deg, min, true};
+}
+AngleField east(const char* deg, const char* min) {
+    return {deg, min, false};
+}
+AngleField west(const char* deg, const char* min) {
+    return {deg, min, true};
+}
+
+TEST(DeadReckoningPanel, WorkedPositions) {
+    struct Case {
+        const char* what;
+        calculators::DeadReckoningInput in;
+        std::string lat, lon, distance;
+    };
+    const Case cases[] = {
+        // Worked example of the dead-reckoning panel.
+        {"course 45, 10 kn, 3 h 30 min",
+         {"45", "10", north("40", "0"), west("70", "0"), "3", "30"},
+         "Estimated Latitude N 40° 24'",
+         "Estimated Longitude W 69° 27'",
+         "Distance traveled, nmiles: 35"},
+        // Defaults with the position boxes empty: exactly 0 counts as N and E.
+        {"defaults",
+         {"0", "0", north("", ""), west("", ""), "0", "0"},
+         "Estimated Latitude N 0° 0'",
+         "Estimated Longitude E 0° 0'",
+         "Distance traveled, nmiles: 0"},
+        // Eastward across 180 degrees: 12 n.mi. / cos 50 = 18.67' of longitude.
+        {"across 180",
+         {"90", "12", north("50", "0"), east("179", "50"), "1", "0"},
+         "Estimated Latitude N 50° 0'",
+         "Estimated Longitude W 179° 51'",
+         "Distance traveled, nmiles: 12"},
+        // 40° 24.75' shows its whole minutes, cut.
+        {"minutes cut",
+         {"0", "24.75", north("40", "0"), west("70", "0"), "1", "0"},
+         "Estimated Latitude N 40° 24'",
+         "Estimated Longitude W 70° 0'",
+         "Distance traveled, nmiles: 24.7"},
+        // Due south 120 n.mi. from 10° 30' S: 12° 30' S.
+        {"southern hemisphere, minus signs ignored",
+         {"180", "60", south("-10", "-30"), east("20", ""), "2", "0"},
+         "Estimated Latitude S 12° 30'",
+         "Estimated Longitude E 20° 0'",
+         "Distance traveled, nmiles: 120"},
+        // Hours and minutes each keep the sign typed: 1 h and -30 min is half
+        // an hour, 5 n.mi. north.
+        {"time signs as typed",
+         {"0", "10", north("10", "0"), west("30", "0"), "1", "-30"},
+         "Estimated Latitude N 10° 5'",
+         "Estimated Longitude W 30° 0'",
+         "Distance traveled, nmiles: 5"},
+        {"overflowing inputs",
+         {"90", kHuge, north("0", "0"), west("0", "0"), kHuge, "0"},
+         undefined("Estimated Latitude "),
+         undefined("Estimated Longitude "),
+         undefined("Distance traveled, nmiles: ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const calculators::DeadReckoningResult r = calculators::deadReckoning(c.in);
+        EXPECT_EQ(r.Latitude, c.lat);
+        EXPECT_EQ(r.Longitude, c.lon);
+        EXPECT_EQ(r.Distance, c.distance);
+    }
+}
+
+TEST(HorizonPanel, SeaAndLandHorizons) {
+    const std::string compensation = "Compensate for land horizon by subtracting ";
+    const std::string note =
+        "In the Sight Data Form, normal dip is accounted for internally, so you have to trick the "
+        "data";
+    struct Case {
+        const char* eye;
+        const char* land;
+        std::string sea, dip;
+        std::string compensation;  // empty: not written
+    };
+    // Worked values of the horizon panel.
+    const Case cases[] = {
+        {"2", "", "3", "2.5", ""},
+        {"2", "0", "3", "2.5", ""},
+        {"2", "1", "3", "4.1", "1.6"},
+        {"2", "-1", "3", "4.1", "1.6"},
+        {"10", "20", "6.7", "5.6", ""},
+        {"", "", "0.2", "0.2", ""},
+        {"0", "", "0.2", "0.2", ""},
+        // Just inside the sea horizon of 2.995 n.mi.: 0.001' more dip.
+        {"2", "2.9", "3", "2.5", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.eye) + " m, land " + c.land);
+        const calculators::HorizonResult r = calculators::horizon({c.eye, c.land});
+        EXPECT_EQ(r.SeaHorizon, "Distance to sea horizon, nmiles: " + c.sea);
+        EXPECT_EQ(r.Dip, "Dip of horizon, arcminutes: " + c.dip);
+        if (c.compensation.empty()) {
+            EXPECT_FALSE(r.Compensation);
+            EXPECT_FALSE(r.Note);
+        } else {
+            EXPECT_EQ(r.Compensation.value_or(""),
+                      compensation + c.compensation + "' from the measured sextant altitude");
+            EXPECT_EQ(r.Note.value_or(""), note);
+        }
+    }
+}
+
+TEST(GreatCirclePanel, WorkedDistances) {
+    struct Case {
+        calculators::GreatCircleInput in;
+        std::string text;
+    };
+    const Case cases[] = {
+        // Worked values of the great-circle panel.
+        {{north("40", "0"), west("70", "0"), north("50", "0"), west("5", "0")},
+         "2732 nautical miles       3141.8 statute miles"},
+        {{north("0", "0"), east("0", "0"), north("0", "0"), east("90", "0")},
+         "5400 nautical miles       6210 statute miles"},
+        {{south("33", "51.6"), east("151", "12.6"), south("33", "51.6"), east("151", "12.6")},
+         "0 nautical miles       0 statute miles"},
+        {{north(kHuge.c_str(), kHuge.c_str()), west("0", "0"), north("0", "0"), west("0", "0")},
+         "Distance undefined for these inputs"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(calculators::greatCircleDistance(c.in), c.text);
+    }
+}
+
+// Haversine distance, nautical miles, with 60 n.mi. to the degree of arc.
+double haversineNmi(double lat1, double lon1, double lat2, double lon2) {
+    const double pi = std::acos(-1.0);
+    const double r = pi / 180;
+    const double a =
+        std::pow(std::sin((lat2 - lat1) * r / 2), 2) +
+        std::cos(lat1 * r) * std::cos(lat2 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2);
+    return 2 * std::asin(std::sqrt(a)) * 60 * 180 / pi;
+}
+
+TEST(GreatCirclePanel, MatchesHaversineToTheTenthShown) {
+    struct Case {
+        double lat1, lon1, lat2, lon2;
+    };
+    const Case cases[] = {
+        {40.5, -70.25, 50.75, -5.1},    {-33.86, 151.21, 37.77, -122.42},
+        {51.5, -0.12, -34.6, -58.38},   {10, 179.5, 10.2, -179.7},
+        {-60.1, 20.3, -60.1, 21.3},     {1.25, 2.5, 1.3, 2.55},
+        {89.5, 0, -89.5, 180},          {35.2, 139.7, 35.2, 139.7 + 1.0 / 60},
+        {-12.345, -77.03, 48.85, 2.35}, {64.15, -21.94, 71.29, -156.79},
+    };
+    const auto field = [](double angle) {
+        // Whole degrees and decimal minutes, as a navigator types them.
+        const double a = std::fabs(angle);
+        const double deg = std::floor(a);
+        return AngleField{platform::generalText(deg), platform::generalText((a - deg) * 60),
+                          angle < 0};
+    };
+    for (const Case& c : cases) {
+        const std::string text = calculators::greatCircleDistance(
+            {field(c.lat1), field(c.lon1), field(c.lat2), field(c.lon2)});
+        const double shown = platform::leadingNumber(text);
+        const double expected = haversineNmi(c.lat1, c.lon1, c.lat2, c.lon2);
+        // Shown rounded to 0.1 n.mi.: at most half a tenth off.
+        EXPECT_NEAR(shown, expected, 0.05 + 1e-6) << text;
+    }
+}
+
+TEST(RefractionPanel, WorkedCorrectionsAndUndefinedDivisors) {
+    struct Case {
+        const char* T;
+        const char* P;
+        const char* deg;
+        const char* min;
+        std::string text;
+    };
+    const std::string undefinedText = undefined(" Refraction correction = ");
+    const Case cases[] = {
+        // Worked values of the refraction panel.
+        {"15", "1010", "10", "0", " Refraction correction = -5.31' arc minutes"},
+        {"15", "1010", "0", "0", " Refraction correction = -33.93' arc minutes"},
+        {"10", "1010", "30", "0", " Refraction correction = -1.72' arc minutes"},
+        // h + 4.4 = 0 and T + 273 = 0.
+        {"15", "1010", "-4", "-24", undefinedText},
+        {"15", "1010", "-4.4", "", undefinedText},
+        {"-273", "1010", "10", "0", undefinedText},
+        {"-273", "0", "10", "0", undefinedText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.T) + " " + c.P + " " + c.deg + " " + c.min);
+        EXPECT_EQ(calculators::refraction({c.T, c.P, c.deg, c.min}), c.text);
+    }
+}
+
+TEST(AltitudePanel, WorkedAltitudesAndAzimuths) {
+    struct Case {
+        const char* what;
+        calculators::AltitudeInput in;
+        std::string altitude, azimuth;
+    };
+    const Case cases[] = {
+        // Worked example of the altitude panel.
+        {"worked",
+         {north("40", "0"), west("70", "0"), {"100", "0"}, north("20", "0")},
+         "Hc = 57° 29.1'",
+         "Azimuth = 240.9° "},
+        // On the meridian south of the observer: 90 - 40 + 10 = 60, due south.
+        {"meridian, south",
+         {north("40", "0"), west("70", "0"), {"70", "0"}, north("10", "0")},
+         "Hc = 60° 0'",
+         "Azimuth = 180° "},
+        // Below the horizon: 90 - 170° 20.55' = -80° 20.55' shows without
+        // its sign.
+        {"below, -80",
+         {north("0", "0"), east("0", "0"), {"170", "20.55"}, north("0", "0")},
+         "Hc = 80° 20.5'",
+         "Azimuth = 270° "},
+        // Between 0 and -1 degree the sign shows on the minutes.
+        {"below, -0.5",
+         {north("0", "0"), east("0", "0"), {"90", "30"}, north("0", "0")},
+         "Hc = 0° -30'",
+         "Azimuth = 270° "},
+        {"overflowing",
+         {north(kHuge.c_str(), kHuge.c_str()), west("0", "0"), {"0", "0"}, north("0", "0")},
+         undefined("Hc = "),
+         undefined("Azimuth = ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const calculators::AltitudeResult r = calculators::altitudeAzimuth(c.in);
+        EXPECT_EQ(r.Altitude, c.altitude);
+        EXPECT_EQ(r.Azimuth, c.azimuth);
+    }
+}
+
+TEST(AltitudePanel, BodyNorthOnTheMeridianReads360NeverZero) {
+    const calculators::AltitudeResult r = calculators::altitudeAzimuth(
+        {north("10", "0"), west("70", "0"), {"70", "0"}, north("40", "0")});
+    EXPECT_EQ(r.Altitude, "Hc = 60° 0'");
+    EXPECT_TRUE(r.Azimuth == "Azimuth = 360° " || r.Azimuth == "Azimuth = 359.9° ") << r.Azimuth;
+}
+
+TEST(SumnerPanel, WorkedLongitudes) {
+    struct Case {
+        const char* what;
+        calculators::SumnerInput in;
+        std::string west, east;
+    };
+    const Case cases[] = {
+        // Worked example of the Sumner panel.
+        {"worked",
+         {north("40", "0"), {"57", "30"}, {"100", "0"}, north("20", "0")},
+         "LON west side = W 129° 58.6'",
+         "LON east side = W 70° 1.3'"},
+        // t = 90: -0.5 keeps its sign on the minutes; -180.5 wraps to 179.5 E.
+        {"equator",
+         {north("0", "0"), {"0", "0"}, {"90", "30"}, north("0", "0")},
+         "LON west side = E 179° 30'",
+         "LON east side = W 0° -30'"},
+        // The altitude circle does not reach the latitude: t = 0, both -GHA.
+        {"too high",
+         {north("40", "0"), {"80", "0"}, {"100", "0"}, north("0", "0")},
+         "LON west side = W 100° 0'",
+         "LON east side = W 100° 0'"},
+        // A typed minus sign changes nothing; only the options give signs.
+        {"minus ignored",
+         {north("-40", "-0"), {"-57", "-30"}, {"-100", "0"}, north("20", "-0")},
+         "LON west side = W 129° 58.6'",
+         "LON east side = W 70° 1.3'"},
+        {"overflowing",
+         {north("0", "0"), {"0", "0"}, {kHuge.c_str(), kHuge.c_str()}, north("0", "0")},
+         undefined("LON west side = "),
+         undefined("LON east side = ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const calculators::SumnerResult r = calculators::sumnerLongitudes(c.in);
+        EXPECT_EQ(r.WestSide, c.west);
+        EXPECT_EQ(r.EastSide, c.east);
+    }
+}
+
+TEST(CircleCentrePanel, WorkedCentres) {
+    struct Case {
+        const char* what;
+        calculators::CircleCentreInput in;
+        std::string text;
+    };
+    const Case cases[] = {
+        // Worked values of the circle-of-position panel: chord 6 n.mi., 60
+        // degrees, centre sqrt(3) n.mi. off the chord's midpoint.
+        {"east",
+         {north("0", "0"), east("0", "0"), north("0", "0"), east("0", "6"), {"60", "0"}},
+         "Center of arc is 3 nm East ,  1.73 nm South from 1st point"},
+        {"west",
+         {north("0", "0"), east("0", "0"), north("0", "0"), west("0", "6"), {"60", "0"}},
+         "Center of arc is 3 nm West ,  1.73 nm North from 1st point"},
+        // Across the 180 degree meridian the landmarks are 6' apart as well.
+        {"date line",
+         {north("0", "0"), east("179", "57"), north("0", "0"), west("179", "57"), {"60", "0"}},
+         "Center of arc is 3 nm East ,  1.73 nm South from 1st point"},
+        {"overflowing",
+         {north(kHuge.c_str(), kHuge.c_str()),
+          east("0", "0"),
+          north("0", "0"),
+          east("0", "6"),
+          {"60", "0"}},
+         undefined("Center of arc is ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(calculators::circleCentre(c.in), c.text);
+    }
+}
+
+// Whatever is typed, no result label shows "inf" or "nan".
+TEST(CalculatorPanels, NoTextGivesInfinityOrNaN) {
+    const std::vector<std::string> texts = {"",    "abc",  "-0",   "0.0000001", "90",  "-90",
+                                            "180", "-4.4", "-273", "-24",       kHuge, "-" + kHuge};
+    std::vector<std::string> shown;
+    for (const std::string& a : texts) {
+        for (const std::string& b : texts) {
+            for (const bool negative : {false, true}) {
+                const AngleField f{a, b, negative};
+                const AngleField g{b, a, !negative};
+                const auto dr = calculators::deadReckoning({a, b, f, g, b, a});
+                const auto hz = calculators::horizon({a, b});
+                const auto alt = calculators::altitudeAzimuth({f, g, f, g});
+                const auto sumner = calculators::sumnerLongitudes({f, g, g, f});
+                shown.insert(
+                    shown.end(),
+                    {dr.Latitude, dr.Longitude, dr.Distance, hz.SeaHorizon, hz.Dip,
+                     hz.Compensation.value_or(""), calculators::greatCircleDistance({f, g, g, f}),
+                     calculators::refraction({a, b, b, a}), calculators::refraction({b, a, a, b}),
+                     alt.Altitude, alt.Azimuth, sumner.WestSide, sumner.EastSide,
+                     calculators::circleCentre({f, g, g, f, {a, b, false}})});
+            }
+        }
+    }
+    for (const std::string& text : shown) {
+        for (const char* bad : {"inf", "nan", "NaN", "Infinity"}) {
+            ASSERT_EQ(text.find(bad), std::string::npos) << text;
+        }
+    }
+}
+
+TEST(PanelText, MinutesAreCutNeverRoundedUp) {
+    EXPECT_EQ(calculators::degreesMinutesText(36 + 59.99 / 60), "36° 59.9'");
+    EXPECT_EQ(calculators::degreesMinutesText(36 + 25.75 / 60), "36° 25.7'");
+    EXPECT_EQ(calculators::degreesMinutesText(-(5 + 30.0 / 60)), "5° 30'");
+    EXPECT_EQ(calculators::degreesMinutesText(-0.5), "0° -30'");
+    EXPECT_EQ(calculators::degreesMinutesText(-80), "80° 0'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(-(5 + 30.0 / 60)), "-5° 30'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(-0.5), "-0° 30'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(-1e-9), "0° 0'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(12.25), "12° 15'");
+}
+
+}  // namespace

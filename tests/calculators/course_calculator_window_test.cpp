@@ -1,0 +1,134 @@
+// The course and heading calculator through its real controls: defaults, the
+// worked course and heading, the load button writing the main window's course
+// and speed, and closing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "calculators/course_calculator_window.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using calculators::Form9;
+using platform::ui::TextBox;
+
+class CourseCalculatorWindowTest : public ::testing::Test {
+  protected:
+    Form9& form() { return app.form9(); }
+
+    // Heading, speed, leeway, current direction, current speed.
+    void typeInputs(const std::vector<std::string>& values) {
+        Form9& f = form();
+        TextBox* boxes[] = {&f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Text5};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            uitest::userType(*boxes[i], values[i]);
+        }
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+};
+
+TEST_F(CourseCalculatorWindowTest, Defaults) {
+    Form9& f = form();
+    EXPECT_EQ(f.caption(), "True course calculator from leeway and currents");
+    EXPECT_FALSE(f.isVisible());
+    for (TextBox* box : {&f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Text5, &f.Text8}) {
+        EXPECT_EQ(box->text(), "0");
+    }
+    EXPECT_FALSE(f.Text6.visible());
+    EXPECT_FALSE(f.Text7.visible());
+    EXPECT_FALSE(f.Command3.enabled());
+    EXPECT_EQ(f.Command3.caption(), "Load Results in Main Form");
+    EXPECT_EQ(f.Command1.caption(), "Click to calculate");
+    EXPECT_EQ(f.Command4.caption(), "Click to calculate");
+    EXPECT_EQ(f.Command2.caption(), "CLOSE");
+    EXPECT_EQ(f.labelTitle.caption(), "True course calculator from leeway and current");
+    EXPECT_EQ(f.labelHeadingTitle.caption(), "Heading calculator from leeway and current");
+    for (auto* label : {&f.Label10, &f.Label11, &f.Label16, &f.Label17}) {
+        EXPECT_EQ(label->caption(), "");
+    }
+
+    // Before any course calculation the load button cannot be pressed.
+    app.form1().Text8.setText("12");
+    f.Command3.click();
+    EXPECT_EQ(app.form1().Text8.text(), "12");
+}
+
+TEST_F(CourseCalculatorWindowTest, CourseLoadedIntoTheMainWindow) {
+    Form9& f = form();
+    f.showModeless();
+    // Worked example: heading 90, speed 6, leeway 5, current towards 180 at 1.
+    typeInputs({"90", "6", "5", "180", "1"});
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label10.caption(), "True course = 104.3 deg from true N");
+    EXPECT_EQ(f.Label11.caption(), "Speed over ground = 6.2 knots");
+    EXPECT_EQ(f.Text6.text(), "104.3");
+    EXPECT_EQ(f.Text7.text(), "6.2");
+    EXPECT_TRUE(f.Command3.enabled());
+
+    // The heading for that course; it neither loads nor changes the load.
+    uitest::userType(f.Text8, "104.3");
+    uitest::userClick(f.Command4);
+    EXPECT_EQ(f.Label17.caption(), "Heading course = 90 deg from true N");
+    EXPECT_EQ(f.Label16.caption(), "Speed over ground = 6.2 knots");
+    EXPECT_EQ(f.Text6.text(), "104.3");
+
+    uitest::userClick(f.Command3);
+    EXPECT_EQ(app.form1().Text8.text(), "104.3");
+    EXPECT_EQ(app.form1().Text2.text(), "6.2");
+    EXPECT_FALSE(app.form1().isVisible());
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(CourseCalculatorWindowTest, HeadingAloneDoesNotEnableTheLoad) {
+    Form9& f = form();
+    typeInputs({"0", "6", "0", "350", "2"});
+    uitest::userType(f.Text8, "10");
+    f.Command4.click();
+    // Worked example of the heading calculator.
+    EXPECT_EQ(f.Label17.caption(), "Heading course = 16.5 deg from true N");
+    EXPECT_EQ(f.Label16.caption(), "Speed over ground = 7.8 knots");
+    EXPECT_FALSE(f.Command3.enabled());
+    EXPECT_EQ(f.Label10.caption(), "");
+}
+
+TEST_F(CourseCalculatorWindowTest, UndefinedCourseKeepsTheLastLoad) {
+    Form9& f = form();
+    typeInputs({"90", "6", "5", "180", "1"});
+    f.Command1.click();
+    const std::string huge(400, '9');
+    typeInputs({"45", huge, "0", "45", huge});
+    f.Command1.click();
+    EXPECT_EQ(f.Label10.caption(), "True course = undefined for these inputs");
+    EXPECT_EQ(f.Label11.caption(), "Speed over ground = undefined for these inputs");
+    f.Command3.click();
+    EXPECT_EQ(app.form1().Text8.text(), "104.3");
+    EXPECT_EQ(app.form1().Text2.text(), "6.2");
+}
+
+TEST_F(CourseCalculatorWindowTest, ClosingHidesAndKeepsTheFields) {
+    Form9& f = form();
+    for (auto close : {+[](Form9& w) { uitest::userClick(w.Command2); },
+                       +[](Form9& w) { uitest::userCloseWindow(&w); }}) {
+        f.showModeless();
+        typeInputs({"90", "6"});
+        f.Command1.click();
+        close(f);
+        EXPECT_FALSE(f.isVisible());
+        ASSERT_EQ(app.existingWindow<Form9>(), &f);
+        uitest::userClick(app.form1().Command6);
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.Text1.text(), "90");
+        EXPECT_EQ(f.Label10.caption(), "True course = 90 deg from true N");
+        EXPECT_TRUE(f.Command3.enabled());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,388 @@
+// The three-arm protractor window offscreen: its controls and defaults, the
+// computation on the first display and on the button, the output lines and
+// the plot as drawn, panning and zooming by real pointer events, the
+// failure lines, resizing and hiding.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "calculators/protractor_window.h"
+#include "platform/ui/picture.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using calculators::Form15;
+using platform::ui::Color;
+using platform::ui::DrawItem;
+using platform::ui::MousePointer;
+
+const Color kGrey{180, 180, 180};
+const Color kFixRed{250, 50, 50};
+const Color kMagenta{255, 0, 255};
+const Color kBlack{0, 0, 0};
+const Color kDarkGrey{50, 50, 50};
+const std::string kDeg = "\xC2\xB0";  // "°"
+
+class ProtractorWindowTest : public ::testing::Test {
+  protected:
+    // The window as the navigator first sees it: created, shown, computed.
+    Form15& shown() {
+        Form15& f = app.form15();
+        f.showModeless();
+        return f;
+    }
+
+    std::vector<const DrawItem*> plotItems(DrawItem::Kind kind, const Color& color) {
+        std::vector<const DrawItem*> out;
+        for (const DrawItem& d : app.form15().Picture1.displayList()) {
+            if (d.kind == kind && d.color == color) {
+                out.push_back(&d);
+            }
+        }
+        return out;
+    }
+
+    static std::vector<std::string> textsOf(const platform::ui::Picture& p) {
+        std::vector<std::string> out;
+        for (const DrawItem& d : p.displayList()) {
+            if (d.kind == DrawItem::Kind::Text) {
+                out.push_back(d.text);
+            }
+        }
+        return out;
+    }
+
+    // The fix mark: the red circle.
+    const DrawItem& fixMark() {
+        const auto red = plotItems(DrawItem::Kind::Circle, kFixRed);
+        EXPECT_EQ(red.size(), 1u);
+        return *red.at(0);
+    }
+
+    // A drag with one button from one user point through others.
+    void drag(Qt::MouseButton button, std::vector<std::pair<double, double>> points) {
+        platform::ui::Picture& p = app.form15().Picture1;
+        uitest::mouseDown(p, p.toPixel(points[0].first, points[0].second), button);
+        for (const auto& [x, y] : points) {
+            uitest::mouseMove(p, p.toPixel(x, y), button);
+        }
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+};
+
+TEST_F(ProtractorWindowTest, ControlsAndDefaults) {
+    Form15& f = app.form15();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.caption(),
+              "3-Arm Protractor (3-Point Resection) using Kestlow Method giving 2 Circles Of "
+              "Position for Coastal Position Fix");
+    struct Box {
+        platform::ui::TextBox* box;
+        const char* text;
+    };
+    const std::vector<Box> boxes = {
+        {&f.Text43, "0"}, {&f.Text44, "0"},  {&f.Text41, "0"},  {&f.Text42, "0"}, {&f.Text39, "0"},
+        {&f.Text40, "1"}, {&f.Text35, "0"},  {&f.Text38, "1"},  {&f.Text2, "0"},  {&f.Text1, "2"},
+        {&f.Text4, "0"},  {&f.Text3, "3"},   {&f.Text45, "34"}, {&f.Text46, ""},  {&f.Text6, "56"},
+        {&f.Text5, ""},   {&f.Text7, "1.0"},
+    };
+    for (const Box& b : boxes) {
+        EXPECT_EQ(b.box->text(), b.text);
+    }
+    // North and West set for each landmark.
+    for (platform::ui::OptionButton* set :
+         {&f.Option29, &f.Option28, &f.Option26, &f.Option23, &f.Option2, &f.Option3}) {
+        EXPECT_TRUE(set->value()) << set->caption();
+    }
+    for (platform::ui::OptionButton* clear :
+         {&f.Option30, &f.Option27, &f.Option25, &f.Option24, &f.Option1, &f.Option4}) {
+        EXPECT_FALSE(clear->value()) << clear->caption();
+    }
+    EXPECT_EQ(f.Option29.caption(), "N");
+    EXPECT_EQ(f.Option30.caption(), "S");
+    EXPECT_EQ(f.Option27.caption(), "E");
+    EXPECT_EQ(f.Option28.caption(), "W");
+    EXPECT_EQ(f.frameLat1.caption(), "Lat N or S");
+    EXPECT_EQ(f.frameLon3.caption(), "Lon E or W");
+    EXPECT_EQ(f.labelA.caption(), "Landmark on Left (point A)");
+    EXPECT_EQ(f.labelB.caption(), "Landmark in Middle (point B)");
+    EXPECT_EQ(f.labelC.caption(), "Landmark on Right (point C)");
+    EXPECT_EQ(f.labelLat1.caption(), "Latitude #1");
+    EXPECT_EQ(f.labelLon3.caption(), "Longitude #3");
+    EXPECT_EQ(f.labelAngleAB.caption(), "Measured Angle between points A and B");
+    EXPECT_EQ(f.labelAngleBC.caption(), "Measured Angle between points B and C");
+    EXPECT_EQ(f.Command17.caption(), "Calculate Observer Position");
+    EXPECT_EQ(f.Command1.caption(), "CLOSE FORM");
+    EXPECT_EQ(f.labelZoom.caption(), " Zoom");
+    EXPECT_EQ(f.Label19.caption(),
+              "Left click and drag cursor to pan plot.  Right click and drag to zoom.");
+    EXPECT_EQ(f.Label15.caption(), "Grab corner to resize  ---->");
+    EXPECT_EQ(f.labelHint.caption(),
+              "3-point problem (3 known landmarks and measured angles between)   Best when "
+              "middle landmark is closest.");
+    EXPECT_EQ(f.Label12.backColor(), (Color{255, 255, 128}));
+    // The plot on the right, the output area under the inputs.
+    EXPECT_GT(f.Picture1.left(), f.Picture2.left() + f.Picture2.width());
+    EXPECT_GT(f.Picture2.top(), f.Command17.top());
+    EXPECT_GT(f.Picture1.height(), f.heightTwips() * 9 / 10);
+    // Nothing is computed before the first display.
+    EXPECT_TRUE(f.Picture1.displayList().empty());
+    EXPECT_TRUE(f.Picture2.displayList().empty());
+}
+
+TEST_F(ProtractorWindowTest, FirstDisplayComputesTheDefaults) {
+    Form15& f = shown();
+    const std::vector<std::string> out = textsOf(f.Picture2);
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_EQ(out[0].rfind("Position Fix    N 0 " + kDeg + "  ", 0), 0u) << out[0];
+    EXPECT_NE(out[0].find("'        W 0 " + kDeg + "  "), std::string::npos) << out[0];
+    EXPECT_EQ(out[1].rfind("Radial distance from Left Landmark  ", 0), 0u);
+    EXPECT_EQ(out[2].rfind("Radial distance from Middle Landmark  ", 0), 0u);
+    EXPECT_EQ(out[3].rfind("Radial distance from Right Landmark  ", 0), 0u);
+    EXPECT_EQ(out[4], "Tic marks on plot are 1.0 nautical mile increments");
+    // The plot: about 7.2 n.mi. wide with the fix in its middle.
+    EXPECT_NEAR(f.Picture1.scaleWidth(), 2 * std::sqrt(13.0), 1e-6);
+    EXPECT_NEAR(f.Picture1.scaleLeft(), -std::sqrt(13.0), 1e-6);
+    EXPECT_LT(f.Picture1.scaleHeight(), 0);  // y grows upward
+    EXPECT_EQ(fixMark().x1, 0);
+    EXPECT_EQ(fixMark().y1, 0);
+    EXPECT_EQ(f.state().ViewHalfWidth, f.Picture1.scaleWidth() / 2);
+    EXPECT_EQ(textsOf(f.Picture1), (std::vector<std::string>{" FIX", "  LEFT", "  RIGHT"}));
+}
+
+TEST_F(ProtractorWindowTest, PlotAsDrawn) {
+    Form15& f = shown();
+    const double w = f.state().ViewHalfWidth;
+    const double h = f.Picture1.scaleTop();
+    // 28 grey lines of one pixel, the first 8 the axes, arrow and N.
+    const auto grey = plotItems(DrawItem::Kind::Line, kGrey);
+    ASSERT_EQ(grey.size(), 28u);
+    for (const DrawItem* d : grey) {
+        EXPECT_EQ(d->drawWidth, 1);
+    }
+    EXPECT_NEAR(grey[0]->x1, -0.95 * w, 1e-12);
+    EXPECT_NEAR(grey[1]->y2, 0.95 * h, 1e-12);
+    // The ticks at 1 to 5 n.mi.: east, west, north, south of the fix.
+    for (int i = 1; i <= 5; ++i) {
+        const DrawItem* const* t = &grey[8 + 4 * (i - 1)];
+        EXPECT_DOUBLE_EQ(t[0]->x1, i);
+        EXPECT_DOUBLE_EQ(t[0]->x2, i);
+        EXPECT_NEAR(t[0]->y1, -0.02 * h, 1e-12);
+        EXPECT_NEAR(t[0]->y2, 0.02 * h, 1e-12);
+        EXPECT_DOUBLE_EQ(t[1]->x1, -i);
+        EXPECT_DOUBLE_EQ(t[2]->y1, i);
+        EXPECT_NEAR(t[2]->x1, -0.02 * w, 1e-12);
+        EXPECT_NEAR(t[2]->x2, 0.02 * w, 1e-12);
+        EXPECT_DOUBLE_EQ(t[3]->y2, -i);
+    }
+    EXPECT_EQ(plotItems(DrawItem::Kind::Line, kMagenta).size(), 3u);
+    EXPECT_EQ(plotItems(DrawItem::Kind::Circle, kBlack).size(), 3u);
+    const auto circles = plotItems(DrawItem::Kind::Circle, kDarkGrey);
+    ASSERT_EQ(circles.size(), 2u);
+    // Both circles pass through the fix (at the plot's centre).
+    for (const DrawItem* c : circles) {
+        EXPECT_NEAR(std::hypot(c->x1, c->y1), c->radius, 1e-3 * c->radius);
+    }
+    // The texts in the picture's text colour, from the circles' centres.
+    const QColor windowText = f.palette().color(QPalette::WindowText);
+    for (const DrawItem& d : f.Picture1.displayList()) {
+        if (d.kind == DrawItem::Kind::Text) {
+            EXPECT_EQ(d.color, platform::ui::fromQColor(windowText)) << d.text;
+        }
+    }
+}
+
+TEST_F(ProtractorWindowTest, LeftDragPansThroughPointerEvents) {
+    Form15& f = shown();
+    const double w = f.state().ViewHalfWidth;
+    drag(Qt::LeftButton, {{0.5, 0.5}, {1.5, 0.0}});
+    EXPECT_EQ(app.mousePointer(), MousePointer::SizeAll);
+    // The pointer moved 1 east and 0.5 south: the fix follows (to the pixel).
+    const double pixel = f.Picture1.scaleWidth() / f.Picture1.widget()->width();
+    EXPECT_NEAR(fixMark().x1, 1.0, pixel);
+    EXPECT_NEAR(fixMark().y1, -0.5, pixel);
+    EXPECT_EQ(fixMark().x1, f.state().PanX);
+    // Far beyond the plot: held at the half width both ways.
+    platform::ui::Picture& p = f.Picture1;
+    uitest::mouseMove(p, p.toPixel(-3 * w, 3 * w), Qt::LeftButton);
+    EXPECT_EQ(fixMark().x1, -w);
+    EXPECT_EQ(fixMark().y1, w);
+    uitest::mouseUp(p, p.toPixel(-3 * w, 3 * w), Qt::LeftButton);
+    EXPECT_EQ(app.mousePointer(), MousePointer::Default);
+    // The pan stays for the next computation.
+    f.Command17.click();
+    EXPECT_EQ(fixMark().x1, -w);
+}
+
+TEST_F(ProtractorWindowTest, RightDragZoomsThroughPointerEvents) {
+    Form15& f = shown();
+    platform::ui::Picture& p = f.Picture1;
+    // At the start height the zoom is unchanged and loses its ".0".
+    drag(Qt::RightButton, {{0, 0}, {0.3, 0}});
+    EXPECT_EQ(f.Text7.text(), "1");
+    // Down by a quarter of the half width adds 0.25 at that step, cut to 0.2.
+    const double w = f.state().ViewHalfWidth;
+    uitest::mouseMove(p, p.toPixel(0, -0.25 * w), Qt::RightButton);
+    EXPECT_EQ(f.Text7.text(), "1.2");
+    EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / 1.2, 1e-6);
+    EXPECT_NEAR(p.scaleWidth(), 2 * std::sqrt(13.0) / 1.2, 1e-6);
+    // Far down: held at 2; far up: held at 0.5.
+    uitest::mouseMove(p, p.toPixel(0, -100), Qt::RightButton);
+    EXPECT_EQ(f.Text7.text(), "2");
+    uitest::mouseMove(p, p.toPixel(0, 100), Qt::RightButton);
+    EXPECT_EQ(f.Text7.text(), "0.5");
+    uitest::mouseUp(p, p.toPixel(0, 100), Qt::RightButton);
+    EXPECT_NEAR(f.state().ViewHalfWidth, 2 * std::sqrt(13.0), 1e-6);
+    // The pan did not move.
+    EXPECT_EQ(fixMark().x1, 0);
+}
+
+TEST_F(ProtractorWindowTest, MoveWithoutButtonDrawsNothing) {
+    Form15& f = shown();
+    f.Text45.setText("40");  // typed, not yet computed
+    const std::vector<DrawItem> before = f.Picture1.displayList();
+    platform::ui::Picture& p = f.Picture1;
+    uitest::mouseMove(p, p.toPixel(1, 1), Qt::NoButton);
+    drag(Qt::LeftButton, {{0, 0}});
+    uitest::mouseUp(p, p.toPixel(0, 0), Qt::LeftButton);
+    const std::vector<DrawItem> afterUp = f.Picture1.displayList();
+    uitest::mouseMove(p, p.toPixel(2, 2), Qt::LeftButton);  // button already up
+    EXPECT_EQ(f.Picture1.displayList().size(), afterUp.size());
+    EXPECT_EQ(f.state().PanX, 0);
+    // The one move with the button down recomputed with the new angle.
+    // (the circle of A and B is the last but one item).
+    EXPECT_NE(afterUp[afterUp.size() - 2].radius, before[before.size() - 2].radius);
+}
+
+TEST_F(ProtractorWindowTest, FailuresClearThePlotAndKeepTheOutput) {
+    Form15& f = shown();
+    const std::vector<std::string> lines = textsOf(f.Picture2);
+    const double halfWidth = f.state().ViewHalfWidth;
+    struct Case {
+        const char* name;
+        platform::ui::TextBox* box;
+        const char* text;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"angle of 0", &f.Text45, "0", " Angles must be non-zero."},
+        // C typed at B: passes the check, no fix.
+        {"C at B", nullptr, nullptr, " No fix found for these landmarks and angles."},
+    };
+    for (const Case& c : cases) {
+        if (c.box != nullptr) {
+            uitest::userType(*c.box, c.text);
+        } else {
+            uitest::userType(f.Text1, "1");
+            uitest::userType(f.Text3, "1");
+        }
+        uitest::userClick(f.Command17);
+        ASSERT_EQ(f.Picture1.displayList().size(), 1u) << c.name;
+        const DrawItem& only = f.Picture1.displayList()[0];
+        EXPECT_EQ(only.text, c.message) << c.name;
+        // Top-left corner of the plot.
+        EXPECT_EQ(only.x1, f.Picture1.scaleLeft()) << c.name;
+        EXPECT_EQ(only.y1, f.Picture1.scaleTop()) << c.name;
+        EXPECT_EQ(textsOf(f.Picture2), lines) << c.name;
+        EXPECT_EQ(f.state().ViewHalfWidth, halfWidth) << c.name;
+        uitest::userType(f.Text45, "34");
+    }
+    // Back to a good entry: drawn again.
+    uitest::userType(f.Text1, "2");
+    uitest::userType(f.Text3, "3");
+    uitest::userClick(f.Command17);
+    EXPECT_EQ(plotItems(DrawItem::Kind::Line, kGrey).size(), 28u);
+}
+
+TEST_F(ProtractorWindowTest, TypedZoom) {
+    Form15& f = shown();
+    struct Case {
+        const char* text;
+        double zoom;
+    };
+    for (const Case& c : std::vector<Case>{{"0", 1}, {"", 1}, {"abc", 1}, {"-3", 1}, {"3", 3}}) {
+        uitest::userType(f.Text7, c.text);
+        uitest::userClick(f.Command17);
+        EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / c.zoom, 1e-6) << c.text;
+        EXPECT_EQ(f.Text7.text(), c.text);
+    }
+    // So large that the view is narrower than 1e-6 n.mi.: the fix is written,
+    // the plot holds one line.
+    uitest::userType(f.Text7, "99999999999");
+    uitest::userClick(f.Command17);
+    ASSERT_EQ(f.Picture1.displayList().size(), 1u);
+    EXPECT_EQ(f.Picture1.displayList()[0].text, std::string(calculators::kProtractorViewText));
+    EXPECT_EQ(textsOf(f.Picture2).size(), 5u);
+    // A drag then works on the last view that was drawn.
+    EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / 3, 1e-6);
+}
+
+TEST_F(ProtractorWindowTest, HugeCircleDrawsWithoutHanging) {
+    // An angle of a thousandth of a minute: circle A is some ten million n.mi.
+    // across on a plot a few miles wide.
+    Form15& f = shown();
+    uitest::userType(f.Text45, "0");
+    uitest::userType(f.Text46, "0.001");
+    uitest::userType(f.Text6, "179");
+    uitest::userClick(f.Command17);
+    const auto circles = plotItems(DrawItem::Kind::Circle, kDarkGrey);
+    ASSERT_EQ(circles.size(), 2u);
+    EXPECT_GT(circles[0]->radius, 1e6);
+    for (const DrawItem& d : f.Picture1.displayList()) {
+        EXPECT_TRUE(std::isfinite(d.x1) && std::isfinite(d.y1) && std::isfinite(d.radius));
+    }
+    for (const std::string& t : textsOf(f.Picture2)) {
+        EXPECT_EQ(t.find("nan"), std::string::npos) << t;
+        EXPECT_EQ(t.find("inf"), std::string::npos) << t;
+    }
+}
+
+TEST_F(ProtractorWindowTest, ResizeFollowsTheWindowAndRedraws) {
+    Form15& f = shown();
+    const int plotWidthGap = f.widthTwips() - f.Picture1.width();
+    const int plotHeightGap = f.heightTwips() - f.Picture1.height();
+    const int panHintGap = f.heightTwips() - f.Label19.top();
+    const int resizeHintGap = f.heightTwips() - f.Label15.top();
+    const int resizeHintRight = f.widthTwips() - f.Label15.left();
+    f.resizeTwips(15000, 10500);
+    EXPECT_NEAR(f.Picture1.width(), 15000 - plotWidthGap, 15);
+    EXPECT_NEAR(f.Picture1.height(), 10500 - plotHeightGap, 15);
+    EXPECT_NEAR(f.Label19.top(), 10500 - panHintGap, 15);
+    EXPECT_NEAR(f.Label15.top(), 10500 - resizeHintGap, 15);
+    EXPECT_NEAR(f.Label15.left(), 15000 - resizeHintRight, 15);
+    // The plot's height follows its new shape.
+    EXPECT_NEAR(-f.Picture1.scaleHeight() / f.Picture1.scaleWidth(),
+                static_cast<double>(f.Picture1.height()) / f.Picture1.width(), 1e-9);
+    // Made very small: the plot keeps a pixel and still computes.
+    f.resizeTwips(1500, 1500);
+    EXPECT_GE(f.Picture1.width(), 15);
+    EXPECT_GE(f.Picture1.height(), 15);
+    EXPECT_EQ(textsOf(f.Picture2).size(), 5u);
+}
+
+TEST_F(ProtractorWindowTest, CloseHidesAndKeepsEverything) {
+    Form15& f = shown();
+    uitest::userType(f.Text45, "35");
+    drag(Qt::LeftButton, {{0, 0}, {1, 1}});
+    uitest::mouseUp(f.Picture1, f.Picture1.toPixel(1, 1), Qt::LeftButton);
+    const double panX = f.state().PanX;
+    uitest::userClick(f.Command1);
+    EXPECT_FALSE(f.isVisible());
+    f.showModeless();
+    EXPECT_EQ(f.Text45.text(), "35");
+    EXPECT_EQ(f.state().PanX, panX);
+    uitest::userCloseWindow(&f);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(&app.form15(), &f);  // hidden, not destroyed
+    EXPECT_EQ(f.Text45.text(), "35");
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The single-shot reduction against the worked sights of its description
+// (each case names its source).
+#include "calculators/single_shot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using calculators::SingleShotInput;
+using calculators::SingleShotResult;
+
+// Hs, IC, AC, SD, HP, dip, GHA, Dec (with "S"), assumed position.
+SingleShotInput sight(const char* hsDeg, const char* hsMin, const char* ic, const char* ac,
+                      const char* sd, const char* hp, const char* dip, const char* ghaDeg,
+                      const char* ghaMin, const char* decDeg, const char* decMin, bool decSouth,
+                      const char* latDeg, const char* latMin, bool south, const char* lonDeg,
+                      const char* lonMin, bool west) {
+    SingleShotInput in;
+    in.HsDegrees = hsDeg;
+    in.HsMinutes = hsMin;
+    in.IndexCorrection = ic;
+    in.AltitudeCorrection = ac;
+    in.SemiDiameter = sd;
+    in.HorizontalParallax = hp;
+    in.Dip = dip;
+    in.Gha = {ghaDeg, ghaMin, false};
+    in.Dec = {decDeg, decMin, decSouth};
+    in.Lat = {latDeg, latMin, south};
+    in.Lon = {lonDeg, lonMin, west};
+    return in;
+}
+
+SingleShotInput sunSight() {
+    return sight("36", "31", "-2.25", "14.8", "", "", "3", "100", "0", "10", "0", false, "40", "0",
+                 false, "50", "0", true);
+}
+
+struct Shown {
+    std::string Hc, Azimuth, Ho, Offset;
+    std::vector<std::string> Lines;
+};
+
+void expectShown(const SingleShotResult& r, const Shown& s) {
+    EXPECT_EQ(r.Hc, "Hc = " + s.Hc);
+    EXPECT_EQ(r.Azimuth, "Azimuth = " + s.Azimuth + "° ");
+    EXPECT_EQ(r.Ho, "Observed Altitude Ho = " + s.Ho);
+    EXPECT_EQ(r.Offset, "Offset Distance = " + s.Offset);
+    ASSERT_EQ(r.Lines.size(), 3u);
+    EXPECT_EQ(r.Lines[0], "Local Hour Angle LHA = " + s.Lines[0]);
+    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = " + s.Lines[1]);
+    EXPECT_EQ(r.Lines[2], "Parallax in altitude PA = " + s.Lines[2]);
+}
+
+TEST(SingleShotReduction, WorkedSights) {
+    struct Case {
+        const char* what;
+        SingleShotInput in;
+        Shown shown;
+    };
+    const Case cases[] = {
+        // Worked Sun sight of the single-shot reduction.
+        {"Sun",
+         sunSight(),
+         {"36° 37.3'",
+          "250",
+          "36° 40.5'",
+          "3.19 nautical miles Towards",
+          {"50° 0'    W", "36° 25.7'", "0° 0'"}}},
+        // Worked Moon sight: LHA 370 reduced to 10.
+        {"Moon",
+         sight("57", "20", "1.5", "-3.2", "15.5", "57.0", "2.95", "350", "0", "5", "30", true, "35",
+               "30", true, "20", "0", false),
+         {"58° 37'",
+          "340.6",
+          "58° 1.6'",
+          "35.47 nautical miles Away",
+          {"10° 0'    W", "57° 18.5'", "0° 30.7'"}}},
+        // All fields empty: the body in the zenith of 0, 0.
+        {"empty",
+         sight("", "", "", "", "", "", "", "", "", "", "", false, "", "", false, "", "", true),
+         {"90° 0'", "270", "0° 0'", "5400 nautical miles Away", {"0° 0'    W", "0° 0'", "0° 0'"}}},
+        // Noon sight due south: Hc = 90 - 40 + 10 = 60, Ho 5.555' higher.
+        {"noon",
+         sight("60", "5.555", "", "", "", "", "", "30", "0", "10", "0", false, "40", "0", false,
+               "30", "0", true),
+         {"60° 0'",
+          "180",
+          "60° 5.5'",
+          "5.55 nautical miles Towards",
+          {"0° 0'    W", "60° 5.5'", "0° 0'"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectShown(calculators::singleShotReduction(c.in), c.shown);
+    }
+}
+
+TEST(SingleShotReduction, DipAlwaysSubtractedIndexCorrectionAsTyped) {
+    SingleShotInput minusDip = sunSight();
+    minusDip.Dip = "-3";
+    const SingleShotResult a = calculators::singleShotReduction(sunSight());
+    const SingleShotResult b = calculators::singleShotReduction(minusDip);
+    EXPECT_EQ(a.Ho, b.Ho);
+    EXPECT_EQ(a.Offset, b.Offset);
+    EXPECT_EQ(a.Lines, b.Lines);
+
+    // IC -2 lowers Ha by 2': 36° 31' - 3' - 2' = 36° 26'.
+    SingleShotInput ic = sunSight();
+    ic.IndexCorrection = "-2";
+    EXPECT_EQ(calculators::singleShotReduction(ic).Lines[1], "Apparent Altitude Ha = 36° 26'");
+}
+
+TEST(SingleShotReduction, BodyEastOfTheMeridian) {
+    // GHA 30, longitude 60 W: LHA -30 for Hc and Zn, printed as 330 E.
+    const SingleShotResult r = calculators::singleShotReduction(sight(
+        "", "", "", "", "", "", "", "30", "0", "0", "0", false, "0", "0", false, "60", "0", true));
+    EXPECT_EQ(r.Lines[0], "Local Hour Angle LHA = 330° 0'    E");
+    // On the equator with the body on the equator 30 degrees east: Zn = Z = 90.
+    EXPECT_EQ(r.Azimuth, "Azimuth = 90° ");
+    EXPECT_EQ(r.Hc, "Hc = 60° 0'");
+}
+
+TEST(SingleShotReduction, NegativeAltitudesShowTheirSign) {
+    // Hs -5° -30' with nothing else: Ha = Ho = -5.5; the body in the zenith
+    // of 0, 0 gives Hc 90.
+    SingleShotInput low =
+        sight("-5", "-30", "", "", "", "", "", "", "", "", "", false, "", "", false, "", "", true);
+    SingleShotResult r = calculators::singleShotReduction(low);
+    EXPECT_EQ(r.Ho, "Observed Altitude Ho = -5° 30'");
+    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = -5° 30'");
+
+    // -0° 30' keeps its sign in front; a negative HP gives a negative PA.
+    low.HsDegrees = "0";
+    low.HorizontalParallax = "-30";
+    r = calculators::singleShotReduction(low);
+    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = -0° 30'");
+    EXPECT_EQ(r.Lines[2], "Parallax in altitude PA = -0° 29.9'");
+
+    // A body below the horizon: GHA 100° 20.55' from 0, 0 gives Hc
+    // -10° 20.55'.
+    low.Gha = {"100", "20.55", false};
+    r = calculators::singleShotReduction(low);
+    EXPECT_EQ(r.Hc, "Hc = -10° 20.5'");
+    // The hour angle line is unchanged.
+    EXPECT_EQ(r.Lines[0], "Local Hour Angle LHA = 100° 20.5'    W");
+}
+
+TEST(SingleShotReduction, OverflowingInputsSayUndefined) {
+    SingleShotInput in = sunSight();
+    in.HsDegrees = std::string(400, '9');
+    in.HsMinutes = std::string(400, '9');
+    const SingleShotResult r = calculators::singleShotReduction(in);
+    EXPECT_EQ(r.Ho, "Observed Altitude Ho = undefined for these inputs");
+    EXPECT_EQ(r.Offset, "Offset Distance = undefined for these inputs");
+    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = undefined for these inputs");
+    EXPECT_EQ(r.Hc, "Hc = 36° 37.3'");
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+// The single-shot reduction window through its real controls: defaults, the
+// worked Sun sight typed into its fields, the three printed lines, and
+// closing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "almanac/almanac_window.h"
+#include "app/app.h"
+#include "calculators/calculators_window.h"
+#include "calculators/single_shot_window.h"
+#include "platform/ui/picture.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using calculators::Form55;
+using platform::ui::DrawItem;
+using platform::ui::TextBox;
+
+std::vector<std::string> printed(const platform::ui::Picture& picture) {
+    std::vector<std::string> lines;
+    for (const DrawItem& item : picture.displayList()) {
+        if (item.kind == DrawItem::Kind::Text) {
+            lines.push_back(item.text);
+        }
+    }
+    return lines;
+}
+
+class SingleShotWindowTest : public ::testing::Test {
+  protected:
+    Form55& form() { return app.form55(); }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+};
+
+TEST_F(SingleShotWindowTest, Defaults) {
+    Form55& f = form();
+    EXPECT_EQ(f.caption(), "Single Shot Simplified Reduction Form  (good for training)");
+    for (TextBox* box :
+         {&f.Text5, &f.Text6, &f.Text17, &f.Text1, &f.Text13, &f.Text14, &f.Text19, &f.Text21,
+          &f.Text22, &f.Text18, &f.Text20, &f.Text25, &f.Text26, &f.Text23, &f.Text24}) {
+        EXPECT_EQ(box->text(), "");
+    }
+    EXPECT_TRUE(f.Option9.value());
+    EXPECT_TRUE(f.Option2.value());
+    EXPECT_TRUE(f.Option8.value());
+    EXPECT_EQ(f.Command1.caption(), "Click to Reduce Sight");
+    EXPECT_EQ(f.Command2.caption(), "Show Almanac");
+    EXPECT_EQ(f.Command6.caption(), "Close");
+    for (auto* label : {&f.Label24, &f.Label3, &f.Label4, &f.Label5}) {
+        EXPECT_EQ(label->caption(), "");
+    }
+    EXPECT_TRUE(f.Picture1.displayList().empty());
+}
+
+TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
+    Form55& f = form();
+    f.showModeless();
+    // Worked Sun sight of the single-shot reduction.
+    const std::vector<std::pair<TextBox*, std::string>> typed = {
+        {&f.Text5, "36"}, {&f.Text6, "31"},   {&f.Text17, "-2.25"}, {&f.Text1, "14.8"},
+        {&f.Text19, "3"}, {&f.Text21, "100"}, {&f.Text22, "0"},     {&f.Text18, "10"},
+        {&f.Text20, "0"}, {&f.Text25, "40"},  {&f.Text26, "0"},     {&f.Text23, "50"},
+        {&f.Text24, "0"},
+    };
+    for (const auto& [box, text] : typed) {
+        uitest::userType(*box, text);
+    }
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label24.caption(), "Hc = 36° 37.3'");
+    EXPECT_EQ(f.Label3.caption(), "Azimuth = 250° ");
+    EXPECT_EQ(f.Label4.caption(), "Observed Altitude Ho = 36° 40.5'");
+    EXPECT_EQ(f.Label5.caption(), "Offset Distance = 3.19 nautical miles Towards");
+    const std::vector<std::string> lines = {"Local Hour Angle LHA = 50° 0'    W",
+                                            "Apparent Altitude Ha = 36° 25.7'",
+                                            "Parallax in altitude PA = 0° 0'"};
+    EXPECT_EQ(printed(f.Picture1), lines);
+
+    // A second reduction replaces the lines; a southern declination counts.
+    uitest::userClick(f.Option10);
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(printed(f.Picture1).size(), 3u);
+    EXPECT_NE(f.Label24.caption(), "Hc = 36° 37.3'");
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(SingleShotWindowTest, ShowAlmanacOpensTheAlmanacWindowAsItIs) {
+    Form55& f = form();
+    f.showModeless();
+    uitest::userType(f.Text21, "100");
+    EXPECT_TRUE(f.Command2.enabled());
+    uitest::userClick(f.Command2);
+    ASSERT_NE(app.existingWindow<almanac::Form12>(), nullptr);
+    almanac::Form12& almanac = app.form12();
+    EXPECT_TRUE(almanac.isVisible());
+    EXPECT_EQ(almanac.caption(), almanac::kForm12Caption);
+    // Nothing passes between the two windows.
+    EXPECT_EQ(f.Text21.text(), "100");
+    EXPECT_EQ(f.Label24.caption(), "");
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(SingleShotWindowTest, ClosingHidesAndKeepsTheResults) {
+    Form55& f = form();
+    for (auto close : {+[](Form55& w) { uitest::userClick(w.Command6); },
+                       +[](Form55& w) { uitest::userCloseWindow(&w); }}) {
+        f.showModeless();
+        uitest::userType(f.Text5, "20");
+        f.Command1.click();
+        const std::string hc = f.Label24.caption();
+        close(f);
+        EXPECT_FALSE(f.isVisible());
+        ASSERT_EQ(app.existingWindow<Form55>(), &f);
+        app.form10().Command13.click();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.Text5.text(), "20");
+        EXPECT_EQ(f.Label24.caption(), hc);
+        EXPECT_EQ(printed(f.Picture1).size(), 3u);
+    }
+}
+
+}  // namespace
