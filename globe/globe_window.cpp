@@ -66,15 +66,8 @@ Form16::Form16(app::App& app)
     Picture1.setBackColor(platform::ui::rgb(0, 0, 0));
     Picture1.setForeColor(platform::ui::rgb(255, 255, 0));
 
-    Picture1.onMouseDown([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseDown(Button, Shift, X, Y);
-    });
-    Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseMove(Button, Shift, X, Y);
-    });
-    Picture1.onMouseUp([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseUp(Button, Shift, X, Y);
-    });
+    platform::ui::connectMouse(Picture1, *this, &Form16::Picture1_MouseDown,
+                               &Form16::Picture1_MouseMove, &Form16::Picture1_MouseUp);
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
     Command4.onClick([this] { Command4_Click(); });

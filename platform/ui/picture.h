@@ -210,4 +210,23 @@ class Picture : public Control {
     MouseHandler mouseDown_, mouseMove_, mouseUp_;
 };
 
+// Connects the picture's mouse down, move and up to three handlers of a
+// window, as in
+//   connectMouse(Picture1, *this, &Form16::Picture1_MouseDown,
+//                &Form16::Picture1_MouseMove, &Form16::Picture1_MouseUp);
+template <class Window>
+void connectMouse(Picture& picture, Window& window, void (Window::*down)(int, int, double, double),
+                  void (Window::*move)(int, int, double, double),
+                  void (Window::*up)(int, int, double, double)) {
+    picture.onMouseDown([&window, down](int Button, int Shift, double X, double Y) {
+        (window.*down)(Button, Shift, X, Y);
+    });
+    picture.onMouseMove([&window, move](int Button, int Shift, double X, double Y) {
+        (window.*move)(Button, Shift, X, Y);
+    });
+    picture.onMouseUp([&window, up](int Button, int Shift, double X, double Y) {
+        (window.*up)(Button, Shift, X, Y);
+    });
+}
+
 }  // namespace platform::ui
