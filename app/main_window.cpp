@@ -12,6 +12,7 @@
 #include "app/settings_window.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
+#include "globe/globe_window.h"
 #include "planner/planner_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
@@ -199,9 +200,10 @@ Form1::Form1(app::App& app)
 
     Command3.setEnabled(false);
     Command8.setEnabled(false);
+    Command9.setEnabled(false);
 
     // The windows of these buttons and menu items are not built yet.
-    for (platform::ui::CommandButton* later : {&Command9, &Command7}) {
+    for (platform::ui::CommandButton* later : {&Command7}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -225,6 +227,7 @@ Form1::Form1(app::App& app)
     Command4.onClick([this] { Command4_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
+    Command9.onClick([this] { Command9_Click(); });
     Command6.onClick([this] { Command6_Click(); });
     menuCalc.onClick([this] { menuCalc_Click(); });
     menuAlmanac.onClick([this] { menuAlmanac_Click(); });
@@ -344,15 +347,19 @@ void Form1::Command1_Click() {
     app_.AssumedLon = input.AssumedLon;  // wrapped into -180..180
     Command3.setEnabled(true);
     Command8.setEnabled(true);
-    // "Show COP" stays disabled until the globe window exists.
+    Command9.setEnabled(true);
 
     PlotLOPs(app_);
-    // The globe window Form16 is shown here, before the plot window.
+    app_.form16().showModeless();
     app_.form2().showModeless();
 }
 
 void Form1::Command8_Click() {
     app_.form2().showModeless();
+}
+
+void Form1::Command9_Click() {
+    app_.form16().showModeless();
 }
 
 void Form1::menuPlanner_Click() {
@@ -386,8 +393,8 @@ void Form1::GetFile_Click() {
     Command3.setEnabled(false);
     Command8.setEnabled(false);
     Command9.setEnabled(false);
-    // The globe window is unloaded here, so that its next showing centres it
-    // on the new sights.
+    // Unloaded, so that its next showing centres it on the new sights.
+    app_.unload<globe::Form16>();
 
     applyLegSettings(contents.Leg, read.SelectSouth, read.SelectWest);
     app_.form7().applyGeneralSettings(contents.General);

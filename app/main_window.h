@@ -49,6 +49,7 @@ class Form1 : public platform::ui::Form {
     void Command4_Click();     // "Clear All Data"
     void Command1_Click();     // "Reduce Sights and Plot LOP's"
     void Command8_Click();     // "Show LOP"
+    void Command9_Click();     // "Show COP"
     void Command6_Click();     // "Heading/Course Calculator"
     void menuCalc_Click();     // "Calculators"
     void menuPlanner_Click();  // "Sight Planner"

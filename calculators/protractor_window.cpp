@@ -227,15 +227,8 @@ Form15::Form15(app::App& app)
 
     Command17.onClick([this] { Command17_Click(); });
     Command1.onClick([this] { Command1_Click(); });
-    Picture1.onMouseDown([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseDown(Button, Shift, X, Y);
-    });
-    Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseMove(Button, Shift, X, Y);
-    });
-    Picture1.onMouseUp([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseUp(Button, Shift, X, Y);
-    });
+    platform::ui::connectMouse(Picture1, *this, &Form15::Picture1_MouseDown,
+                               &Form15::Picture1_MouseMove, &Form15::Picture1_MouseUp);
 }
 
 Form15::~Form15() = default;

@@ -136,15 +136,8 @@ Form11::Form11(app::App& app)
     Option1.setValue(true);  // N
     Option3.setValue(true);  // W
 
-    Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseMove(Button, Shift, X, Y);
-    });
-    Picture1.onMouseDown([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseDown(Button, Shift, X, Y);
-    });
-    Picture1.onMouseUp([this](int Button, int Shift, double X, double Y) {
-        Picture1_MouseUp(Button, Shift, X, Y);
-    });
+    platform::ui::connectMouse(Picture1, *this, &Form11::Picture1_MouseDown,
+                               &Form11::Picture1_MouseMove, &Form11::Picture1_MouseUp);
     Command3.onClick([this] { Command3_Click(); });
     Command4.onClick([this] { Command4_Click(); });
     Command6.onClick([this] { Command6_Click(); });

@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "globe/globe_window.h"
 
 namespace reduction {
 
@@ -47,13 +48,10 @@ Form2::Form2(app::App& app)
     Label1.setFontSize(6.5);
     Label4.setFontSize(6.5);
 
-    // The globe window is not built yet.
-    Command3.setEnabled(false);
-    Command3.setToolTip(app::kNotAvailableToolTip);
-
     Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
         Picture1_MouseMove(Button, Shift, X, Y);
     });
+    Command3.onClick([this] { Command3_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
 }
@@ -104,6 +102,10 @@ void Form2::Picture1_MouseMove(int /*Button*/, int /*Shift*/, double X, double Y
     const PointerReadout readout = pointerReadout(app_.AssumedLat, app_.AssumedLon, X, Y);
     Label2.setCaption(readout.Label2);
     Label3.setCaption(readout.Label3);
+}
+
+void Form2::Command3_Click() {
+    app_.form16().showModeless();
 }
 
 void Form2::Command1_Click() {

@@ -32,6 +32,7 @@ class Form2 : public platform::ui::Form {
 
     // Handlers.
     void Picture1_MouseMove(int Button, int Shift, double X, double Y);
+    void Command3_Click();  // "GLOBE"
     void Command1_Click();  // "Print"
     void Command2_Click();  // "Hide Form"
 

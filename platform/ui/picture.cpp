@@ -149,6 +149,44 @@ QPolygonF clipPolygon(QPolygonF poly, const ClipRect& r) {
     return poly;
 }
 
+// One-pixel solid lines straight into a 32-bit image, both end pixels set:
+// the ends are pixel centres (as snapped() gives them), already clipped to
+// near the image. Pixels outside the image are skipped.
+void rasterLines(QImage& image, const QVector<QLineF>& lines, QRgb color) {
+    const int w = image.width();
+    const int h = image.height();
+    const qsizetype stride = image.bytesPerLine() / 4;
+    QRgb* bits = reinterpret_cast<QRgb*>(image.bits());
+    for (const QLineF& line : lines) {
+        int x0 = static_cast<int>(std::floor(line.x1()));
+        int y0 = static_cast<int>(std::floor(line.y1()));
+        const int x1 = static_cast<int>(std::floor(line.x2()));
+        const int y1 = static_cast<int>(std::floor(line.y2()));
+        const int dx = std::abs(x1 - x0);
+        const int dy = -std::abs(y1 - y0);
+        const int sx = x0 < x1 ? 1 : -1;
+        const int sy = y0 < y1 ? 1 : -1;
+        int err = dx + dy;
+        for (;;) {
+            if (x0 >= 0 && x0 < w && y0 >= 0 && y0 < h) {
+                bits[y0 * stride + x0] = color;
+            }
+            if (x0 == x1 && y0 == y1) {
+                break;
+            }
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x0 += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y0 += sy;
+            }
+        }
+    }
+}
+
 int buttonCode(Qt::MouseButton b) {
     switch (b) {
         case Qt::LeftButton:
@@ -441,6 +479,59 @@ void Picture::line(double x1, double y1, double x2, double y2, const Color& colo
     if (recordSpan(DrawItem::Kind::Line, x1, y1, x2, y2, color)) {
         drawSegment(x1, y1, x2, y2, color);
     }
+}
+
+void Picture::lines(const LineSegment* segments, std::size_t count, const Color& color) {
+    DrawItem item = makeItem(DrawItem::Kind::Lines, color);
+    item.segments.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const LineSegment& s = segments[k];
+        if (finite(s.x1) && finite(s.y1) && finite(s.x2) && finite(s.y2)) {
+            item.segments.push_back(s);
+        }
+    }
+    if (item.segments.empty()) {
+        return;
+    }
+    item.x1 = item.segments.front().x1;
+    item.y1 = item.segments.front().y1;
+    item.x2 = item.segments.back().x2;
+    item.y2 = item.segments.back().y2;
+    currentX_ = item.x2;
+    currentY_ = item.y2;
+    if (scaleUsable()) {
+        const QSize s = pixelSize();
+        const double kx = s.width() / width_;
+        const double ky = s.height() / height_;
+        const double m = kClipMargin + drawWidth_;
+        const ClipRect clip{-m, -m, s.width() + m, s.height() + m};
+        QVector<QLineF> pixels;
+        pixels.reserve(static_cast<int>(item.segments.size()));
+        for (const LineSegment& seg : item.segments) {
+            QPointF a((seg.x1 - left_) * kx, (seg.y1 - top_) * ky);
+            QPointF b((seg.x2 - left_) * kx, (seg.y2 - top_) * ky);
+            if (finite(a) && finite(b) && clipSegment(clip, a, b)) {
+                pixels.append(QLineF(snapped(a), snapped(b)));
+            }
+        }
+        if (!pixels.isEmpty()) {
+            const bool plain = drawWidth_ <= 1 && drawStyle_ == DrawStyle::Solid &&
+                               image_.devicePixelRatio() == 1 &&
+                               image_.format() == QImage::Format_RGB32;
+            if (plain) {
+                // Thin solid lines are set pixel by pixel, far faster than
+                // the painter's line drawing.
+                endPainting();
+                rasterLines(image_, pixels, toQColor(color).rgb());
+            } else {
+                QPainter& p = painter();
+                preparePen(p, color);
+                p.drawLines(pixels.constData(), static_cast<int>(pixels.size()));
+            }
+            surface_->update();
+        }
+    }
+    items_.push_back(std::move(item));
 }
 
 void Picture::lineTo(double x, double y) {

@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/line_segment.h"
 #include "platform/print_items.h"
 #include "platform/ui/color.h"
 #include "platform/ui/controls.h"
@@ -44,12 +45,16 @@ namespace platform::ui {
 enum class FillStyle { Transparent, Solid };
 enum class DrawStyle { Solid, Dash, Dot };
 
+// A straight segment in user units.
+using platform::LineSegment;
+
 // One primitive as drawn, in user units.
 struct DrawItem {
-    enum class Kind { Point, Line, Box, FilledBox, Circle, Text };
+    enum class Kind { Point, Line, Box, FilledBox, Circle, Text, Lines };
     Kind kind = Kind::Point;
     // Point and Text: (x1, y1) (the text's top-left corner). Line, Box and
-    // FilledBox: from (x1, y1) to (x2, y2). Circle: centre (x1, y1).
+    // FilledBox: from (x1, y1) to (x2, y2). Circle: centre (x1, y1). Lines:
+    // from the first segment's start to the last segment's end.
     double x1 = 0;
     double y1 = 0;
     double x2 = 0;
@@ -62,6 +67,7 @@ struct DrawItem {
     DrawStyle drawStyle = DrawStyle::Solid;
     int drawWidth = 1;
     std::string text;  // Text: the print statement as platform::printLineText gives it
+    std::vector<LineSegment> segments;  // Lines: each segment, in order
 };
 
 // Mouse handlers get the button (down and up: the button that changed; move:
@@ -118,6 +124,10 @@ class Picture : public Control {
     void point(double x, double y, const Color& color);
     void line(double x1, double y1, double x2, double y2);
     void line(double x1, double y1, double x2, double y2, const Color& color);
+    // Many separate segments in one colour, drawn with one painter call and
+    // recorded as one Lines item; segments with a non-finite coordinate are
+    // left out. The current point moves to the last segment's end.
+    void lines(const LineSegment* segments, std::size_t count, const Color& color);
     // From the current point.
     void lineTo(double x, double y);
     void lineTo(double x, double y, const Color& color);
@@ -199,5 +209,24 @@ class Picture : public Control {
     std::vector<DrawItem> items_;
     MouseHandler mouseDown_, mouseMove_, mouseUp_;
 };
+
+// Connects the picture's mouse down, move and up to three handlers of a
+// window, as in
+//   connectMouse(Picture1, *this, &Form16::Picture1_MouseDown,
+//                &Form16::Picture1_MouseMove, &Form16::Picture1_MouseUp);
+template <class Window>
+void connectMouse(Picture& picture, Window& window, void (Window::*down)(int, int, double, double),
+                  void (Window::*move)(int, int, double, double),
+                  void (Window::*up)(int, int, double, double)) {
+    picture.onMouseDown([&window, down](int Button, int Shift, double X, double Y) {
+        (window.*down)(Button, Shift, X, Y);
+    });
+    picture.onMouseMove([&window, move](int Button, int Shift, double X, double Y) {
+        (window.*move)(Button, Shift, X, Y);
+    });
+    picture.onMouseUp([&window, up](int Button, int Shift, double X, double Y) {
+        (window.*up)(Button, Shift, X, Y);
+    });
+}
 
 }  // namespace platform::ui

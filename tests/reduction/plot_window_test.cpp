@@ -122,9 +122,8 @@ TEST_F(PlotWindowTest, ControlsAtLoad) {
     EXPECT_EQ(f.Label3.caption(), "");
     EXPECT_EQ(f.Label5.caption(),
               "Grab corner with mouse cursor and left click and drag to resize  ------>");
-    // The globe does not exist yet.
-    EXPECT_FALSE(f.Command3.enabled());
-    EXPECT_EQ(f.Command3.widget()->toolTip().toStdString(), app::kNotAvailableToolTip);
+    EXPECT_TRUE(f.Command3.enabled());
+    EXPECT_EQ(f.Command3.widget()->toolTip().toStdString(), "");
     EXPECT_TRUE(f.Command1.enabled());
     EXPECT_TRUE(f.Command2.enabled());
 }

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -20,6 +20,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "globe/globe_window.h"
 #include "platform/numtext.h"
 #include "platform/ui/picture.h"
 #include "reduction/assumed_position_dialog.h"
@@ -501,6 +502,53 @@ class ReductionEndToEnd : public ::testing::Test {
         EXPECT_NE(list.item(15).find(" G = "), std::string::npos);
     }
 
+    // The globe, shown by the reduction: each included sight's circle of
+    // position passes by the true position (the sights of a fix taken at one
+    // place, so the circles cross there).
+    void expectGlobeCirclesThrough(const FixtureCase& c, double toleranceNm) {
+        globe::Form16* g = app.existingWindow<globe::Form16>();
+        ASSERT_NE(g, nullptr);
+        EXPECT_TRUE(g->isVisible());
+        // Turned by a left drag to face the true position (the first view
+        // is centred on the middle of the GHA range, which may lie behind).
+        const double perUnit = 0.01745 * 90 / 1.5;  // radians a picture unit at zoom 1
+        g->Picture1_MouseDown(1, 0, 0, 0);
+        g->Picture1_MouseMove(1, 0, 0, 0);
+        g->Picture1_MouseMove(1, 0, (g->view().SpinAngle - c.trueLon * kRadPerDeg) / perUnit,
+                              (g->view().TiltAngle + c.trueLat * kRadPerDeg) / perUnit);
+        g->Picture1_MouseUp(1, 0, 0, 0);
+        const globe::Matrix3& M = g->frame().ViewMatrix;
+        const double R = g->view().Zoom;
+        const double lat = c.trueLat * kRadPerDeg;
+        const double lon = c.trueLon * kRadPerDeg;
+        const double v[4] = {0, R * std::cos(lat) * std::cos(lon),
+                             R * std::cos(lat) * std::sin(lon), R * std::sin(lat)};
+        const auto row = [&](int i) { return M[i][1] * v[1] + M[i][2] * v[2] + M[i][3] * v[3]; };
+        ASSERT_GT(row(1), 0) << "the true position faces the viewer";
+        const double px = row(2);
+        const double py = row(3);
+        // Miles to picture units: a globe of radius R spans 21,600 n.mi.
+        const double tolerance = toleranceNm / 60 * kRadPerDeg * R;
+        int circles = 0;
+        for (const DrawItem& item : g->Picture1.displayList()) {
+            if (item.kind != DrawItem::Kind::Lines || !isColor(item.color, 250, 250, 67)) {
+                continue;
+            }
+            ++circles;
+            double nearest = 1e9;
+            for (const platform::LineSegment& s : item.segments) {
+                const double dx = s.x2 - s.x1;
+                const double dy = s.y2 - s.y1;
+                const double len2 = dx * dx + dy * dy;
+                double t = len2 > 0 ? ((px - s.x1) * dx + (py - s.y1) * dy) / len2 : 0;
+                t = std::clamp(t, 0.0, 1.0);
+                nearest = std::min(nearest, std::hypot(s.x1 + t * dx - px, s.y1 + t * dy - py));
+            }
+            EXPECT_LE(nearest, tolerance) << "circle " << circles;
+        }
+        EXPECT_EQ(circles, static_cast<int>(c.sights.size()));
+    }
+
     void runSession(const std::string& name, double toleranceNm) {
         const FixtureCase& c = fixtureCase(name);
         ASSERT_EQ(c.sights.size(), 3u) << kFixturePath;
@@ -527,6 +575,7 @@ class ReductionEndToEnd : public ::testing::Test {
 
 TEST_F(ReductionEndToEnd, StationaryFixOfThreeStarsLiesWithinThreeTenthsOfAMile) {
     runSession("stationary", 0.3);
+    expectGlobeCirclesThrough(fixtureCase("stationary"), 1);
 }
 
 TEST_F(ReductionEndToEnd, RunningFixOfJupiterMoonAndSunAtSixKnotsLiesWithinHalfAMile) {

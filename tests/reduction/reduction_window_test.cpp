@@ -5,7 +5,9 @@
 // a result that is not finite). "Show LOP" shows the plot again.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -14,6 +16,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "globe/globe_window.h"
 #include "platform/numtext.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/plot_window.h"
@@ -415,7 +418,18 @@ TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThe
         uitest::userType(d.Text1, "12");
         uitest::userClick(d.Command1);
     });
-    EXPECT_EQ(env.log, (Lines{kModal}));
+    // The dialog, then the globe's redraws: a clock reading each, and a
+    // reseed before every label draw.
+    ASSERT_GE(env.log.size(), 3u);
+    EXPECT_EQ(env.log[0], kModal);
+    EXPECT_EQ(env.log[1], "clock");
+    for (std::size_t k = 2; k < env.log.size(); ++k) {
+        EXPECT_TRUE(env.log[k] == "clock" || env.log[k] == "reseed") << env.log[k];
+    }
+    // The plot's label offsets draw without a reseed.
+    const auto reseeds = std::count(env.log.begin(), env.log.end(), "reseed");
+    EXPECT_GT(reseeds, 0);
+    EXPECT_LT(reseeds, env.random.draws);
     EXPECT_EQ(app.AssumedLat, 40 + 6.0 / 60);
     EXPECT_EQ(app.AssumedLon, -(30 + 12.0 / 60));
     EXPECT_FALSE(app.form3().isVisible());
@@ -450,9 +464,15 @@ TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThe
     EXPECT_TRUE(main.Command1.enabled());
     EXPECT_TRUE(main.Command3.enabled());
     EXPECT_TRUE(main.Command8.enabled());
-    // The globe does not exist yet.
-    EXPECT_FALSE(main.Command9.enabled());
-    EXPECT_EQ(main.Command9.widget()->toolTip().toStdString(), app::kNotAvailableToolTip);
+    EXPECT_TRUE(main.Command9.enabled());
+    EXPECT_EQ(main.Command9.widget()->toolTip().toStdString(), "");
+
+    // The globe is shown, then the plot, which comes out in front.
+    globe::Form16* globeWindow = app.existingWindow<globe::Form16>();
+    ASSERT_NE(globeWindow, nullptr);
+    EXPECT_TRUE(globeWindow->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), plot());
 
     // The plot is drawn (its label offsets draw from the generator) and shown.
     ASSERT_NE(plot(), nullptr);

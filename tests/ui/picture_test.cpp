@@ -372,6 +372,45 @@ TEST_F(PictureTest, DottedLinesHaveGapsAndWideLinesCoverMoreRows) {
     EXPECT_EQ(pic.drawWidth(), 1);
 }
 
+TEST_F(PictureTest, BatchedLinesAreOneItemAndDrawLikeSingleLines) {
+    pic.setScale(0, 0, 201, 101);
+    const LineSegment segments[] = {
+        {10, 20, 110, 20}, {kNaN, 5, 6, 7}, {50, 30, 50, 90}, {-500, 95, 700, 95}, {5, 5, 5, 5}};
+    pic.lines(segments, 5, kRed);
+    const std::vector<DrawItem>& d = pic.displayList();
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].kind, DrawItem::Kind::Lines);
+    EXPECT_EQ(d[0].color, kRed);
+    // The segment with a non-finite end is left out.
+    ASSERT_EQ(d[0].segments.size(), 4u);
+    EXPECT_EQ(d[0].segments[1].y2, 90);
+    EXPECT_EQ(pic.currentX(), 5);
+    EXPECT_EQ(pic.currentY(), 5);
+    const QImage img = pic.image();
+    for (int x = 10; x <= 110; ++x) {
+        EXPECT_EQ(at(img, x, 20), kRed) << x;
+    }
+    for (int y = 30; y <= 90; ++y) {
+        EXPECT_EQ(at(img, 50, y), kRed) << y;
+    }
+    // Clipped to the picture, across its whole width.
+    EXPECT_EQ(at(img, 0, 95), kRed);
+    EXPECT_EQ(at(img, 200, 95), kRed);
+    // A zero-length segment is a single point.
+    EXPECT_EQ(at(img, 5, 5), kRed);
+    EXPECT_EQ(at(img, 6, 5), kWhite);
+    EXPECT_EQ(countOf(img, kRed), 101 + 61 + 201 + 1);
+    // Wide or dotted lines go through the painter, as single lines do.
+    pic.clear();
+    pic.setDrawWidth(3);
+    pic.lines(segments, 1, kBlue);
+    EXPECT_EQ(at(pic.image(), 50, 21), kBlue);
+    // Nothing finite: nothing recorded.
+    pic.clear();
+    pic.lines(segments + 1, 1, kBlue);
+    EXPECT_TRUE(pic.displayList().empty());
+}
+
 TEST_F(PictureTest, TextTakesTheForeColour) {
     pic.setForeColor(rgb(180, 180, 180));
     pic.print("N");

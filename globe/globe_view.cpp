@@ -1,0 +1,146 @@
+// The globe window's computation: the redraw, the first view, the drags, the
+// zoom box and the pointer read-out.
+#include <cmath>
+
+#include "ephemeris/ephemeris.h"
+#include "globe/globe.h"
+#include "platform/numtext.h"
+
+namespace globe {
+
+namespace {
+
+// Degrees to radians of the view angles.
+constexpr double kViewRadPerDeg = 0.01745;
+// Radians to degrees of the read-out.
+constexpr double kReadoutDegPerRad = 57.29578;
+// The view's half-width in picture units.
+constexpr double kHalfWidth = 1.5;
+// The graticule of every redraw.
+constexpr int kMeridians = 36;
+constexpr int kParallels = 17;
+constexpr int kCircleSteps = 360;
+// The zoom's range once dragged.
+constexpr double kLeastZoom = 0.5;
+constexpr double kGreatestZoom = 100;
+// A drag across the half-width turns the globe by this many degrees / Zoom.
+constexpr double kDragDegrees = 90;
+
+std::string angleText(const char* name, const char* positive, const char* negative,
+                      double radians) {
+    double d = 0;
+    double m = 0;
+    ephemeris::SplitDegMin(radians * kReadoutDegPerRad, d, m);
+    return std::string(name) + (radians >= 0 ? positive : negative) +
+           platform::generalText(std::fabs(d)) + "\u00b0 " +
+           platform::generalText(ephemeris::FloorTo1(std::fabs(m))) + "'";
+}
+
+}  // namespace
+
+GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pictureWidth,
+                     double pictureHeight, const std::function<double()>& nextRandom,
+                     GlobeScene& scene) {
+    scene.clear();
+    GlobeFrame frame;
+    // The aspect in single precision, as the picture's size is kept.
+    const float width = static_cast<float>(pictureWidth);
+    const float height = static_cast<float>(pictureHeight);
+    if (!(width > 0 && height > 0)) {
+        return frame;  // no area to draw on
+    }
+    const double R = view.Zoom;
+    const double W = kHalfWidth;
+    const float aspect = width / height;
+    const double H = W / aspect;
+    frame.drawn = true;
+    frame.ScaleLeft = -W;
+    frame.ScaleTop = H;
+    frame.ScaleWidth = 2 * W;
+    frame.ScaleHeight = -2 * H;
+
+    RotationMatrix(view.SpinAngle, view.TiltAngle, 0, frame.ViewMatrix);
+    MatTranspose(3, frame.ViewMatrix, frame.InverseViewMatrix);
+
+    DrawGraticule(R, kMeridians, kParallels, kCircleSteps, 0, 0, frame.ViewMatrix, scene);
+    for (const CoastOutline& outline : coastlineOutlines()) {
+        DrawCoastline(outline, R, 0, 0, frame.ViewMatrix, scene);
+    }
+    const int last = sights.SightCount < reduction::kSightLogSize - 1
+                         ? sights.SightCount
+                         : reduction::kSightLogSize - 1;
+    for (int i = 1; i <= last; ++i) {
+        if (sights.Included[i] != 1) {
+            continue;
+        }
+        const double lon = -sights.CopGha[i];
+        const double dec = sights.CopDec[i];
+        const double Ho = sights.CopHo[i];
+        if (lon != 0 && Ho != 0) {
+            DrawCircleOfPosition(i, R, 0, 0, lon, dec, Ho, frame.ViewMatrix, nextRandom, scene);
+        }
+    }
+    return frame;
+}
+
+GlobeView initialView(const GlobeSights& sights) {
+    double GhaMax = 0;
+    double GhaMin = 0;
+    double DecMax = 0;
+    double DecMin = 0;
+    ArrayMaxMin(sights.SightCount, sights.CopGha, GhaMax, GhaMin);
+    ArrayMaxMin(sights.SightCount, sights.CopDec, DecMax, DecMin);
+    const double DecMid = (DecMax + DecMin) * 0.5;
+    const double LonMid = (GhaMax + GhaMin) * -0.5;
+    GlobeView view;
+    view.Zoom = 1;
+    view.SpinAngle = LonMid * kViewRadPerDeg;
+    view.TiltAngle = kViewRadPerDeg * (-DecMid);
+    return view;
+}
+
+void dragMove(GlobeView& view, GlobeDrag& drag, int Button, double X, double Y) {
+    if (!drag.DragStarted) {
+        drag.DragX0 = X;
+        drag.DragY0 = Y;
+        drag.SpinAngle0 = view.SpinAngle;
+        drag.TiltAngle0 = view.TiltAngle;
+        drag.DragStarted = true;
+    }
+    if (Button == 2) {
+        view.Zoom = view.Zoom + std::sqrt(view.Zoom) * (drag.DragY0 - Y) / kHalfWidth;
+        if (view.Zoom < kLeastZoom) {
+            view.Zoom = kLeastZoom;
+        }
+        if (view.Zoom > kGreatestZoom) {
+            view.Zoom = kGreatestZoom;
+        }
+    } else if (Button == 1) {
+        view.SpinAngle = drag.SpinAngle0 -
+                         kViewRadPerDeg * kDragDegrees * (X - drag.DragX0) / kHalfWidth / view.Zoom;
+        view.TiltAngle = drag.TiltAngle0 -
+                         kViewRadPerDeg * kDragDegrees * (drag.DragY0 - Y) / kHalfWidth / view.Zoom;
+    }
+}
+
+std::string zoomBoxText(double Zoom) {
+    return platform::generalText(ephemeris::FloorTo1(Zoom));
+}
+
+PointerReadout pointerReadout(double displayedZoom, double X, double Y,
+                              const Matrix3& InverseViewMatrix) {
+    PointerReadout out;
+    const double Z = displayedZoom;
+    if (!(Z * Z - X * X - Y * Y > 0)) {
+        return out;
+    }
+    double lat = 0;
+    double lon = 0;
+    ScreenToLatLon(Z, 0, 0, X, Y, InverseViewMatrix, lat, lon);
+    out.inside = true;
+    out.Latitude = angleText("Latitude = ", "North ", "South ", lat);
+    out.Longitude = angleText("Longitude = ", "East ", "West ", lon);
+    return out;
+}
+
+}  // namespace globe

@@ -1,0 +1,247 @@
+// The globe window's computation: the first view, the drags, the zoom box,
+// the read-out and which circles a redraw draws.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "globe/globe.h"
+
+namespace {
+
+using globe::GlobeDrag;
+using globe::GlobeView;
+
+globe::Matrix3 inverseOf(const GlobeView& v) {
+    globe::Matrix3 M{};
+    globe::Matrix3 T{};
+    globe::RotationMatrix(v.SpinAngle, v.TiltAngle, 0, M);
+    globe::MatTranspose(3, M, T);
+    return T;
+}
+
+globe::GlobeSights oneSight(double gha, double dec, double ho) {
+    globe::GlobeSights s;
+    s.SightCount = 1;
+    s.Included[1] = 1;
+    s.CopGha[1] = gha;
+    s.CopDec[1] = dec;
+    s.CopHo[1] = ho;
+    return s;
+}
+
+TEST(GlobeView, FirstViewIsCentredOnTheMiddleOfTheSights) {
+    // One sight, GHA 30 and declination 20: about 20 N, 30 W.
+    const GlobeView v = globe::initialView(oneSight(30, 20, 45));
+    EXPECT_EQ(v.SpinAngle, -30 * 0.01745);
+    EXPECT_EQ(v.TiltAngle, -20 * 0.01745);
+    EXPECT_EQ(v.Zoom, 1);
+    // The read-out at the centre: 0.01745 and 57.29578 are not reciprocal.
+    const globe::PointerReadout r = globe::pointerReadout(1, 0, 0, inverseOf(v));
+    ASSERT_TRUE(r.inside);
+    EXPECT_EQ(r.Latitude, "Latitude = North 19\u00b0 59.7'");
+    EXPECT_EQ(r.Longitude, "Longitude = West 29\u00b0 59.6'");
+
+    // GHAs 350 and 10: the middle of the range is 180, not 0; a sight left
+    // out of the fix still counts.
+    globe::GlobeSights two = oneSight(350, 10, 30);
+    two.SightCount = 2;
+    two.Included[2] = 0;
+    two.CopGha[2] = 10;
+    two.CopDec[2] = -30;
+    const GlobeView w = globe::initialView(two);
+    EXPECT_EQ(w.SpinAngle, -180 * 0.01745);
+    EXPECT_EQ(w.TiltAngle, 0.01745 * 10);
+    // No reduction yet: every entry 0, centred on 0, 0.
+    const GlobeView none = globe::initialView(globe::GlobeSights{1, {}, {}, {}, {}});
+    EXPECT_EQ(none.SpinAngle, 0);
+    EXPECT_EQ(none.TiltAngle, 0);
+}
+
+TEST(GlobeView, ZoomDragGrowsAtEveryMoveBelowTheStartAndIsClamped) {
+    GlobeView v;
+    GlobeDrag d;
+    d.ButtonHeld = true;
+    globe::dragMove(v, d, 2, 0.1, 0.2);  // records the start
+    EXPECT_TRUE(d.DragStarted);
+    EXPECT_EQ(v.Zoom, 1);
+    double last = v.Zoom;
+    for (int k = 0; k < 1000 && v.Zoom < 100; ++k) {
+        globe::dragMove(v, d, 2, 0.1, 0.2 - 0.3);  // the same place below the start
+        EXPECT_GT(v.Zoom, last);
+        last = v.Zoom;
+    }
+    EXPECT_EQ(v.Zoom, 100);
+    EXPECT_EQ(globe::zoomBoxText(v.Zoom), "100");
+    // One step by hand: 1 + 1^0.5 x 0.3 / 1.5.
+    GlobeView one;
+    GlobeDrag e;
+    globe::dragMove(one, e, 2, 0, 0);
+    globe::dragMove(one, e, 2, 0, -0.3);
+    EXPECT_DOUBLE_EQ(one.Zoom, 1.2);
+    // Above the start it falls to 0.5 and stays there.
+    for (int k = 0; k < 40; ++k) {
+        globe::dragMove(v, d, 2, 0.1, 1.4);
+    }
+    EXPECT_EQ(v.Zoom, 0.5);
+    EXPECT_EQ(globe::zoomBoxText(v.Zoom), "0.5");
+}
+
+TEST(GlobeView, RotationDragTurnsFromTheDragStartAndOtherButtonsDoNot) {
+    GlobeView v;
+    v.SpinAngle = 0.2;
+    v.TiltAngle = -0.1;
+    v.Zoom = 2;
+    GlobeDrag d;
+    d.ButtonHeld = true;
+    globe::dragMove(v, d, 1, 0.5, -0.25);
+    // Across the half-width to the right and upward by 0.75: about 45 / zoom
+    // degrees of spin back and 22.5 of tilt back.
+    globe::dragMove(v, d, 1, 2.0, 0.5);
+    EXPECT_DOUBLE_EQ(v.SpinAngle, 0.2 - 0.01745 * 90 * 1.5 / 1.5 / 2);
+    EXPECT_DOUBLE_EQ(v.TiltAngle, -0.1 - 0.01745 * 90 * (-0.25 - 0.5) / 1.5 / 2);
+    // Every move works from the same start.
+    globe::dragMove(v, d, 1, 0.5, -0.25);
+    EXPECT_DOUBLE_EQ(v.SpinAngle, 0.2);
+    EXPECT_DOUBLE_EQ(v.TiltAngle, -0.1);
+    // Middle button, two buttons: the start is recorded, the view stays.
+    for (const int buttons : {4, 3}) {
+        GlobeView m = v;
+        GlobeDrag md;
+        md.ButtonHeld = true;
+        globe::dragMove(m, md, buttons, 0.3, 0.3);
+        globe::dragMove(m, md, buttons, 1.0, -1.0);
+        EXPECT_TRUE(md.DragStarted);
+        EXPECT_EQ(md.DragX0, 0.3);
+        EXPECT_EQ(m.SpinAngle, v.SpinAngle);
+        EXPECT_EQ(m.TiltAngle, v.TiltAngle);
+        EXPECT_EQ(m.Zoom, v.Zoom);
+    }
+}
+
+TEST(GlobeView, ZoomBoxAndReadOutTexts) {
+    EXPECT_EQ(globe::zoomBoxText(1.37), "1.3");
+    EXPECT_EQ(globe::zoomBoxText(1), "1");
+    EXPECT_EQ(globe::zoomBoxText(2.35), "2.3");
+    const GlobeView centre;  // 0, 0
+    const globe::Matrix3 I = inverseOf(centre);
+    // Only strictly inside the disc of the zoom the box shows.
+    EXPECT_FALSE(globe::pointerReadout(1.3, 1.32, 0, I).inside);
+    EXPECT_FALSE(globe::pointerReadout(1.3, 1.3, 0, I).inside);
+    EXPECT_TRUE(globe::pointerReadout(1.3, 1.29, 0, I).inside);
+    // Latitude 0 reads North, longitude 0 East.
+    const globe::PointerReadout zero = globe::pointerReadout(1, 0, 0, I);
+    EXPECT_EQ(zero.Latitude, "Latitude = North 0\u00b0 0'");
+    EXPECT_EQ(zero.Longitude, "Longitude = East 0\u00b0 0'");
+    // Just south of the equator: South with 0 whole degrees.
+    GlobeView south;
+    south.TiltAngle = 0.2500004 / 57.29578;
+    const globe::PointerReadout s = globe::pointerReadout(1, 0, 0, inverseOf(south));
+    EXPECT_EQ(s.Latitude, "Latitude = South 0\u00b0 15'");
+    // 41 deg 23.7 min N, 70 deg 5 min W seen at the centre.
+    GlobeView nantucket;
+    nantucket.SpinAngle = -(70 + 5.04 / 60) / 57.29578;
+    nantucket.TiltAngle = -(41 + 23.74 / 60) / 57.29578;
+    const globe::PointerReadout n = globe::pointerReadout(1, 0, 0, inverseOf(nantucket));
+    EXPECT_EQ(n.Latitude, "Latitude = North 41\u00b0 23.7'");
+    EXPECT_EQ(n.Longitude, "Longitude = West 70\u00b0 5'");
+}
+
+int circles(const globe::GlobeSights& sights) {
+    globe::GlobeScene scene;
+    globe::GlobeView v;
+    globe::DrawGlobe(
+        v, sights, 100, 100, [] { return 0.5; }, scene);
+    int n = 0;
+    for (const globe::SceneStep& s : scene.steps) {
+        n += s.kind == globe::SceneStep::Kind::Lines && s.color == globe::kCopColor ? 1 : 0;
+    }
+    return n;
+}
+
+TEST(GlobeView, RedrawDrawsTheCirclesOfIncludedSightsWithResults) {
+    EXPECT_EQ(circles(oneSight(30, 20, 45)), 1);
+    EXPECT_EQ(circles(oneSight(0, 20, 45)), 0);  // GHA exactly 0
+    EXPECT_EQ(circles(oneSight(30, 20, 0)), 0);  // Ho exactly 0
+    globe::GlobeSights excluded = oneSight(30, 20, 45);
+    excluded.Included[1] = 0;
+    EXPECT_EQ(circles(excluded), 0);
+    // A sight added after the last reduction has no results.
+    globe::GlobeSights added = oneSight(30, 20, 45);
+    added.SightCount = 2;
+    added.Included[2] = 1;
+    EXPECT_EQ(circles(added), 1);
+    // Each circle is a polyline of its own, also next to another one.
+    added.CopGha[2] = 120;
+    added.CopDec[2] = -10;
+    added.CopHo[2] = 30;
+    EXPECT_EQ(circles(added), 2);
+}
+
+TEST(GlobeView, RedrawAtADegenerateSizeDrawsNothing) {
+    globe::GlobeScene scene;
+    const GlobeView v;
+    const globe::GlobeSights s = oneSight(30, 20, 45);
+    EXPECT_TRUE(globe::DrawGlobe(
+                    v, s, 800, 600, [] { return 0.5; }, scene)
+                    .drawn);
+    for (const auto& [w, h] : {std::pair{0.0, 600.0}, {800.0, 0.0}, {-15.0, 600.0}}) {
+        const globe::GlobeFrame f = globe::DrawGlobe(
+            v, s, w, h, [] { return 0.5; }, scene);
+        EXPECT_FALSE(f.drawn);
+        EXPECT_TRUE(scene.steps.empty());
+    }
+    // The user scale: x from -1.5 to 1.5, y upward by the aspect.
+    const globe::GlobeFrame f = globe::DrawGlobe(
+        v, s, 800, 600, [] { return 0.5; }, scene);
+    EXPECT_EQ(f.ScaleLeft, -1.5);
+    EXPECT_EQ(f.ScaleWidth, 3);
+    // The aspect is taken in single precision.
+    EXPECT_NEAR(f.ScaleTop, 1.5 * 600 / 800, 1e-7);
+    EXPECT_NEAR(f.ScaleHeight, -3 * 600.0 / 800, 2e-7);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GlobeView, RedrawOrderIsDiscGraticuleLimbOutlinesThenCircles) {
+    globe::GlobeScene scene;
+    globe::GlobeView v;
+    v.SpinAngle = -0.5;
+    v.TiltAngle = -0.6;
+    const globe::GlobeSights s = oneSight(30, 20, 45);
+    globe::DrawGlobe(
+        v, s, 800, 600, [] { return 0.5; }, scene);
+    std::vector<globe::SceneColor> order;
+    for (const globe::SceneStep& step : scene.steps) {
+        if (order.empty() || !(order.back() == step.color)) {
+            order.push_back(step.color);
+        }
+    }
+    // Disc; meridian 0, the other meridians and the southern parallels; the
+    // equator; the northern parallels; the limb's start and the limb; the
+    // coastlines; the circle.
+    const std::vector<globe::SceneColor> expected = {
+        globe::kDiscColor,  globe::kPrimeColor, globe::kGridColor,
+        globe::kPrimeColor, globe::kGridColor,  globe::kLimbStartColor,
+        globe::kLimbColor,  globe::kCoastColor, globe::kCopColor};
+    EXPECT_EQ(order, expected);
+}
+
+TEST(GlobeView, PointsExactlyOnTheLimbAreVisibleForCirclesOfPosition) {
+    // A view matrix that puts every point at w(1) = 0.
+    const globe::Matrix3 limb{};
+    globe::GlobeScene scene;
+    int draws = 0;
+    globe::DrawCircleOfPosition(
+        1, 1, 0, 0, 10, 10, 40, limb,
+        [&draws] {
+            ++draws;
+            return 0.5;
+        },
+        scene);
+    EXPECT_EQ(scene.segments.size(), 361u);
+    EXPECT_EQ(draws, 361);
+}
+
+}  // namespace

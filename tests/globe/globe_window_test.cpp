@@ -1,0 +1,332 @@
+// The globe window offscreen: its layout, its openers and its unloading,
+// the drags and the hover read-out through real mouse events, reset, print,
+// hide and show.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "ephemeris/ephemeris.h"
+#include "globe/globe_window.h"
+#include "platform/numtext.h"
+#include "platform/ui/picture.h"
+#include "platform/ui/services.h"
+#include "reduction/plot_window.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using globe::Form16;
+using platform::ui::DrawItem;
+using platform::ui::MousePointer;
+
+const platform::ui::Color kCopColor{250, 250, 67};
+
+class GlobeWindowTest : public ::testing::Test {
+  protected:
+    // The results of a reduction of sights 1 to n.
+    void reduced(const std::vector<std::array<double, 3>>& sights, bool included = true) {
+        app.form1();  // its load starts the sight log
+        app.Log.SightCount = static_cast<int>(sights.size());
+        for (std::size_t k = 0; k < sights.size(); ++k) {
+            const int i = static_cast<int>(k) + 1;
+            app.Log.SightData[i][reduction::kFieldIncluded] = included ? 1 : 0;
+            app.Reduction.CopGha[i] = sights[k][0];
+            app.Reduction.CopDec[i] = sights[k][1];
+            app.Reduction.CopHo[i] = sights[k][2];
+        }
+    }
+
+    Form16& shown() {
+        Form16& g = app.form16();
+        g.showModeless();
+        return g;
+    }
+
+    // The picture's centre in pixels.
+    QPointF centre(Form16& g) const {
+        const QSize s = g.Picture1.widget()->size();
+        return {s.width() / 2.0, s.height() / 2.0};
+    }
+
+    int circleItems(const Form16& g) const {
+        int n = 0;
+        for (const DrawItem& item : g.Picture1.displayList()) {
+            n += item.kind == DrawItem::Kind::Lines && item.color == kCopColor ? 1 : 0;
+        }
+        return n;
+    }
+
+    std::vector<std::string> texts(const Form16& g) const {
+        std::vector<std::string> out;
+        for (const DrawItem& item : g.Picture1.displayList()) {
+            if (item.kind == DrawItem::Kind::Text) {
+                out.push_back(item.text);
+            }
+        }
+        return out;
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+};
+
+TEST_F(GlobeWindowTest, LayoutAndTextsAtLoad) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    EXPECT_EQ(g.caption(), "Orthographic Globe Projection  Circles Of Position");
+    EXPECT_EQ(g.Label13.caption(), "Rotate view with left click and drag");
+    EXPECT_EQ(g.Label2.caption(), " Zoom with right click and drag");
+    EXPECT_EQ(g.Label1.caption(), "Zoom Factor");
+    EXPECT_EQ(g.Text1.text(), "1.0");
+    EXPECT_FALSE(g.Text1.enabled());
+    EXPECT_EQ(g.Label10.caption(), "");
+    EXPECT_EQ(g.Label11.caption(), "");
+    EXPECT_EQ(g.Command1.caption(), "Reset Zoom = 1");
+    EXPECT_EQ(g.Command2.caption(), "Print");
+    EXPECT_EQ(g.Command4.caption(), "CLOSE ");
+    EXPECT_EQ(g.Label8.caption(), "grab corner to resize  ----->");
+    EXPECT_EQ(g.Picture1.backColor(), (platform::ui::Color{0, 0, 0}));
+    EXPECT_EQ(g.Picture1.foreColor(), (platform::ui::Color{255, 255, 0}));
+    // Centred on the sight, zoom 1; the disc first, one circle of position.
+    EXPECT_EQ(g.view().SpinAngle, -30 * 0.01745);
+    EXPECT_EQ(g.view().TiltAngle, -20 * 0.01745);
+    EXPECT_EQ(g.view().Zoom, 1);
+    ASSERT_FALSE(g.Picture1.displayList().empty());
+    EXPECT_EQ(g.Picture1.displayList().front().kind, DrawItem::Kind::Circle);
+    EXPECT_EQ(circleItems(g), 1);
+    EXPECT_EQ(g.Picture1.scaleWidth(), 3);
+    EXPECT_EQ(g.Picture1.scaleLeft(), -1.5);
+    EXPECT_LT(g.Picture1.scaleHeight(), 0);
+}
+
+TEST_F(GlobeWindowTest, BeforeAnyReductionTheGlobeIsCentredOnZeroWithoutCircles) {
+    Form16& g = shown();
+    EXPECT_EQ(g.view().SpinAngle, 0);
+    EXPECT_EQ(g.view().TiltAngle, 0);
+    EXPECT_EQ(circleItems(g), 0);
+}
+
+TEST_F(GlobeWindowTest, LabelsDrawFromTheGeneratorReseededFromTheClock) {
+    reduced({{30, 20, 45}, {100, -5, 30}});
+    env.random.setValues({0.99});
+    Form16& g = shown();
+    // Every label draw is preceded by a clock reading and a reseed.
+    EXPECT_GT(env.random.draws, 0);
+    EXPECT_EQ(env.random.seeds.size(), static_cast<std::size_t>(env.random.draws));
+    EXPECT_EQ(env.random.seeds.front(), 12 * 3600.0);  // the fake clock's noon
+    const std::vector<std::string> labels = texts(g);
+    EXPECT_EQ(labels, (std::vector<std::string>{"LOP# 1", "LOP# 2"}));
+    // Scripted low: no label at all.
+    env.random.setValues({0.5});
+    g.Command1.click();
+    EXPECT_TRUE(texts(g).empty());
+}
+
+TEST_F(GlobeWindowTest, HoverReadsTheLatitudeAndLongitudeUnderThePointer) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    const int draws = env.random.draws;
+    const std::size_t items = g.Picture1.displayList().size();
+    uitest::mouseMove(g.Picture1, centre(g), Qt::NoButton);
+    EXPECT_EQ(g.Label10.caption(), "Latitude = North 19\u00b0 59.7'");
+    EXPECT_EQ(g.Label11.caption(), "Longitude = West 29\u00b0 59.6'");
+    // Outside the disc nothing changes.
+    uitest::mouseMove(g.Picture1, QPointF(2, 2), Qt::NoButton);
+    EXPECT_EQ(g.Label10.caption(), "Latitude = North 19\u00b0 59.7'");
+    // The hover does not redraw.
+    EXPECT_EQ(env.random.draws, draws);
+    EXPECT_EQ(g.Picture1.displayList().size(), items);
+}
+
+TEST_F(GlobeWindowTest, RightDragZoomsLeftDragTurnsAndThePointerIsRestored) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    const QPointF c = centre(g);
+    uitest::mouseDown(g.Picture1, c, Qt::RightButton);
+    EXPECT_EQ(app.mousePointer(), MousePointer::SizeAll);
+    EXPECT_TRUE(g.drag().ButtonHeld);
+    uitest::mouseMove(g.Picture1, c + QPointF(0, 40), Qt::RightButton);  // records the start
+    EXPECT_EQ(g.view().Zoom, 1);
+    uitest::mouseMove(g.Picture1, c + QPointF(0, 200), Qt::RightButton);
+    const double y0 = g.drag().DragY0;
+    const double y = g.Picture1.toUser(c + QPointF(0, 200)).y();
+    EXPECT_DOUBLE_EQ(g.view().Zoom, 1 + 1 * (y0 - y) / 1.5);
+    EXPECT_EQ(g.Text1.text(), platform::generalText(ephemeris::FloorTo1(g.view().Zoom)));
+    uitest::mouseUp(g.Picture1, c, Qt::RightButton);
+    EXPECT_EQ(app.mousePointer(), MousePointer::Default);
+    EXPECT_FALSE(g.drag().ButtonHeld);
+
+    // Left drag: the surface follows the pointer.
+    const double spin = g.view().SpinAngle;
+    uitest::mouseDown(g.Picture1, c, Qt::LeftButton);
+    uitest::mouseMove(g.Picture1, c, Qt::LeftButton);
+    uitest::mouseMove(g.Picture1, c + QPointF(60, 0), Qt::LeftButton);
+    EXPECT_LT(g.view().SpinAngle, spin);
+    // Released with another button: the drag ends and the pointer is back.
+    uitest::mouseUp(g.Picture1, c, Qt::RightButton);
+    EXPECT_EQ(app.mousePointer(), MousePointer::Default);
+    const double turned = g.view().SpinAngle;
+    uitest::mouseMove(g.Picture1, c + QPointF(120, 0), Qt::NoButton);
+    EXPECT_EQ(g.view().SpinAngle, turned);
+
+    // Reset: zoom 1, the box "1", the rotation kept.
+    g.Command1.click();
+    EXPECT_EQ(g.view().Zoom, 1);
+    EXPECT_EQ(g.Text1.text(), "1");
+    EXPECT_EQ(g.view().SpinAngle, turned);
+}
+
+TEST_F(GlobeWindowTest, HiddenMidDragOrUnloadedTheWindowGivesThePointerBack) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    uitest::mouseDown(g.Picture1, centre(g), Qt::LeftButton);
+    EXPECT_EQ(app.mousePointer(), MousePointer::SizeAll);
+    g.Command4.click();  // "CLOSE "
+    EXPECT_FALSE(g.isVisible());
+    EXPECT_EQ(app.mousePointer(), MousePointer::Default);
+    EXPECT_FALSE(g.drag().ButtonHeld);
+
+    Form16& again = shown();
+    uitest::mouseDown(again.Picture1, centre(again), Qt::LeftButton);
+    app.unload<Form16>();
+    EXPECT_EQ(app.mousePointer(), MousePointer::Default);
+}
+
+TEST_F(GlobeWindowTest, CloseAndTitleBarCloseHideAndShowingAgainNeitherRedrawsNorRecentres) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    const QPointF c = centre(g);
+    uitest::mouseDown(g.Picture1, c, Qt::RightButton);
+    uitest::mouseMove(g.Picture1, c, Qt::RightButton);
+    uitest::mouseMove(g.Picture1, c + QPointF(0, 100), Qt::RightButton);
+    uitest::mouseUp(g.Picture1, c, Qt::RightButton);
+    const globe::GlobeView before = g.view();
+    const std::size_t items = g.Picture1.displayList().size();
+    const std::string zoomText = g.Text1.text();
+
+    uitest::userCloseWindow(&g);
+    EXPECT_FALSE(g.isVisible());
+    ASSERT_EQ(app.existingWindow<Form16>(), &g);
+
+    // A new reduction, then "Show COP": same window, same view, no redraw.
+    app.Reduction.CopGha[1] = 100;
+    const int draws = env.random.draws;
+    app.form1().Command9.setEnabled(true);
+    app.form1().Command9.click();
+    EXPECT_TRUE(g.isVisible());
+    EXPECT_EQ(g.view().Zoom, before.Zoom);
+    EXPECT_EQ(g.view().SpinAngle, before.SpinAngle);
+    EXPECT_EQ(g.Text1.text(), zoomText);
+    EXPECT_EQ(g.Picture1.displayList().size(), items);
+    EXPECT_EQ(env.random.draws, draws);
+}
+
+TEST_F(GlobeWindowTest, ThePlotsGlobeButtonShowsIt) {
+    reduced({{30, 20, 45}});
+    reduction::PlotLOPs(app);
+    reduction::Form2& plot = app.form2();
+    EXPECT_TRUE(plot.Command3.enabled());
+    uitest::userClick(plot.Command3);
+    ASSERT_NE(app.existingWindow<Form16>(), nullptr);
+    EXPECT_TRUE(app.form16().isVisible());
+}
+
+TEST_F(GlobeWindowTest, PrintGoesThroughThePrinterService) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    env.printer.expectPrint(true);
+    g.Command2.click();
+    ASSERT_EQ(env.printer.images.size(), 1u);
+    EXPECT_FALSE(env.printer.images[0].isNull());
+}
+
+TEST_F(GlobeWindowTest, ResizeKeepsThePictureAtLeastOnePixelAndFollowsTheMargins) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    const int rightGap = g.widthTwips() - (g.Picture1.left() + g.Picture1.width());
+    g.resizeTwips(g.widthTwips() + 1500, g.heightTwips() + 750);
+    EXPECT_EQ(g.widthTwips() - (g.Picture1.left() + g.Picture1.width()), rightGap);
+    EXPECT_FALSE(g.Picture1.displayList().empty());
+    g.resizeTwips(300, 300);
+    EXPECT_GE(g.Picture1.width(), platform::ui::kTwipsPerPixel);
+    EXPECT_GE(g.Picture1.height(), platform::ui::kTwipsPerPixel);
+    // Still a globe, never "inf" or "nan" in the read-out.
+    uitest::mouseMove(g.Picture1, QPointF(0, 0), Qt::NoButton);
+    EXPECT_EQ(g.Label10.caption().find("nan"), std::string::npos);
+    EXPECT_EQ(g.Label10.caption().find("inf"), std::string::npos);
+}
+
+TEST(GlobeLabels, TheSameCircleDrawnTwiceWithOneClockValueGetsIndependentLabels) {
+    // The program's generator, reseeded with an unchanged clock reading
+    // before every draw, as within one redraw.
+    platform::ui::StandardRandom random;
+    const auto next = [&random] {
+        random.reseed(43200);
+        return random.next();
+    };
+    globe::Matrix3 I{};
+    globe::RotationMatrix(0, 0, 0, I);
+    std::vector<std::pair<double, double>> places;
+    for (int k = 0; k < 6; ++k) {
+        globe::GlobeScene scene;
+        globe::DrawCircleOfPosition(1, 1, 0, 0, 0, 0, 60, I, next, scene);
+        for (const globe::SceneStep& step : scene.steps) {
+            if (step.kind == globe::SceneStep::Kind::Label) {
+                places.emplace_back(step.x, step.y);
+            }
+        }
+    }
+    // With 361 visible points a label is all but certain; its places differ.
+    ASSERT_GE(places.size(), 5u);
+    std::sort(places.begin(), places.end());
+    EXPECT_NE(std::unique(places.begin(), places.end()), places.begin() + 1);
+}
+
+class GlobeOpenFileTest : public GlobeWindowTest {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("celnav_globe_" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+TEST_F(GlobeOpenFileTest, OpenFileUnloadsTheGlobeAndItsNextShowingCentresAgain) {
+    app::Form1& main = app.form1();
+    const fs::path path = dir_ / "leg.NAV";
+    env.fileDialogs.expectSave(path.string());
+    main.SaveFile.click();
+    ASSERT_TRUE(fs::exists(path));
+
+    reduced({{30, 20, 45}});
+    main.Command9.setEnabled(true);
+    main.Command9.click();
+    ASSERT_NE(app.existingWindow<Form16>(), nullptr);
+
+    env.fileDialogs.expectOpen(path.string());
+    main.GetFile.click();
+    EXPECT_EQ(app.existingWindow<Form16>(), nullptr);
+    EXPECT_FALSE(main.Command9.enabled());
+
+    // The results of the last reduction stay; the next globe centres on them.
+    app.Reduction.CopGha[1] = 60;
+    app.Reduction.CopDec[1] = -10;
+    app.Log.SightCount = 1;
+    Form16& g = shown();
+    EXPECT_EQ(g.view().SpinAngle, -60 * 0.01745);
+    EXPECT_EQ(g.view().TiltAngle, 0.01745 * 10);
+    EXPECT_EQ(g.Text1.text(), "1.0");
+}
+
+}  // namespace
