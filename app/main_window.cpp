@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/settings_window.h"
+#include "lunar/lunar_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -200,8 +201,7 @@ Form1::Form1(app::App& app)
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
-    for (platform::ui::MenuItem* later :
-         {&menuAlmanac, &menuRiseSet, &menuPlanner, &menuLunar, &menuCalc}) {
+    for (platform::ui::MenuItem* later : {&menuAlmanac, &menuRiseSet, &menuPlanner, &menuCalc}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -221,6 +221,7 @@ Form1::Form1(app::App& app)
     Command4.onClick([this] { Command4_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
+    menuLunar.onClick([this] { menuLunar_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -323,6 +324,15 @@ void Form1::Command1_Click() {
 
 void Form1::Command8_Click() {
     app_.form2().showModeless();
+}
+
+void Form1::menuLunar_Click() {
+    lunar::Form8& lunar = app_.form8();
+    lunar.showModeless();
+    // After the window's own start-up, so these texts win.
+    Form7& settings = app_.form7();
+    lunar.Text11.setText(settings.Text1.text());
+    lunar.Text10.setText(settings.Text2.text());
 }
 
 void Form1::menuPRINT_Click() {

@@ -376,7 +376,7 @@ TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
         {&f.menuHelp, true, ""},        {&f.menuInfo, true, ""},
         {&f.menuSight, true, ""},       {&f.menuCelesData, true, ""},
         {&f.menuAlmanac, false, later}, {&f.menuRiseSet, false, later},
-        {&f.menuPlanner, false, later}, {&f.menuLunar, false, later},
+        {&f.menuPlanner, false, later}, {&f.menuLunar, true, ""},
         {&f.menuCalc, false, later},    {&f.menuEXIT, true, ""},
     };
     for (const auto& [item, enabled, tip] : items) {
@@ -388,11 +388,8 @@ TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
 
     // The tooltips of the items on the bar itself show when the pointer rests
     // on them; the other items have none.
-    for (const auto& [item, tip] :
-         std::vector<std::pair<MenuItem*, std::string>>{{&f.menuPlanner, later},
-                                                        {&f.menuLunar, later},
-                                                        {&f.menuEXIT, ""},
-                                                        {&f.FileMenu, ""}}) {
+    for (const auto& [item, tip] : std::vector<std::pair<MenuItem*, std::string>>{
+             {&f.menuPlanner, later}, {&f.menuLunar, ""}, {&f.menuEXIT, ""}, {&f.FileMenu, ""}}) {
         const QPoint centre = f.menuBar()->actionGeometry(item->action()).center();
         QHelpEvent help(QEvent::ToolTip, centre, f.menuBar()->mapToGlobal(centre));
         hideToolTip();
