@@ -6,6 +6,8 @@
 #include <QToolTip>
 #include <filesystem>
 
+#include "almanac/almanac_window.h"
+#include "almanac/rise_set_window.h"
 #include "app/app.h"
 #include "app/settings_window.h"
 #include "lunar/lunar_window.h"
@@ -201,7 +203,7 @@ Form1::Form1(app::App& app)
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
-    for (platform::ui::MenuItem* later : {&menuAlmanac, &menuRiseSet, &menuPlanner, &menuCalc}) {
+    for (platform::ui::MenuItem* later : {&menuPlanner, &menuCalc}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -222,6 +224,8 @@ Form1::Form1(app::App& app)
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
     menuLunar.onClick([this] { menuLunar_Click(); });
+    menuAlmanac.onClick([this] { menuAlmanac_Click(); });
+    menuRiseSet.onClick([this] { menuRiseSet_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -258,6 +262,18 @@ void Form1::Command2_Click() {
 
 void Form1::Command5_Click() {
     app_.form7().showModeless();
+}
+
+void Form1::menuAlmanac_Click() {
+    almanac::Form12& almanac = app_.form12();
+    almanac.showModeless();
+    almanac.Text11.setText(app_.form7().Text1.text());
+}
+
+void Form1::menuRiseSet_Click() {
+    almanac::Form13& riseSet = app_.form13();
+    riseSet.showModeless();
+    riseSet.Text11.setText(app_.form7().Text1.text());
 }
 
 void Form1::menuSight_Click() {

@@ -43,13 +43,15 @@ class Form1 : public platform::ui::Form {
     void menuEXIT_Click();
     void GetFile_Click();
     void SaveFile_Click();
-    void menuHelp_Click();   // "HELP"
-    void menuInfo_Click();   // "INFO"
-    void Command3_Click();   // "Detailed Output"
-    void Command4_Click();   // "Clear All Data"
-    void Command1_Click();   // "Reduce Sights and Plot LOP's"
-    void Command8_Click();   // "Show LOP"
-    void menuLunar_Click();  // "Lunars"
+    void menuHelp_Click();     // "HELP"
+    void menuInfo_Click();     // "INFO"
+    void Command3_Click();     // "Detailed Output"
+    void Command4_Click();     // "Clear All Data"
+    void Command1_Click();     // "Reduce Sights and Plot LOP's"
+    void Command8_Click();     // "Show LOP"
+    void menuAlmanac_Click();  // "Perpetual Almanac"
+    void menuRiseSet_Click();  // "Rise/Set Times"
+    void menuLunar_Click();    // "Lunars"
 
     // The leg settings as the fields hold them, and writing them back (no
     // handler of this window reacts to these fields).

@@ -22,6 +22,8 @@ bool isListEntry(double i) {
     return std::isfinite(i) && i == std::floor(i) && i >= -1 && i <= kLastObjectIndex;
 }
 
+}  // namespace
+
 // "<label>N|S D° <minutes>'  Declination": whole degrees and minutes without
 // sign, so that a declination between 0 and -1 degree reads like every other
 // southern one; the minutes plus minutesAdd cut to 0.01.
@@ -39,8 +41,8 @@ PrintLine declinationLine(const char* label, double Dec, double minutesAdd) {
             PrintItem::Text("  Declination")};
 }
 
-// "<label>D° <minutes>'<tail>" of a star line; minutes rounded to 0.01.
-PrintLine starAngleLine(const char* label, double angle, const char* tail) {
+// "<label>D° <minutes>'<tail>"; minutes rounded to 0.01.
+PrintLine roundedAngleLine(const char* label, double angle, const char* tail) {
     double D = 0;
     double M = 0;
     ephemeris::SplitDegMin(angle, D, M);
@@ -51,8 +53,6 @@ PrintLine starAngleLine(const char* label, double angle, const char* tail) {
     }
     return line;
 }
-
-}  // namespace
 
 std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double Dec, double HP) {
     std::vector<PrintLine> lines;
@@ -83,12 +83,12 @@ std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, 
     std::vector<PrintLine> lines;
     lines.push_back({PrintItem::Text(" Star:  " + StarName + "      Magnitude " +
                                      platform::generalText(Magnitude))});
-    lines.push_back(starAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"));
+    lines.push_back(roundedAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"));
 
     lines.push_back(declinationLine(" DECstar  ", Dec, 0.005));
 
-    lines.push_back(starAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"));
-    lines.push_back(starAngleLine(" GHA Aries  ", GHAAries, ""));
+    lines.push_back(roundedAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"));
+    lines.push_back(roundedAngleLine(" GHA Aries  ", GHAAries, ""));
     return lines;
 }
 

@@ -71,6 +71,16 @@ SightAlmanac sightAlmanac(const SightAlmanacInput& input);
 std::vector<platform::PrintLine> PlanetPrint(const std::string& Name, double GHA, double Dec,
                                              double HP);
 
+// "<label>N|S D° <minutes>'  Declination": the hemisphere letter from the
+// sign of Dec, then whole degrees and minutes without sign, so a declination
+// between 0 and -1 degree reads like every other southern one; the minutes
+// plus minutesAdd cut to 0.01.
+platform::PrintLine declinationLine(const char* label, double Dec, double minutesAdd);
+
+// "<label>D° <minutes>'<tail>": whole degrees and the minutes rounded to 0.01
+// (not carried into the degrees), of an angle that is not negative.
+platform::PrintLine roundedAngleLine(const char* label, double angle, const char* tail);
+
 // The semi-diameter line that follows the block of the Sun and the Moon.
 platform::PrintLine semiDiameterLine(double SD);
 

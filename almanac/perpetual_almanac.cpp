@@ -1,0 +1,182 @@
+// The perpetual almanac's printout from the program's own ephemeris.
+#include "almanac/perpetual_almanac.h"
+
+#include <cmath>
+
+#include "platform/numtext.h"
+#include "reduction/sight_almanac.h"
+
+namespace almanac {
+
+namespace {
+
+using platform::PrintItem;
+using platform::PrintLine;
+
+constexpr const char* kDegreesText = "\xC2\xB0 ";  // "° "
+
+// The Sun's horizontal parallax is not computed; the block shows this value.
+constexpr double kSunHP = 0.14;  // arc minutes
+
+constexpr int kPlanetCodes[] = {2, 4, 5, 6};
+constexpr const char* kPlanetNames[] = {"Venus", "Mars", "Jupiter", "Saturn"};
+
+PrintLine blankLine() {
+    return {PrintItem::Text("")};
+}
+
+// "<label>D° <minutes>'<tail>" with the minutes cut to 0.01.
+PrintLine cutAngleLine(const char* label, double angle, const char* tail) {
+    double D = 0;
+    double M = 0;
+    ephemeris::SplitDegMin(angle, D, M);
+    return {PrintItem::Text(label),        PrintItem::Number(D),
+            PrintItem::Text(kDegreesText), PrintItem::Number(ephemeris::FloorTo2(M)),
+            PrintItem::Text("'"),          PrintItem::Text(tail)};
+}
+
+void append(std::vector<PrintLine>& to, std::vector<PrintLine> lines) {
+    to.insert(to.end(), lines.begin(), lines.end());
+}
+
+// Absurd fields can carry the computation beyond the doubles: such a number
+// prints "---", never "NaN" or "Infinity".
+void dashesForNonFinite(std::vector<PrintLine>& lines) {
+    for (PrintLine& line : lines) {
+        for (PrintItem& item : line) {
+            if (item.kind == PrintItem::Kind::Number && !std::isfinite(item.number)) {
+                item = PrintItem::Text("---");
+            }
+        }
+    }
+}
+
+std::vector<PrintLine> starBlock(const ephemeris::StarTables& stars, int StarNumber, double GHA,
+                                 double Dec, double SHA, double GHAAries) {
+    return {{PrintItem::Text(" Object Name:  " + stars.StarNames[StarNumber] + "      Magnitude " +
+                             platform::generalText(stars.StarMagnitudes[StarNumber]))},
+            blankLine(),
+            reduction::roundedAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
+            reduction::declinationLine(" DECstar  ", Dec, 0),
+            reduction::roundedAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"),
+            blankLine(),
+            reduction::roundedAngleLine(" GHA Aries  ", GHAAries, "")};
+}
+
+}  // namespace
+
+AlmanacTime almanacTime(const AlmanacRequest& request) {
+    AlmanacTime t;
+    t.UT = request.Hour + request.Minute / 60 + request.Second / 3600;
+    const ephemeris::TimeArguments args =
+        ephemeris::TimeArgumentsFor(request.Year, request.Month, request.Day, t.UT, request.DeltaT);
+    t.JD = args.JD;
+    t.T_TT = args.T_TT;
+    t.JDE = t.JD + request.DeltaT / 86400;
+    return t;
+}
+
+double equationOfTime(double SunGHA, double UT) {
+    double E = 720 + 4 * SunGHA - 1440 * UT / 24;
+    if (E > 20) {
+        E = E - 1440;
+    }
+    if (E < -20) {
+        E = E + 1440;
+    }
+    return E;
+}
+
+std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double Dec, double SHA,
+                                   double HP, double GHAAries) {
+    return {{PrintItem::Text(" Object Name:  " + Name)},
+            blankLine(),
+            reduction::roundedAngleLine(" GHA   ", GHA, "  Greenwich Hour Angle"),
+            reduction::declinationLine(" DEC   ", Dec, 0),
+            cutAngleLine(" SHA   ", SHA, "  Sidereal Hour Angle"),
+            {PrintItem::Text(" HP    "), PrintItem::Number(ephemeris::FloorTo2(HP + 0.005)),
+             PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")},
+            blankLine(),
+            reduction::roundedAngleLine(" GHA Aries ", GHAAries, "")};
+}
+
+std::vector<PrintLine> sunTail(double SD, double EquationOfTime) {
+    double Em = 0;
+    double Es = 0;
+    ephemeris::SplitDegMin(EquationOfTime, Em, Es);  // minutes and seconds as degrees and minutes
+    std::vector<PrintLine> lines{
+        blankLine(),
+        reduction::semiDiameterLine(SD),
+        {PrintItem::Text(" Equation of time "), PrintItem::Number(Em),
+         PrintItem::Text(" minutes  "), PrintItem::Number(ephemeris::FloorTo1(Es)),
+         PrintItem::Text(" seconds")}};
+    if (EquationOfTime > 0) {
+        lines.push_back({PrintItem::Text(" Sun is faster than mean clock")});
+    } else if (EquationOfTime < 0) {
+        lines.push_back({PrintItem::Text(" Sun is slower than mean clock")});
+    }
+    lines.push_back(blankLine());
+    return lines;
+}
+
+std::vector<PrintLine> timeBlock(double JD, double JDE, double MeanObliquity,
+                                 double DeltaPsiSeconds, double DeltaEpsSeconds) {
+    std::vector<PrintLine> lines{
+        {PrintItem::Text("Julian Day           "), PrintItem::NextZone(), PrintItem::Number(JD)},
+        {PrintItem::Text("Julian Day Ephemeris"), PrintItem::NextZone(), PrintItem::Number(JDE)},
+        {PrintItem::Text("Mean obliquity of the ecliptic, degrees  "),
+         PrintItem::Number(ephemeris::FloorTo6(MeanObliquity))},
+        {PrintItem::Text("Nutation delta Psi, arc sec      "),
+         PrintItem::Number(ephemeris::FloorTo3(DeltaPsiSeconds))},
+        {PrintItem::Text("Nutation delta Epsilon, arc sec "),
+         PrintItem::Number(ephemeris::FloorTo3(DeltaEpsSeconds))}};
+    dashesForNonFinite(lines);
+    return lines;
+}
+
+AlmanacPrintout perpetualAlmanac(const AlmanacRequest& request,
+                                 const ephemeris::StarTables& stars) {
+    AlmanacPrintout out;
+    const AlmanacTime t = almanacTime(request);
+    const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(t.JD, t.T_TT);
+    const double E = equationOfTime(sun.GHA, t.UT);
+
+    double DeltaPsi = 0;
+    double DeltaEps = 0;
+    ephemeris::Nutation(t.T_TT, DeltaPsi, DeltaEps);
+    double MeanObliquity = 0;
+    ephemeris::TrueObliquity(t.T_TT, 0, MeanObliquity);  // the true obliquity less the nutation
+    out.TimeBlock = timeBlock(t.JD, t.JDE, MeanObliquity, DeltaPsi * 3600, DeltaEps * 3600);
+
+    const int i = request.ObjectIndex;
+    if (i == 0) {
+        out.BodyBlock = PlanetPrint("Sun", sun.GHA, sun.Dec, sun.SHA, kSunHP, sun.GHAAries);
+        append(out.BodyBlock, sunTail(sun.SD, E));
+    } else if (i == 1) {
+        double GHA = 0, Dec = 0, SD = 0, HP = 0, Illum = 0, DistKm = 0, Elong = 0;
+        ephemeris::MoonPosition(t.JD, t.T_TT, sun.SunAppLon, GHA, Dec, SD, HP, Illum, DistKm,
+                                Elong);
+        const double SHA = ephemeris::Normalize360(GHA - sun.GHAAries);
+        out.BodyBlock = PlanetPrint("Moon", GHA, Dec, SHA, HP, sun.GHAAries);
+        out.BodyBlock.push_back(blankLine());
+        out.BodyBlock.push_back(reduction::semiDiameterLine(SD));
+        out.BodyBlock.push_back(
+            {PrintItem::Text(" Illumination "), PrintItem::Number(Illum), PrintItem::Text(" %")});
+    } else if (i >= 2 && i <= 5) {
+        double GHA = 0, Dec = 0, SHA = 0, HP = 0, Dist = 0;
+        ephemeris::PlanetPosition(t.JD, t.T_TT, kPlanetCodes[i - 2], sun.EarthL, sun.EarthB,
+                                  sun.EarthR, GHA, Dec, SHA, HP, Dist);
+        out.BodyBlock = PlanetPrint(kPlanetNames[i - 2], GHA, Dec, SHA, HP, sun.GHAAries);
+        out.BodyBlock.push_back(blankLine());
+    } else if (i >= 6 && i <= 5 + ephemeris::kStarCount) {
+        const int StarIndex = i - 6;
+        const int StarNumber = i - 5;
+        double GHA = 0, Dec = 0, SHA = 0;
+        ephemeris::StarPosition(t.T_TT, t.JD, StarIndex, sun.SunGeoLon, GHA, Dec, SHA);
+        out.BodyBlock = starBlock(stars, StarNumber, GHA, Dec, SHA, sun.GHAAries);
+    }
+    dashesForNonFinite(out.BodyBlock);
+    return out;
+}
+
+}  // namespace almanac

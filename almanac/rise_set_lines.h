@@ -1,0 +1,70 @@
+// Rise, set and meridian passage of the Sun and the Moon for a UT date and a
+// position, and the one-line texts that show them.
+//
+// The rise/set window and the sight planner both build their lines here:
+//
+//   const almanac::RiseSetInput in{Year, Month, Day, Lat, Lon, DeltaT};
+//   const almanac::RiseSetResult sun = almanac::sunRiseSet(in);
+//   sunLabel.setCaption(" " + almanac::sunRiseSetLine(sun));  // rise/set window
+//   sunLabel.setCaption(almanac::sunRiseSetLine(sun));        // planner
+//   sunMessage.setCaption(sun.Message);
+//
+// The rise/set window's labels start with one blank, the planner's do not.
+#pragma once
+
+#include <string>
+
+#include "ephemeris/ephemeris.h"
+
+namespace almanac {
+
+// A UT date (the hours play no part) and the observer's position.
+struct RiseSetInput {
+    double Year = 0;
+    double Month = 0;
+    double Day = 0;
+    double Lat = 0;     // degrees, north positive
+    double Lon = 0;     // degrees, east positive
+    double DeltaT = 0;  // seconds
+};
+
+// What SunRiseSet and MoonRiseSet give, in their order.
+struct RiseSetResult {
+    double Transit = 0;       // UT hours of the upper meridian passage
+    double Rise = 0;          // UT hours; 0 when none was found
+    double Set = 0;           // UT hours; 0 when none was found
+    std::string RiseFlag;     // "", "P" previous UT day or "N" next UT day
+    std::string SetFlag;      // the same for the set
+    std::string TransitFlag;  // the same for the transit (always "" for the Sun)
+    std::string Message;      // "", or the always-above or always-below message
+};
+
+RiseSetResult sunRiseSet(const RiseSetInput& in);
+RiseSetResult moonRiseSet(const RiseSetInput& in);
+
+// "hh:mm:ss" as FormatTimeHMS writes it; "---" for a time that could not be
+// computed (not finite).
+std::string riseSetTimeText(double Hours);
+
+// "Sunrise <rise> UT <flag>  Sunset <set> UT <flag>  LAN <transit> UT <flag>":
+// an empty flag leaves three blanks between " UT" and the next word.
+std::string sunRiseSetLine(const RiseSetResult& sun);
+
+// "Moonrise <rise> UT <flag>  Moonset <set> UT <flag>  Mer.Pass. <transit> UT
+// <flag>", built like the Sun's line.
+std::string moonRiseSetLine(const RiseSetResult& moon);
+
+// The UT date of a local clock reading in a time zone (hours, west positive),
+// for a window that shows the date alone: the clock's date, the day plus one
+// when the hour plus the zone reaches 24 and less one when it falls below 0
+// (no month carry either way: day 32 reads as the 1st of the next month, day
+// 0 as the last day of the month before).
+struct UtDate {
+    double Year = 0;
+    double Month = 0;
+    double Day = 0;
+};
+
+UtDate utDateOfClock(const ephemeris::ClockReading& local, double ZoneHours);
+
+}  // namespace almanac

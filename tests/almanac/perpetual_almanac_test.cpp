@@ -1,0 +1,270 @@
+// The perpetual almanac's printout: the common block, the Sun's tail with the
+// equation of time, the star and time blocks, and the instant of the fields.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "almanac/almanac.h"
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
+#include "platform/print_items.h"
+
+namespace {
+
+using almanac::AlmanacPrintout;
+using almanac::AlmanacRequest;
+using almanac::equationOfTime;
+using almanac::perpetualAlmanac;
+using almanac::PlanetPrint;
+using almanac::sunTail;
+using almanac::timeBlock;
+
+const std::string kDeg = "\xC2\xB0 ";  // "° "
+
+std::vector<std::string> texts(const std::vector<platform::PrintLine>& lines) {
+    std::vector<std::string> out;
+    for (const auto& line : lines) {
+        out.push_back(platform::printLineText(line));
+    }
+    return out;
+}
+
+ephemeris::StarTables starTables() {
+    ephemeris::StarTables t;
+    ephemeris::FillStarTable(t);
+    return t;
+}
+
+// Angles with fractions exact in binary, so the minutes follow from the digits.
+TEST(AlmanacPlanetPrint, PrintsTheEightLinesOfTheCommonBlock) {
+    EXPECT_EQ(texts(PlanetPrint("Venus", 123.75, 12.5, 200.25, 0.25, 10.5)),
+              (std::vector<std::string>{
+                  " Object Name:  Venus", "", " GHA    123 " + kDeg + " 45 '  Greenwich Hour Angle",
+                  " DEC   N 12 " + kDeg + " 30 '  Declination",
+                  " SHA    200 " + kDeg + " 15 '  Sidereal Hour Angle",
+                  " HP     .25  '  Horizontal Parallax", "", " GHA Aries  10 " + kDeg + " 30 '"}));
+}
+
+TEST(AlmanacPlanetPrint, GhaMinutesAreRoundedShaAndDeclinationMinutesCut) {
+    // 10.1 degrees: 5.999' after the split; rounded 6, cut 5.99.
+    const auto lines = texts(PlanetPrint("Moon", 10.1, 10.1, 10.1, 57.123, 10.1));
+    EXPECT_EQ(lines[2], " GHA    10 " + kDeg + " 6 '  Greenwich Hour Angle");
+    EXPECT_EQ(lines[3], " DEC   N 10 " + kDeg + " 5.99 '  Declination");
+    EXPECT_EQ(lines[4], " SHA    10 " + kDeg + " 5.99 '  Sidereal Hour Angle");
+    EXPECT_EQ(lines[5], " HP     57.12  '  Horizontal Parallax");
+    EXPECT_EQ(lines[7], " GHA Aries  10 " + kDeg + " 6 '");
+}
+
+TEST(AlmanacPlanetPrint, MinutesThatRoundUpTo60StayWithTheirDegrees) {
+    // 59.997' + 0.005 cut to 0.01 is 60; the degrees are not carried.
+    const auto lines = texts(PlanetPrint("Mars", 10.99995, 0, 0, 0, 359.99995));
+    EXPECT_EQ(lines[2], " GHA    10 " + kDeg + " 60 '  Greenwich Hour Angle");
+    EXPECT_EQ(lines[7], " GHA Aries  359 " + kDeg + " 60 '");
+}
+
+TEST(AlmanacPlanetPrint, DeclinationSigns) {
+    struct Case {
+        double dec;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {0, " DEC   N 0 " + kDeg + " 0 '  Declination"},
+        // Between 0 and -1 degree: "S", 0 degrees and the unsigned minutes.
+        {-0.5, " DEC   S 0 " + kDeg + " 30 '  Declination"},
+        {-0.25, " DEC   S 0 " + kDeg + " 15 '  Declination"},
+        {-1, " DEC   S 1 " + kDeg + " 0 '  Declination"},
+        {-23.4375, " DEC   S 23 " + kDeg + " 26.25 '  Declination"},
+        {0.75, " DEC   N 0 " + kDeg + " 45 '  Declination"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(texts(PlanetPrint("Sun", 0, c.dec, 0, 0.14, 0))[3], c.expected) << c.dec;
+    }
+}
+
+TEST(AlmanacSunTail, EquationOfTimeSentences) {
+    // The window's worked values: +3.5 min faster, -0.5 min slower, 0 neither.
+    EXPECT_EQ(texts(sunTail(16.25, 3.5)),
+              (std::vector<std::string>{"", " SD   16.25 '  Semi Diameter",
+                                        " Equation of time  3  minutes   30  seconds",
+                                        " Sun is faster than mean clock", ""}));
+    EXPECT_EQ(texts(sunTail(15.75, -0.5)),
+              (std::vector<std::string>{"", " SD   15.75 '  Semi Diameter",
+                                        " Equation of time  0  minutes  -30  seconds",
+                                        " Sun is slower than mean clock", ""}));
+    EXPECT_EQ(texts(sunTail(16, 0)),
+              (std::vector<std::string>{"", " SD   16 '  Semi Diameter",
+                                        " Equation of time  0  minutes   0  seconds", ""}));
+    // Whole minutes carry the sign; seconds cut to 0.1.
+    EXPECT_EQ(texts(sunTail(16, -14.25))[2], " Equation of time -14  minutes   15  seconds");
+}
+
+TEST(AlmanacEquationOfTime, OneCorrectionEachWayAndExactly20Stays) {
+    struct Case {
+        double gha, ut, expected;
+    };
+    const Case cases[] = {
+        {180.5, 0, 2},     // near 0 h: 720 + 722 = 1442, less a day
+        {179.5, 0, -2},    // 1438 less a day is -2
+        {0.875, 12, 3.5},  // 720 + 3.5 - 720
+        {5, 12, 20},       // exactly +20 stays
+        {-5, 12, -20},     // exactly -20 stays
+        {185.25, 0, 21},   // 1461 - 1440: one correction only
+        {270, 6, 0},       // 1440 less a day
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(equationOfTime(c.gha, c.ut), c.expected) << c.gha << " " << c.ut;
+    }
+}
+
+TEST(AlmanacTimeBlock, FiveLinesWithJulianDaysAtTheNextPrintZone) {
+    const auto block = timeBlock(2451545.5, 2451545.5008, 23.4392911111, -13.9495825, -5.7646024);
+    ASSERT_EQ(block.size(), 5u);
+    EXPECT_EQ(block[0][1].kind, platform::PrintItem::Kind::NextZone);
+    EXPECT_EQ(block[1][1].kind, platform::PrintItem::Kind::NextZone);
+    EXPECT_EQ(texts(block),
+              (std::vector<std::string>{"Julian Day           \t 2451545.5 ",
+                                        "Julian Day Ephemeris\t 2451545.5008 ",
+                                        "Mean obliquity of the ecliptic, degrees   23.439291 ",
+                                        "Nutation delta Psi, arc sec      -13.95 ",
+                                        "Nutation delta Epsilon, arc sec -5.765 "}));
+}
+
+TEST(PerpetualAlmanac, TimeBlockAtJ2000) {
+    // 2000 Jan 1 12h UT: JD 2451545 exactly. With Delta T 0 the nutation and
+    // mean obliquity are those at T = 0 (nutation series' worked values:
+    // -13.949582529587", -5.764602461276773"; obliquity 23.439291111111114).
+    AlmanacRequest r;
+    r.Year = 2000;
+    r.Month = 1;
+    r.Day = 1;
+    r.Hour = 12;
+    const AlmanacPrintout out = perpetualAlmanac(r, starTables());
+    EXPECT_TRUE(out.BodyBlock.empty());
+    EXPECT_EQ(texts(out.TimeBlock),
+              (std::vector<std::string>{"Julian Day           \t 2451545 ",
+                                        "Julian Day Ephemeris\t 2451545 ",
+                                        "Mean obliquity of the ecliptic, degrees   23.439291 ",
+                                        "Nutation delta Psi, arc sec      -13.95 ",
+                                        "Nutation delta Epsilon, arc sec -5.765 "}));
+
+    // Delta T 86.4 s moves the ephemeris day by 0.001.
+    r.DeltaT = 86.4;
+    EXPECT_EQ(platform::printLineText(perpetualAlmanac(r, starTables()).TimeBlock[1]),
+              "Julian Day Ephemeris\t 2451545.001 ");
+}
+
+TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
+    const ephemeris::StarTables stars = starTables();
+    AlmanacRequest r;
+    r.Year = 2024;
+    r.Month = 6;
+    r.Day = 15;
+    r.Hour = 14;
+    r.Minute = 23;
+    r.Second = 17;
+    r.DeltaT = 69.2;
+    for (int i = 0; i <= 63; ++i) {
+        r.ObjectIndex = i;
+        const auto lines = texts(perpetualAlmanac(r, stars).BodyBlock);
+        SCOPED_TRACE(i);
+        ASSERT_FALSE(lines.empty());
+        if (i == 0) {
+            ASSERT_GE(lines.size(), 12u);
+            EXPECT_EQ(lines[0], " Object Name:  Sun");
+            EXPECT_EQ(lines[5], " HP     .14  '  Horizontal Parallax");
+            EXPECT_EQ(lines[9].substr(0, 5), " SD  ");
+            // Two days after its June zero the equation of time is -0.64 min
+            // (python3-ephem 4.1.4: 720 + 4 GHA - 60 UT).
+            EXPECT_EQ(lines[10].substr(0, 35), " Equation of time  0  minutes  -38.");
+            EXPECT_EQ(lines[11], " Sun is slower than mean clock");
+        } else if (i == 1) {
+            ASSERT_EQ(lines.size(), 11u);
+            EXPECT_EQ(lines[0], " Object Name:  Moon");
+            EXPECT_EQ(lines[9].substr(0, 5), " SD  ");
+            EXPECT_EQ(lines[10].substr(0, 14), " Illumination ");
+            EXPECT_EQ(lines[10].substr(lines[10].size() - 2), " %");
+        } else if (i <= 5) {
+            static const char* const names[] = {"Venus", "Mars", "Jupiter", "Saturn"};
+            ASSERT_EQ(lines.size(), 9u);
+            EXPECT_EQ(lines[0], std::string(" Object Name:  ") + names[i - 2]);
+            EXPECT_EQ(lines[8], "");
+        } else {
+            ASSERT_EQ(lines.size(), 7u);
+            EXPECT_EQ(lines[0], " Object Name:  " + stars.StarNames[i - 5] + "      Magnitude " +
+                                    platform::generalText(stars.StarMagnitudes[i - 5]));
+            EXPECT_EQ(lines[2].substr(0, 10), " GHAstar  ");
+            EXPECT_EQ(lines[3].substr(0, 10), " DECstar  ");
+            EXPECT_EQ(lines[4].substr(0, 10), " SHAstar  ");
+            EXPECT_EQ(lines[6].substr(0, 12), " GHA Aries  ");
+        }
+        for (const std::string& line : lines) {
+            EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+            EXPECT_EQ(line.find("NaN"), std::string::npos) << line;
+        }
+    }
+}
+
+TEST(PerpetualAlmanac, StarShaMinutesAreRoundedUnlikeTheCommonBlock) {
+    // The star block's SHA line rounds its minutes; the common block cuts them.
+    const ephemeris::StarTables stars = starTables();
+    AlmanacRequest r;
+    r.Year = 2024;
+    r.Month = 3;
+    r.Day = 1;
+    r.ObjectIndex = 6;  // the first star
+    const auto star = perpetualAlmanac(r, stars).BodyBlock;
+    double GHA = 0, Dec = 0, SHA = 0;
+    const auto t = almanac::almanacTime(r);
+    const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(t.JD, t.T_TT);
+    ephemeris::StarPosition(t.T_TT, t.JD, 0, sun.SunGeoLon, GHA, Dec, SHA);
+    double D = 0, M = 0;
+    ephemeris::SplitDegMin(SHA, D, M);
+    EXPECT_EQ(star[4][1].number, D);
+    EXPECT_EQ(star[4][3].number, ephemeris::FloorTo2(M + 0.005));
+}
+
+TEST(PerpetualAlmanac, NoBodyOrAnUnknownEntryPrintsTheTimeBlockOnly) {
+    const ephemeris::StarTables stars = starTables();
+    for (int i : {-1, 64, 1000, -7}) {
+        AlmanacRequest r;
+        r.ObjectIndex = i;
+        const AlmanacPrintout out = perpetualAlmanac(r, stars);
+        EXPECT_TRUE(out.BodyBlock.empty()) << i;
+        EXPECT_EQ(out.TimeBlock.size(), 5u) << i;
+    }
+}
+
+TEST(PerpetualAlmanac, EmptyFieldsComputeForYearZero) {
+    // Year 0, month 0, day 0, 0 h: JulianDay accepts it (December of year -1).
+    AlmanacRequest r;
+    r.ObjectIndex = 0;
+    const AlmanacPrintout out = perpetualAlmanac(r, starTables());
+    double JD = 0, T = 0;
+    ephemeris::JulianDay(0, 0, 0, 0, JD, T);
+    EXPECT_EQ(out.TimeBlock[0][2].number, JD);
+    EXPECT_EQ(texts(out.BodyBlock)[0], " Object Name:  Sun");
+}
+
+TEST(PerpetualAlmanac, NumbersThatCannotBeComputedPrintDashes) {
+    // The largest year a field can read overflows the Julian day.
+    AlmanacRequest r;
+    r.Year = std::numeric_limits<double>::max();
+    for (int i : {0, 1, 2, 6}) {
+        r.ObjectIndex = i;
+        const AlmanacPrintout out = perpetualAlmanac(r, starTables());
+        for (const auto* block : {&out.BodyBlock, &out.TimeBlock}) {
+            for (const std::string& line : texts(*block)) {
+                EXPECT_EQ(line.find("NaN"), std::string::npos) << line;
+                EXPECT_EQ(line.find("Infinity"), std::string::npos) << line;
+                EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+                EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+            }
+        }
+        EXPECT_NE(texts(out.TimeBlock)[0].find("---"), std::string::npos);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+// The rise, set and meridian-passage lines of the Sun and the Moon: their
+// texts, day flags and messages, and a "---" for a time that is not finite.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "almanac/almanac.h"
+
+namespace {
+
+using almanac::moonRiseSet;
+using almanac::moonRiseSetLine;
+using almanac::RiseSetInput;
+using almanac::RiseSetResult;
+using almanac::riseSetTimeText;
+using almanac::sunRiseSet;
+using almanac::sunRiseSetLine;
+
+RiseSetResult times(double Rise, double Set, double Transit, std::string RiseFlag = "",
+                    std::string SetFlag = "", std::string TransitFlag = "",
+                    std::string Message = "") {
+    return {Transit, Rise, Set, RiseFlag, SetFlag, TransitFlag, Message};
+}
+
+// Hours exact in binary, so the expected texts follow from the hours alone.
+TEST(RiseSetLines, SunLineWithoutFlagsHasThreeBlanksAfterEachUT) {
+    EXPECT_EQ(sunRiseSetLine(times(6.5, 18.75, 12.125)),
+              "Sunrise 06:30:00 UT   Sunset 18:45:00 UT   LAN 12:07:30 UT ");
+}
+
+TEST(RiseSetLines, FlagsFollowUTWithoutABlank) {
+    struct Case {
+        RiseSetResult r;
+        std::string sun;
+        std::string moon;
+    };
+    const Case cases[] = {
+        {times(21.25, 7.5, 2.0, "P"),
+         "Sunrise 21:15:00 UT P  Sunset 07:30:00 UT   LAN 02:00:00 UT ",
+         "Moonrise 21:15:00 UT P  Moonset 07:30:00 UT   Mer.Pass. 02:00:00 UT "},
+        {times(16.0, 3.75, 22.0, "", "N"),
+         "Sunrise 16:00:00 UT   Sunset 03:45:00 UT N  LAN 22:00:00 UT ",
+         "Moonrise 16:00:00 UT   Moonset 03:45:00 UT N  Mer.Pass. 22:00:00 UT "},
+        {times(0.5, 13.0, 23.5, "", "", "N"),
+         "Sunrise 00:30:00 UT   Sunset 13:00:00 UT   LAN 23:30:00 UT N",
+         "Moonrise 00:30:00 UT   Moonset 13:00:00 UT   Mer.Pass. 23:30:00 UT N"},
+        {times(22.0, 8.0, 3.0, "P", "N", "P"),
+         "Sunrise 22:00:00 UT P  Sunset 08:00:00 UT N  LAN 03:00:00 UT P",
+         "Moonrise 22:00:00 UT P  Moonset 08:00:00 UT N  Mer.Pass. 03:00:00 UT P"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(sunRiseSetLine(c.r), c.sun);
+        EXPECT_EQ(moonRiseSetLine(c.r), c.moon);
+    }
+}
+
+TEST(RiseSetLines, TimeTextsFollowTheHoursSplit) {
+    // Worked values of the hours split: seconds cut, a cut 59 carried.
+    EXPECT_EQ(riseSetTimeText(12.51638888), "12:30:58");
+    EXPECT_EQ(riseSetTimeText(12.516666), "12:31:00");
+    EXPECT_EQ(riseSetTimeText(9.99), "09:59:24");
+    EXPECT_EQ(riseSetTimeText(23.9999), "00:00:00");
+    EXPECT_EQ(riseSetTimeText(0), "00:00:00");
+}
+
+TEST(RiseSetLines, ATimeThatIsNotFiniteReadsThreeDashes) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(riseSetTimeText(nan), "---");
+    EXPECT_EQ(riseSetTimeText(-inf), "---");
+    EXPECT_EQ(sunRiseSetLine(times(nan, inf, 12.0)),
+              "Sunrise --- UT   Sunset --- UT   LAN 12:00:00 UT ");
+}
+
+TEST(RiseSetLines, PolarDayAndNightOfTheSun) {
+    // 80 N at the June solstice the Sun never sets; at the December one it
+    // never rises. Rise and set stay 0, the transit is still computed.
+    const RiseSetResult day = sunRiseSet({2024, 6, 21, 80, 0, 69});
+    EXPECT_EQ(day.Message, "Sun always above horizon");
+    EXPECT_EQ(sunRiseSetLine(day).substr(0, 43), "Sunrise 00:00:00 UT   Sunset 00:00:00 UT   ");
+    EXPECT_NEAR(day.Transit, 12.0, 0.05);  // equation of time -1.6 min (Astronomical Almanac)
+
+    const RiseSetResult night = sunRiseSet({2024, 12, 21, 80, 0, 69});
+    EXPECT_EQ(night.Message, "Sun always below horizon");
+    EXPECT_EQ(night.Rise, 0);
+    EXPECT_EQ(night.Set, 0);
+}
+
+TEST(RiseSetLines, SunriseBeforeMidnightUTIsFlaggedPrevious) {
+    // Sydney (33 52' S, 151 13' E) in June: sunrise about 07:00 local (UT+10),
+    // that is about 21:00 UT of the day before; sunset about 07:00 UT.
+    const RiseSetResult r = sunRiseSet({2024, 6, 15, -33.87, 151.21, 69});
+    EXPECT_EQ(r.RiseFlag, "P");
+    EXPECT_EQ(r.SetFlag, "");
+    EXPECT_NEAR(r.Rise, 21.0, 0.25);
+    EXPECT_NEAR(r.Set, 6.9, 0.25);
+    EXPECT_NE(sunRiseSetLine(r).find(" UT P  Sunset "), std::string::npos);
+}
+
+TEST(RiseSetLines, MoonMessagesAndFlagsComeFromTheSearch) {
+    // Full Moon of 2024 Dec 15 near the major lunar standstill: declination
+    // about +28, so at 80 S it stays below the horizon all day, at 80 N above.
+    const RiseSetResult below = moonRiseSet({2024, 12, 15, -80, 0, 69});
+    EXPECT_EQ(below.Message, "Moon always below horizon");
+    const RiseSetResult above = moonRiseSet({2024, 12, 15, 80, 0, 69});
+    EXPECT_EQ(above.Message, "Moon always above horizon");
+    EXPECT_EQ(moonRiseSetLine(above).substr(0, 45),
+              "Moonrise 00:00:00 UT   Moonset 00:00:00 UT   ");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(UtDateOfClock, TheDateOfTheClockInUT) {
+    struct Case {
+        ephemeris::ClockReading local;
+        double zone;
+        double year, month, day;
+    };
+    const Case cases[] = {
+        // Zone 5 at 21:30 local on 31 January: hour 26.5, day 32 of January.
+        {{2024, 1, 31, 21, 30, 10}, 5, 2024, 1, 32},
+        // Zone -3 at 01:30 local: UT 22:30 of the day before.
+        {{2024, 6, 15, 1, 30, 0}, -3, 2024, 6, 14},
+        // ... and on the first of a month: day 0, the last day of May.
+        {{2024, 6, 1, 1, 30, 0}, -3, 2024, 6, 0},
+        {{2024, 6, 15, 12, 0, 0}, 5.5, 2024, 6, 15},
+        // Exactly 0 h UT is the local date.
+        {{2024, 6, 15, 3, 0, 0}, -3, 2024, 6, 15},
+    };
+    for (const Case& c : cases) {
+        const almanac::UtDate d = almanac::utDateOfClock(c.local, c.zone);
+        EXPECT_EQ(d.Year, c.year);
+        EXPECT_EQ(d.Month, c.month);
+        EXPECT_EQ(d.Day, c.day) << c.local.Day << " " << c.local.Hour << " " << c.zone;
+    }
+    // Day 0 of June is 31 May for the Julian day.
+    double JD0 = 0, JD1 = 0, T = 0;
+    ephemeris::JulianDay(2024, 6, 0, 0, JD0, T);
+    ephemeris::JulianDay(2024, 5, 31, 0, JD1, T);
+    EXPECT_EQ(JD0, JD1);
+}
+
+}  // namespace

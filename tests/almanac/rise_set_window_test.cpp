@@ -1,0 +1,208 @@
+// The rise/set window through its real controls: its fields at start, the
+// position read with the sign of the options alone, the Sun's and the Moon's
+// lines and messages, "Now" with its UT date, hiding, and the main window's
+// menu item that shows it with the settings' Delta T.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "almanac/almanac.h"
+#include "almanac/rise_set_window.h"
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using almanac::Form13;
+using almanac::RiseSetInput;
+
+class RiseSetWindowTest : public ::testing::Test {
+  protected:
+    Form13& form() { return app.form13(); }
+
+    void typeDate(const char* year, const char* month, const char* day) {
+        Form13& f = form();
+        uitest::userType(f.Text1, year);
+        uitest::userType(f.Text2, month);
+        uitest::userType(f.Text3, day);
+    }
+
+    void expectLines(const RiseSetInput& in) {
+        Form13& f = form();
+        const almanac::RiseSetResult sun = almanac::sunRiseSet(in);
+        const almanac::RiseSetResult moon = almanac::moonRiseSet(in);
+        EXPECT_EQ(f.Label23.caption(), " " + almanac::sunRiseSetLine(sun));
+        EXPECT_EQ(f.Label15.caption(), sun.Message);
+        EXPECT_EQ(f.Label24.caption(), " " + almanac::moonRiseSetLine(moon));
+        EXPECT_EQ(f.Label4.caption(), moon.Message);
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+};
+
+TEST_F(RiseSetWindowTest, AtLoad) {
+    Form13& f = form();
+    EXPECT_EQ(f.caption(), "Sun/Moon Rise, Set, and Meridian Passage Times");
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(f.Option1.value());
+    EXPECT_FALSE(f.Option2.value());
+    EXPECT_TRUE(f.Option3.value());
+    EXPECT_FALSE(f.Option4.value());
+    EXPECT_EQ(f.Text11.text(), "67.0");
+    for (platform::ui::Label* label : {&f.Label23, &f.Label15, &f.Label24, &f.Label4}) {
+        EXPECT_EQ(label->caption(), "");
+    }
+    EXPECT_EQ(f.Command1.caption(),
+              "Click here to Calculate Rise and Set Times for the Sun and Moon");
+    EXPECT_EQ(f.Label25.caption(), "P after UT = prevoius UT day, N after UT = next UT day");
+    EXPECT_EQ(f.Frame1.caption(), "UT Date and Time");
+    EXPECT_EQ(f.Frame3.caption(), "Lat N or S");
+    EXPECT_EQ(f.Frame2.caption(), "Lon E or W");
+}
+
+TEST_F(RiseSetWindowTest, PositionTakesItsSignFromTheOptionsAlone) {
+    Form13& f = form();
+    typeDate("2024", "3", "20");
+    uitest::userType(f.Text11, "69");
+    struct Case {
+        const char* latDeg;
+        const char* latMin;
+        bool south;
+        const char* lonDeg;
+        const char* lonMin;
+        bool west;
+        double lat, lon;
+    };
+    const Case cases[] = {
+        {"40", "30", true, "70", "15", true, -40.5, -70.25},
+        {"-40", "", false, "-70", "-15", false, 40, 70.25},
+        {"12", "-30", false, "150", "0", false, 12.5, 150},
+    };
+    for (const Case& c : cases) {
+        uitest::userType(f.Text113, c.latDeg);
+        uitest::userType(f.Text8, c.latMin);
+        uitest::userType(f.Text114, c.lonDeg);
+        uitest::userType(f.Text7, c.lonMin);
+        uitest::userClick(c.south ? f.Option2 : f.Option1);
+        uitest::userClick(c.west ? f.Option3 : f.Option4);
+        uitest::userClick(f.Command1);
+        SCOPED_TRACE(c.lat);
+        expectLines({2024, 3, 20, c.lat, c.lon, 69});
+    }
+}
+
+TEST_F(RiseSetWindowTest, LinesStartWithABlankAndFlagsFollowUT) {
+    // Sydney in June: the sunrise lies on the UT day before.
+    Form13& f = form();
+    typeDate("2024", "6", "15");
+    uitest::userType(f.Text113, "33");
+    uitest::userType(f.Text8, "52");
+    uitest::userClick(f.Option2);
+    uitest::userType(f.Text114, "151");
+    uitest::userType(f.Text7, "13");
+    uitest::userClick(f.Option4);
+    uitest::userClick(f.Command1);
+    const std::string sun = f.Label23.caption();
+    EXPECT_EQ(sun.substr(0, 9), " Sunrise ");
+    EXPECT_NE(sun.find(" UT P  Sunset "), std::string::npos) << sun;
+    EXPECT_NE(sun.find(" UT   LAN "), std::string::npos) << sun;
+    EXPECT_EQ(f.Label24.caption().substr(0, 10), " Moonrise ");
+    EXPECT_EQ(f.Label15.caption(), "");
+}
+
+TEST_F(RiseSetWindowTest, PolarDayShowsTheSunsMessage) {
+    Form13& f = form();
+    typeDate("2024", "6", "21");
+    uitest::userType(f.Text113, "80");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label15.caption(), "Sun always above horizon");
+    EXPECT_EQ(f.Label23.caption().substr(0, 44), " Sunrise 00:00:00 UT   Sunset 00:00:00 UT   ");
+}
+
+TEST_F(RiseSetWindowTest, EmptyOrAbsurdFieldsStillGiveLinesWithoutNonFiniteNumbers) {
+    Form13& f = form();
+    uitest::userClick(f.Command1);  // year 0, month 0, day 0 at 0, 0
+    EXPECT_EQ(f.Label23.caption().substr(0, 9), " Sunrise ");
+    EXPECT_EQ(f.Label23.caption().find("---"), std::string::npos);
+
+    uitest::userType(f.Text113, std::string(400, '9'));
+    uitest::userClick(f.Command1);
+    for (platform::ui::Label* label : {&f.Label23, &f.Label24}) {
+        EXPECT_EQ(label->caption().find("NaN"), std::string::npos) << label->caption();
+        EXPECT_EQ(label->caption().find("nf"), std::string::npos) << label->caption();
+    }
+}
+
+TEST_F(RiseSetWindowTest, NowWritesTheUTDate) {
+    Form13& f = form();
+    struct Case {
+        platform::ui::LocalDateTime clock;
+        const char* zone;
+        const char* year;
+        const char* month;
+        const char* day;
+    };
+    const Case cases[] = {
+        // Zone 5 at 21:30 local on 31 January: day 32 of January.
+        {{2024, 1, 31, 21, 30, 0, 0}, "5", "2024", "1", "32"},
+        // East of Greenwich before local 0 h + zone: the UT date is the day
+        // before; on the 1st, day 0 (the last day of the month before).
+        {{2024, 6, 15, 1, 30, 0, 0}, "-3", "2024", "6", "14"},
+        {{2024, 6, 1, 2, 59, 59, 0}, "-3", "2024", "6", "0"},
+        {{2024, 6, 1, 3, 0, 0, 0}, "-3", "2024", "6", "1"},
+    };
+    for (const Case& c : cases) {
+        env.clock.time = c.clock;
+        app.form7().Text2.setText(c.zone);
+        uitest::userClick(f.Command4);
+        EXPECT_EQ(f.Text1.text(), c.year);
+        EXPECT_EQ(f.Text2.text(), c.month);
+        EXPECT_EQ(f.Text3.text(), c.day);
+    }
+    // Day 32 of January computes 1 February.
+    env.clock.time = {2024, 1, 31, 21, 30, 0, 0};
+    app.form7().Text2.setText("5");
+    uitest::userClick(f.Command4);
+    uitest::userClick(f.Command1);
+    const std::string day32 = f.Label23.caption() + f.Label24.caption();
+    typeDate("2024", "2", "1");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(day32, f.Label23.caption() + f.Label24.caption());
+}
+
+TEST_F(RiseSetWindowTest, MenuShowsTheWindowWithTheSettingsDeltaTAndCloseKeepsTheFields) {
+    app::Form1& main = app.form1();
+    app.form7().Text1.setText("69.2");
+    main.menuRiseSet.click();
+    Form13& f = form();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Text11.text(), "69.2");
+    uitest::userType(f.Text11, "40");
+    typeDate("1970", "7", "4");
+    uitest::userClick(f.Command2);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.Text1.text(), "1970");
+    EXPECT_EQ(f.Text11.text(), "40");
+    main.menuRiseSet.click();
+    EXPECT_EQ(&app.form13(), &f);
+    EXPECT_EQ(f.Text11.text(), "69.2");
+    EXPECT_EQ(f.Text3.text(), "4");
+}
+
+TEST_F(RiseSetWindowTest, DeltaTServesTheNextCalculation) {
+    Form13& f = form();
+    typeDate("1900", "1", "1");
+    uitest::userType(f.Text113, "45");
+    uitest::userType(f.Text11, "0");
+    uitest::userClick(f.Command1);
+    expectLines({1900, 1, 1, 45, -0.0, 0});
+    uitest::userType(f.Text11, "3600");
+    uitest::userClick(f.Command1);
+    expectLines({1900, 1, 1, 45, -0.0, 3600});
+}
+
+}  // namespace
