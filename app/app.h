@@ -2,7 +2,11 @@
 // layer, and the module-level state that the windows share.
 #pragma once
 
+#include <filesystem>
+
 #include "ephemeris/ephemeris.h"
+#include "planner/planner_settings.h"
+#include "planner/sky_chart.h"
 #include "platform/ui/application.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
@@ -87,6 +91,14 @@ class App : public platform::ui::Application {
     // positive; 0 before the first one.
     double AssumedLat = 0;
     double AssumedLon = 0;
+
+    // The sky chart arrays (ChartCount, ChartX ... ChartElevation) and the
+    // planner's star list of the last planner refresh.
+    planner::ChartArrays Chart;
+    planner::StarList StarList;
+    // The planner settings file (SettingsFile): "WendrelNav.nv1" in the
+    // working directory.
+    std::filesystem::path SettingsFile = planner::kPlannerSettingsFileName;
 };
 
 }  // namespace app

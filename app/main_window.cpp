@@ -11,6 +11,7 @@
 #include "app/app.h"
 #include "app/settings_window.h"
 #include "lunar/lunar_window.h"
+#include "planner/planner_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -203,7 +204,7 @@ Form1::Form1(app::App& app)
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
-    for (platform::ui::MenuItem* later : {&menuPlanner, &menuCalc}) {
+    for (platform::ui::MenuItem* later : {&menuCalc}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -226,6 +227,7 @@ Form1::Form1(app::App& app)
     menuLunar.onClick([this] { menuLunar_Click(); });
     menuAlmanac.onClick([this] { menuAlmanac_Click(); });
     menuRiseSet.onClick([this] { menuRiseSet_Click(); });
+    menuPlanner.onClick([this] { menuPlanner_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -249,7 +251,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Form_Load() {
     // SightCount = 1, rows 1 to 25 all 0, notes "type notes here".
     app_.Log = startupSightLog();
-    // The planner settings file is read here once the sight planner exists.
+    // The planner's remembered defaults, handed on to the settings window.
+    planner::ReadSettingsFile(app_);
 }
 
 void Form1::onCloseRequest() {
@@ -349,6 +352,10 @@ void Form1::menuLunar_Click() {
     Form7& settings = app_.form7();
     lunar.Text11.setText(settings.Text1.text());
     lunar.Text10.setText(settings.Text2.text());
+}
+
+void Form1::menuPlanner_Click() {
+    app_.form11().showModeless();
 }
 
 void Form1::menuPRINT_Click() {

@@ -1,0 +1,109 @@
+#include "planner/object_list.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
+
+namespace planner {
+
+using ephemeris::FloorTo1;
+using ephemeris::kDegPerRad;
+using ephemeris::kRadPerDeg;
+using platform::generalText;
+
+namespace {
+
+// Characters of a UTF-8 text (bytes that do not continue a character).
+std::size_t characterCount(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+void padBefore(std::string& s, std::string_view word, std::size_t width) {
+    const std::size_t p = s.find(word);
+    if (p == std::string::npos) {
+        return;
+    }
+    const std::size_t have = characterCount(std::string_view(s).substr(0, p));
+    if (have < width) {
+        s.insert(p, width - have, ' ');
+    }
+}
+
+// " Elev = 12° 30'": degrees and minutes cut to 0.1'.
+std::string elevationText(double elevationDeg) {
+    double D = 0, Mraw = 0;
+    ephemeris::SplitDegMin(elevationDeg, D, Mraw);
+    return generalText(D) + "° " + generalText(FloorTo1(Mraw)) + "'";
+}
+
+std::string azimuthText(double azimuthDeg) {
+    return generalText(FloorTo1(azimuthDeg + 0.05)) + "°";
+}
+
+void add(std::vector<std::string>& lines, std::string line) {
+    AlignPlannerColumns(line);
+    lines.push_back(std::move(line));
+    lines.emplace_back(" ");
+}
+
+}  // namespace
+
+void AlignPlannerColumns(std::string& Line) {
+    std::string s = Line;
+    padBefore(s, "Azim", 13);
+    padBefore(s, "Elev", 33);
+    Line = s;
+}
+
+std::string bodyLine(const std::string& name, const std::string& azimuthLabel, double Zn,
+                     double Hc) {
+    return name + azimuthLabel + azimuthText(Zn * kDegPerRad) +
+           " Elev = " + elevationText(Hc * kDegPerRad);
+}
+
+std::string starLine(const StarList& stars, int i) {
+    return "  " + stars.StarListName[i] + " Azim = " + azimuthText(stars.StarListAzimuth[i]) +
+           " Elev  " + elevationText(stars.StarListElevation[i]) + " " + "   Mag  " +
+           generalText(stars.StarListMagnitude[i]);
+}
+
+std::vector<std::string> objectListLines(const PlannerSky& sky, const StarList& stars,
+                                         int listedStars) {
+    std::vector<std::string> lines;
+    const double SunHc = sky.SunAltAz.Hc;
+    const double deg = kRadPerDeg;
+    if (SunHc > -1 * deg) {
+        add(lines, bodyLine(" SUN", " Azim = ", sky.SunAltAz.Zn, SunHc));
+    }
+    if (sky.Moon.Hc > -1 * deg) {
+        add(lines, bodyLine(" MOON", " Azim = ", sky.Moon.Zn, sky.Moon.Hc) +
+                       "  Fullness = " + generalText(std::floor(100 * sky.F)) + " %");
+    }
+    const bool sunBelowHalf = SunHc < 0.5 * deg;
+    if (sky.Mars.Hc > 0 && sunBelowHalf) {
+        add(lines, bodyLine(" MARS", " Azim = ", sky.Mars.Zn, sky.Mars.Hc));
+    }
+    if (sky.Venus.Hc > 0 && sunBelowHalf) {
+        add(lines, bodyLine("VENUS", "Azim = ", sky.Venus.Zn, sky.Venus.Hc));
+    }
+    if (sky.Jupiter.Hc > 0 && sunBelowHalf) {
+        add(lines, bodyLine(" JUPITER", " Azim = ", sky.Jupiter.Zn, sky.Jupiter.Hc));
+    }
+    if (sky.Saturn.Hc > 0 && SunHc < 0) {
+        add(lines, bodyLine(" SATURN", " Azim = ", sky.Saturn.Zn, sky.Saturn.Hc));
+    }
+    for (int i = 1; i <= listedStars; ++i) {
+        add(lines, starLine(stars, i));
+    }
+    return lines;
+}
+
+}  // namespace planner
