@@ -9,6 +9,7 @@
 #include "almanac/almanac_window.h"
 #include "almanac/rise_set_window.h"
 #include "app/app.h"
+#include "app/preload.h"
 #include "app/settings_window.h"
 #include "lunar/lunar_window.h"
 #include "planner/planner_window.h"
@@ -200,7 +201,7 @@ Form1::Form1(app::App& app)
     Command8.setEnabled(false);
 
     // The windows of these buttons and menu items are not built yet.
-    for (platform::ui::CommandButton* later : {&Command9, &Command6, &Command7}) {
+    for (platform::ui::CommandButton* later : {&Command9, &Command6}) {
         later->setEnabled(false);
         later->setToolTip(kNotAvailableToolTip);
     }
@@ -225,6 +226,7 @@ Form1::Form1(app::App& app)
     Command1.onClick([this] { Command1_Click(); });
     Command8.onClick([this] { Command8_Click(); });
     menuLunar.onClick([this] { menuLunar_Click(); });
+    Command7.onClick([this] { Command7_Click(); });
     menuAlmanac.onClick([this] { menuAlmanac_Click(); });
     menuRiseSet.onClick([this] { menuRiseSet_Click(); });
     menuPlanner.onClick([this] { menuPlanner_Click(); });
@@ -352,6 +354,68 @@ void Form1::menuLunar_Click() {
     Form7& settings = app_.form7();
     lunar.Text11.setText(settings.Text1.text());
     lunar.Text10.setText(settings.Text2.text());
+}
+
+void Form1::Command7_Click() {
+    const Preload p =
+        preload(legSettings(), Option2.value(), Option3.value(), app_.form7().generalSettings());
+    if (p.Warning) {
+        app_.messages().beep();
+        app_.messages().show(p.Warning->Text, p.Warning->Title);
+        return;
+    }
+    // Each window is created hidden by its first use; none is shown.
+    const PositionTexts& dr = p.Dr;
+
+    planner::Form11& planner = app_.form11();
+    (dr.North ? planner.Option1 : planner.Option2).setValue(true);
+    (dr.East ? planner.Option4 : planner.Option3).setValue(true);
+    planner.Text113.setText(dr.LatDegrees);
+    planner.Text6.setText(dr.LatMinutes);
+    planner.Text114.setText(dr.LonDegrees);
+    planner.Text7.setText(dr.LonMinutes);
+    planner.Text1.setText(p.Year);
+    planner.Text2.setText(p.Month);
+    planner.Text3.setText(p.Day);
+    planner.Text4.setText(p.Hour);
+    planner.Text5.setText(p.Minutes);
+    planner.Text8.setText(p.DeltaT);
+
+    almanac::Form12& almanac = app_.form12();
+    almanac.Text1.setText(p.Year);
+    almanac.Text2.setText(p.Month);
+    almanac.Text3.setText(p.Day);
+    almanac.Text4.setText(p.Hour);
+    almanac.Text5.setText(p.Minutes);
+    almanac.Text11.setText(p.DeltaT);
+
+    almanac::Form13& riseSet = app_.form13();
+    riseSet.Text1.setText(p.Year);
+    riseSet.Text2.setText(p.Month);
+    riseSet.Text3.setText(p.Day);
+    riseSet.Text11.setText(p.DeltaT);
+    riseSet.Text113.setText(dr.LatDegrees);
+    riseSet.Text8.setText(dr.LatMinutes);
+    riseSet.Text114.setText(dr.LonDegrees);
+    riseSet.Text7.setText(dr.LonMinutes);
+    (dr.North ? riseSet.Option1 : riseSet.Option2).setValue(true);
+    (dr.East ? riseSet.Option4 : riseSet.Option3).setValue(true);
+
+    lunar::Form8& lunar = app_.form8();
+    lunar.Text15.setText(p.Year);
+    lunar.Text14.setText(p.Month);
+    lunar.Text13.setText(p.Day);
+    lunar.Text12.setText(p.Hour);
+    lunar.Text11.setText(p.DeltaT);
+    lunar.Text10.setText(p.TimeZone);
+    lunar.Text4.setText(p.AirTemperature);
+    lunar.Text5.setText(p.Pressure);
+    lunar.Text113.setText(dr.LatDegrees);
+    lunar.Text6.setText(dr.LatMinutes);
+    lunar.Text114.setText(dr.LonDegrees);
+    lunar.Text7.setText(dr.LonMinutes);
+    (dr.North ? lunar.Option1 : lunar.Option2).setValue(true);
+    (dr.East ? lunar.Option4 : lunar.Option3).setValue(true);
 }
 
 void Form1::menuPlanner_Click() {

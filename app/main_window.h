@@ -52,6 +52,7 @@ class Form1 : public platform::ui::Form {
     void menuAlmanac_Click();  // "Perpetual Almanac"
     void menuRiseSet_Click();  // "Rise/Set Times"
     void menuLunar_Click();    // "Lunars"
+    void Command7_Click();     // "Preload other forms with data"
     void menuPlanner_Click();  // "Sight Planner"
 
     // The leg settings as the fields hold them, and writing them back (no

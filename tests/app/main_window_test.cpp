@@ -348,7 +348,7 @@ TEST_F(MainWindowTest, ButtonsAndMenusAtLoad) {
         {&f.Command4, "Clear All Data", true, ""},
         {&f.Command5, "General Settings", true, ""},
         {&f.Command6, "Heading/Course Calculator", false, later},
-        {&f.Command7, "Preload other forms with data", false, later},
+        {&f.Command7, "Preload other forms with data", true, ""},
         {&f.Command8, "Show LOP", false, ""},
         {&f.Command9, "Show COP", false, later},
     };
