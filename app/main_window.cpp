@@ -75,6 +75,24 @@ void showFileSights(app::App& app) {
     form5.Label2.setCaption(" 1");
 }
 
+// The preload's position in a window: unsigned whole degrees and minutes of
+// the latitude and the longitude.
+void writePosition(const PositionTexts& position, TextBox& latDegrees, TextBox& latMinutes,
+                   TextBox& lonDegrees, TextBox& lonMinutes) {
+    latDegrees.setText(position.LatDegrees);
+    latMinutes.setText(position.LatMinutes);
+    lonDegrees.setText(position.LonDegrees);
+    lonMinutes.setText(position.LonMinutes);
+}
+
+// Its sides: selecting one option of a pair clears the other.
+void selectSides(const PositionTexts& position, platform::ui::OptionButton& north,
+                 platform::ui::OptionButton& south, platform::ui::OptionButton& east,
+                 platform::ui::OptionButton& west) {
+    (position.North ? north : south).setValue(true);
+    (position.East ? east : west).setValue(true);
+}
+
 }  // namespace
 
 Form1::Form1(app::App& app)
@@ -368,12 +386,8 @@ void Form1::Command7_Click() {
     const PositionTexts& dr = p.Dr;
 
     planner::Form11& planner = app_.form11();
-    (dr.North ? planner.Option1 : planner.Option2).setValue(true);
-    (dr.East ? planner.Option4 : planner.Option3).setValue(true);
-    planner.Text113.setText(dr.LatDegrees);
-    planner.Text6.setText(dr.LatMinutes);
-    planner.Text114.setText(dr.LonDegrees);
-    planner.Text7.setText(dr.LonMinutes);
+    selectSides(dr, planner.Option1, planner.Option2, planner.Option4, planner.Option3);
+    writePosition(dr, planner.Text113, planner.Text6, planner.Text114, planner.Text7);
     planner.Text1.setText(p.Year);
     planner.Text2.setText(p.Month);
     planner.Text3.setText(p.Day);
@@ -394,12 +408,8 @@ void Form1::Command7_Click() {
     riseSet.Text2.setText(p.Month);
     riseSet.Text3.setText(p.Day);
     riseSet.Text11.setText(p.DeltaT);
-    riseSet.Text113.setText(dr.LatDegrees);
-    riseSet.Text8.setText(dr.LatMinutes);
-    riseSet.Text114.setText(dr.LonDegrees);
-    riseSet.Text7.setText(dr.LonMinutes);
-    (dr.North ? riseSet.Option1 : riseSet.Option2).setValue(true);
-    (dr.East ? riseSet.Option4 : riseSet.Option3).setValue(true);
+    writePosition(dr, riseSet.Text113, riseSet.Text8, riseSet.Text114, riseSet.Text7);
+    selectSides(dr, riseSet.Option1, riseSet.Option2, riseSet.Option4, riseSet.Option3);
 
     lunar::Form8& lunar = app_.form8();
     lunar.Text15.setText(p.Year);
@@ -410,12 +420,8 @@ void Form1::Command7_Click() {
     lunar.Text10.setText(p.TimeZone);
     lunar.Text4.setText(p.AirTemperature);
     lunar.Text5.setText(p.Pressure);
-    lunar.Text113.setText(dr.LatDegrees);
-    lunar.Text6.setText(dr.LatMinutes);
-    lunar.Text114.setText(dr.LonDegrees);
-    lunar.Text7.setText(dr.LonMinutes);
-    (dr.North ? lunar.Option1 : lunar.Option2).setValue(true);
-    (dr.East ? lunar.Option4 : lunar.Option3).setValue(true);
+    writePosition(dr, lunar.Text113, lunar.Text6, lunar.Text114, lunar.Text7);
+    selectSides(dr, lunar.Option1, lunar.Option2, lunar.Option4, lunar.Option3);
 }
 
 void Form1::menuPlanner_Click() {

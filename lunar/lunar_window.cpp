@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
@@ -177,21 +178,15 @@ void Form8::Command2_Click() {
 }
 
 void Form8::Command4_Click() {
-    const platform::ui::LocalDateTime now = app_.clock().now();
-    ephemeris::ClockReading local;
-    local.Year = now.year;
-    local.Month = now.month;
-    local.Day = now.day;
-    local.Hour = now.hour;
-    local.Minute = now.minute;
-    local.Second = now.second > 59 ? 59 : now.second;
     double Year = 0;
     double Month = 0;
     double Day = 0;
     double Hour = 0;
     double Minute = 0;
     double Second = 0;
-    ephemeris::ClockToUT(local, Val(app_.form7().Text2), Year, Month, Day, Hour, Minute, Second);
+    // The settings window's zone, not this window's Text10.
+    ephemeris::ClockToUT(almanac::clockReading(app_), Val(app_.form7().Text2), Year, Month, Day,
+                         Hour, Minute, Second);
     Text15.setText(platform::generalText(Year));
     Text14.setText(platform::generalText(Month));
     Text13.setText(platform::generalText(Day));
