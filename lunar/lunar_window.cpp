@@ -1,6 +1,5 @@
 #include "lunar/lunar_window.h"
 
-#include <QPlainTextEdit>
 #include <cmath>
 #include <filesystem>
 
