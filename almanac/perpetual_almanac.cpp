@@ -51,18 +51,6 @@ void dashesForNonFinite(std::vector<PrintLine>& lines) {
     }
 }
 
-std::vector<PrintLine> starBlock(const ephemeris::StarTables& stars, int StarNumber, double GHA,
-                                 double Dec, double SHA, double GHAAries) {
-    return {{PrintItem::Text(" Object Name:  " + stars.StarNames[StarNumber] + "      Magnitude " +
-                             platform::generalText(stars.StarMagnitudes[StarNumber]))},
-            blankLine(),
-            reduction::roundedAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
-            reduction::declinationLine(" DECstar  ", Dec, 0),
-            reduction::roundedAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"),
-            blankLine(),
-            reduction::roundedAngleLine(" GHA Aries  ", GHAAries, "")};
-}
-
 }  // namespace
 
 AlmanacTime almanacTime(const AlmanacRequest& request) {
@@ -119,6 +107,24 @@ std::vector<PrintLine> sunTail(double SD, double EquationOfTime) {
     return lines;
 }
 
+std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, double GHA,
+                                 double Dec, double SHA, double GHAAries) {
+    return {{PrintItem::Text(" Object Name:  " + StarName + "      Magnitude " +
+                             platform::generalText(Magnitude))},
+            blankLine(),
+            reduction::roundedAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
+            reduction::declinationLine(" DECstar  ", Dec, 0),
+            reduction::roundedAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"),
+            blankLine(),
+            reduction::roundedAngleLine(" GHA Aries  ", GHAAries, "")};
+}
+
+std::vector<PrintLine> moonTail(double SD, double Illum) {
+    return {blankLine(),
+            reduction::semiDiameterLine(SD),
+            {PrintItem::Text(" Illumination "), PrintItem::Number(Illum), PrintItem::Text(" %")}};
+}
+
 std::vector<PrintLine> timeBlock(double JD, double JDE, double MeanObliquity,
                                  double DeltaPsiSeconds, double DeltaEpsSeconds) {
     std::vector<PrintLine> lines{
@@ -158,10 +164,7 @@ AlmanacPrintout perpetualAlmanac(const AlmanacRequest& request,
                                 Elong);
         const double SHA = ephemeris::Normalize360(GHA - sun.GHAAries);
         out.BodyBlock = PlanetPrint("Moon", GHA, Dec, SHA, HP, sun.GHAAries);
-        out.BodyBlock.push_back(blankLine());
-        out.BodyBlock.push_back(reduction::semiDiameterLine(SD));
-        out.BodyBlock.push_back(
-            {PrintItem::Text(" Illumination "), PrintItem::Number(Illum), PrintItem::Text(" %")});
+        append(out.BodyBlock, moonTail(SD, Illum));
     } else if (i >= 2 && i <= 5) {
         double GHA = 0, Dec = 0, SHA = 0, HP = 0, Dist = 0;
         ephemeris::PlanetPosition(t.JD, t.T_TT, kPlanetCodes[i - 2], sun.EarthL, sun.EarthB,
@@ -173,7 +176,8 @@ AlmanacPrintout perpetualAlmanac(const AlmanacRequest& request,
         const int StarNumber = i - 5;
         double GHA = 0, Dec = 0, SHA = 0;
         ephemeris::StarPosition(t.T_TT, t.JD, StarIndex, sun.SunGeoLon, GHA, Dec, SHA);
-        out.BodyBlock = starBlock(stars, StarNumber, GHA, Dec, SHA, sun.GHAAries);
+        out.BodyBlock = starPrint(stars.StarNames[StarNumber], stars.StarMagnitudes[StarNumber],
+                                  GHA, Dec, SHA, sun.GHAAries);
     }
     dashesForNonFinite(out.BodyBlock);
     return out;

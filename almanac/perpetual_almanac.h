@@ -69,6 +69,16 @@ std::vector<platform::PrintLine> PlanetPrint(const std::string& Name, double GHA
 // Sun is faster or slower than the mean clock.
 std::vector<platform::PrintLine> sunTail(double SD, double EquationOfTime);
 
+// The Moon's lines after its common block: semi-diameter (arc minutes) and
+// the illuminated percentage.
+std::vector<platform::PrintLine> moonTail(double SD, double Illum);
+
+// The block of a star: its name as stored (blank-padded) and magnitude, GHA
+// and SHA (minutes rounded), declination (minutes cut) and the GHA of Aries
+// (minutes rounded); angles in degrees.
+std::vector<platform::PrintLine> starPrint(const std::string& StarName, double Magnitude,
+                                           double GHA, double Dec, double SHA, double GHAAries);
+
 // The time block: Julian day, Julian ephemeris day (at the next print zone),
 // mean obliquity (degrees), nutation in longitude and obliquity (arc seconds).
 std::vector<platform::PrintLine> timeBlock(double JD, double JDE, double MeanObliquity,

@@ -20,12 +20,6 @@ namespace {
 
 using platform::ui::pixelRect;
 using platform::ui::px;
-using platform::ui::TextBox;
-
-double Val(const TextBox& box) {
-    return platform::leadingNumber(box.text());
-}
-
 // Layout on a grid of logical pixels: the date, the position and Delta T
 // across the top, the button, the four result labels and the notes below.
 constexpr double kWidth = 640;

@@ -61,15 +61,16 @@ class Form13 : public platform::ui::Form {
     platform::ui::Label Label16;   // Delta T
     platform::ui::TextBox Text11;  // Delta T, seconds
 
-    platform::ui::Label Label6;   // "For local rise/set times, set Longitude = 0"
-    platform::ui::Label Label26;  // "Rise and set times based with refraction ..."
-    platform::ui::Label Label25;  // "P after UT = prevoius UT day, ..."
+    platform::ui::Label Label6;  // "For local rise/set times, set Longitude = 0"
 
     platform::ui::CommandButton Command1;  // "Click here to Calculate ..."
     platform::ui::Label Label23;           // the Sun's line
     platform::ui::Label Label15;           // the Sun's message
     platform::ui::Label Label24;           // the Moon's line
     platform::ui::Label Label4;            // the Moon's message
+
+    platform::ui::Label Label26;  // "Rise and set times based with refraction ..."
+    platform::ui::Label Label25;  // "P after UT = prevoius UT day, ..."
 
     platform::ui::CommandButton Command2;  // "Close"
 

@@ -43,14 +43,17 @@ class Form1 : public platform::ui::Form {
     void menuEXIT_Click();
     void GetFile_Click();
     void SaveFile_Click();
-    void menuHelp_Click();     // "HELP"
-    void menuInfo_Click();     // "INFO"
-    void Command3_Click();     // "Detailed Output"
-    void Command4_Click();     // "Clear All Data"
-    void Command1_Click();     // "Reduce Sights and Plot LOP's"
-    void Command8_Click();     // "Show LOP"
-    void menuAlmanac_Click();  // "Perpetual Almanac"
-    void menuRiseSet_Click();  // "Rise/Set Times"
+    void menuHelp_Click();  // "HELP"
+    void menuInfo_Click();  // "INFO"
+    void Command3_Click();  // "Detailed Output"
+    void Command4_Click();  // "Clear All Data"
+    void Command1_Click();  // "Reduce Sights and Plot LOP's"
+    void Command8_Click();  // "Show LOP"
+
+    // "Celestial Data": "Perpetual Almanac" and "Rise/Set Times" show their
+    // windows with the settings' Delta T.
+    void menuAlmanac_Click();
+    void menuRiseSet_Click();
     void menuLunar_Click();    // "Lunars"
     void Command7_Click();     // "Preload other forms with data"
     void menuPlanner_Click();  // "Sight Planner"

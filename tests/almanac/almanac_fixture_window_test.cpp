@@ -16,6 +16,7 @@
 #include "almanac/rise_set_window.h"
 #include "app/app.h"
 #include "platform/numtext.h"
+#include "tests/almanac/picture_lines.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -23,7 +24,6 @@ namespace {
 
 using almanac::Form12;
 using almanac::Form13;
-using platform::ui::DrawItem;
 
 const char* const kFixturePath = CELNAV_SOURCE_DIR "/tests/almanac/data/almanac_fixture.csv";
 const std::string kDeg = "\xC2\xB0";
@@ -149,10 +149,7 @@ TEST_F(AlmanacFixtureTest, PrintedGhaAndDeclinationMatchTheIndependentAlmanac) {
         uitest::userType(f.Text11, r.deltaT);
         uitest::userClickRow(f.List1, static_cast<int>(platform::leadingNumber(r.entry)));
 
-        std::vector<std::string> lines;
-        for (const DrawItem& item : f.Picture1.displayList()) {
-            lines.push_back(item.text);
-        }
+        const std::vector<std::string> lines = almanactest::printed(f.Picture1);
         const bool star = r.kind == "STAR";
         const std::optional<double> gha = angleAfter(lines, star ? " GHAstar  " : " GHA   ");
         const std::optional<double> dec = angleAfter(lines, star ? " DECstar  " : " DEC   ");

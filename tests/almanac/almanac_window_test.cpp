@@ -12,33 +12,18 @@
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "platform/print_items.h"
+#include "tests/almanac/picture_lines.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
 
 using almanac::Form12;
-using platform::ui::DrawItem;
 using platform::ui::Picture;
 using Lines = std::vector<std::string>;
 
-Lines printed(const Picture& picture) {
-    Lines lines;
-    for (const DrawItem& item : picture.displayList()) {
-        if (item.kind == DrawItem::Kind::Text) {
-            lines.push_back(item.text);
-        }
-    }
-    return lines;
-}
-
-Lines texts(const std::vector<platform::PrintLine>& lines) {
-    Lines out;
-    for (const auto& line : lines) {
-        out.push_back(platform::printLineText(line));
-    }
-    return out;
-}
+using almanactest::printed;
+using almanactest::texts;
 
 class AlmanacWindowTest : public ::testing::Test {
   protected:
@@ -57,16 +42,7 @@ class AlmanacWindowTest : public ::testing::Test {
     }
 
     almanac::AlmanacPrintout expected(int index) {
-        almanac::AlmanacRequest r;
-        r.ObjectIndex = index;
-        r.Year = 2024;
-        r.Month = 6;
-        r.Day = 15;
-        r.Hour = 14;
-        r.Minute = 23;
-        r.Second = 17;
-        r.DeltaT = 69.2;
-        return almanac::perpetualAlmanac(r, app.Stars);
+        return almanac::perpetualAlmanac(almanactest::june15Request(index), app.Stars);
     }
 
     uitest::FakeEnvironment env;

@@ -11,6 +11,7 @@
 #include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
 #include "platform/print_items.h"
+#include "tests/almanac/almanac_test_support.h"
 
 namespace {
 
@@ -24,13 +25,7 @@ using almanac::timeBlock;
 
 const std::string kDeg = "\xC2\xB0 ";  // "° "
 
-std::vector<std::string> texts(const std::vector<platform::PrintLine>& lines) {
-    std::vector<std::string> out;
-    for (const auto& line : lines) {
-        out.push_back(platform::printLineText(line));
-    }
-    return out;
-}
+using almanactest::texts;
 
 ephemeris::StarTables starTables() {
     ephemeris::StarTables t;
@@ -101,6 +96,29 @@ TEST(AlmanacSunTail, EquationOfTimeSentences) {
     EXPECT_EQ(texts(sunTail(16, -14.25))[2], " Equation of time -14  minutes   15  seconds");
 }
 
+TEST(AlmanacMoonTail, SemiDiameterAndIllumination) {
+    EXPECT_EQ(
+        texts(almanac::moonTail(16.254, 29.1)),
+        (std::vector<std::string>{"", " SD   16.25 '  Semi Diameter", " Illumination  29.1  %"}));
+    EXPECT_EQ(texts(almanac::moonTail(14.7, 0))[2], " Illumination  0  %");
+}
+
+TEST(AlmanacStarPrint, OneNameLineAndFourAnglesWithTwoBlanksAfterAries) {
+    // The name as stored, padded to 9 characters; SHA minutes rounded
+    // (10.1 degrees: 5.999' shows 6), declination minutes cut.
+    EXPECT_EQ(texts(almanac::starPrint("Acamar   ", 3.2, 123.75, -10.1, 10.1, 359.5)),
+              (std::vector<std::string>{" Object Name:  Acamar         Magnitude 3.2", "",
+                                        " GHAstar   123 " + kDeg + " 45 '  Greenwich Hour Angle",
+                                        " DECstar  S 10 " + kDeg + " 5.99 '  Declination",
+                                        " SHAstar   10 " + kDeg + " 6 '  Sidereal Hour Angle", "",
+                                        " GHA Aries   359 " + kDeg + " 30 '"}));
+    // Negative magnitudes keep their sign in the plain text.
+    EXPECT_EQ(texts(almanac::starPrint("Sirius   ", -1.6, 0, -0.5, 0, 0))[0],
+              " Object Name:  Sirius         Magnitude -1.6");
+    EXPECT_EQ(texts(almanac::starPrint("Sirius   ", -1.6, 0, -0.5, 0, 0))[3],
+              " DECstar  S 0 " + kDeg + " 30 '  Declination");
+}
+
 TEST(AlmanacEquationOfTime, OneCorrectionEachWayAndExactly20Stays) {
     struct Case {
         double gha, ut, expected;
@@ -158,17 +176,8 @@ TEST(PerpetualAlmanac, TimeBlockAtJ2000) {
 
 TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
     const ephemeris::StarTables stars = starTables();
-    AlmanacRequest r;
-    r.Year = 2024;
-    r.Month = 6;
-    r.Day = 15;
-    r.Hour = 14;
-    r.Minute = 23;
-    r.Second = 17;
-    r.DeltaT = 69.2;
     for (int i = 0; i <= 63; ++i) {
-        r.ObjectIndex = i;
-        const auto lines = texts(perpetualAlmanac(r, stars).BodyBlock);
+        const auto lines = texts(perpetualAlmanac(almanactest::june15Request(i), stars).BodyBlock);
         SCOPED_TRACE(i);
         ASSERT_FALSE(lines.empty());
         if (i == 0) {

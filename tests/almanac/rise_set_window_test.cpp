@@ -30,6 +30,18 @@ class RiseSetWindowTest : public ::testing::Test {
         uitest::userType(f.Text3, day);
     }
 
+    // Degrees and minutes as typed, the sides by their options.
+    void typePosition(const std::string& latDeg, const std::string& latMin, bool south,
+                      const std::string& lonDeg, const std::string& lonMin, bool west) {
+        Form13& f = form();
+        uitest::userType(f.Text113, latDeg);
+        uitest::userType(f.Text8, latMin);
+        uitest::userType(f.Text114, lonDeg);
+        uitest::userType(f.Text7, lonMin);
+        uitest::userClick(south ? f.Option2 : f.Option1);
+        uitest::userClick(west ? f.Option3 : f.Option4);
+    }
+
     void expectLines(const RiseSetInput& in) {
         Form13& f = form();
         const almanac::RiseSetResult sun = almanac::sunRiseSet(in);
@@ -83,12 +95,7 @@ TEST_F(RiseSetWindowTest, PositionTakesItsSignFromTheOptionsAlone) {
         {"12", "-30", false, "150", "0", false, 12.5, 150},
     };
     for (const Case& c : cases) {
-        uitest::userType(f.Text113, c.latDeg);
-        uitest::userType(f.Text8, c.latMin);
-        uitest::userType(f.Text114, c.lonDeg);
-        uitest::userType(f.Text7, c.lonMin);
-        uitest::userClick(c.south ? f.Option2 : f.Option1);
-        uitest::userClick(c.west ? f.Option3 : f.Option4);
+        typePosition(c.latDeg, c.latMin, c.south, c.lonDeg, c.lonMin, c.west);
         uitest::userClick(f.Command1);
         SCOPED_TRACE(c.lat);
         expectLines({2024, 3, 20, c.lat, c.lon, 69});
@@ -99,12 +106,7 @@ TEST_F(RiseSetWindowTest, LinesStartWithABlankAndFlagsFollowUT) {
     // Sydney in June: the sunrise lies on the UT day before.
     Form13& f = form();
     typeDate("2024", "6", "15");
-    uitest::userType(f.Text113, "33");
-    uitest::userType(f.Text8, "52");
-    uitest::userClick(f.Option2);
-    uitest::userType(f.Text114, "151");
-    uitest::userType(f.Text7, "13");
-    uitest::userClick(f.Option4);
+    typePosition("33", "52", true, "151", "13", false);
     uitest::userClick(f.Command1);
     const std::string sun = f.Label23.caption();
     EXPECT_EQ(sun.substr(0, 9), " Sunrise ");
