@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "platform/numtext.h"
+#include "platform/ui/vector_state.h"
 
 namespace planner {
 
@@ -220,6 +221,7 @@ PlannerTexts Form11::plannerTexts() const {
 }
 
 void Form11::Command3_Click() {
+    platform::ui::clearUpperVectorState();
     const PlannerInput in = plannerInput(plannerTexts());
     app_.Chart.ChartCount = 0;
     EastWestSign = in.EastWestSign;
@@ -241,6 +243,7 @@ void Form11::showRiseSetLines(const PlannerInput& in) {
 }
 
 void Form11::drawSky(const PlannerInput& in, const PlannerSky& sky) {
+    platform::ui::clearUpperVectorState();
     ephemeris::FillStarTable(app_.Stars);
     SkyChart chart = skyChart(in, sky, app_.Stars, Picture1.width(), Picture1.height());
 

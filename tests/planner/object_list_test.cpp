@@ -1,0 +1,188 @@
+// The planner's object list: the lines of the bodies and stars, their
+// alignment, and which bodies are listed. Expected texts are the planner's
+// worked values for its list.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ephemeris/ephemeris.h"
+#include "planner/object_list.h"
+
+namespace {
+
+using namespace planner;
+constexpr double kRad = ephemeris::kRadPerDeg;
+
+// Column (counted in characters from 1) of the first occurrence of word.
+int columnOf(const std::string& line, const std::string& word) {
+    const std::size_t p = line.find(word);
+    if (p == std::string::npos) {
+        return 0;
+    }
+    int column = 1;
+    for (std::size_t i = 0; i < p; ++i) {
+        if ((static_cast<unsigned char>(line[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return column;
+}
+
+BodyAltAz at(double azimuthDeg, double elevationDeg) {
+    return {azimuthDeg * kRad, elevationDeg * kRad};
+}
+
+// A sky with every body well below the horizon.
+PlannerSky emptySky() {
+    PlannerSky sky;
+    for (BodyAltAz* b :
+         {&sky.SunAltAz, &sky.Moon, &sky.Venus, &sky.Mars, &sky.Jupiter, &sky.Saturn}) {
+        *b = at(100, -30);
+    }
+    return sky;
+}
+
+StarList stars(std::vector<std::tuple<std::string, double, double, double>> entries) {
+    StarList s;
+    int i = 0;
+    for (const auto& [name, az, el, mag] : entries) {
+        ++i;
+        s.StarListName[i] = name;
+        s.StarListAzimuth[i] = az;
+        s.StarListElevation[i] = el;
+        s.StarListMagnitude[i] = mag;
+    }
+    s.Selected = i;
+    return s;
+}
+
+TEST(AlignPlannerColumns, PutsAzimInColumn14AndElevInColumn34) {
+    std::string line = " SUN Azim = 123.4° Elev = 12° 30'";
+    AlignPlannerColumns(line);
+    EXPECT_EQ(line, " SUN         Azim = 123.4°       Elev = 12° 30'");
+    EXPECT_EQ(columnOf(line, "Azim"), 14);
+    // "°" counts as one character, not as its two bytes.
+    EXPECT_EQ(columnOf(line, "Elev"), 34);
+}
+
+TEST(AlignPlannerColumns, LeavesLongPartsAndOtherTextsAlone) {
+    // Two blanks, an 11-character name and a blank: 14 characters before
+    // "Azim", which then starts one column further right.
+    std::string star = "  Alpheratz X Azim = 1.5° Elev  20° 0'    Mag  2.1";
+    AlignPlannerColumns(star);
+    EXPECT_EQ(columnOf(star, "Azim"), 15);
+    EXPECT_EQ(columnOf(star, "Elev"), 34);
+
+    for (const std::string& text :
+         {std::string(" "), std::string(), std::string("no columns here at all, just words")}) {
+        std::string line = text;
+        AlignPlannerColumns(line);
+        EXPECT_EQ(line, text);
+    }
+    // Only the first "Azim" counts.
+    std::string twice = "Azim Azim";
+    AlignPlannerColumns(twice);
+    EXPECT_EQ(twice, "             Azim Azim");
+}
+
+TEST(ObjectListLines, BodyLinesShowTheRoundedAzimuthAndCutMinutes) {
+    struct Case {
+        double az, el;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {123.44, 12.5, " SUN Azim = 123.4° Elev = 12° 30'"},
+        // 34.5' comes out of the split as 34.499 and is cut.
+        {10, 12.575, " SUN Azim = 10° Elev = 12° 34.4'"},
+        // The azimuth is rounded to 0.1 degree: 359.97 shows as 360.
+        {359.97, 5, " SUN Azim = 360° Elev = 5° 0'"},
+        // Below one degree the sign moves to the minutes.
+        {90, -0.5, " SUN Azim = 90° Elev = 0° -30'"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(bodyLine(" SUN", " Azim = ", c.az * kRad, c.el * kRad), c.expected);
+    }
+}
+
+TEST(ObjectListLines, ListsTheBodiesInTheirOrderWithTheirRules) {
+    PlannerSky sky = emptySky();
+    sky.SunAltAz = at(250, -0.5);  // listed down to -1 degree
+    sky.Moon = at(120, 30);
+    sky.MoonIllum = 29.0;
+    sky.F = 29.0 * 0.01;
+    sky.Venus = at(245, 10);
+    sky.Mars = at(200, 20);
+    sky.Jupiter = at(160, 40);
+    sky.Saturn = at(230, 15);
+    const std::vector<std::string> lines = objectListLines(sky, StarList{}, 0);
+    ASSERT_EQ(lines.size(), 12u);
+    for (std::size_t i = 1; i < lines.size(); i += 2) {
+        EXPECT_EQ(lines[i], " ");
+    }
+    EXPECT_EQ(lines[0], " SUN         Azim = 250°         Elev = 0° -30'");
+    // 100 x 0.29 is 28.999999999999996 before the floor.
+    EXPECT_EQ(lines[2], " MOON        Azim = 120°         Elev = 30° 0'  Fullness = 28 %");
+    // Mars comes before Venus, and Venus has no leading blank.
+    EXPECT_EQ(lines[4], " MARS        Azim = 200°         Elev = 20° 0'");
+    EXPECT_EQ(lines[6], "VENUS        Azim = 245°         Elev = 10° 0'");
+    EXPECT_EQ(lines[8], " JUPITER     Azim = 160°         Elev = 40° 0'");
+    EXPECT_EQ(lines[10], " SATURN      Azim = 230°         Elev = 15° 0'");
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        EXPECT_EQ(columnOf(lines[i], "Azim"), 14) << lines[i];
+        EXPECT_EQ(columnOf(lines[i], "Elev"), 34) << lines[i];
+    }
+
+    sky.F = 58.0 * 0.01;
+    EXPECT_NE(objectListLines(sky, StarList{}, 0)[2].find("Fullness = 57 %"), std::string::npos);
+}
+
+TEST(ObjectListLines, SunAltitudeDecidesWhichBodiesAreListed) {
+    struct Case {
+        double sun;
+        std::vector<std::string> names;
+    };
+    // The Sun is listed above -1 degree, the Moon likewise; Mars, Venus and
+    // Jupiter once the Sun is below 0.5 degree; Saturn once it is below 0.
+    const std::vector<Case> cases = {
+        {10, {" SUN", " MOON"}},
+        {0.4, {" SUN", " MOON", " MARS", "VENUS", " JUPITER"}},
+        {0, {" SUN", " MOON", " MARS", "VENUS", " JUPITER"}},
+        {-0.2, {" SUN", " MOON", " MARS", "VENUS", " JUPITER", " SATURN"}},
+        {-1.5, {" MOON", " MARS", "VENUS", " JUPITER", " SATURN"}},
+    };
+    for (const Case& c : cases) {
+        PlannerSky sky = emptySky();
+        sky.SunAltAz = at(250, c.sun);
+        sky.Moon = at(100, -0.9);
+        for (BodyAltAz* b : {&sky.Venus, &sky.Mars, &sky.Jupiter, &sky.Saturn}) {
+            *b = at(100, 0.01);
+        }
+        const std::vector<std::string> lines = objectListLines(sky, StarList{}, 0);
+        ASSERT_EQ(lines.size(), 2 * c.names.size()) << c.sun;
+        for (std::size_t i = 0; i < c.names.size(); ++i) {
+            EXPECT_EQ(lines[2 * i].rfind(c.names[i], 0), 0u) << c.sun << ": " << lines[2 * i];
+        }
+    }
+    // Below the horizon a planet is never listed; the Moon below -1 neither.
+    PlannerSky sky = emptySky();
+    sky.Moon = at(100, -1.01);
+    EXPECT_TRUE(objectListLines(sky, StarList{}, 0).empty());
+}
+
+TEST(ObjectListLines, StarLinesFollowTheBodiesBrightestFirstUpToTheCount) {
+    const StarList s = stars({{"Sirius  ", 150, 27.727, -1.6},
+                              {"Capella  ", 32.3, 82.7251, 0.2},
+                              {"Rigel    ", 173.5, 41.611, 0.3}});
+    const PlannerSky sky = emptySky();
+    const std::vector<std::string> lines = objectListLines(sky, s, 2);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "  Sirius     Azim = 150°         Elev  27° 43.6'    Mag  -1.6");
+    EXPECT_EQ(lines[2], "  Capella    Azim = 32.3°        Elev  82° 43.5'    Mag  0.2");
+    EXPECT_EQ(columnOf(lines[0], "Azim"), 14);
+    EXPECT_EQ(columnOf(lines[0], "Elev"), 34);
+    EXPECT_TRUE(objectListLines(sky, s, 0).empty());
+    EXPECT_TRUE(objectListLines(sky, s, -3).empty());
+}
+
+}  // namespace

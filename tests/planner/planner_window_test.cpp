@@ -1,0 +1,453 @@
+// The sight planner window offscreen: the refresh through its button (rise
+// and set lines, twilight text, chart display list, object list), the
+// pointer read-outs and arcs through real mouse events, the clock button,
+// placement and resizing, closing, printing, the instructions, and the
+// settings file read at start-up and written by its button.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
+#include "planner/planner_window.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using planner::Form11;
+using platform::ui::Color;
+using platform::ui::DrawItem;
+using platform::ui::rgb;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string lines(const std::vector<std::string>& items) {
+    std::string bytes;
+    for (const std::string& item : items) {
+        bytes += item + "\r\n";
+    }
+    return bytes;
+}
+
+int countItems(const std::vector<DrawItem>& list, DrawItem::Kind kind, const Color& color) {
+    return static_cast<int>(std::count_if(list.begin(), list.end(), [&](const DrawItem& d) {
+        return d.kind == kind && d.color == color;
+    }));
+}
+
+class PlannerWindowTest : public ::testing::Test {
+  protected:
+    PlannerWindowTest() {
+        std::string pattern = (fs::temp_directory_path() / "planner-window-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            folder = pattern;
+        }
+        app.SettingsFile = folder / "WendrelNav.nv1";
+        // No settings file yet: the start-up says so.
+        env.messages.expect(planner::kSettingsReadProblem);
+    }
+    ~PlannerWindowTest() override {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    Form11& form() { return app.form11(); }
+
+    // 2024 January 15 at 40 N, 70 W: at 2h UT full night, at 22h20 the Sun
+    // 8 degrees down (nautical twilight, PyEphem 4.1.4: -8.04).
+    Form11& planner(const std::string& hour, const std::string& minute) {
+        app.form1();
+        Form11& f = form();
+        f.Text1.setText("2024");
+        f.Text2.setText("1");
+        f.Text3.setText("15");
+        f.Text4.setText(hour);
+        f.Text5.setText(minute);
+        f.Text113.setText("40");
+        f.Text114.setText("70");
+        f.Text8.setText("69");
+        return f;
+    }
+
+    fs::path folder;
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+};
+
+TEST_F(PlannerWindowTest, OpensFromTheMainWindowWithItsDefaults) {
+    app.form1().menuPlanner.click();
+    Form11& f = form();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.caption(), "Sight Planner  Star, Moon, Sun, Planet Finder  by Wendrel Navigation");
+    EXPECT_EQ(f.Text8.text(), "67");
+    EXPECT_EQ(f.Text9.text(), "20");
+    EXPECT_EQ(f.Text10.text(), "5");
+    EXPECT_TRUE(f.Option1.value());
+    EXPECT_TRUE(f.Option3.value());
+    EXPECT_EQ(f.Check2.value(), 0);
+    EXPECT_EQ(f.Command3.caption(), "SHOW OBJECTS / refresh");
+    EXPECT_EQ(f.Command7.caption(), "Remember these settings as my default");
+    // The first display runs the resize and with it a refresh: empty fields
+    // compute year 0 at latitude 0, longitude 0, and still give a list.
+    EXPECT_GT(f.List1.count(), 0);
+    EXPECT_EQ(f.Label23.caption().rfind("Sunrise ", 0), 0u);
+}
+
+TEST_F(PlannerWindowTest, RefreshAtNightDrawsTheChartAndListsTheSky) {
+    Form11& f = planner("2", "0");
+    f.Command3.click();
+    EXPECT_EQ(f.Label21.caption(), "FULL NIGHT, HORIZON NOT VIEWABLE");
+    EXPECT_EQ(f.Label23.caption().rfind("Sunrise ", 0), 0u);
+    EXPECT_NE(f.Label23.caption().find(" UT "), std::string::npos);
+    EXPECT_EQ(f.Label24.caption().rfind("Moonrise ", 0), 0u);
+    EXPECT_LT(f.SunElevation, -12);
+    EXPECT_EQ(f.SkyRed, 0);
+
+    const std::vector<DrawItem>& list = f.Picture1.displayList();
+    const Color grid = rgb(80, 80, 80);
+    EXPECT_EQ(f.Picture1.backColor(), rgb(0, 0, 0));
+    // Nine rings and 36 spokes in the grid colour; the ecliptic's points too.
+    EXPECT_EQ(countItems(list, DrawItem::Kind::Circle, grid), 9);
+    EXPECT_EQ(countItems(list, DrawItem::Kind::Line, grid), 36);
+    EXPECT_GT(countItems(list, DrawItem::Kind::Point, grid), 100);
+    // 48 labels, each after an invisible point in the sky colour.
+    EXPECT_EQ(countItems(list, DrawItem::Kind::Text, rgb(160, 160, 160)), 48);
+    EXPECT_EQ(countItems(list, DrawItem::Kind::Point, rgb(0, 0, 0)), 48);
+    // Twenty stars (the count asked for) as white-rimmed blue discs.
+    const int stars = countItems(list, DrawItem::Kind::Circle, rgb(255, 255, 255));
+    EXPECT_EQ(stars, 20);
+    // The chart arrays hold the stars, then the bodies drawn: at 21h local
+    // in January, Jupiter high in the south-west; no Sun, Saturn set.
+    std::vector<std::string> bodies;
+    for (int i = stars + 1; i <= app.Chart.ChartCount; ++i) {
+        bodies.push_back(app.Chart.ChartName[i]);
+    }
+    EXPECT_EQ(bodies, (std::vector<std::string>{"Jupiter"}));
+
+    // The list: the bodies, then 20 stars brightest first; every line
+    // followed by a blank line.
+    ASSERT_EQ(f.List1.count() % 2, 0);
+    EXPECT_EQ(f.List1.item(0).rfind(" JUPITER", 0), 0u);
+    EXPECT_EQ(f.List1.item(1), " ");
+    EXPECT_EQ(f.List1.item(f.List1.count() - 2).rfind("  ", 0), 0u);
+    int starLines = 0;
+    for (int i = 0; i < f.List1.count(); i += 2) {
+        if (f.List1.item(i).find("Mag  ") != std::string::npos) {
+            ++starLines;
+        }
+    }
+    EXPECT_EQ(starLines, 20);
+    EXPECT_NE(f.List1.item(2 * (f.List1.count() / 2 - 20)).find("Sirius"), std::string::npos);
+
+    // The Moon-phase picture: dark background, lit disc, rim.
+    const std::vector<DrawItem>& moon = f.Picture2.displayList();
+    ASSERT_GE(moon.size(), 4u);
+    EXPECT_EQ(f.Picture2.backColor(), rgb(75, 75, 75));
+    EXPECT_EQ(moon.back().color, rgb(200, 200, 200));
+
+    // "Switch E for W" mirrors the discs.
+    const double x1 = app.Chart.ChartX[1];
+    uitest::userClick(f.Check4);
+    f.Command3.click();
+    EXPECT_EQ(f.EastWestSign, -1);
+    EXPECT_EQ(app.Chart.ChartX[1], -x1);
+}
+
+TEST_F(PlannerWindowTest, WhiteBackgroundKeepsTheNightSkyWhite) {
+    Form11& f = planner("2", "0");
+    uitest::userClick(f.Check1);
+    f.Command3.click();
+    EXPECT_EQ(f.Picture1.backColor(), rgb(255, 255, 255));
+    EXPECT_EQ(f.Label21.caption(), "");
+}
+
+TEST_F(PlannerWindowTest, PointerReadOutsAndArcsThroughMouseEvents) {
+    Form11& f = planner("22", "20");
+    f.showModeless();
+    f.Command3.click();
+    EXPECT_EQ(f.Label21.caption(), "NAUTICAL TWILIGHT: HORIZON, STARS VIEWABLE");
+    platform::ui::Picture& p = f.Picture1;
+
+    uitest::mouseMove(p, p.toPixel(0, 0), Qt::NoButton);
+    EXPECT_EQ(f.Label9.caption().rfind("ELV = 89.", 0) == 0 || f.Label9.caption() == "ELV = 90 deg",
+              true)
+        << f.Label9.caption();
+    EXPECT_EQ(f.Label22.caption(), "");
+
+    ASSERT_GE(app.Chart.ChartCount, 2);
+    const int a = 1;
+    const int b = app.Chart.ChartCount;  // the last drawn: a body
+    uitest::mouseMove(p, p.toPixel(app.Chart.ChartX[a], app.Chart.ChartY[a]), Qt::NoButton);
+    EXPECT_EQ(f.Label22.caption(), app.Chart.ChartName[a]);
+    EXPECT_EQ(f.Label12.caption().rfind("AZM = ", 0), 0u);
+
+    // Press on one object, drag, release on another: a white line (the Sun
+    // is below -6) and the distance text at its middle.
+    const std::size_t before = p.displayList().size();
+    uitest::mouseDown(p, p.toPixel(app.Chart.ChartX[a], app.Chart.ChartY[a]), Qt::LeftButton);
+    EXPECT_EQ(f.Arc.ArcPending, 1);
+    uitest::mouseMove(p, p.toPixel(app.Chart.ChartX[b], app.Chart.ChartY[b]), Qt::LeftButton);
+    uitest::mouseUp(p, p.toPixel(app.Chart.ChartX[b], app.Chart.ChartY[b]), Qt::LeftButton);
+    EXPECT_EQ(f.Arc.ArcPending, 0);
+    const std::vector<DrawItem>& list = p.displayList();
+    ASSERT_EQ(list.size(), before + 3);
+    EXPECT_EQ(list[before].kind, DrawItem::Kind::Line);
+    EXPECT_EQ(list[before].color, rgb(255, 255, 255));
+    EXPECT_EQ(list[before + 1].kind, DrawItem::Kind::Point);
+    EXPECT_EQ(list[before + 1].color, rgb(f.SkyRed, f.SkyGreen, f.SkyBlue));
+    EXPECT_EQ(list[before + 2].kind, DrawItem::Kind::Text);
+    EXPECT_EQ(list[before + 2].text.rfind("Arc Distance = ", 0), 0u);
+    // A release away from any object draws nothing.
+    uitest::mouseDown(p, p.toPixel(app.Chart.ChartX[a], app.Chart.ChartY[a]), Qt::LeftButton);
+    uitest::mouseUp(p, p.toPixel(0.99, -0.99), Qt::LeftButton);
+    EXPECT_EQ(p.displayList().size(), before + 3);
+    EXPECT_EQ(f.Arc.ArcPending, 0);
+    // A right press starts nothing.
+    uitest::mouseDown(p, p.toPixel(app.Chart.ChartX[a], app.Chart.ChartY[a]), Qt::RightButton);
+    EXPECT_EQ(f.Arc.ArcPending, 0);
+}
+
+TEST_F(PlannerWindowTest, NowFillsTheDateAndTimeFromTheClock) {
+    app.form1();
+    Form11& f = form();
+    env.clock.time = {2024, 1, 31, 21, 30, 10, 400};
+    f.Command4.click();
+    const std::vector<std::string> expected = {"2024", "1", "32", "2", "30", "10"};
+    const std::vector<platform::ui::TextBox*> boxes = {&f.Text1, &f.Text2, &f.Text3,
+                                                       &f.Text4, &f.Text5, &f.Text11};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_EQ(boxes[i]->text(), expected[i]) << i;
+    }
+    EXPECT_EQ(f.List1.count(), 0) << "Now alone does not redraw";
+    uitest::userClick(f.Check3);
+    f.Command4.click();
+    EXPECT_EQ(f.Text4.text(), "1");
+    // A zone with a fraction gives a fractional hour.
+    uitest::userClick(f.Check3);
+    f.Text10.setText("5.5");
+    env.clock.time = {2024, 1, 15, 12, 0, 0, 0};
+    f.Command6.click();
+    EXPECT_EQ(f.Text4.text(), "17.5");
+    EXPECT_GT(f.List1.count(), 0) << "Now + refresh star map redraws";
+}
+
+TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
+    app::Form1& main = app.form1();
+    main.moveTwips(1000, 800);
+    main.resizeTwips(12000, main.heightTwips());
+    Form11& f = form();
+    // 0.05 x 12000 = 600 twips right and down (the main window lands on
+    // whole pixels: 1000 and 800 twips become 1005 and 795).
+    EXPECT_EQ(main.leftTwips(), 1005);
+    EXPECT_EQ(f.leftTwips(), main.leftTwips() + 600);
+    EXPECT_EQ(f.topTwips(), main.topTwips() + 600);
+
+    f.showModeless();
+    const int chartWidth = f.Picture1.width();
+    const int frameLeft = f.Frame6.left();
+    f.resizeTwips(f.widthTwips() + 1500, f.heightTwips() + 900);
+    EXPECT_EQ(f.Picture1.width(), chartWidth + 1500);
+    EXPECT_EQ(f.Frame6.left(), frameLeft + 1500);
+    EXPECT_EQ(f.heightTwips() - f.Label23.top(), 7830 - 6210);
+    EXPECT_EQ(f.Picture2.left() + f.Picture2.width(), f.Picture1.left() + f.Picture1.width());
+    EXPECT_EQ(f.Picture2.top() + f.Picture2.height(), f.Picture1.top() + f.Picture1.height());
+
+    // As small as the window goes: the chart keeps at least a pixel, the
+    // panel stays whole, and the refresh still runs.
+    f.resizeTwips(15, 15);
+    EXPECT_GE(f.Picture1.width(), 15);
+    EXPECT_GE(f.Picture1.height(), 15);
+    EXPECT_GE(f.widthTwips(), f.Frame6.left() + f.Frame6.width());
+    EXPECT_GE(f.heightTwips(), f.Frame6.top() + f.Frame6.height());
+    EXPECT_GT(f.List1.count(), 0);
+    EXPECT_TRUE(std::isfinite(f.Picture1.scaleHeight()));
+}
+
+TEST_F(PlannerWindowTest, CloseHidesAndKeepsEverything) {
+    Form11& f = planner("2", "0");
+    f.showModeless();
+    f.Command3.click();
+    const int lines = f.List1.count();
+    f.Command1.click();
+    EXPECT_FALSE(f.isVisible());
+    app.form1().menuPlanner.click();
+    EXPECT_EQ(&form(), &f);
+    EXPECT_EQ(f.List1.count(), lines);
+    EXPECT_EQ(f.Text113.text(), "40");
+    // The title-bar close hides it too.
+    uitest::userCloseWindow(&f);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(app.existingWindow<Form11>(), &f);
+}
+
+TEST_F(PlannerWindowTest, PrintAndInstructions) {
+    Form11& f = planner("2", "0");
+    env.printer.expectPrint();
+    f.Command2.click();
+    ASSERT_EQ(env.printer.jobs.size(), 1u);
+    EXPECT_EQ(env.printer.jobs[0], f.caption());
+
+    f.Command8.click();
+    planner::Form14& help = app.form14();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.caption(), "Form14");
+    EXPECT_EQ(help.Label15.caption(), "Step 2)  enter date and time, or press 'Now'");
+    EXPECT_EQ(help.Label30.caption().rfind("To obtain a geocentric arc distance", 0), 0u);
+}
+
+// ------------------------------------------------------------ settings file
+
+const std::vector<std::string> kGoodFile = {"WendrelNavSettings",
+                                            "30",
+                                            "15",
+                                            "69.2",
+                                            "12",
+                                            "5",
+                                            "41",
+                                            "70",
+                                            "False",
+                                            "True",
+                                            "False",
+                                            "True",
+                                            "1",
+                                            "1"};
+
+TEST_F(PlannerWindowTest, StartUpWithoutSettingsFileSaysSoAndCreatesNoPlanner) {
+    app.form1();
+    ASSERT_EQ(env.messages.calls.size(), 1u);
+    EXPECT_EQ(env.messages.calls[0].text, "Problem reading settings file");
+    EXPECT_EQ(app.existingWindow<Form11>(), nullptr);
+    EXPECT_EQ(app.form7().Text2.text(), "5");
+}
+
+TEST(PlannerSettingsStart, ReadsTheFileAndHandsOnZoneAndDeltaT) {
+    struct Case {
+        std::vector<std::string> file;
+        std::string zone;
+    };
+    std::vector<std::string> noDaylight = kGoodFile;
+    noDaylight[13] = "0";
+    std::vector<std::string> fraction = kGoodFile;
+    fraction[5] = "3.5";
+    for (const Case& c :
+         std::vector<Case>{{kGoodFile, "4"}, {noDaylight, "5"}, {fraction, "2.5"}}) {
+        std::string pattern = (fs::temp_directory_path() / "planner-start-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        const fs::path folder = pattern;
+        uitest::FakeEnvironment env;
+        app::App app(env.services());
+        app.SettingsFile = folder / "WendrelNav.nv1";
+        writeBytes(app.SettingsFile, lines(c.file));
+        app.form1();
+        EXPECT_TRUE(env.messages.calls.empty());
+        Form11* f = app.existingWindow<Form11>();
+        ASSERT_NE(f, nullptr);
+        EXPECT_FALSE(f->isVisible());
+        EXPECT_EQ(f->Text6.text(), "30");
+        EXPECT_EQ(f->Text7.text(), "15");
+        EXPECT_EQ(f->Text8.text(), "69.2");
+        EXPECT_EQ(f->Text9.text(), "12");
+        EXPECT_EQ(f->Text113.text(), "41");
+        EXPECT_EQ(f->Text114.text(), "70");
+        EXPECT_TRUE(f->Option2.value());
+        EXPECT_FALSE(f->Option1.value());
+        EXPECT_TRUE(f->Option4.value());
+        EXPECT_FALSE(f->Option3.value());
+        EXPECT_EQ(f->Check2.value(), 1);
+        EXPECT_EQ(app.form7().Text2.text(), c.zone);
+        EXPECT_EQ(app.form7().Text1.text(), "69.2");
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+}
+
+TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
+    std::string pattern = (fs::temp_directory_path() / "planner-start-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path folder = pattern;
+    {
+        uitest::FakeEnvironment env;
+        app::App app(env.services());
+        app.SettingsFile = folder / "WendrelNav.nv1";
+        std::vector<std::string> wrong = kGoodFile;
+        wrong[0] = "WendrelNavSettings2";
+        writeBytes(app.SettingsFile, lines(wrong));
+        app.form1();
+        EXPECT_TRUE(env.messages.calls.empty());
+        EXPECT_EQ(app.existingWindow<Form11>(), nullptr);
+        EXPECT_EQ(app.existingWindow<app::Form7>(), nullptr);
+    }
+    {
+        uitest::FakeEnvironment env;
+        app::App app(env.services());
+        app.SettingsFile = folder / "WendrelNav.nv1";
+        std::vector<std::string> bad = kGoodFile;
+        bad[10] = "perhaps";  // line 11, West
+        writeBytes(app.SettingsFile, lines(bad));
+        env.messages.expect("Problem reading settings file");
+        app.form1();
+        Form11& f = app.form11();
+        EXPECT_EQ(f.Text113.text(), "41");
+        EXPECT_TRUE(f.Option2.value());
+        EXPECT_TRUE(f.Option3.value()) << "line 11 and after are not applied";
+        EXPECT_EQ(f.Check2.value(), 0);
+        // Nothing is handed on.
+        EXPECT_EQ(app.form7().Text2.text(), "5");
+        EXPECT_EQ(app.form7().Text1.text(), "67.0");
+    }
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+TEST_F(PlannerWindowTest, RememberWritesTheFileAndHandsOn) {
+    Form11& f = planner("2", "0");
+    f.Text6.setText("12,5");  // a comma becomes a blank
+    uitest::userClick(f.Option2);
+    uitest::userClick(f.Check3);
+    f.Text10.setText("8");
+    f.Command7.click();
+    EXPECT_EQ(readBytes(app.SettingsFile),
+              lines({"WendrelNavSettings", "12 5", "", "69", "20", "8", "40", "70", "False", "True",
+                     "True", "False", "0", "1"}));
+    EXPECT_EQ(app.form7().Text2.text(), "7");
+    EXPECT_EQ(app.form7().Text1.text(), "69");
+
+    // Written, then read at the next start: the same fields come back.
+    uitest::FakeEnvironment env2;
+    app::App next(env2.services());
+    next.SettingsFile = app.SettingsFile;
+    next.form1();
+    EXPECT_EQ(next.form11().Text6.text(), "12 5");
+    EXPECT_TRUE(next.form11().Option2.value());
+    EXPECT_EQ(next.form11().Check3.value(), 1);
+    EXPECT_EQ(next.form7().Text2.text(), "7");
+}
+
+TEST_F(PlannerWindowTest, FailedWriteSaysSoAndHandsNothingOn) {
+    Form11& f = planner("2", "0");
+    f.Text10.setText("8");
+    app.SettingsFile = folder / "missing" / "WendrelNav.nv1";
+    env.messages.expect("Problem writing settings file");
+    f.Command7.click();
+    EXPECT_EQ(app.form7().Text2.text(), "5");
+    EXPECT_FALSE(fs::exists(app.SettingsFile));
+}
+
+}  // namespace
