@@ -272,6 +272,15 @@ TEST(LunarClearing, InterpolatesAndMovesTheLongitude) {
     EXPECT_EQ(lineTexts(r)[0], " Correct time at observation 25:15:00");
 }
 
+TEST(LunarClearing, ALongitudeOfZeroIsEast) {
+    // The chronometer was right and the longitude stays at (a hair east of) 0:
+    // "E", 0 degrees, 0 minutes.
+    const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 22, 1e-9), linearSky());
+    ASSERT_NEAR(r.BetterLongitude, 0, 1e-8);
+    ASSERT_GE(r.BetterLongitude, 0);
+    EXPECT_EQ(lineTexts(r)[1], " Better Longitude E  0 \xC2\xB0  0  '");
+}
+
 TEST(LunarClearing, BetterLongitudeIsWrappedIntoOneTurn) {
     // 179 E moved 2.85 degrees east is 178 09' W, not "E 181".
     const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 21.81, 179), linearSky());
