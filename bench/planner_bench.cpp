@@ -6,21 +6,13 @@
 
 #include "ephemeris/ephemeris.h"
 #include "planner/planner.h"
+#include "tests/planner/january_night.h"
 
 namespace {
 
+// A minute later on each step, over four hours of the night.
 planner::PlannerInput nightAt(long long step) {
-    planner::PlannerTexts t;
-    t.Year = "2024";
-    t.Month = "1";
-    t.Day = "15";
-    t.Hour = "2";
-    t.LatDegrees = "40";
-    t.LonDegrees = "70";
-    t.West = true;
-    t.DeltaT = "69";
-    t.StarCount = "58";
-    planner::PlannerInput in = planner::plannerInput(t);
+    planner::PlannerInput in = planner::plannerInput(plannertest::januaryNight("58"));
     in.UtHours += static_cast<double>(step % 240) / 60;
     return in;
 }

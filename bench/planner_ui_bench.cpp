@@ -38,8 +38,15 @@ planner::Form11& plannerAt800x600(app::App& app) {
     return f;
 }
 
-bool chartIs800x600(planner::Form11& f) {
-    return f.Picture1.widget()->size() == QSize(kChartWidthPx, kChartHeightPx);
+// The planner ready for the loop, or nullptr (and the benchmark skipped)
+// when the chart did not get its size.
+planner::Form11* readyPlanner(app::App& app, benchmark::State& state) {
+    planner::Form11& f = plannerAt800x600(app);
+    if (f.Picture1.widget()->size() != QSize(kChartWidthPx, kChartHeightPx)) {
+        state.SkipWithError("the chart is not 800 x 600 pixels");
+        return nullptr;
+    }
+    return &f;
 }
 
 void nextMinute(planner::Form11& f, long long& step) {
@@ -49,11 +56,11 @@ void nextMinute(planner::Form11& f, long long& step) {
 
 void BM_PlannerRefreshFull800x600(benchmark::State& state) {
     app::App app(platform::ui::qtServices("Celestial Navigation"));
-    planner::Form11& f = plannerAt800x600(app);
-    if (!chartIs800x600(f)) {
-        state.SkipWithError("the chart is not 800 x 600 pixels");
+    planner::Form11* ready = readyPlanner(app, state);
+    if (!ready) {
         return;
     }
+    planner::Form11& f = *ready;
     long long step = 0;
     for (auto _ : state) {
         nextMinute(f, step);
@@ -66,11 +73,11 @@ BENCHMARK(BM_PlannerRefreshFull800x600)->Unit(benchmark::kMillisecond);
 
 void BM_PlannerChartAndList800x600(benchmark::State& state) {
     app::App app(platform::ui::qtServices("Celestial Navigation"));
-    planner::Form11& f = plannerAt800x600(app);
-    if (!chartIs800x600(f)) {
-        state.SkipWithError("the chart is not 800 x 600 pixels");
+    planner::Form11* ready = readyPlanner(app, state);
+    if (!ready) {
         return;
     }
+    planner::Form11& f = *ready;
     long long step = 0;
     for (auto _ : state) {
         nextMinute(f, step);

@@ -4,28 +4,20 @@
 // file has a foreign header, so the main window starts without a message.
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
 #include <QApplication>
 #include <QByteArray>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
-#include "planner/planner_settings.h"
 #include "platform/ui/application.h"
+#include "tests/ui/temp_folder.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     }
-    namespace fs = std::filesystem;
-    std::string pattern = (fs::temp_directory_path() / "celnav-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    const uitest::ScratchWorkingFolder scratch("celnav-bench");
+    if (!scratch.ok()) {
         return 1;
     }
-    const fs::path scratch = pattern;
-    fs::current_path(scratch);
-    std::ofstream(planner::kPlannerSettingsFileName) << "NotTheseSettings\r\n";
 
     QApplication qt(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -36,8 +28,5 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ignored;
-    fs::current_path(fs::temp_directory_path(), ignored);
-    fs::remove_all(scratch, ignored);
     return 0;
 }

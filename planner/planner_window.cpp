@@ -1,10 +1,13 @@
 #include "planner/planner_window.h"
 
+#include <QLabel>
+#include <QListWidget>
 #include <QSize>
 #include <cmath>
 #include <optional>
 #include <utility>
 
+#include "almanac/almanac_window.h"
 #include "almanac/rise_set_lines.h"
 #include "app/app.h"
 #include "app/main_window.h"
@@ -50,7 +53,7 @@ Form11::Form11(app::App& app)
           *this, {30, 7290, 6315, 225}, "P after UT = prevoius UT day, N after UT = next UT day"},
       Label15{*this, {30, 7530, 3100, 270}},
       Label16{*this, {3200, 7530, 3145, 270}},
-      Label17{*this, {10200, 7440, 1500, 255}, "Grab corner to resize   -->"},
+      Label17{*this, {10200, 7440, 1530, 255}, "Grab corner to resize   -->"},
       Frame6{*this, {6390, 30, 5265, 7365}},
       Check4{Frame6, pixelRect(6, 2, 330, 18), "Switch E for W for inverted viewing"},
       frameDate{Frame6, pixelRect(4, 20, 343, 58), "Date and UT Time"},
@@ -103,8 +106,8 @@ Form11::Form11(app::App& app)
       Command2{Frame6, pixelRect(204, 320, 70, 24), "PRINT"},
       Command1{Frame6, pixelRect(278, 320, 69, 24), "CLOSE"},
       List1{Frame6, pixelRect(4, 348, 343, 92)},
-      Check1{Frame6, pixelRect(4, 442, 208, 16), "Keep background white for printing"},
-      Check2{Frame6, pixelRect(214, 442, 133, 16), "Show lunar parallax"},
+      Check1{Frame6, pixelRect(4, 442, 214, 16), "Keep background white for printing"},
+      Check2{Frame6, pixelRect(220, 442, 127, 16), "Show lunar parallax"},
       Label31{Frame6, pixelRect(4, 458, 110, 15), "Azimuth, Elevation"},
       Label12{Frame6, pixelRect(116, 458, 112, 15)},
       Label9{Frame6, pixelRect(232, 458, 115, 15)},
@@ -122,14 +125,16 @@ Form11::Form11(app::App& app)
          {&labelYear, &labelMonth, &labelDay, &labelHour, &labelMinute, &labelSecond, &Label14}) {
         small->setFontSize(7);
     }
-    Label17.setFontSize(6.5);
+    Label17.setFontSize(6);
+    Check1.setFontSize(7.5);
+    Check2.setFontSize(7.5);
+    // Long lines scroll sideways rather than lose their ends.
+    List1.listWidget()->setTextElideMode(Qt::ElideNone);
+    List1.setFontSize(7.5);
+    Label17.label()->setWordWrap(false);
 
     Option1.setValue(true);  // N
     Option3.setValue(true);  // W
-
-    // The almanac window is not built on this branch of the program yet.
-    Command5.setEnabled(false);
-    Command5.setToolTip(app::kNotAvailableToolTip);
 
     Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
         Picture1_MouseMove(Button, Shift, X, Y);
@@ -351,7 +356,7 @@ void Form11::Command6_Click() {
 }
 
 void Form11::Command5_Click() {
-    // Shows the almanac window once it is part of the program.
+    app_.form12().showModeless();
 }
 
 void Form11::Command7_Click() {
@@ -475,13 +480,14 @@ Form14::~Form14() = default;
 
 namespace {
 
-// The planner's time zone and Delta T, to the settings window (and the
-// almanac window's Delta T, once it is part of the program).
+// The planner's time zone and Delta T to the settings window, and its
+// Delta T to the almanac window.
 void handOnSettings(app::App& app) {
     Form11& planner = app.form11();
     app::Form7& settings = app.form7();
     settings.Text2.setText(handedOnTimeZone(planner.Text10.text(), planner.Check3.value()));
     settings.Text1.setText(planner.Text8.text());
+    app.form12().Text11.setText(planner.Text8.text());
 }
 
 }  // namespace

@@ -179,8 +179,8 @@ class Form14 : public platform::ui::Form {
 };
 
 // Start-up: reads the settings file (app.SettingsFile) into the planner and
-// hands its time zone and Delta T on to the settings window (and the
-// almanac). A wrong header changes nothing and says nothing; any other
+// hands its time zone and Delta T on to the settings window and its Delta T
+// to the almanac window. A wrong header changes nothing and says nothing; any other
 // problem keeps the items read before it, hands nothing on and shows
 // kSettingsReadProblem.
 void ReadSettingsFile(app::App& app);

@@ -3,14 +3,12 @@
 // a failed write. Files go into a temporary folder of the test's own.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "planner/planner_settings.h"
+#include "tests/ui/temp_folder.h"
 
 namespace {
 
@@ -18,28 +16,8 @@ namespace fs = std::filesystem;
 using namespace planner;
 using Outcome = PlannerSettingsRead::Outcome;
 
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "planner-settings-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using uitest::readBytes;
+using uitest::TempFolder;
 
 PlannerSettings sample() {
     PlannerSettings s;

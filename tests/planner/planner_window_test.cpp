@@ -5,7 +5,6 @@
 // settings file read at start-up and written by its button.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -13,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "planner/planner_window.h"
 #include "tests/ui/fakes.h"
+#include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -28,15 +29,8 @@ using platform::ui::Color;
 using platform::ui::DrawItem;
 using platform::ui::rgb;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+using uitest::readBytes;
+using uitest::writeBytes;
 
 std::string lines(const std::vector<std::string>& items) {
     std::string bytes;
@@ -55,19 +49,10 @@ int countItems(const std::vector<DrawItem>& list, DrawItem::Kind kind, const Col
 class PlannerWindowTest : public ::testing::Test {
   protected:
     PlannerWindowTest() {
-        std::string pattern = (fs::temp_directory_path() / "planner-window-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            folder = pattern;
-        }
         app.SettingsFile = folder / "WendrelNav.nv1";
         // No settings file yet: the start-up says so.
         env.messages.expect(planner::kSettingsReadProblem);
     }
-    ~PlannerWindowTest() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-
     Form11& form() { return app.form11(); }
 
     // 2024 January 15 at 40 N, 70 W: at 2h UT full night, at 22h20 the Sun
@@ -86,7 +71,8 @@ class PlannerWindowTest : public ::testing::Test {
         return f;
     }
 
-    fs::path folder;
+    uitest::TempFolder temp{"planner-window"};
+    const fs::path folder = temp.path();
     uitest::FakeEnvironment env;
     app::App app{env.services()};
 };
@@ -168,6 +154,27 @@ TEST_F(PlannerWindowTest, RefreshAtNightDrawsTheChartAndListsTheSky) {
     f.Command3.click();
     EXPECT_EQ(f.EastWestSign, -1);
     EXPECT_EQ(app.Chart.ChartX[1], -x1);
+}
+
+TEST_F(PlannerWindowTest, NonsenseFieldsNeverShowNonNumbers) {
+    Form11& f = planner("2", "0");
+    f.Text1.setText(std::string(400, '9'));  // reads as the largest double
+    f.Text9.setText("-" + std::string(400, '9'));
+    f.Text113.setText("1e5");
+    f.Command3.click();
+    std::vector<std::string> texts = {f.Label23.caption(), f.Label24.caption(), f.Label15.caption(),
+                                      f.Label16.caption(), f.Label21.caption()};
+    for (int i = 0; i < f.List1.count(); ++i) {
+        texts.push_back(f.List1.item(i));
+    }
+    for (const DrawItem& d : f.Picture1.displayList()) {
+        texts.push_back(d.text);
+    }
+    for (const std::string& t : texts) {
+        for (const char* bad : {"nan", "NaN", "inf", "Inf"}) {
+            EXPECT_EQ(t.find(bad), std::string::npos) << t;
+        }
+    }
 }
 
 TEST_F(PlannerWindowTest, WhiteBackgroundKeepsTheNightSkyWhite) {
@@ -268,6 +275,11 @@ TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
     EXPECT_EQ(f.heightTwips() - f.Label23.top(), 7830 - 6210);
     EXPECT_EQ(f.Picture2.left() + f.Picture2.width(), f.Picture1.left() + f.Picture1.width());
     EXPECT_EQ(f.Picture2.top() + f.Picture2.height(), f.Picture1.top() + f.Picture1.height());
+    // The resize redrew the chart for its new proportions.
+    EXPECT_NEAR(f.Picture1.scaleTop(),
+                static_cast<double>(static_cast<float>(f.Picture1.height()) /
+                                    static_cast<float>(f.Picture1.width())),
+                1e-6);
 
     // As small as the window goes: the chart keeps at least a pixel, the
     // panel stays whole, and the refresh still runs.
@@ -297,12 +309,15 @@ TEST_F(PlannerWindowTest, CloseHidesAndKeepsEverything) {
     EXPECT_EQ(app.existingWindow<Form11>(), &f);
 }
 
-TEST_F(PlannerWindowTest, PrintAndInstructions) {
+TEST_F(PlannerWindowTest, PrintAlmanacAndInstructions) {
     Form11& f = planner("2", "0");
     env.printer.expectPrint();
     f.Command2.click();
     ASSERT_EQ(env.printer.jobs.size(), 1u);
     EXPECT_EQ(env.printer.jobs[0], f.caption());
+
+    f.Command5.click();
+    EXPECT_TRUE(app.form12().isVisible());
 
     f.Command8.click();
     planner::Form14& help = app.form14();
@@ -348,9 +363,8 @@ TEST(PlannerSettingsStart, ReadsTheFileAndHandsOnZoneAndDeltaT) {
     fraction[5] = "3.5";
     for (const Case& c :
          std::vector<Case>{{kGoodFile, "4"}, {noDaylight, "5"}, {fraction, "2.5"}}) {
-        std::string pattern = (fs::temp_directory_path() / "planner-start-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        const fs::path folder = pattern;
+        const uitest::TempFolder temp("planner-start");
+        const fs::path folder = temp.path();
         uitest::FakeEnvironment env;
         app::App app(env.services());
         app.SettingsFile = folder / "WendrelNav.nv1";
@@ -373,15 +387,16 @@ TEST(PlannerSettingsStart, ReadsTheFileAndHandsOnZoneAndDeltaT) {
         EXPECT_EQ(f->Check2.value(), 1);
         EXPECT_EQ(app.form7().Text2.text(), c.zone);
         EXPECT_EQ(app.form7().Text1.text(), "69.2");
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
+        // The almanac window was created hidden by the hand-over.
+        ASSERT_NE(app.existingWindow<almanac::Form12>(), nullptr);
+        EXPECT_FALSE(app.form12().isVisible());
+        EXPECT_EQ(app.form12().Text11.text(), "69.2");
     }
 }
 
 TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
-    std::string pattern = (fs::temp_directory_path() / "planner-start-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path folder = pattern;
+    const uitest::TempFolder temp("planner-start");
+    const fs::path folder = temp.path();
     {
         uitest::FakeEnvironment env;
         app::App app(env.services());
@@ -393,6 +408,7 @@ TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
         EXPECT_TRUE(env.messages.calls.empty());
         EXPECT_EQ(app.existingWindow<Form11>(), nullptr);
         EXPECT_EQ(app.existingWindow<app::Form7>(), nullptr);
+        EXPECT_EQ(app.existingWindow<almanac::Form12>(), nullptr);
     }
     {
         uitest::FakeEnvironment env;
@@ -412,8 +428,6 @@ TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
         EXPECT_EQ(app.form7().Text2.text(), "5");
         EXPECT_EQ(app.form7().Text1.text(), "67.0");
     }
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
 }
 
 TEST_F(PlannerWindowTest, RememberWritesTheFileAndHandsOn) {
@@ -428,6 +442,7 @@ TEST_F(PlannerWindowTest, RememberWritesTheFileAndHandsOn) {
                      "True", "False", "0", "1"}));
     EXPECT_EQ(app.form7().Text2.text(), "7");
     EXPECT_EQ(app.form7().Text1.text(), "69");
+    EXPECT_EQ(app.form12().Text11.text(), "69");
 
     // Written, then read at the next start: the same fields come back.
     uitest::FakeEnvironment env2;
@@ -447,6 +462,7 @@ TEST_F(PlannerWindowTest, FailedWriteSaysSoAndHandsNothingOn) {
     env.messages.expect("Problem writing settings file");
     f.Command7.click();
     EXPECT_EQ(app.form7().Text2.text(), "5");
+    EXPECT_EQ(app.form7().Text1.text(), "67.0");
     EXPECT_FALSE(fs::exists(app.SettingsFile));
 }
 

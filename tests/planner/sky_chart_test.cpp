@@ -10,6 +10,7 @@
 #include "ephemeris/ephemeris.h"
 #include "planner/sky_chart.h"
 #include "platform/numtext.h"
+#include "tests/planner/january_night.h"
 
 namespace {
 
@@ -27,19 +28,9 @@ ephemeris::StarTables starTables() {
     return t;
 }
 
-// 2024 January 15, 2h UT at 40 N, 70 W: full night over New England.
+// Full night over New England.
 PlannerInput nightInput(double N = 20) {
-    PlannerTexts t;
-    t.Year = "2024";
-    t.Month = "1";
-    t.Day = "15";
-    t.Hour = "2";
-    t.LatDegrees = "40";
-    t.LonDegrees = "70";
-    t.West = true;
-    t.DeltaT = "69";
-    t.StarCount = std::to_string(N);
-    return plannerInput(t);
+    return plannerInput(plannertest::januaryNight(platform::generalText(N)));
 }
 
 TEST(TwilightBand, ColoursAndTextsFollowTheSunsDepression) {
@@ -175,6 +166,45 @@ TEST(SkyChart, StarsAreSelectedSortedAndSizedByMagnitude) {
     EXPECT_EQ(selectStars(sky.Time.JD, sky.Time.T_TT, sky.Sun.SunGeoLon, 58,
                           in.Lon + sky.Sun.GHAAries * kRad, in.Lat, kStarSunLimit, tables, none),
               0);
+}
+
+TEST(SkyChart, ExchangeSortAsWrittenNotAStableSort) {
+    // Give the first four stars that the night selects (in catalogue order)
+    // the magnitudes 2, 1, 2, 1 and every other star 9. The exchange sort
+    // then leaves them in the order 2nd, 4th, 3rd, 1st (worked by hand:
+    // i=1 swaps with j=2; i=2 swaps with j=4); a stable sort would give
+    // 2nd, 4th, 1st, 3rd.
+    const PlannerInput in = nightInput(58);
+    const PlannerSky sky = plannerSky(in);
+    const double LHAAries = in.Lon + sky.Sun.GHAAries * kRad;
+    ephemeris::StarTables tables = starTables();
+    for (int k = 1; k <= ephemeris::kStarCount; ++k) {
+        tables.StarMagnitudes[k] = k;  // catalogue order is magnitude order
+    }
+    StarList inOrder;
+    const int n = selectStars(sky.Time.JD, sky.Time.T_TT, sky.Sun.SunGeoLon, 58, LHAAries, in.Lat,
+                              sky.SunAltAz.Hc, tables, inOrder);
+    ASSERT_GE(n, 4);
+    std::vector<std::string> first(5);
+    for (int i = 1; i <= 4; ++i) {
+        first[i] = inOrder.StarListName[i];
+    }
+    const std::vector<double> pattern = {0, 2, 1, 2, 1};
+    for (int k = 1; k <= ephemeris::kStarCount; ++k) {
+        tables.StarMagnitudes[k] = 9;
+        for (int i = 1; i <= 4; ++i) {
+            if (tables.StarNames[k] == first[i]) {
+                tables.StarMagnitudes[k] = pattern[i];
+            }
+        }
+    }
+    StarList sorted;
+    selectStars(sky.Time.JD, sky.Time.T_TT, sky.Sun.SunGeoLon, 58, LHAAries, in.Lat,
+                sky.SunAltAz.Hc, tables, sorted);
+    EXPECT_EQ(sorted.StarListName[1], first[2]);
+    EXPECT_EQ(sorted.StarListName[2], first[4]);
+    EXPECT_EQ(sorted.StarListName[3], first[3]);
+    EXPECT_EQ(sorted.StarListName[4], first[1]);
 }
 
 TEST(SkyChart, BodyDiscsFollowTheirRules) {
