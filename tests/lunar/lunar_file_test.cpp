@@ -4,15 +4,12 @@
 // nothing).
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "lunar/lunar_file.h"
+#include "tests/ui/temp_folder.h"
 
 namespace {
 
@@ -235,23 +232,14 @@ TEST(LunarFile, ABadFileGivesNothing) {
 
 class LunarFileOnDisk : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("celnav_lunar_file_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    uitest::TempFolder folder_{"celnav-lunar-file"};
+    const fs::path& dir_ = folder_.path();
 };
 
 TEST_F(LunarFileOnDisk, SavesAndOpens) {
     const fs::path path = dir_ / "evening.LUN";
     ASSERT_TRUE(lunar::saveLunarFile(path, distinctContents()).ok);
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(bytes, joinLines(kDistinctLines));
+    EXPECT_EQ(uitest::readBytes(path), joinLines(kDistinctLines));
     const LunarFileRead read = lunar::openLunarFile(path);
     ASSERT_EQ(read.Status, LunarFileStatus::Good);
     EXPECT_EQ(*read.Contents, distinctContents());

@@ -4,11 +4,7 @@
 // dialogs.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,6 +14,7 @@
 #include "lunar/lunar_window.h"
 #include "platform/ui/picture.h"
 #include "tests/ui/fakes.h"
+#include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -25,6 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using lunar::Form8;
 using platform::ui::DrawItem;
+using uitest::readBytes;
+using uitest::writeBytes;
 
 constexpr const char* kBadFile = "Unreadable Data File. Possible Bad Format";
 constexpr const char* kNoFile = "There was no file selected.";
@@ -39,28 +38,9 @@ std::vector<std::string> printed(const platform::ui::Picture& picture) {
     return lines;
 }
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
 class LunarWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("celnav_lunar_window_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path file(const std::string& name) const { return dir_ / name; }
+    fs::path file(const std::string& name) const { return dir_.path() / name; }
 
     // The Sun and the Moon on 2025 June 3 (tests/lunar/data/lunar_fixture.csv,
     // case sun_inner), typed as the navigator types them.
@@ -121,7 +101,7 @@ class LunarWindowTest : public ::testing::Test {
     app::App app{env.services()};
 
   private:
-    fs::path dir_;
+    uitest::TempFolder dir_{"celnav-lunar-window"};
 };
 
 TEST_F(LunarWindowTest, AtLoad) {
