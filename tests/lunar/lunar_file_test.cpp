@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lunar/lunar_file.h"
+#include "tests/platform/file_lines.h"
 #include "tests/ui/temp_folder.h"
 
 namespace {
@@ -20,14 +21,7 @@ using lunar::LunarFileStatus;
 using lunar::readLunarFile;
 using lunar::writeLunarFile;
 
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
+using filetest::joinLines;
 
 // A distinct text in every field and options off their defaults, so a field
 // out of place shows.
