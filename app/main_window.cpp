@@ -1,18 +1,18 @@
 #include "app/main_window.h"
 
 #include <QAction>
-#include <QHelpEvent>
 #include <QMenuBar>
-#include <QToolTip>
 #include <filesystem>
 
 #include "almanac/almanac_window.h"
 #include "almanac/rise_set_window.h"
 #include "app/app.h"
+#include "app/preload.h"
 #include "app/settings_window.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
 #include "globe/globe_window.h"
+#include "lunar/lunar_window.h"
 #include "planner/planner_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
@@ -74,6 +74,24 @@ void showFileSights(app::App& app) {
     form5.setCaption(kForm5CountCaption + count);
     form5.Label17.setCaption(count);
     form5.Label2.setCaption(" 1");
+}
+
+// The preload's position in a window: unsigned whole degrees and minutes of
+// the latitude and the longitude.
+void writePosition(const PositionTexts& position, TextBox& latDegrees, TextBox& latMinutes,
+                   TextBox& lonDegrees, TextBox& lonMinutes) {
+    latDegrees.setText(position.LatDegrees);
+    latMinutes.setText(position.LatMinutes);
+    lonDegrees.setText(position.LonDegrees);
+    lonMinutes.setText(position.LonMinutes);
+}
+
+// Its sides: selecting one option of a pair clears the other.
+void selectSides(const PositionTexts& position, platform::ui::OptionButton& north,
+                 platform::ui::OptionButton& south, platform::ui::OptionButton& east,
+                 platform::ui::OptionButton& west) {
+    (position.North ? north : south).setValue(true);
+    (position.East ? east : west).setValue(true);
 }
 
 }  // namespace
@@ -202,18 +220,6 @@ Form1::Form1(app::App& app)
     Command8.setEnabled(false);
     Command9.setEnabled(false);
 
-    // The windows of these buttons and menu items are not built yet.
-    for (platform::ui::CommandButton* later : {&Command7}) {
-        later->setEnabled(false);
-        later->setToolTip(kNotAvailableToolTip);
-    }
-    for (platform::ui::MenuItem* later : {&menuLunar}) {
-        later->setEnabled(false);
-        later->setToolTip(kNotAvailableToolTip);
-    }
-
-    menuBar()->installEventFilter(this);
-
     Command2.onClick([this] { Command2_Click(); });
     Command5.onClick([this] { Command5_Click(); });
     menuSight.onClick([this] { menuSight_Click(); });
@@ -230,28 +236,14 @@ Form1::Form1(app::App& app)
     Command9.onClick([this] { Command9_Click(); });
     Command6.onClick([this] { Command6_Click(); });
     menuCalc.onClick([this] { menuCalc_Click(); });
+    menuLunar.onClick([this] { menuLunar_Click(); });
+    Command7.onClick([this] { Command7_Click(); });
     menuAlmanac.onClick([this] { menuAlmanac_Click(); });
     menuRiseSet.onClick([this] { menuRiseSet_Click(); });
     menuPlanner.onClick([this] { menuPlanner_Click(); });
 }
 
 Form1::~Form1() = default;
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == menuBar() && event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const QAction* action = menuBar()->actionAt(help->pos());
-        // An action without a tooltip of its own gives its text as tooltip.
-        if (action &&
-            action->toolTip() != QString(action->text()).remove('&').remove("...").trimmed()) {
-            QToolTip::showText(help->globalPos(), action->toolTip(), menuBar());
-        } else {
-            QToolTip::hideText();
-        }
-        return true;
-    }
-    return Form::eventFilter(watched, event);
-}
 
 void Form1::Form_Load() {
     // SightCount = 1, rows 1 to 25 all 0, notes "type notes here".
@@ -360,6 +352,65 @@ void Form1::Command8_Click() {
 
 void Form1::Command9_Click() {
     app_.form16().showModeless();
+}
+
+void Form1::menuLunar_Click() {
+    lunar::Form8& lunar = app_.form8();
+    lunar.showModeless();
+    // After the window's own start-up, so these texts win.
+    Form7& settings = app_.form7();
+    lunar.Text11.setText(settings.Text1.text());
+    lunar.Text10.setText(settings.Text2.text());
+}
+
+void Form1::Command7_Click() {
+    const Preload p =
+        preload(legSettings(), Option2.value(), Option3.value(), app_.form7().generalSettings());
+    if (p.Warning) {
+        app_.messages().beep();
+        app_.messages().show(p.Warning->Text, p.Warning->Title);
+        return;
+    }
+    // Each window is created hidden by its first use; none is shown.
+    const PositionTexts& dr = p.Dr;
+
+    planner::Form11& planner = app_.form11();
+    selectSides(dr, planner.Option1, planner.Option2, planner.Option4, planner.Option3);
+    writePosition(dr, planner.Text113, planner.Text6, planner.Text114, planner.Text7);
+    planner.Text1.setText(p.Year);
+    planner.Text2.setText(p.Month);
+    planner.Text3.setText(p.Day);
+    planner.Text4.setText(p.Hour);
+    planner.Text5.setText(p.Minutes);
+    planner.Text8.setText(p.DeltaT);
+
+    almanac::Form12& almanac = app_.form12();
+    almanac.Text1.setText(p.Year);
+    almanac.Text2.setText(p.Month);
+    almanac.Text3.setText(p.Day);
+    almanac.Text4.setText(p.Hour);
+    almanac.Text5.setText(p.Minutes);
+    almanac.Text11.setText(p.DeltaT);
+
+    almanac::Form13& riseSet = app_.form13();
+    riseSet.Text1.setText(p.Year);
+    riseSet.Text2.setText(p.Month);
+    riseSet.Text3.setText(p.Day);
+    riseSet.Text11.setText(p.DeltaT);
+    writePosition(dr, riseSet.Text113, riseSet.Text8, riseSet.Text114, riseSet.Text7);
+    selectSides(dr, riseSet.Option1, riseSet.Option2, riseSet.Option4, riseSet.Option3);
+
+    lunar::Form8& lunar = app_.form8();
+    lunar.Text15.setText(p.Year);
+    lunar.Text14.setText(p.Month);
+    lunar.Text13.setText(p.Day);
+    lunar.Text12.setText(p.Hour);
+    lunar.Text11.setText(p.DeltaT);
+    lunar.Text10.setText(p.TimeZone);
+    lunar.Text4.setText(p.AirTemperature);
+    lunar.Text5.setText(p.Pressure);
+    writePosition(dr, lunar.Text113, lunar.Text6, lunar.Text114, lunar.Text7);
+    selectSides(dr, lunar.Option1, lunar.Option2, lunar.Option4, lunar.Option3);
 }
 
 void Form1::menuPlanner_Click() {

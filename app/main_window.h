@@ -21,8 +21,6 @@ inline constexpr const char* kForm1Caption =
 inline constexpr const char* kSightFileFilter = "NAV Files (*.NAV)|*.NAV|All Files (*.*)";
 inline constexpr const char* kSightFileDialogTitle = "Data Files";
 inline constexpr const char* kNoFileSelectedMessage = "There was no file selected.";
-// The tooltip of the buttons and menu items whose windows are not built yet.
-inline constexpr const char* kNotAvailableToolTip = "This tool is not available yet.";
 
 class Form1 : public platform::ui::Form {
     Q_OBJECT
@@ -58,6 +56,9 @@ class Form1 : public platform::ui::Form {
     // windows with the settings' Delta T.
     void menuAlmanac_Click();
     void menuRiseSet_Click();
+
+    void menuLunar_Click();  // "Lunars"
+    void Command7_Click();   // "Preload other forms with data"
 
     // The leg settings as the fields hold them, and writing them back (no
     // handler of this window reacts to these fields).
@@ -168,11 +169,6 @@ class Form1 : public platform::ui::Form {
     platform::ui::MenuItem menuLunar;
     platform::ui::MenuItem menuCalc;
     platform::ui::MenuItem menuEXIT;  // "  EXIT"
-
-  protected:
-    // Shows the tooltips of the items on the menu bar itself, which the menu
-    // bar does not show by its own.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     app::App& app_;

@@ -62,6 +62,13 @@ double Normalize360(double X) {
     return 360 * (X / 360 - std::floor(X / 360));
 }
 
+double wrapLongitude(double Lon) {
+    if (Lon > -180 && Lon <= 180) {
+        return Lon;
+    }
+    return Lon + 360 * std::floor((180 - Lon) / 360);
+}
+
 double Normalize2Pi(double X) {
     const double q = (X * 0.5) / kPi;
     return kTwoPi * (q - std::floor(q));

@@ -70,6 +70,9 @@ double Atan2(double Y, double X);  // radians, (-pi, pi]
 void Atan2Into(double Y, double X, double& Angle);
 double Normalize360(double X);
 double Normalize2Pi(double X);
+// A longitude with whole turns removed, in (-180, 180] (east positive): 180
+// stays 180 and -180 becomes 180. Non-finite values stay non-finite.
+double wrapLongitude(double Lon);
 
 // --- Display rounding and formatting --------------------------------------
 

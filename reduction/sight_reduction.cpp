@@ -118,28 +118,25 @@ std::optional<double> wrappedLongitude(double Lon) {
     return Lon;
 }
 
-ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West) {
-    ReductionStart start;
-
+std::optional<ReductionWarning> checkLeg(const LegSettings& leg) {
     // The checks look for empty texts only: a blank passes and reads 0.
     if (leg.LastFixHour.empty() || leg.NewFixHour.empty()) {
-        start.Warning = warning(kNoFixTimeMessage);
-        return start;
+        return warning(kNoFixTimeMessage);
     }
     if (leg.LastFixLatDegrees.empty() || leg.LastFixLonDegrees.empty()) {
-        start.Warning = warning(kNoLastFixMessage);
-        return start;
+        return warning(kNoLastFixMessage);
     }
-    const std::optional<double> lastMonth = platform::parseWholeText(leg.LastFixMonth);
-    const std::optional<double> lastYear = platform::parseWholeText(leg.LastFixYear);
-    const std::optional<double> newMonth = platform::parseWholeText(leg.NewFixMonth);
-    const std::optional<double> newYear = platform::parseWholeText(leg.NewFixYear);
-    if (!lastMonth || !lastYear || !newMonth || !newYear) {
-        start.Warning = warning(kNoFixDateMessage);
-        return start;
+    for (const std::string* whole :
+         {&leg.LastFixMonth, &leg.LastFixYear, &leg.NewFixMonth, &leg.NewFixYear}) {
+        if (!platform::parseWholeText(*whole)) {
+            return warning(kNoFixDateMessage);
+        }
     }
+    return std::nullopt;
+}
 
-    LegValues& v = start.Leg;
+LegValues legValues(const LegSettings& leg, bool Option2South, bool Option3West) {
+    LegValues v;
     v.h = leadingNumber(leg.EyeHeight);
     if (leg.EyeHeightFeet) {
         v.h = v.h / 3.2808;
@@ -159,23 +156,42 @@ ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool 
         v.LastLon = -v.LastLon;
     }
 
+    // Month and year as whole texts (no value: not a number, as checkLeg says).
+    const auto whole = [](const std::string& text) {
+        return platform::parseWholeText(text).value_or(std::nan(""));
+    };
     double T = 0;
-    ephemeris::JulianDay(*lastYear, *lastMonth, leadingNumber(leg.LastFixDay),
-                         leadingNumber(leg.LastFixHour) + leadingNumber(leg.LastFixMinutes) / 60,
-                         v.JDLast, T);
-    ephemeris::JulianDay(*newYear, *newMonth, leadingNumber(leg.NewFixDay),
-                         leadingNumber(leg.NewFixHour) + leadingNumber(leg.NewFixMinutes) / 60,
-                         v.JDNew, T);
+    ephemeris::JulianDay(
+        whole(leg.LastFixYear), whole(leg.LastFixMonth), leadingNumber(leg.LastFixDay),
+        leadingNumber(leg.LastFixHour) + leadingNumber(leg.LastFixMinutes) / 60, v.JDLast, T);
+    ephemeris::JulianDay(
+        whole(leg.NewFixYear), whole(leg.NewFixMonth), leadingNumber(leg.NewFixDay),
+        leadingNumber(leg.NewFixHour) + leadingNumber(leg.NewFixMinutes) / 60, v.JDNew, T);
     v.PlotScale = leadingNumber(leg.PlottingScale);
+    return v;
+}
 
+void deadReckoning(const LegValues& v, double& DrLat, double& DrLon) {
     // Plane sailing with the middle latitude.
     const double d = v.V * (v.JDNew - v.JDLast) * 24;
     const double dLat = d * std::cos(v.Crs * k) / 60;
     const double dLon = d * std::sin(v.Crs * k) / (60 * std::cos((v.LastLat + dLat / 2) * k));
-    start.DrLat = v.LastLat + dLat;
-    const std::optional<double> drLon = wrappedLongitude(v.LastLon + dLon);
+    DrLat = v.LastLat + dLat;
+    DrLon = v.LastLon + dLon;
+}
+
+ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West) {
+    ReductionStart start;
+    start.Warning = checkLeg(leg);
+    if (start.Warning) {
+        return start;
+    }
+    start.Leg = legValues(leg, Option2South, Option3West);
+    double drLonRaw = 0;
+    deadReckoning(start.Leg, start.DrLat, drLonRaw);
+    const std::optional<double> drLon = wrappedLongitude(drLonRaw);
     // A latitude past a pole is no position: the run or the last fix is wrong.
-    if (!drLon || !allFinite({d, start.DrLat}) || !(std::fabs(start.DrLat) <= 90)) {
+    if (!drLon || !std::isfinite(start.DrLat) || !(std::fabs(start.DrLat) <= 90)) {
         start.Warning = warning(kBadDeadReckoningMessage);
         return start;
     }

@@ -122,6 +122,21 @@ struct ReductionStart {
 // ones the last fix position looks at).
 ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West);
 
+// The first three checks of prepareReduction (fix times, last fix position,
+// months and years as whole texts), shared with the preload of the tool
+// windows; no value when the leg passes them.
+std::optional<ReductionWarning> checkLeg(const LegSettings& leg);
+
+// The leg's values for a leg that passed checkLeg (a month or year that is not
+// a number gives a Julian day that is not a number).
+LegValues legValues(const LegSettings& leg, bool Option2South, bool Option3West);
+
+// Plane sailing with the middle latitude from the last fix to the new fix
+// time: run d = V (JDNew - JDLast) 24 n.mi., dLat = d cos Crs / 60, dLon =
+// d sin Crs / (60 cos(LastLat + dLat / 2)). DrLon is not wrapped; either
+// result may be non-finite for unusable inputs.
+void deadReckoning(const LegValues& leg, double& DrLat, double& DrLon);
+
 // The fields of Form3 when "PRESS to Enter Data" is pressed.
 struct AssumedPositionFields {
     std::string Text58;    // latitude degrees

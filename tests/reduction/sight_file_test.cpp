@@ -15,6 +15,7 @@
 
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
+#include "tests/platform/file_lines.h"
 
 namespace {
 
@@ -37,14 +38,7 @@ using reduction::writeSightFile;
 
 const char* const kBadMessage = "Unreadable Data File. Possible Bad Format";
 
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
+using filetest::joinLines;
 
 // A leg with a distinct text in every field, so a field out of place shows.
 SightFileContents smallContents() {

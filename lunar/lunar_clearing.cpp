@@ -1,0 +1,208 @@
+#include "lunar/lunar_clearing.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "ephemeris/ephemeris.h"
+
+namespace lunar {
+
+namespace {
+
+using platform::PrintItem;
+using platform::PrintLine;
+
+constexpr const char* kDegreeSign = "\xC2\xB0";
+// The interpolation's two fixed instants lie this far either side of the
+// chronometer time, hours.
+constexpr double kHalfSpan = 0.25;
+constexpr int kIterations = 10;
+constexpr int kAltitudePasses = 4;
+
+bool allFinite(std::initializer_list<double> values) {
+    for (const double v : values) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// D, "° ", the minutes to a tenth (half a tenth added, then cut), " '".
+void appendDegMin(PrintLine& line, double X) {
+    double D = 0;
+    double M = 0;
+    ephemeris::SplitDegMin(X, D, M);
+    line.push_back(PrintItem::Number(D));
+    line.push_back(PrintItem::Text(std::string(kDegreeSign) + " "));
+    line.push_back(PrintItem::Number(ephemeris::FloorTo1(M + 0.05)));
+    line.push_back(PrintItem::Text(" '"));
+}
+
+ClearingResult failure(std::string_view line) {
+    ClearingResult r;
+    r.Failure = std::string(line);
+    r.Lines = {PrintLine{PrintItem::Text(r.Failure)}};
+    return r;
+}
+
+std::vector<PrintLine> resultLines(const ClearingResult& r) {
+    double H = 0;
+    double M = 0;
+    double S = 0;
+    std::string time;
+    ephemeris::FormatTimeHMS(r.CorrectTime, H, M, S, time);
+
+    PrintLine longitude{PrintItem::Text(" Better Longitude "),
+                        PrintItem::Text(r.BetterLongitude >= 0 ? "E " : "W ")};
+    appendDegMin(longitude, std::fabs(r.BetterLongitude));
+    PrintLine cleared{PrintItem::Text(" Lunar Distance Cleared ")};
+    appendDegMin(cleared, r.Cleared);
+    PrintLine apparent{PrintItem::Text(" Lunar Distance Apparent ")};
+    appendDegMin(apparent, r.Apparent);
+
+    return {
+        {PrintItem::Text(" Correct time at observation "), PrintItem::Text(time)},
+        longitude,
+        cleared,
+        apparent,
+        {PrintItem::Text(" Augmented Semidiameter "),
+         PrintItem::Number(ephemeris::FloorTo2(r.AugmentedSD * 60)), PrintItem::Text(" '")},
+    };
+}
+
+}  // namespace
+
+double lunarRefraction(double h, double Temperature, double Pressure) {
+    return (-0.0167 / ephemeris::TanD(h + 7.31 / (h + 4.4))) * 0.28 * Pressure /
+           (Temperature + 273);
+}
+
+double moonParallaxInAltitude(double HP, double h, double Lat) {
+    const double s = ephemeris::SinD(Lat);
+    return HP * ephemeris::CosD(h) * (1 - s * s / 298.257);
+}
+
+double augmentedSemiDiameter(double MoonLimb, double HP, double Hm) {
+    return MoonLimb * 0.2724 * HP * (1 + ephemeris::SinD(Hm) / 60.5);
+}
+
+void apparentAltitudes(double Hm, double Hb, double HP, double Lat, double Temperature,
+                       double Pressure, double& hm, double& hb) {
+    hm = Hm;
+    hb = Hb;
+    for (int pass = 0; pass < kAltitudePasses; ++pass) {
+        const double PA = moonParallaxInAltitude(HP, hm, Lat);
+        const double Rm = lunarRefraction(hm, Temperature, Pressure);
+        hm = Hm - (PA + Rm);
+        const double Rb = lunarRefraction(hb, Temperature, Pressure);
+        hb = Hb - Rb;
+    }
+}
+
+double clearedDistance(double d, double Hm, double Hb, double hm, double hb) {
+    using ephemeris::CosD;
+    const double F = CosD(Hm) * CosD(Hb) / (CosD(hm) * CosD(hb));
+    const double cosD = F * (CosD(d) + CosD(hm + hb)) - CosD(Hm + Hb);
+    // ArcCos clamps beyond +-1; a non-finite cosine stays non-finite.
+    if (!std::isfinite(cosD)) {
+        return cosD;
+    }
+    return ephemeris::ArcCos(cosD) * 57.29577951308238;
+}
+
+LunarPlaces lunarPlacesAt(const ClearingInput& in, double t) {
+    const ephemeris::TimeArguments when =
+        ephemeris::TimeArgumentsFor(in.Year, in.Month, in.Day, t, in.DeltaT);
+    const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(when.JD, when.T_TT);
+
+    LunarPlaces p;
+    double SD = 0;
+    double Illum = 0;
+    double Dist = 0;
+    double Elong = 0;
+    ephemeris::MoonPosition(when.JD, when.T_TT, sun.SunAppLon, p.MoonGHA, p.MoonDec, SD, p.MoonHP,
+                            Illum, Dist, Elong);
+
+    // Any other index: the Sun's centre.
+    p.BodyGHA = sun.GHA;
+    p.BodyDec = sun.Dec;
+    if (in.SelectedBody == kLunarSun) {
+        p.SunTerm = in.SunLimb * sun.SD / 60;
+    } else if (in.SelectedBody >= kLunarFirstPlanet && in.SelectedBody <= kLunarLastPlanet) {
+        static constexpr int kPlanetCode[] = {0, 2, 4, 5, 6};
+        double SHA = 0;
+        double HP = 0;
+        double PlanetDist = 0;
+        ephemeris::PlanetPosition(when.JD, when.T_TT, kPlanetCode[in.SelectedBody], sun.EarthL,
+                                  sun.EarthB, sun.EarthR, p.BodyGHA, p.BodyDec, SHA, HP,
+                                  PlanetDist);
+    } else if (in.SelectedBody >= kLunarFirstStar && in.SelectedBody <= kLunarLastEntry) {
+        const int SelectedStar = in.SelectedBody - kLunarFirstStar;
+        double SHA = 0;
+        ephemeris::StarPosition(when.T_TT, when.JD, SelectedStar, sun.SunGeoLon, p.BodyGHA,
+                                p.BodyDec, SHA);
+    }
+    return p;
+}
+
+ClearingResult clearLunarDistance(const ClearingInput& in) {
+    return clearLunarDistance(in, [&in](double t) { return lunarPlacesAt(in, t); });
+}
+
+ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& placesAt) {
+    const double t1 = in.U - kHalfSpan;
+    const double t2 = in.U + kHalfSpan;
+
+    // The geocentric distances at the two fixed instants.
+    const LunarPlaces p1 = placesAt(t1);
+    const LunarPlaces p2 = placesAt(t2);
+    double D1 = 0;
+    double D2 = 0;
+    ephemeris::AngularDistance(p1.MoonGHA, p1.BodyGHA, p1.MoonDec, p1.BodyDec, D1);
+    ephemeris::AngularDistance(p2.MoonGHA, p2.BodyGHA, p2.MoonDec, p2.BodyDec, D2);
+    if (!allFinite({in.U, D1, D2})) {
+        return failure(kCheckInputsLine);
+    }
+    if (D2 == D1) {
+        return failure(kNoDistanceChangeLine);
+    }
+
+    ClearingResult r;
+    double Lon = in.Lon;
+    double tc = in.U;
+    for (int iteration = 0; iteration < kIterations; ++iteration) {
+        const LunarPlaces p = placesAt(tc);
+        const double HP = p.MoonHP / 60;
+
+        double Hm = 0;
+        double Hb = 0;
+        double Zn = 0;
+        ephemeris::AltitudeAzimuth(p.MoonDec, in.Lat, Lon + p.MoonGHA, Hm, Zn);
+        ephemeris::AltitudeAzimuth(p.BodyDec, in.Lat, Lon + p.BodyGHA, Hb, Zn);
+
+        const double A = augmentedSemiDiameter(in.MoonLimb, HP, Hm);
+        double hm = 0;
+        double hb = 0;
+        apparentAltitudes(Hm, Hb, HP, in.Lat, in.Temperature, in.Pressure, hm, hb);
+
+        const double d = in.Distance + A + p.SunTerm;
+        const double D = clearedDistance(d, Hm, Hb, hm, hb);
+        const double tcorr = t1 + (D - D1) / (D2 - D1) * (t2 - t1);
+        Lon = Lon + 15 * (tc - tcorr);
+        tc = tcorr;
+        if (!allFinite({Hm, Hb, A, hm, hb, d, D, tcorr, Lon})) {
+            return failure(kCheckInputsLine);
+        }
+
+        r.CorrectTime = tcorr;
+        r.Cleared = D;
+        r.Apparent = d;
+        r.AugmentedSD = A;
+    }
+    r.BetterLongitude = ephemeris::wrapLongitude(Lon);
+    r.Lines = resultLines(r);
+    return r;
+}
+
+}  // namespace lunar

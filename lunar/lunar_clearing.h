@@ -1,0 +1,115 @@
+// Clearing a lunar distance: from one measured distance between the Moon's
+// limb and the Sun's limb, a planet or a star, with an estimated position and
+// the chronometer's UTC, the true UTC of the measurement and a better
+// longitude.
+//
+// The measured distance gets the Moon's augmented semi-diameter and the
+// Sun's semi-diameter by their limbs; the computed altitudes of the two
+// bodies give their apparent altitudes (the Moon's parallax in altitude and
+// the refraction of both; the other body gets refraction only); the
+// rigorous cosine formula removes them from the distance. The UTC at which
+// the geocentric distance had the cleared value is interpolated between the
+// chronometer time less and plus 15 minutes, and the longitude moves 15
+// degrees per hour of the time error. Exactly ten iterations run; the last
+// one is printed.
+//
+// Usage by the window's calculate button:
+//   ClearingInput in = the window's fields, read once;
+//   ClearingResult r = clearLunarDistance(in);
+//   clear the picture, print every line of r.Lines (five, or one that says
+//   why the distance cannot be cleared); no field changes.
+//
+// Accuracy: the method neglects the other body's parallax (up to 35 s of
+// time for Venus) and the Moon's theory is good to about 0.25' (up to 37 s);
+// against an independent sky the time comes back within 75 s and the
+// longitude within 19' (tests/lunar/lunar_clearing_test.cpp).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/print_items.h"
+
+namespace lunar {
+
+// LunarTargetIndex, the entries of the body list: 0 the Sun, 1 to 4 Venus,
+// Mars, Jupiter, Saturn, 5 to 62 the 58 stars (StarIndex = index - 5).
+constexpr int kLunarSun = 0;
+constexpr int kLunarFirstPlanet = 1;
+constexpr int kLunarLastPlanet = 4;
+constexpr int kLunarFirstStar = 5;
+constexpr int kLunarLastEntry = 62;
+
+// What the output shows instead of the five lines when there is no answer.
+inline constexpr std::string_view kNoDistanceChangeLine =
+    " Cannot clear: the distance does not change between the two times";
+inline constexpr std::string_view kCheckInputsLine = " Cannot clear: check the inputs";
+
+// The window's inputs as numbers. Angles in degrees, times in hours of UTC.
+struct ClearingInput {
+    double Temperature = 10;  // air temperature, deg C
+    double Pressure = 1010;   // millibars
+    double Lat = 0;           // estimated latitude, north positive
+    double Lon = 0;           // estimated longitude, east positive
+    double Year = 0;
+    double Month = 0;
+    double Day = 0;
+    double U = 0;          // chronometer UTC of the measurement, hours
+    double DeltaT = 67;    // seconds
+    double Distance = 0;   // measured distance, corrected for index error
+    double MoonLimb = 1;   // km: 1 inner, -1 outer, 0 centre
+    double SunLimb = 1;    // ks: 1 inner, -1 outer (the Sun only)
+    int SelectedBody = 0;  // LunarTargetIndex; any other value: the Sun's centre
+};
+
+// The places the clearing needs at one instant.
+struct LunarPlaces {
+    double MoonGHA = 0;  // degrees
+    double MoonDec = 0;
+    double MoonHP = 0;  // horizontal parallax, arc minutes
+    double BodyGHA = 0;
+    double BodyDec = 0;
+    double SunTerm = 0;  // the Sun's semi-diameter by its limb, degrees (0 for others)
+};
+
+// The places at UTC hours t of the input's date, from the ephemeris.
+LunarPlaces lunarPlacesAt(const ClearingInput& in, double t);
+
+using PlacesAt = std::function<LunarPlaces(double t)>;
+
+struct ClearingResult {
+    // Empty when cleared; else the one line shown instead of the results.
+    std::string Failure;
+    double CorrectTime = 0;      // tcorr, hours of UTC (not brought into 0..24)
+    double BetterLongitude = 0;  // degrees, east positive, in (-180, 180]
+    double Cleared = 0;          // D, the geocentric distance, degrees
+    double Apparent = 0;         // d, centre to centre, degrees
+    double AugmentedSD = 0;      // A, the Moon's, signed by its limb, degrees
+    // The print statements of the output picture.
+    std::vector<platform::PrintLine> Lines;
+};
+
+// The clearing with the ephemeris.
+ClearingResult clearLunarDistance(const ClearingInput& in);
+// The same with the places from placesAt (tests give their own sky).
+ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& placesAt);
+
+// The pieces of one iteration, degrees.
+// Refraction at the apparent altitude h: negative.
+double lunarRefraction(double h, double Temperature, double Pressure);
+// The Moon's parallax in altitude at the apparent altitude h, HP in degrees.
+double moonParallaxInAltitude(double HP, double h, double Lat);
+// The Moon's augmented semi-diameter signed by the limb factor, HP in
+// degrees, Hm the true altitude.
+double augmentedSemiDiameter(double MoonLimb, double HP, double Hm);
+// Apparent altitudes of the Moon and the body from their true ones: four
+// passes of parallax and refraction.
+void apparentAltitudes(double Hm, double Hb, double HP, double Lat, double Temperature,
+                       double Pressure, double& hm, double& hb);
+// The rigorous cosine formula: the geocentric distance from the apparent
+// one d, the true altitudes Hm, Hb and the apparent altitudes hm, hb.
+double clearedDistance(double d, double Hm, double Hb, double hm, double hb);
+
+}  // namespace lunar

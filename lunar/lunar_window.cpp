@@ -1,0 +1,336 @@
+#include "lunar/lunar_window.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "almanac/almanac_window.h"
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
+#include "reduction/sight_log.h"
+
+namespace app {
+lunar::Form8& App::form8() {
+    return window<lunar::Form8>(*this);
+}
+}  // namespace app
+
+namespace lunar {
+
+namespace {
+
+using platform::ui::pixelRect;
+using platform::ui::px;
+using platform::ui::TextBox;
+
+constexpr const char* kDegreeMark = "\xC2\xB0";
+
+// Layout, in logical pixels: the inputs on the left, the body list, the
+// button, the output and "CLOSE" on the right.
+constexpr double kWidth = 900;
+constexpr double kHeight = 560;
+constexpr double kFieldHeight = 21;
+constexpr double kLabelWidth = 150;
+constexpr double kDegreesLeft = 160;
+constexpr double kRight = 480;
+constexpr double kRightWidth = 410;
+constexpr double kDateColumn = 72;
+
+double Val(const TextBox& box) {
+    return platform::leadingNumber(box.text());
+}
+
+platform::ui::FileDialogRequest lunarFileRequest() {
+    return {std::string(kLunarFileFilter), app::kSightFileDialogTitle};
+}
+
+std::string fileName(const std::string& path) {
+    std::string name;
+    reduction::StripPath(path, name);
+    return name;
+}
+
+}  // namespace
+
+Form8::Form8(app::App& app)
+    : Form(app, kForm8Caption),
+      labelTitle{*this, pixelRect(10, 8, 880, 18),
+                 "Clearing the Lunar Distance with1 measurement and an estimated position"},
+      labelAssumption{*this, pixelRect(10, 26, 880, 18),
+                      "This makes the assumption that your latitude is fairly accurate, but you "
+                      "longitude will be out according to the error in your chronometer"},
+      labelLat{*this, pixelRect(10, 70, kLabelWidth, 18), "Estimated Latitude"},
+      Text113{*this, pixelRect(kDegreesLeft, 68, 44, kFieldHeight)},
+      labelLatDegreeMark{*this, pixelRect(kDegreesLeft + 46, 68, 10, 18), kDegreeMark},
+      Text6{*this, pixelRect(kDegreesLeft + 58, 68, 60, kFieldHeight)},
+      labelLatMinuteMark{*this, pixelRect(kDegreesLeft + 120, 68, 10, 18), "'"},
+      Frame1{*this, pixelRect(300, 54, 170, 44), "Lat N or S"},
+      Option1{Frame1, pixelRect(8, 18, 76, 22), "North", Frame1Options},
+      Option2{Frame1, pixelRect(88, 18, 76, 22), "South", Frame1Options},
+      labelLon{*this, pixelRect(10, 118, kLabelWidth, 18), "Estimated Longitude"},
+      Text114{*this, pixelRect(kDegreesLeft, 116, 44, kFieldHeight)},
+      labelLonDegreeMark{*this, pixelRect(kDegreesLeft + 46, 116, 10, 18), kDegreeMark},
+      Text7{*this, pixelRect(kDegreesLeft + 58, 116, 60, kFieldHeight)},
+      labelLonMinuteMark{*this, pixelRect(kDegreesLeft + 120, 116, 10, 18), "'"},
+      Frame2{*this, pixelRect(300, 102, 170, 44), "Lon E or W"},
+      Option4{Frame2, pixelRect(8, 18, 76, 22), "East", Frame2Options},
+      Option3{Frame2, pixelRect(88, 18, 76, 22), "West", Frame2Options},
+      labelDistance{*this, pixelRect(10, 158, kLabelWidth, 18), "Lunar Distance Measured"},
+      labelIndexError{*this, pixelRect(10, 176, kLabelWidth, 16), "corrected for index error"},
+      Text2{*this, pixelRect(kDegreesLeft, 164, 44, kFieldHeight)},
+      labelDistanceDegreeMark{*this, pixelRect(kDegreesLeft + 46, 164, 10, 18), kDegreeMark},
+      Text3{*this, pixelRect(kDegreesLeft + 58, 164, 60, kFieldHeight)},
+      labelDistanceMinuteMark{*this, pixelRect(kDegreesLeft + 120, 164, 10, 18), "'"},
+      Frame3{*this, pixelRect(10, 202, 226, 46), "Moon Limb"},
+      Option5{Frame3, pixelRect(8, 18, 66, 22), "Inner", Frame3Options},
+      Option6{Frame3, pixelRect(78, 18, 66, 22), "Outer", Frame3Options},
+      Option9{Frame3, pixelRect(148, 18, 72, 22), "Center", Frame3Options},
+      Frame4{*this, pixelRect(246, 202, 224, 46), "Sun Limb, if using"},
+      Option8{Frame4, pixelRect(8, 18, 70, 22), "Inner", Frame4Options},
+      Option7{Frame4, pixelRect(84, 18, 70, 22), "Outer", Frame4Options},
+      labelTemperature{*this, pixelRect(10, 262, 220, 18), "Air Temperature, deg C"},
+      Text4{*this, pixelRect(240, 260, 64, kFieldHeight), "10"},
+      labelPressure{*this, pixelRect(10, 290, 220, 18), "Barometric pressure, millibars"},
+      Text5{*this, pixelRect(240, 288, 64, kFieldHeight), "1010"},
+      Frame5{*this, pixelRect(10, 320, 460, 178), "Date and Estimated Observation Time"},
+      labelYear{Frame5, pixelRect(10 + 0 * kDateColumn, 20, 66, 16), "Year"},
+      labelMonth{Frame5, pixelRect(10 + 1 * kDateColumn, 20, 66, 16), "Month"},
+      labelDay{Frame5, pixelRect(10 + 2 * kDateColumn, 20, 66, 16), "Day"},
+      labelHour{Frame5, pixelRect(10 + 3 * kDateColumn, 20, 66, 16), "UTC hour"},
+      labelMinute{Frame5, pixelRect(10 + 4 * kDateColumn, 20, 66, 16), "UTC minute"},
+      labelSecond{Frame5, pixelRect(10 + 5 * kDateColumn, 20, 70, 16), "UTC second"},
+      Text15{Frame5, pixelRect(10 + 0 * kDateColumn, 38, 62, kFieldHeight)},
+      Text14{Frame5, pixelRect(10 + 1 * kDateColumn, 38, 62, kFieldHeight)},
+      Text13{Frame5, pixelRect(10 + 2 * kDateColumn, 38, 62, kFieldHeight)},
+      Text12{Frame5, pixelRect(10 + 3 * kDateColumn, 38, 62, kFieldHeight)},
+      Text17{Frame5, pixelRect(10 + 4 * kDateColumn, 38, 62, kFieldHeight)},
+      Text8{Frame5, pixelRect(10 + 5 * kDateColumn, 38, 62, kFieldHeight)},
+      Command4{Frame5, pixelRect(10, 68, 64, 26), "Now"},
+      labelNow{Frame5, pixelRect(82, 73, 200, 16), "press for current time"},
+      labelDeltaT{Frame5, pixelRect(10, 102, 360, 32),
+                  "Delta T, the difference between UTC and Ephemeris time, seconds"},
+      Text11{Frame5, pixelRect(380, 104, 64, kFieldHeight), "67.0"},
+      labelTimeZone{Frame5, pixelRect(10, 144, 360, 18), "Time zone difference from GMT, hrs"},
+      Text10{Frame5, pixelRect(380, 142, 64, kFieldHeight), "5"},
+      Text21{*this, pixelRect(10, 506, 460, 44), "Type notes here (no commas!)",
+             TextBox::MultiLine},
+      labelList{*this, pixelRect(kRight, 54, kRightWidth, 34),
+                "Select Celestial Object you are measuring to from the Moon by clicking on it."},
+      List1{*this, pixelRect(kRight, 90, kRightWidth, 190)},
+      Command2{*this, pixelRect(kRight, 290, kRightWidth, 34),
+               "Click here to Calculate Correct Time and Longitude"},
+      Picture1{*this, pixelRect(kRight, 332, kRightWidth, 166)},
+      Command1{*this, pixelRect(kRight + kRightWidth - 120, 514, 120, 32), "CLOSE"},
+      menuOpen{*this, "OpenFile"},
+      menuSave{*this, "SaveFile"},
+      app_(app) {
+    resizeTwips(px(kWidth), px(kHeight));
+    labelTitle.setBold(true);
+    labelIndexError.setFontSize(7);
+    labelNow.setFontSize(7);
+
+    Option1.setValue(true);  // North
+    Option3.setValue(true);  // West
+    Option5.setValue(true);  // Moon limb inner
+    Option8.setValue(true);  // Sun limb inner
+
+    Command1.onClick([this] { Command1_Click(); });
+    Command2.onClick([this] { Command2_Click(); });
+    Command4.onClick([this] { Command4_Click(); });
+    List1.onClick([this] { List1_Click(); });
+    menuOpen.onClick([this] { menuOpen_Click(); });
+    menuSave.onClick([this] { menuSave_Click(); });
+}
+
+Form8::~Form8() = default;
+
+void Form8::Form_Load() {
+    List1.clear();
+    for (const char* planet : {"Sun", "Venus", "Mars", "Jupiter", "Saturn"}) {
+        List1.addItem(planet);
+    }
+    ephemeris::FillStarTable(app_.Stars);
+    for (int n = 1; n <= ephemeris::kStarCount; ++n) {
+        List1.addItem(app_.Stars.StarNames[static_cast<std::size_t>(n)]);
+    }
+    // The computation starts with the Sun; the list shows it so, and a save
+    // keeps it.
+    List1.setSelectedIndex(kLunarSun);
+}
+
+void Form8::Command1_Click() {
+    hide();
+}
+
+void Form8::Command2_Click() {
+    const ClearingInput in = clearingInput();
+    if (in.SelectedBody >= kLunarFirstStar && in.SelectedBody <= kLunarLastEntry) {
+        SelectedStar = in.SelectedBody - kLunarFirstStar;
+    }
+    const ClearingResult result = clearLunarDistance(in);
+    Picture1.clear();
+    for (const platform::PrintLine& line : result.Lines) {
+        Picture1.print(line);
+    }
+}
+
+void Form8::Command4_Click() {
+    double Year = 0;
+    double Month = 0;
+    double Day = 0;
+    double Hour = 0;
+    double Minute = 0;
+    double Second = 0;
+    // The settings window's zone, not this window's Text10.
+    ephemeris::ClockToUT(almanac::clockReading(app_), Val(app_.form7().Text2), Year, Month, Day,
+                         Hour, Minute, Second);
+    Text15.setText(platform::generalText(Year));
+    Text14.setText(platform::generalText(Month));
+    Text13.setText(platform::generalText(Day));
+    Text12.setText(platform::generalText(Hour));
+    Text17.setText(platform::generalText(Minute));
+    Text8.setText(platform::generalText(Second));
+}
+
+void Form8::List1_Click() {
+    Picture1.clear();
+    SelectedBody = List1.selectedIndex();
+}
+
+void Form8::menuOpen_Click() {
+    const std::string name = app_.fileDialogs().openFile(lunarFileRequest());
+    if (name.empty()) {
+        app_.messages().show(app::kNoFileSelectedMessage);
+        return;
+    }
+    // The whole file is read and checked before anything changes.
+    const LunarFileRead read = openLunarFile(std::filesystem::path(name));
+    if (read.Status == LunarFileStatus::WrongHeader) {
+        return;
+    }
+    if (read.Status == LunarFileStatus::Bad || !read.Contents) {
+        app_.messages().show(std::string(kBadLunarFileMessage));
+        return;
+    }
+    setCaption(kOpenedCaption + fileName(name));
+    applyFileContents(*read.Contents);
+}
+
+void Form8::menuSave_Click() {
+    const std::string name = app_.fileDialogs().saveFile(lunarFileRequest());
+    if (name.empty()) {
+        app_.messages().show(app::kNoFileSelectedMessage);
+        return;
+    }
+    const platform::SaveResult saved = saveLunarFile(std::filesystem::path(name), fileContents());
+    if (!saved.ok) {
+        app_.messages().show("The data file was not saved.\n" + saved.message);
+        return;
+    }
+    setCaption(kSavedCaption + fileName(name));
+}
+
+ClearingInput Form8::clearingInput() const {
+    ClearingInput in;
+    in.Temperature = Val(Text4);
+    in.Pressure = Val(Text5);
+    // AngleEntry: the sign of a typed number is ignored, only the options count.
+    in.Lat = std::fabs(Val(Text113)) + std::fabs(Val(Text6)) / 60;
+    if (Option2.value()) {
+        in.Lat = -in.Lat;
+    }
+    in.Lon = std::fabs(Val(Text114)) + std::fabs(Val(Text7)) / 60;
+    if (Option3.value()) {
+        in.Lon = -in.Lon;
+    }
+    in.Year = Val(Text15);
+    in.Month = Val(Text14);
+    in.Day = Val(Text13);
+    in.U = Val(Text12) + Val(Text17) / 60 + Val(Text8) / 3600;
+    in.DeltaT = Val(Text11);
+    in.Distance = Val(Text2) + Val(Text3) / 60;
+    // "Inner", and no limb selected, add the semi-diameter.
+    in.MoonLimb = 1;
+    if (Option6.value()) {
+        in.MoonLimb = -1;
+    } else if (Option9.value()) {
+        in.MoonLimb = 0;
+    }
+    in.SunLimb = Option7.value() ? -1 : 1;
+    in.SelectedBody = SelectedBody;
+    return in;
+}
+
+LunarFileContents Form8::fileContents() const {
+    LunarFileContents c;
+    c.Notes = Text21.text();
+    c.AirTemperature = Text4.text();
+    c.Pressure = Text5.text();
+    c.LatDegrees = Text113.text();
+    c.LatMinutes = Text6.text();
+    c.LonDegrees = Text114.text();
+    c.LonMinutes = Text7.text();
+    c.DistanceDegrees = Text2.text();
+    c.DistanceMinutes = Text3.text();
+    c.Year = Text15.text();
+    c.Month = Text14.text();
+    c.Day = Text13.text();
+    c.Hour = Text12.text();
+    c.Minute = Text17.text();
+    c.Second = Text8.text();
+    c.DeltaT = Text11.text();
+    c.North = Option1.value();
+    c.South = Option2.value();
+    c.West = Option3.value();
+    c.East = Option4.value();
+    c.MoonInner = Option5.value();
+    c.MoonOuter = Option6.value();
+    c.SunOuter = Option7.value();
+    c.SunInner = Option8.value();
+    c.Body = List1.selectedIndex();
+    return c;
+}
+
+void Form8::applyFileContents(const LunarFileContents& c) {
+    Text21.setText(c.Notes);
+    Text4.setText(c.AirTemperature);
+    Text5.setText(c.Pressure);
+    Text113.setText(c.LatDegrees);
+    Text6.setText(c.LatMinutes);
+    Text114.setText(c.LonDegrees);
+    Text7.setText(c.LonMinutes);
+    Text2.setText(c.DistanceDegrees);
+    Text3.setText(c.DistanceMinutes);
+    Text15.setText(c.Year);
+    Text14.setText(c.Month);
+    Text13.setText(c.Day);
+    Text12.setText(c.Hour);
+    Text17.setText(c.Minute);
+    Text8.setText(c.Second);
+    Text11.setText(c.DeltaT);
+    // A true item selects its option (and clears the others of its frame); a
+    // false one only clears it.
+    Option1.setValue(c.North);
+    Option2.setValue(c.South);
+    Option3.setValue(c.West);
+    Option4.setValue(c.East);
+    Option5.setValue(c.MoonInner);
+    Option6.setValue(c.MoonOuter);
+    Option7.setValue(c.SunOuter);
+    Option8.setValue(c.SunInner);
+    // The file has no line for "Center": neither inner nor outer is the centre.
+    if (!c.MoonInner && !c.MoonOuter) {
+        Option9.setValue(true);
+    }
+    // The list's click clears the output and takes the body, also when the
+    // selection does not change.
+    if (List1.selectedIndex() == c.Body) {
+        List1_Click();
+    } else {
+        List1.setSelectedIndex(c.Body);
+    }
+}
+
+}  // namespace lunar

@@ -1,0 +1,344 @@
+// The clearing of a lunar distance: its pieces against worked values, the
+// whole clearing against distances measured in an independent sky, the limb
+// and body terms, and the answers it gives when it cannot clear.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ephemeris/ephemeris.h"
+#include "lunar/lunar.h"
+#include "platform/numtext.h"
+#include "platform/print_items.h"
+
+namespace {
+
+using lunar::ClearingInput;
+using lunar::ClearingResult;
+using lunar::LunarPlaces;
+
+const char* const kFixturePath = CELNAV_SOURCE_DIR "/tests/lunar/data/lunar_fixture.csv";
+
+std::vector<std::string> lineTexts(const ClearingResult& r) {
+    std::vector<std::string> texts;
+    for (const platform::PrintLine& line : r.Lines) {
+        texts.push_back(platform::printLineText(line));
+    }
+    return texts;
+}
+
+std::vector<std::string> split(const std::string& line) {
+    std::vector<std::string> fields;
+    std::stringstream in(line);
+    std::string field;
+    while (std::getline(in, field, ',')) {
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+std::string trimmed(std::string text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+// The LunarTargetIndex of a body named in the fixture.
+int targetIndex(const std::string& name) {
+    const char* const planets[] = {"Sun", "Venus", "Mars", "Jupiter", "Saturn"};
+    for (int i = 0; i < 5; ++i) {
+        if (name == planets[i]) {
+            return i;
+        }
+    }
+    ephemeris::StarTables stars;
+    ephemeris::FillStarTable(stars);
+    for (int n = 1; n <= ephemeris::kStarCount; ++n) {
+        if (trimmed(stars.StarNames[static_cast<std::size_t>(n)]) == name) {
+            return lunar::kLunarFirstStar + n - 1;
+        }
+    }
+    ADD_FAILURE() << "no body " << name;
+    return -1;
+}
+
+double limbFactor(const std::string& limb) {
+    return limb == "inner" ? 1 : (limb == "outer" ? -1 : 0);
+}
+
+struct FixtureCase {
+    std::string name;
+    ClearingInput in;
+    double trueUT = 0;   // hours
+    double trueLon = 0;  // degrees, east positive
+};
+
+// The window's reading of the typed fields (AngleEntry, the clock fields).
+std::vector<FixtureCase> fixtureCases() {
+    std::ifstream file(kFixturePath);
+    std::vector<FixtureCase> cases;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::vector<std::string> f = split(line);
+        if (f.size() != 23) {
+            ADD_FAILURE() << line;
+            continue;
+        }
+        FixtureCase c;
+        c.name = f[0];
+        ClearingInput& in = c.in;
+        in.SelectedBody = targetIndex(f[1]);
+        in.MoonLimb = limbFactor(f[2]);
+        in.SunLimb = limbFactor(f[3]);
+        in.Year = std::stod(f[4]);
+        in.Month = std::stod(f[5]);
+        in.Day = std::stod(f[6]);
+        in.U = std::stod(f[7]) + std::stod(f[8]) / 60 + std::stod(f[9]) / 3600;
+        in.Lat = (std::stod(f[10]) + std::stod(f[11]) / 60) * (f[12] == "S" ? -1 : 1);
+        in.Lon = (std::stod(f[13]) + std::stod(f[14]) / 60) * (f[15] == "W" ? -1 : 1);
+        in.Distance = std::stod(f[16]) + std::stod(f[17]) / 60;
+        in.Temperature = std::stod(f[18]);
+        in.Pressure = std::stod(f[19]);
+        in.DeltaT = std::stod(f[20]);
+        c.trueUT = std::stod(f[21]);
+        c.trueLon = std::stod(f[22]);
+        cases.push_back(c);
+    }
+    return cases;
+}
+
+TEST(LunarClearingPieces, WorkedValues) {
+    // Refraction at 10 degrees apparent, 10 C, 1010 mb: -0.08997 degrees (the
+    // worked value, to its 5 decimals).
+    EXPECT_NEAR(lunar::lunarRefraction(10, 10, 1010), -0.08997, 0.000005);
+    // The Moon's parallax in altitude for HP 57', apparent altitude 30,
+    // latitude 45: 49.281' (worked value, 3 decimals).
+    EXPECT_NEAR(lunar::moonParallaxInAltitude(57.0 / 60, 30, 45) * 60, 49.281, 0.0005);
+    // The augmented semi-diameter for HP 57', true altitude 30, inner limb:
+    // 15.655' (worked value), printed cut to 15.65; outer negative, centre 0.
+    const double A = lunar::augmentedSemiDiameter(1, 57.0 / 60, 30);
+    EXPECT_NEAR(A * 60, 15.655, 0.0005);
+    EXPECT_DOUBLE_EQ(ephemeris::FloorTo2(A * 60), 15.65);
+    EXPECT_DOUBLE_EQ(lunar::augmentedSemiDiameter(-1, 57.0 / 60, 30), -A);
+    EXPECT_EQ(lunar::augmentedSemiDiameter(0, 57.0 / 60, 30), 0);
+}
+
+TEST(LunarClearingPieces, EqualAltitudesReturnTheApparentDistance) {
+    // F = 1 when the apparent and true altitudes agree: D = d.
+    for (const double d : {5.0, 33.25, 91.5, 120.0}) {
+        EXPECT_NEAR(lunar::clearedDistance(d, 40, 25, 40, 25), d, 1e-9) << d;
+    }
+}
+
+TEST(LunarClearingPieces, ApparentAltitudesRaiseTheBodyAndLowerTheMoon) {
+    double hm = 0;
+    double hb = 0;
+    lunar::apparentAltitudes(30, 30, 57.0 / 60, 45, 10, 1010, hm, hb);
+    // After four passes each apparent altitude gives back the true one: the
+    // Moon lowered by its parallax less the refraction, the body raised by the
+    // refraction alone (about 1.7' at 30 degrees).
+    EXPECT_NEAR(hm + lunar::moonParallaxInAltitude(57.0 / 60, hm, 45) +
+                    lunar::lunarRefraction(hm, 10, 1010),
+                30, 1e-6);
+    EXPECT_NEAR(hb + lunar::lunarRefraction(hb, 10, 1010), 30, 1e-9);
+    EXPECT_NEAR((30 - hm) * 60, 47.9, 0.1);
+    EXPECT_NEAR((hb - 30) * 60, 1.7, 0.1);
+}
+
+TEST(LunarClearing, FindsTheTimeAndLongitudeOfAnIndependentSky) {
+    const std::vector<FixtureCase> cases = fixtureCases();
+    ASSERT_EQ(cases.size(), 8u);
+    for (const FixtureCase& c : cases) {
+        const ClearingResult r = lunar::clearLunarDistance(c.in);
+        ASSERT_TRUE(r.Failure.empty()) << c.name << r.Failure;
+        ASSERT_EQ(r.Lines.size(), 5u);
+        // 75 s and 19': the method's neglect of the body's parallax (up to
+        // 35 s for Venus) and the Moon theory's 0.25' (up to 37 s), measured.
+        EXPECT_NEAR(r.CorrectTime, c.trueUT, 75.0 / 3600) << c.name;
+        EXPECT_NEAR(r.BetterLongitude, c.trueLon, 19.0 / 60) << c.name;
+        // The clock was 2 to 14 minutes off: the clearing moved the longitude.
+        EXPECT_GT(std::fabs(r.BetterLongitude - c.in.Lon), 0.4) << c.name;
+    }
+}
+
+TEST(LunarClearing, AWrongLimbOrNoRefractionCostsMinutes) {
+    const std::vector<FixtureCase> cases = fixtureCases();
+    ASSERT_FALSE(cases.empty());
+    for (const FixtureCase& c : cases) {
+        ClearingInput wrongLimb = c.in;
+        wrongLimb.MoonLimb = c.in.MoonLimb == 0 ? 1 : -c.in.MoonLimb;
+        EXPECT_GT(std::fabs(lunar::clearLunarDistance(wrongLimb).CorrectTime - c.trueUT), 5.0 / 60)
+            << c.name;
+    }
+    // The Sun's case low in the sky: without refraction the time is lost.
+    ClearingInput noAir = cases[0].in;
+    noAir.Pressure = 0;
+    EXPECT_GT(std::fabs(lunar::clearLunarDistance(noAir).CorrectTime - cases[0].trueUT),
+              75.0 / 3600);
+}
+
+TEST(LunarClearing, PrintsTheFiveLines) {
+    const std::vector<FixtureCase> cases = fixtureCases();
+    ASSERT_FALSE(cases.empty());
+    const ClearingResult r = lunar::clearLunarDistance(cases[0].in);
+    const std::vector<std::string> lines = lineTexts(r);
+    ASSERT_EQ(lines.size(), 5u);
+    // 20:00:00 UT within the clearing's margin.
+    EXPECT_TRUE(lines[0].rfind(" Correct time at observation 19:59:", 0) == 0 ||
+                lines[0].rfind(" Correct time at observation 20:00:", 0) == 0)
+        << lines[0];
+    EXPECT_TRUE(lines[1].rfind(" Better Longitude W  5", 0) == 0) << lines[1];
+    EXPECT_TRUE(lines[1].find(" \xC2\xB0 ") != std::string::npos) << lines[1];
+    EXPECT_TRUE(lines[2].rfind(" Lunar Distance Cleared  ", 0) == 0) << lines[2];
+    EXPECT_TRUE(lines[3].rfind(" Lunar Distance Apparent  98 \xC2\xB0 ", 0) == 0) << lines[3];
+    EXPECT_EQ(lines[4],
+              " Augmented Semidiameter  " +
+                  platform::printedNumber(ephemeris::FloorTo2(r.AugmentedSD * 60)).substr(1) +
+                  " '");
+    EXPECT_GT(r.AugmentedSD * 60, 14.5);
+    EXPECT_LT(r.AugmentedSD * 60, 17.0);
+}
+
+TEST(LunarClearing, LimbsAndBodiesSetTheApparentDistance) {
+    const std::vector<FixtureCase> cases = fixtureCases();
+    ASSERT_FALSE(cases.empty());
+    ClearingInput in = cases[0].in;  // the Sun, both limbs inner
+    const ClearingResult inner = lunar::clearLunarDistance(in);
+    const double A = inner.AugmentedSD;
+    const double sunSD = inner.Apparent - in.Distance - A;
+    EXPECT_GT(sunSD * 60, 15.5);  // the Sun's semi-diameter, about 15.8'
+    EXPECT_LT(sunSD * 60, 16.3);
+
+    in.SunLimb = -1;
+    // (A moves a little with the Moon's altitude at the new time.)
+    EXPECT_NEAR(lunar::clearLunarDistance(in).Apparent, in.Distance + A - sunSD, 0.001);
+    in.SelectedBody = -1;  // no body chosen: the Sun's centre
+    EXPECT_NEAR(lunar::clearLunarDistance(in).Apparent, in.Distance + A, 0.001);
+    in.MoonLimb = 0;  // "Center": no semi-diameter, and the last line prints 0
+    const ClearingResult centre = lunar::clearLunarDistance(in);
+    EXPECT_EQ(centre.AugmentedSD, 0);
+    EXPECT_DOUBLE_EQ(centre.Apparent, in.Distance);
+    EXPECT_EQ(lineTexts(centre)[4], " Augmented Semidiameter  0  '");
+    in.MoonLimb = -1;  // "Outer": subtracted, printed negative
+    const ClearingResult outer = lunar::clearLunarDistance(in);
+    EXPECT_LT(outer.AugmentedSD, 0);
+    EXPECT_EQ(lineTexts(outer)[4].rfind(" Augmented Semidiameter -", 0), 0u);
+    // A planet and a star add nothing of their own.
+    for (const int body : {2, 20}) {
+        in.SelectedBody = body;
+        const ClearingResult r = lunar::clearLunarDistance(in);
+        EXPECT_NEAR(r.Apparent, in.Distance + r.AugmentedSD, 1e-12) << body;
+    }
+}
+
+// A sky without air or parallax in which the distance grows one degree an
+// hour: the cleared distance is the measured one, so the time is known.
+lunar::PlacesAt linearSky() {
+    return [](double t) {
+        LunarPlaces p;
+        p.BodyDec = 10 + t;
+        return p;
+    };
+}
+
+ClearingInput linearSkyInput(double U, double distance, double Lon) {
+    ClearingInput in;
+    in.Pressure = 0;
+    in.U = U;
+    in.Distance = distance;
+    in.Lon = Lon;
+    in.MoonLimb = 0;
+    return in;
+}
+
+TEST(LunarClearing, InterpolatesAndMovesTheLongitude) {
+    // Correct time 11:48 for a 12:00 chronometer: 3 degrees east.
+    ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 21.8, 20), linearSky());
+    ASSERT_TRUE(r.Failure.empty());
+    EXPECT_NEAR(r.CorrectTime, 11.8, 1e-9);
+    EXPECT_NEAR(r.BetterLongitude, 23, 1e-8);
+    EXPECT_EQ(lineTexts(r)[0], " Correct time at observation 11:48:00");
+    // Far outside the 15 minutes either side: extrapolated, not limited;
+    // beyond 24 h the hours go on (the date is never changed).
+    r = lunar::clearLunarDistance(linearSkyInput(23.5, 35.25, 0), linearSky());
+    EXPECT_NEAR(r.CorrectTime, 25.25, 1e-9);
+    EXPECT_EQ(lineTexts(r)[0], " Correct time at observation 25:15:00");
+}
+
+TEST(LunarClearing, ALongitudeOfZeroIsEast) {
+    // The chronometer was right and the longitude stays at (a hair east of) 0:
+    // "E", 0 degrees, 0 minutes.
+    const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 22, 1e-9), linearSky());
+    ASSERT_NEAR(r.BetterLongitude, 0, 1e-8);
+    ASSERT_GE(r.BetterLongitude, 0);
+    EXPECT_EQ(lineTexts(r)[1], " Better Longitude E  0 \xC2\xB0  0  '");
+}
+
+TEST(LunarClearing, BetterLongitudeIsWrappedIntoOneTurn) {
+    // 179 E moved 2.85 degrees east is 178 09' W, not "E 181".
+    const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 21.81, 179), linearSky());
+    EXPECT_NEAR(r.BetterLongitude, -178.15, 1e-8);
+    EXPECT_EQ(lineTexts(r)[1], " Better Longitude W  178 \xC2\xB0  9  '");
+    // 180 stays east; -180 and whole turns come back to it.
+    for (const double lon : {180.0, -180.0, 540.0, -900.0}) {
+        EXPECT_EQ(ephemeris::wrapLongitude(lon), 180) << lon;
+    }
+    EXPECT_EQ(ephemeris::wrapLongitude(-179.5), -179.5);
+    EXPECT_EQ(ephemeris::wrapLongitude(181), -179);
+}
+
+TEST(LunarClearing, CannotClearWithoutAChangeOfDistance) {
+    // Moon and body standing still: D2 = D1.
+    const lunar::PlacesAt still = [](double) {
+        LunarPlaces p;
+        p.BodyDec = 30;
+        p.MoonHP = 57;
+        return p;
+    };
+    const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 30, 0), still);
+    EXPECT_EQ(r.Failure, lunar::kNoDistanceChangeLine);
+    EXPECT_EQ(lineTexts(r), std::vector<std::string>{std::string(lunar::kNoDistanceChangeLine)});
+}
+
+TEST(LunarClearing, CannotClearWhatIsNotANumber) {
+    const std::vector<FixtureCase> cases = fixtureCases();
+    ASSERT_FALSE(cases.empty());
+    const std::vector<std::string> checkInputs{std::string(lunar::kCheckInputsLine)};
+    // -273 C: the refraction divides by zero.
+    ClearingInput cold = cases[0].in;
+    cold.Temperature = -273;
+    EXPECT_EQ(lineTexts(lunar::clearLunarDistance(cold)), checkInputs);
+
+    // An altitude of -4.4 in the refraction: from the pole, a body at
+    // declination -4.4 stands exactly 4.4 degrees below the horizon.
+    ClearingInput pole = linearSkyInput(12, 21.8, 0);
+    pole.Lat = 90;
+    pole.Pressure = 1010;
+    const lunar::PlacesAt low = [](double t) {
+        LunarPlaces p;
+        p.MoonDec = 10 + t;
+        p.MoonGHA = 90;
+        p.BodyDec = -4.4;
+        p.BodyGHA = 90;
+        return p;
+    };
+    double Hb = 0;
+    double Zn = 0;
+    ephemeris::AltitudeAzimuth(-4.4, 90, 90, Hb, Zn);
+    ASSERT_EQ(Hb, -4.4);
+    EXPECT_EQ(lineTexts(lunar::clearLunarDistance(pole, low)), checkInputs);
+
+    // A chronometer time that is not a number gives no places to clear.
+    ClearingInput noTime = cases[0].in;
+    noTime.U = std::nan("");
+    EXPECT_EQ(lineTexts(lunar::clearLunarDistance(noTime)), checkInputs);
+}
+
+}  // namespace

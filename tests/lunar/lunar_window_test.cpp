@@ -1,0 +1,375 @@
+// The lunar window offscreen: its fields and list at start, the main
+// window's "Lunars", the clearing through the real button, "Now", "CLOSE",
+// and the lunar-distance file through the real menu items with scripted file
+// dialogs.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
+#include "lunar/lunar_window.h"
+#include "platform/ui/picture.h"
+#include "tests/ui/fakes.h"
+#include "tests/ui/temp_folder.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using lunar::Form8;
+using platform::ui::DrawItem;
+using uitest::readBytes;
+using uitest::writeBytes;
+
+constexpr const char* kBadFile = "Unreadable Data File. Possible Bad Format";
+constexpr const char* kNoFile = "There was no file selected.";
+
+std::vector<std::string> printed(const platform::ui::Picture& picture) {
+    std::vector<std::string> lines;
+    for (const DrawItem& item : picture.displayList()) {
+        if (item.kind == DrawItem::Kind::Text) {
+            lines.push_back(item.text);
+        }
+    }
+    return lines;
+}
+
+class LunarWindowTest : public ::testing::Test {
+  protected:
+    fs::path file(const std::string& name) const { return dir_.path() / name; }
+
+    // The Sun and the Moon on 2025 June 3 (tests/lunar/data/lunar_fixture.csv,
+    // case sun_inner), typed as the navigator types them.
+    void typeSunSight() {
+        Form8& f = app.form8();
+        uitest::userType(f.Text113, "15");
+        uitest::userType(f.Text6, "36.8");
+        uitest::userClick(f.Option1);
+        uitest::userType(f.Text114, "54");
+        uitest::userType(f.Text7, "11.5");
+        uitest::userClick(f.Option3);
+        uitest::userType(f.Text2, "97");
+        uitest::userType(f.Text3, "36.3");
+        uitest::userType(f.Text4, "18");
+        uitest::userType(f.Text5, "1016");
+        uitest::userType(f.Text15, "2025");
+        uitest::userType(f.Text14, "6");
+        uitest::userType(f.Text13, "3");
+        uitest::userType(f.Text12, "20");
+        uitest::userType(f.Text17, "9");
+        uitest::userType(f.Text8, "12");
+        uitest::userType(f.Text11, "69.1");
+        uitest::userClickRow(f.List1, 0);
+    }
+
+    struct Snapshot {
+        lunar::LunarFileContents contents;
+        bool centre;
+        int selectedBody;
+        std::string caption;
+        std::vector<std::string> output;
+        std::string zone;
+    };
+    Snapshot snapshot() {
+        Form8& f = app.form8();
+        return {f.fileContents(), f.Option9.value(),   f.SelectedBody,
+                f.caption(),      printed(f.Picture1), f.Text10.text()};
+    }
+    static void expectSame(const Snapshot& a, const Snapshot& b) {
+        EXPECT_EQ(a.contents, b.contents);
+        EXPECT_EQ(a.centre, b.centre);
+        EXPECT_EQ(a.selectedBody, b.selectedBody);
+        EXPECT_EQ(a.caption, b.caption);
+        EXPECT_EQ(a.output, b.output);
+        EXPECT_EQ(a.zone, b.zone);
+    }
+
+    void saveTo(const fs::path& path) {
+        env.fileDialogs.expectSave(path.string());
+        app.form8().menuSave.click();
+    }
+    void openFrom(const fs::path& path) {
+        env.fileDialogs.expectOpen(path.string());
+        app.form8().menuOpen.click();
+    }
+
+    uitest::FakeEnvironment env;
+    app::App app{env.services()};
+
+  private:
+    uitest::TempFolder dir_{"celnav-lunar-window"};
+};
+
+TEST_F(LunarWindowTest, AtLoad) {
+    Form8& f = app.form8();
+    EXPECT_EQ(f.caption(), "Clearing the Lunar Distance");
+    EXPECT_FALSE(f.isVisible());
+    ASSERT_EQ(f.List1.count(), 63);
+    EXPECT_EQ(f.List1.item(0), "Sun");
+    EXPECT_EQ(f.List1.item(4), "Saturn");
+    EXPECT_EQ(f.List1.item(5), "Acamar   ");
+    EXPECT_EQ(f.List1.item(62), app.Stars.StarNames[58]);
+    // The Sun is both what the list shows and what the clearing uses.
+    EXPECT_EQ(f.List1.selectedIndex(), 0);
+    EXPECT_EQ(f.SelectedBody, 0);
+    EXPECT_EQ(f.fileContents(), lunar::LunarFileContents{});
+    EXPECT_FALSE(f.Option9.value());
+    EXPECT_EQ(f.Text10.text(), "5");
+    EXPECT_EQ(f.Command2.caption(), "Click here to Calculate Correct Time and Longitude");
+    EXPECT_EQ(f.menuOpen.caption(), "OpenFile");
+    EXPECT_EQ(f.menuSave.caption(), "SaveFile");
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(LunarWindowTest, MainWindowShowsItWithTheSettings) {
+    app::Form7& settings = app.form7();
+    settings.Text1.setText("69.1");
+    settings.Text2.setText("-3");
+    app::Form1& main = app.form1();
+    EXPECT_TRUE(main.menuLunar.enabled());
+    main.menuLunar.click();
+    Form8& f = app.form8();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Text11.text(), "69.1");
+    EXPECT_EQ(f.Text10.text(), "-3");
+    // Again, over what was typed in between.
+    uitest::userType(f.Text11, "70");
+    main.menuLunar.click();
+    EXPECT_EQ(f.Text11.text(), "69.1");
+}
+
+TEST_F(LunarWindowTest, ClearsTheDistanceAndChangesNoField) {
+    typeSunSight();
+    Form8& f = app.form8();
+    const lunar::LunarFileContents before = f.fileContents();
+    uitest::userClick(f.Command2);
+    const std::vector<std::string> lines = printed(f.Picture1);
+    ASSERT_EQ(lines.size(), 5u);
+    // The true time is 20:00:00 (the fixture); the chronometer said 20:09:12.
+    EXPECT_TRUE(lines[0] == " Correct time at observation 19:59:" + lines[0].substr(35) ||
+                lines[0].rfind(" Correct time at observation 20:00:", 0) == 0)
+        << lines[0];
+    EXPECT_EQ(lines[1].rfind(" Better Longitude W  5", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind(" Lunar Distance Cleared ", 0), 0u);
+    EXPECT_EQ(lines[3].rfind(" Lunar Distance Apparent  98 \xC2\xB0 ", 0), 0u) << lines[3];
+    EXPECT_EQ(lines[4].rfind(" Augmented Semidiameter  1", 0), 0u) << lines[4];
+    EXPECT_EQ(f.fileContents(), before);
+
+    // A list click clears the output and takes the body.
+    uitest::userClickRow(f.List1, 3);
+    EXPECT_TRUE(printed(f.Picture1).empty());
+    EXPECT_EQ(f.SelectedBody, 3);
+    f.List1.setSelectedIndex(-1);
+    EXPECT_EQ(f.SelectedBody, -1);
+
+    // A star's record number is kept when its place is computed.
+    uitest::userClickRow(f.List1, 20);
+    uitest::userClick(f.Command2);
+    EXPECT_EQ(f.SelectedStar, 15);
+}
+
+TEST_F(LunarWindowTest, SaysWhyItCannotClear) {
+    typeSunSight();
+    Form8& f = app.form8();
+    uitest::userType(f.Text4, "-273");
+    uitest::userClick(f.Command2);
+    EXPECT_EQ(printed(f.Picture1), std::vector<std::string>{" Cannot clear: check the inputs"});
+    EXPECT_EQ(f.Text4.text(), "-273");
+}
+
+TEST_F(LunarWindowTest, NowTakesTheSettingsZone) {
+    Form8& f = app.form8();
+    app.form7().Text2.setText("5");
+    f.Text10.setText("-2");  // the window's own zone is not read
+    env.clock.time = {2024, 1, 31, 21, 30, 10, 400};
+    uitest::userClick(f.Command4);
+    // The day takes the carry, the month does not.
+    EXPECT_EQ(f.Text15.text(), "2024");
+    EXPECT_EQ(f.Text14.text(), "1");
+    EXPECT_EQ(f.Text13.text(), "32");
+    EXPECT_EQ(f.Text12.text(), "2");
+    EXPECT_EQ(f.Text17.text(), "30");
+    EXPECT_EQ(f.Text8.text(), "10");
+    EXPECT_EQ(env.clock.reads, 1);
+}
+
+TEST_F(LunarWindowTest, CloseHidesAndKeepsEverything) {
+    typeSunSight();
+    Form8& f = app.form8();
+    uitest::userClickRow(f.List1, 7);
+    f.showModeless();
+    const Snapshot before = snapshot();
+    uitest::userClick(f.Command1);
+    EXPECT_FALSE(f.isVisible());
+    f.showModeless();
+    EXPECT_EQ(&app.form8(), &f);
+    EXPECT_EQ(f.fileContents(), before.contents);
+    EXPECT_EQ(f.SelectedBody, 7);
+}
+
+TEST_F(LunarWindowTest, SavesAndOpensEveryField) {
+    typeSunSight();
+    Form8& f = app.form8();
+    uitest::userType(f.Text21, "Sun and Moon, afternoon");
+    uitest::userClick(f.Option2);  // South
+    uitest::userClick(f.Option4);  // East
+    uitest::userClick(f.Option9);  // Moon centre
+    uitest::userClick(f.Option7);  // Sun outer
+    uitest::userClickRow(f.List1, 33);
+    const Snapshot typed = snapshot();
+
+    const fs::path path = file("afternoon.LUN");
+    saveTo(path);
+    EXPECT_EQ(f.caption(), "Clearing the Lunar Distance current Data file: afternoon.LUN");
+    const std::string bytes = readBytes(path);
+    EXPECT_EQ(bytes.rfind("CelestialNavigationKestlowL\r\nSun and Moon  afternoon\r\n", 0), 0u);
+
+    // Everything changed, then the file opened again.
+    uitest::userType(f.Text21, "other");
+    for (platform::ui::TextBox* box :
+         {&f.Text4, &f.Text5, &f.Text113, &f.Text6, &f.Text114, &f.Text7, &f.Text2, &f.Text3,
+          &f.Text15, &f.Text14, &f.Text13, &f.Text12, &f.Text17, &f.Text8, &f.Text11}) {
+        uitest::userType(*box, "1");
+    }
+    uitest::userClick(f.Option1);
+    uitest::userClick(f.Option3);
+    uitest::userClick(f.Option6);
+    uitest::userClick(f.Option8);
+    uitest::userClickRow(f.List1, 2);
+    openFrom(path);
+    EXPECT_EQ(f.caption(), "Lunar Distance current Data file: afternoon.LUN");
+    const Snapshot opened = snapshot();
+    lunar::LunarFileContents expected = typed.contents;
+    expected.Notes = "Sun and Moon  afternoon";  // the comma is a blank in the file
+    EXPECT_EQ(opened.contents, expected);
+    EXPECT_TRUE(opened.centre);  // "Center" survives the file
+    EXPECT_EQ(opened.selectedBody, 33);
+    EXPECT_TRUE(env.messages.calls.empty());
+}
+
+TEST_F(LunarWindowTest, NoBodyChosenSurvivesTheFile) {
+    Form8& f = app.form8();
+    f.List1.setSelectedIndex(-1);
+    const fs::path path = file("none.LUN");
+    saveTo(path);
+    EXPECT_NE(readBytes(path).find("\r\n-1\r\n"), std::string::npos);
+    uitest::userClickRow(f.List1, 4);
+    openFrom(path);
+    EXPECT_EQ(f.List1.selectedIndex(), -1);
+    EXPECT_EQ(f.SelectedBody, -1);
+}
+
+TEST_F(LunarWindowTest, OpeningTheSameBodyClearsTheOutput) {
+    typeSunSight();
+    Form8& f = app.form8();
+    const fs::path path = file("sun.LUN");
+    saveTo(path);
+    uitest::userClick(f.Command2);
+    ASSERT_FALSE(printed(f.Picture1).empty());
+    openFrom(path);
+    EXPECT_TRUE(printed(f.Picture1).empty());
+    EXPECT_EQ(f.SelectedBody, 0);
+}
+
+TEST_F(LunarWindowTest, ABadFileChangesNothing) {
+    typeSunSight();
+    Form8& f = app.form8();
+    uitest::userClick(f.Command2);
+    const fs::path good = file("good.LUN");
+    saveTo(good);
+    const std::string bytes = readBytes(good);
+    uitest::userType(f.Text21, "changed after saving");
+    uitest::userClick(f.Command2);
+
+    // Twenty lines, an option that is not a truth value, a body out of range.
+    std::string twenty;
+    std::size_t at = 0;
+    for (int line = 0; line < 20; ++line) {
+        at = bytes.find("\r\n", at) + 2;
+    }
+    twenty = bytes.substr(0, at);
+    std::string badOption = bytes;
+    badOption.replace(badOption.find("True"), 4, "Yes!");
+    std::string badBody = bytes.substr(0, bytes.size() - 3) + "63\r\n";
+    for (const std::string& content : {twenty, badOption, badBody}) {
+        const fs::path path = file("bad.LUN");
+        writeBytes(path, content);
+        const Snapshot before = snapshot();
+        env.messages.expect(kBadFile);
+        openFrom(path);
+        ASSERT_FALSE(env.messages.calls.empty());
+        EXPECT_EQ(env.messages.calls.back().title, "");
+        expectSame(snapshot(), before);
+    }
+    // A file that is not there.
+    const Snapshot before = snapshot();
+    env.messages.expect(kBadFile);
+    openFrom(file("missing.LUN"));
+    expectSame(snapshot(), before);
+}
+
+TEST_F(LunarWindowTest, AWrongHeaderClosesSilently) {
+    typeSunSight();
+    Form8& f = app.form8();
+    uitest::userClick(f.Command2);
+    const fs::path path = file("sight.NAV");
+    writeBytes(path, "CelestialNavigationKestlow2\r\n1\r\n");
+    const Snapshot before = snapshot();
+    openFrom(path);
+    expectSame(snapshot(), before);
+    EXPECT_EQ(f.caption(), "Clearing the Lunar Distance");
+    EXPECT_TRUE(env.messages.calls.empty());
+}
+
+TEST_F(LunarWindowTest, NoFileChosen) {
+    Form8& f = app.form8();
+    const Snapshot before = snapshot();
+    env.fileDialogs.expectOpen("");
+    env.messages.expect(kNoFile);
+    f.menuOpen.click();
+    env.fileDialogs.expectSave("");
+    env.messages.expect(kNoFile);
+    f.menuSave.click();
+    expectSame(snapshot(), before);
+    ASSERT_EQ(env.fileDialogs.calls.size(), 2u);
+    for (const uitest::FileDialogCall& call : env.fileDialogs.calls) {
+        EXPECT_EQ(call.request.filter, "LUN Files (*.LUN)|*.LUN|All Files (*.*)");
+        EXPECT_EQ(call.request.title, "Data Files");
+    }
+    EXPECT_FALSE(env.fileDialogs.calls[0].save);
+    EXPECT_TRUE(env.fileDialogs.calls[1].save);
+}
+
+TEST_F(LunarWindowTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
+    Form8& f = app.form8();
+    const fs::path path = file("kept.LUN");
+    saveTo(path);
+    const std::string old = readBytes(path);
+    const std::string caption = f.caption();
+    uitest::userType(f.Text21, "new notes");
+    // The folder is read-only... unless the tests run as root: a missing
+    // folder fails for everyone.
+    env.messages.expect("");
+    saveTo(file("no_such_folder") / "kept.LUN");
+    ASSERT_FALSE(env.messages.calls.empty());
+    EXPECT_EQ(env.messages.calls.back().text.rfind("The data file was not saved.\n", 0), 0u);
+    EXPECT_EQ(f.caption(), caption);
+    EXPECT_EQ(readBytes(path), old);
+}
+
+TEST_F(LunarWindowTest, CaptionNamesTheFileWithoutItsFolders) {
+    Form8& f = app.form8();
+    const fs::path path = file("back.LUN");
+    saveTo(path);
+    // Written by another system: the name after the last "\".
+    const fs::path windowsName = file("C:\\Nav\\lunars\\a.LUN");
+    writeBytes(windowsName, readBytes(path));
+    openFrom(windowsName);
+    EXPECT_EQ(f.caption(), "Lunar Distance current Data file: a.LUN");
+}
+
+}  // namespace
