@@ -38,9 +38,8 @@ Preload preload(const reduction::LegSettings& leg, bool Option2South, bool Optio
 
     double DrLat = 0;
     double DrLon = 0;
-    reduction::deadReckoning(reduction::legValues(leg, Option2South, Option3West), DrLat, DrLon);
-    DrLon = ephemeris::wrapLongitude(DrLon);
-    if (!std::isfinite(DrLat) || !std::isfinite(DrLon)) {
+    if (!reduction::deadReckonedPosition(reduction::legValues(leg, Option2South, Option3West),
+                                         DrLat, DrLon)) {
         p.Warning = reduction::ReductionWarning{std::string(reduction::kBadDeadReckoningMessage)};
         return p;
     }

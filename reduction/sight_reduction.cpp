@@ -180,6 +180,14 @@ void deadReckoning(const LegValues& v, double& DrLat, double& DrLon) {
     DrLon = v.LastLon + dLon;
 }
 
+bool deadReckonedPosition(const LegValues& v, double& DrLat, double& DrLon) {
+    double lon = 0;
+    deadReckoning(v, DrLat, lon);
+    const std::optional<double> wrapped = wrappedLongitude(lon);
+    DrLon = wrapped.value_or(0);
+    return wrapped && std::isfinite(DrLat) && std::fabs(DrLat) <= 90;
+}
+
 ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West) {
     ReductionStart start;
     start.Warning = checkLeg(leg);
@@ -187,15 +195,10 @@ ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool 
         return start;
     }
     start.Leg = legValues(leg, Option2South, Option3West);
-    double drLonRaw = 0;
-    deadReckoning(start.Leg, start.DrLat, drLonRaw);
-    const std::optional<double> drLon = wrappedLongitude(drLonRaw);
-    // A latitude past a pole is no position: the run or the last fix is wrong.
-    if (!drLon || !std::isfinite(start.DrLat) || !(std::fabs(start.DrLat) <= 90)) {
+    if (!deadReckonedPosition(start.Leg, start.DrLat, start.DrLon)) {
         start.Warning = warning(kBadDeadReckoningMessage);
         return start;
     }
-    start.DrLon = *drLon;
 
     double D1 = 0;
     double M1 = 0;

@@ -137,6 +137,12 @@ LegValues legValues(const LegSettings& leg, bool Option2South, bool Option3West)
 // result may be non-finite for unusable inputs.
 void deadReckoning(const LegValues& leg, double& DrLat, double& DrLon);
 
+// The dead reckoning as a position: the longitude wrapped (wrappedLongitude).
+// False, with DrLat and DrLon not to be used, when it is no position: a value
+// that is not finite, a longitude too large to wrap or a latitude past a pole
+// (the run or the last fix is wrong).
+bool deadReckonedPosition(const LegValues& leg, double& DrLat, double& DrLon);
+
 // The fields of Form3 when "PRESS to Enter Data" is pressed.
 struct AssumedPositionFields {
     std::string Text58;    // latitude degrees

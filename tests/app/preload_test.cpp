@@ -196,6 +196,12 @@ TEST(Preload, TheReductionsWarnings) {
         {[](LegSettings& l) { l.NewFixMonth = "5."; }, std::string_view()},  // a number
         {[](LegSettings& l) { l.Speed = std::string(400, '9'); },
          reduction::kBadDeadReckoningMessage},
+        // Due north at 1000 kn for 6 h: 6000 n.mi., 100 degrees, past the pole.
+        {[](LegSettings& l) {
+             l.Course = "0";
+             l.Speed = "1000";
+         },
+         reduction::kBadDeadReckoningMessage},
     };
     for (const Case& c : cases) {
         LegSettings leg = eastwardLeg();
