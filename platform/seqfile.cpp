@@ -325,6 +325,10 @@ void SeqFileWriter::whole(long long value) {
 }
 
 SaveResult SeqFileWriter::saveTo(const std::filesystem::path& target) const {
+    return saveFileBytes(target, bytes_);
+}
+
+SaveResult saveFileBytes(const std::filesystem::path& target, std::string_view bytes) {
     if (target.filename().empty()) {
         return {false, saveFailure(target, "no file name")};
     }
@@ -354,7 +358,7 @@ SaveResult SeqFileWriter::saveTo(const std::filesystem::path& target) const {
     }
 
     int error = 0;
-    if (!writeAll(fd, bytes_) || ::fsync(fd) != 0) {
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         error = errno;
     }
     if (::close(fd) != 0 && error == 0) {

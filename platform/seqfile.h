@@ -38,6 +38,10 @@ struct SaveResult {
     std::string message;  // empty when ok
 };
 
+// Saves bytes as they are (a file of another format than items, such as a
+// printed page) the way SeqFileWriter::saveTo saves its file.
+SaveResult saveFileBytes(const std::filesystem::path& target, std::string_view bytes);
+
 class SeqFileWriter {
   public:
     // A text item. Commas, CR and LF become blanks so the item stays one line.
