@@ -1,6 +1,7 @@
 #include "platform/ui/dialog.h"
 
 #include <QHideEvent>
+#include <QKeyEvent>
 
 namespace platform::ui {
 
@@ -20,6 +21,16 @@ void Dialog::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) {
         emit finished();
     }
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event) {
+    // Reaches the dialog when the control with the focus leaves the key.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        onCloseRequest();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 }  // namespace platform::ui

@@ -1,6 +1,7 @@
 // A modal dialog window: a Form with its own "accepted" flag. Run it through
 // Application::runModal; its OK button calls accept(), its cancel button and
 // the title-bar close call reject(). Both hide the dialog and end the run.
+// Escape, wherever the focus is in the dialog, acts as the title-bar close.
 #pragma once
 
 #include "platform/ui/form.h"
@@ -28,6 +29,7 @@ class Dialog : public Form {
 
   protected:
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void finish(bool accepted);

@@ -507,6 +507,33 @@ TEST_F(ReductionWindow, DialogClosedFromTheTitleBarCancelsTheReduction) {
     expectUnchanged(after);
 }
 
+TEST_F(ReductionWindow, EscapeInTheDialogCancelsTheReduction) {
+    typeLeg(kLeg);
+    putSights();
+    const Snapshot before = snapshot();
+    reduceWith([](Form3& d) {
+        d.showModeless();
+        uitest::userType(d.Text58, "12");
+        uitest::userPressKey(d.Text58.widget(), Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(env.log, (Lines{kModal}));
+    expectUnchanged(before);
+    EXPECT_EQ(app.AssumedLat, 0);
+    EXPECT_FALSE(main.Command8.enabled());
+    EXPECT_EQ(plot(), nullptr);
+
+    // Another key in the dialog does not close it.
+    env.log.clear();
+    reduceWith([](Form3& d) {
+        d.showModeless();
+        uitest::userPressKey(d.Text58.widget(), Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        d.hide();
+    });
+    expectUnchanged(before);
+}
+
 TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
     struct Case {
         const char* what;
