@@ -23,6 +23,10 @@ void Dialog::hideEvent(QHideEvent* event) {
     }
 }
 
+const QWidget* Dialog::placementAnchor() const {
+    return opener_ && opener_->isVisible() ? opener_.data() : nullptr;
+}
+
 void Dialog::keyPressEvent(QKeyEvent* event) {
     // Reaches the dialog when the control with the focus leaves the key.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

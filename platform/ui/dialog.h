@@ -4,6 +4,8 @@
 // Escape, wherever the focus is in the dialog, acts as the title-bar close.
 #pragma once
 
+#include <QPointer>
+
 #include "platform/ui/form.h"
 
 namespace platform::ui {
@@ -23,6 +25,10 @@ class Dialog : public Form {
     // The title-bar close is a cancel.
     void onCloseRequest() override { reject(); }
 
+    // The window that opens the dialog (Application::runModal sets it); the
+    // dialog is shown centred on it while it is on view.
+    void setOpener(QWidget* opener) { opener_ = opener; }
+
   signals:
     // Emitted when the dialog is hidden (accepted, rejected or hidden by code).
     void finished();
@@ -30,11 +36,13 @@ class Dialog : public Form {
   protected:
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    const QWidget* placementAnchor() const override;
 
   private:
     void finish(bool accepted);
 
     bool accepted_ = false;
+    QPointer<QWidget> opener_;
 };
 
 }  // namespace platform::ui
