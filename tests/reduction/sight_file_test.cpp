@@ -467,11 +467,17 @@ TEST(SightFileRoundTrip, SaveReopenSaveGivesTheSameBytes) {
     EXPECT_EQ(writeSightFile(second), saved);
 }
 
-TEST(SightFileRoundTrip, ThroughTheDisk) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("sight_file_test_" + std::to_string(::getpid()));
+// An empty folder of this process for files on the disk.
+fs::path freshFolder(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
     fs::remove_all(folder);
-    ASSERT_TRUE(fs::create_directories(folder));
+    fs::create_directories(folder);
+    return folder;
+}
+
+TEST(SightFileRoundTrip, ThroughTheDisk) {
+    const fs::path folder = freshFolder("sight_file_test");
+    ASSERT_TRUE(fs::is_directory(folder));
     const fs::path file = folder / "passage.NAV";
     {
         std::ofstream old(file, std::ios::binary);
@@ -778,10 +784,8 @@ TEST(SightFileRead, NoTextIsCutToATextBox) {
 // A good file followed by 63 MiB of empty lines opens at once, its memory
 // near the size of what it holds: the reader stops after the last sight.
 TEST(SightFileRead, AFileIsReadOnlyAsFarAsItsItems) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("sight_file_long_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    ASSERT_TRUE(fs::create_directories(folder));
+    const fs::path folder = freshFolder("sight_file_long");
+    ASSERT_TRUE(fs::is_directory(folder));
     const fs::path file = folder / "long.NAV";
     const std::string good = joinLines(smallFileLines());
     {
