@@ -305,32 +305,35 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     // line allows.
     if (metrics) {
         const double unitsPerTwip = 2 * S / W;
-        const auto extent = [&](const PlotText& text) {
-            const double width = in.TextWidth(platform::printLineText(text.line)) * unitsPerTwip;
-            return TextExtent{text.at.x, text.at.x + width, text.at.y, text.at.y - lineHeight};
+        const auto widthOf = [&](const PlotText& text) {
+            return in.TextWidth(platform::printLineText(text.line)) * unitsPerTwip;
+        };
+        const auto extent = [&](const PlotPoint& at, double width) {
+            return TextExtent{at.x, at.x + width, at.y, at.y - lineHeight};
         };
         std::vector<TextExtent> taken;
+        taken.reserve(plot.texts.size() + plot.lops.size());
         for (const PlotText& text : plot.texts) {
-            taken.push_back(extent(text));
+            taken.push_back(extent(text.at, widthOf(text)));
         }
         for (std::size_t k = 0; k < plot.lops.size(); ++k) {
             PlotText& label = plot.lops[k].label;
             const LabelLine& line = labelLines[k];
+            const double width = widthOf(label);
             for (const LabelSpot& spot : labelSpots(line.f, line.Z)) {
-                PlotText moved = label;
-                moved.at = {line.x0 + S * spot.fraction * spot.sinDir - d,
-                            line.y0 + S * spot.fraction * spot.cosDir + d};
-                const TextExtent e = extent(moved);
+                const PlotPoint at = {line.x0 + S * spot.fraction * spot.sinDir - d,
+                                      line.y0 + S * spot.fraction * spot.cosDir + d};
+                const TextExtent e = extent(at, width);
                 bool free = true;
                 for (const TextExtent& other : taken) {
                     free = free && !overlap(e, other);
                 }
                 if (free) {
-                    label = moved;
+                    label.at = at;
                     break;
                 }
             }
-            taken.push_back(extent(label));
+            taken.push_back(extent(label.at, width));
         }
     }
     return plot;
