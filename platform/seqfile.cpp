@@ -507,10 +507,11 @@ SeqFileReader SeqFileReader::fromBytes(std::string_view bytes) {
 
 bool SeqFileReader::readAhead() {
     std::string line;
-    if (!source_ || !source_->nextLine(line)) {
-        if (source_ && source_->error) {
-            failed_ = true;
-        }
+    const bool got = source_ && source_->nextLine(line);
+    if (source_ && source_->error) {
+        failed_ = true;  // a line cut by a read error or the size limit is no item
+    }
+    if (!got) {
         return false;
     }
     std::size_t begin = 0;

@@ -475,6 +475,27 @@ TEST_F(SeqFileOnDisk, ReadingStopsAtTheLastItemTaken) {
     EXPECT_LE(reader->bytesRead(), 65536u);
 }
 
+TEST_F(SeqFileOnDisk, ALineCutByTheSizeLimitFailsTheReader) {
+    // One line longer than the 64 MiB the reader takes from a file: the part
+    // read is no item of the file, so it cannot be taken as a whole text.
+    const fs::path path = dir_ / "huge.NAV";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "first\r\n";
+        const std::string block(1 << 20, 'x');
+        for (int i = 0; i < 65; ++i) {
+            out << block;
+        }
+    }
+    auto reader = SeqFileReader::open(path);
+    ASSERT_TRUE(reader.has_value());
+    EXPECT_EQ(reader->text(), "first");
+    EXPECT_FALSE(reader->failed());
+    reader->text();
+    EXPECT_TRUE(reader->failed());
+    EXPECT_LE(reader->bytesRead(), (64u << 20) + 65536u);
+}
+
 TEST_F(SeqFileOnDisk, ReadsLineEndsSplitBetweenChunks) {
     // Line ends at every position around the 64 KiB chunk boundary.
     for (const std::size_t first : {65534u, 65535u, 65536u}) {
