@@ -1,8 +1,8 @@
 #include "platform/ui/form.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
-#include <algorithm>
 #include <cmath>
 
 #include "platform/ui/application.h"
