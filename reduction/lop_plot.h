@@ -9,6 +9,7 @@
 //   LopPlotInput in = ...;                     // results of the last reduction
 //   in.PictureWidth = Picture1.width(); in.PictureHeight = Picture1.height();
 //   in.nextRandom = [&] { return app.random().next(); };
+//   in.TextHeight = ...; in.TextWidth = ...;   // the picture's text metrics
 //   LopPlot plot = lopPlotGeometry(in);
 //   set the scale, clear, background; then draw plot.* in member order.
 #pragma once
