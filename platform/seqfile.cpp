@@ -505,7 +505,7 @@ SeqFileReader SeqFileReader::fromBytes(std::string_view bytes) {
     return SeqFileReader(std::move(source));
 }
 
-bool SeqFileReader::readAhead() {
+bool SeqFileReader::readAhead() const {
     std::string line;
     const bool got = source_ && source_->nextLine(line);
     if (source_ && source_->error) {
@@ -525,11 +525,11 @@ bool SeqFileReader::readAhead() {
     return true;
 }
 
-bool SeqFileReader::atEnd() {
+bool SeqFileReader::atEnd() const {
     return ahead_.empty() && !readAhead();
 }
 
-std::size_t SeqFileReader::itemCount() {
+std::size_t SeqFileReader::itemCount() const {
     while (readAhead()) {
     }
     return next_ + ahead_.size();

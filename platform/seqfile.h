@@ -109,11 +109,11 @@ class SeqFileReader {
 
     bool failed() const { return failed_; }
     // No item left (reads ahead one line).
-    bool atEnd();
+    bool atEnd() const;
     // Items taken so far; the next item is item position() + 1 of the file.
     std::size_t position() const { return next_; }
     // The number of items of the whole file (reads the rest of it).
-    std::size_t itemCount();
+    std::size_t itemCount() const;
     // Bytes of the file read so far.
     std::size_t bytesRead() const;
 
@@ -130,14 +130,15 @@ class SeqFileReader {
 
     explicit SeqFileReader(std::unique_ptr<Source> source);
     // Reads the next line's item into ahead_; false at the end of the file.
-    bool readAhead();
+    // Reading ahead takes no item, so the const queries may do it.
+    bool readAhead() const;
     const Item* take();
 
     std::unique_ptr<Source> source_;
-    std::deque<Item> ahead_;  // read, not yet taken; in file order
+    mutable std::deque<Item> ahead_;  // read, not yet taken; in file order
     Item current_;
     std::size_t next_ = 0;
-    bool failed_ = false;
+    mutable bool failed_ = false;
 };
 
 }  // namespace platform
