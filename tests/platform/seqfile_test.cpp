@@ -243,6 +243,15 @@ class SeqFileOnDisk : public ::testing::Test {
         std::ofstream out(path, std::ios::binary);
         out << bytes;
     }
+    // The head, then mebibytes MiB of the fill byte.
+    static void writeLong(const fs::path& path, const std::string& head, char fill, int mebibytes) {
+        std::ofstream out(path, std::ios::binary);
+        out << head;
+        const std::string block(1 << 20, fill);
+        for (int i = 0; i < mebibytes; ++i) {
+            out << block;
+        }
+    }
     std::set<std::string> names() const {
         std::set<std::string> result;
         for (const auto& entry : fs::directory_iterator(dir_)) {
@@ -456,14 +465,7 @@ TEST_F(SeqFileOnDisk, ReadingStopsAtTheLastItemTaken) {
     // A short file followed by 63 MiB of empty lines: taking the first items
     // reads one chunk, not the file.
     const fs::path path = dir_ / "long.NAV";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "first\r\n12.5\r\nTrue\r\n";
-        const std::string emptyLines(1 << 20, '\n');
-        for (int i = 0; i < 63; ++i) {
-            out << emptyLines;
-        }
-    }
+    writeLong(path, "first\r\n12.5\r\nTrue\r\n", '\n', 63);
     auto reader = SeqFileReader::open(path);
     ASSERT_TRUE(reader.has_value());
     EXPECT_EQ(reader->text(), "first");
@@ -479,14 +481,7 @@ TEST_F(SeqFileOnDisk, ALineCutByTheSizeLimitFailsTheReader) {
     // One line longer than the 64 MiB the reader takes from a file: the part
     // read is no item of the file, so it cannot be taken as a whole text.
     const fs::path path = dir_ / "huge.NAV";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "first\r\n";
-        const std::string block(1 << 20, 'x');
-        for (int i = 0; i < 65; ++i) {
-            out << block;
-        }
-    }
+    writeLong(path, "first\r\n", 'x', 65);
     auto reader = SeqFileReader::open(path);
     ASSERT_TRUE(reader.has_value());
     EXPECT_EQ(reader->text(), "first");

@@ -145,29 +145,27 @@ std::string fileStart(const std::filesystem::path& path, std::size_t n) {
     return start;
 }
 
-// A system without any printer; its print dialog must never be asked.
-QtPrinter::System noPrinters() {
-    return {[] { return false; },
-            [](QPrinter&) {
-                ADD_FAILURE() << "print dialog shown without a printer";
-                return false;
-            }};
-}
-
 QImage windowLikeImage() {
     QImage image(400, 300, QImage::Format_RGB32);
     image.fill(Qt::darkBlue);
     return image;
 }
 
-TEST(QtPrinterTest, WithoutAPrinterItPrintsToAPdfFileChosenInASaveDialog) {
+// The real printer on scripted messages, file dialogs and system (no
+// printer until a test sets one up).
+class QtPrinterTest : public ::testing::Test {
+  protected:
     TempFolder folder;
     uitest::ServiceLog log;
-    uitest::FakeMessages messages(log);
-    uitest::FakeFileDialogs dialogs(log);
+    uitest::FakeMessages messages{log};
+    uitest::FakeFileDialogs dialogs{log};
+    uitest::ScriptedPrintSystem system{log};
+    QtPrinter printer{messages, dialogs, system.system()};
+};
+
+TEST_F(QtPrinterTest, WithoutAPrinterItPrintsToAPdfFileChosenInASaveDialog) {
     const std::filesystem::path pdf = folder / "plot.pdf";
     dialogs.expectSave(pdf.string());
-    QtPrinter printer(messages, dialogs, noPrinters());
     EXPECT_TRUE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
     EXPECT_EQ(log, (uitest::ServiceLog{std::string("save ") + kPdfFileTitle}));
     ASSERT_EQ(dialogs.calls.size(), 1u);
@@ -177,13 +175,7 @@ TEST(QtPrinterTest, WithoutAPrinterItPrintsToAPdfFileChosenInASaveDialog) {
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
 
-TEST(QtPrinterTest, CancelledOrFailedPdfPrintsSaySoAndLeaveNoFile) {
-    TempFolder folder;
-    uitest::ServiceLog log;
-    uitest::FakeMessages messages(log);
-    uitest::FakeFileDialogs dialogs(log);
-    QtPrinter printer(messages, dialogs, noPrinters());
-
+TEST_F(QtPrinterTest, CancelledOrFailedPdfPrintsSaySoAndLeaveNoFile) {
     dialogs.expectSave("");  // cancelled: nothing to say
     EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
     EXPECT_TRUE(messages.calls.empty());
@@ -200,32 +192,30 @@ TEST(QtPrinterTest, CancelledOrFailedPdfPrintsSaySoAndLeaveNoFile) {
     EXPECT_FALSE(std::filesystem::exists(lost));
 }
 
-TEST(QtPrinterTest, WithAPrinterThePrintDialogChoosesAndMayPrintToPdf) {
-    TempFolder folder;
-    uitest::ServiceLog log;
-    uitest::FakeMessages messages(log);
-    uitest::FakeFileDialogs dialogs(log);
-    std::vector<std::string> dialogJobs;
-    bool print = false;
+TEST_F(QtPrinterTest, WithAPrinterThePrintDialogChoosesAndMayPrintToPdf) {
     const std::filesystem::path pdf = folder / "chosen in the dialog.pdf";
-    QtPrinter::System system{[] { return true; },
-                             [&](QPrinter& p) {
-                                 dialogJobs.push_back(p.docName().toStdString());
-                                 p.setOutputFormat(QPrinter::PdfFormat);
-                                 p.setOutputFileName(QString::fromStdString(pdf.string()));
-                                 return print;
-                             }};
-    QtPrinter printer(messages, dialogs, system);
-    EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));  // cancelled
+    system.printers = true;
+    const auto choosePdf = [&pdf](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(pdf.string()));
+    };
+    system.expectDialog([&](QPrinter& p) {
+        choosePdf(p);
+        return false;  // cancelled
+    });
+    system.expectDialog([&](QPrinter& p) {
+        choosePdf(p);
+        return true;
+    });
+    EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
     EXPECT_FALSE(std::filesystem::exists(pdf));
-    print = true;
     EXPECT_TRUE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
     EXPECT_EQ(fileStart(pdf, 5), "%PDF-");
-    EXPECT_EQ(dialogJobs, (std::vector<std::string>{"PLOT OF LOPS", "PLOT OF LOPS"}));
-    EXPECT_TRUE(log.empty());  // no file dialog, no message
+    // Only the print dialogs: no file dialog, no message.
+    EXPECT_EQ(log, (uitest::ServiceLog{"print dialog PLOT OF LOPS", "print dialog PLOT OF LOPS"}));
 }
 
-TEST(QtPrinterTest, TheImageFillsThePageWithItsAspectKept) {
+TEST(QtPrinterPage, TheImageFillsThePageWithItsAspectKept) {
     struct Case {
         QSize image;
         QRect page;
@@ -376,6 +366,29 @@ TEST(Fakes, MessageWithAnotherTextFailsTheTest) {
             env.messages.show("Unreadable Data File. Possible Bad Format", {}, MessageButtons::Ok);
         },
         "expected \"There was no file selected.\"");
+}
+
+TEST(Fakes, UnscriptedOrMissingPrintDialogFailsTheTest) {
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    EXPECT_NONFATAL_FAILURE(
+        {
+            uitest::ServiceLog log;
+            uitest::FakeMessages messages(log);
+            uitest::FakeFileDialogs dialogs(log);
+            uitest::ScriptedPrintSystem system(log);
+            system.printers = true;
+            QtPrinter printer(messages, dialogs, system.system());
+            EXPECT_FALSE(printer.printImage(image, "PLOT OF LOPS"));  // cancelled
+        },
+        "unscripted print dialog for \"PLOT OF LOPS\"");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            uitest::ServiceLog log;
+            uitest::ScriptedPrintSystem system(log);
+            system.expectDialog([](QPrinter&) { return true; });
+        },
+        "expected print dialog never shown");
 }
 
 TEST(Fakes, UnscriptedFileDialogFailsTheTest) {
