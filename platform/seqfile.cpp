@@ -1,6 +1,7 @@
 #include "platform/seqfile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,8 +24,13 @@ constexpr char32_t kHighControls[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-// Largest file the reader takes; the program's files are a few kilobytes.
+// Most bytes the reader reads from one file; the program's files are a few
+// kilobytes.
 constexpr std::size_t kMaxReadBytes = 64u << 20;
+// Bytes read from a file at a time.
+constexpr std::size_t kReadChunk = 65536;
+// Symbolic links followed before a save gives up (as the system does).
+constexpr int kMaxLinkHops = 40;
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -124,12 +130,71 @@ bool writeAll(int fd, std::string_view data) {
     return true;
 }
 
+// The temporary files of a target are "." + name + "." + pid + "-" + n +
+// ".tmp"; the name is cut so that the suffix never passes the name limit.
+std::string temporaryPrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string().substr(0, 200) + ".";
+}
+
+bool allDigits(std::string_view s) {
+    if (s.empty()) {
+        return false;
+    }
+    for (const char c : s) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The process id of a temporary file name of the target, or 0 when the name
+// is not one.
+long temporaryOwner(std::string_view name, std::string_view prefix) {
+    constexpr std::string_view suffix = ".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || name.substr(0, prefix.size()) != prefix ||
+        name.substr(name.size() - suffix.size()) != suffix) {
+        return 0;
+    }
+    const std::string_view rest =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string_view::npos || !allDigits(rest.substr(0, dash)) ||
+        !allDigits(rest.substr(dash + 1))) {
+        return 0;
+    }
+    long pid = 0;
+    const auto parsed = std::from_chars(rest.data(), rest.data() + dash, pid);
+    return parsed.ec == std::errc() ? pid : 0;
+}
+
+// Removes the target's temporary files that a save which never finished left
+// behind: those of this process and of processes that no longer run. A save
+// in progress in another running process keeps its file.
+void removeStaleTemporaries(const std::filesystem::path& target) {
+    const std::filesystem::path folder =
+        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        const long pid = temporaryOwner(name, prefix);
+        if (pid <= 0) {
+            continue;
+        }
+        const bool gone = pid == static_cast<long>(::getpid()) ||
+                          (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+        if (gone) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
 // Creates a new temporary file beside the target; returns its descriptor or
 // -1 with errno set.
 int createTemporary(const std::filesystem::path& target, std::filesystem::path& temporary) {
-    // Short enough that the suffix never pushes it past the file name limit.
-    const std::string name = target.filename().string().substr(0, 200);
-    const std::string base = "." + name + "." + std::to_string(::getpid());
+    const std::string base = temporaryPrefix(target) + std::to_string(::getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target.parent_path() / (base + "-" + std::to_string(attempt) + ".tmp");
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -141,17 +206,60 @@ int createTemporary(const std::filesystem::path& target, std::filesystem::path& 
     return -1;
 }
 
-std::string itemOfLine(std::string_view line) {
-    std::size_t begin = 0;
-    while (begin < line.size() && isBlank(line[begin])) {
-        ++begin;
+// The file a save of target writes: target itself, or the file its chain of
+// symbolic links names (which need not exist yet). 0, or an errno value.
+int resolveLinks(const std::filesystem::path& target, std::filesystem::path& resolved) {
+    resolved = target;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(resolved.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return 0;  // a new file, or one to replace; errors show when writing
+        }
+        std::error_code error;
+        const std::filesystem::path next = std::filesystem::read_symlink(resolved, error);
+        if (error) {
+            return error.value();
+        }
+        resolved = next.is_absolute() ? next : resolved.parent_path() / next;
     }
-    line.remove_prefix(begin);
-    const std::size_t comma = line.find(',');
-    if (comma != std::string_view::npos) {
-        line = line.substr(0, comma);
+    return ELOOP;
+}
+
+// Whether an existing target may be replaced: 0, or an errno value. A file
+// the user may not write is kept, even though replacing it needs only the
+// folder's permission; so is one without any write permission at all.
+int replaceableTarget(const std::filesystem::path& target, struct stat& info, bool& exists) {
+    exists = ::stat(target.c_str(), &info) == 0;
+    if (!exists) {
+        return 0;
     }
-    return windows1252ToUtf8(line);
+    if (!S_ISREG(info.st_mode)) {
+        return S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    }
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return EACCES;
+    }
+    if (::access(target.c_str(), W_OK) != 0) {
+        return errno;
+    }
+    return 0;
+}
+
+// Flushes the folder's entries, so that a rename survives a power cut.
+// Folders that cannot be flushed (some file systems) pass.
+int flushFolder(const std::filesystem::path& file) {
+    const std::filesystem::path folder =
+        file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return 0;
+    }
+    int error = 0;
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) {
+        error = errno;
+    }
+    ::close(fd);
+    return error;
 }
 
 }  // namespace
@@ -217,37 +325,145 @@ void SeqFileWriter::whole(long long value) {
 }
 
 SaveResult SeqFileWriter::saveTo(const std::filesystem::path& target) const {
+    return saveFileBytes(target, bytes_);
+}
+
+SaveResult saveFileBytes(const std::filesystem::path& target, std::string_view bytes) {
     if (target.filename().empty()) {
         return {false, saveFailure(target, "no file name")};
     }
+    std::filesystem::path file;
+    if (const int error = resolveLinks(target, file); error != 0) {
+        return {false, saveFailure(target, errorText(error))};
+    }
+    if (file.filename().empty()) {
+        return {false, saveFailure(target, "no file name")};
+    }
+    struct stat old {};
+    bool exists = false;
+    // A folder in the target's place is left to the rename, which refuses it.
+    if (const int error = replaceableTarget(file, old, exists); error != 0 && error != EISDIR) {
+        return {false, saveFailure(target, errorText(error))};
+    }
+    removeStaleTemporaries(file);
+
     std::filesystem::path temporary;
-    const int fd = createTemporary(target, temporary);
+    const int fd = createTemporary(file, temporary);
     if (fd < 0) {
         return {false, saveFailure(target, errorText(errno))};
     }
-
     // Keep the permissions of the file being replaced.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (exists && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777);
     }
 
     int error = 0;
-    if (!writeAll(fd, bytes_) || ::fsync(fd) != 0) {
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         error = errno;
     }
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {
         ::unlink(temporary.c_str());
         return {false, saveFailure(target, errorText(error))};
     }
+    if (const int flushError = flushFolder(file); flushError != 0) {
+        return {false, saveFailure(target, "the folder could not be flushed to the disk: " +
+                                               errorText(flushError))};
+    }
     return {true, {}};
 }
+
+// Where the reader's bytes come from: an open file read a chunk at a time, or
+// bytes held in memory. Lines are cut from the chunk on the fly, so a file is
+// never held whole.
+struct SeqFileReader::Source {
+    int fd = -1;
+    std::string chunk;
+    std::size_t pos = 0;
+    std::size_t total = 0;
+    bool afterCr = false;  // the last line ended with CR: skip a following LF
+    bool error = false;
+
+    Source() = default;
+    Source(const Source&) = delete;
+    Source& operator=(const Source&) = delete;
+    ~Source() { closeFile(); }
+
+    void closeFile() {
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+
+    // The next chunk of the file; false at its end or on an error.
+    bool fill() {
+        if (fd < 0) {
+            return false;
+        }
+        if (total >= kMaxReadBytes) {
+            error = true;  // no file of the program is this large
+            closeFile();
+            return false;
+        }
+        chunk.resize(kReadChunk);
+        ssize_t got = 0;
+        do {
+            got = ::read(fd, &chunk[0], kReadChunk);
+        } while (got < 0 && errno == EINTR);
+        if (got <= 0) {
+            error = got < 0;
+            chunk.clear();
+            closeFile();
+            return false;
+        }
+        chunk.resize(static_cast<std::size_t>(got));
+        pos = 0;
+        total += static_cast<std::size_t>(got);
+        return true;
+    }
+
+    // The bytes of the next line without its end; false when the file has
+    // no more lines. CRLF, LF or a lone CR ends a line.
+    bool nextLine(std::string& line) {
+        line.clear();
+        bool any = false;
+        for (;;) {
+            if (pos >= chunk.size() && !fill()) {
+                return any;
+            }
+            if (afterCr) {
+                afterCr = false;
+                if (chunk[pos] == '\n') {
+                    ++pos;
+                    continue;
+                }
+            }
+            std::size_t end = pos;
+            while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') {
+                ++end;
+            }
+            line.append(chunk, pos, end - pos);
+            if (end < chunk.size()) {
+                afterCr = chunk[end] == '\r';
+                pos = end + 1;
+                return true;
+            }
+            pos = end;
+            any = true;
+        }
+    }
+};
+
+SeqFileReader::SeqFileReader(std::unique_ptr<Source> source) : source_(std::move(source)) {}
+SeqFileReader::SeqFileReader(SeqFileReader&&) noexcept = default;
+SeqFileReader& SeqFileReader::operator=(SeqFileReader&&) noexcept = default;
+SeqFileReader::~SeqFileReader() = default;
 
 std::optional<SeqFileReader> SeqFileReader::open(const std::filesystem::path& path,
                                                  std::string& message) {
@@ -255,40 +471,26 @@ std::optional<SeqFileReader> SeqFileReader::open(const std::filesystem::path& pa
         message = "Could not read \"" + path.string() + "\": " + reason;
         return std::nullopt;
     };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: a named pipe would otherwise wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         return failure(errorText(errno));
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
         ::close(fd);
         return failure(errorText(error));
     }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const int error = errno;
-            ::close(fd);
-            return failure(errorText(error));
-        }
-        if (got == 0) {
-            break;
-        }
-        if (bytes.size() + static_cast<std::size_t>(got) > kMaxReadBytes) {
-            ::close(fd);
-            return failure("the file is too large");
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return failure(S_ISDIR(info.st_mode) ? errorText(EISDIR) : "not a regular file");
     }
-    ::close(fd);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    auto source = std::make_unique<Source>();
+    source->fd = fd;
     message.clear();
-    return fromBytes(bytes);
+    return SeqFileReader(std::move(source));
 }
 
 std::optional<SeqFileReader> SeqFileReader::open(const std::filesystem::path& path) {
@@ -297,52 +499,89 @@ std::optional<SeqFileReader> SeqFileReader::open(const std::filesystem::path& pa
 }
 
 SeqFileReader SeqFileReader::fromBytes(std::string_view bytes) {
-    std::vector<std::string> items;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = pos;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
-            ++end;
-        }
-        items.push_back(itemOfLine(bytes.substr(pos, end - pos)));
-        pos = end;
-        if (pos < bytes.size()) {
-            const bool crlf =
-                bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n';
-            pos += crlf ? 2 : 1;
-        }
-    }
-    return SeqFileReader(std::move(items));
+    auto source = std::make_unique<Source>();
+    source->chunk.assign(bytes.data(), bytes.size());
+    source->total = bytes.size();
+    return SeqFileReader(std::move(source));
 }
 
-const std::string* SeqFileReader::take() {
-    if (next_ >= items_.size()) {
+bool SeqFileReader::readAhead() const {
+    std::string line;
+    const bool got = source_ && source_->nextLine(line);
+    if (source_ && source_->error) {
+        failed_ = true;  // a line cut by a read error or the size limit is no item
+    }
+    if (!got) {
+        return false;
+    }
+    std::size_t begin = 0;
+    while (begin < line.size() && isBlank(line[begin])) {
+        ++begin;
+    }
+    std::string_view item(line);
+    item.remove_prefix(begin);
+    item = item.substr(0, item.find(','));
+    ahead_.push_back({windows1252ToUtf8(item), item.size()});
+    return true;
+}
+
+bool SeqFileReader::atEnd() const {
+    return ahead_.empty() && !readAhead();
+}
+
+std::size_t SeqFileReader::itemCount() const {
+    while (readAhead()) {
+    }
+    return next_ + ahead_.size();
+}
+
+std::size_t SeqFileReader::bytesRead() const {
+    return source_ ? source_->total : 0;
+}
+
+const SeqFileReader::Item* SeqFileReader::take() {
+    if (ahead_.empty() && !readAhead()) {
         failed_ = true;
         return nullptr;
     }
-    return &items_[next_++];
+    current_ = std::move(ahead_.front());
+    ahead_.pop_front();
+    ++next_;
+    return &current_;
 }
 
 std::optional<std::string> SeqFileReader::text() {
-    if (const std::string* item = take()) {
-        return *item;
+    if (const Item* item = take()) {
+        return item->text;
     }
     return std::nullopt;
 }
 
+std::optional<std::string> SeqFileReader::text(std::size_t maxLength) {
+    const Item* item = take();
+    if (item == nullptr) {
+        return std::nullopt;
+    }
+    if (item->length > maxLength) {
+        failed_ = true;
+        return std::nullopt;
+    }
+    return item->text;
+}
+
 std::optional<double> SeqFileReader::number() {
-    if (const std::string* item = take()) {
-        return leadingNumber(*item);
+    if (const Item* item = take()) {
+        return leadingNumber(item->text);
     }
     return std::nullopt;
 }
 
 std::optional<double> SeqFileReader::wholeTextNumber() {
-    const std::string* item = take();
+    const Item* item = take();
     if (item == nullptr) {
         return std::nullopt;
     }
-    const auto value = parseWholeText(*item);
+    const auto value = parseWholeText(item->text);
     if (!value) {
         failed_ = true;
     }
@@ -350,11 +589,11 @@ std::optional<double> SeqFileReader::wholeTextNumber() {
 }
 
 std::optional<bool> SeqFileReader::truth() {
-    const std::string* item = take();
+    const Item* item = take();
     if (item == nullptr) {
         return std::nullopt;
     }
-    const auto value = parseTruth(*item);
+    const auto value = parseTruth(item->text);
     if (!value) {
         failed_ = true;
     }

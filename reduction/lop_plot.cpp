@@ -81,6 +81,44 @@ std::string readoutText(const std::string& title, double value, const char* posi
            platform::generalText(ephemeris::FloorTo1(std::fabs(min))) + "'";
 }
 
+// A printed text's extent in user units (y grows upward).
+struct TextExtent {
+    double left = 0;
+    double right = 0;
+    double top = 0;
+    double bottom = 0;
+};
+
+bool overlap(const TextExtent& a, const TextExtent& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+// Where a label may go on its line: the fraction of S from the line's foot
+// toward one end, and that end's direction.
+struct LabelSpot {
+    double fraction = 0;
+    double sinDir = 0;
+    double cosDir = 0;
+};
+
+// The drawn label's place first, then places further along the same side in
+// steps of a tenth, then the same on the other side.
+std::vector<LabelSpot> labelSpots(double f, double Z) {
+    std::vector<LabelSpot> spots;
+    const double sides[2][2] = {{sinDeg(Z - 90), cosDeg(Z - 90)}, {sinDeg(Z + 90), cosDeg(Z + 90)}};
+    for (const auto& side : sides) {
+        spots.push_back({f, side[0], side[1]});
+        for (int k = 1; k <= 8; ++k) {
+            for (const double t : {f + 0.1 * k, f - 0.1 * k}) {
+                if (t > 0.05 && t < 0.95) {
+                    spots.push_back({t, side[0], side[1]});
+                }
+            }
+        }
+    }
+    return spots;
+}
+
 }  // namespace
 
 ErrorEllipse errorEllipse(const FixResult& fix) {
@@ -183,6 +221,10 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     const int count = reducibleSightCount(in.SightCount);
     const double d = 200 * S / W;
     plot.lops.reserve(static_cast<std::size_t>(count));
+    struct LabelLine {
+        double x0, y0, Z, f;
+    };
+    std::vector<LabelLine> labelLines;
     for (int i = 1; i <= count; ++i) {
         if (in.Included[i] != 1) {
             continue;
@@ -203,6 +245,7 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
         lop.label.at = {x0 + S * f * sinLeft - d, y0 + S * f * cosLeft + d};
         lop.label.line = {PrintItem::Text("LOP# " + std::to_string(i))};
         plot.lops.push_back(std::move(lop));
+        labelLines.push_back({x0, y0, Z, f});
     }
 
     // 7: the fix mark, departure at the middle latitude.
@@ -235,20 +278,65 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     plot.texts.push_back({{-S, 0},
                           {PrintItem::Text("LATa "),
                            PrintItem::NumberOrDashes(ephemeris::FloorTo3(in.AssumedLat))}});
+    // Each fix text at least one printed line below the one above it.
+    const bool metrics = in.TextHeight > 0 && finite(in.TextHeight) && in.TextWidth != nullptr;
+    const double lineHeight = metrics ? in.TextHeight * 2 * T / H : 0;
+    double y = 0.95 * T;
+    const auto below = [&](double standard) {
+        y = standard < y - lineHeight ? standard : y - lineHeight;
+        return y;
+    };
     if (in.Status == FixStatus::Fix) {
         plot.texts.push_back(
-            {{-S, 0.95 * T}, degreesMinutesLine("Best Fix Latitude ", fix.FixLat, "N", "S")});
-        plot.texts.push_back(
-            {{-S, 0.9 * T}, degreesMinutesLine("Best Fix Longitude ", fix.FixLon, "E", "W")});
-        plot.texts.push_back({{-S, 0.8 * T},
+            {{-S, y}, degreesMinutesLine("Best Fix Latitude ", fix.FixLat, "N", "S")});
+        plot.texts.push_back({{-S, below(0.9 * T)},
+                              degreesMinutesLine("Best Fix Longitude ", fix.FixLon, "E", "W")});
+        plot.texts.push_back({{-S, below(0.8 * T)},
                               {PrintItem::Text("Distance from assumed position"),
                                PrintItem::Number(ephemeris::FloorTo2(fix.FixDistance)),
                                PrintItem::Text(" n.miles")}});
     } else {
-        plot.texts.push_back({{-S, 0.95 * T}, {PrintItem::Text(noFixText(in.Status))}});
+        plot.texts.push_back({{-S, y}, {PrintItem::Text(noFixText(in.Status))}});
     }
     if (fix.FixDistance > 20) {
-        plot.texts.push_back({{-S, 0.75 * T}, {PrintItem::Text(std::string(kPlotRecommendText))}});
+        plot.texts.push_back(
+            {{-S, below(0.75 * T)}, {PrintItem::Text(std::string(kPlotRecommendText))}});
+    }
+
+    // 10: each LOP label off the texts and the labels before it, where its
+    // line allows.
+    if (metrics) {
+        const double unitsPerTwip = 2 * S / W;
+        const auto widthOf = [&](const PlotText& text) {
+            return in.TextWidth(platform::printLineText(text.line)) * unitsPerTwip;
+        };
+        const auto extent = [&](const PlotPoint& at, double width) {
+            return TextExtent{at.x, at.x + width, at.y, at.y - lineHeight};
+        };
+        std::vector<TextExtent> taken;
+        taken.reserve(plot.texts.size() + plot.lops.size());
+        for (const PlotText& text : plot.texts) {
+            taken.push_back(extent(text.at, widthOf(text)));
+        }
+        for (std::size_t k = 0; k < plot.lops.size(); ++k) {
+            PlotText& label = plot.lops[k].label;
+            const LabelLine& line = labelLines[k];
+            const double width = widthOf(label);
+            for (const LabelSpot& spot : labelSpots(line.f, line.Z)) {
+                const PlotPoint at = {line.x0 + S * spot.fraction * spot.sinDir - d,
+                                      line.y0 + S * spot.fraction * spot.cosDir + d};
+                const TextExtent e = extent(at, width);
+                bool free = true;
+                for (const TextExtent& other : taken) {
+                    free = free && !overlap(e, other);
+                }
+                if (free) {
+                    label.at = at;
+                    break;
+                }
+            }
+            taken.push_back(extent(label.at, width));
+        }
     }
     return plot;
 }

@@ -9,6 +9,7 @@
 //   LopPlotInput in = ...;                     // results of the last reduction
 //   in.PictureWidth = Picture1.width(); in.PictureHeight = Picture1.height();
 //   in.nextRandom = [&] { return app.random().next(); };
+//   in.TextHeight = ...; in.TextWidth = ...;   // the picture's text metrics
 //   LopPlot plot = lopPlotGeometry(in);
 //   set the scale, clear, background; then draw plot.* in member order.
 #pragma once
@@ -57,6 +58,13 @@ struct LopPlotInput {
     // The next number of the program's generator, in [0, 1); drawn once per
     // included sight, in sight order. When empty, 0 is used.
     std::function<double()> nextRandom;
+    // The picture's text metrics in twips: the height of one printed line and
+    // the width of a text. With them the texts are kept apart: each fix text
+    // at least a line below the one above it, and each LOP label moved along
+    // its line off every other text. Without them every text stands at its
+    // standard place.
+    double TextHeight = 0;
+    std::function<double(const std::string&)> TextWidth;
 };
 
 struct PlotPoint {

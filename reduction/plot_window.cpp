@@ -175,6 +175,9 @@ LopPlotInput plotInputFromApp(app::App& app) {
     in.PictureWidth = form.Picture1.width();
     in.PictureHeight = form.Picture1.height();
     in.nextRandom = [&app] { return app.random().next(); };
+    const platform::ui::Picture& picture = form.Picture1;
+    in.TextHeight = picture.textHeightTwips();
+    in.TextWidth = [&picture](const std::string& text) { return picture.textWidthTwips(text); };
     return in;
 }
 

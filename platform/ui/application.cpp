@@ -29,7 +29,20 @@ Application::~Application() {
 }
 
 bool Application::runModal(Dialog& dialog) {
+    dialog.setOpener(openerOf(dialog));
     return modalRunner().run(dialog);
+}
+
+QWidget* Application::openerOf(const Dialog& dialog) const {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != &dialog && active->isVisible()) {
+        return active;
+    }
+    const auto main = windows_.find(mainWindow_);
+    if (main == windows_.end() || main->second.get() == &dialog || !main->second->isVisible()) {
+        return nullptr;
+    }
+    return main->second.get();
 }
 
 Form* Application::find(const std::type_info& type) const {

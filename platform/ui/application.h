@@ -27,6 +27,8 @@
 
 #include "platform/ui/services.h"
 
+class QWidget;
+
 namespace platform::ui {
 
 class Form;
@@ -50,7 +52,8 @@ class Application {
     ModalRunner& modalRunner() { return *services_.modalRunner; }
 
     // Runs a modal dialog through the modal runner; returns whether it was
-    // accepted.
+    // accepted. The dialog is centred on the window that opens it: the
+    // active window, else the main window.
     bool runModal(Dialog& dialog);
 
     // The window of type T, created on first access with T(args...), or with
@@ -103,6 +106,7 @@ class Application {
 
   private:
     Form* find(const std::type_info& type) const;
+    QWidget* openerOf(const Dialog& dialog) const;
     void adopt(const std::type_info& type, std::unique_ptr<Form> form);
     void unload(const std::type_info& type);
 

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "platform/seqfile.h"
+
 namespace platform::ui {
 
 namespace {
@@ -246,7 +248,7 @@ TextBox::TextBox(Host host, const TwipRect& rect, const std::string& text, Kind 
         });
     } else {
         line_ = static_cast<QLineEdit*>(widget());
-        line_->setMaxLength(32767);
+        line_->setMaxLength(static_cast<int>(platform::kTextBoxMaxLength));
         line_->setText(q(text));
         // textEdited: only the user's edits (typing, paste, undo), never setText.
         QObject::connect(line_, &QLineEdit::textEdited, line_, [this] {

@@ -1,6 +1,7 @@
 #include "platform/ui/dialog.h"
 
 #include <QHideEvent>
+#include <QKeyEvent>
 
 namespace platform::ui {
 
@@ -20,6 +21,20 @@ void Dialog::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) {
         emit finished();
     }
+}
+
+const QWidget* Dialog::placementAnchor() const {
+    return opener_ && opener_->isVisible() ? opener_.data() : nullptr;
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event) {
+    // Reaches the dialog when the control with the focus leaves the key.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        onCloseRequest();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 }  // namespace platform::ui

@@ -1,7 +1,10 @@
 // A modal dialog window: a Form with its own "accepted" flag. Run it through
 // Application::runModal; its OK button calls accept(), its cancel button and
 // the title-bar close call reject(). Both hide the dialog and end the run.
+// Escape, wherever the focus is in the dialog, acts as the title-bar close.
 #pragma once
+
+#include <QPointer>
 
 #include "platform/ui/form.h"
 
@@ -22,17 +25,24 @@ class Dialog : public Form {
     // The title-bar close is a cancel.
     void onCloseRequest() override { reject(); }
 
+    // The window that opens the dialog (Application::runModal sets it); the
+    // dialog is shown centred on it while it is on view.
+    void setOpener(QWidget* opener) { opener_ = opener; }
+
   signals:
     // Emitted when the dialog is hidden (accepted, rejected or hidden by code).
     void finished();
 
   protected:
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    const QWidget* placementAnchor() const override;
 
   private:
     void finish(bool accepted);
 
     bool accepted_ = false;
+    QPointer<QWidget> opener_;
 };
 
 }  // namespace platform::ui

@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <cmath>
 
 #include "platform/ui/application.h"
@@ -31,6 +34,28 @@ int twipsToPixels(double twips) {
 int twipsToSizePixels(double twips) {
     const int px = twipsToPixels(twips);
     return px < 0 ? 0 : px;
+}
+
+QRect placedOnScreen(const QRect& frame, const QRect& available) {
+    QRect placed = frame;
+    if (placed.right() > available.right()) {
+        placed.moveRight(available.right());
+    }
+    if (placed.bottom() > available.bottom()) {
+        placed.moveBottom(available.bottom());
+    }
+    if (placed.left() < available.left()) {
+        placed.moveLeft(available.left());
+    }
+    if (placed.top() < available.top()) {
+        placed.moveTop(available.top());
+    }
+    return placed;
+}
+
+QRect centredOn(const QSize& frame, const QRect& over) {
+    return QRect(over.x() + (over.width() - frame.width()) / 2,
+                 over.y() + (over.height() - frame.height()) / 2, frame.width(), frame.height());
 }
 
 Form::Form(Application& app, const std::string& caption) : QWidget(nullptr), app_(app) {
@@ -158,6 +183,7 @@ void Form::resizeEvent(QResizeEvent* event) {
 void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
+        placeOnScreen();
         layoutClient();
         displayed_ = true;
         notifyIfResized();
@@ -183,6 +209,36 @@ void Form::notifyIfResized() {
     }
     notifiedSize_ = now;
     Form_Resize();
+}
+
+void Form::placeOnScreen() {
+    // The frame around the client area; until the window system has framed
+    // the window once, the style's title bar and border stand in for it.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(),
+                     outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (margins.isNull()) {
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        margins = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
+                           border);
+    }
+    const QSize frameSize = size().grownBy(margins);
+    QRect frame(pos(), frameSize);
+    if (const QWidget* anchor = placementAnchor()) {
+        frame = centredOn(frameSize, anchor->frameGeometry());
+    }
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) {
+        screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    frame = placedOnScreen(frame, screen->availableGeometry());
+    if (frame.topLeft() != pos()) {
+        move(frame.topLeft());
+    }
 }
 
 // ------------------------------------------------------------------ menus

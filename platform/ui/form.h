@@ -61,6 +61,13 @@ constexpr TwipRect pixelRect(double left, double top, double width, double heigh
     return {px(left), px(top), px(width), px(height)};
 }
 
+// Where a window's outer frame goes so that it lies on the available area of
+// its screen: moved as little as needed; a frame larger than the area keeps
+// its top-left corner on it (its title bar stays within reach).
+QRect placedOnScreen(const QRect& frame, const QRect& available);
+// A frame of the given size centred on another.
+QRect centredOn(const QSize& frame, const QRect& over);
+
 class Form : public QWidget {
     Q_OBJECT
 
@@ -86,7 +93,9 @@ class Form : public QWidget {
     virtual void onCloseRequest();
 
     // Shows the window modeless and brings it to the front (creating nothing:
-    // the window already exists). Use hide() to hide it.
+    // the window already exists). Use hide() to hide it. Every window is
+    // placed fully on the available area of its screen when it is shown (a
+    // dialog first centred on the window that opened it).
     void showModeless();
 
     void setCaption(const std::string& caption);
@@ -123,6 +132,9 @@ class Form : public QWidget {
     bool printForm();
 
   protected:
+    // The window to centre on when shown; none for a plain window.
+    virtual const QWidget* placementAnchor() const { return nullptr; }
+
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -130,6 +142,7 @@ class Form : public QWidget {
   private:
     void layoutClient();
     void notifyIfResized();
+    void placeOnScreen();
 
     Application& app_;
     QWidget* client_ = nullptr;

@@ -832,6 +832,16 @@ double Picture::textHeight(const std::string& text) const {
     return lines * fm.height() * std::abs(height_) / s.height();
 }
 
+double Picture::textWidthTwips(const std::string& text) const {
+    const QFontMetricsF fm(surface_->font(), surface_);
+    return fm.horizontalAdvance(QString::fromStdString(text)) * kTwipsPerPixel;
+}
+
+double Picture::textHeightTwips() const {
+    const QFontMetricsF fm(surface_->font(), surface_);
+    return fm.height() * kTwipsPerPixel;
+}
+
 // ------------------------------------------------------------------ mouse
 
 void Picture::mouse(const MouseHandler& handler, QPointF pixel, int button, int shift) {

@@ -154,6 +154,9 @@ class Picture : public Control {
     // Size of a text in user units (always positive).
     double textWidth(const std::string& text) const;
     double textHeight(const std::string& text = "Ag") const;
+    // The same in twips, whatever the scale.
+    double textWidthTwips(const std::string& text) const;
+    double textHeightTwips() const;
 
     // ---- mouse (tracking is on: moves report without a button too)
     void onMouseDown(MouseHandler handler) { mouseDown_ = std::move(handler); }

@@ -1,17 +1,21 @@
 #include "platform/ui/qt_services.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/seqfile.h"
 #include "platform/ui/dialog.h"
 
 namespace platform::ui {
@@ -78,46 +82,122 @@ void QtMessages::beep() {
     QApplication::beep();
 }
 
+void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save) {
+    dialog.setWindowTitle(q(request.title));
+    dialog.setNameFilter(q(qtFileFilter(request.filter)));
+    dialog.setDefaultSuffix(q(fileDialogSuffix(request.filter)));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+}
+
+namespace {
+
+std::string runFileDialog(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(QApplication::activeWindow());
+    configureFileDialog(dialog, request, save);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return localPath(dialog.selectedFiles().front());
+}
+
+}  // namespace
+
 std::string QtFileDialogs::openFile(const FileDialogRequest& request) {
-    return localPath(QFileDialog::getOpenFileName(QApplication::activeWindow(), q(request.title),
-                                                  QString(), q(qtFileFilter(request.filter))));
+    return runFileDialog(request, false);
 }
 
 std::string QtFileDialogs::saveFile(const FileDialogRequest& request) {
-    return localPath(QFileDialog::getSaveFileName(QApplication::activeWindow(), q(request.title),
-                                                  QString(), q(qtFileFilter(request.filter))));
+    return runFileDialog(request, true);
 }
 
-QtPrinter::QtPrinter(Messages& messages) : messages_(messages) {}
+QRect imageRectOnPage(const QSize& image, const QRect& page) {
+    if (image.isEmpty() || page.isEmpty()) {
+        return QRect(page.topLeft(), QSize(0, 0));
+    }
+    const QSize size = image.scaled(page.size(), Qt::KeepAspectRatio);
+    return QRect(page.x() + (page.width() - size.width()) / 2,
+                 page.y() + (page.height() - size.height()) / 2, size.width(), size.height());
+}
+
+bool paintImageOnPage(QPaintDevice& device, const QImage& image) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    const QRect target = imageRectOnPage(image.size(), painter.viewport());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+    return painter.end();
+}
+
+QtPrinter::System QtPrinter::platformSystem() {
+    System system;
+    system.printersAvailable = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
+    system.printDialog = [](QPrinter& printer) {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        // The dialog offers printing into a PDF file beside the printers.
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    return system;
+}
+
+QtPrinter::QtPrinter(Messages& messages, FileDialogs& fileDialogs, System system)
+    : messages_(messages), fileDialogs_(fileDialogs), system_(std::move(system)) {}
 
 bool QtPrinter::printImage(const QImage& image, const std::string& jobName) {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        messages_.show(kNoPrinterMessage);
-        return false;
+    if (!system_.printersAvailable()) {
+        const std::string path = fileDialogs_.saveFile({kPdfFileFilter, kPdfFileTitle});
+        return !path.empty() && printPdf(image, jobName, path);
     }
     QPrinter printer(QPrinterInfo::defaultPrinter().isNull()
-                         ? QPrinterInfo::availablePrinters().front()
-                         : QPrinterInfo::defaultPrinter());
+                         ? QPrinterInfo::availablePrinters().value(0)
+                         : QPrinterInfo::defaultPrinter(),
+                     QPrinter::HighResolution);
     printer.setDocName(q(jobName));
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    if (dialog.exec() != QDialog::Accepted) {
+    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
+    if (!system_.printDialog(printer)) {
         return false;
     }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        messages_.show("The printer could not be started. The window was not printed.");
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        return printPdf(image, jobName, localPath(printer.outputFileName()));
+    }
+    if (!paintImageOnPage(printer, image)) {
+        messages_.show(std::string(kNotPrintedMessage) + "\nThe printer could not be started.");
         return false;
     }
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    if (size.width() > image.width() * 8) {
-        size = image.size() * 8;  // small windows are not blown up beyond recognition
+    return true;
+}
+
+// The page is written in memory and saved whole, so a failed print never
+// leaves half a file nor damages an older one.
+bool QtPrinter::printPdf(const QImage& image, const std::string& jobName, const std::string& path) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(q(jobName));
+        pdf.setCreator(q(jobName));
+        pdf.setResolution(300);
+        pdf.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4),
+            image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        if (!paintImageOnPage(pdf, image)) {
+            messages_.show(std::string(kNotPrintedMessage) + "\nThe page could not be drawn.");
+            return false;
+        }
     }
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(image.rect());
-    painter.drawImage(0, 0, image);
-    painter.end();
+    const SaveResult saved =
+        saveFileBytes(std::filesystem::path(path),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!saved.ok) {
+        messages_.show(std::string(kNotPrintedMessage) + "\n" + saved.message);
+        return false;
+    }
     return true;
 }
 
@@ -145,7 +225,7 @@ Services qtServices(const std::string& defaultTitle) {
     Services s;
     s.messages = std::make_unique<QtMessages>(defaultTitle);
     s.fileDialogs = std::make_unique<QtFileDialogs>();
-    s.printer = std::make_unique<QtPrinter>(*s.messages);
+    s.printer = std::make_unique<QtPrinter>(*s.messages, *s.fileDialogs);
     s.clock = std::make_unique<QtClock>();
     s.random = std::make_unique<StandardRandom>();
     s.modalRunner = std::make_unique<QtModalRunner>();

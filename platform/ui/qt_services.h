@@ -2,9 +2,15 @@
 // local clock and the modal runner. The generator is StandardRandom.
 #pragma once
 
+#include <QRect>
+#include <functional>
 #include <string>
 
 #include "platform/ui/services.h"
+
+class QFileDialog;
+class QPaintDevice;
+class QPrinter;
 
 namespace platform::ui {
 
@@ -26,20 +32,49 @@ class QtFileDialogs final : public FileDialogs {
     std::string saveFile(const FileDialogRequest& request) override;
 };
 
-// Prints through the print dialog on the chosen printer; with no printer
-// installed it says so through the message service and prints nothing.
+// Sets up a file dialog for the request: title, the filter in Qt's form, the
+// filter's extension as the default suffix, open or save mode.
+void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
+
+// The save dialog of printing without a printer.
+inline constexpr const char* kPdfFileFilter = "PDF Files (*.pdf)|*.pdf";
+inline constexpr const char* kPdfFileTitle = "Print to PDF File";
+// Said when printing fails; the reason follows on the next line.
+inline constexpr const char* kNotPrintedMessage = "The window was not printed.";
+
+// Where an image of the given size goes on a page: as large as the page
+// allows with its aspect kept, centred.
+QRect imageRectOnPage(const QSize& image, const QRect& page);
+// Draws the image on the device's page there; false when the device cannot
+// be painted on.
+bool paintImageOnPage(QPaintDevice& device, const QImage& image);
+
+// Prints through the print dialog on the chosen printer, or into the PDF file
+// chosen there. Without any printer, the save dialog (through the file dialog
+// service) chooses a PDF file. PDF files are saved like every file of the
+// program: whole, or not at all.
 class QtPrinter final : public Printer {
   public:
-    explicit QtPrinter(Messages& messages);
+    // The printer's reach into the system, replaceable in tests.
+    struct System {
+        // Whether any printer is set up.
+        std::function<bool()> printersAvailable;
+        // Runs the print dialog on the printer; true when the user prints.
+        std::function<bool(QPrinter&)> printDialog;
+    };
+    // The system's printers and the platform print dialog.
+    static System platformSystem();
+
+    QtPrinter(Messages& messages, FileDialogs& fileDialogs, System system = platformSystem());
     bool printImage(const QImage& image, const std::string& jobName) override;
 
   private:
-    Messages& messages_;
-};
+    bool printPdf(const QImage& image, const std::string& jobName, const std::string& path);
 
-// The text shown when no printer is installed.
-inline constexpr const char* kNoPrinterMessage =
-    "No printer is available. The window was not printed.";
+    Messages& messages_;
+    FileDialogs& fileDialogs_;
+    System system_;
+};
 
 class QtClock final : public Clock {
   public:

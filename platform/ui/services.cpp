@@ -85,6 +85,22 @@ std::string qtFileFilter(std::string_view programFilter) {
     return out;
 }
 
+std::string fileDialogSuffix(std::string_view programFilter) {
+    const std::vector<std::string_view> parts = splitOn(programFilter, '|');
+    if (parts.size() < 2) {
+        return {};
+    }
+    const std::string_view first = trimmed(splitOn(parts[1], ';').front());
+    if (first.size() < 3 || first.substr(0, 2) != "*.") {
+        return {};
+    }
+    const std::string_view extension = first.substr(2);
+    if (extension.find_first_of("*?[]") != std::string_view::npos) {
+        return {};
+    }
+    return std::string(extension);
+}
+
 double secondsSinceMidnight(const LocalDateTime& t) {
     return t.hour * 3600.0 + t.minute * 60.0 + t.second + t.millisecond / 1000.0;
 }

@@ -58,14 +58,21 @@ class FileDialogs {
 // matches all files. An empty filter stays empty.
 std::string qtFileFilter(std::string_view programFilter);
 
+// The extension a file dialog adds to a name typed without one: that of the
+// filter's first pattern, when it names one ("*.NAV" gives "NAV"); empty for
+// "*.*", "*" or an empty filter.
+std::string fileDialogSuffix(std::string_view programFilter);
+
 // ---------------------------------------------------------------- printing
 
 class Printer {
   public:
     virtual ~Printer() = default;
-    // Prints the image on one page, scaled to fit. Returns true when the image
-    // went to a printer; false when there is no printer (the user is told
-    // through the message service) or the user cancelled.
+    // Prints the image on one page, as large as the page allows with its
+    // aspect kept. With a printer set up, the print dialog chooses the
+    // printer (or a PDF file); without one, the image goes to a PDF file
+    // chosen in a save dialog. Returns true when the image was printed;
+    // false when the user cancelled or printing failed (the user is told).
     virtual bool printImage(const QImage& image, const std::string& jobName) = 0;
 };
 

@@ -744,4 +744,20 @@ TEST_F(MainWindowTest, FailedSaveSaysSoAndKeepsTheCaption) {
     EXPECT_EQ(readBytes(good), goodBytes);
 }
 
+TEST_F(MainWindowTest, SaveOntoAReadOnlyFileIsRefusedAndTheFileKept) {
+    fillEverything();
+    Form1& f = form1();
+    const fs::path kept = file("kept.NAV");
+    saveTo(kept);
+    const std::string keptBytes = readBytes(kept);
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    uitest::userType(f.Text8, "123");
+
+    env.messages.expect("The data file was not saved.\nCould not save \"" + kept.string() +
+                        "\": Permission denied");
+    saveTo(kept);
+    EXPECT_EQ(readBytes(kept), keptBytes);
+    EXPECT_EQ(f.caption(), " Current Data file is: kept.NAV");
+}
+
 }  // namespace

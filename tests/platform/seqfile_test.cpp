@@ -2,12 +2,17 @@
 // Windows-1252 conversion, saving through a temporary file and its failures.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <set>
 #include <string>
@@ -18,6 +23,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using platform::kTextBoxMaxLength;
 using platform::SaveResult;
 using platform::SeqFileReader;
 using platform::SeqFileWriter;
@@ -238,6 +244,15 @@ class SeqFileOnDisk : public ::testing::Test {
         std::ofstream out(path, std::ios::binary);
         out << bytes;
     }
+    // The head, then mebibytes MiB of the fill byte.
+    static void writeLong(const fs::path& path, const std::string& head, char fill, int mebibytes) {
+        std::ofstream out(path, std::ios::binary);
+        out << head;
+        const std::string block(1 << 20, fill);
+        for (int i = 0; i < mebibytes; ++i) {
+            out << block;
+        }
+    }
     std::set<std::string> names() const {
         std::set<std::string> result;
         for (const auto& entry : fs::directory_iterator(dir_)) {
@@ -405,6 +420,223 @@ TEST_F(SeqFileOnDisk, OpenReadsAnEmptyFileAsNoItems) {
     EXPECT_EQ(reader->itemCount(), 0u);
     EXPECT_EQ(reader->text(), std::nullopt);
     EXPECT_TRUE(reader->failed());
+}
+
+TEST(SeqFileReader, TextWithALimitRefusesALongerItemRatherThanCuttingIt) {
+    const std::string atLimit(kTextBoxMaxLength, 'a');
+    const std::string beyond(kTextBoxMaxLength + 1, 'b');
+    // An 8-bit character is one character of the box, though two bytes of UTF-8.
+    const std::string accented(kTextBoxMaxLength, '\xE9');
+    SeqFileReader reader =
+        SeqFileReader::fromBytes(atLimit + "\r\n" + accented + "\r\n" + beyond + "\r\nnext\r\n");
+    EXPECT_EQ(reader.text(kTextBoxMaxLength), atLimit);
+    const auto read = reader.text(kTextBoxMaxLength);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->size(), 2 * kTextBoxMaxLength);
+    EXPECT_FALSE(reader.failed());
+    EXPECT_EQ(reader.text(kTextBoxMaxLength), std::nullopt);
+    EXPECT_TRUE(reader.failed());
+    EXPECT_EQ(reader.position(), 3u);  // the long item is taken
+    EXPECT_EQ(reader.text(kTextBoxMaxLength), "next");
+
+    // Without a limit the item is read whole.
+    SeqFileReader whole = SeqFileReader::fromBytes(beyond + "," + "after");
+    EXPECT_EQ(whole.text(), beyond);
+    EXPECT_FALSE(whole.failed());
+    // The limit counts the item, not its leading blanks or what follows a comma.
+    SeqFileReader item = SeqFileReader::fromBytes("   " + atLimit + ",tail\r\n");
+    EXPECT_EQ(item.text(kTextBoxMaxLength), atLimit);
+    EXPECT_FALSE(item.failed());
+}
+
+TEST(SeqFileReader, ItemsAreReadAheadOnlyAsFarAsAsked) {
+    SeqFileReader reader = SeqFileReader::fromBytes("a\r\nb\rc\nd");
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.position(), 0u);
+    EXPECT_EQ(reader.text(), "a");
+    EXPECT_EQ(reader.itemCount(), 4u);  // reads the rest, takes nothing
+    EXPECT_EQ(reader.position(), 1u);
+    EXPECT_EQ(reader.text(), "b");
+    EXPECT_EQ(reader.text(), "c");
+    EXPECT_EQ(reader.text(), "d");
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_FALSE(reader.failed());
+}
+
+TEST_F(SeqFileOnDisk, ReadingStopsAtTheLastItemTaken) {
+    // A short file followed by 63 MiB of empty lines: taking the first items
+    // reads one chunk, not the file.
+    const fs::path path = dir_ / "long.NAV";
+    writeLong(path, "first\r\n12.5\r\nTrue\r\n", '\n', 63);
+    auto reader = SeqFileReader::open(path);
+    ASSERT_TRUE(reader.has_value());
+    EXPECT_EQ(reader->text(), "first");
+    EXPECT_EQ(reader->number(), 12.5);
+    EXPECT_EQ(reader->truth(), true);
+    EXPECT_FALSE(reader->failed());
+    EXPECT_LE(reader->bytesRead(), 65536u);
+    EXPECT_EQ(reader->text(), "");  // an empty line after them
+    EXPECT_LE(reader->bytesRead(), 65536u);
+}
+
+TEST_F(SeqFileOnDisk, ALineCutByTheSizeLimitFailsTheReader) {
+    // One line longer than the 64 MiB the reader takes from a file: the part
+    // read is no item of the file, so it cannot be taken as a whole text.
+    const fs::path path = dir_ / "huge.NAV";
+    writeLong(path, "first\r\n", 'x', 65);
+    auto reader = SeqFileReader::open(path);
+    ASSERT_TRUE(reader.has_value());
+    EXPECT_EQ(reader->text(), "first");
+    EXPECT_FALSE(reader->failed());
+    reader->text();
+    EXPECT_TRUE(reader->failed());
+    EXPECT_LE(reader->bytesRead(), (64u << 20) + 65536u);
+}
+
+TEST_F(SeqFileOnDisk, ReadsLineEndsSplitBetweenChunks) {
+    // Line ends at every position around the 64 KiB chunk boundary.
+    for (const std::size_t first : {65534u, 65535u, 65536u}) {
+        const std::string longItem(first, 'x');
+        const fs::path path = dir_ / "split.NAV";
+        writeBytes(path, longItem + "\r\nsecond\r\rfourth\n");
+        auto reader = SeqFileReader::open(path);
+        ASSERT_TRUE(reader.has_value());
+        EXPECT_EQ(reader->text(), longItem) << first;
+        EXPECT_EQ(reader->text(), "second") << first;
+        EXPECT_EQ(reader->text(), "") << first;
+        EXPECT_EQ(reader->text(), "fourth") << first;
+        EXPECT_TRUE(reader->atEnd()) << first;
+        EXPECT_FALSE(reader->failed()) << first;
+    }
+}
+
+TEST_F(SeqFileOnDisk, ReadOnlyTargetIsRefusedAndKept) {
+    const fs::path path = dir_ / "kept.NAV";
+    const std::string oldBytes = "CelestialNavigationKestlow2\r\n0\r\n";
+    writeBytes(path, oldBytes);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    SeqFileWriter writer;
+    writer.text("new");
+    const SaveResult saved = writer.saveTo(path);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.message, "Could not save \"" + path.string() + "\": Permission denied");
+    EXPECT_EQ(readBytes(path), oldBytes);
+    EXPECT_EQ(names(), std::set<std::string>{"kept.NAV"});
+
+    // Writable again, the same save goes through and keeps the permissions.
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+    ASSERT_TRUE(writer.saveTo(path).ok);
+    EXPECT_EQ(readBytes(path), "new\r\n");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write |
+                                                  fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST_F(SeqFileOnDisk, SaveThroughALinkWritesTheFileItNames) {
+    fs::create_directory(dir_ / "real");
+    const fs::path real = dir_ / "real" / "passage.NAV";
+    writeBytes(real, "old\r\n");
+    fs::create_symlink(fs::path("real") / "passage.NAV", dir_ / "link.NAV");  // relative
+    fs::create_symlink(dir_ / "link.NAV", dir_ / "chain.NAV");                // absolute, to a link
+    fs::create_symlink(fs::path("real") / "new.NAV", dir_ / "dangling.NAV");
+
+    SeqFileWriter writer;
+    writer.text("through the link");
+    for (const char* name : {"link.NAV", "chain.NAV"}) {
+        writeBytes(real, "old\r\n");
+        const SaveResult saved = writer.saveTo(dir_ / name);
+        ASSERT_TRUE(saved.ok) << name << ": " << saved.message;
+        EXPECT_EQ(readBytes(real), "through the link\r\n") << name;
+        EXPECT_TRUE(fs::is_symlink(dir_ / name)) << name;
+    }
+    // A link to a file not made yet: the file is made where the link points.
+    ASSERT_TRUE(writer.saveTo(dir_ / "dangling.NAV").ok);
+    EXPECT_TRUE(fs::is_symlink(dir_ / "dangling.NAV"));
+    EXPECT_EQ(readBytes(dir_ / "real" / "new.NAV"), "through the link\r\n");
+
+    EXPECT_EQ(names(), (std::set<std::string>{"chain.NAV", "dangling.NAV", "link.NAV", "real"}));
+    std::set<std::string> realNames;
+    for (const auto& entry : fs::directory_iterator(dir_ / "real")) {
+        realNames.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(realNames, (std::set<std::string>{"new.NAV", "passage.NAV"}));
+
+    // A loop of links is refused and changes nothing.
+    fs::create_symlink("loop2.NAV", dir_ / "loop1.NAV");
+    fs::create_symlink("loop1.NAV", dir_ / "loop2.NAV");
+    const SaveResult loop = writer.saveTo(dir_ / "loop1.NAV");
+    EXPECT_FALSE(loop.ok);
+    EXPECT_NE(loop.message.find("loop1.NAV"), std::string::npos) << loop.message;
+    EXPECT_TRUE(fs::is_symlink(dir_ / "loop1.NAV"));
+}
+
+// A process id that no longer runs.
+pid_t finishedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(SeqFileOnDisk, SaveRemovesTemporaryFilesThatAnEndedSaveLeft) {
+    const pid_t gone = finishedProcess();
+    ASSERT_GT(gone, 0);
+    const std::string goneId = std::to_string(gone);
+    const std::string liveId = std::to_string(::getppid());  // a running process
+    const std::string ownId = std::to_string(::getpid());
+    const std::vector<std::string> stale = {".trip.NAV." + goneId + "-0.tmp",
+                                            ".trip.NAV." + goneId + "-12.tmp",
+                                            ".trip.NAV." + ownId + "-3.tmp"};
+    const std::set<std::string> kept = {
+        ".trip.NAV." + liveId + "-0.tmp",   // a save in progress elsewhere
+        ".other.NAV." + goneId + "-0.tmp",  // another file's
+        ".trip.NAV.x" + goneId + "-0.tmp",  // not a temporary name
+        ".trip.NAV." + goneId + "-0.tmp.keep", "trip.NAV." + goneId + "-0.tmp",
+    };
+    for (const std::string& name : stale) {
+        writeBytes(dir_ / name, "half a save");
+    }
+    for (const std::string& name : kept) {
+        writeBytes(dir_ / name, "someone else's");
+    }
+    SeqFileWriter writer;
+    writer.text("whole");
+    ASSERT_TRUE(writer.saveTo(dir_ / "trip.NAV").ok);
+    std::set<std::string> expected = kept;
+    expected.insert("trip.NAV");
+    EXPECT_EQ(names(), expected);
+    EXPECT_EQ(readBytes(dir_ / "trip.NAV"), "whole\r\n");
+}
+
+// Opens the path on another thread; no value when that takes longer than
+// the limit (the open is then released by opening the pipe's other end).
+std::optional<std::pair<bool, std::string>> openWithTimeLimit(const fs::path& path) {
+    auto opening = std::async(std::launch::async, [path] {
+        std::string message;
+        const bool opened = SeqFileReader::open(path, message).has_value();
+        return std::make_pair(opened, message);
+    });
+    if (opening.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+        return opening.get();
+    }
+    const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+    opening.wait();
+    if (writer >= 0) {
+        ::close(writer);
+    }
+    return std::nullopt;
+}
+
+TEST_F(SeqFileOnDisk, OpenRefusesPipesAndDevicesAtOnce) {
+    const fs::path fifo = dir_ / "pipe.NAV";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& path : {fifo, fs::path("/dev/zero"), fs::path("/dev/null")}) {
+        const auto result = openWithTimeLimit(path);
+        ASSERT_TRUE(result.has_value()) << path << " blocked the open";
+        EXPECT_FALSE(result->first) << path;
+        EXPECT_EQ(result->second, "Could not read \"" + path.string() + "\": not a regular file");
+    }
 }
 
 }  // namespace

@@ -206,6 +206,18 @@ TEST_F(ClearAllData, RefusedChangesNothing) {
     const Case cases[] = {
         {"DON'T ERASE ANYTHING!!", 0, [](Form6& d) { uitest::userClick(d.Command2); }},
         {"title-bar close", 0, [](Form6& d) { uitest::userCloseWindow(&d); }},
+        // Escape acts as the title-bar close, also on the button that clears:
+        // the dialog on view goes away.
+        {"Escape on the clear button", 0,
+         [](Form6& d) {
+             d.showModeless();
+             uitest::userPressKey(d.Command1.widget(), Qt::Key_Escape);
+         }},
+        {"Escape on the dialog", 0,
+         [](Form6& d) {
+             d.showModeless();
+             uitest::userPressKey(&d, Qt::Key_Escape);
+         }},
         // Hidden by other means than its buttons: not a confirmation, whatever
         // the flag held.
         {"hidden without an answer", 1, [](Form6& d) { d.hide(); }},

@@ -459,6 +459,49 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
     }
 }
 
+// With the picture's text metrics the fix texts stand at least a line apart
+// (the first where it always stands), and a label that would lie on a text
+// moves along its own line. Metrics of the test: 200 twips a line (2 n.mi.
+// on this picture) and 20 twips (0.2 n.mi.) a character.
+TEST(LopPlotTest, TextMetricsKeepTheTextsApart) {
+    LopPlotInput in = baseInput();
+    in.Status = FixStatus::Fix;
+    in.Fix.FixDistance = 25;
+    in.Fix.IncludedCount = 2;
+    // Sight 1's line runs east-west 5 n.mi. north, its label (f = 0.6) 12
+    // n.mi. west of the foot: on "Distance from assumed position".
+    addSight(in, 1, 5, 0);
+    addSight(in, 2, 0, 90);
+    in.nextRandom = [] { return 0.75; };
+    const LopPlot standard = lopPlotGeometry(in);
+    in.TextHeight = 200;
+    in.TextWidth = [](const std::string& text) { return 20.0 * text.size(); };
+    const LopPlot apart = lopPlotGeometry(in);
+
+    // T = 10: the standard places are 9.5, 9, 8 and 7.5 n.mi. up.
+    const double standardY[] = {9.5, 9, 8, 7.5};
+    const double apartY[] = {9.5, 7.5, 5.5, 3.5};
+    ASSERT_EQ(apart.texts.size(), 6u);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(standard.texts[2 + k].at.y, standardY[k]) << k;
+        EXPECT_DOUBLE_EQ(apart.texts[2 + k].at.y, apartY[k]) << k;
+        EXPECT_EQ(apart.texts[2 + k].at.x, -20) << k;
+    }
+
+    // Sight 1's label: its standard place lies on the fix texts; moved, it
+    // keeps the same offset from a point of its own line.
+    const PlotPoint was = standard.lops[0].label.at;
+    const PlotPoint now = apart.lops[0].label.at;
+    EXPECT_FALSE(was.x == now.x && was.y == now.y);
+    const double d = 200.0 * 20 / 4000;  // 100 twips in n.mi.
+    expectPoint(was, -13, 6, "standard place of label 1");
+    // (now + (d, -d)) - foot (0, 5) runs along the line: across it, nothing.
+    EXPECT_NEAR(now.y - d - 5, 0, 1e-12);
+    // Sight 2's label lies clear of the texts already: it stays.
+    EXPECT_EQ(apart.lops[1].label.at.x, standard.lops[1].label.at.x);
+    EXPECT_EQ(apart.lops[1].label.at.y, standard.lops[1].label.at.y);
+}
+
 // ------------------------------------------------------------- ellipse
 
 // Three sights at 10, 130 and 250 degrees whose lines leave a small

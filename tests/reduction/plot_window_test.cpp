@@ -281,6 +281,77 @@ TEST_F(PlotWindowTest, UnusablePlottingScaleShowsTheMessageOnly) {
     EXPECT_EQ(f.Label3.caption(), "");
 }
 
+// At the window's own size no two texts of the chart overlap: the fix texts
+// stand a line apart, and the labels keep off them and off each other.
+TEST_F(PlotWindowTest, NoTwoTextsOverlapAtTheDefaultSize) {
+    struct Case {
+        const char* what;
+        std::vector<double> azimuths;
+        std::vector<double> intercepts;  // n.mi.
+        double scale;                    // n.mi.
+        double random;                   // the generator's numbers
+    };
+    const Case cases[] = {
+        // Lines through the upper left corner, where the fix texts stand.
+        {"three lines across the texts", {45, 135, 225}, {-6, 4, 3}, 10, 0.5},
+        {"a far fix with its advice", {300, 30, 60, 315}, {18, 22, -25, 20}, 30, 0.9},
+        {"labels at the near end", {320, 330, 340, 350, 10, 20}, {-8, -7, -6, 6, 7, 8}, 10, 0},
+        {"eight sights around the horizon",
+         {0, 45, 90, 135, 180, 225, 270, 315},
+         {1, -1, 2, -2, 3, -3, 4, -4},
+         10,
+         0.25},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        app.form1();
+        reduction::ReductionResult& r = app.Reduction;
+        reduction::FixResult& f = r.Fix;
+        f = {};
+        f.PlotScale = c.scale;
+        const int n = static_cast<int>(c.azimuths.size());
+        f.IncludedCount = n;
+        r.SightCount = n;
+        app.Log.SightCount = n;
+        for (int i = 1; i <= n; ++i) {
+            app.Log.SightData[i][reduction::kFieldIncluded] = 1;
+            r.LopIntercept[i] = c.intercepts[i - 1];
+            r.LopAzimuth[i] = c.azimuths[i - 1];
+            r.LopRun[i] = 0;
+            fixsums::addLineOfPosition(f, c.intercepts[i - 1], c.azimuths[i - 1]);
+        }
+        app.AssumedLat = 41.5;
+        app.AssumedLon = -70.25;
+        fixsums::solveFix(f, app.AssumedLat, app.AssumedLon);
+        r.Status = FixStatus::Fix;
+        env.random.setValues({c.random});
+        reduction::PlotLOPs(app);
+
+        const platform::ui::Picture& p = app.form2().Picture1;
+        struct Extent {
+            std::string text;
+            double left, right, top, bottom;
+        };
+        std::vector<Extent> texts;
+        for (const DrawItem& d : items()) {
+            if (d.kind == DrawItem::Kind::Text) {
+                texts.push_back(
+                    {d.text, d.x1, d.x1 + p.textWidth(d.text), d.y1, d.y1 - p.textHeight()});
+            }
+        }
+        ASSERT_EQ(texts.size(), static_cast<std::size_t>(n + 5 + (f.FixDistance > 20 ? 1 : 0)));
+        for (std::size_t a = 0; a < texts.size(); ++a) {
+            for (std::size_t b = a + 1; b < texts.size(); ++b) {
+                const Extent& u = texts[a];
+                const Extent& v = texts[b];
+                const bool overlap =
+                    u.left < v.right && v.left < u.right && u.bottom < v.top && v.bottom < u.top;
+                EXPECT_FALSE(overlap) << "\"" << u.text << "\" and \"" << v.text << "\"";
+            }
+        }
+    }
+}
+
 // ------------------------------------------------------------ resizing
 
 TEST_F(PlotWindowTest, ResizeFitsThePictureKeepsTheBottomGapsAndRedraws) {

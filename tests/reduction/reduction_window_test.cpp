@@ -504,20 +504,29 @@ TEST_F(ReductionWindow, AssumedPositionIsKeptAndResultsAreReplacedByTheNextReduc
 
 TEST_F(ReductionWindow, DialogClosedFromTheTitleBarCancelsTheReduction) {
     // Before any reduction: the assumed position stays 0 although the
-    // navigator typed into the dialog.
+    // navigator typed into the dialog. Escape acts as the title-bar close.
     typeLeg(kLeg);
     putSights();
     const Snapshot before = snapshot();
-    reduceWith([](Form3& d) {
-        uitest::userType(d.Text58, "12");
-        uitest::userCloseWindow(&d);
-        EXPECT_FALSE(d.isVisible());
-    });
-    EXPECT_EQ(env.log, (Lines{kModal}));
-    expectUnchanged(before);
-    EXPECT_EQ(app.AssumedLat, 0);
-    EXPECT_FALSE(main.Command8.enabled());
-    EXPECT_EQ(plot(), nullptr);
+    const std::pair<const char*, std::function<void(Form3&)>> closes[] = {
+        {"title-bar close", [](Form3& d) { uitest::userCloseWindow(&d); }},
+        {"Escape", [](Form3& d) { uitest::userPressKey(d.Text58.widget(), Qt::Key_Escape); }},
+    };
+    for (const auto& [what, close] : closes) {
+        SCOPED_TRACE(what);
+        env.log.clear();
+        reduceWith([&close = close](Form3& d) {
+            d.showModeless();
+            uitest::userType(d.Text58, "12");
+            close(d);
+            EXPECT_FALSE(d.isVisible());
+        });
+        EXPECT_EQ(env.log, (Lines{kModal}));
+        expectUnchanged(before);
+        EXPECT_EQ(app.AssumedLat, 0);
+        EXPECT_FALSE(main.Command8.enabled());
+        EXPECT_EQ(plot(), nullptr);
+    }
     env.log.clear();
 
     // After a reduction: its results stay, and the plot is not redrawn.
@@ -530,6 +539,20 @@ TEST_F(ReductionWindow, DialogClosedFromTheTitleBarCancelsTheReduction) {
     reduceWith([](Form3& d) { uitest::userCloseWindow(&d); });
     EXPECT_EQ(env.log, (Lines{kModal}));
     expectUnchanged(after);
+}
+
+TEST_F(ReductionWindow, OtherKeysLeaveTheDialogOpen) {
+    typeLeg(kLeg);
+    putSights();
+    const Snapshot before = snapshot();
+    reduceWith([](Form3& d) {
+        d.showModeless();
+        uitest::userPressKey(d.Text58.widget(), Qt::Key_Return);
+        uitest::userPressKey(d.Text58.widget(), Qt::Key_Backspace);
+        EXPECT_TRUE(d.isVisible());
+        d.hide();
+    });
+    expectUnchanged(before);
 }
 
 TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {

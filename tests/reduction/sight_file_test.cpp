@@ -6,16 +6,69 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
 #include "tests/platform/file_lines.h"
+
+// A counting allocator for this test program: the bytes held now and the
+// most held since the last reset, so that a test can see the peak memory of
+// one call. Each block carries its size in a header of max_align_t's size.
+namespace allocation {
+
+std::atomic<std::size_t> held{0};
+std::atomic<std::size_t> peak{0};
+constexpr std::size_t kHeader = alignof(std::max_align_t);
+
+void resetPeak() {
+    peak = held.load();
+}
+
+}  // namespace allocation
+
+void* operator new(std::size_t size) {
+    void* block = std::malloc(size + allocation::kHeader);
+    if (block == nullptr) {
+        throw std::bad_alloc();
+    }
+    *static_cast<std::size_t*>(block) = size;
+    const std::size_t now = allocation::held += size;
+    std::size_t peak = allocation::peak.load();
+    while (now > peak && !allocation::peak.compare_exchange_weak(peak, now)) {
+    }
+    return static_cast<char*>(block) + allocation::kHeader;
+}
+
+void operator delete(void* p) noexcept {
+    if (p == nullptr) {
+        return;
+    }
+    void* block = static_cast<char*>(p) - allocation::kHeader;
+    allocation::held -= *static_cast<std::size_t*>(block);
+    std::free(block);
+}
+
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+void operator delete[](void* p) noexcept {
+    operator delete(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 namespace {
 
@@ -412,11 +465,17 @@ TEST(SightFileRoundTrip, SaveReopenSaveGivesTheSameBytes) {
     EXPECT_EQ(writeSightFile(second), saved);
 }
 
-TEST(SightFileRoundTrip, ThroughTheDisk) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("sight_file_test_" + std::to_string(::getpid()));
+// An empty folder of this process for files on the disk.
+fs::path freshFolder(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
     fs::remove_all(folder);
-    ASSERT_TRUE(fs::create_directories(folder));
+    fs::create_directories(folder);
+    return folder;
+}
+
+TEST(SightFileRoundTrip, ThroughTheDisk) {
+    const fs::path folder = freshFolder("sight_file_test");
+    ASSERT_TRUE(fs::is_directory(folder));
     const fs::path file = folder / "passage.NAV";
     {
         std::ofstream old(file, std::ios::binary);
@@ -683,6 +742,67 @@ TEST(SightFileRead, EveryBadFileGivesOneFailureAndNothingElse) {
     }
     // The complete file is good, so each case above fails for its own reason.
     EXPECT_TRUE(readSightFile(joinLines(lines)).Contents.has_value());
+}
+
+// A text box holds 32,767 characters; no text of the file is ever cut to
+// fit. A text for a single-line box that is longer makes the file bad; the
+// notes go to multi-line boxes and are taken whole.
+TEST(SightFileRead, NoTextIsCutToATextBox) {
+    const std::string atLimit(32767, '7');
+    const std::string beyond(32768, '8');
+    const std::vector<std::string> lines = smallFileLines();
+    // Every single-line text of the leg and the settings (lines 4 to 30
+    // without the option items).
+    for (std::size_t index = 3; index < 30; ++index) {
+        if (index == 6 || index == 7 || index == 22 || index == 23) {
+            continue;
+        }
+        std::vector<std::string> changed = lines;
+        changed[index] = atLimit;
+        const SightFileRead whole = readSightFile(joinLines(changed));
+        ASSERT_TRUE(whole.Contents) << "line " << index + 1;
+        EXPECT_EQ(writeSightFile(*whole.Contents), joinLines(changed)) << "line " << index + 1;
+
+        changed[index] = beyond;
+        const SightFileRead read = readSightFile(joinLines(changed));
+        EXPECT_FALSE(read.Contents) << "line " << index + 1;
+        EXPECT_EQ(read.Message, kBadMessage) << "line " << index + 1;
+    }
+    // Leg notes and sight notes of any length read back whole.
+    const std::string longNotes(100000, 'n');
+    std::vector<std::string> changed = lines;
+    changed[2] = longNotes;
+    changed[30] = longNotes + "s";
+    const SightFileRead read = readSightFile(joinLines(changed));
+    ASSERT_TRUE(read.Contents);
+    EXPECT_EQ(read.Contents->Leg.Notes, longNotes);
+    EXPECT_EQ(read.Contents->Sights[0].Note, longNotes + "s");
+}
+
+// A good file followed by 63 MiB of empty lines opens at once, its memory
+// near the size of what it holds: the reader stops after the last sight.
+TEST(SightFileRead, AFileIsReadOnlyAsFarAsItsItems) {
+    const fs::path folder = freshFolder("sight_file_long");
+    ASSERT_TRUE(fs::is_directory(folder));
+    const fs::path file = folder / "long.NAV";
+    const std::string good = joinLines(smallFileLines());
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << good;
+        const std::string emptyLines(1 << 20, '\n');
+        for (int i = 0; i < 63; ++i) {
+            out << emptyLines;
+        }
+    }
+    allocation::resetPeak();
+    const std::size_t before = allocation::held;
+    const SightFileRead read = openSightFile(file);
+    const std::size_t peak = allocation::peak - before;
+    ASSERT_TRUE(read.Contents);
+    EXPECT_EQ(writeSightFile(*read.Contents), good);
+    // One 64 KiB chunk of the file and the contents; the whole file is 63 MiB.
+    EXPECT_LT(peak, 256u * 1024) << "peak of " << peak << " bytes";
+    fs::remove_all(folder);
 }
 
 TEST(SightFileLog, RecordsOfTheLogFollowItsCount) {

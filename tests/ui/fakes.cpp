@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
 namespace uitest {
 
 namespace {
@@ -133,6 +135,36 @@ bool FakePrinter::printImage(const QImage& image, const std::string& jobName) {
     const bool result = scripts_.front();
     scripts_.pop_front();
     return result;
+}
+
+// ----------------------------------------------------------- print system
+
+ScriptedPrintSystem::~ScriptedPrintSystem() {
+    for (std::size_t i = 0; i < scripts_.size(); ++i) {
+        ADD_FAILURE() << "expected print dialog never shown";
+    }
+}
+
+void ScriptedPrintSystem::expectDialog(std::function<bool(QPrinter&)> script) {
+    scripts_.push_back(std::move(script));
+}
+
+platform::ui::QtPrinter::System ScriptedPrintSystem::system() {
+    platform::ui::QtPrinter::System s;
+    s.printersAvailable = [this] { return printers; };
+    s.printDialog = [this](QPrinter& printer) {
+        const std::string job = printer.docName().toStdString();
+        dialogJobs.push_back(job);
+        log_.push_back("print dialog " + job);
+        if (scripts_.empty()) {
+            ADD_FAILURE() << "unscripted print dialog for \"" << job << "\"";
+            return false;
+        }
+        auto script = std::move(scripts_.front());
+        scripts_.pop_front();
+        return script(printer);
+    };
+    return s;
 }
 
 // ----------------------------------------------------------------- clock

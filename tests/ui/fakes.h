@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "platform/ui/qt_services.h"
 #include "platform/ui/services.h"
 
 namespace uitest {
@@ -30,7 +31,7 @@ using platform::ui::MessageButtons;
 
 // The order in which services were used, one line each:
 //   "beep", "message <title>: <text>", "open <title>", "save <title>",
-//   "print <job>", "modal <caption>", "reseed", "clock".
+//   "print <job>", "print dialog <job>", "modal <caption>", "reseed", "clock".
 using ServiceLog = std::vector<std::string>;
 
 struct MessageCall {
@@ -109,6 +110,37 @@ class FakePrinter final : public platform::ui::Printer {
   private:
     ServiceLog& log_;
     std::deque<bool> scripts_;
+};
+
+// The system reach of the real printer (platform::ui::QtPrinter::System),
+// scripted: whether printers are set up, and what the print dialog does. A
+// print dialog that the test did not script fails the test and is
+// cancelled.
+//
+//   uitest::ScriptedPrintSystem system(log);
+//   system.printers = true;
+//   system.expectDialog([](QPrinter& p) { p.setOutputFileName(...); return true; });
+//   platform::ui::QtPrinter printer(messages, fileDialogs, system.system());
+class ScriptedPrintSystem {
+  public:
+    explicit ScriptedPrintSystem(ServiceLog& log) : log_(log) {}
+    ~ScriptedPrintSystem();
+    ScriptedPrintSystem(const ScriptedPrintSystem&) = delete;
+    ScriptedPrintSystem& operator=(const ScriptedPrintSystem&) = delete;
+
+    // The next print dialog runs the script; its result is the user's
+    // choice (true: print).
+    void expectDialog(std::function<bool(QPrinter&)> script);
+    // The system to hand to QtPrinter; valid while this object lives.
+    platform::ui::QtPrinter::System system();
+
+    bool printers = false;
+    // The document names the print dialogs were shown for.
+    std::vector<std::string> dialogJobs;
+
+  private:
+    ServiceLog& log_;
+    std::deque<std::function<bool(QPrinter&)>> scripts_;
 };
 
 class FakeClock final : public platform::ui::Clock {

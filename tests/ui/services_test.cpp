@@ -1,10 +1,17 @@
-// The services: filter conversion, the generator, the clock, the real
-// printer without a printer, and the fakes failing on anything unscripted.
+// The services: filter conversion and the dialogs' default suffix, the
+// generator, the clock, the real printer with and without a printer (a
+// scripted system and file dialogs), and the fakes failing on anything
+// unscripted.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <QFileDialog>
 #include <QImage>
-#include <QPrinterInfo>
+#include <QPrinter>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -110,18 +117,180 @@ TEST(Clock, QtClockReadsAPlausibleLocalTime) {
 
 // ------------------------------------------------------------ printer
 
-TEST(QtPrinterTest, WithoutAPrinterItSaysSoAndReportsFailure) {
-    if (!QPrinterInfo::availablePrinters().isEmpty()) {
-        GTEST_SKIP() << "a printer is installed; its dialog would wait for a user";
+// A folder of its own for a test's files, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::filesystem::temp_directory_path() /
+                ("services_test_" + std::to_string(::getpid()) + "_" + info->name());
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
     }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::string fileStart(const std::filesystem::path& path, std::size_t n) {
+    std::ifstream in(path, std::ios::binary);
+    std::string start(n, '\0');
+    in.read(&start[0], static_cast<std::streamsize>(n));
+    start.resize(static_cast<std::size_t>(in.gcount()));
+    return start;
+}
+
+QImage windowLikeImage() {
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    return image;
+}
+
+// The real printer on scripted messages, file dialogs and system (no
+// printer until a test sets one up).
+class QtPrinterTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
     uitest::ServiceLog log;
-    uitest::FakeMessages messages(log);
-    messages.expect(kNoPrinterMessage);
-    QtPrinter printer(messages);
-    QImage image(20, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    EXPECT_FALSE(printer.printImage(image, "PLOT OF LOPS"));
-    EXPECT_EQ(log, (uitest::ServiceLog{std::string("message : ") + kNoPrinterMessage}));
+    uitest::FakeMessages messages{log};
+    uitest::FakeFileDialogs dialogs{log};
+    uitest::ScriptedPrintSystem system{log};
+    QtPrinter printer{messages, dialogs, system.system()};
+};
+
+TEST_F(QtPrinterTest, WithoutAPrinterItPrintsToAPdfFileChosenInASaveDialog) {
+    const std::filesystem::path pdf = folder / "plot.pdf";
+    dialogs.expectSave(pdf.string());
+    EXPECT_TRUE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
+    EXPECT_EQ(log, (uitest::ServiceLog{std::string("save ") + kPdfFileTitle}));
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].request.filter, kPdfFileFilter);
+    EXPECT_EQ(fileDialogSuffix(dialogs.calls[0].request.filter), "pdf");
+    EXPECT_EQ(fileStart(pdf, 5), "%PDF-");
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+TEST_F(QtPrinterTest, CancelledOrFailedPdfPrintsSaySoAndLeaveNoFile) {
+    dialogs.expectSave("");  // cancelled: nothing to say
+    EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
+    EXPECT_TRUE(messages.calls.empty());
+
+    const std::filesystem::path lost = folder / "no such folder" / "plot.pdf";
+    dialogs.expectSave(lost.string());
+    messages.expect("");
+    EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
+    ASSERT_EQ(messages.calls.size(), 1u);
+    const std::string& text = messages.calls[0].text;
+    EXPECT_EQ(
+        text.rfind(std::string(kNotPrintedMessage) + "\nCould not save \"" + lost.string(), 0), 0u)
+        << text;
+    EXPECT_FALSE(std::filesystem::exists(lost));
+}
+
+TEST_F(QtPrinterTest, WithAPrinterThePrintDialogChoosesAndMayPrintToPdf) {
+    const std::filesystem::path pdf = folder / "chosen in the dialog.pdf";
+    system.printers = true;
+    const auto choosePdf = [&pdf](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(pdf.string()));
+    };
+    system.expectDialog([&](QPrinter& p) {
+        choosePdf(p);
+        return false;  // cancelled
+    });
+    system.expectDialog([&](QPrinter& p) {
+        choosePdf(p);
+        return true;
+    });
+    EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_TRUE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
+    EXPECT_EQ(fileStart(pdf, 5), "%PDF-");
+    // Only the print dialogs: no file dialog, no message.
+    EXPECT_EQ(log, (uitest::ServiceLog{"print dialog PLOT OF LOPS", "print dialog PLOT OF LOPS"}));
+}
+
+TEST(QtPrinterPage, TheImageFillsThePageWithItsAspectKept) {
+    struct Case {
+        QSize image;
+        QRect page;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {{400, 300}, {0, 0, 2000, 3000}, {0, 750, 2000, 1500}},    // wide on a tall page
+        {{300, 600}, {0, 0, 2000, 1000}, {750, 0, 500, 1000}},     // tall on a wide page
+        {{20, 10}, {100, 50, 4000, 2000}, {100, 50, 4000, 2000}},  // small, same aspect
+        {{0, 10}, {0, 0, 100, 100}, {0, 0, 0, 0}},                 // nothing to print
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(imageRectOnPage(c.image, c.page), c.expected) << c.image.width();
+    }
+
+    // Drawn on a page: the image covers the page's width, centred in height.
+    QImage page(210, 297, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(paintImageOnPage(page, image));
+    const QRgb red = qRgb(255, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    EXPECT_EQ(page.pixel(0, 148), red);
+    EXPECT_EQ(page.pixel(209, 148), red);
+    EXPECT_EQ(page.pixel(105, 97), red);   // (297 - 105) / 2 = 96: the top row
+    EXPECT_EQ(page.pixel(105, 199), red);  // the bottom row
+    EXPECT_EQ(page.pixel(105, 94), white);
+    EXPECT_EQ(page.pixel(105, 202), white);
+}
+
+// -------------------------------------------------------- file dialogs
+
+TEST(FileDialogSuffix, IsTheExtensionOfTheFiltersFirstPattern) {
+    struct Case {
+        const char* filter;
+        const char* suffix;
+    };
+    const Case cases[] = {
+        {"NAV Files (*.NAV)|*.NAV|All Files (*.*)", "NAV"},
+        {"LUN Files (*.LUN)|*.LUN|All Files (*.*)", "LUN"},
+        {"Text|*.txt;*.log", "txt"},
+        {"PDF Files (*.pdf)|*.pdf", "pdf"},
+        {"All Files (*.*)|*.*", ""},
+        {"Anything|*", ""},
+        {"Anything", ""},
+        {"Odd|*.N?V", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fileDialogSuffix(c.filter), c.suffix) << c.filter;
+    }
+}
+
+TEST(QtFileDialogsTest, ANameTypedWithoutExtensionGetsTheFiltersOne) {
+    TempFolder folder;
+    const FileDialogRequest request{"NAV Files (*.NAV)|*.NAV|All Files (*.*)", "Data Files"};
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    configureFileDialog(dialog, request, true);
+    EXPECT_EQ(dialog.windowTitle(), "Data Files");
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog.defaultSuffix(), "NAV");
+    EXPECT_EQ(dialog.nameFilters(), (QStringList{"NAV Files (*.NAV)", "All Files (*)"}));
+    dialog.setDirectory(QString::fromStdString((folder / "").string()));
+    dialog.selectFile("leg1");
+    const QStringList chosen = dialog.selectedFiles();
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0].toStdString(), (folder / "leg1.NAV").string());
+
+    QFileDialog open;
+    configureFileDialog(open, request, false);
+    EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(open.defaultSuffix(), "NAV");
 }
 
 TEST(QtServicesTest, BundleHasEveryService) {
@@ -197,6 +366,29 @@ TEST(Fakes, MessageWithAnotherTextFailsTheTest) {
             env.messages.show("Unreadable Data File. Possible Bad Format", {}, MessageButtons::Ok);
         },
         "expected \"There was no file selected.\"");
+}
+
+TEST(Fakes, UnscriptedOrMissingPrintDialogFailsTheTest) {
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    EXPECT_NONFATAL_FAILURE(
+        {
+            uitest::ServiceLog log;
+            uitest::FakeMessages messages(log);
+            uitest::FakeFileDialogs dialogs(log);
+            uitest::ScriptedPrintSystem system(log);
+            system.printers = true;
+            QtPrinter printer(messages, dialogs, system.system());
+            EXPECT_FALSE(printer.printImage(image, "PLOT OF LOPS"));  // cancelled
+        },
+        "unscripted print dialog for \"PLOT OF LOPS\"");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            uitest::ServiceLog log;
+            uitest::ScriptedPrintSystem system(log);
+            system.expectDialog([](QPrinter&) { return true; });
+        },
+        "expected print dialog never shown");
 }
 
 TEST(Fakes, UnscriptedFileDialogFailsTheTest) {

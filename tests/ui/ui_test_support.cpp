@@ -113,6 +113,13 @@ void userKey(platform::ui::ListBox& list, Qt::Key key) {
     QCoreApplication::sendEvent(list.listWidget(), &press);
 }
 
+void userPressKey(QWidget* widget, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
 void mouseDown(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton button) {
     sendMouse(picture.widget(), QEvent::MouseButtonPress, pixel, button, button);
 }

@@ -35,6 +35,10 @@ void mouseDown(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton bu
 void mouseMove(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButtons buttons);
 void mouseUp(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton button);
 
+// A key pressed where the focus is: sent to the widget, and on to its
+// parents while none takes it, as the window system delivers keys.
+void userPressKey(QWidget* widget, Qt::Key key);
+
 // Sends the window's title-bar close.
 void userCloseWindow(QWidget* window);
 
