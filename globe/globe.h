@@ -171,6 +171,15 @@ const std::array<CoastOutline, kOutlineCount>& coastlineOutlines();
 void DrawCoastline(const CoastOutline& outline, double R, double x0, double y0, const Matrix3& M,
                    GlobeScene& scene);
 
+// The six outlines by name, each drawn by DrawCoastline; the globe draws
+// them in this order.
+void DrawAntarctica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene);
+void DrawNorthAmerica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene);
+void DrawSouthAmerica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene);
+void DrawAustralia(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene);
+void DrawAfrica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene);
+void DrawEurasia(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene);
+
 // ------------------------------------------------------------ the window
 
 // The view: SpinAngle (radians, the east longitude at the centre), TiltAngle

@@ -251,6 +251,31 @@ void DrawCoastline(const CoastOutline& outline, double R, double x0, double y0, 
     }
 }
 
+// The outlines in the order of coastlineOutlines().
+void DrawAntarctica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene) {
+    DrawCoastline(coastlineOutlines()[0], R, x0, y0, M, scene);
+}
+
+void DrawNorthAmerica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene) {
+    DrawCoastline(coastlineOutlines()[1], R, x0, y0, M, scene);
+}
+
+void DrawSouthAmerica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene) {
+    DrawCoastline(coastlineOutlines()[2], R, x0, y0, M, scene);
+}
+
+void DrawAustralia(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene) {
+    DrawCoastline(coastlineOutlines()[3], R, x0, y0, M, scene);
+}
+
+void DrawAfrica(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene) {
+    DrawCoastline(coastlineOutlines()[4], R, x0, y0, M, scene);
+}
+
+void DrawEurasia(double R, double x0, double y0, const Matrix3& M, GlobeScene& scene) {
+    DrawCoastline(coastlineOutlines()[5], R, x0, y0, M, scene);
+}
+
 // ------------------------------------------------------ inverse projection
 
 void ScreenToLatLon(double R, double x0, double y0, double X, double Y, const Matrix3& Inverse,

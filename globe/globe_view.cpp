@@ -63,9 +63,12 @@ GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pi
     MatTranspose(3, frame.ViewMatrix, frame.InverseViewMatrix);
 
     DrawGraticule(R, kMeridians, kParallels, kCircleSteps, 0, 0, frame.ViewMatrix, scene);
-    for (const CoastOutline& outline : coastlineOutlines()) {
-        DrawCoastline(outline, R, 0, 0, frame.ViewMatrix, scene);
-    }
+    DrawAntarctica(R, 0, 0, frame.ViewMatrix, scene);
+    DrawNorthAmerica(R, 0, 0, frame.ViewMatrix, scene);
+    DrawSouthAmerica(R, 0, 0, frame.ViewMatrix, scene);
+    DrawAustralia(R, 0, 0, frame.ViewMatrix, scene);
+    DrawAfrica(R, 0, 0, frame.ViewMatrix, scene);
+    DrawEurasia(R, 0, 0, frame.ViewMatrix, scene);
     const int last = sights.SightCount < reduction::kSightLogSize - 1
                          ? sights.SightCount
                          : reduction::kSightLogSize - 1;

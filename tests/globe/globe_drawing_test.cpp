@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "globe/globe.h"
@@ -313,6 +314,124 @@ TEST(GlobeDrawing, AStepAcrossTheDateLineIsDrawnShort) {
     globe::DrawCoastline(eurasia, 1, 0, 0, view(180, -67), scene);
     for (const SceneSegment& s : scene.segments) {
         EXPECT_LT(std::hypot(s.x2 - s.x1, s.y2 - s.y1), 0.13);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The point at the angular distance d from (lat, lon) on the bearing brg
+// (degrees clockwise from north), by the navigator's destination formula.
+std::pair<double, double> destination(double latDeg, double lonDeg, double dDeg, double brgDeg) {
+    const double lat = latDeg * kRad;
+    const double d = dDeg * kRad;
+    const double brg = brgDeg * kRad;
+    const double lat2 =
+        std::asin(std::sin(lat) * std::cos(d) + std::cos(lat) * std::sin(d) * std::cos(brg));
+    const double lon2 = lonDeg * kRad + std::atan2(std::sin(brg) * std::sin(d) * std::cos(lat),
+                                                   std::cos(d) - std::sin(lat) * std::sin(lat2));
+    return {lat2, lon2};
+}
+
+TEST(GlobeDrawing, CircleOfPositionRunsAnticlockwiseAtItsRadiusFromDueEast) {
+    // Seen with the identity view: point k lies 90 - Ho from the ground
+    // position on the bearing 90 - k (k = 0 due east, k = 90 due north);
+    // hidden points only move the pen, the label is on the first visible one.
+    struct Case {
+        double dec, lon, Ho;
+    };
+    const Case cases[] = {
+        {20, -30, 50},   // wholly in view
+        {-35, 60, -20},  // Ho below 0: the circle lies beyond 90 degrees
+        {10, 80, 60},    // its due-east point is behind the globe
+        {-5, -100, 25},  // mostly behind, crossing the limb twice
+    };
+    const double R = 1.25;
+    for (const Case& c : cases) {
+        Scripted high{0.99};
+        GlobeScene scene;
+        globe::DrawCircleOfPosition(4, R, 0, 0, c.lon, c.dec, c.Ho, view(0, 0), high.fn(), scene);
+        const std::vector<SceneSegment> drawn = segmentsIn(scene, globe::kCopColor);
+        std::size_t next = 0;
+        bool labelChecked = false;
+        double px = 0;
+        double py = 0;
+        for (int k = 0; k <= 360; ++k) {
+            const auto [lat, lon] = destination(c.dec, c.lon, 90 - c.Ho, 90 - k);
+            const double x = R * std::cos(lat) * std::sin(lon);
+            const double y = R * std::sin(lat);
+            if (k == 0) {
+                px = x;
+                py = y;
+            }
+            if (std::cos(lat) * std::cos(lon) >= 0) {
+                ASSERT_LT(next, drawn.size()) << c.Ho << " k " << k;
+                const SceneSegment& s = drawn[next++];
+                EXPECT_NEAR(s.x1, px, 1e-6) << c.Ho << " k " << k;
+                EXPECT_NEAR(s.y1, py, 1e-6) << c.Ho << " k " << k;
+                EXPECT_NEAR(s.x2, x, 1e-6) << c.Ho << " k " << k;
+                EXPECT_NEAR(s.y2, y, 1e-6) << c.Ho << " k " << k;
+                if (!labelChecked) {
+                    for (const SceneStep& step : scene.steps) {
+                        if (step.kind == SceneStep::Kind::Label) {
+                            EXPECT_EQ(step.text, "LOP# 4");
+                            EXPECT_NEAR(step.x, x, 1e-6) << c.Ho;
+                            EXPECT_NEAR(step.y, y, 1e-6) << c.Ho;
+                        }
+                    }
+                    labelChecked = true;
+                }
+            }
+            px = x;
+            py = y;
+        }
+        EXPECT_EQ(next, drawn.size()) << c.Ho;
+        EXPECT_EQ(high.draws, static_cast<int>(drawn.size())) << c.Ho;
+        EXPECT_EQ(countSteps(scene, SceneStep::Kind::Label), 1) << c.Ho;
+    }
+}
+
+TEST(GlobeDrawing, EachNamedOutlineDrawsItsOwnLand) {
+    // Seen from above the middle of each land, every point drawn lies on it.
+    using Draw = void (*)(double, double, double, const Matrix3&, GlobeScene&);
+    struct Case {
+        const char* name;
+        Draw draw;
+        double centreLat, centreLon;
+        double latMin, latMax, lonMin, lonMax;  // the land's extent, degrees
+    };
+    const Case cases[] = {
+        {"Antarctica", globe::DrawAntarctica, -90, 0, -90, -60, -180, 180},
+        {"North America", globe::DrawNorthAmerica, 50, -90, 5, 85, -180, -10},
+        {"South America", globe::DrawSouthAmerica, -15, -60, -57, 24, -86, -33},
+        {"Australia", globe::DrawAustralia, -22, 140, -45, 0, 112, 156},
+        {"Africa", globe::DrawAfrica, 5, 20, -36, 38, -18, 53},
+        // Eurasia's Chukchi Peninsula runs on beyond 180 degrees east.
+        {"Eurasia", globe::DrawEurasia, 45, 60, -12, 82, -12, 192},
+    };
+    for (const Case& c : cases) {
+        const Matrix3 M = view(c.centreLon, -c.centreLat);
+        GlobeScene scene;
+        c.draw(1, 0, 0, M, scene);
+        const std::vector<SceneSegment> drawn = segmentsIn(scene, globe::kCoastColor);
+        EXPECT_GT(drawn.size(), 50u) << c.name;
+        for (const SceneSegment& s : drawn) {
+            double lat = 0;
+            double lon = 0;
+            const double r2 = s.x2 * s.x2 + s.y2 * s.y2;
+            if (r2 > 0.999) {
+                continue;  // at the limb the inverse is ill-conditioned
+            }
+            globe::ScreenToLatLon(1, 0, 0, s.x2, s.y2, transposed(M), lat, lon);
+            if (lon / kRad < c.lonMin - 0.1) {
+                lon += kTwoPi;
+            }
+            EXPECT_GE(lat / kRad, c.latMin - 0.1) << c.name;
+            EXPECT_LE(lat / kRad, c.latMax + 0.1) << c.name;
+            EXPECT_GE(lon / kRad, c.lonMin - 0.1) << c.name;
+            EXPECT_LE(lon / kRad, c.lonMax + 0.1) << c.name;
+        }
     }
 }
 

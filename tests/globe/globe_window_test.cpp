@@ -148,6 +148,48 @@ TEST_F(GlobeWindowTest, HoverReadsTheLatitudeAndLongitudeUnderThePointer) {
     EXPECT_EQ(g.Picture1.displayList().size(), items);
 }
 
+TEST_F(GlobeWindowTest, TheReadOutUsesTheRadiusTheZoomBoxShows) {
+    // Before any reduction: the view looks at latitude 0, longitude 0.
+    Form16& g = shown();
+    const auto at = [&g](double x, double y) { return g.Picture1.toPixel(x, y); };
+    // A right drag from the centre to 0.555 units below it: zoom 1.37.
+    uitest::mouseDown(g.Picture1, at(0, 0), Qt::RightButton);
+    uitest::mouseMove(g.Picture1, at(0, 0), Qt::RightButton);
+    uitest::mouseMove(g.Picture1, at(0, -0.555), Qt::RightButton);
+    uitest::mouseUp(g.Picture1, at(0, -0.555), Qt::RightButton);
+    ASSERT_NEAR(g.view().Zoom, 1.37, 1e-3);
+    EXPECT_EQ(g.Text1.text(), "1.3");
+    // 1.32 units out lies on the drawn globe but outside the box's radius.
+    uitest::mouseMove(g.Picture1, at(1.32, 0), Qt::NoButton);
+    EXPECT_EQ(g.Label10.caption(), "");
+    EXPECT_EQ(g.Label11.caption(), "");
+    // 1.2 units east of the centre on a globe of radius 1.3: longitude
+    // asin(1.2 / 1.3) = 67.3801 degrees, 67 22.8' (61.16 with the radius 1.37).
+    uitest::mouseMove(g.Picture1, at(1.2, 0), Qt::NoButton);
+    EXPECT_EQ(g.Label10.caption(), "Latitude = North 0\u00b0 0'");
+    EXPECT_EQ(g.Label11.caption(), "Longitude = East 67\u00b0 22.8'");
+}
+
+TEST_F(GlobeWindowTest, MiddleButtonDragRedrawsAtEveryMoveAndKeepsTheView) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    const globe::GlobeView before = g.view();
+    const QPointF c = centre(g);
+    uitest::mouseDown(g.Picture1, c, Qt::MiddleButton);
+    for (const double dx : {0.0, 40.0, 90.0}) {
+        const int draws = env.random.draws;
+        uitest::mouseMove(g.Picture1, c + QPointF(dx, dx / 2), Qt::MiddleButton);
+        // The circle is redrawn: one number for each of its visible points.
+        EXPECT_GT(env.random.draws, draws);
+        EXPECT_EQ(g.view().SpinAngle, before.SpinAngle);
+        EXPECT_EQ(g.view().TiltAngle, before.TiltAngle);
+        EXPECT_EQ(g.view().Zoom, before.Zoom);
+    }
+    EXPECT_TRUE(g.drag().DragStarted);
+    uitest::mouseUp(g.Picture1, c, Qt::MiddleButton);
+    EXPECT_EQ(app.mousePointer(), MousePointer::Default);
+}
+
 TEST_F(GlobeWindowTest, RightDragZoomsLeftDragTurnsAndThePointerIsRestored) {
     reduced({{30, 20, 45}});
     Form16& g = shown();
