@@ -173,6 +173,64 @@ TEST(CoastlineTables, LoopsComeBackWhereTheyLeft) {
     }
 }
 
+TEST(CoastlineTables, ChainsAreOutAndBackSpursAndTheAntillesLoopGoesWestSouthOfTheIslands) {
+    // The Aleutian and Kuril spurs come back over the very positions they
+    // went out on, turning at the chain's far end.
+    struct Spur {
+        int outline;
+        const char* what;
+        Box farEnd;
+    };
+    const Spur spurs[] = {
+        {1, "Aleutian Islands", {51.2, 51.6, -177, -176.6}},  // the far end, 176.85 W
+        {5, "Kuril Islands", {50.5, 51, 156.3, 157}},         // Shumshu, off Kamchatka
+    };
+    for (const Spur& spur : spurs) {
+        const CoastOutline& o = outline(spur.outline);
+        const Loop turn = loopIn(o, spur.farEnd);
+        ASSERT_GE(turn.first, 0) << spur.what;
+        EXPECT_EQ(turn.first, turn.last) << spur.what << ": one turning point";
+        const int t = turn.first;
+        ASSERT_GT(t, 4);
+        ASSERT_LT(t, o.Count - 5);
+        for (int k = 1; k <= 4; ++k) {
+            EXPECT_TRUE(same(o.Points[t - k], o.Points[t + k])) << spur.what << " " << k;
+        }
+    }
+
+    // The Antilles: out westward along the south side of Cuba to its western
+    // end, which is South America's westernmost point, and back east along
+    // its north side (Cuba lies between about 19.8 N and 23.2 N).
+    const CoastOutline& south = outline(2);
+    const Box cuba{19.6, 23.5, -85.5, -74};
+    const Box jamaica{17.5, 18.6, -78.5, -76};
+    const int west = static_cast<int>(
+        std::min_element(south.Points, south.Points + south.Count,
+                         [](const CoastPoint& a, const CoastPoint& b) { return a.Lon < b.Lon; }) -
+        south.Points);
+    ASSERT_TRUE(cuba.holds(south.Points[west]));
+    double outward = 0;
+    double homeward = 0;
+    int nOut = 0;
+    int nHome = 0;
+    for (int i = 0; i < south.Count; ++i) {
+        const CoastPoint& p = south.Points[i];
+        if (!cuba.holds(p) || jamaica.holds(p) || i == west) {
+            continue;
+        }
+        (i < west ? outward : homeward) += p.Lat;
+        ++(i < west ? nOut : nHome);
+    }
+    ASSERT_GT(nOut, 2);
+    ASSERT_GT(nHome, 2);
+    EXPECT_LT(outward / nOut, homeward / nHome);
+    // The northernmost point of the outline is on Cuba too.
+    const CoastPoint* north =
+        std::max_element(south.Points, south.Points + south.Count,
+                         [](const CoastPoint& a, const CoastPoint& b) { return a.Lat < b.Lat; });
+    EXPECT_TRUE(cuba.holds(*north));
+}
+
 TEST(CoastlineTables, CoverageOfEachOutline) {
     struct Case {
         int outline;
