@@ -6,6 +6,8 @@ almanac and rise/set window tests.
   two planets and three stars at a few UT instants, from the same routes as
   scripts/make_golden_fixture.py (erfa for the Sun, the Moon, the stars and
   the sidereal time; PyEphem for the planets), which this script imports.
+- ARIES rows: the GHA of Aries (erfa's apparent sidereal time) at each
+  instant of the PLACE rows, from which a body's SHA follows.
 - RISE and SET rows: the Sun's and the Moon's rise and set for a UT date at a
   few places, from PyEphem (libastro) with the program's own definitions:
   the upper limb at 30 arc minutes below the horizon (refraction 30', no
@@ -75,6 +77,8 @@ def place_rows():
         for kind, entry, (ra, dec) in bodies:
             rows.append(f"PLACE,{kind},{entry},{t.year},{t.month},{t.day},{t.ut_hours!r},"
                         f"{t.delta_t:.4f},0,0,{golden.gha(gast, ra):.9f},{dec / golden.DEG:.9f}")
+        rows.append(f"ARIES,ARIES,0,{t.year},{t.month},{t.day},{t.ut_hours!r},"
+                    f"{t.delta_t:.4f},0,0,{golden.gha(gast, 0):.9f},0")
     return rows
 
 
@@ -126,12 +130,15 @@ def header():
         "  (degrees north), by the routes of scripts/make_golden_fixture.py: erfa for GAST,",
         "  the Sun, the Moon and the stars (the program's J2000.0 catalogue values), PyEphem",
         "  g_ra/g_dec for the planets. entry = the almanac list's entry (ObjectIndex).",
+        "ARIES: the GHA of Aries (GAST, degrees) at the PLACE rows' instant; a body's SHA is",
+        "  its GHA less this, modulo 360.",
         "RISE, SET: PyEphem with pressure 0 and horizon -0:30 for the upper limb, topocentric;",
         "  the rise is the last before, the set the first after the upper transit that follows",
         "  0 h UT of the date. value = UT hours from 0 h of the date (below 0: the day before;",
         "  24 or more: the day after). entry = the place's name.",
         "Columns: row,kind,entry,year,month,day,ut_hours,delta_t_s,lat_deg,lon_deg,value1,value2",
-        "  (PLACE: value1 GHA, value2 Dec; RISE and SET: value1 the time, value2 0).",
+        "  (PLACE: value1 GHA, value2 Dec; ARIES: value1 GHA of Aries, value2 0; RISE and SET:",
+        "  value1 the time, value2 0).",
     ]
     return "".join(f"# {line}\n" for line in lines)
 

@@ -15,6 +15,7 @@
 #include "almanac/almanac_window.h"
 #include "almanac/rise_set_window.h"
 #include "app/app.h"
+#include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
 #include "tests/almanac/picture_lines.h"
 #include "tests/ui/fakes.h"
@@ -125,6 +126,27 @@ std::string text(double x) {
     return platform::generalText(x);
 }
 
+// Types the row's instant and Delta T into the almanac window, clicks the
+// row's list entry and returns the body block as printed.
+std::vector<std::string> printedFor(Form12& f, const Row& r) {
+    const double seconds = std::floor(r.utHours * 3600 + 0.5);
+    uitest::userType(f.Text1, text(r.year));
+    uitest::userType(f.Text2, text(r.month));
+    uitest::userType(f.Text3, text(r.day));
+    uitest::userType(f.Text4, text(std::floor(seconds / 3600)));
+    uitest::userType(f.Text5, text(std::floor(seconds / 60) - 60 * std::floor(seconds / 3600)));
+    uitest::userType(f.Text6, text(seconds - 60 * std::floor(seconds / 60)));
+    uitest::userType(f.Text11, r.deltaT);
+    uitest::userClickRow(f.List1, static_cast<int>(platform::leadingNumber(r.entry)));
+    return almanactest::printed(f.Picture1);
+}
+
+// Arc minutes between two angles in degrees, across 0/360.
+double missMinutes(double a, double b) {
+    const double miss = std::fabs(a - b);
+    return std::fmin(miss, 360 - miss) * 60;
+}
+
 class AlmanacFixtureTest : public ::testing::Test {
   protected:
     uitest::FakeEnvironment env;
@@ -139,26 +161,47 @@ TEST_F(AlmanacFixtureTest, PrintedGhaAndDeclinationMatchTheIndependentAlmanac) {
             continue;
         }
         SCOPED_TRACE("fixture line " + std::to_string(r.line));
-        const double seconds = std::floor(r.utHours * 3600 + 0.5);
-        uitest::userType(f.Text1, text(r.year));
-        uitest::userType(f.Text2, text(r.month));
-        uitest::userType(f.Text3, text(r.day));
-        uitest::userType(f.Text4, text(std::floor(seconds / 3600)));
-        uitest::userType(f.Text5, text(std::floor(seconds / 60) - 60 * std::floor(seconds / 3600)));
-        uitest::userType(f.Text6, text(seconds - 60 * std::floor(seconds / 60)));
-        uitest::userType(f.Text11, r.deltaT);
-        uitest::userClickRow(f.List1, static_cast<int>(platform::leadingNumber(r.entry)));
-
-        const std::vector<std::string> lines = almanactest::printed(f.Picture1);
+        const std::vector<std::string> lines = printedFor(f, r);
         const bool star = r.kind == "STAR";
         const std::optional<double> gha = angleAfter(lines, star ? " GHAstar  " : " GHA   ");
         const std::optional<double> dec = angleAfter(lines, star ? " DECstar  " : " DEC   ");
         ASSERT_TRUE(gha && dec) << r.kind << " " << r.entry;
-        double missGha = std::fabs(*gha - r.value1);
-        missGha = std::fmin(missGha, 360 - missGha);
         const double tolerance = r.kind == "MOON" ? kMoonTolerance : kPlaceTolerance;
-        EXPECT_LE(missGha * 60, tolerance) << r.kind << " " << r.entry;
+        EXPECT_LE(missMinutes(*gha, r.value1), tolerance) << r.kind << " " << r.entry;
         EXPECT_LE(std::fabs(*dec - r.value2) * 60, tolerance) << r.kind << " " << r.entry;
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST_F(AlmanacFixtureTest, PrintedShaAndGhaOfAriesMatchTheIndependentAlmanac) {
+    // SHA = GHA - GHA of Aries: the fixture's GHA of the body less its GHA of
+    // Aries at the same instant.
+    Form12& f = app.form12();
+    const std::vector<Row> rows = readFixture();
+    int checked = 0;
+    for (const Row& r : rows) {
+        if (r.row != "PLACE") {
+            continue;
+        }
+        SCOPED_TRACE("fixture line " + std::to_string(r.line));
+        const Row* aries = nullptr;
+        for (const Row& a : rows) {
+            if (a.row == "ARIES" && a.year == r.year && a.month == r.month && a.day == r.day &&
+                a.utHours == r.utHours) {
+                aries = &a;
+            }
+        }
+        ASSERT_TRUE(aries != nullptr);
+        const std::vector<std::string> lines = printedFor(f, r);
+        const bool star = r.kind == "STAR";
+        const std::optional<double> sha = angleAfter(lines, star ? " SHAstar  " : " SHA   ");
+        const std::optional<double> ghaAries = angleAfter(lines, " GHA Aries ");
+        ASSERT_TRUE(sha && ghaAries) << r.kind << " " << r.entry;
+        const double tolerance = r.kind == "MOON" ? kMoonTolerance : kPlaceTolerance;
+        const double expectedSha = ephemeris::Normalize360(r.value1 - aries->value1);
+        EXPECT_LE(missMinutes(*sha, expectedSha), tolerance) << r.kind << " " << r.entry;
+        EXPECT_LE(missMinutes(*ghaAries, aries->value1), kPlaceTolerance);
         ++checked;
     }
     EXPECT_GT(checked, 0);

@@ -79,6 +79,21 @@ TEST(AlmanacPlanetPrint, DeclinationSigns) {
     }
 }
 
+TEST(AlmanacPlanetPrint, HorizontalParallaxIsRoundedTo001) {
+    // HP + 0.005 cut to 0.01: 57.126 shows 57.13 (cut alone would show 57.12).
+    EXPECT_EQ(texts(PlanetPrint("Moon", 0, 0, 0, 57.126, 0))[5],
+              " HP     57.13  '  Horizontal Parallax");
+    EXPECT_EQ(texts(PlanetPrint("Moon", 0, 0, 0, 54.995, 0))[5],
+              " HP     55  '  Horizontal Parallax");
+}
+
+TEST(AlmanacTails, SemiDiameterIsRoundedTo001) {
+    // SD + 0.005 cut to 0.01: 15.996 shows 16 and 16.257 shows 16.26 (cut
+    // alone would show 15.99 and 16.25).
+    EXPECT_EQ(texts(sunTail(15.996, 3.5))[1], " SD   16 '  Semi Diameter");
+    EXPECT_EQ(texts(almanac::moonTail(16.257, 50))[1], " SD   16.26 '  Semi Diameter");
+}
+
 TEST(AlmanacSunTail, EquationOfTimeSentences) {
     // The window's worked values: +3.5 min faster, -0.5 min slower, 0 neither.
     EXPECT_EQ(texts(sunTail(16.25, 3.5)),
