@@ -1,5 +1,9 @@
 #include "calculators/single_shot_window.h"
 
+#include <QAbstractButton>
+#include <QWidget>
+#include <initializer_list>
+
 #include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "calculators/single_shot.h"
@@ -96,6 +100,17 @@ Form55::Form55(app::App& app)
     patchReduce.setBackColor(platform::ui::rgb(255, 255, 128));
     for (platform::ui::Label* result : {&Label24, &Label3, &Label4, &Label5}) {
         result->setBold(true);
+    }
+
+    // The fields frame by frame in the order they are read, then the button.
+    const std::initializer_list<QWidget*> tabOrder = {
+        Text5.widget(),   Text6.widget(),   Text17.widget(),   Text1.widget(),   Text13.widget(),
+        Text14.widget(),  Text19.widget(),  Text21.widget(),   Text22.widget(),  Text18.widget(),
+        Text20.widget(),  Option9.button(), Option10.button(), Text25.widget(),  Text26.widget(),
+        Text23.widget(),  Text24.widget(),  Option2.button(),  Option5.button(), Option1.button(),
+        Option8.button(), Command1.widget()};
+    for (auto it = tabOrder.begin(); it + 1 != tabOrder.end(); ++it) {
+        QWidget::setTabOrder(*it, *(it + 1));
     }
 
     Command1.onClick([this] { Command1_Click(); });

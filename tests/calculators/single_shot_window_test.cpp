@@ -3,6 +3,10 @@
 // closing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QWidget>
 #include <string>
 #include <utility>
 #include <vector>
@@ -123,6 +127,31 @@ TEST_F(SingleShotWindowTest, ClosingHidesAndKeepsTheResults) {
         EXPECT_EQ(f.Label24.caption(), hc);
         EXPECT_EQ(printed(f.Picture1).size(), 3u);
     }
+}
+
+// The fields take the focus frame by frame in the order they are read: the
+// sextant altitude first, the assumed longitude's options last, then the
+// reduce button.
+TEST_F(SingleShotWindowTest, TabOrderFollowsTheFields) {
+    Form55& f = form();
+    const std::vector<QWidget*> order = {
+        f.Text5.widget(),    f.Text6.widget(),    f.Text17.widget(),  f.Text1.widget(),
+        f.Text13.widget(),   f.Text14.widget(),   f.Text19.widget(),  f.Text21.widget(),
+        f.Text22.widget(),   f.Text18.widget(),   f.Text20.widget(),  f.Option9.button(),
+        f.Option10.button(), f.Text25.widget(),   f.Text26.widget(),  f.Text23.widget(),
+        f.Text24.widget(),   f.Option2.button(),  f.Option5.button(), f.Option1.button(),
+        f.Option8.button(),  f.Command1.widget(),
+    };
+    // The focus chain, starting at the sextant altitude, keeping those above.
+    std::vector<QWidget*> chain;
+    QWidget* w = order.front();
+    do {
+        if (std::find(order.begin(), order.end(), w) != order.end()) {
+            chain.push_back(w);
+        }
+        w = w->nextInFocusChain();
+    } while (w != order.front() && chain.size() < order.size());
+    EXPECT_EQ(chain, order);
 }
 
 }  // namespace
