@@ -23,9 +23,9 @@ AngleField AngleBoxes::field(bool negative) const {
 SignOptions::SignOptions(platform::ui::Host host, double left, double top,
                          const std::string& caption, const std::string& positiveCaption,
                          const std::string& negativeCaption, bool negativeSelected)
-    : frame{host, pixelRect(left, top, 180, 44), caption},
-      positive{frame, pixelRect(8, 16, 82, 22), positiveCaption, group},
-      negative{frame, pixelRect(92, 16, 82, 22), negativeCaption, group} {
+    : frame{host, pixelRect(left, top, 150, 44), caption},
+      positive{frame, pixelRect(8, 16, 68, 22), positiveCaption, group},
+      negative{frame, pixelRect(78, 16, 68, 22), negativeCaption, group} {
     (negativeSelected ? negative : positive).setValue(true);
 }
 

@@ -27,7 +27,7 @@ class AngleBoxes {
 
 class SignOptions {
   public:
-    // A frame of 180 x 44 px at (left, top) with the positive option (North,
+    // A frame of 150 x 44 px at (left, top) with the positive option (North,
     // East, "N") on the left and the negative one on the right; the one named
     // by negativeSelected is selected.
     SignOptions(platform::ui::Host host, double left, double top, const std::string& caption,

@@ -26,24 +26,26 @@ constexpr Color kBandBlue{128, 128, 255};
 constexpr Color kWhite{255, 255, 255};
 
 // The layout is drawn on a grid of logical pixels.
-constexpr double kWidth = 960;
+// Within 800 px, so that every button stays on an 800 x 600 screen.
+constexpr double kWidth = 800;
 constexpr double kHeight = 500;
-constexpr double kColumnLeft = 752;  // the right-hand column of buttons
-constexpr double kColumnButtonLeft = 762;
-constexpr double kColumnButtonWidth = 188;
+constexpr double kBandHeight = 48;   // the top row of selectors
+constexpr double kColumnLeft = 616;  // the right-hand column of buttons
+constexpr double kColumnButtonLeft = 626;
+constexpr double kColumnButtonWidth = 166;
 constexpr double kButtonHeight = 30;
 
 // Every panel lies at the same place.
-constexpr platform::ui::TwipRect kPanelRect = pixelRect(8, 56, 736, 436);
+constexpr platform::ui::TwipRect kPanelRect = pixelRect(8, 56, 600, 436);
 
 // Inside a panel: row captions, the degrees box, the sign options.
 constexpr double kCaptionLeft = 12;
-constexpr double kCaptionWidth = 134;
-constexpr double kBoxesLeft = 150;
-constexpr double kSignsLeft = 290;
+constexpr double kCaptionWidth = 124;
+constexpr double kBoxesLeft = 140;
+constexpr double kSignsLeft = 280;
 constexpr double kFieldHeight = 21;
 constexpr double kLabelHeight = 18;
-constexpr double kResultWidth = 712;
+constexpr double kResultWidth = 576;
 
 // Rows of the four-row panels (altitude, Sumner, great circle).
 constexpr double kRow1 = 34;
@@ -51,7 +53,7 @@ constexpr double kRow2 = 84;
 constexpr double kRow3 = 134;
 constexpr double kRow4 = 184;
 // The calculate button beside the third and fourth rows.
-constexpr platform::ui::TwipRect kCalculateBeside = pixelRect(480, 150, 236, 32);
+constexpr platform::ui::TwipRect kCalculateBeside = pixelRect(440, 150, 148, 32);
 
 platform::ui::TwipRect captionAt(double top) {
     return pixelRect(kCaptionLeft, top + 2, kCaptionWidth, kLabelHeight);
@@ -67,9 +69,10 @@ platform::ui::TwipRect columnButton(double top) {
 
 Form10::Form10(app::App& app)
     : Form(app, kForm10Caption),
-      bandTop{*this, pixelRect(0, 0, kColumnLeft, 48)},
-      bandRight{*this, pixelRect(kColumnLeft, 0, kWidth - kColumnLeft, kHeight)},
-      patchProtractor{*this, pixelRect(kColumnButtonLeft - 6, 88, kColumnButtonWidth + 12, 44)},
+      bandTop{*this, pixelRect(0, 0, kWidth, kBandHeight)},
+      bandRight{*this,
+                pixelRect(kColumnLeft, kBandHeight, kWidth - kColumnLeft, kHeight - kBandHeight)},
+      patchProtractor{*this, pixelRect(kColumnButtonLeft - 6, 136, kColumnButtonWidth + 12, 44)},
 
       Frame18{*this, kPanelRect,
               "2 known landmarks and measured angle between (Circle of Position)"},
@@ -79,7 +82,7 @@ Form10::Form10(app::App& app)
       Label79{Frame18, captionAt(kRow2 - 6), "Longitude #1"},
       lon1Boxes{Frame18, kBoxesLeft, kRow2 - 6},
       lon1Signs{Frame18, kSignsLeft, kRow2 - 20, "Lon E or W", "East", "West", true},
-      Label83{Frame18, pixelRect(490, 52, 220, kLabelHeight), "Known most Western Landmark"},
+      Label83{Frame18, pixelRect(440, 44, 148, 36), "Known most Western Landmark"},
       Line2{Frame18, pixelRect(kCaptionLeft, 118, kResultWidth, 2)},
       Label75{Frame18, captionAt(kRow3), "Latitude #2"},
       lat2Boxes{Frame18, kBoxesLeft, kRow3},
@@ -87,10 +90,10 @@ Form10::Form10(app::App& app)
       Label72{Frame18, captionAt(kRow4 - 6), "Longitude #2"},
       lon2Boxes{Frame18, kBoxesLeft, kRow4 - 6},
       lon2Signs{Frame18, kSignsLeft, kRow4 - 20, "Lon E or W", "East", "West", true},
-      Label84{Frame18, pixelRect(490, 152, 220, kLabelHeight), "Known most Eastern Landmark"},
+      Label84{Frame18, pixelRect(440, 144, 148, 36), "Known most Eastern Landmark"},
       Label87{Frame18, captionAt(232), "Measured Angle"},
       angleBoxes{Frame18, kBoxesLeft, 232},
-      Command17{Frame18, pixelRect(290, 226, 300, 32),
+      Command17{Frame18, pixelRect(kSignsLeft, 226, 300, 32),
                 "Calculate center point away from 1st point"},
       Label76{Frame18, resultAt(280)},
       Label88{Frame18, resultAt(308),
@@ -154,9 +157,9 @@ Form10::Form10(app::App& app)
       sumnerDecBoxes{Frame8, kBoxesLeft, kRow4},
       sumnerDecSigns{Frame8, kSignsLeft, kRow4 - 14, "", "N", "S", false},
       Command3{Frame8, kCalculateBeside, "Calculate Longitude"},
-      Label25{Frame8, resultAt(240, 340)},
-      Label40{Frame8, pixelRect(370, 240, 354, kLabelHeight + 2)},
-      Label90{Frame8, resultAt(272),
+      Label25{Frame8, resultAt(240, 280)},
+      Label40{Frame8, pixelRect(300, 240, 288, kLabelHeight + 2)},
+      Label90{Frame8, pixelRect(kCaptionLeft, 272, kResultWidth, 32),
               "With the same observed altitude, have 2 slightly different Latitudes to create 2 "
               "Lat/Lon pairs that you then draw a line with; that is your LOP."},
 
@@ -194,20 +197,20 @@ Form10::Form10(app::App& app)
       labelInterval{Frame1, pixelRect(kSignsLeft, 216, 260, kLabelHeight),
                     "Time interval, hrs and minutes"},
       Command1{Frame1, pixelRect(kCaptionLeft, 256, 260, 32), "Calculate Estimated Position"},
-      Command6{Frame1, pixelRect(480, 256, 236, 32), "Heading/ Course Calculator"},
+      Command6{Frame1, pixelRect(352, 256, 236, 32), "Heading/ Course Calculator"},
       Label4{Frame1, resultAt(304)},
       Label5{Frame1, resultAt(328)},
       Label8{Frame1, resultAt(352)},
 
-      Command4{*this, pixelRect(8, 9, 236, kButtonHeight), "Plane Sailing Estimated Position  DR"},
-      Command5{*this, pixelRect(250, 9, 140, kButtonHeight), "Calculated Altitude"},
-      Command7{*this, pixelRect(396, 9, 206, kButtonHeight), "Calculated Longitude Sumner Line"},
-      Command9{*this, pixelRect(608, 9, 138, kButtonHeight), "Dip, horizon distance"},
-      Command11{*this, columnButton(10), "Great arc distance"},
-      Command14{*this, columnButton(50), "Single COP coastal"},
-      Command18{*this, columnButton(95), "3-arm Protractor"},
-      Command13{*this, columnButton(140), "Simplified Sight Reduction"},
-      Command15{*this, columnButton(180), "Atmospheric Refraction"},
+      Command4{*this, pixelRect(8, 9, 232, kButtonHeight), "Plane Sailing Estimated Position  DR"},
+      Command5{*this, pixelRect(246, 9, 140, kButtonHeight), "Calculated Altitude"},
+      Command7{*this, pixelRect(392, 9, 210, kButtonHeight), "Calculated Longitude Sumner Line"},
+      Command9{*this, pixelRect(608, 9, 150, kButtonHeight), "Dip, horizon distance"},
+      Command11{*this, columnButton(58), "Great arc distance"},
+      Command14{*this, columnButton(98), "Single COP coastal"},
+      Command18{*this, columnButton(143), "3-arm Protractor"},
+      Command13{*this, columnButton(188), "Simplified Sight Reduction"},
+      Command15{*this, columnButton(228), "Atmospheric Refraction"},
       Command8{*this, columnButton(kHeight - 44), "CLOSE FORM"},
       app_(app) {
     resizeTwips(px(kWidth), px(kHeight));

@@ -1,5 +1,10 @@
 #include "calculators/single_shot_window.h"
 
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QWidget>
+#include <initializer_list>
+
 #include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "calculators/single_shot.h"
@@ -37,7 +42,6 @@ platform::ui::TwipRect besideBox(double top, double width, int line = 0) {
 
 Form55::Form55(app::App& app)
     : Form(app, kForm55Caption),
-      Command6{*this, pixelRect(kWidth - 96, 8, 84, 28), "Close"},
 
       frameSextant{*this, pixelRect(8, 8, 560, 84), "Sextant Data"},
       hsBoxes{frameSextant, kBoxLeft, 22},
@@ -90,12 +94,25 @@ Form55::Form55(app::App& app)
       Picture1{*this, pixelRect(8, 502, 480, 84)},
       patchReduce{*this, pixelRect(498, 502, kWidth - 506, 84)},
       Command1{*this, pixelRect(518, 524, kWidth - 546, 40), "Click to Reduce Sight"},
+      Command6{*this, pixelRect(kWidth - 96, 8, 84, 28), "Close"},
       app_(app) {
     resizeTwips(px(kWidth), px(kHeight));
 
     patchReduce.setBackColor(platform::ui::rgb(255, 255, 128));
     for (platform::ui::Label* result : {&Label24, &Label3, &Label4, &Label5}) {
         result->setBold(true);
+    }
+
+    // The fields frame by frame in the order they are read, then the buttons.
+    const std::initializer_list<QWidget*> tabOrder = {
+        Text5.widget(),    Text6.widget(),        Text17.widget(),      Text1.widget(),
+        Text13.widget(),   Text14.widget(),       Text19.widget(),      Text21.widget(),
+        Text22.widget(),   Text18.widget(),       Text20.widget(),      Option9.button(),
+        Option10.button(), Text25.widget(),       Text26.widget(),      Text23.widget(),
+        Text24.widget(),   Option2.button(),      Option5.button(),     Option1.button(),
+        Option8.button(),  Command1.pushButton(), Command2.pushButton()};
+    for (auto it = tabOrder.begin(); it + 1 != tabOrder.end(); ++it) {
+        QWidget::setTabOrder(*it, *(it + 1));
     }
 
     Command1.onClick([this] { Command1_Click(); });

@@ -31,8 +31,6 @@ class Form55 : public platform::ui::Form {
     void Command2_Click();  // "Show Almanac"
     void Command6_Click();  // "Close"
 
-    platform::ui::CommandButton Command6;
-
     platform::ui::Frame frameSextant;  // "Sextant Data"
     AngleBoxes hsBoxes;
     platform::ui::Label labelHs;   // "Sextant Altitude Measured, Hs"
@@ -75,6 +73,8 @@ class Form55 : public platform::ui::Form {
     platform::ui::Picture Picture1;   // LHA, Ha and PA
     platform::ui::Label patchReduce;  // pale yellow patch behind the button
     platform::ui::CommandButton Command1;
+    // Made last, so that it comes last in the keyboard focus order.
+    platform::ui::CommandButton Command6;
 
     platform::ui::TextBox& Text5 = hsBoxes.degrees;
     platform::ui::TextBox& Text6 = hsBoxes.minutes;

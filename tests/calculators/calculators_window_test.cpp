@@ -4,7 +4,10 @@
 // entry window and the launchers.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QWidget>
 #include <string>
 #include <tuple>
@@ -350,6 +353,59 @@ TEST_F(CalculatorsWindowTest, LaunchersShowTheirWindowsUnchanged) {
     EXPECT_EQ(app.form55().Text5.text(), "36");
     EXPECT_EQ(shownPanels(), std::vector<const Frame*>{&f.Frame1});
     EXPECT_TRUE(env.log.empty());
+}
+
+// Every visible control of a window inside its client area, every button's
+// caption within its width and every label's text within its height once
+// wrapped; the window no larger than 800 x 600.
+void expectNothingClipped(platform::ui::Form& window) {
+    QWidget* client = window.clientArea();
+    EXPECT_LE(window.width(), 800);
+    EXPECT_LE(window.height(), 600);
+    for (QWidget* w : client->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(client)) {
+            continue;
+        }
+        const QRect r(w->mapTo(client, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(client->rect().contains(r)) << w->metaObject()->className();
+        if (const auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const int needed = button->sizeHint().width();
+            const int spare = qobject_cast<const QGroupBox*>(button->parentWidget()) ? 0 : 8;
+            EXPECT_LE(needed - spare, button->width()) << button->text().toStdString();
+        } else if (const auto* label = qobject_cast<QLabel*>(w)) {
+            if (!label->text().isEmpty() && label->wordWrap()) {
+                EXPECT_LE(label->heightForWidth(label->width()), label->height() + 2)
+                    << label->text().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(CalculatorsWindowTest, EveryTextFitsWithinEightHundredBySixHundred) {
+    Form10& f = form();
+    f.showModeless();
+    // The longest results each panel writes.
+    f.Label4.setCaption("Estimated Latitude S 89° 59'");
+    f.Label44.setCaption(
+        "Compensate for land horizon by subtracting 88.8' from the measured sextant altitude");
+    f.Label63.setCaption("10800 nautical miles       12420 statute miles");
+    f.Label65.setCaption(" Refraction correction = undefined for these inputs");
+    f.Label25.setCaption("LON west side = W 179° 59.9'");
+    f.Label40.setCaption("LON east side = W 179° 59.9'");
+    f.Label76.setCaption("Center of arc is 9999.99 nm West ,  9999.99 nm South from 1st point");
+    for (CommandButton* selector : {&f.Command4, &f.Command5, &f.Command7, &f.Command9,
+                                    &f.Command11, &f.Command14, &f.Command15}) {
+        SCOPED_TRACE(selector->caption());
+        uitest::userClick(*selector);
+        expectNothingClipped(f);
+    }
+    calculators::Form9& course = app.form9();
+    course.showModeless();
+    expectNothingClipped(course);
+    calculators::Form55& single = app.form55();
+    single.showModeless();
+    single.Label5.setCaption("Offset Distance = 5400 nautical miles Towards");
+    expectNothingClipped(single);
 }
 
 }  // namespace

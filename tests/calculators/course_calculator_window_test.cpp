@@ -3,6 +3,8 @@
 // and speed, and closing.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QWidget>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "calculators/course_calculator_window.h"
+#include "tests/calculators/focus_chain.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -129,6 +132,18 @@ TEST_F(CourseCalculatorWindowTest, ClosingHidesAndKeepsTheFields) {
         EXPECT_EQ(f.Label10.caption(), "True course = 90 deg from true N");
         EXPECT_TRUE(f.Command3.enabled());
     }
+}
+
+// Tab runs through the course calculator's inputs and buttons, then the
+// desired course and its button.
+TEST_F(CourseCalculatorWindowTest, TabOrderFollowsTheFields) {
+    Form9& f = form();
+    const std::vector<QWidget*> order = {
+        f.Text1.widget(), f.Text2.widget(),        f.Text3.widget(),        f.Text4.widget(),
+        f.Text5.widget(), f.Command1.pushButton(), f.Command2.pushButton(), f.Command3.pushButton(),
+        f.Text8.widget(), f.Command4.pushButton(),
+    };
+    EXPECT_EQ(focustest::tabChain(&f), order);
 }
 
 }  // namespace

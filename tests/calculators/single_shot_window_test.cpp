@@ -3,6 +3,9 @@
 // closing.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QWidget>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "calculators/calculators_window.h"
 #include "calculators/single_shot_window.h"
 #include "platform/ui/picture.h"
+#include "tests/calculators/focus_chain.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -123,6 +127,24 @@ TEST_F(SingleShotWindowTest, ClosingHidesAndKeepsTheResults) {
         EXPECT_EQ(f.Label24.caption(), hc);
         EXPECT_EQ(printed(f.Picture1).size(), 3u);
     }
+}
+
+// The fields take the focus frame by frame in the order they are read: the
+// sextant altitude first, the assumed longitude's options last, then the
+// buttons.
+TEST_F(SingleShotWindowTest, TabOrderFollowsTheFields) {
+    Form55& f = form();
+    const std::vector<QWidget*> order = {
+        f.Text5.widget(),        f.Text6.widget(),        f.Text17.widget(),
+        f.Text1.widget(),        f.Text13.widget(),       f.Text14.widget(),
+        f.Text19.widget(),       f.Text21.widget(),       f.Text22.widget(),
+        f.Text18.widget(),       f.Text20.widget(),       f.Option9.button(),
+        f.Option10.button(),     f.Text25.widget(),       f.Text26.widget(),
+        f.Text23.widget(),       f.Text24.widget(),       f.Option2.button(),
+        f.Option5.button(),      f.Option1.button(),      f.Option8.button(),
+        f.Command1.pushButton(), f.Command2.pushButton(), f.Command6.pushButton(),
+    };
+    EXPECT_EQ(focustest::tabChain(&f), order);
 }
 
 }  // namespace
