@@ -224,6 +224,31 @@ TEST(LunarFile, ABadFileGivesNothing) {
     }
 }
 
+// No text is cut to fit its field: a one-line field's text at the box's
+// limit (32,767 characters) reads back byte for byte, one character more
+// makes the file bad; the notes, a multi-line box, are read whole.
+TEST(LunarFile, NoTextIsCutToAField) {
+    const std::string atLimit(32767, '7');
+    const std::string beyond(32768, '8');
+    for (std::size_t line = 3; line <= 17; ++line) {
+        std::vector<std::string> lines = kDistinctLines;
+        lines[line - 1] = atLimit;
+        const LunarFileRead whole = readLunarFile(joinLines(lines));
+        ASSERT_EQ(whole.Status, LunarFileStatus::Good) << "line " << line;
+        EXPECT_EQ(writeLunarFile(*whole.Contents), joinLines(lines)) << "line " << line;
+
+        lines[line - 1] = beyond;
+        const LunarFileRead read = readLunarFile(joinLines(lines));
+        EXPECT_EQ(read.Status, LunarFileStatus::Bad) << "line " << line;
+        EXPECT_FALSE(read.Contents.has_value()) << "line " << line;
+    }
+    std::vector<std::string> lines = kDistinctLines;
+    lines[1] = std::string(100000, 'n');
+    const LunarFileRead read = readLunarFile(joinLines(lines));
+    ASSERT_EQ(read.Status, LunarFileStatus::Good);
+    EXPECT_EQ(read.Contents->Notes, lines[1]);
+}
+
 class LunarFileOnDisk : public ::testing::Test {
   protected:
     uitest::TempFolder folder_{"celnav-lunar-file"};

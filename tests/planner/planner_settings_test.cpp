@@ -154,6 +154,40 @@ TEST(PlannerSettingsFile, ReaderRules) {
     EXPECT_TRUE(partial.values.North);
 }
 
+// Every text of the file goes to a one-line box: at the box's limit (32,767
+// characters) it reads back byte for byte; one character more is a problem
+// at that item, and the text is not cut into the box.
+TEST(PlannerSettingsFile, NoTextIsCutToABox) {
+    const std::string atLimit(32767, '7');
+    const std::string beyond(32768, '8');
+    const std::vector<std::string> good = {"WendrelNavSettings",
+                                           "0",
+                                           "0",
+                                           "67",
+                                           "20",
+                                           "5",
+                                           "40",
+                                           "70",
+                                           "True",
+                                           "False",
+                                           "True",
+                                           "False",
+                                           "0",
+                                           "0"};
+    for (int line = 2; line <= 8; ++line) {
+        std::vector<std::string> items = good;
+        items[line - 1] = atLimit;
+        const PlannerSettingsRead whole = readPlannerSettings(lines(items));
+        ASSERT_EQ(whole.outcome, Outcome::Read) << "line " << line;
+        EXPECT_EQ(writePlannerSettings(whole.values), lines(items)) << "line " << line;
+
+        items[line - 1] = beyond;
+        const PlannerSettingsRead read = readPlannerSettings(lines(items));
+        EXPECT_EQ(read.outcome, Outcome::Problem) << "line " << line;
+        EXPECT_EQ(read.ItemsRead, line - 2) << "line " << line;
+    }
+}
+
 TEST(PlannerSettingsFile, MissingFileIsAProblem) {
     TempFolder folder;
     const PlannerSettingsRead read = openPlannerSettings(folder.path() / "WendrelNav.nv1");
