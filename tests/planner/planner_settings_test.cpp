@@ -3,11 +3,14 @@
 // a failed write. Files go into a temporary folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "planner/planner_settings.h"
+#include "tests/platform/time_limited_open.h"
 #include "tests/ui/temp_folder.h"
 
 namespace {
@@ -208,6 +211,27 @@ TEST(PlannerSettingsFile, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(failed.ok);
     EXPECT_FALSE(failed.message.empty());
     EXPECT_EQ(readBytes(file), before);
+}
+
+TEST(PlannerSettingsFile, AReadOnlyFileIsKeptAndAPipeIsRefusedAtOnce) {
+    TempFolder folder;
+    const fs::path file = folder.path() / kPlannerSettingsFileName;
+    ASSERT_TRUE(savePlannerSettings(file, sample()).ok);
+    const std::string before = readBytes(file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const platform::SaveResult refused = savePlannerSettings(file, {});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, "Could not save \"" + file.string() + "\": Permission denied");
+    EXPECT_EQ(readBytes(file), before);
+
+    // A named pipe in the settings file's place: a problem at once, never a
+    // start-up waiting for a writer.
+    const fs::path fifo = folder.path() / "pipe.nv1";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto read =
+        filetest::openWithTimeLimit(fifo, [fifo] { return openPlannerSettings(fifo).outcome; });
+    ASSERT_TRUE(read.has_value()) << "the pipe blocked the open";
+    EXPECT_EQ(*read, Outcome::Problem);
 }
 
 TEST(HandedOnTimeZone, DaylightSavingTakesAnHourOff) {
