@@ -261,44 +261,44 @@ const std::vector<std::string>& absurdNumbers() {
 
 class AbsurdInputs : public ::testing::TestWithParam<std::size_t> {
   protected:
+    // Presses the tool's buttons and checks every text shown then.
+    void pressAndCheck(const Tool& tool, const std::string& what) {
+        seen_.messages.clear();
+        tool.press(app_);
+        std::vector<std::string> texts = shownTexts(tool.window(app_), tool.pictures(app_));
+        texts.insert(texts.end(), seen_.messages.begin(), seen_.messages.end());
+        for (const std::string& text : texts) {
+            EXPECT_FALSE(kNotANumber.match(QString::fromStdString(text)).hasMatch())
+                << tool.name << ", " << what << ": " << text;
+            EXPECT_FALSE(unwrappedLongitude(text)) << tool.name << ", " << what << ": " << text;
+        }
+    }
+
     uitest::ScratchWorkingFolder folder_{"celnav-absurd"};
+    Seen seen_;
+    app::App app_{permissive(seen_)};
 };
 
 TEST_P(AbsurdInputs, NoWindowShowsAValueThatIsNoNumber) {
-    const Tool tool = tools()[GetParam()];
     ASSERT_TRUE(folder_.ok());
-    Seen seen;
-    {
-        app::App a(permissive(seen));
-        platform::ui::Form& window = tool.window(a);
-        window.showModeless();
-        for (const std::string& number : absurdNumbers()) {
-            for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
-                if (!box->isReadOnly()) {
-                    box->setText(QString::fromStdString(number));
-                }
-            }
-            seen.messages.clear();
-            tool.press(a);
-            std::vector<std::string> texts = shownTexts(window, tool.pictures(a));
-            texts.insert(texts.end(), seen.messages.begin(), seen.messages.end());
-            for (const std::string& text : texts) {
-                EXPECT_FALSE(kNotANumber.match(QString::fromStdString(text)).hasMatch())
-                    << tool.name << ", every field " << number.substr(0, 12) << ": " << text;
-                EXPECT_FALSE(unwrappedLongitude(text))
-                    << tool.name << ", every field " << number.substr(0, 12) << ": " << text;
+    const Tool tool = tools()[GetParam()];
+    platform::ui::Form& window = tool.window(app_);
+    window.showModeless();
+    for (const std::string& number : absurdNumbers()) {
+        for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+            if (!box->isReadOnly()) {
+                box->setText(QString::fromStdString(number));
             }
         }
+        pressAndCheck(tool, "every field " + number.substr(0, 12));
     }
 }
 
 // One field at a time absurd, the others as the window starts.
 TEST_P(AbsurdInputs, OneAbsurdFieldAmongOrdinaryOnes) {
-    const Tool tool = tools()[GetParam()];
     ASSERT_TRUE(folder_.ok());
-    Seen seen;
-    app::App a(permissive(seen));
-    platform::ui::Form& window = tool.window(a);
+    const Tool tool = tools()[GetParam()];
+    platform::ui::Form& window = tool.window(app_);
     window.showModeless();
     const std::vector<std::string> numbers = {std::string(309, '9'), "-" + std::string(309, '9'),
                                               "1e300", "-1e20", "abc"};
@@ -309,19 +309,9 @@ TEST_P(AbsurdInputs, OneAbsurdFieldAmongOrdinaryOnes) {
         const QString ordinary = box->text();
         for (const std::string& number : numbers) {
             box->setText(QString::fromStdString(number));
-            seen.messages.clear();
-            tool.press(a);
-            std::vector<std::string> texts = shownTexts(window, tool.pictures(a));
-            texts.insert(texts.end(), seen.messages.begin(), seen.messages.end());
-            for (const std::string& text : texts) {
-                EXPECT_FALSE(kNotANumber.match(QString::fromStdString(text)).hasMatch())
-                    << tool.name << ", field " << box->objectName().toStdString() << " at "
-                    << box->geometry().x() << "," << box->geometry().y() << " "
-                    << number.substr(0, 12) << ": " << text;
-                EXPECT_FALSE(unwrappedLongitude(text))
-                    << tool.name << ", field at " << box->geometry().x() << ","
-                    << box->geometry().y() << " " << number.substr(0, 12) << ": " << text;
-            }
+            const QPoint at = box->mapTo(&window, QPoint(0, 0));
+            pressAndCheck(tool, "the field at " + std::to_string(at.x()) + ", " +
+                                    std::to_string(at.y()) + " " + number.substr(0, 12));
         }
         box->setText(ordinary);
     }

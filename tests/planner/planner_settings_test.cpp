@@ -48,6 +48,22 @@ std::string lines(const std::vector<std::string>& items) {
     return bytes;
 }
 
+// A good file's items, one a line.
+const std::vector<std::string> kGoodItems = {"WendrelNavSettings",
+                                             "0",
+                                             "0",
+                                             "67",
+                                             "20",
+                                             "5",
+                                             "40",
+                                             "70",
+                                             "True",
+                                             "False",
+                                             "True",
+                                             "False",
+                                             "0",
+                                             "0"};
+
 TEST(PlannerSettingsFile, WritesTheFourteenLines) {
     EXPECT_EQ(writePlannerSettings(sample()),
               lines({"WendrelNavSettings", "30.5", "12", "69.2 s", "25", "3.5", "41", "70", "False",
@@ -90,20 +106,7 @@ TEST(PlannerSettingsFile, ReaderRules) {
         Outcome outcome;
         int itemsRead;
     };
-    const std::vector<std::string> good = {"WendrelNavSettings",
-                                           "0",
-                                           "0",
-                                           "67",
-                                           "20",
-                                           "5",
-                                           "40",
-                                           "70",
-                                           "True",
-                                           "False",
-                                           "True",
-                                           "False",
-                                           "0",
-                                           "0"};
+    const std::vector<std::string>& good = kGoodItems;
     auto with = [&good](int line, const std::string& item) {
         std::vector<std::string> l = good;
         l[line - 1] = item;
@@ -163,20 +166,7 @@ TEST(PlannerSettingsFile, ReaderRules) {
 TEST(PlannerSettingsFile, NoTextIsCutToABox) {
     const std::string atLimit(32767, '7');
     const std::string beyond(32768, '8');
-    const std::vector<std::string> good = {"WendrelNavSettings",
-                                           "0",
-                                           "0",
-                                           "67",
-                                           "20",
-                                           "5",
-                                           "40",
-                                           "70",
-                                           "True",
-                                           "False",
-                                           "True",
-                                           "False",
-                                           "0",
-                                           "0"};
+    const std::vector<std::string>& good = kGoodItems;
     for (int line = 2; line <= 8; ++line) {
         std::vector<std::string> items = good;
         items[line - 1] = atLimit;
