@@ -20,6 +20,7 @@
 #include "almanac/almanac_window.h"
 #include "almanac/rise_set_window.h"
 #include "app/app.h"
+#include "app/main_window.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
 #include "calculators/protractor_window.h"
@@ -28,6 +29,8 @@
 #include "lunar/lunar_window.h"
 #include "planner/planner_window.h"
 #include "platform/ui/picture.h"
+#include "reduction/plot_window.h"
+#include "reduction/report_window.h"
 #include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -147,6 +150,8 @@ struct Tool {
     std::function<std::vector<Picture*>(app::App&)> pictures;
     // Presses the buttons, picks the list entries and clicks the pictures.
     std::function<void(app::App&)> press;
+    // Other windows the buttons fill (none when empty).
+    std::function<std::vector<QWidget*>(app::App&)> filled = {};
 };
 
 // The Sun, the Moon, the planets and every seventh star.
@@ -168,6 +173,17 @@ void clickAround(Picture& picture) {
 
 std::vector<Tool> tools() {
     return {
+        {"main window", [](app::App& a) -> platform::ui::Form& { return a.form1(); },
+         [](app::App& a) { return std::vector<Picture*>{&a.form2().Picture1}; },
+         [](app::App& a) {
+             app::Form1& f = a.form1();
+             uitest::userClick(f.Command7);  // preload the tools
+             uitest::userClick(f.Command1);  // reduce and plot
+         },
+         [](app::App& a) {
+             return std::vector<QWidget*>{&a.form8(),  &a.form10(), &a.form11(), &a.form12(),
+                                          &a.form13(), &a.form15(), &a.form55(), &a.form4()};
+         }},
         {"lunar", [](app::App& a) -> platform::ui::Form& { return a.form8(); },
          [](app::App& a) { return std::vector<Picture*>{&a.form8().Picture1}; },
          [](app::App& a) {
@@ -266,6 +282,12 @@ class AbsurdInputs : public ::testing::TestWithParam<std::size_t> {
         seen_.messages.clear();
         tool.press(app_);
         std::vector<std::string> texts = shownTexts(tool.window(app_), tool.pictures(app_));
+        if (tool.filled) {
+            for (const QWidget* other : tool.filled(app_)) {
+                const std::vector<std::string> more = shownTexts(*other, {});
+                texts.insert(texts.end(), more.begin(), more.end());
+            }
+        }
         texts.insert(texts.end(), seen_.messages.begin(), seen_.messages.end());
         for (const std::string& text : texts) {
             EXPECT_FALSE(kNotANumber.match(QString::fromStdString(text)).hasMatch())
@@ -317,6 +339,6 @@ TEST_P(AbsurdInputs, OneAbsurdFieldAmongOrdinaryOnes) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ToolWindows, AbsurdInputs, ::testing::Range<std::size_t>(0, 9));
+INSTANTIATE_TEST_SUITE_P(ToolWindows, AbsurdInputs, ::testing::Range<std::size_t>(0, 10));
 
 }  // namespace
