@@ -1,5 +1,6 @@
-// Absurd numbers typed into every field of the tool windows, then every
-// computing button pressed, list entries picked and the pictures clicked:
+// Absurd numbers typed into every field of the main and the tool windows,
+// then the computing buttons pressed (the main window's preload and
+// reduction too), list entries picked and the pictures clicked:
 // whatever the windows show then (fields, labels, lists, pictures, messages)
 // holds no "inf", "Infinity" or "nan", and no longitude beyond 180 degrees.
 #include <gtest/gtest.h>
