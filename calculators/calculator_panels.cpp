@@ -19,13 +19,18 @@ using ephemeris::kPi;
 using ephemeris::SinD;
 using platform::generalText;
 
-// One correction each way towards -180..180, not a loop.
-double wrapLongitudeOnce(double lon) {
+// One correction each way towards -180..180; a longitude still outside after
+// it (more than a turn away) loses its whole turns too, so no longitude is
+// ever shown beyond 180.
+double wrappedLongitude(double lon) {
     if (lon < -180) {
         lon = lon + 360;
     }
     if (lon > 180) {
         lon = lon - 360;
+    }
+    if (lon < -180 || lon > 180) {
+        lon = ephemeris::wrapLongitude(lon);
     }
     return lon;
 }
@@ -59,7 +64,7 @@ DeadReckoningResult deadReckoning(const DeadReckoningInput& input) {
     const double lat2 = lat1 + N / 60;
     const double m = lat1 + N / 120;
     const double dLonMinutes = D * SinD(C) / CosD(m);
-    const double lon2 = wrapLongitudeOnce(lon1 + dLonMinutes / 60);
+    const double lon2 = wrappedLongitude(lon1 + dLonMinutes / 60);
 
     DeadReckoningResult out;
     out.Latitude = wholeMinutesText("Estimated Latitude ", lat2, "N ", "S ");
@@ -165,8 +170,8 @@ SumnerResult sumnerLongitudes(const SumnerInput& input) {
 
     const double c = (SinD(Ho) - SinD(Dec) * SinD(Lat)) / (CosD(Lat) * CosD(Dec));
     const double t = ArcCos(c) * 180 / kPi;
-    const double LonE = wrapLongitudeOnce(t - GHA);
-    const double LonW = wrapLongitudeOnce(-t - GHA);
+    const double LonE = wrappedLongitude(t - GHA);
+    const double LonW = wrappedLongitude(-t - GHA);
 
     const auto text = [](const char* words, double lon) {
         if (!std::isfinite(lon)) {

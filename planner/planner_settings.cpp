@@ -70,7 +70,9 @@ PlannerSettingsRead readItems(SeqFileReader& items) {
     PlannerSettings& s = read.values;
     for (std::string* text : {&s.LatMinutes, &s.LonMinutes, &s.DeltaT, &s.StarCount, &s.TimeZone,
                               &s.LatDegrees, &s.LonDegrees}) {
-        const std::optional<std::string> item = items.text();
+        // Every text goes to a one-line box: one longer than the box holds
+        // is a problem, never cut.
+        const std::optional<std::string> item = items.text(platform::kTextBoxMaxLength);
         if (!item) {
             return read;
         }

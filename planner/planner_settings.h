@@ -70,7 +70,8 @@ struct PlannerSettingsRead {
     int ItemsRead = 0;
 };
 
-// Reads items until the first problem: the file ends before item 14, an
+// Reads items until the first problem: the file ends before item 14, a text
+// item is longer than a one-line box holds (platform::kTextBoxMaxLength), an
 // option item is not a truth value ("True"/"False" in any letter case, or a
 // number), or a check-box item is not a whole number from 0 to 2.
 PlannerSettingsRead readPlannerSettings(std::string_view bytes);

@@ -89,7 +89,9 @@ TEST(RiseSetLines, PolarDayAndNightOfTheSun) {
 
 TEST(RiseSetLines, SunriseBeforeMidnightUTIsFlaggedPrevious) {
     // Sydney (33 52' S, 151 13' E) in June: sunrise about 07:00 local (UT+10),
-    // that is about 21:00 UT of the day before; sunset about 07:00 UT.
+    // that is about 21:00 UT of the day before; sunset about 07:00 UT
+    // (python3-ephem 4.1.4, upper limb at -50': rise 20:56:56 UT on the 14th,
+    // set 06:54:24 UT).
     const RiseSetResult r = sunRiseSet({2024, 6, 15, -33.87, 151.21, 69});
     EXPECT_EQ(r.RiseFlag, "P");
     EXPECT_EQ(r.SetFlag, "");

@@ -10,9 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "almanac/almanac_window.h"
+#include "almanac/rise_set_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "calculators/calculators_window.h"
+#include "calculators/course_calculator_window.h"
+#include "calculators/protractor_window.h"
+#include "calculators/single_shot_window.h"
+#include "globe/globe_window.h"
+#include "lunar/lunar_window.h"
+#include "planner/planner_window.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -61,6 +70,16 @@ TEST_F(WindowPlacementOfTheProgram, EveryWindowIsShownOnTheScreen) {
             {"settings", &app.form7()},
             {"plot", &app.form2()},
             {"report", &app.form4()},
+            {"lunar distance", &app.form8()},
+            {"course and heading", &app.form9()},
+            {"calculators", &app.form10()},
+            {"planner", &app.form11()},
+            {"almanac", &app.form12()},
+            {"rise and set", &app.form13()},
+            {"planner instructions", &app.form14()},
+            {"protractor", &app.form15()},
+            {"globe", &app.form16()},
+            {"single sight", &app.form55()},
         };
         for (const auto& [what, window] : windows) {
             window->move(place + QPoint(60, 60));  // where a placement after the main one puts it

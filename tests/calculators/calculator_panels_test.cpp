@@ -81,6 +81,13 @@ TEST(DeadReckoningPanel, WorkedPositions) {
          "Estimated Latitude N 10° 5'",
          "Estimated Longitude W 30° 0'",
          "Distance traveled, nmiles: 5"},
+        // Two whole turns east along the equator: 15 kn for 2,880 h is
+        // 43,200 n.mi., 720 degrees of longitude from 10 E, back at 10 E.
+        {"two turns round the Earth",
+         {"90", "15", north("0", "0"), east("10", "0"), "2880", "0"},
+         "Estimated Latitude N 0° 0'",
+         "Estimated Longitude E 10° 0'",
+         "Distance traveled, nmiles: 43200"},
         {"overflowing inputs",
          {"90", kHuge, north("0", "0"), west("0", "0"), kHuge, "0"},
          undefined("Estimated Latitude "),
@@ -283,6 +290,11 @@ TEST(SumnerPanel, WorkedLongitudes) {
         // t = 90: -0.5 keeps its sign on the minutes; -180.5 wraps to 179.5 E.
         {"equator",
          {north("0", "0"), {"0", "0"}, {"90", "30"}, north("0", "0")},
+         "LON west side = E 179° 30'",
+         "LON east side = W 0° -30'"},
+        // The equator case with a GHA two turns larger: the same longitudes.
+        {"GHA two turns on",
+         {north("0", "0"), {"0", "0"}, {"810", "30"}, north("0", "0")},
          "LON west side = E 179° 30'",
          "LON east side = W 0° -30'"},
         // The altitude circle does not reach the latitude: t = 0, both -GHA.

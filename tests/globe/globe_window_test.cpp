@@ -138,6 +138,8 @@ TEST_F(GlobeWindowTest, HoverReadsTheLatitudeAndLongitudeUnderThePointer) {
     const int draws = env.random.draws;
     const std::size_t items = g.Picture1.displayList().size();
     uitest::mouseMove(g.Picture1, centre(g), Qt::NoButton);
+    // The window's worked value: the centre reads the sight's 20 N, 30 W
+    // times 0.01745 x 57.29578, just under 1: 19 59.7' N, 29 59.6' W.
     EXPECT_EQ(g.Label10.caption(), "Latitude = North 19\u00b0 59.7'");
     EXPECT_EQ(g.Label11.caption(), "Longitude = West 29\u00b0 59.6'");
     // Outside the disc nothing changes.

@@ -202,6 +202,8 @@ TEST(LunarClearing, PrintsTheFiveLines) {
               " Augmented Semidiameter  " +
                   platform::printedNumber(ephemeris::FloorTo2(r.AugmentedSD * 60)).substr(1) +
                   " '");
+    // The Moon's semi-diameter stays within about 14.7' to 16.8', a little
+    // more augmented by altitude (The Nautical Almanac's daily pages).
     EXPECT_GT(r.AugmentedSD * 60, 14.5);
     EXPECT_LT(r.AugmentedSD * 60, 17.0);
 }
@@ -213,7 +215,9 @@ TEST(LunarClearing, LimbsAndBodiesSetTheApparentDistance) {
     const ClearingResult inner = lunar::clearLunarDistance(in);
     const double A = inner.AugmentedSD;
     const double sunSD = inner.Apparent - in.Distance - A;
-    EXPECT_GT(sunSD * 60, 15.5);  // the Sun's semi-diameter, about 15.8'
+    // The Sun's semi-diameter that evening is 15.77' (python3-ephem 4.1.4,
+    // 2025 June 3, 20:00 UT).
+    EXPECT_GT(sunSD * 60, 15.5);
     EXPECT_LT(sunSD * 60, 16.3);
 
     in.SunLimb = -1;

@@ -4,12 +4,15 @@
 // nothing).
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "lunar/lunar_file.h"
 #include "tests/platform/file_lines.h"
+#include "tests/platform/time_limited_open.h"
 #include "tests/ui/temp_folder.h"
 
 namespace {
@@ -224,6 +227,31 @@ TEST(LunarFile, ABadFileGivesNothing) {
     }
 }
 
+// No text is cut to fit its field: a one-line field's text at the box's
+// limit (32,767 characters) reads back byte for byte, one character more
+// makes the file bad; the notes, a multi-line box, are read whole.
+TEST(LunarFile, NoTextIsCutToAField) {
+    const std::string atLimit(32767, '7');
+    const std::string beyond(32768, '8');
+    for (std::size_t line = 3; line <= 17; ++line) {
+        std::vector<std::string> lines = kDistinctLines;
+        lines[line - 1] = atLimit;
+        const LunarFileRead whole = readLunarFile(joinLines(lines));
+        ASSERT_EQ(whole.Status, LunarFileStatus::Good) << "line " << line;
+        EXPECT_EQ(writeLunarFile(*whole.Contents), joinLines(lines)) << "line " << line;
+
+        lines[line - 1] = beyond;
+        const LunarFileRead read = readLunarFile(joinLines(lines));
+        EXPECT_EQ(read.Status, LunarFileStatus::Bad) << "line " << line;
+        EXPECT_FALSE(read.Contents.has_value()) << "line " << line;
+    }
+    std::vector<std::string> lines = kDistinctLines;
+    lines[1] = std::string(100000, 'n');
+    const LunarFileRead read = readLunarFile(joinLines(lines));
+    ASSERT_EQ(read.Status, LunarFileStatus::Good);
+    EXPECT_EQ(read.Contents->Notes, lines[1]);
+}
+
 class LunarFileOnDisk : public ::testing::Test {
   protected:
     uitest::TempFolder folder_{"celnav-lunar-file"};
@@ -251,6 +279,32 @@ TEST_F(LunarFileOnDisk, AFailedSaveKeepsTheOldFile) {
     EXPECT_TRUE(fs::is_directory(folder));
     // In a folder that does not exist.
     EXPECT_FALSE(lunar::saveLunarFile(dir_ / "no" / "such.LUN", distinctContents()).ok);
+}
+
+TEST_F(LunarFileOnDisk, AReadOnlyFileIsKeptAndALinkIsFollowed) {
+    const fs::path kept = dir_ / "kept.LUN";
+    uitest::writeBytes(kept, "old\r\n");
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const platform::SaveResult refused = lunar::saveLunarFile(kept, distinctContents());
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, "Could not save \"" + kept.string() + "\": Permission denied");
+    EXPECT_EQ(uitest::readBytes(kept), "old\r\n");
+
+    const fs::path real = dir_ / "real.LUN";
+    uitest::writeBytes(real, "old\r\n");
+    fs::create_symlink("real.LUN", dir_ / "link.LUN");
+    ASSERT_TRUE(lunar::saveLunarFile(dir_ / "link.LUN", distinctContents()).ok);
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.LUN"));
+    EXPECT_EQ(uitest::readBytes(real), joinLines(kDistinctLines));
+}
+
+TEST_F(LunarFileOnDisk, APipeIsRefusedAtOnce) {
+    const fs::path fifo = dir_ / "pipe.LUN";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto read =
+        filetest::openWithTimeLimit(fifo, [fifo] { return lunar::openLunarFile(fifo).Status; });
+    ASSERT_TRUE(read.has_value()) << "the pipe blocked the open";
+    EXPECT_EQ(*read, LunarFileStatus::Bad);
 }
 
 }  // namespace

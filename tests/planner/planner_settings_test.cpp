@@ -3,11 +3,14 @@
 // a failed write. Files go into a temporary folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "planner/planner_settings.h"
+#include "tests/platform/time_limited_open.h"
 #include "tests/ui/temp_folder.h"
 
 namespace {
@@ -44,6 +47,22 @@ std::string lines(const std::vector<std::string>& items) {
     }
     return bytes;
 }
+
+// A good file's items, one a line.
+const std::vector<std::string> kGoodItems = {"WendrelNavSettings",
+                                             "0",
+                                             "0",
+                                             "67",
+                                             "20",
+                                             "5",
+                                             "40",
+                                             "70",
+                                             "True",
+                                             "False",
+                                             "True",
+                                             "False",
+                                             "0",
+                                             "0"};
 
 TEST(PlannerSettingsFile, WritesTheFourteenLines) {
     EXPECT_EQ(writePlannerSettings(sample()),
@@ -87,20 +106,7 @@ TEST(PlannerSettingsFile, ReaderRules) {
         Outcome outcome;
         int itemsRead;
     };
-    const std::vector<std::string> good = {"WendrelNavSettings",
-                                           "0",
-                                           "0",
-                                           "67",
-                                           "20",
-                                           "5",
-                                           "40",
-                                           "70",
-                                           "True",
-                                           "False",
-                                           "True",
-                                           "False",
-                                           "0",
-                                           "0"};
+    const std::vector<std::string>& good = kGoodItems;
     auto with = [&good](int line, const std::string& item) {
         std::vector<std::string> l = good;
         l[line - 1] = item;
@@ -154,6 +160,27 @@ TEST(PlannerSettingsFile, ReaderRules) {
     EXPECT_TRUE(partial.values.North);
 }
 
+// Every text of the file goes to a one-line box: at the box's limit (32,767
+// characters) it reads back byte for byte; one character more is a problem
+// at that item, and the text is not cut into the box.
+TEST(PlannerSettingsFile, NoTextIsCutToABox) {
+    const std::string atLimit(32767, '7');
+    const std::string beyond(32768, '8');
+    const std::vector<std::string>& good = kGoodItems;
+    for (int line = 2; line <= 8; ++line) {
+        std::vector<std::string> items = good;
+        items[line - 1] = atLimit;
+        const PlannerSettingsRead whole = readPlannerSettings(lines(items));
+        ASSERT_EQ(whole.outcome, Outcome::Read) << "line " << line;
+        EXPECT_EQ(writePlannerSettings(whole.values), lines(items)) << "line " << line;
+
+        items[line - 1] = beyond;
+        const PlannerSettingsRead read = readPlannerSettings(lines(items));
+        EXPECT_EQ(read.outcome, Outcome::Problem) << "line " << line;
+        EXPECT_EQ(read.ItemsRead, line - 2) << "line " << line;
+    }
+}
+
 TEST(PlannerSettingsFile, MissingFileIsAProblem) {
     TempFolder folder;
     const PlannerSettingsRead read = openPlannerSettings(folder.path() / "WendrelNav.nv1");
@@ -174,6 +201,27 @@ TEST(PlannerSettingsFile, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(failed.ok);
     EXPECT_FALSE(failed.message.empty());
     EXPECT_EQ(readBytes(file), before);
+}
+
+TEST(PlannerSettingsFile, AReadOnlyFileIsKeptAndAPipeIsRefusedAtOnce) {
+    TempFolder folder;
+    const fs::path file = folder.path() / kPlannerSettingsFileName;
+    ASSERT_TRUE(savePlannerSettings(file, sample()).ok);
+    const std::string before = readBytes(file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const platform::SaveResult refused = savePlannerSettings(file, {});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, "Could not save \"" + file.string() + "\": Permission denied");
+    EXPECT_EQ(readBytes(file), before);
+
+    // A named pipe in the settings file's place: a problem at once, never a
+    // start-up waiting for a writer.
+    const fs::path fifo = folder.path() / "pipe.nv1";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto read =
+        filetest::openWithTimeLimit(fifo, [fifo] { return openPlannerSettings(fifo).outcome; });
+    ASSERT_TRUE(read.has_value()) << "the pipe blocked the open";
+    EXPECT_EQ(*read, Outcome::Problem);
 }
 
 TEST(HandedOnTimeZone, DaylightSavingTakesAnHourOff) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/seqfile.h"
+#include "tests/platform/time_limited_open.h"
 
 namespace {
 
@@ -609,23 +610,13 @@ TEST_F(SeqFileOnDisk, SaveRemovesTemporaryFilesThatAnEndedSaveLeft) {
     EXPECT_EQ(readBytes(dir_ / "trip.NAV"), "whole\r\n");
 }
 
-// Opens the path on another thread; no value when that takes longer than
-// the limit (the open is then released by opening the pipe's other end).
+// Opens the path for reading with a time limit (a pipe must not block).
 std::optional<std::pair<bool, std::string>> openWithTimeLimit(const fs::path& path) {
-    auto opening = std::async(std::launch::async, [path] {
+    return filetest::openWithTimeLimit(path, [path] {
         std::string message;
         const bool opened = SeqFileReader::open(path, message).has_value();
         return std::make_pair(opened, message);
     });
-    if (opening.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
-        return opening.get();
-    }
-    const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
-    opening.wait();
-    if (writer >= 0) {
-        ::close(writer);
-    }
-    return std::nullopt;
 }
 
 TEST_F(SeqFileOnDisk, OpenRefusesPipesAndDevicesAtOnce) {

@@ -1,0 +1,345 @@
+// Absurd numbers typed into every field of the main and the tool windows,
+// then the computing buttons pressed (the main window's preload and
+// reduction too), list entries picked and the pictures clicked:
+// whatever the windows show then (fields, labels, lists, pictures, messages)
+// holds no "inf", "Infinity" or "nan", and no longitude beyond 180 degrees.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextEdit>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "almanac/almanac_window.h"
+#include "almanac/rise_set_window.h"
+#include "app/app.h"
+#include "app/main_window.h"
+#include "calculators/calculators_window.h"
+#include "calculators/course_calculator_window.h"
+#include "calculators/protractor_window.h"
+#include "calculators/single_shot_window.h"
+#include "globe/globe_window.h"
+#include "lunar/lunar_window.h"
+#include "planner/planner_window.h"
+#include "platform/ui/picture.h"
+#include "reduction/plot_window.h"
+#include "reduction/report_window.h"
+#include "tests/ui/temp_folder.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+using platform::ui::DrawItem;
+using platform::ui::Picture;
+
+// Services that take whatever the windows ask: messages are kept for the
+// check, file dialogs are cancelled, prints and modal dialogs do nothing.
+struct Seen {
+    std::vector<std::string> messages;
+};
+
+class KeepMessages final : public platform::ui::Messages {
+  public:
+    explicit KeepMessages(Seen& seen) : seen_(seen) {}
+    platform::ui::MessageAnswer show(const std::string& text, const std::string& title,
+                                     platform::ui::MessageButtons) override {
+        seen_.messages.push_back(title + ": " + text);
+        return platform::ui::MessageAnswer::Ok;
+    }
+    void beep() override {}
+
+  private:
+    Seen& seen_;
+};
+
+class CancelFileDialogs final : public platform::ui::FileDialogs {
+  public:
+    std::string openFile(const platform::ui::FileDialogRequest&) override { return {}; }
+    std::string saveFile(const platform::ui::FileDialogRequest&) override { return {}; }
+};
+
+class NoPrinter final : public platform::ui::Printer {
+  public:
+    bool printImage(const QImage&, const std::string&) override { return true; }
+};
+
+class FixedClock final : public platform::ui::Clock {
+  public:
+    platform::ui::LocalDateTime now() override { return {2024, 6, 21, 12, 0, 0, 0}; }
+};
+
+class HalfRandom final : public platform::ui::Random {
+  public:
+    double next() override { return 0.5; }
+    void reseed(double) override {}
+};
+
+class CancelModal final : public platform::ui::ModalRunner {
+  public:
+    bool run(platform::ui::Dialog&) override { return false; }
+};
+
+platform::ui::Services permissive(Seen& seen) {
+    platform::ui::Services s;
+    s.messages = std::make_unique<KeepMessages>(seen);
+    s.fileDialogs = std::make_unique<CancelFileDialogs>();
+    s.printer = std::make_unique<NoPrinter>();
+    s.clock = std::make_unique<FixedClock>();
+    s.random = std::make_unique<HalfRandom>();
+    s.modalRunner = std::make_unique<CancelModal>();
+    return s;
+}
+
+const QRegularExpression kNotANumber(QStringLiteral("(^|[^a-z])(inf|infinity|nan)([^a-z]|$)"),
+                                     QRegularExpression::CaseInsensitiveOption);
+// A longitude as the windows show it: "W 70° 1.3'", "E  55 °  33.9  '".
+const QRegularExpression kLongitude(QStringLiteral("(^|[^A-Za-z])[EW] +(-?[0-9]+) *°"));
+
+// A longitude shown beyond 180 degrees.
+bool unwrappedLongitude(const std::string& text) {
+    QRegularExpressionMatchIterator matches = kLongitude.globalMatch(QString::fromStdString(text));
+    while (matches.hasNext()) {
+        if (std::abs(matches.next().captured(2).toLongLong()) > 180) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every text the window shows, with where it stands.
+std::vector<std::string> shownTexts(const QWidget& window, const std::vector<Picture*>& pictures) {
+    std::vector<std::string> texts;
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        texts.push_back("box: " + box->text().toStdString());
+    }
+    for (const QTextEdit* box : window.findChildren<QTextEdit*>()) {
+        texts.push_back("box: " + box->toPlainText().toStdString());
+    }
+    for (const QPlainTextEdit* box : window.findChildren<QPlainTextEdit*>()) {
+        texts.push_back("box: " + box->toPlainText().toStdString());
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        texts.push_back("label: " + label->text().toStdString());
+    }
+    for (const QListWidget* list : window.findChildren<QListWidget*>()) {
+        for (int row = 0; row < list->count(); ++row) {
+            texts.push_back("list: " + list->item(row)->text().toStdString());
+        }
+    }
+    for (const Picture* picture : pictures) {
+        for (const DrawItem& item : picture->displayList()) {
+            if (item.kind == DrawItem::Kind::Text) {
+                texts.push_back("picture: " + item.text);
+            }
+        }
+    }
+    return texts;
+}
+
+// One window of the sweep: its pictures, its computing buttons and lists.
+struct Tool {
+    std::string name;
+    std::function<platform::ui::Form&(app::App&)> window;
+    std::function<std::vector<Picture*>(app::App&)> pictures;
+    // Presses the buttons, picks the list entries and clicks the pictures.
+    std::function<void(app::App&)> press;
+    // Other windows the buttons fill (none when empty).
+    std::function<std::vector<QWidget*>(app::App&)> filled = {};
+};
+
+// The Sun, the Moon, the planets and every seventh star.
+void clickRows(platform::ui::ListBox& list) {
+    for (int row = 0; row < list.count(); row += row < 6 ? 1 : 7) {
+        uitest::userClickRow(list, row);
+    }
+}
+
+void clickAround(Picture& picture) {
+    const QSize size(picture.width() / 15, picture.height() / 15);
+    for (const QPointF at : {QPointF(size.width() / 2.0, size.height() / 2.0), QPointF(3, 3),
+                             QPointF(size.width() - 3.0, size.height() / 3.0)}) {
+        uitest::mouseDown(picture, at, Qt::LeftButton);
+        uitest::mouseMove(picture, at + QPointF(7, 5), Qt::LeftButton);
+        uitest::mouseUp(picture, at + QPointF(7, 5), Qt::LeftButton);
+    }
+}
+
+std::vector<Tool> tools() {
+    return {
+        {"main window", [](app::App& a) -> platform::ui::Form& { return a.form1(); },
+         [](app::App& a) { return std::vector<Picture*>{&a.form2().Picture1}; },
+         [](app::App& a) {
+             app::Form1& f = a.form1();
+             uitest::userClick(f.Command7);  // preload the tools
+             uitest::userClick(f.Command1);  // reduce and plot
+         },
+         [](app::App& a) {
+             return std::vector<QWidget*>{&a.form8(),  &a.form10(), &a.form11(), &a.form12(),
+                                          &a.form13(), &a.form15(), &a.form55(), &a.form4()};
+         }},
+        {"lunar", [](app::App& a) -> platform::ui::Form& { return a.form8(); },
+         [](app::App& a) { return std::vector<Picture*>{&a.form8().Picture1}; },
+         [](app::App& a) {
+             lunar::Form8& f = a.form8();
+             for (int row = 0; row < f.List1.count(); row += 7) {
+                 uitest::userClickRow(f.List1, row);
+                 uitest::userClick(f.Command2);
+             }
+         }},
+        {"course calculator", [](app::App& a) -> platform::ui::Form& { return a.form9(); },
+         [](app::App&) { return std::vector<Picture*>{}; },
+         [](app::App& a) {
+             calculators::Form9& f = a.form9();
+             uitest::userClick(f.Command1);
+             uitest::userClick(f.Command4);
+         }},
+        {"calculators", [](app::App& a) -> platform::ui::Form& { return a.form10(); },
+         [](app::App&) { return std::vector<Picture*>{}; },
+         [](app::App& a) {
+             calculators::Form10& f = a.form10();
+             for (auto* open : {&f.Command4, &f.Command5, &f.Command7, &f.Command9, &f.Command11,
+                                &f.Command14, &f.Command15}) {
+                 uitest::userClick(*open);
+             }
+             for (auto* compute : {&f.Command1, &f.Command10, &f.Command12, &f.Command16,
+                                   &f.Command2, &f.Command3, &f.Command17}) {
+                 compute->click();
+             }
+         }},
+        {"planner", [](app::App& a) -> platform::ui::Form& { return a.form11(); },
+         [](app::App& a) {
+             return std::vector<Picture*>{&a.form11().Picture1, &a.form11().Picture2};
+         },
+         [](app::App& a) {
+             planner::Form11& f = a.form11();
+             uitest::userClick(f.Command3);
+             clickAround(f.Picture1);
+         }},
+        {"almanac", [](app::App& a) -> platform::ui::Form& { return a.form12(); },
+         [](app::App& a) {
+             return std::vector<Picture*>{&a.form12().Picture1, &a.form12().Picture2};
+         },
+         [](app::App& a) { clickRows(a.form12().List1); }},
+        {"rise and set", [](app::App& a) -> platform::ui::Form& { return a.form13(); },
+         [](app::App&) { return std::vector<Picture*>{}; },
+         [](app::App& a) { uitest::userClick(a.form13().Command1); }},
+        {"protractor", [](app::App& a) -> platform::ui::Form& { return a.form15(); },
+         [](app::App& a) {
+             return std::vector<Picture*>{&a.form15().Picture1, &a.form15().Picture2};
+         },
+         [](app::App& a) {
+             calculators::Form15& f = a.form15();
+             uitest::userClick(f.Command17);
+             clickAround(f.Picture1);
+         }},
+        {"globe", [](app::App& a) -> platform::ui::Form& { return a.form16(); },
+         [](app::App& a) { return std::vector<Picture*>{&a.form16().Picture1}; },
+         [](app::App& a) {
+             globe::Form16& f = a.form16();
+             uitest::userClick(f.Command1);
+             clickAround(f.Picture1);
+         }},
+        {"single sight", [](app::App& a) -> platform::ui::Form& { return a.form55(); },
+         [](app::App& a) { return std::vector<Picture*>{&a.form55().Picture1}; },
+         [](app::App& a) {
+             calculators::Form55& f = a.form55();
+             uitest::userClick(f.Command1);
+             uitest::userClick(f.Command2);
+         }},
+    };
+}
+
+const std::vector<std::string>& absurdNumbers() {
+    static const std::vector<std::string> numbers = {std::string(309, '9'),
+                                                     "-" + std::string(309, '9'),
+                                                     "1e308",
+                                                     "-1e308",
+                                                     "1e300",
+                                                     "-1e300",
+                                                     "1e20",
+                                                     "-1e20",
+                                                     "4.9e-324",
+                                                     "abc",
+                                                     "",
+                                                     "0",
+                                                     "-0",
+                                                     "1e9",
+                                                     "99999"};
+    return numbers;
+}
+
+class AbsurdInputs : public ::testing::TestWithParam<std::size_t> {
+  protected:
+    // Presses the tool's buttons and checks every text shown then.
+    void pressAndCheck(const Tool& tool, const std::string& what) {
+        seen_.messages.clear();
+        tool.press(app_);
+        std::vector<std::string> texts = shownTexts(tool.window(app_), tool.pictures(app_));
+        if (tool.filled) {
+            for (const QWidget* other : tool.filled(app_)) {
+                const std::vector<std::string> more = shownTexts(*other, {});
+                texts.insert(texts.end(), more.begin(), more.end());
+            }
+        }
+        texts.insert(texts.end(), seen_.messages.begin(), seen_.messages.end());
+        for (const std::string& text : texts) {
+            EXPECT_FALSE(kNotANumber.match(QString::fromStdString(text)).hasMatch())
+                << tool.name << ", " << what << ": " << text;
+            EXPECT_FALSE(unwrappedLongitude(text)) << tool.name << ", " << what << ": " << text;
+        }
+    }
+
+    uitest::ScratchWorkingFolder folder_{"celnav-absurd"};
+    Seen seen_;
+    app::App app_{permissive(seen_)};
+};
+
+TEST_P(AbsurdInputs, NoWindowShowsAValueThatIsNoNumber) {
+    ASSERT_TRUE(folder_.ok());
+    const Tool tool = tools()[GetParam()];
+    platform::ui::Form& window = tool.window(app_);
+    window.showModeless();
+    for (const std::string& number : absurdNumbers()) {
+        for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+            if (!box->isReadOnly()) {
+                box->setText(QString::fromStdString(number));
+            }
+        }
+        pressAndCheck(tool, "every field " + number.substr(0, 12));
+    }
+}
+
+// One field at a time absurd, the others as the window starts.
+TEST_P(AbsurdInputs, OneAbsurdFieldAmongOrdinaryOnes) {
+    ASSERT_TRUE(folder_.ok());
+    const Tool tool = tools()[GetParam()];
+    platform::ui::Form& window = tool.window(app_);
+    window.showModeless();
+    const std::vector<std::string> numbers = {std::string(309, '9'), "-" + std::string(309, '9'),
+                                              "1e300", "-1e20", "abc"};
+    for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        if (box->isReadOnly()) {
+            continue;
+        }
+        const QString ordinary = box->text();
+        for (const std::string& number : numbers) {
+            box->setText(QString::fromStdString(number));
+            const QPoint at = box->mapTo(&window, QPoint(0, 0));
+            pressAndCheck(tool, "the field at " + std::to_string(at.x()) + ", " +
+                                    std::to_string(at.y()) + " " + number.substr(0, 12));
+        }
+        box->setText(ordinary);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ToolWindows, AbsurdInputs, ::testing::Range<std::size_t>(0, 10));
+
+}  // namespace
