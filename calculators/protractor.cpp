@@ -70,6 +70,25 @@ std::string protractorNumberText(double x) {
     return (x < 0 ? "-" : " ") + platform::generalText(std::fabs(x)) + " ";
 }
 
+PrintLine protractorFixLine(double FixLat, double FixLon) {
+    const char* latLetter = FixLat >= 0 ? "N" : "S";
+    const char* lonLetter = FixLon >= 0 ? "E" : "W";
+    double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
+    ephemeris::SplitDegMin(FixLat, latDeg, latMin);
+    ephemeris::SplitDegMin(FixLon, lonDeg, lonMin);
+    // Below one degree the minutes carry the sign: they are cut toward minus
+    // infinity before it is dropped.
+    return {PrintItem::Text(std::string("Position Fix    ") + latLetter),
+            number(std::fabs(latDeg)),
+            PrintItem::Text(kDegreeSign + " "),
+            number(std::fabs(ephemeris::FloorTo2(latMin))),
+            PrintItem::Text(std::string("'        ") + lonLetter),
+            number(std::fabs(lonDeg)),
+            PrintItem::Text(kDegreeSign + " "),
+            number(std::fabs(ephemeris::FloorTo2(lonMin))),
+            PrintItem::Text("' ")};
+}
+
 ProtractorInput protractorInput(const ProtractorEntry& entry) {
     ProtractorInput in;
     in.LatA = entryValue(entry.Positions[0]);
@@ -112,18 +131,9 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
     }
 
     // Output lines.
-    const char* latLetter = FixLat >= 0 ? "N" : "S";
-    const char* lonLetter = FixLon >= 0 ? "E" : "W";
-    double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
-    ephemeris::SplitDegMin(FixLat, latDeg, latMin);
-    ephemeris::SplitDegMin(FixLon, lonDeg, lonMin);
     r.WriteOutput = true;
     r.OutputLines = {
-        {PrintItem::Text(std::string("Position Fix    ") + latLetter), number(std::fabs(latDeg)),
-         PrintItem::Text(kDegreeSign + " "), number(std::fabs(ephemeris::FloorTo2(latMin))),
-         PrintItem::Text(std::string("'        ") + lonLetter), number(std::fabs(lonDeg)),
-         PrintItem::Text(kDegreeSign + " "), number(std::fabs(ephemeris::FloorTo2(lonMin))),
-         PrintItem::Text("' ")},
+        protractorFixLine(FixLat, FixLon),
         distanceLine("Radial distance from Left Landmark ", toA),
         distanceLine("Radial distance from Middle Landmark ", toB),
         distanceLine("Radial distance from Right Landmark ", toC),

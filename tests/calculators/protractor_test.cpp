@@ -266,6 +266,30 @@ TEST(ProtractorComputeTest, LandmarksAcrossTheDateLine) {
     EXPECT_NEAR(numberAfter(fix, "E 179 " + kDeg + "  "), 58, 0.05);
 }
 
+TEST(ProtractorComputeTest, FixLineLettersAndMinutes) {
+    // Hand-worked: N when the latitude is 0 or more, E when the longitude is;
+    // below one degree the sign sits on the minutes, which are cut toward
+    // minus infinity to hundredths before it is dropped (30.123' south
+    // prints 30.13, north 30.12); from one degree on the degrees carry it.
+    const double m = 30.1235 / 60;  // 30.123' once cut to thousandths
+    struct Case {
+        double lat, lon;
+        const char* text;
+    };
+    const std::vector<Case> cases = {
+        {0.0, 0.0, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
+        {-0.0, -0.0, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
+        {-12.5, 3.25, "Position Fix    S 12 \xC2\xB0  30 '        E 3 \xC2\xB0  15 ' "},
+        {m, m, "Position Fix    N 0 \xC2\xB0  30.12 '        E 0 \xC2\xB0  30.12 ' "},
+        {-m, -m, "Position Fix    S 0 \xC2\xB0  30.13 '        W 0 \xC2\xB0  30.13 ' "},
+        {-1 - m, -179 - m, "Position Fix    S 1 \xC2\xB0  30.12 '        W 179 \xC2\xB0  30.12 ' "},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::printLineText(calculators::protractorFixLine(c.lat, c.lon)), c.text)
+            << c.lat << " " << c.lon;
+    }
+}
+
 TEST(ProtractorComputeTest, NumberItems) {
     // A blank or "-", the value with its 0 before the point, one blank.
     EXPECT_EQ(calculators::protractorNumberText(0.08), " 0.08 ");

@@ -4,9 +4,11 @@
 // failure lines, resizing and hiding.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QWidget>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app.h"
@@ -323,6 +325,21 @@ TEST_F(ProtractorWindowTest, TypedZoom) {
     EXPECT_EQ(textsOf(f.Picture2).size(), 5u);
     // A drag then works on the last view that was drawn.
     EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / 3, 1e-6);
+}
+
+TEST_F(ProtractorWindowTest, PlotMessagesFitThePlot) {
+    // Each one-line message is read whole in the plot at the window's size.
+    Form15& f = shown();
+    const QWidget* plot = f.Picture1.widget();
+    const QFontMetrics metrics(plot->font());
+    for (const std::string_view message :
+         {calculators::kProtractorAnglesZeroText, calculators::kProtractorNoFixText,
+          calculators::kProtractorViewText}) {
+        EXPECT_LT(metrics.horizontalAdvance(
+                      QString::fromUtf8(message.data(), static_cast<int>(message.size()))),
+                  plot->width())
+            << message;
+    }
 }
 
 TEST_F(ProtractorWindowTest, HugeCircleDrawsWithoutHanging) {
