@@ -304,6 +304,24 @@ TEST_F(ProtractorWindowTest, FailuresClearThePlotAndKeepTheOutput) {
     EXPECT_EQ(plotItems(DrawItem::Kind::Line, kGrey).size(), 28u);
 }
 
+TEST_F(ProtractorWindowTest, FailedCheckTakesTheTypedZoomAndKeepsTheView) {
+    // The zoom just typed is read even when the check fails; the view (span
+    // and half width) stays that of the last plot, and a right drag that
+    // stays at its start height goes on from the typed zoom.
+    Form15& f = shown();
+    const double span = f.state().SpanAC;
+    const double halfWidth = f.state().ViewHalfWidth;
+    uitest::userType(f.Text7, "1.5");
+    uitest::userType(f.Text6, "0");
+    uitest::userClick(f.Command17);
+    EXPECT_EQ(f.state().Zoom, 1.5);
+    EXPECT_EQ(f.state().SpanAC, span);
+    EXPECT_EQ(f.state().ViewHalfWidth, halfWidth);
+    drag(Qt::RightButton, {{0, 0}, {0.5, 0}});
+    EXPECT_EQ(f.Text7.text(), "1.5");
+    EXPECT_EQ(f.Picture1.displayList().at(0).text, " Angles must be non-zero.");
+}
+
 TEST_F(ProtractorWindowTest, TypedZoom) {
     Form15& f = shown();
     struct Case {
