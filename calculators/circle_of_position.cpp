@@ -126,7 +126,8 @@ ThreePointStatus ThreePointFix(double Lat1, double Lon1, double Lat2, double Lon
     }
     const double theta = ephemeris::Atan2(FixEast, FixNorth);
     const double north = d * std::cos(theta);
-    const double east = d * std::sin(theta) / std::cos((Lat1 + north / 120) * kFixRadPerDeg);
+    const double east =
+        d * std::sin(theta) / std::cos((Lat1 + north / 120) * ephemeris::kRadPerDeg);
     FixLat = Lat1 + north / 60;
     FixLon = reducedLongitude(Lon1 + east / 60);
     if (!std::isfinite(FixLat) || !std::isfinite(FixLon)) {

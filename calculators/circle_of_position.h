@@ -23,12 +23,11 @@
 
 namespace calculators {
 
-// Degrees per radian as this geometry states them: the half-angle tangent
-// uses 0.01745329, the perpendicular 1.5707963; the fix conversion uses the
-// full radians per degree.
+// The shortened angle constants of this geometry: the half-angle tangent
+// uses 0.01745329 radians per degree, the perpendicular 1.5707963; the fix
+// conversion uses the program's own radians per degree (ephemeris::kRadPerDeg).
 inline constexpr double kCopRadPerDeg = 0.01745329;
 inline constexpr double kCopQuarterTurn = 1.5707963;
-inline constexpr double kFixRadPerDeg = 0.017453292519943278;
 
 // A longitude or a longitude difference, degrees, brought into -180..180;
 // a value already there is returned unchanged (bit for bit).
