@@ -28,12 +28,6 @@ double angleValue(const std::string& degrees, const std::string& minutes) {
     return std::fabs(leadingNumber(degrees)) + std::fabs(leadingNumber(minutes)) / 60;
 }
 
-// Offset of a landmark from A, n.mi., in A's frame at the mean latitude.
-void offsetFromA(double LatA, double LonA, double Lat, double Lon, double& East, double& North) {
-    North = 60 * (Lat - LatA);
-    East = 60 * reducedLongitude(Lon - LonA) * ephemeris::CosD((LatA + Lat) * 0.5);
-}
-
 PrintItem number(double x) {
     return PrintItem::Text(protractorNumberText(x));
 }
@@ -109,8 +103,8 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
                                    double PlotWidth, double PlotHeight) {
     ProtractorResult r;
     double eB = 0, nB = 0, eC = 0, nC = 0;
-    offsetFromA(in.LatA, in.LonA, in.LatB, in.LonB, eB, nB);
-    offsetFromA(in.LatA, in.LonA, in.LatC, in.LonC, eC, nC);
+    LandmarkOffset(in.LatA, in.LonA, in.LatB, in.LonB, eB, nB);
+    LandmarkOffset(in.LatA, in.LonA, in.LatC, in.LonC, eC, nC);
     if (in.AngleAB == 0 || in.AngleBC == 0 || eB * eB + nB * nB == 0 || eC * eC + nC * nC == 0) {
         r.Outcome = ProtractorOutcome::AnglesZero;
         r.PlotMessage = std::string(kProtractorAnglesZeroText);
