@@ -9,12 +9,6 @@ namespace calculators {
 
 namespace {
 
-// Offset of point 2 from point 1 in point 1's frame, nautical miles.
-void offsetOf(double Lat1, double Lon1, double Lat2, double Lon2, double& East, double& North) {
-    North = 60 * (Lat2 - Lat1);
-    East = 60 * reducedLongitude(Lon2 - Lon1) * ephemeris::CosD(0.5 * (Lat1 + Lat2));
-}
-
 ThreePointStatus noFix(ThreePointStatus Status, double& FixEast, double& FixNorth, double& FixLat,
                        double& FixLon) {
     FixEast = 0;
@@ -26,18 +20,17 @@ ThreePointStatus noFix(ThreePointStatus Status, double& FixEast, double& FixNort
 
 }  // namespace
 
-double reducedLongitude(double Lon) {
-    if (Lon >= -180 && Lon <= 180) {
-        return Lon;
-    }
-    return ephemeris::Normalize360(Lon + 180) - 180;
+void LandmarkOffset(double Lat1, double Lon1, double Lat2, double Lon2, double& East,
+                    double& North) {
+    North = 60 * (Lat2 - Lat1);
+    East = 60 * ephemeris::wrapLongitude(Lon2 - Lon1) * ephemeris::CosD(0.5 * (Lat1 + Lat2));
 }
 
 void CircleOfPosition(double Lat1, double Lon1, double Lat2, double Lon2, double Angle,
                       double& CentreEast, double& CentreNorth, double& Radius) {
     double x2 = 0;
     double y2 = 0;
-    offsetOf(Lat1, Lon1, Lat2, Lon2, x2, y2);
+    LandmarkOffset(Lat1, Lon1, Lat2, Lon2, x2, y2);
     const double D = std::sqrt(x2 * x2 + y2 * y2);
     double t = std::tan(0.5 * Angle * kCopRadPerDeg);
     if (t == 0) {
@@ -60,7 +53,7 @@ ThreePointStatus ThreePointFix(double Lat1, double Lon1, double Lat2, double Lon
                                double& FixNorth, double& FixLat, double& FixLon) {
     double x2 = 0;
     double y2 = 0;
-    offsetOf(Lat1, Lon1, Lat2, Lon2, x2, y2);
+    LandmarkOffset(Lat1, Lon1, Lat2, Lon2, x2, y2);
 
     double Xa = 0;
     double Ya = 0;
@@ -126,9 +119,10 @@ ThreePointStatus ThreePointFix(double Lat1, double Lon1, double Lat2, double Lon
     }
     const double theta = ephemeris::Atan2(FixEast, FixNorth);
     const double north = d * std::cos(theta);
-    const double east = d * std::sin(theta) / std::cos((Lat1 + north / 120) * kFixRadPerDeg);
+    const double east =
+        d * std::sin(theta) / std::cos((Lat1 + north / 120) * ephemeris::kRadPerDeg);
     FixLat = Lat1 + north / 60;
-    FixLon = reducedLongitude(Lon1 + east / 60);
+    FixLon = ephemeris::wrapLongitude(Lon1 + east / 60);
     if (!std::isfinite(FixLat) || !std::isfinite(FixLon)) {
         return noFix(ThreePointStatus::NoCandidate, FixEast, FixNorth, FixLat, FixLon);
     }

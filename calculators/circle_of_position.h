@@ -5,8 +5,8 @@
 // Frame: a plane with its origin at landmark 1, x east and y north, in nautical
 // miles. A point (Lat, Lon) lies at y = 60 (Lat - Lat1) and
 // x = 60 dLon CosD((Lat1 + Lat) / 2), with dLon = Lon - Lon1 brought into
-// -180..180 (reducedLongitude), so landmarks on both sides of the 180 degree
-// meridian sit side by side.
+// -180..180 (ephemeris::wrapLongitude), so landmarks on both sides of the 180
+// degree meridian sit side by side.
 //
 // Landmark order: as the observer faces them, left to right (two: left,
 // right; three: left, middle, right). The observer stands on the right-hand
@@ -23,16 +23,16 @@
 
 namespace calculators {
 
-// Degrees per radian as this geometry states them: the half-angle tangent
-// uses 0.01745329, the perpendicular 1.5707963; the fix conversion uses the
-// full radians per degree.
+// The shortened angle constants of this geometry: the half-angle tangent
+// uses 0.01745329 radians per degree, the perpendicular 1.5707963; the fix
+// conversion uses the program's own radians per degree (ephemeris::kRadPerDeg).
 inline constexpr double kCopRadPerDeg = 0.01745329;
 inline constexpr double kCopQuarterTurn = 1.5707963;
-inline constexpr double kFixRadPerDeg = 0.017453292519943278;
 
-// A longitude or a longitude difference, degrees, brought into -180..180;
-// a value already there is returned unchanged (bit for bit).
-double reducedLongitude(double Lon);
+// Offset, nautical miles, of point 2 (Lat2, Lon2) from point 1 in point 1's
+// frame: North = 60 (Lat2 - Lat1), East = 60 dLon CosD(0.5 (Lat1 + Lat2)).
+void LandmarkOffset(double Lat1, double Lon1, double Lat2, double Lon2, double& East,
+                    double& North);
 
 // The circle through landmarks 1 and 2 on which they are seen under Angle
 // (degrees). Outputs, nautical miles: the centre east (CentreEast) and north

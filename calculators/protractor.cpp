@@ -28,12 +28,6 @@ double angleValue(const std::string& degrees, const std::string& minutes) {
     return std::fabs(leadingNumber(degrees)) + std::fabs(leadingNumber(minutes)) / 60;
 }
 
-// Offset of a landmark from A, n.mi., in A's frame at the mean latitude.
-void offsetFromA(double LatA, double LonA, double Lat, double Lon, double& East, double& North) {
-    North = 60 * (Lat - LatA);
-    East = 60 * reducedLongitude(Lon - LonA) * ephemeris::CosD((LatA + Lat) * 0.5);
-}
-
 PrintItem number(double x) {
     return PrintItem::Text(protractorNumberText(x));
 }
@@ -70,6 +64,25 @@ std::string protractorNumberText(double x) {
     return (x < 0 ? "-" : " ") + platform::generalText(std::fabs(x)) + " ";
 }
 
+PrintLine protractorFixLine(double FixLat, double FixLon) {
+    const char* latLetter = FixLat >= 0 ? "N" : "S";
+    const char* lonLetter = FixLon >= 0 ? "E" : "W";
+    double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
+    ephemeris::SplitDegMin(FixLat, latDeg, latMin);
+    ephemeris::SplitDegMin(FixLon, lonDeg, lonMin);
+    // Below one degree the minutes carry the sign: they are cut toward minus
+    // infinity before it is dropped.
+    return {PrintItem::Text(std::string("Position Fix    ") + latLetter),
+            number(std::fabs(latDeg)),
+            PrintItem::Text(kDegreeSign + " "),
+            number(std::fabs(ephemeris::FloorTo2(latMin))),
+            PrintItem::Text(std::string("'        ") + lonLetter),
+            number(std::fabs(lonDeg)),
+            PrintItem::Text(kDegreeSign + " "),
+            number(std::fabs(ephemeris::FloorTo2(lonMin))),
+            PrintItem::Text("' ")};
+}
+
 ProtractorInput protractorInput(const ProtractorEntry& entry) {
     ProtractorInput in;
     in.LatA = entryValue(entry.Positions[0]);
@@ -90,8 +103,8 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
                                    double PlotWidth, double PlotHeight) {
     ProtractorResult r;
     double eB = 0, nB = 0, eC = 0, nC = 0;
-    offsetFromA(in.LatA, in.LonA, in.LatB, in.LonB, eB, nB);
-    offsetFromA(in.LatA, in.LonA, in.LatC, in.LonC, eC, nC);
+    LandmarkOffset(in.LatA, in.LonA, in.LatB, in.LonB, eB, nB);
+    LandmarkOffset(in.LatA, in.LonA, in.LatC, in.LonC, eC, nC);
     if (in.AngleAB == 0 || in.AngleBC == 0 || eB * eB + nB * nB == 0 || eC * eC + nC * nC == 0) {
         r.Outcome = ProtractorOutcome::AnglesZero;
         r.PlotMessage = std::string(kProtractorAnglesZeroText);
@@ -112,18 +125,9 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
     }
 
     // Output lines.
-    const char* latLetter = FixLat >= 0 ? "N" : "S";
-    const char* lonLetter = FixLon >= 0 ? "E" : "W";
-    double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
-    ephemeris::SplitDegMin(FixLat, latDeg, latMin);
-    ephemeris::SplitDegMin(FixLon, lonDeg, lonMin);
     r.WriteOutput = true;
     r.OutputLines = {
-        {PrintItem::Text(std::string("Position Fix    ") + latLetter), number(std::fabs(latDeg)),
-         PrintItem::Text(kDegreeSign + " "), number(std::fabs(ephemeris::FloorTo2(latMin))),
-         PrintItem::Text(std::string("'        ") + lonLetter), number(std::fabs(lonDeg)),
-         PrintItem::Text(kDegreeSign + " "), number(std::fabs(ephemeris::FloorTo2(lonMin))),
-         PrintItem::Text("' ")},
+        protractorFixLine(FixLat, FixLon),
         distanceLine("Radial distance from Left Landmark ", toA),
         distanceLine("Radial distance from Middle Landmark ", toB),
         distanceLine("Radial distance from Right Landmark ", toC),

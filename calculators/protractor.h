@@ -33,8 +33,7 @@ namespace calculators {
 inline constexpr std::string_view kProtractorAnglesZeroText = " Angles must be non-zero.";
 inline constexpr std::string_view kProtractorNoFixText =
     " No fix found for these landmarks and angles.";
-inline constexpr std::string_view kProtractorViewText =
-    " Plot not drawn: the view width is out of range; check the zoom and the landmarks.";
+inline constexpr std::string_view kProtractorViewText = " Plot not drawn: view width out of range.";
 inline constexpr std::string_view kProtractorTicksText =
     "Tic marks on plot are 1.0 nautical mile increments";
 
@@ -147,6 +146,11 @@ struct ProtractorResult {
 // (above 0). The state's pan is read, never written.
 ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
                                    double PlotWidth, double PlotHeight);
+
+// The first output line: the fix lettered N or S (N when FixLat >= 0) and E
+// or W (E when FixLon >= 0), whole degrees and minutes cut to hundredths,
+// both without sign.
+platform::PrintLine protractorFixLine(double FixLat, double FixLon);
 
 // A number item of the output lines: a blank or "-", the general text of the
 // magnitude (with its 0 before the point), and one blank.

@@ -1,5 +1,6 @@
 // Circles of position from horizontal angles and the three-point resection.
 #include "calculators/circle_of_position.h"
+#include "ephemeris/ephemeris.h"
 #include "tests/calculators/sphere_geometry.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 namespace {
 
 using calculators::CircleOfPosition;
-using calculators::reducedLongitude;
 using calculators::ThreePointFix;
 using calculators::ThreePointStatus;
 
@@ -155,14 +155,25 @@ TEST(CircleOfPositionTest, MirrorOrderGivesMirrorCircle) {
 }
 
 TEST(CircleOfPositionTest, LongitudeReduction) {
-    // Values in -180..180 come back bit for bit; others are brought in.
-    for (const double lon : {0.0, 0.1, -0.1, 179.999, -180.0, 180.0, 1e-300}) {
-        EXPECT_EQ(reducedLongitude(lon), lon);
+    // Differences in -180..180 come back bit for bit (-180 as 180); others
+    // are brought in.
+    using ephemeris::wrapLongitude;
+    for (const double lon : {0.0, 0.1, -0.1, 179.999, 180.0, 1e-300}) {
+        EXPECT_EQ(wrapLongitude(lon), lon);
     }
-    EXPECT_NEAR(reducedLongitude(359.9), -0.1, 1e-12);
-    EXPECT_NEAR(reducedLongitude(-359.9), 0.1, 1e-12);
-    EXPECT_NEAR(reducedLongitude(540.5), -179.5, 1e-12);
-    EXPECT_NEAR(reducedLongitude(-190), 170, 1e-12);
+    EXPECT_EQ(wrapLongitude(-180.0), 180);
+    EXPECT_NEAR(wrapLongitude(359.9), -0.1, 1e-12);
+    EXPECT_NEAR(wrapLongitude(-359.9), 0.1, 1e-12);
+    EXPECT_NEAR(wrapLongitude(540.5), -179.5, 1e-12);
+    EXPECT_NEAR(wrapLongitude(-190), 170, 1e-12);
+    // The offsets take the short way round: 0.1 degree across 180 is 6 n.mi.
+    // on the equator, east or west.
+    double east = 0, north = 0;
+    calculators::LandmarkOffset(0, 179.95, 0, -179.95, east, north);
+    EXPECT_NEAR(east, 6, 1e-9);
+    EXPECT_EQ(north, 0);
+    calculators::LandmarkOffset(0, -179.95, 0, 179.95, east, north);
+    EXPECT_NEAR(east, -6, 1e-9);
 }
 
 // --- ThreePointFix ----------------------------------------------------------

@@ -266,6 +266,53 @@ TEST(ProtractorComputeTest, LandmarksAcrossTheDateLine) {
     EXPECT_NEAR(numberAfter(fix, "E 179 " + kDeg + "  "), 58, 0.05);
 }
 
+TEST(ProtractorComputeTest, DefaultsOutputLines) {
+    // Expected: the point of the flat frame (B at -cos(1/120 deg), 1 n.mi.,
+    // C at -3 cos(1/60 deg), 2 n.mi. from A) that sees A-B under 34 deg and
+    // B-C under 56 deg, solved independently by Newton's method in Python:
+    // 0.32842' W, 2.37019' N; 2.39283, 1.52592 and 2.69710 n.mi. from A, B
+    // and C. The longitude's minutes are negative below one degree and cut
+    // to -0.33 before the sign goes.
+    const ProtractorResult r = computeWith(defaults());
+    ASSERT_EQ(r.Outcome, ProtractorOutcome::Fix);
+    std::vector<std::string> lines;
+    for (const platform::PrintLine& l : r.OutputLines) {
+        lines.push_back(platform::printLineText(l));
+    }
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{
+                  "Position Fix    N 0 " + kDeg + "  2.37 '        W 0 " + kDeg + "  0.33 ' ",
+                  "Radial distance from Left Landmark  2.39  nmiles",
+                  "Radial distance from Middle Landmark  1.52  nmiles",
+                  "Radial distance from Right Landmark  2.69  nmiles",
+                  "Tic marks on plot are 1.0 nautical mile increments",
+              }));
+}
+
+TEST(ProtractorComputeTest, FixLineLettersAndMinutes) {
+    // Hand-worked: N when the latitude is 0 or more, E when the longitude is;
+    // below one degree the sign sits on the minutes, which are cut toward
+    // minus infinity to hundredths before it is dropped (30.123' south
+    // prints 30.13, north 30.12); from one degree on the degrees carry it.
+    const double m = 30.1235 / 60;  // 30.123' once cut to thousandths
+    struct Case {
+        double lat, lon;
+        const char* text;
+    };
+    const std::vector<Case> cases = {
+        {0.0, 0.0, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
+        {-0.0, -0.0, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
+        {-12.5, 3.25, "Position Fix    S 12 \xC2\xB0  30 '        E 3 \xC2\xB0  15 ' "},
+        {m, m, "Position Fix    N 0 \xC2\xB0  30.12 '        E 0 \xC2\xB0  30.12 ' "},
+        {-m, -m, "Position Fix    S 0 \xC2\xB0  30.13 '        W 0 \xC2\xB0  30.13 ' "},
+        {-1 - m, -179 - m, "Position Fix    S 1 \xC2\xB0  30.12 '        W 179 \xC2\xB0  30.12 ' "},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::printLineText(calculators::protractorFixLine(c.lat, c.lon)), c.text)
+            << c.lat << " " << c.lon;
+    }
+}
+
 TEST(ProtractorComputeTest, NumberItems) {
     // A blank or "-", the value with its 0 before the point, one blank.
     EXPECT_EQ(calculators::protractorNumberText(0.08), " 0.08 ");

@@ -4,9 +4,11 @@
 // failure lines, resizing and hiding.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QWidget>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app.h"
@@ -302,6 +304,24 @@ TEST_F(ProtractorWindowTest, FailuresClearThePlotAndKeepTheOutput) {
     EXPECT_EQ(plotItems(DrawItem::Kind::Line, kGrey).size(), 28u);
 }
 
+TEST_F(ProtractorWindowTest, FailedCheckTakesTheTypedZoomAndKeepsTheView) {
+    // The zoom just typed is read even when the check fails; the view (span
+    // and half width) stays that of the last plot, and a right drag that
+    // stays at its start height goes on from the typed zoom.
+    Form15& f = shown();
+    const double span = f.state().SpanAC;
+    const double halfWidth = f.state().ViewHalfWidth;
+    uitest::userType(f.Text7, "1.5");
+    uitest::userType(f.Text6, "0");
+    uitest::userClick(f.Command17);
+    EXPECT_EQ(f.state().Zoom, 1.5);
+    EXPECT_EQ(f.state().SpanAC, span);
+    EXPECT_EQ(f.state().ViewHalfWidth, halfWidth);
+    drag(Qt::RightButton, {{0, 0}, {0.5, 0}});
+    EXPECT_EQ(f.Text7.text(), "1.5");
+    EXPECT_EQ(f.Picture1.displayList().at(0).text, " Angles must be non-zero.");
+}
+
 TEST_F(ProtractorWindowTest, TypedZoom) {
     Form15& f = shown();
     struct Case {
@@ -323,6 +343,21 @@ TEST_F(ProtractorWindowTest, TypedZoom) {
     EXPECT_EQ(textsOf(f.Picture2).size(), 5u);
     // A drag then works on the last view that was drawn.
     EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / 3, 1e-6);
+}
+
+TEST_F(ProtractorWindowTest, PlotMessagesFitThePlot) {
+    // Each one-line message is read whole in the plot at the window's size.
+    Form15& f = shown();
+    const QWidget* plot = f.Picture1.widget();
+    const QFontMetrics metrics(plot->font());
+    for (const std::string_view message :
+         {calculators::kProtractorAnglesZeroText, calculators::kProtractorNoFixText,
+          calculators::kProtractorViewText}) {
+        EXPECT_LT(metrics.horizontalAdvance(
+                      QString::fromUtf8(message.data(), static_cast<int>(message.size()))),
+                  plot->width())
+            << message;
+    }
 }
 
 TEST_F(ProtractorWindowTest, HugeCircleDrawsWithoutHanging) {
