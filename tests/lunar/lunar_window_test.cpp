@@ -4,6 +4,8 @@
 // dialogs.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -123,6 +125,31 @@ TEST_F(LunarWindowTest, AtLoad) {
     EXPECT_EQ(f.menuOpen.caption(), "OpenFile");
     EXPECT_EQ(f.menuSave.caption(), "SaveFile");
     EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(LunarWindowTest, FitsAnEightHundredBySixHundredScreen) {
+    Form8& f = app.form8();
+    f.showModeless();
+    // The whole window with its menu bar, and every control inside it.
+    EXPECT_LE(f.width(), 800);
+    EXPECT_LE(f.height(), 600);
+    for (const QWidget* w : f.findChildren<QWidget*>()) {
+        if (w->isWindow() || !w->isVisibleTo(&f)) {
+            continue;
+        }
+        const QRect inForm(w->mapTo(&f, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(f.rect().contains(inForm)) << w->metaObject()->className();
+    }
+    // The output's longest lines fit the picture's width.
+    typeSunSight();
+    uitest::userClick(f.Command2);
+    std::vector<std::string> lines = printed(f.Picture1);
+    ASSERT_EQ(lines.size(), 5u);
+    lines.emplace_back(lunar::kNoDistanceChangeLine);
+    lines.emplace_back(lunar::kCheckInputsLine);
+    for (const std::string& line : lines) {
+        EXPECT_LT(f.Picture1.textWidth(line), f.Picture1.scaleWidth()) << line;
+    }
 }
 
 TEST_F(LunarWindowTest, MainWindowShowsItWithTheSettings) {
