@@ -43,11 +43,13 @@ LunarFileRead readContents(SeqFileReader& items) {
     }
 
     LunarFileContents c;
+    // The notes box takes any length; a one-line box is never cut.
+    c.Notes = items.text().value_or(std::string());
     for (std::string* field :
-         {&c.Notes, &c.AirTemperature, &c.Pressure, &c.LatDegrees, &c.LatMinutes, &c.LonDegrees,
+         {&c.AirTemperature, &c.Pressure, &c.LatDegrees, &c.LatMinutes, &c.LonDegrees,
           &c.LonMinutes, &c.DistanceDegrees, &c.DistanceMinutes, &c.Year, &c.Month, &c.Day, &c.Hour,
           &c.Minute, &c.Second, &c.DeltaT}) {
-        *field = items.text().value_or(std::string());
+        *field = items.text(platform::kTextBoxMaxLength).value_or(std::string());
     }
     for (bool* option : {&c.North, &c.South, &c.West, &c.East, &c.MoonInner, &c.MoonOuter,
                          &c.SunOuter, &c.SunInner}) {

@@ -76,9 +76,10 @@ std::string writeLunarFile(const LunarFileContents& contents);
 // Reads and checks a whole file. The first item must be exactly
 // kLunarFileHeader (else WrongHeader). It is bad when it cannot be read, ends
 // before line 26, an option item is neither "True"/"False" (any letter case)
-// nor a number (not 0 is true), or the body item is not a whole number from
-// -1 to 62. Texts are taken as they stand (up to a comma, leading blanks
-// skipped); lines after the 26th are ignored.
+// nor a number (not 0 is true), the body item is not a whole number from -1
+// to 62, or a text of a one-line box is longer than the box holds
+// (kTextBoxMaxLength; the notes are taken whole). Texts are taken as they stand (up to a comma,
+// leading blanks skipped); lines after the 26th are ignored.
 LunarFileRead readLunarFile(std::string_view bytes);
 
 // Writes the file through a temporary file beside FileName, renamed over it

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lunar/lunar_file.h"
+#include "platform/seqfile.h"
 #include "tests/platform/file_lines.h"
 #include "tests/ui/temp_folder.h"
 
@@ -222,6 +223,27 @@ TEST(LunarFile, ABadFileGivesNothing) {
         EXPECT_EQ(read.Status, LunarFileStatus::Bad) << count;
         EXPECT_FALSE(read.Contents.has_value()) << count;
     }
+}
+
+TEST(LunarFile, AFieldLongerThanItsBoxIsBadNotCut) {
+    // A one-line box holds kTextBoxMaxLength characters: a longer item is
+    // refused rather than cut; the notes box takes any length.
+    const std::string atLimit(platform::kTextBoxMaxLength, '7');
+    const std::string beyond(platform::kTextBoxMaxLength + 1, '7');
+    for (const std::size_t line : {3u, 5u, 17u}) {
+        std::vector<std::string> lines = kDistinctLines;
+        lines[line - 1] = atLimit;
+        EXPECT_EQ(readLunarFile(joinLines(lines)).Status, LunarFileStatus::Good) << line;
+        lines[line - 1] = beyond;
+        const LunarFileRead read = readLunarFile(joinLines(lines));
+        EXPECT_EQ(read.Status, LunarFileStatus::Bad) << line;
+        EXPECT_FALSE(read.Contents.has_value()) << line;
+    }
+    std::vector<std::string> lines = kDistinctLines;
+    lines[1] = beyond;
+    const LunarFileRead read = readLunarFile(joinLines(lines));
+    ASSERT_EQ(read.Status, LunarFileStatus::Good);
+    EXPECT_EQ(read.Contents->Notes, beyond);
 }
 
 class LunarFileOnDisk : public ::testing::Test {
