@@ -388,6 +388,23 @@ TEST_F(LunarWindowTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
     EXPECT_EQ(readBytes(path), old);
 }
 
+TEST_F(LunarWindowTest, SaveOntoAReadOnlyFileKeepsItWhole) {
+    typeSunSight();
+    Form8& f = app.form8();
+    const fs::path kept = file("kept.LUN");
+    saveTo(kept);
+    const std::string keptBytes = readBytes(kept);
+    const std::string caption = f.caption();
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    uitest::userType(f.Text2, "12");
+    env.messages.expect("The data file was not saved.\nCould not save \"" + kept.string() +
+                        "\": Permission denied");
+    saveTo(kept);
+    EXPECT_EQ(readBytes(kept), keptBytes);
+    EXPECT_EQ(f.caption(), caption);
+    EXPECT_EQ(f.Text2.text(), "12");
+}
+
 TEST_F(LunarWindowTest, CaptionNamesTheFileWithoutItsFolders) {
     Form8& f = app.form8();
     const fs::path path = file("back.LUN");
