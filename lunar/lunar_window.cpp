@@ -29,14 +29,14 @@ constexpr const char* kDegreeMark = "\xC2\xB0";
 
 // Layout, in logical pixels: the inputs on the left, the body list, the
 // button, the output and "CLOSE" on the right.
-constexpr double kWidth = 900;
+constexpr double kWidth = 800;
 constexpr double kHeight = 560;
 constexpr double kFieldHeight = 21;
-constexpr double kLabelWidth = 150;
-constexpr double kDegreesLeft = 160;
-constexpr double kRight = 480;
-constexpr double kRightWidth = 410;
-constexpr double kDateColumn = 72;
+constexpr double kLabelWidth = 146;
+constexpr double kDegreesLeft = 156;
+constexpr double kRight = 410;
+constexpr double kRightWidth = 380;
+constexpr double kDateColumn = 63;
 
 double Val(const TextBox& box) {
     return platform::leadingNumber(box.text());
@@ -56,65 +56,65 @@ std::string fileName(const std::string& path) {
 
 Form8::Form8(app::App& app)
     : Form(app, kForm8Caption),
-      labelTitle{*this, pixelRect(10, 8, 880, 18),
+      labelTitle{*this, pixelRect(10, 8, 780, 18),
                  "Clearing the Lunar Distance with1 measurement and an estimated position"},
-      labelAssumption{*this, pixelRect(10, 26, 880, 18),
+      labelAssumption{*this, pixelRect(10, 26, 780, 18),
                       "This makes the assumption that your latitude is fairly accurate, but you "
                       "longitude will be out according to the error in your chronometer"},
       labelLat{*this, pixelRect(10, 70, kLabelWidth, 18), "Estimated Latitude"},
-      Text113{*this, pixelRect(kDegreesLeft, 68, 44, kFieldHeight)},
-      labelLatDegreeMark{*this, pixelRect(kDegreesLeft + 46, 68, 10, 18), kDegreeMark},
-      Text6{*this, pixelRect(kDegreesLeft + 58, 68, 60, kFieldHeight)},
-      labelLatMinuteMark{*this, pixelRect(kDegreesLeft + 120, 68, 10, 18), "'"},
-      Frame1{*this, pixelRect(300, 54, 170, 44), "Lat N or S"},
-      Option1{Frame1, pixelRect(8, 18, 76, 22), "North", Frame1Options},
-      Option2{Frame1, pixelRect(88, 18, 76, 22), "South", Frame1Options},
+      Text113{*this, pixelRect(kDegreesLeft, 68, 40, kFieldHeight)},
+      labelLatDegreeMark{*this, pixelRect(kDegreesLeft + 42, 68, 10, 18), kDegreeMark},
+      Text6{*this, pixelRect(kDegreesLeft + 54, 68, 52, kFieldHeight)},
+      labelLatMinuteMark{*this, pixelRect(kDegreesLeft + 108, 68, 10, 18), "'"},
+      Frame1{*this, pixelRect(278, 54, 122, 44), "Lat N or S"},
+      Option1{Frame1, pixelRect(6, 18, 56, 22), "North", Frame1Options},
+      Option2{Frame1, pixelRect(62, 18, 56, 22), "South", Frame1Options},
       labelLon{*this, pixelRect(10, 118, kLabelWidth, 18), "Estimated Longitude"},
-      Text114{*this, pixelRect(kDegreesLeft, 116, 44, kFieldHeight)},
-      labelLonDegreeMark{*this, pixelRect(kDegreesLeft + 46, 116, 10, 18), kDegreeMark},
-      Text7{*this, pixelRect(kDegreesLeft + 58, 116, 60, kFieldHeight)},
-      labelLonMinuteMark{*this, pixelRect(kDegreesLeft + 120, 116, 10, 18), "'"},
-      Frame2{*this, pixelRect(300, 102, 170, 44), "Lon E or W"},
-      Option4{Frame2, pixelRect(8, 18, 76, 22), "East", Frame2Options},
-      Option3{Frame2, pixelRect(88, 18, 76, 22), "West", Frame2Options},
+      Text114{*this, pixelRect(kDegreesLeft, 116, 40, kFieldHeight)},
+      labelLonDegreeMark{*this, pixelRect(kDegreesLeft + 42, 116, 10, 18), kDegreeMark},
+      Text7{*this, pixelRect(kDegreesLeft + 54, 116, 52, kFieldHeight)},
+      labelLonMinuteMark{*this, pixelRect(kDegreesLeft + 108, 116, 10, 18), "'"},
+      Frame2{*this, pixelRect(278, 102, 122, 44), "Lon E or W"},
+      Option4{Frame2, pixelRect(6, 18, 56, 22), "East", Frame2Options},
+      Option3{Frame2, pixelRect(62, 18, 56, 22), "West", Frame2Options},
       labelDistance{*this, pixelRect(10, 158, kLabelWidth, 18), "Lunar Distance Measured"},
       labelIndexError{*this, pixelRect(10, 176, kLabelWidth, 16), "corrected for index error"},
-      Text2{*this, pixelRect(kDegreesLeft, 164, 44, kFieldHeight)},
-      labelDistanceDegreeMark{*this, pixelRect(kDegreesLeft + 46, 164, 10, 18), kDegreeMark},
-      Text3{*this, pixelRect(kDegreesLeft + 58, 164, 60, kFieldHeight)},
-      labelDistanceMinuteMark{*this, pixelRect(kDegreesLeft + 120, 164, 10, 18), "'"},
-      Frame3{*this, pixelRect(10, 202, 226, 46), "Moon Limb"},
-      Option5{Frame3, pixelRect(8, 18, 66, 22), "Inner", Frame3Options},
-      Option6{Frame3, pixelRect(78, 18, 66, 22), "Outer", Frame3Options},
-      Option9{Frame3, pixelRect(148, 18, 72, 22), "Center", Frame3Options},
-      Frame4{*this, pixelRect(246, 202, 224, 46), "Sun Limb, if using"},
-      Option8{Frame4, pixelRect(8, 18, 70, 22), "Inner", Frame4Options},
-      Option7{Frame4, pixelRect(84, 18, 70, 22), "Outer", Frame4Options},
+      Text2{*this, pixelRect(kDegreesLeft, 164, 40, kFieldHeight)},
+      labelDistanceDegreeMark{*this, pixelRect(kDegreesLeft + 42, 164, 10, 18), kDegreeMark},
+      Text3{*this, pixelRect(kDegreesLeft + 54, 164, 52, kFieldHeight)},
+      labelDistanceMinuteMark{*this, pixelRect(kDegreesLeft + 108, 164, 10, 18), "'"},
+      Frame3{*this, pixelRect(10, 202, 190, 46), "Moon Limb"},
+      Option5{Frame3, pixelRect(6, 18, 56, 22), "Inner", Frame3Options},
+      Option6{Frame3, pixelRect(62, 18, 56, 22), "Outer", Frame3Options},
+      Option9{Frame3, pixelRect(118, 18, 66, 22), "Center", Frame3Options},
+      Frame4{*this, pixelRect(206, 202, 194, 46), "Sun Limb, if using"},
+      Option8{Frame4, pixelRect(8, 18, 62, 22), "Inner", Frame4Options},
+      Option7{Frame4, pixelRect(76, 18, 62, 22), "Outer", Frame4Options},
       labelTemperature{*this, pixelRect(10, 262, 220, 18), "Air Temperature, deg C"},
       Text4{*this, pixelRect(240, 260, 64, kFieldHeight), "10"},
       labelPressure{*this, pixelRect(10, 290, 220, 18), "Barometric pressure, millibars"},
       Text5{*this, pixelRect(240, 288, 64, kFieldHeight), "1010"},
-      Frame5{*this, pixelRect(10, 320, 460, 178), "Date and Estimated Observation Time"},
-      labelYear{Frame5, pixelRect(10 + 0 * kDateColumn, 20, 66, 16), "Year"},
-      labelMonth{Frame5, pixelRect(10 + 1 * kDateColumn, 20, 66, 16), "Month"},
-      labelDay{Frame5, pixelRect(10 + 2 * kDateColumn, 20, 66, 16), "Day"},
-      labelHour{Frame5, pixelRect(10 + 3 * kDateColumn, 20, 66, 16), "UTC hour"},
-      labelMinute{Frame5, pixelRect(10 + 4 * kDateColumn, 20, 66, 16), "UTC minute"},
-      labelSecond{Frame5, pixelRect(10 + 5 * kDateColumn, 20, 70, 16), "UTC second"},
-      Text15{Frame5, pixelRect(10 + 0 * kDateColumn, 38, 62, kFieldHeight)},
-      Text14{Frame5, pixelRect(10 + 1 * kDateColumn, 38, 62, kFieldHeight)},
-      Text13{Frame5, pixelRect(10 + 2 * kDateColumn, 38, 62, kFieldHeight)},
-      Text12{Frame5, pixelRect(10 + 3 * kDateColumn, 38, 62, kFieldHeight)},
-      Text17{Frame5, pixelRect(10 + 4 * kDateColumn, 38, 62, kFieldHeight)},
-      Text8{Frame5, pixelRect(10 + 5 * kDateColumn, 38, 62, kFieldHeight)},
+      Frame5{*this, pixelRect(10, 320, 390, 178), "Date and Estimated Observation Time"},
+      labelYear{Frame5, pixelRect(8 + 0 * kDateColumn, 20, kDateColumn, 16), "Year"},
+      labelMonth{Frame5, pixelRect(8 + 1 * kDateColumn, 20, kDateColumn, 16), "Month"},
+      labelDay{Frame5, pixelRect(8 + 2 * kDateColumn, 20, kDateColumn, 16), "Day"},
+      labelHour{Frame5, pixelRect(8 + 3 * kDateColumn, 20, kDateColumn, 16), "UTC hour"},
+      labelMinute{Frame5, pixelRect(8 + 4 * kDateColumn, 20, kDateColumn, 16), "UTC minute"},
+      labelSecond{Frame5, pixelRect(8 + 5 * kDateColumn, 20, kDateColumn, 16), "UTC second"},
+      Text15{Frame5, pixelRect(8 + 0 * kDateColumn, 38, 57, kFieldHeight)},
+      Text14{Frame5, pixelRect(8 + 1 * kDateColumn, 38, 57, kFieldHeight)},
+      Text13{Frame5, pixelRect(8 + 2 * kDateColumn, 38, 57, kFieldHeight)},
+      Text12{Frame5, pixelRect(8 + 3 * kDateColumn, 38, 57, kFieldHeight)},
+      Text17{Frame5, pixelRect(8 + 4 * kDateColumn, 38, 57, kFieldHeight)},
+      Text8{Frame5, pixelRect(8 + 5 * kDateColumn, 38, 57, kFieldHeight)},
       Command4{Frame5, pixelRect(10, 68, 64, 26), "Now"},
       labelNow{Frame5, pixelRect(82, 73, 200, 16), "press for current time"},
-      labelDeltaT{Frame5, pixelRect(10, 102, 360, 32),
+      labelDeltaT{Frame5, pixelRect(10, 102, 300, 32),
                   "Delta T, the difference between UTC and Ephemeris time, seconds"},
-      Text11{Frame5, pixelRect(380, 104, 64, kFieldHeight), "67.0"},
-      labelTimeZone{Frame5, pixelRect(10, 144, 360, 18), "Time zone difference from GMT, hrs"},
-      Text10{Frame5, pixelRect(380, 142, 64, kFieldHeight), "5"},
-      Text21{*this, pixelRect(10, 506, 460, 44), "Type notes here (no commas!)",
+      Text11{Frame5, pixelRect(320, 104, 60, kFieldHeight), "67.0"},
+      labelTimeZone{Frame5, pixelRect(10, 144, 300, 18), "Time zone difference from GMT, hrs"},
+      Text10{Frame5, pixelRect(320, 142, 60, kFieldHeight), "5"},
+      Text21{*this, pixelRect(10, 506, 390, 44), "Type notes here (no commas!)",
              TextBox::MultiLine},
       labelList{*this, pixelRect(kRight, 54, kRightWidth, 34),
                 "Select Celestial Object you are measuring to from the Moon by clicking on it."},
@@ -130,6 +130,10 @@ Form8::Form8(app::App& app)
     labelTitle.setBold(true);
     labelIndexError.setFontSize(7);
     labelNow.setFontSize(7);
+    for (platform::ui::Label* label :
+         {&labelYear, &labelMonth, &labelDay, &labelHour, &labelMinute, &labelSecond}) {
+        label->setFontSize(7.5);
+    }
 
     Option1.setValue(true);  // North
     Option3.setValue(true);  // West

@@ -276,6 +276,33 @@ TEST(LunarClearing, InterpolatesAndMovesTheLongitude) {
     EXPECT_EQ(lineTexts(r)[0], " Correct time at observation 25:15:00");
 }
 
+TEST(LunarClearing, TheEndsOfTheIntervalAndBeforeMidnight) {
+    // In the sky of one degree an hour the fixed instants are 15 minutes
+    // either side of the chronometer time; the texts follow the two-digit
+    // rule of the time display, which writes an hour of -1 as "0-1".
+    struct Case {
+        const char* what;
+        double U, distance;
+        double tcorr, lon;
+        const char* time;
+    };
+    const Case cases[] = {
+        {"cleared distance D1: t1", 12, 21.75, 11.75, 3.75,
+         " Correct time at observation 11:45:00"},
+        {"cleared distance D2: t2", 12, 22.25, 12.25, -3.75,
+         " Correct time at observation 12:15:00"},
+        {"before 0 h: not wrapped", 0.1, 9.5, -0.5, 9, " Correct time at observation 0-1:30:00"},
+    };
+    for (const Case& c : cases) {
+        const ClearingResult r =
+            lunar::clearLunarDistance(linearSkyInput(c.U, c.distance, 0), linearSky());
+        ASSERT_TRUE(r.Failure.empty()) << c.what;
+        EXPECT_NEAR(r.CorrectTime, c.tcorr, 1e-9) << c.what;
+        EXPECT_NEAR(r.BetterLongitude, c.lon, 1e-8) << c.what;
+        EXPECT_EQ(lineTexts(r)[0], c.time) << c.what;
+    }
+}
+
 TEST(LunarClearing, ALongitudeOfZeroIsEast) {
     // The chronometer was right and the longitude stays at (a hair east of) 0:
     // "E", 0 degrees, 0 minutes.

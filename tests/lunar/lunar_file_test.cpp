@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lunar/lunar_file.h"
+#include "platform/seqfile.h"
 #include "tests/platform/file_lines.h"
 #include "tests/platform/time_limited_open.h"
 #include "tests/ui/temp_folder.h"

@@ -4,6 +4,8 @@
 // dialogs.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -123,6 +125,31 @@ TEST_F(LunarWindowTest, AtLoad) {
     EXPECT_EQ(f.menuOpen.caption(), "OpenFile");
     EXPECT_EQ(f.menuSave.caption(), "SaveFile");
     EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(LunarWindowTest, FitsAnEightHundredBySixHundredScreen) {
+    Form8& f = app.form8();
+    f.showModeless();
+    // The whole window with its menu bar, and every control inside it.
+    EXPECT_LE(f.width(), 800);
+    EXPECT_LE(f.height(), 600);
+    for (const QWidget* w : f.findChildren<QWidget*>()) {
+        if (w->isWindow() || !w->isVisibleTo(&f)) {
+            continue;
+        }
+        const QRect inForm(w->mapTo(&f, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(f.rect().contains(inForm)) << w->metaObject()->className();
+    }
+    // The output's longest lines fit the picture's width.
+    typeSunSight();
+    uitest::userClick(f.Command2);
+    std::vector<std::string> lines = printed(f.Picture1);
+    ASSERT_EQ(lines.size(), 5u);
+    lines.emplace_back(lunar::kNoDistanceChangeLine);
+    lines.emplace_back(lunar::kCheckInputsLine);
+    for (const std::string& line : lines) {
+        EXPECT_LT(f.Picture1.textWidth(line), f.Picture1.scaleWidth()) << line;
+    }
 }
 
 TEST_F(LunarWindowTest, MainWindowShowsItWithTheSettings) {
@@ -359,6 +386,23 @@ TEST_F(LunarWindowTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
     EXPECT_EQ(env.messages.calls.back().text.rfind("The data file was not saved.\n", 0), 0u);
     EXPECT_EQ(f.caption(), caption);
     EXPECT_EQ(readBytes(path), old);
+}
+
+TEST_F(LunarWindowTest, SaveOntoAReadOnlyFileKeepsItWhole) {
+    typeSunSight();
+    Form8& f = app.form8();
+    const fs::path kept = file("kept.LUN");
+    saveTo(kept);
+    const std::string keptBytes = readBytes(kept);
+    const std::string caption = f.caption();
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    uitest::userType(f.Text2, "12");
+    env.messages.expect("The data file was not saved.\nCould not save \"" + kept.string() +
+                        "\": Permission denied");
+    saveTo(kept);
+    EXPECT_EQ(readBytes(kept), keptBytes);
+    EXPECT_EQ(f.caption(), caption);
+    EXPECT_EQ(f.Text2.text(), "12");
 }
 
 TEST_F(LunarWindowTest, CaptionNamesTheFileWithoutItsFolders) {
