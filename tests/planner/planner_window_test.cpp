@@ -5,6 +5,8 @@
 // settings file read at start-up and written by its button.
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -290,6 +292,21 @@ TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
     EXPECT_GE(f.heightTwips(), f.Frame6.top() + f.Frame6.height());
     EXPECT_GT(f.List1.count(), 0);
     EXPECT_TRUE(std::isfinite(f.Picture1.scaleHeight()));
+}
+
+TEST_F(PlannerWindowTest, ResizeHintStaysWholeInTheCorner) {
+    app.form1();
+    Form11& f = form();
+    f.showModeless();
+    for (const int width : {0, 1500}) {
+        f.resizeTwips(11730 + width, 7830);
+        const QLabel* hint = f.Label17.label();
+        // The whole text, "-->" included, inside the label and the window.
+        EXPECT_LE(hint->fontMetrics().horizontalAdvance(hint->text()),
+                  hint->contentsRect().width());
+        EXPECT_LE(f.Label17.left() + f.Label17.width(), f.widthTwips());
+        EXPECT_GE(f.Label17.top(), f.Frame6.top() + f.Frame6.height());
+    }
 }
 
 TEST_F(PlannerWindowTest, CloseHidesAndKeepsEverything) {
