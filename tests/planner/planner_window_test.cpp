@@ -472,6 +472,35 @@ TEST_F(PlannerWindowTest, RememberWritesTheFileAndHandsOn) {
     EXPECT_EQ(next.form7().Text2.text(), "7");
 }
 
+TEST_F(PlannerWindowTest, RememberAfterThePreloadKeepsItsPositionAndDeltaTAsTyped) {
+    // Last fix 10 00' N 20 00' W at 12:00 UT on 14 May 2025, new fix at
+    // 18:00, course 90, speed 10: 60 n.mi. east along 10 N, 60 / cos 10 =
+    // 60.9' of longitude, so the planner gets 10 00' N 18 59' W.
+    app::Form1& m = app.form1();
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> leg = {
+        {&m.Text8, "90"},   {&m.Text2, "10"},  {&m.Text113, "10"},  {&m.Text6, "0"},
+        {&m.Text114, "20"}, {&m.Text7, "0"},   {&m.Text9, "12"},    {&m.Text111, "0"},
+        {&m.Text10, "14"},  {&m.Text14, "5"},  {&m.Text15, "2025"}, {&m.Text12, "18"},
+        {&m.Text11, "0"},   {&m.Text13, "14"}, {&m.Text16, "5"},    {&m.Text17, "2025"}};
+    for (const auto& [box, text] : leg) {
+        uitest::userType(*box, text);
+    }
+    uitest::userClick(m.Option1);
+    uitest::userClick(m.Option3);
+    uitest::userClick(m.Command7);
+    Form11& f = form();
+    ASSERT_EQ(f.Text114.text(), "18");
+    // Delta T goes on as text, its unit and all.
+    f.Text8.setText("69.1 s");
+    f.Command7.click();
+    EXPECT_EQ(readBytes(app.SettingsFile),
+              lines({"WendrelNavSettings", "0", "59", "69.1 s", "20", "5", "10", "18", "True",
+                     "False", "True", "False", "0", "0"}));
+    EXPECT_EQ(app.form7().Text1.text(), "69.1 s");
+    EXPECT_EQ(app.form12().Text11.text(), "69.1 s");
+    EXPECT_EQ(app.form7().Text2.text(), "5");
+}
+
 TEST_F(PlannerWindowTest, FailedWriteSaysSoAndHandsNothingOn) {
     Form11& f = planner("2", "0");
     f.Text10.setText("8");
