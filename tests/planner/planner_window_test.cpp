@@ -314,12 +314,22 @@ TEST_F(PlannerWindowTest, CloseHidesAndKeepsEverything) {
     f.showModeless();
     f.Command3.click();
     const int lines = f.List1.count();
+    const std::string first = f.List1.item(0);
+    const std::string twilight = f.Label21.caption();
     f.Command1.click();
     EXPECT_FALSE(f.isVisible());
+    // A field changed while hidden (the preload does so) shows only at the
+    // next refresh: showing the window again redraws nothing.
+    f.Text4.setText("17");
     app.form1().menuPlanner.click();
     EXPECT_EQ(&form(), &f);
+    EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.List1.count(), lines);
+    EXPECT_EQ(f.List1.item(0), first);
+    EXPECT_EQ(f.Label21.caption(), twilight);
     EXPECT_EQ(f.Text113.text(), "40");
+    f.Command3.click();
+    EXPECT_NE(f.Label21.caption(), twilight) << "17h UT is daylight";
     // The title-bar close hides it too.
     uitest::userCloseWindow(&f);
     EXPECT_FALSE(f.isVisible());
