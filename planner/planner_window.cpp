@@ -135,6 +135,9 @@ Form11::Form11(app::App& app)
     List1.setFontSize(7.5);
     Label17.label()->setWordWrap(false);
     Label17.setAlignment(platform::ui::Label::AlignRight);
+    // In a window smaller than at load the panel covers the lines under the
+    // chart instead of mixing its texts with theirs.
+    Frame6.widget()->setAutoFillBackground(true);
 
     Option1.setValue(true);  // N
     Option3.setValue(true);  // W

@@ -5,6 +5,7 @@
 // settings file read at start-up and written by its button.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 
 #include <algorithm>
@@ -307,6 +308,21 @@ TEST_F(PlannerWindowTest, ResizeHintStaysWholeInTheCorner) {
         EXPECT_LE(f.Label17.left() + f.Label17.width(), f.widthTwips());
         EXPECT_GE(f.Label17.top(), f.Frame6.top() + f.Frame6.height());
     }
+}
+
+TEST_F(PlannerWindowTest, LabelsUnderTheChartNeverShowThroughThePanel) {
+    app.form1();
+    Form11& f = form();
+    f.Text1.setText("2024");
+    f.showModeless();
+    // As small as the window goes, the rise/set lines and notes under the
+    // chart reach under the panel: the panel shows as it does on its own.
+    f.resizeTwips(15, 15);
+    QWidget* panel = f.Frame6.widget();
+    const QImage window = f.windowImage();
+    const QImage alone = panel->grab().toImage().convertToFormat(window.format());
+    const QImage seen = window.copy(QRect(panel->mapTo(&f, QPoint(0, 0)), panel->size()));
+    EXPECT_TRUE(seen == alone);
 }
 
 TEST_F(PlannerWindowTest, CloseHidesAndKeepsEverything) {
