@@ -53,7 +53,9 @@ Form11::Form11(app::App& app)
           *this, {30, 7290, 6315, 225}, "P after UT = prevoius UT day, N after UT = next UT day"},
       Label15{*this, {30, 7530, 3100, 270}},
       Label16{*this, {3200, 7530, 3145, 270}},
-      Label17{*this, {10200, 7440, 1530, 255}, "Grab corner to resize   -->"},
+      // Wide enough for the whole hint in this font, right edge under the
+      // panel's.
+      Label17{*this, {9900, 7440, 1755, 255}, "Grab corner to resize   -->"},
       Frame6{*this, {6390, 30, 5265, 7365}},
       Check4{Frame6, pixelRect(6, 2, 330, 18), "Switch E for W for inverted viewing"},
       frameDate{Frame6, pixelRect(4, 20, 343, 58), "Date and UT Time"},
@@ -132,6 +134,10 @@ Form11::Form11(app::App& app)
     List1.listWidget()->setTextElideMode(Qt::ElideNone);
     List1.setFontSize(7.5);
     Label17.label()->setWordWrap(false);
+    Label17.setAlignment(platform::ui::Label::AlignRight);
+    // In a window smaller than at load the panel covers the lines under the
+    // chart instead of mixing its texts with theirs.
+    Frame6.widget()->setAutoFillBackground(true);
 
     Option1.setValue(true);  // N
     Option3.setValue(true);  // W

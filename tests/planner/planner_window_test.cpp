@@ -5,6 +5,9 @@
 // settings file read at start-up and written by its button.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QLabel>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -292,17 +295,57 @@ TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
     EXPECT_TRUE(std::isfinite(f.Picture1.scaleHeight()));
 }
 
+TEST_F(PlannerWindowTest, ResizeHintStaysWholeInTheCorner) {
+    app.form1();
+    Form11& f = form();
+    f.showModeless();
+    for (const int width : {0, 1500}) {
+        f.resizeTwips(11730 + width, 7830);
+        const QLabel* hint = f.Label17.label();
+        // The whole text, "-->" included, inside the label and the window.
+        EXPECT_LE(hint->fontMetrics().horizontalAdvance(hint->text()),
+                  hint->contentsRect().width());
+        EXPECT_LE(f.Label17.left() + f.Label17.width(), f.widthTwips());
+        EXPECT_GE(f.Label17.top(), f.Frame6.top() + f.Frame6.height());
+    }
+}
+
+TEST_F(PlannerWindowTest, LabelsUnderTheChartNeverShowThroughThePanel) {
+    app.form1();
+    Form11& f = form();
+    f.Text1.setText("2024");
+    f.showModeless();
+    // As small as the window goes, the rise/set lines and notes under the
+    // chart reach under the panel: the panel shows as it does on its own.
+    f.resizeTwips(15, 15);
+    QWidget* panel = f.Frame6.widget();
+    const QImage window = f.windowImage();
+    const QImage alone = panel->grab().toImage().convertToFormat(window.format());
+    const QImage seen = window.copy(QRect(panel->mapTo(&f, QPoint(0, 0)), panel->size()));
+    EXPECT_TRUE(seen == alone);
+}
+
 TEST_F(PlannerWindowTest, CloseHidesAndKeepsEverything) {
     Form11& f = planner("2", "0");
     f.showModeless();
     f.Command3.click();
     const int lines = f.List1.count();
+    const std::string first = f.List1.item(0);
+    const std::string twilight = f.Label21.caption();
     f.Command1.click();
     EXPECT_FALSE(f.isVisible());
+    // A field changed while hidden (the preload does so) shows only at the
+    // next refresh: showing the window again redraws nothing.
+    f.Text4.setText("17");
     app.form1().menuPlanner.click();
     EXPECT_EQ(&form(), &f);
+    EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.List1.count(), lines);
+    EXPECT_EQ(f.List1.item(0), first);
+    EXPECT_EQ(f.Label21.caption(), twilight);
     EXPECT_EQ(f.Text113.text(), "40");
+    f.Command3.click();
+    EXPECT_NE(f.Label21.caption(), twilight) << "17h UT is daylight";
     // The title-bar close hides it too.
     uitest::userCloseWindow(&f);
     EXPECT_FALSE(f.isVisible());
@@ -453,6 +496,35 @@ TEST_F(PlannerWindowTest, RememberWritesTheFileAndHandsOn) {
     EXPECT_TRUE(next.form11().Option2.value());
     EXPECT_EQ(next.form11().Check3.value(), 1);
     EXPECT_EQ(next.form7().Text2.text(), "7");
+}
+
+TEST_F(PlannerWindowTest, RememberAfterThePreloadKeepsItsPositionAndDeltaTAsTyped) {
+    // Last fix 10 00' N 20 00' W at 12:00 UT on 14 May 2025, new fix at
+    // 18:00, course 90, speed 10: 60 n.mi. east along 10 N, 60 / cos 10 =
+    // 60.9' of longitude, so the planner gets 10 00' N 18 59' W.
+    app::Form1& m = app.form1();
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> leg = {
+        {&m.Text8, "90"},   {&m.Text2, "10"},  {&m.Text113, "10"},  {&m.Text6, "0"},
+        {&m.Text114, "20"}, {&m.Text7, "0"},   {&m.Text9, "12"},    {&m.Text111, "0"},
+        {&m.Text10, "14"},  {&m.Text14, "5"},  {&m.Text15, "2025"}, {&m.Text12, "18"},
+        {&m.Text11, "0"},   {&m.Text13, "14"}, {&m.Text16, "5"},    {&m.Text17, "2025"}};
+    for (const auto& [box, text] : leg) {
+        uitest::userType(*box, text);
+    }
+    uitest::userClick(m.Option1);
+    uitest::userClick(m.Option3);
+    uitest::userClick(m.Command7);
+    Form11& f = form();
+    ASSERT_EQ(f.Text114.text(), "18");
+    // Delta T goes on as text, its unit and all.
+    f.Text8.setText("69.1 s");
+    f.Command7.click();
+    EXPECT_EQ(readBytes(app.SettingsFile),
+              lines({"WendrelNavSettings", "0", "59", "69.1 s", "20", "5", "10", "18", "True",
+                     "False", "True", "False", "0", "0"}));
+    EXPECT_EQ(app.form7().Text1.text(), "69.1 s");
+    EXPECT_EQ(app.form12().Text11.text(), "69.1 s");
+    EXPECT_EQ(app.form7().Text2.text(), "5");
 }
 
 TEST_F(PlannerWindowTest, FailedWriteSaysSoAndHandsNothingOn) {
