@@ -109,11 +109,7 @@ std::optional<double> wrappedLongitude(double Lon) {
         return Lon + 360;
     }
     if (Lon > 540 || Lon < -540) {
-        double wrapped = Lon - 360 * std::floor((Lon + 180) / 360);
-        if (wrapped == -180) {
-            wrapped = 180;  // as a single step brings 540 to 180
-        }
-        return wrapped;
+        return ephemeris::wrapLongitude(Lon);
     }
     return Lon;
 }

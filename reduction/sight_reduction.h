@@ -61,8 +61,8 @@ inline constexpr double kParallelResidue = 1e-9;
 inline constexpr double kLongestWrappedLongitude = 1e9;
 
 // A longitude (degrees, east positive) taken into -180..180 by whole turns:
-// unchanged inside the range, one turn off for up to 540 degrees, else a full
-// modulo. Empty when it is not finite or not below kLongestWrappedLongitude.
+// unchanged inside the range, one turn off for up to 540 degrees, else
+// ephemeris::wrapLongitude. Empty when it is not finite or not below kLongestWrappedLongitude.
 std::optional<double> wrappedLongitude(double Lon);
 
 // A message to beep and show with an OK button; nothing is to change.
