@@ -17,6 +17,7 @@ namespace {
 
 using platform::ui::pixelRect;
 using platform::ui::px;
+using platform::ui::Val;
 // Layout on a grid of logical pixels: date, time, Delta T and the two
 // printouts on the left, the body list and the buttons on the right.
 constexpr double kWidth = 700;
@@ -164,10 +165,6 @@ void Form12::dateOrTimeChanged() {
     clearingPick_ = true;
     List1.setSelectedIndex(-1);
     clearingPick_ = false;
-}
-
-double Val(const platform::ui::TextBox& box) {
-    return platform::leadingNumber(box.text());
 }
 
 ephemeris::ClockReading clockReading(app::App& app) {

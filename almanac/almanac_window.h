@@ -84,9 +84,6 @@ class Form12 : public platform::ui::Form {
     bool clearingPick_ = false;
 };
 
-// The number a field reads as: its leading decimal number, 0 when none.
-double Val(const platform::ui::TextBox& box);
-
 // The local clock of the application's clock service, as one reading.
 ephemeris::ClockReading clockReading(app::App& app);
 

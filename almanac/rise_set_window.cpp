@@ -20,6 +20,7 @@ namespace {
 
 using platform::ui::pixelRect;
 using platform::ui::px;
+using platform::ui::Val;
 // Layout on a grid of logical pixels: the date, the position and Delta T
 // across the top, the button, the four result labels and the notes below.
 constexpr double kWidth = 640;

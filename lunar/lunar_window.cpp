@@ -38,9 +38,7 @@ constexpr double kRight = 410;
 constexpr double kRightWidth = 380;
 constexpr double kDateColumn = 63;
 
-double Val(const TextBox& box) {
-    return platform::leadingNumber(box.text());
-}
+using platform::ui::Val;
 
 platform::ui::FileDialogRequest lunarFileRequest() {
     return {std::string(kLunarFileFilter), app::kSightFileDialogTitle};

@@ -22,9 +22,7 @@ using platform::ui::TextBox;
 
 // The number a field's text reads as: its leading decimal number, 0 when
 // there is none.
-double Val(const TextBox& box) {
-    return platform::leadingNumber(box.text());
-}
+using platform::ui::Val;
 double Val(const platform::ui::Label& label) {
     return platform::leadingNumber(label.caption());
 }

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "platform/numtext.h"
 #include "platform/seqfile.h"
 
 namespace platform::ui {
@@ -280,6 +281,10 @@ std::string TextBox::text() const {
             .toStdString();
     }
     return line_->text().toStdString();
+}
+
+double Val(const TextBox& box) {
+    return platform::leadingNumber(box.text());
 }
 
 void TextBox::setReadOnly(bool readOnly) {

@@ -140,6 +140,10 @@ class TextBox : public Control {
     std::function<void()> change_;
 };
 
+// The number a field's text reads as: its leading decimal number, 0 when
+// there is none.
+double Val(const TextBox& box);
+
 class ListBox : public Control {
   public:
     ListBox(Host host, const TwipRect& rect);
