@@ -3,7 +3,6 @@
 #include <QHideEvent>
 
 #include "app/app.h"
-#include "platform/numtext.h"
 #include "platform/ui/color.h"
 
 namespace app {
@@ -162,7 +161,7 @@ void Form16::endDrag() {
 void Form16::Picture1_MouseMove(int Button, int /*Shift*/, double X, double Y) {
     if (!drag_.ButtonHeld) {
         const PointerReadout readout =
-            pointerReadout(platform::leadingNumber(Text1.text()), X, Y, frame_.InverseViewMatrix);
+            pointerReadout(platform::ui::Val(Text1), X, Y, frame_.InverseViewMatrix);
         if (readout.inside) {
             Label10.setCaption(readout.Latitude);
             Label11.setCaption(readout.Longitude);

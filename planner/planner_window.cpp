@@ -327,20 +327,12 @@ void Form11::DrawMoon(double Phase, double& Radius, double& CentreX, double& Cen
 }
 
 void Form11::Command4_Click() {
-    double Zone = platform::leadingNumber(Text10.text());
+    double Zone = platform::ui::Val(Text10);
     if (Check3.value() == 1) {
         Zone = Zone - 1;
     }
-    const platform::ui::LocalDateTime now = app_.clock().now();
-    ephemeris::ClockReading local;
-    local.Year = now.year;
-    local.Month = now.month;
-    local.Day = now.day;
-    local.Hour = now.hour;
-    local.Minute = now.minute;
-    local.Second = now.second + now.millisecond / 1000.0;
     double Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
-    ephemeris::ClockToUT(local, Zone, Year, Month, Day, Hour, Minute, Second);
+    ephemeris::ClockToUT(almanac::clockReading(app_), Zone, Year, Month, Day, Hour, Minute, Second);
     Text1.setText(platform::generalText(Year));
     Text2.setText(platform::generalText(Month));
     Text3.setText(platform::generalText(Day));
