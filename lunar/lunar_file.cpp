@@ -1,5 +1,6 @@
 #include "lunar/lunar_file.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -13,20 +14,43 @@ namespace {
 using platform::SeqFileReader;
 using platform::SeqFileWriter;
 
+// The one-line text fields and the options, in file order; the writer and
+// the reader share them.
+template <typename Contents>
+auto textFields(Contents& c) {
+    return std::array{&c.AirTemperature,
+                      &c.Pressure,
+                      &c.LatDegrees,
+                      &c.LatMinutes,
+                      &c.LonDegrees,
+                      &c.LonMinutes,
+                      &c.DistanceDegrees,
+                      &c.DistanceMinutes,
+                      &c.Year,
+                      &c.Month,
+                      &c.Day,
+                      &c.Hour,
+                      &c.Minute,
+                      &c.Second,
+                      &c.DeltaT};
+}
+
+template <typename Contents>
+auto optionFields(Contents& c) {
+    return std::array{&c.North,     &c.South,     &c.West,     &c.East,
+                      &c.MoonInner, &c.MoonOuter, &c.SunOuter, &c.SunInner};
+}
+
 void writeContents(const LunarFileContents& c, SeqFileWriter& out) {
     out.text(kLunarFileHeader);
     std::string notes;
     reduction::ReplaceCommas(c.Notes, notes);
     out.text(notes);
-    for (const std::string* field :
-         {&c.AirTemperature, &c.Pressure, &c.LatDegrees, &c.LatMinutes, &c.LonDegrees,
-          &c.LonMinutes, &c.DistanceDegrees, &c.DistanceMinutes, &c.Year, &c.Month, &c.Day, &c.Hour,
-          &c.Minute, &c.Second, &c.DeltaT}) {
+    for (const std::string* field : textFields(c)) {
         out.text(*field);
     }
-    for (const bool option :
-         {c.North, c.South, c.West, c.East, c.MoonInner, c.MoonOuter, c.SunOuter, c.SunInner}) {
-        out.truth(option);
+    for (const bool* option : optionFields(c)) {
+        out.truth(*option);
     }
     out.whole(c.Body);
 }
@@ -46,14 +70,10 @@ LunarFileRead readContents(SeqFileReader& items) {
     // The notes go to a multi-line box and are taken whole; a text for a
     // single-line box longer than it holds makes the file bad, never cut.
     c.Notes = items.text().value_or(std::string());
-    for (std::string* field :
-         {&c.AirTemperature, &c.Pressure, &c.LatDegrees, &c.LatMinutes, &c.LonDegrees,
-          &c.LonMinutes, &c.DistanceDegrees, &c.DistanceMinutes, &c.Year, &c.Month, &c.Day, &c.Hour,
-          &c.Minute, &c.Second, &c.DeltaT}) {
+    for (std::string* field : textFields(c)) {
         *field = items.text(platform::kTextBoxMaxLength).value_or(std::string());
     }
-    for (bool* option : {&c.North, &c.South, &c.West, &c.East, &c.MoonInner, &c.MoonOuter,
-                         &c.SunOuter, &c.SunInner}) {
+    for (bool* option : optionFields(c)) {
         *option = items.truth().value_or(false);
     }
     const std::optional<double> body = items.wholeTextNumber();

@@ -1,5 +1,6 @@
 #include "planner/planner_settings.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -20,15 +21,27 @@ bool operator==(const PlannerSettings& a, const PlannerSettings& b) {
 
 namespace {
 
+// The texts and the options in file order; the writer and the reader share
+// them.
+template <typename Settings>
+auto textFields(Settings& s) {
+    return std::array{&s.LatMinutes, &s.LonMinutes, &s.DeltaT,    &s.StarCount,
+                      &s.TimeZone,   &s.LatDegrees, &s.LonDegrees};
+}
+
+template <typename Settings>
+auto optionFields(Settings& s) {
+    return std::array{&s.North, &s.South, &s.West, &s.East};
+}
+
 SeqFileWriter settingsWriter(const PlannerSettings& s) {
     SeqFileWriter out;
     out.text(kPlannerSettingsHeader);
-    for (const std::string* text : {&s.LatMinutes, &s.LonMinutes, &s.DeltaT, &s.StarCount,
-                                    &s.TimeZone, &s.LatDegrees, &s.LonDegrees}) {
+    for (const std::string* text : textFields(s)) {
         out.text(*text);
     }
-    for (const bool option : {s.North, s.South, s.West, s.East}) {
-        out.truth(option);
+    for (const bool* option : optionFields(s)) {
+        out.truth(*option);
     }
     out.whole(s.ShowParallax);
     out.whole(s.DaylightSaving);
@@ -68,8 +81,7 @@ PlannerSettingsRead readItems(SeqFileReader& items) {
         return read;
     }
     PlannerSettings& s = read.values;
-    for (std::string* text : {&s.LatMinutes, &s.LonMinutes, &s.DeltaT, &s.StarCount, &s.TimeZone,
-                              &s.LatDegrees, &s.LonDegrees}) {
+    for (std::string* text : textFields(s)) {
         // Every text goes to a one-line box: one longer than the box holds
         // is a problem, never cut.
         const std::optional<std::string> item = items.text(platform::kTextBoxMaxLength);
@@ -79,7 +91,7 @@ PlannerSettingsRead readItems(SeqFileReader& items) {
         *text = *item;
         ++read.ItemsRead;
     }
-    for (bool* option : {&s.North, &s.South, &s.West, &s.East}) {
+    for (bool* option : optionFields(s)) {
         const std::optional<bool> item = items.truth();
         if (!item) {
             return read;
