@@ -1,5 +1,6 @@
 #include "reduction/lop_plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -326,10 +327,9 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
                 const PlotPoint at = {line.x0 + S * spot.fraction * spot.sinDir - d,
                                       line.y0 + S * spot.fraction * spot.cosDir + d};
                 const TextExtent e = extent(at, width);
-                bool free = true;
-                for (const TextExtent& other : taken) {
-                    free = free && !overlap(e, other);
-                }
+                const bool free =
+                    std::none_of(taken.begin(), taken.end(),
+                                 [&](const TextExtent& other) { return overlap(e, other); });
                 if (free) {
                     label.at = at;
                     break;
