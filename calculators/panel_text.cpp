@@ -21,15 +21,6 @@ double signedDegreesMinutes(const std::string& degrees, const std::string& minut
     return fieldValue(degrees) + fieldValue(minutes) / 60;
 }
 
-bool allFinite(std::initializer_list<double> values) {
-    for (const double value : values) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string resultText(const std::string& words, double shown, const std::string& after) {
     if (!std::isfinite(shown)) {
         return words + kUndefinedText;

@@ -3,8 +3,9 @@
 // the text a result label shows when its inputs give no finite value.
 #pragma once
 
-#include <initializer_list>
 #include <string>
+
+#include "platform/numtext.h"
 
 namespace calculators {
 
@@ -29,7 +30,7 @@ double signedDegreesMinutes(const std::string& degrees, const std::string& minut
 // The leading number of a field's text, 0 when there is none.
 double fieldValue(const std::string& text);
 
-bool allFinite(std::initializer_list<double> values);
+using platform::allFinite;
 
 // A label's fixed words, the number text of a value already cut for display
 // and what follows it; the words and kUndefinedText when the value is not

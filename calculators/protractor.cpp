@@ -49,14 +49,7 @@ Item text(double x, double y, const char* t) {
     return {Item::Kind::Text, ProtractorInk::Text, x, y, 0, 0, 0, t};
 }
 
-bool allFinite(std::initializer_list<double> values) {
-    for (const double v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
+using platform::allFinite;
 
 }  // namespace
 

@@ -1,9 +1,9 @@
 #include "lunar/lunar_clearing.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
 
 namespace lunar {
 
@@ -19,14 +19,7 @@ constexpr double kHalfSpan = 0.25;
 constexpr int kIterations = 10;
 constexpr int kAltitudePasses = 4;
 
-bool allFinite(std::initializer_list<double> values) {
-    for (const double v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
+using platform::allFinite;
 
 // D, "° ", the minutes to a tenth (half a tenth added, then cut), " '".
 void appendDegMin(PrintLine& line, double X) {

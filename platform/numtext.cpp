@@ -205,4 +205,13 @@ std::string printedNumber(double x) {
     return (negative ? "-" : " ") + magnitude + " ";
 }
 
+bool allFinite(std::initializer_list<double> values) {
+    for (const double v : values) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace platform

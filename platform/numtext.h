@@ -2,6 +2,7 @@
 // fields, files and pictures. Locale-free: "." is always the decimal point.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,5 +35,8 @@ std::string generalText(double x);
 // magnitude without its 0 before the point, and one trailing blank
 // (" .08 ", "-.5 ", " 123 ", " 0 ").
 std::string printedNumber(double x);
+
+// Every value is finite: none would be written as "NaN" or "Infinity".
+bool allFinite(std::initializer_list<double> values);
 
 }  // namespace platform

@@ -26,14 +26,7 @@ std::string sightText(int i, const char* what) {
     return "Sight " + std::to_string(i) + ": " + what;
 }
 
-bool allFinite(std::initializer_list<double> values) {
-    for (const double v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
+using platform::allFinite;
 
 // "1 deg 30 min  S": degrees and minutes unsigned, the letter carries the side.
 std::string drText(double D, double M, const char* side) {

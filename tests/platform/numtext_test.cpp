@@ -211,6 +211,18 @@ TEST(ParseTruth, WordsInAnyCaseOrNumbers) {
     }
 }
 
+TEST(AllFinite, FalseWhenAnyValueIsInfiniteOrNotANumber) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_TRUE(platform::allFinite({}));
+    EXPECT_TRUE(platform::allFinite({0, -0.0, largest, -largest, 1e-310}));
+    EXPECT_FALSE(platform::allFinite({1, inf}));
+    EXPECT_FALSE(platform::allFinite({-inf, 1}));
+    EXPECT_FALSE(platform::allFinite({1, 2, nan}));
+    EXPECT_FALSE(platform::allFinite({largest * 2}));
+}
+
 // Expected values: worked examples (exact doubles where compared exactly).
 TEST(GeneralText, ReadsBackAsTheFifteenDigitValue) {
     const double values[] = {0.1, 44.9, -123.456, 2456823.375, 1e-6, 67, -0.08};
