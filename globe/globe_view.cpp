@@ -5,6 +5,7 @@
 #include "ephemeris/ephemeris.h"
 #include "globe/globe.h"
 #include "platform/numtext.h"
+#include "reduction/lop_plot.h"
 
 namespace globe {
 
@@ -28,12 +29,7 @@ constexpr double kDragDegrees = 90;
 
 std::string angleText(const char* name, const char* positive, const char* negative,
                       double radians) {
-    double d = 0;
-    double m = 0;
-    ephemeris::SplitDegMin(radians * kReadoutDegPerRad, d, m);
-    return std::string(name) + (radians >= 0 ? positive : negative) +
-           platform::generalText(std::fabs(d)) + "\u00b0 " +
-           platform::generalText(ephemeris::FloorTo1(std::fabs(m))) + "'";
+    return reduction::readoutText(name, radians * kReadoutDegPerRad, positive, negative);
 }
 
 }  // namespace

@@ -71,17 +71,6 @@ PrintLine degreesMinutesLine(const std::string& title, double value, const char*
             PrintItem::Text("' ")};
 }
 
-// "<title><letter><|degrees|>° <FloorTo1(|minutes|)>'", numbers as plain text.
-std::string readoutText(const std::string& title, double value, const char* positive,
-                        const char* negative) {
-    double deg = 0;
-    double min = 0;
-    ephemeris::SplitDegMin(value, deg, min);
-    const std::string letter = value >= 0 ? positive : negative;
-    return title + letter + platform::generalText(std::fabs(deg)) + "° " +
-           platform::generalText(ephemeris::FloorTo1(std::fabs(min))) + "'";
-}
-
 // A printed text's extent in user units (y grows upward).
 struct TextExtent {
     double left = 0;
@@ -339,6 +328,16 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
         }
     }
     return plot;
+}
+
+std::string readoutText(const std::string& title, double value, const char* positive,
+                        const char* negative) {
+    double deg = 0;
+    double min = 0;
+    ephemeris::SplitDegMin(value, deg, min);
+    const std::string letter = value >= 0 ? positive : negative;
+    return title + letter + platform::generalText(std::fabs(deg)) + "° " +
+           platform::generalText(ephemeris::FloorTo1(std::fabs(min))) + "'";
 }
 
 PointerReadout pointerReadout(double AssumedLat, double AssumedLon, double X, double Y) {

@@ -131,6 +131,12 @@ struct ErrorEllipse {
 };
 ErrorEllipse errorEllipse(const FixResult& fix);
 
+// A position read-out: "<title><letter><|degrees|>° <minutes>'", degrees and
+// minutes from SplitDegMin without sign, the minutes cut to 0.1, the letter
+// positive for value >= 0 (e.g. "Latitude N41° 30.5'").
+std::string readoutText(const std::string& title, double value, const char* positive,
+                        const char* negative);
+
 // The pointer read-out under the chart: Label2 and Label3 for the pointer at
 // X, Y (user units), e.g. "Latitude N41° 30.5'" and "Longitude W70° 12.3'";
 // both empty when the position is not a finite number.
