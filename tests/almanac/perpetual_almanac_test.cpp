@@ -246,6 +246,8 @@ TEST(PerpetualAlmanac, StarShaMinutesAreRoundedUnlikeTheCommonBlock) {
     ephemeris::StarPosition(t.T_TT, t.JD, 0, sun.SunGeoLon, GHA, Dec, SHA);
     double D = 0, M = 0;
     ephemeris::SplitDegMin(SHA, D, M);
+    // The instant is one where rounding and cutting the minutes differ.
+    ASSERT_NE(ephemeris::FloorTo2(M + 0.005), ephemeris::FloorTo2(M)) << M;
     EXPECT_EQ(star[4][1].number, D);
     EXPECT_EQ(star[4][3].number, ephemeris::FloorTo2(M + 0.005));
 }
