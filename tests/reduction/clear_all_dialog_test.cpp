@@ -205,6 +205,9 @@ TEST_F(ClearAllData, RefusedChangesNothing) {
     };
     const Case cases[] = {
         {"DON'T ERASE ANYTHING!!", 0, [](Form6& d) { uitest::userClick(d.Command2); }},
+        // The keyboard's way of pressing the button that has the focus.
+        {"Return on DON'T ERASE ANYTHING!!", 0,
+         [](Form6& d) { uitest::userPressKey(d.Command2.widget(), Qt::Key_Return); }},
         {"title-bar close", 0, [](Form6& d) { uitest::userCloseWindow(&d); }},
         // Escape acts as the title-bar close, also on the button that clears:
         // the dialog on view goes away.
@@ -334,6 +337,17 @@ TEST_F(ClearAllData, ConfirmedResetsTheSession) {
     EXPECT_EQ(entry.Text9.text(), "2");  // the star's index, from its click
     // ... and the results of the last reduction.
     EXPECT_EQ(app.Reduction.DetailedOutputLines, before.report);
+}
+
+TEST_F(ClearAllData, EnterOnTheFocusedClearButtonConfirms) {
+    fillSession();
+    clearAnswering([](Form6& d) {
+        uitest::userPressKey(d.Command1.widget(), Qt::Key_Enter);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(app.Log, reduction::clearedSightLog());
+    EXPECT_FALSE(main.Command1.enabled());
+    EXPECT_EQ(main.Text113.text(), "");
 }
 
 TEST_F(ClearAllData, ReduceStaysDisabledUntilASightIsSaved) {
