@@ -350,6 +350,29 @@ TEST_F(ClearAllData, EnterOnTheFocusedClearButtonConfirms) {
     EXPECT_EQ(main.Text113.text(), "");
 }
 
+TEST_F(ClearAllData, AStrayReturnWhenTheQuestionOpensKeepsEverything) {
+    // Return goes to the button that has the focus: whenever the question
+    // opens, that is the one that keeps everything, also after the focus
+    // was left on the clearing button the time before.
+    fillSession();
+    const Snapshot before = snapshot();
+    const auto returnWhereTheFocusIs = [](Form6& d) {
+        QWidget* focus = d.focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_EQ(focus, d.Command2.widget());
+        uitest::userPressKey(focus, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    };
+    clearAnswering(returnWhereTheFocusIs);
+    clearAnswering([](Form6& d) {
+        d.Command1.setFocus();
+        uitest::userCloseWindow(&d);
+    });
+    clearAnswering(returnWhereTheFocusIs);
+    EXPECT_TRUE(snapshot() == before);
+    EXPECT_EQ(app.Log.SightCount, 2);
+}
+
 TEST_F(ClearAllData, ReduceStaysDisabledUntilASightIsSaved) {
     fillSession();
     clearConfirmed();
