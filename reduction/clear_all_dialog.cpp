@@ -47,7 +47,11 @@ void Form6::onCloseRequest() {
 }
 
 void ClearAllData(app::App& app) {
-    const bool accepted = app.runModal(app.form6());
+    // The keyboard rests on the answer that keeps everything, so that a stray
+    // Return when the question opens loses nothing.
+    Form6& question = app.form6();
+    question.Command2.setFocus();
+    const bool accepted = app.runModal(question);
     if (!accepted || app.ClearConfirmed != 1) {
         return;
     }

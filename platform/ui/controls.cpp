@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,6 +82,27 @@ class OptionRadio : public QRadioButton {
         if (!isChecked()) {
             setChecked(true);
         }
+    }
+};
+
+// A button that the Return or Enter key presses while it has the focus, as
+// the space bar does; a default button of its window there is none.
+class KeyPushButton : public QPushButton {
+  public:
+    explicit KeyPushButton(const QString& text) : QPushButton(text) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+        if (enter && mods == Qt::NoModifier) {
+            event->accept();
+            if (!event->isAutoRepeat()) {
+                click();
+            }
+            return;
+        }
+        QPushButton::keyPressEvent(event);
     }
 };
 
@@ -539,7 +561,7 @@ void Label::setAlignment(Alignment alignment) {
 // ---------------------------------------------------------- CommandButton
 
 CommandButton::CommandButton(Host host, const TwipRect& rect, const std::string& caption)
-    : Control(host, new QPushButton(literalCaption(caption)), rect),
+    : Control(host, new KeyPushButton(literalCaption(caption)), rect),
       button_(static_cast<QPushButton*>(widget())) {
     button_->setAutoDefault(false);
     QObject::connect(button_, &QAbstractButton::clicked, button_, [this] { runHandler(click_); });

@@ -74,6 +74,10 @@ void Form::onCloseRequest() {
 }
 
 void Form::showModeless() {
+    // A window the navigator minimised comes back on view, not in the task bar.
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     if (isVisible()) {
         // Already on view: bring it forward.
         raise();

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <tuple>
@@ -398,6 +399,52 @@ TEST_F(MainWindowTest, ButtonsAndMenuItemsShowTheirWindows) {
     ASSERT_NE(app.existingWindow<calculators::Form10>(), nullptr);
     EXPECT_TRUE(app.form10().isVisible());
     EXPECT_EQ(app.form10().caption(), calculators::kForm10Caption);
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(MainWindowTest, AMinimisedWindowIsRestoredWhenItIsShownAgain) {
+    // The navigator minimised a window, or minimised and then closed it;
+    // its button or menu item brings it back on view, not into the task bar.
+    Form1& f = form1();
+    f.showModeless();
+    struct Case {
+        const char* what;
+        std::function<platform::ui::Form&()> open;
+        bool closedAfter;
+    };
+    const Case cases[] = {
+        {"sight entry by the menu",
+         [&]() -> platform::ui::Form& {
+             f.menuSight.click();
+             return app.form5();
+         },
+         false},
+        {"settings by the button",
+         [&]() -> platform::ui::Form& {
+             uitest::userClick(f.Command5);
+             return app.form7();
+         },
+         false},
+        {"calculators by the menu, closed while minimised",
+         [&]() -> platform::ui::Form& {
+             f.menuCalc.click();
+             return app.form10();
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::ui::Form& w = c.open();
+        ASSERT_TRUE(w.isVisible());
+        w.showMinimized();
+        ASSERT_TRUE(w.isMinimized());
+        if (c.closedAfter) {
+            w.hide();
+        }
+        EXPECT_EQ(&c.open(), &w);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(w.isMinimized());
+    }
     EXPECT_TRUE(env.log.empty());
 }
 

@@ -205,6 +205,9 @@ TEST_F(ClearAllData, RefusedChangesNothing) {
     };
     const Case cases[] = {
         {"DON'T ERASE ANYTHING!!", 0, [](Form6& d) { uitest::userClick(d.Command2); }},
+        // The keyboard's way of pressing the button that has the focus.
+        {"Return on DON'T ERASE ANYTHING!!", 0,
+         [](Form6& d) { uitest::userPressKey(d.Command2.widget(), Qt::Key_Return); }},
         {"title-bar close", 0, [](Form6& d) { uitest::userCloseWindow(&d); }},
         // Escape acts as the title-bar close, also on the button that clears:
         // the dialog on view goes away.
@@ -334,6 +337,40 @@ TEST_F(ClearAllData, ConfirmedResetsTheSession) {
     EXPECT_EQ(entry.Text9.text(), "2");  // the star's index, from its click
     // ... and the results of the last reduction.
     EXPECT_EQ(app.Reduction.DetailedOutputLines, before.report);
+}
+
+TEST_F(ClearAllData, EnterOnTheFocusedClearButtonConfirms) {
+    fillSession();
+    clearAnswering([](Form6& d) {
+        uitest::userPressKey(d.Command1.widget(), Qt::Key_Enter);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(app.Log, reduction::clearedSightLog());
+    EXPECT_FALSE(main.Command1.enabled());
+    EXPECT_EQ(main.Text113.text(), "");
+}
+
+TEST_F(ClearAllData, AStrayReturnWhenTheQuestionOpensKeepsEverything) {
+    // Return goes to the button that has the focus: whenever the question
+    // opens, that is the one that keeps everything, also after the focus
+    // was left on the clearing button the time before.
+    fillSession();
+    const Snapshot before = snapshot();
+    const auto returnWhereTheFocusIs = [](Form6& d) {
+        QWidget* focus = d.focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_EQ(focus, d.Command2.widget());
+        uitest::userPressKey(focus, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    };
+    clearAnswering(returnWhereTheFocusIs);
+    clearAnswering([](Form6& d) {
+        d.Command1.setFocus();
+        uitest::userCloseWindow(&d);
+    });
+    clearAnswering(returnWhereTheFocusIs);
+    EXPECT_TRUE(snapshot() == before);
+    EXPECT_EQ(app.Log.SightCount, 2);
 }
 
 TEST_F(ClearAllData, ReduceStaysDisabledUntilASightIsSaved) {

@@ -541,6 +541,27 @@ TEST_F(ReductionWindow, DialogClosedFromTheTitleBarCancelsTheReduction) {
     expectUnchanged(after);
 }
 
+TEST_F(ReductionWindow, ReturnOnTheFocusedButtonEntersTheAssumedPosition) {
+    // A navigator who types the position and tabs on to "PRESS to Enter
+    // Data" presses Return (or the keypad's Enter) there.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key == Qt::Key_Return ? "Return" : "Enter");
+        typeLeg(kLeg);
+        putSights();
+        reduceWith([key](Form3& d) {
+            uitest::userType(d.Text58, "41");
+            uitest::userPressKey(d.Command1.widget(), key);
+            EXPECT_FALSE(d.isVisible());
+        });
+        EXPECT_EQ(app.AssumedLat, 41);
+        expectSameResult(app.Reduction, expectedOutcome(41, app.AssumedLon).Result);
+        EXPECT_TRUE(main.Command8.enabled());
+        ASSERT_NE(plot(), nullptr);
+        EXPECT_TRUE(plot()->isVisible());
+        plot()->hide();
+    }
+}
+
 TEST_F(ReductionWindow, OtherKeysLeaveTheDialogOpen) {
     typeLeg(kLeg);
     putSights();
