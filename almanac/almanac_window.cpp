@@ -179,4 +179,19 @@ ephemeris::ClockReading clockReading(app::App& app) {
     return reading;
 }
 
+std::optional<platform::CalendarTime> utNow(app::App& app, double ZoneHours) {
+    if (const platform::Problem problem = platform::zoneProblem(ZoneHours)) {
+        warnProblem(app, *problem);
+        return std::nullopt;
+    }
+    double Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
+    ephemeris::ClockToUT(clockReading(app), ZoneHours, Year, Month, Day, Hour, Minute, Second);
+    return platform::calendarTime(Year, Month, Day, Hour, Minute, Second);
+}
+
+void warnProblem(app::App& app, const std::string& message) {
+    app.messages().beep();
+    app.messages().show(message, "Warning!");
+}
+
 }  // namespace almanac

@@ -4,7 +4,11 @@
 // pick, so no printout of another instant stays on view.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "ephemeris/ephemeris.h"
+#include "platform/input_check.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/picture.h"
@@ -86,5 +90,14 @@ class Form12 : public platform::ui::Form {
 
 // The local clock of the application's clock service, as one reading.
 ephemeris::ClockReading clockReading(app::App& app);
+
+// What every "Now" button writes: the clock service's reading taken to UT in
+// the zone (hours, west positive) as a calendar date and a time of day. A zone
+// the checks refuse shows its "Warning!" and gives nothing.
+std::optional<platform::CalendarTime> utNow(app::App& app, double ZoneHours);
+
+// A problem the input checks found in a computation the navigator asked for:
+// a beep and a "Warning!" box with the message.
+void warnProblem(app::App& app, const std::string& message);
 
 }  // namespace almanac

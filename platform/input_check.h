@@ -1,0 +1,93 @@
+// Whether a typed latitude, date, time, Delta T or time zone is one the program
+// can stand behind, and the calendar UT of a "Now" button.
+//
+// A window that computes on the navigator's request checks its fields first
+// and shows the first problem as a "Warning!" (or in its output line):
+//
+//   const auto problem = platform::firstProblem({
+//       platform::latitudeProblem("Latitude", lat),
+//       platform::dateProblem(Year, Month, Day),
+//       platform::timeProblem(Hour, Minute, Second)});
+//   if (problem) { beep; show *problem, "Warning!"; clear the outputs; stop }
+//
+// Every check returns the message naming the field, or nothing when the value
+// passes. A value that is not finite never passes.
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The years the program accepts: its theories are checked over 1900-2100 and
+// hold to the navigator's tenth of a minute well beyond, not for ever.
+inline constexpr double kFirstYear = 1000;
+inline constexpr double kLastYear = 3000;
+// Delta T (TT - UT, seconds) and time zones (hours, west positive) that any
+// date the program accepts can have.
+inline constexpr double kLowestDeltaT = -100;
+inline constexpr double kHighestDeltaT = 1000;
+inline constexpr double kLowestZone = -14;
+inline constexpr double kHighestZone = 14;
+
+using Problem = std::optional<std::string>;
+
+// The first of the checks that found a problem, or nothing.
+Problem firstProblem(std::initializer_list<Problem> checks);
+
+// A latitude as |degrees| + |minutes| / 60 (either sign): no more than 90.
+// "<label> must be between 0 and 90 degrees".
+Problem latitudeProblem(std::string_view label, double degrees);
+
+// Year kFirstYear..kLastYear, month 1..12, day 1..the month's length (Gregorian),
+// each a whole number. The labels name the three fields in the messages.
+struct DateLabels {
+    std::string_view Year = "Year";
+    std::string_view Month = "Month";
+    std::string_view Day = "Day";
+};
+Problem dateProblem(double Year, double Month, double Day, const DateLabels& labels = {});
+
+// Hour 0 to below 24, minute and second 0 to below 60; decimals allowed.
+struct TimeLabels {
+    std::string_view Hour = "Hour";
+    std::string_view Minute = "Minutes";
+    std::string_view Second = "Seconds";
+};
+Problem timeProblem(double Hour, double Minute, double Second, const TimeLabels& labels = {});
+// The hour and minutes alone (a field pair without seconds).
+Problem hourMinuteProblem(double Hour, double Minute, const TimeLabels& labels = {});
+
+// Delta T, seconds: kLowestDeltaT..kHighestDeltaT.
+Problem deltaTProblem(double DeltaT, std::string_view label = "Delta T");
+// Time zone, hours west positive: kLowestZone..kHighestZone.
+Problem zoneProblem(double ZoneHours, std::string_view label = "Time zone");
+
+// Days in a month of the Gregorian calendar (month 1..12).
+int daysInMonth(int Year, int Month);
+
+// A UT instant as a calendar date and a time of day in whole seconds.
+struct CalendarTime {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    int Hour = 0;
+    int Minute = 0;
+    int Second = 0;
+};
+
+// Calendar fields that may run over (a day 0 or 32, an hour of 24.5 or -3, a
+// fractional hour) taken to the same instant as a calendar date and a time of
+// day 00:00:00 to 23:59:59, to the nearest second, day, month and year
+// carried both ways. Nothing when a field is not finite or the year is far
+// outside the years the program accepts.
+std::optional<CalendarTime> calendarTime(double Year, double Month, double Day, double Hour,
+                                         double Minute, double Second);
+
+// The computer's own offset from UT in force now, hours west positive
+// (daylight saving included): 0 on a clock that runs at UT.
+double computerZoneHours();
+
+}  // namespace platform

@@ -1,0 +1,196 @@
+// The plausibility checks of typed fields and the calendar arithmetic of the
+// "Now" buttons. Expected values: the Gregorian calendar's rules, worked by
+// hand (month lengths, leap years, carries across midnight and the year).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/input_check.h"
+
+namespace {
+
+using platform::CalendarTime;
+using platform::Problem;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct FieldCase {
+    const char* what;
+    Problem got;
+    const char* message;  // nullptr: passes
+};
+
+void expectCases(const std::vector<FieldCase>& cases) {
+    for (const FieldCase& c : cases) {
+        if (c.message == nullptr) {
+            EXPECT_FALSE(c.got.has_value()) << c.what << ": " << c.got.value_or("");
+        } else {
+            ASSERT_TRUE(c.got.has_value()) << c.what;
+            EXPECT_EQ(*c.got, c.message) << c.what;
+        }
+    }
+}
+
+TEST(InputCheck, LatitudeInsideOnAndOutsideItsBound) {
+    const char* bad = "Latitude must be between 0 and 90 degrees";
+    expectCases({
+        {"0", platform::latitudeProblem("Latitude", 0), nullptr},
+        {"90 exactly", platform::latitudeProblem("Latitude", 90), nullptr},
+        {"-90 exactly", platform::latitudeProblem("Latitude", -90), nullptr},
+        {"89 deg 59.99'", platform::latitudeProblem("Latitude", 89 + 59.99 / 60), nullptr},
+        {"90 deg 0.01'", platform::latitudeProblem("Latitude", 90 + 0.01 / 60), bad},
+        {"95", platform::latitudeProblem("Latitude", 95), bad},
+        {"-95", platform::latitudeProblem("Latitude", -95), bad},
+        {"inf", platform::latitudeProblem("Latitude", kInf), bad},
+        {"nan", platform::latitudeProblem("Latitude", kNaN), bad},
+        {"own label", platform::latitudeProblem("Landmark A latitude", 91),
+         "Landmark A latitude must be between 0 and 90 degrees"},
+    });
+}
+
+TEST(InputCheck, DatesNameTheirFirstBadField) {
+    using platform::dateProblem;
+    expectCases({
+        {"ordinary", dateProblem(2024, 3, 15), nullptr},
+        {"first year", dateProblem(1000, 1, 1), nullptr},
+        {"last year", dateProblem(3000, 12, 31), nullptr},
+        {"year 999", dateProblem(999, 12, 31), "Year must be 1000 to 3000"},
+        {"year 3001", dateProblem(3001, 1, 1), "Year must be 1000 to 3000"},
+        {"year 1e20", dateProblem(1e20, 1, 1), "Year must be 1000 to 3000"},
+        {"year 2024.5", dateProblem(2024.5, 1, 1), "Year must be 1000 to 3000"},
+        {"empty year reads 0", dateProblem(0, 1, 1), "Year must be 1000 to 3000"},
+        {"month 0", dateProblem(2024, 0, 1), "Month must be 1 to 12"},
+        {"month 13", dateProblem(2024, 13, 1), "Month must be 1 to 12"},
+        {"month nan", dateProblem(2024, kNaN, 1), "Month must be 1 to 12"},
+        {"day 0", dateProblem(2024, 1, 0), "Day must be 1 to 31"},
+        {"day 32", dateProblem(2024, 1, 32), "Day must be 1 to 31"},
+        {"day 31 of April", dateProblem(2024, 4, 31), "Day must be 1 to 30"},
+        {"day 30 of April", dateProblem(2024, 4, 30), nullptr},
+        {"29 February 2024 (leap)", dateProblem(2024, 2, 29), nullptr},
+        {"29 February 2023", dateProblem(2023, 2, 29), "Day must be 1 to 28"},
+        {"29 February 1900 (century)", dateProblem(1900, 2, 29), "Day must be 1 to 28"},
+        {"29 February 2000 (400 years)", dateProblem(2000, 2, 29), nullptr},
+        {"day 1.5", dateProblem(2024, 1, 1.5), "Day must be 1 to 31"},
+        {"year before month", dateProblem(0, 13, 32), "Year must be 1000 to 3000"},
+        {"month before day", dateProblem(2024, 13, 32), "Month must be 1 to 12"},
+        {"own labels", dateProblem(2024, 13, 1, {"Sight year", "Sight month", "Sight day"}),
+         "Sight month must be 1 to 12"},
+    });
+}
+
+TEST(InputCheck, TimesOfDayAllowDecimalsBelowTheirBound) {
+    using platform::timeProblem;
+    expectCases({
+        {"midnight", timeProblem(0, 0, 0), nullptr},
+        {"last second", timeProblem(23, 59, 59.99), nullptr},
+        {"decimal hour", timeProblem(23.99, 0, 0), nullptr},
+        {"hour 24", timeProblem(24, 0, 0), "Hour must be 0 to below 24"},
+        {"hour 25", timeProblem(25, 0, 0), "Hour must be 0 to below 24"},
+        {"hour -1", timeProblem(-1, 0, 0), "Hour must be 0 to below 24"},
+        {"minute 60", timeProblem(12, 60, 0), "Minutes must be 0 to below 60"},
+        {"second 60", timeProblem(12, 0, 60), "Seconds must be 0 to below 60"},
+        {"second -0.5", timeProblem(12, 0, -0.5), "Seconds must be 0 to below 60"},
+        {"second inf", timeProblem(12, 0, kInf), "Seconds must be 0 to below 60"},
+        {"hour and minute alone", platform::hourMinuteProblem(23, 59.5), nullptr},
+        {"minute alone 61", platform::hourMinuteProblem(3, 61), "Minutes must be 0 to below 60"},
+    });
+}
+
+TEST(InputCheck, DeltaTAndTimeZoneRanges) {
+    expectCases({
+        {"Delta T 69", platform::deltaTProblem(69), nullptr},
+        {"Delta T -100", platform::deltaTProblem(-100), nullptr},
+        {"Delta T 1000", platform::deltaTProblem(1000), nullptr},
+        {"Delta T 1000.5", platform::deltaTProblem(1000.5), "Delta T must be -100 to 1000 seconds"},
+        {"Delta T 1e300", platform::deltaTProblem(1e300), "Delta T must be -100 to 1000 seconds"},
+        {"zone -5.5", platform::zoneProblem(-5.5), nullptr},
+        {"zone 14", platform::zoneProblem(14), nullptr},
+        {"zone -14", platform::zoneProblem(-14), nullptr},
+        {"zone 14.5", platform::zoneProblem(14.5), "Time zone must be -14 to 14 hours"},
+        {"zone nan", platform::zoneProblem(kNaN), "Time zone must be -14 to 14 hours"},
+    });
+}
+
+TEST(InputCheck, FirstProblemKeepsTheOrderGiven) {
+    EXPECT_FALSE(platform::firstProblem({std::nullopt, std::nullopt}).has_value());
+    EXPECT_EQ(platform::firstProblem({std::nullopt, Problem("b"), Problem("c")}), "b");
+}
+
+struct CalendarCase {
+    const char* what;
+    double Year, Month, Day, Hour, Minute, Second;
+    CalendarTime want;
+};
+
+TEST(CalendarTime, CarriesDayMonthAndYearBothWays) {
+    const std::vector<CalendarCase> cases = {
+        {"in range", 2024, 3, 15, 12, 30, 45, {2024, 3, 15, 12, 30, 45}},
+        {"day 32 of January", 2024, 1, 32, 2, 0, 0, {2024, 2, 1, 2, 0, 0}},
+        {"day 0 of March, leap year", 2024, 3, 0, 11, 10, 0, {2024, 2, 29, 11, 10, 0}},
+        {"day 0 of March", 2023, 3, 0, 11, 10, 0, {2023, 2, 28, 11, 10, 0}},
+        {"hour 24 on New Year's Eve", 2023, 12, 31, 24, 0, 0, {2024, 1, 1, 0, 0, 0}},
+        {"hour 25.5 on 31 December", 2023, 12, 31, 25.5, 0, 0, {2024, 1, 1, 1, 30, 0}},
+        {"negative hour on 1 January", 2024, 1, 1, -0.5, 0, 0, {2023, 12, 31, 23, 30, 0}},
+        {"zone -5.5 at 05:40 local", 2024, 3, 1, 5 - 5.5, 40, 0, {2024, 3, 1, 0, 10, 0}},
+        {"zone -5.5 at 05:20 local", 2024, 3, 1, 5 - 5.5, 20, 0, {2024, 2, 29, 23, 50, 0}},
+        {"zone +9.75 late", 2024, 2, 28, 20 + 9.75, 30, 15, {2024, 2, 29, 6, 15, 15}},
+        {"28 February 2100 (no leap) + hours", 2100, 2, 28, 26, 0, 0, {2100, 3, 1, 2, 0, 0}},
+        {"seconds 59.6 round up across midnight",
+         2024,
+         12,
+         31,
+         23,
+         59,
+         59.6,
+         {2025, 1, 1, 0, 0, 0}},
+        {"month 13", 2024, 13, 1, 0, 0, 0, {2025, 1, 1, 0, 0, 0}},
+        {"month 0", 2024, 0, 31, 0, 0, 0, {2023, 12, 31, 0, 0, 0}},
+    };
+    for (const CalendarCase& c : cases) {
+        const std::optional<CalendarTime> got =
+            platform::calendarTime(c.Year, c.Month, c.Day, c.Hour, c.Minute, c.Second);
+        ASSERT_TRUE(got.has_value()) << c.what;
+        EXPECT_EQ(got->Year, c.want.Year) << c.what;
+        EXPECT_EQ(got->Month, c.want.Month) << c.what;
+        EXPECT_EQ(got->Day, c.want.Day) << c.what;
+        EXPECT_EQ(got->Hour, c.want.Hour) << c.what;
+        EXPECT_EQ(got->Minute, c.want.Minute) << c.what;
+        EXPECT_EQ(got->Second, c.want.Second) << c.what;
+    }
+}
+
+TEST(CalendarTime, NoCalendarForValuesThatAreNoInstant) {
+    EXPECT_FALSE(platform::calendarTime(kNaN, 1, 1, 0, 0, 0).has_value());
+    EXPECT_FALSE(platform::calendarTime(2024, 1, 1, kInf, 0, 0).has_value());
+    EXPECT_FALSE(platform::calendarTime(1e300, 1, 1, 0, 0, 0).has_value());
+    EXPECT_FALSE(platform::calendarTime(2024, 1, 1, 1e300, 0, 0).has_value());
+}
+
+// The computer's offset, hours west positive, from the TZ rule in force.
+TEST(ComputerZone, FollowsTheClockSetting) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old != nullptr ? old : "";
+    struct Case {
+        const char* tz;
+        double west;
+    };
+    for (const Case& c :
+         {Case{"UTC0", 0}, Case{"EST5", 5}, Case{"<+0530>-5:30", -5.5}, Case{"<-0330>3:30", 3.5}}) {
+        setenv("TZ", c.tz, 1);
+        tzset();
+        EXPECT_DOUBLE_EQ(platform::computerZoneHours(), c.west) << c.tz;
+    }
+    if (old != nullptr) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+}
+
+}  // namespace
