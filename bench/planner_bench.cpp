@@ -1,26 +1,40 @@
 // The sight planner's computation without drawing: the bodies of one instant
 // (Sun, Moon, four planets with their light time) and the chart scene (58
-// star places, 360 ecliptic points, the discs and the list lines), a minute
-// later on each iteration. Baseline in the same run: the bodies alone.
+// star places, 360 ecliptic points, the discs and the list lines). The
+// instant comes from the ring of bench/instants.h and the place moves round
+// the world, both changing on every iteration. Baseline in the same run: the
+// bodies alone.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
+
+#include "bench/instants.h"
 #include "ephemeris/ephemeris.h"
 #include "planner/planner.h"
 #include "tests/planner/january_night.h"
 
 namespace {
 
-// A minute later on each step, over four hours of the night.
-planner::PlannerInput nightAt(long long step) {
-    planner::PlannerInput in = planner::plannerInput(plannertest::januaryNight("58"));
-    in.UtHours += static_cast<double>(step % 240) / 60;
+// Instant i of the ring, at latitudes from 60 S to 60 N and all longitudes.
+planner::PlannerInput plannerAt(std::size_t i) {
+    static const planner::PlannerInput night =
+        planner::plannerInput(plannertest::januaryNight("58"));
+    const bench::CalendarInstant c = bench::calendarInstant(i);
+    planner::PlannerInput in = night;
+    in.Year = c.Year;
+    in.Month = c.Month;
+    in.Day = c.Day;
+    in.UtHours = c.utHours();
+    in.DeltaT = c.DeltaT;
+    in.Lat = (-60 + static_cast<double>((i * 13) % 121)) * ephemeris::kRadPerDeg;
+    in.Lon = (-180 + static_cast<double>((i * 47) % 360)) * ephemeris::kRadPerDeg;
     return in;
 }
 
 void BM_PlannerBodies(benchmark::State& state) {
-    long long step = 0;
+    std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(planner::plannerSky(nightAt(step++)));
+        benchmark::DoNotOptimize(planner::plannerSky(plannerAt(i++)));
     }
 }
 BENCHMARK(BM_PlannerBodies)->Unit(benchmark::kMicrosecond);
@@ -28,9 +42,9 @@ BENCHMARK(BM_PlannerBodies)->Unit(benchmark::kMicrosecond);
 void BM_PlannerChartSceneAndList(benchmark::State& state) {
     ephemeris::StarTables tables;
     ephemeris::FillStarTable(tables);
-    long long step = 0;
+    std::size_t i = 0;
     for (auto _ : state) {
-        const planner::PlannerInput in = nightAt(step++);
+        const planner::PlannerInput in = plannerAt(i++);
         const planner::PlannerSky sky = planner::plannerSky(in);
         const planner::SkyChart chart = planner::skyChart(in, sky, tables, 12000, 9000);
         benchmark::DoNotOptimize(planner::objectListLines(sky, chart.Stars, chart.listedStars));
