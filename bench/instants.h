@@ -37,4 +37,25 @@ inline CalendarInstant calendarInstant(std::size_t i) {
     return c;
 }
 
+// A place for instant i of the ring where it is evening, night or morning
+// twilight: latitudes from 60 S to 60 N, and the longitude (east positive)
+// at which the local mean time is 20h to 4h. Degrees.
+struct Place {
+    double Lat = 0;
+    double Lon = 0;
+};
+
+inline Place nightPlace(std::size_t i) {
+    const CalendarInstant c = calendarInstant(i);
+    const double localHours = 20 + static_cast<double>((i * 3) % 9);
+    double lon = 15 * (localHours - c.utHours());
+    while (lon > 180) {
+        lon -= 360;
+    }
+    while (lon <= -180) {
+        lon += 360;
+    }
+    return {-60 + static_cast<double>((i * 13) % 121), lon};
+}
+
 }  // namespace bench

@@ -1,8 +1,9 @@
 // The sight planner's computation without drawing: the bodies of one instant
 // (Sun, Moon, four planets with their light time) and the chart scene (58
 // star places, 360 ecliptic points, the discs and the list lines). The
-// instant comes from the ring of bench/instants.h and the place moves round
-// the world, both changing on every iteration. Baseline in the same run: the
+// instant comes from the ring of bench/instants.h, seen from a place where it
+// is night or twilight (as when sights are planned), both changing on every
+// iteration. Baseline in the same run: the
 // bodies alone.
 #include <benchmark/benchmark.h>
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-// Instant i of the ring, at latitudes from 60 S to 60 N and all longitudes.
+// Instant i of the ring, seen from a place where it is night or twilight.
 planner::PlannerInput plannerAt(std::size_t i) {
     static const planner::PlannerInput night =
         planner::plannerInput(plannertest::januaryNight("58"));
@@ -26,8 +27,9 @@ planner::PlannerInput plannerAt(std::size_t i) {
     in.Day = c.Day;
     in.UtHours = c.utHours();
     in.DeltaT = c.DeltaT;
-    in.Lat = (-60 + static_cast<double>((i * 13) % 121)) * ephemeris::kRadPerDeg;
-    in.Lon = (-180 + static_cast<double>((i * 47) % 360)) * ephemeris::kRadPerDeg;
+    const bench::Place place = bench::nightPlace(i);
+    in.Lat = place.Lat * ephemeris::kRadPerDeg;
+    in.Lon = place.Lon * ephemeris::kRadPerDeg;
     return in;
 }
 

@@ -7,8 +7,8 @@
 // Baseline in the same run: clearing the chart picture to its background.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstddef>
-#include <string>
 
 #include "app/app.h"
 #include "bench/instants.h"
@@ -52,9 +52,8 @@ planner::Form11* readyPlanner(app::App& app, benchmark::State& state) {
     return &f;
 }
 
-// Types instant i of the ring of bench/instants.h into the fields, at
-// latitudes 0 to 60 and longitudes 0 to 179 degrees of the window's
-// hemispheres.
+// Types instant i of the ring of bench/instants.h into the fields, and a
+// place where it is then night or twilight.
 void typeInstant(planner::Form11& f, std::size_t i) {
     const bench::CalendarInstant c = bench::calendarInstant(i);
     f.Text1.setText(platform::generalText(c.Year));
@@ -63,8 +62,11 @@ void typeInstant(planner::Form11& f, std::size_t i) {
     f.Text4.setText(platform::generalText(c.Hour));
     f.Text5.setText(platform::generalText(c.Minute));
     f.Text11.setText(platform::generalText(c.Second));
-    f.Text113.setText(platform::generalText(static_cast<double>((i * 13) % 61)));
-    f.Text114.setText(platform::generalText(static_cast<double>((i * 47) % 180)));
+    const bench::Place place = bench::nightPlace(i);
+    f.Text113.setText(platform::generalText(std::floor(std::fabs(place.Lat))));
+    (place.Lat < 0 ? f.Option2 : f.Option1).setValue(true);
+    f.Text114.setText(platform::generalText(std::floor(std::fabs(place.Lon))));
+    (place.Lon < 0 ? f.Option3 : f.Option4).setValue(true);
 }
 
 void BM_PlannerRefreshFull800x600(benchmark::State& state) {
