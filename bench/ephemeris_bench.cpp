@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,20 +18,10 @@ namespace {
 
 using namespace ephemeris;
 
-constexpr std::size_t kInstantCount = 64;
+using bench::kInstantCount;
 
-// Instants from 1990 to 2052, at hours and days that differ from one to the next.
 const std::array<TimeArguments, kInstantCount>& instants() {
-    static const std::array<TimeArguments, kInstantCount> ring = [] {
-        std::array<TimeArguments, kInstantCount> r{};
-        for (std::size_t i = 0; i < kInstantCount; ++i) {
-            const double k = static_cast<double>(i);
-            r[i] = TimeArgumentsFor(1990 + k, 1 + (i * 5) % 12, 1 + (i * 7) % 28,
-                                    (i * 37) % 24 + 0.25 * (i % 4), 57 + k * 0.4);
-        }
-        return r;
-    }();
-    return ring;
+    return bench::instantRing();
 }
 
 // The instant of an iteration, and the Sun's place for it (computed outside
@@ -106,47 +97,62 @@ void BM_PlannerInstant(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(bench::plannerInstant(instants()[i++ % kInstantCount]));
     }
-    state.counters["sin_cos"] = bench::kPlannerInstantTrigEvaluations;
 }
 BENCHMARK(BM_PlannerInstant);
 
-// Arguments for the bare cos() calls, spread like the instant's own (median
-// 14 rad, nine in ten below 170 rad, the largest a few thousand): log-uniform
-// over 0.3 .. 1000 rad from a fixed pseudo-random sequence, so that the branch
-// predictor can learn the quadrants of neither. A steady step instead halves
-// the figure.
-const std::vector<double>& cosArguments() {
-    static const std::vector<double> arguments = [] {
-        std::vector<double> a(bench::kPlannerInstantTrigEvaluations);
-        std::uint64_t state = 12345;
-        const double span = std::log(1000 / 0.3);
-        for (double& x : a) {
-            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-            const double u = static_cast<double>(state >> 11) / 9007199254740992.0;
-            x = 0.3 * std::exp(u * span);
+// The arguments of every sine and cosine of each instant of the ring, in the
+// instants' order, as celnav_cos_record found them at the maths library.
+struct RecordedArguments {
+    std::vector<double> Arguments;
+    std::array<std::size_t, kInstantCount + 1> Begin{};  // of each instant
+    bool Ok = false;
+};
+
+const RecordedArguments& recordedArguments() {
+    static const RecordedArguments recorded = [] {
+        RecordedArguments r;
+        std::ifstream in(CELNAV_COS_ARGUMENTS_FILE, std::ios::binary);
+        for (std::size_t k = 0; k < kInstantCount; ++k) {
+            std::uint64_t count = 0;
+            if (!in.read(reinterpret_cast<char*>(&count), sizeof count) || count > 1000000) {
+                return r;
+            }
+            r.Begin[k] = r.Arguments.size();
+            r.Arguments.resize(r.Arguments.size() + count);
+            if (!in.read(reinterpret_cast<char*>(r.Arguments.data() + r.Begin[k]),
+                         static_cast<std::streamsize>(count * sizeof(double)))) {
+                return r;
+            }
         }
-        return a;
+        r.Begin[kInstantCount] = r.Arguments.size();
+        r.Ok = in.peek() == std::ifstream::traits_type::eof();
+        return r;
     }();
-    return arguments;
+    return recorded;
 }
 
-// The floor under the planner instant: as many bare cos() calls as it makes
-// sine and cosine evaluations, shifted every iteration.
+// The floor under the planner instant: one bare cos() call for each sine and
+// cosine the instant of the iteration evaluates, on its very arguments, in
+// the ring's order.
 void BM_BareCosOfPlannerInstant(benchmark::State& state) {
-    const std::vector<double>& arguments = cosArguments();
-    double shift = 0;
+    const RecordedArguments& recorded = recordedArguments();
+    if (!recorded.Ok) {
+        state.SkipWithError("cannot read " CELNAV_COS_ARGUMENTS_FILE
+                            " (build celnav_cos_arguments)");
+        return;
+    }
+    std::size_t i = 0;
     for (auto _ : state) {
+        const std::size_t k = i++ % kInstantCount;
+        const double* x = recorded.Arguments.data();
         double sum = 0;
-        for (const double x : arguments) {
-            sum += std::cos(x + shift);
+        for (std::size_t j = recorded.Begin[k]; j < recorded.Begin[k + 1]; ++j) {
+            sum += std::cos(x[j]);
         }
         benchmark::DoNotOptimize(sum);
-        shift = shift + 0.37;
-        if (shift > 100) {
-            shift = 0;
-        }
     }
-    state.counters["cos"] = bench::kPlannerInstantTrigEvaluations;
+    // Calls per iteration, the mean over the ring.
+    state.counters["cos"] = static_cast<double>(recorded.Arguments.size()) / kInstantCount;
 }
 BENCHMARK(BM_BareCosOfPlannerInstant);
 
@@ -154,16 +160,20 @@ template <bool Moon>
 void BM_RiseSet(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
-        const double day = static_cast<double>(1 + i % 28);
+        // Dates from 1990 to 2050 and places from 60 S to 60 N all round.
+        const double year = static_cast<double>(1990 + (i * 7) % 61);
+        const double month = static_cast<double>(1 + (i * 5) % 12);
+        const double day = static_cast<double>(1 + (i * 11) % 28);
         const double lat = -60 + static_cast<double>((i * 13) % 121);
+        const double lon = -180 + static_cast<double>((i * 47) % 360);
         ++i;
         double transit, rise, set;
         std::string riseFlag, setFlag, transitFlag, message;
         if (Moon) {
-            MoonRiseSet(2026, 12, day, lat, -71.3, 69, transit, rise, set, riseFlag, setFlag,
+            MoonRiseSet(year, month, day, lat, lon, 69, transit, rise, set, riseFlag, setFlag,
                         transitFlag, message);
         } else {
-            SunRiseSet(2026, 12, day, lat, -71.3, 69, transit, rise, set, riseFlag, setFlag,
+            SunRiseSet(year, month, day, lat, lon, 69, transit, rise, set, riseFlag, setFlag,
                        transitFlag, message);
         }
         benchmark::DoNotOptimize(rise);

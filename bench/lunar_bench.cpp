@@ -1,35 +1,55 @@
 // Cost of one lunar-distance clearing (ten iterations, each with the Sun,
 // the Moon and the body at the clearing instant, plus the two fixed
 // instants), beside one Sun-and-Moon place as the baseline of the same run.
-// The chronometer time varies between iterations.
+// The sights come from the ring of bench/instants.h: each at its own date and
+// time, seen from under the middle of the arc between the Moon and the body,
+// with the distance the ephemeris gives at that time.
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+#include "bench/instants.h"
 #include "ephemeris/ephemeris.h"
 #include "lunar/lunar.h"
 
 namespace {
 
-lunar::ClearingInput sunSight(int body) {
+constexpr double kDegPerRad = 57.29577951308238;
+
+// The sight of instant i of the ring, against the body of the LunarTargetIndex.
+lunar::ClearingInput sightAt(std::size_t i, int body) {
+    const bench::CalendarInstant c = bench::calendarInstant(i);
     lunar::ClearingInput in;
     in.Temperature = 18;
     in.Pressure = 1016;
-    in.Lat = 15 + 36.8 / 60;
-    in.Lon = -(54 + 11.5 / 60);
-    in.Year = 2025;
-    in.Month = 6;
-    in.Day = 3;
-    in.U = 20 + 9.0 / 60 + 12.0 / 3600;
-    in.DeltaT = 69.1;
-    in.Distance = 97 + 36.3 / 60;
+    in.Year = c.Year;
+    in.Month = c.Month;
+    in.Day = c.Day;
+    in.U = c.utHours();
+    in.DeltaT = c.DeltaT;
     in.SelectedBody = body;
+    const lunar::LunarPlaces p = lunar::lunarPlacesAt(in, in.U);
+    ephemeris::AngularDistance(p.MoonGHA, p.BodyGHA, p.MoonDec, p.BodyDec, in.Distance);
+    // The observer under the middle of the arc: both bodies well above the
+    // horizon. Geographical positions have their longitude at -GHA.
+    using ephemeris::CosD;
+    using ephemeris::SinD;
+    const double x = CosD(p.MoonDec) * CosD(p.MoonGHA) + CosD(p.BodyDec) * CosD(p.BodyGHA);
+    const double y = -CosD(p.MoonDec) * SinD(p.MoonGHA) - CosD(p.BodyDec) * SinD(p.BodyGHA);
+    const double z = SinD(p.MoonDec) + SinD(p.BodyDec);
+    in.Lat = ephemeris::Atan2(z, std::hypot(x, y)) * kDegPerRad;
+    in.Lon = ephemeris::Atan2(y, x) * kDegPerRad;
     return in;
 }
 
 void BM_SunAndMoonPlace(benchmark::State& state) {
-    int step = 0;
+    std::size_t i = 0;
     for (auto _ : state) {
-        const double t = 20 + (step++ % 60) / 3600.0;
-        const ephemeris::TimeArguments when = ephemeris::TimeArgumentsFor(2025, 6, 3, t, 69.1);
+        const bench::CalendarInstant c = bench::calendarInstant(i++);
+        const ephemeris::TimeArguments when =
+            ephemeris::TimeArgumentsFor(c.Year, c.Month, c.Day, c.utHours(), c.DeltaT);
         const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(when.JD, when.T_TT);
         double gha, dec, sd, hp, illum, dist, elong;
         ephemeris::MoonPosition(when.JD, when.T_TT, sun.SunAppLon, gha, dec, sd, hp, illum, dist,
@@ -41,12 +61,18 @@ BENCHMARK(BM_SunAndMoonPlace);
 
 // Argument: the LunarTargetIndex (0 the Sun, 1 Venus, 20 a star).
 void BM_ClearLunarDistance(benchmark::State& state) {
-    lunar::ClearingInput in = sunSight(static_cast<int>(state.range(0)));
-    const double U = in.U;
-    int step = 0;
+    const int body = static_cast<int>(state.range(0));
+    std::array<lunar::ClearingInput, bench::kInstantCount> sights;
+    for (std::size_t k = 0; k < sights.size(); ++k) {
+        sights[k] = sightAt(k, body);
+        if (!lunar::clearLunarDistance(sights[k]).Failure.empty()) {
+            state.SkipWithError("a sight of the ring does not clear");
+            return;
+        }
+    }
+    std::size_t i = 0;
     for (auto _ : state) {
-        in.U = U + (step++ % 60) / 3600.0;
-        benchmark::DoNotOptimize(lunar::clearLunarDistance(in));
+        benchmark::DoNotOptimize(lunar::clearLunarDistance(sights[i++ % sights.size()]));
     }
 }
 BENCHMARK(BM_ClearLunarDistance)->Arg(0)->Arg(1)->Arg(20);

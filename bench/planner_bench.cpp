@@ -1,26 +1,42 @@
 // The sight planner's computation without drawing: the bodies of one instant
 // (Sun, Moon, four planets with their light time) and the chart scene (58
-// star places, 360 ecliptic points, the discs and the list lines), a minute
-// later on each iteration. Baseline in the same run: the bodies alone.
+// star places, 360 ecliptic points, the discs and the list lines). The
+// instant comes from the ring of bench/instants.h, seen from a place where it
+// is night or twilight (as when sights are planned), both changing on every
+// iteration. Baseline in the same run: the
+// bodies alone.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
+
+#include "bench/instants.h"
 #include "ephemeris/ephemeris.h"
 #include "planner/planner.h"
 #include "tests/planner/january_night.h"
 
 namespace {
 
-// A minute later on each step, over four hours of the night.
-planner::PlannerInput nightAt(long long step) {
-    planner::PlannerInput in = planner::plannerInput(plannertest::januaryNight("58"));
-    in.UtHours += static_cast<double>(step % 240) / 60;
+// Instant i of the ring, seen from a place where it is night or twilight.
+planner::PlannerInput plannerAt(std::size_t i) {
+    static const planner::PlannerInput night =
+        planner::plannerInput(plannertest::januaryNight("58"));
+    const bench::CalendarInstant c = bench::calendarInstant(i);
+    planner::PlannerInput in = night;
+    in.Year = c.Year;
+    in.Month = c.Month;
+    in.Day = c.Day;
+    in.UtHours = c.utHours();
+    in.DeltaT = c.DeltaT;
+    const bench::Place place = bench::nightPlace(i);
+    in.Lat = place.Lat * ephemeris::kRadPerDeg;
+    in.Lon = place.Lon * ephemeris::kRadPerDeg;
     return in;
 }
 
 void BM_PlannerBodies(benchmark::State& state) {
-    long long step = 0;
+    std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(planner::plannerSky(nightAt(step++)));
+        benchmark::DoNotOptimize(planner::plannerSky(plannerAt(i++)));
     }
 }
 BENCHMARK(BM_PlannerBodies)->Unit(benchmark::kMicrosecond);
@@ -28,9 +44,9 @@ BENCHMARK(BM_PlannerBodies)->Unit(benchmark::kMicrosecond);
 void BM_PlannerChartSceneAndList(benchmark::State& state) {
     ephemeris::StarTables tables;
     ephemeris::FillStarTable(tables);
-    long long step = 0;
+    std::size_t i = 0;
     for (auto _ : state) {
-        const planner::PlannerInput in = nightAt(step++);
+        const planner::PlannerInput in = plannerAt(i++);
         const planner::PlannerSky sky = planner::plannerSky(in);
         const planner::SkyChart chart = planner::skyChart(in, sky, tables, 12000, 9000);
         benchmark::DoNotOptimize(planner::objectListLines(sky, chart.Stars, chart.listedStars));

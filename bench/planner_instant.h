@@ -1,15 +1,20 @@
 // One planner instant: the Sun, the Moon, Venus, Mars, Jupiter, Saturn and the
-// 58 stars for one UT instant, as a planner refresh computes them. Shared by
-// the benchmark and the count of its sine and cosine evaluations.
+// 58 stars for one UT instant, as a planner refresh computes them, and the
+// ring of instants the benchmarks take it over. Shared by the benchmark, the
+// recorder of its sine and cosine arguments and the count of them.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
+#include "bench/instants.h"
 #include "ephemeris/ephemeris.h"
 
 namespace bench {
 
 // Sine and cosine evaluations of one planner instant (a fused sincos counts
-// two; tangents apart), as tests/ephemeris/trig_count counts them at the
-// maths library; the benchmark times as many bare cos() calls beside it.
+// two; tangents apart), worked in a fresh state: tests/ephemeris/trig_count
+// counts them at the maths library for instants of their own.
 constexpr int kPlannerInstantTrigEvaluations = 7676;
 
 // The sum of every output, so that nothing can be left out by the optimiser.
@@ -29,6 +34,19 @@ inline double plannerInstant(const ephemeris::TimeArguments& In) {
         sum += gha + dec + sha;
     }
     return sum;
+}
+
+// The planner instant's inputs over the ring of bench/instants.h.
+inline const std::array<ephemeris::TimeArguments, kInstantCount>& instantRing() {
+    static const std::array<ephemeris::TimeArguments, kInstantCount> ring = [] {
+        std::array<ephemeris::TimeArguments, kInstantCount> r{};
+        for (std::size_t i = 0; i < kInstantCount; ++i) {
+            const CalendarInstant c = calendarInstant(i);
+            r[i] = ephemeris::TimeArgumentsFor(c.Year, c.Month, c.Day, c.utHours(), c.DeltaT);
+        }
+        return r;
+    }();
+    return ring;
 }
 
 }  // namespace bench

@@ -1,8 +1,12 @@
 // Redraw of the lines-of-position plot: PlotLOPs with 25 included sights into
-// a 640 x 560 pixel picture (as on every resize step of the plot window).
+// a 640 x 560 pixel picture (as on every resize step of the plot window). Each
+// iteration plots the next of 16 sight sets, which differ in their bodies'
+// azimuths, intercepts, runs, course and assumed position.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "app/app.h"
 #include "app/main_window.h"
@@ -14,35 +18,65 @@ namespace {
 
 constexpr double kRad = 0.017453292519943278;
 constexpr int kSights = 25;
+constexpr std::size_t kSightSets = 16;
 constexpr int kPictureWidthPx = 640;
 constexpr int kPictureHeightPx = 560;
 
-// A reduction of 25 sights around the sky, with runs along a course of 60
-// degrees, as the reduce button leaves it.
-void reduceSights(app::App& app) {
-    app.form1();  // its load starts the sight log
-    reduction::ReductionResult& r = app.Reduction;
-    reduction::FixResult& f = r.Fix;
-    f = {};
+// What PlotLOPs reads of one reduction.
+struct SightSet {
+    reduction::FixResult Fix;
+    reduction::PerSightValues Azimuth{};
+    reduction::PerSightValues Intercept{};
+    reduction::PerSightValues Run{};
+    double AssumedLat = 0;
+    double AssumedLon = 0;
+};
+
+// Set k: 25 sights around the sky, with runs along the set's course, as the
+// reduce button leaves them.
+SightSet sightSet(std::size_t k) {
+    const double s = static_cast<double>(k);
+    SightSet set;
+    reduction::FixResult& f = set.Fix;
     f.PlotScale = 25;
     f.IncludedCount = kSights;
-    f.Course = 60;
-    r.SightCount = kSights;
-    app.Log.SightCount = kSights;
-    app.AssumedLat = 41.5;
-    app.AssumedLon = -70.25;
+    f.Course = std::fmod(60 + 37 * s, 360);
+    set.AssumedLat = -50 + 7 * s;
+    set.AssumedLon = -170 + 23 * s;
     for (int i = 1; i <= kSights; ++i) {
-        const double Z = 14.4 * i + 3;
-        const double p = 4 * std::sin(0.7 * i) + 1;
-        const double R = 0.8 * (kSights - i);
-        app.Log.SightData[i][reduction::kFieldIncluded] = 1;
-        r.LopAzimuth[i] = Z;
-        r.LopIntercept[i] = p;
-        r.LopRun[i] = R;
+        const double Z = std::fmod(14.4 * i + 3 + 23 * s, 360);
+        const double p = 4 * std::sin(0.7 * i + 1.3 * s) + 1 + 0.5 * static_cast<double>(k % 3);
+        const double R = 0.8 * (kSights - i) * (1 + 0.1 * static_cast<double>(k % 4));
+        set.Azimuth[i] = Z;
+        set.Intercept[i] = p;
+        set.Run[i] = R;
         // The line advanced by the run along the course.
         fixsums::addLineOfPosition(f, p + R * std::cos((Z - f.Course) * kRad), Z);
     }
-    fixsums::solveFix(f, app.AssumedLat, app.AssumedLon);
+    fixsums::solveFix(f, set.AssumedLat, set.AssumedLon);
+    return set;
+}
+
+// Puts a sight set where the reduce button leaves its results.
+void commit(app::App& app, const SightSet& set) {
+    reduction::ReductionResult& r = app.Reduction;
+    r.Fix = set.Fix;
+    r.LopAzimuth = set.Azimuth;
+    r.LopIntercept = set.Intercept;
+    r.LopRun = set.Run;
+    app.AssumedLat = set.AssumedLat;
+    app.AssumedLon = set.AssumedLon;
+}
+
+void reduceSights(app::App& app) {
+    app.form1();  // its load starts the sight log
+    reduction::ReductionResult& r = app.Reduction;
+    r.SightCount = kSights;
+    app.Log.SightCount = kSights;
+    for (int i = 1; i <= kSights; ++i) {
+        app.Log.SightData[i][reduction::kFieldIncluded] = 1;
+    }
+    commit(app, sightSet(0));
     r.Status = reduction::FixStatus::Fix;
 }
 
@@ -61,7 +95,13 @@ void BM_PlotLOPs25Sights(benchmark::State& state) {
         state.SkipWithError("the picture did not take 640 x 560 pixels");
         return;
     }
+    std::array<SightSet, kSightSets> sets;
+    for (std::size_t k = 0; k < kSightSets; ++k) {
+        sets[k] = sightSet(k);
+    }
+    std::size_t k = 0;
     for (auto _ : state) {
+        commit(app, sets[k++ % kSightSets]);
         reduction::PlotLOPs(app);
         benchmark::DoNotOptimize(form.Picture1.displayList().data());
     }
