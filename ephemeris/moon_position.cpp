@@ -11,9 +11,10 @@
 // as tabulated in Meeus, Astronomical Algorithms, 2nd ed., chapter 47).
 // Accuracy against the golden values (tests/ephemeris/golden_positions_test.cpp),
 // 1900 to 2100, largest miss in GHA x cos Dec / Dec (allowed 0.3'): against
-// Swiss Ephemeris with the JPL DE431 files, 0.2311' / 0.1233' (rms 0.0426' /
-// 0.0206', 1023 instants), the truncation itself; against erfa's moon98 with
-// light time, the same series, 0.0167' / 0.0104', the arithmetic.
+// Swiss Ephemeris with the JPL DE431 files, 0.2809' / 0.1299' at the
+// truncation's worst instants (rms 0.0426' / 0.0206' over 1023 spread ones);
+// against erfa's moon98 with light time, the same series, 0.0167' / 0.0104',
+// the arithmetic.
 #include <cstdlib>
 
 #include "ephemeris/ephemeris.h"

@@ -116,6 +116,24 @@ def dense_moon_instants():
     return fields
 
 
+# The truncated series' largest misses against DE431, found by comparing
+# moon98 with Swiss Ephemeris every 6 hours of UT from 1900 to 2100 and then
+# every 10 minutes around the peaks: the four largest in GHA x cos Dec
+# (0.282', 0.277', 0.270', 0.246') and the four largest in Dec (0.131',
+# 0.124', 0.122', 0.122'). MOON_JPL is given there too, named apart so that
+# the uniform instants keep their own rms.
+MOON_PEAK_INSTANTS = [
+    (1999, 11, 23, 21, 0, 0),
+    (1963, 11, 1, 22, 20, 0),
+    (1981, 11, 12, 10, 10, 0),
+    (2035, 12, 15, 18, 10, 0),
+    (1963, 11, 2, 7, 50, 0),
+    (2025, 4, 24, 9, 40, 0),
+    (2046, 3, 21, 16, 20, 0),
+    (1928, 10, 29, 2, 30, 0),
+]
+
+
 # The program's own J2000.0 catalogue values: StarIndex, name, RA (h),
 # Dec (deg), proper motion in RA (s of time per Julian century), in Dec
 # (arcsec per Julian century), parallax (arcsec). No radial velocities.
@@ -370,9 +388,9 @@ def cross_checks(instants, moon_instants):
             f"largest difference, Swiss Ephemeris Moon vs erfa moon98: {swe_moon:.2f} arcsec"]
 
 
-def jpl_moon_row(t, gast):
+def jpl_moon_row(t, gast, name="Moon DE431"):
     ra, dec = jpl_moon_place(t)
-    return ("MOON_JPL", 0, "Moon DE431", gha(gast, ra), dec / DEG)
+    return ("MOON_JPL", 0, name, gha(gast, ra), dec / DEG)
 
 
 def rows_for(t):
@@ -423,7 +441,9 @@ def header(checks, moon_file):
         "  TRUEPOS, NOABERR, NOGDEFL, NONUT, J2000, ICRS or TOPOCTR flag). GHA with the same",
         "  erfa.gst06a. Given at every instant after its MOON row, and alone at the middles",
         f"  of {DENSE_MOON_COUNT} equal steps from 1900-01-01 to 2100-01-01 0h UT, to the minute",
-        "  (the truncated series' largest misses need the denser sampling). libswe's models:",
+        "  (the truncated series' largest misses need the denser sampling), and, named",
+        f"  \"Moon DE431 peak\", at the {len(MOON_PEAK_INSTANTS)} instants where a 6-hourly scan of moon98 against it",
+        "  found the largest misses (four in GHA x cos Dec, four in Dec). libswe's models:",
     ] + ["    " + line for line in SWE.models()] + [
         "STAR: erfa.atci13 from the program's own J2000.0 catalogue values (RA, Dec, proper",
         "  motions converted from s of time and arcsec per century to radians per year,",
@@ -446,11 +466,14 @@ def main():
 
     instants = [Instant(*fields) for fields in INSTANTS]
     moon_instants = [Instant(*fields) for fields in dense_moon_instants()]
-    checks = published_checks() + cross_checks(instants, moon_instants)
+    peak_instants = [Instant(*fields) for fields in MOON_PEAK_INSTANTS]
+    checks = published_checks() + cross_checks(instants, moon_instants + peak_instants)
     jpl_moon_place(instants[0])
     text = header(checks, SWE.moon_file())
     rows = [(t, row) for t in instants for row in rows_for(t)]
     rows += [(t, jpl_moon_row(t, apparent_sidereal_time(t))) for t in moon_instants]
+    rows += [(t, jpl_moon_row(t, apparent_sidereal_time(t), "Moon DE431 peak"))
+             for t in peak_instants]
     for t, (kind, index, name, gha_deg, dec_deg) in rows:
         text += (f"{kind},{index},{name},{t.year},{t.month},{t.day},{t.ut_hours!r},"
                  f"{t.delta_t:.4f},{gha_deg:.9f},{dec_deg:.9f}\n")
