@@ -442,8 +442,9 @@ def header(checks, moon_file):
         "  erfa.gst06a. Given at every instant after its MOON row, and alone at the middles",
         f"  of {DENSE_MOON_COUNT} equal steps from 1900-01-01 to 2100-01-01 0h UT, to the minute",
         "  (the truncated series' largest misses need the denser sampling), and, named",
-        f"  \"Moon DE431 peak\", at the {len(MOON_PEAK_INSTANTS)} instants where a 6-hourly scan of moon98 against it",
-        "  found the largest misses (four in GHA x cos Dec, four in Dec). libswe's models:",
+        f"  \"Moon DE431 peak\", at the {len(MOON_PEAK_INSTANTS)} instants where a 6-hourly scan of",
+        "  moon98 against it found the largest misses (four in GHA x cos Dec, four in Dec).",
+        "  libswe's models:",
     ] + ["    " + line for line in SWE.models()] + [
         "STAR: erfa.atci13 from the program's own J2000.0 catalogue values (RA, Dec, proper",
         "  motions converted from s of time and arcsec per century to radians per year,",
