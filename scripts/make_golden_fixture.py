@@ -2,10 +2,11 @@
 """Writes tests/ephemeris/data/golden_positions.csv: independent apparent
 geocentric places (GHA and declination) of the Sun, the Moon, twelve of the
 navigational stars, the GHA of Aries and Venus, Mars, Jupiter and Saturn at
-22 UT instants from 1900 to 2100, for the ephemeris accuracy test.
+22 UT instants from 1900 to 2100, and the Moon from a full ephemeris at
+those and 1001 more instants, for the ephemeris accuracy test.
 
-Sources (Debian packages python3-erfa and python3-ephem; only this script
-needs them, never the build or the tests):
+Sources (Debian packages python3-erfa, python3-ephem, libswe2.0 and
+swe-basic-data; only this script needs them, never the build or the tests):
 
 - erfa (the IAU SOFA algorithms): Greenwich apparent sidereal time gst06a;
   the Sun from epv00 (the Earth's barycentric and heliocentric position),
@@ -21,6 +22,13 @@ needs them, never the build or the tests):
   takes TT = UT + ephem.delta_t(date); that same Delta T is used for every
   body at the instant and written on every row, so the test feeds it to the
   program.
+- Swiss Ephemeris (Debian libswe2.0 with swe-basic-data, read through ctypes):
+  a second, independent Moon from the files semo_18.se1/sepl_18.se1,
+  compressed from JPL DE431: swe_calc at the row's TT, flags SEFLG_SWIEPH |
+  SEFLG_EQUATORIAL (the apparent geocentric RA and Dec of the true equator
+  and equinox of date, with light time, aberration and nutation), and GHA
+  from the same gst06a. moon98 is the truncated series the program uses, so
+  its rows check the arithmetic; these rows check the Moon itself.
 
 Before writing, the script checks its own routes against published worked
 values (Meeus, Astronomical Algorithms, 2nd ed.) and against each other; a
@@ -31,6 +39,8 @@ miss stops it. Usage:
 """
 
 import argparse
+import ctypes
+import ctypes.util
 import datetime
 import math
 import sys
@@ -44,6 +54,9 @@ try:
     import ephem
 except ImportError as error:  # pragma: no cover
     sys.exit(f"{error}: apt-get install -y python3-erfa python3-ephem")
+
+SWE_EPHE_PATH = Path("/usr/share/libswe/ephe")  # Debian swe-basic-data
+SWE_FILES = ("semo_18.se1", "sepl_18.se1")
 
 ROOT = Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "tests/ephemeris/data/golden_positions.csv"
@@ -83,6 +96,44 @@ INSTANTS = [
     (2100, 6, 30, 12, 0, 0),
 ]
 
+# The truncated lunar series misses by up to about 0.25' on the sky at
+# instants a sparse set rarely meets: MOON_JPL alone is also given at the
+# middles of 1001 equal steps from 1900 January 1 to 2100 January 1, 0h UT
+# (73 days each, so the hour and the lunar phase vary), to the minute.
+DENSE_MOON_START_JD = 2415020.5
+DENSE_MOON_DAYS = 73049.0
+DENSE_MOON_COUNT = 1001
+
+
+def dense_moon_instants():
+    """(year, month, day, hour, minute, 0) of the Moon-only instants."""
+    step = DENSE_MOON_DAYS / DENSE_MOON_COUNT
+    fields = []
+    for i in range(DENSE_MOON_COUNT):
+        minutes = round((i + 0.5) * step * 1440)
+        year, month, day, _ = erfa.jd2cal(DENSE_MOON_START_JD + minutes // 1440, 0.0)
+        fields.append((int(year), int(month), int(day), minutes % 1440 // 60, minutes % 60, 0))
+    return fields
+
+
+# The truncated series' largest misses against DE431, found by comparing
+# moon98 with Swiss Ephemeris every 6 hours of UT from 1900 to 2100 and then
+# every 10 minutes around the peaks: the four largest in GHA x cos Dec
+# (0.282', 0.277', 0.270', 0.246') and the four largest in Dec (0.131',
+# 0.124', 0.122', 0.122'). MOON_JPL is given there too, named apart so that
+# the uniform instants keep their own rms.
+MOON_PEAK_INSTANTS = [
+    (1999, 11, 23, 21, 0, 0),
+    (1963, 11, 1, 22, 20, 0),
+    (1981, 11, 12, 10, 10, 0),
+    (2035, 12, 15, 18, 10, 0),
+    (1963, 11, 2, 7, 50, 0),
+    (2025, 4, 24, 9, 40, 0),
+    (2046, 3, 21, 16, 20, 0),
+    (1928, 10, 29, 2, 30, 0),
+]
+
+
 # The program's own J2000.0 catalogue values: StarIndex, name, RA (h),
 # Dec (deg), proper motion in RA (s of time per Julian century), in Dec
 # (arcsec per Julian century), parallax (arcsec). No radial velocities.
@@ -101,8 +152,78 @@ STARS = [
     (35, "Kochab", 14.8450961110, 74.1554944440, -0.7630, 1.2200, 0.0310),
 ]
 
+# Swiss Ephemeris (swephexp.h): bodies and flags. The flags ask for the
+# apparent place (no SEFLG_TRUEPOS, SEFLG_NOABERR, SEFLG_NOGDEFL, SEFLG_NONUT,
+# SEFLG_J2000 or SEFLG_TOPOCTR): geocentric, true equator and equinox of date.
+SE_SUN, SE_MOON = 0, 1
+SEFLG_SWIEPH, SEFLG_EPHMASK = 2, 7
+SEFLG_EQUATORIAL = 2048
+SWE_FLAGS = SEFLG_SWIEPH | SEFLG_EQUATORIAL
+SWE_DE_NUMBER = 431
+
 PLANETS = [(2, "Venus", ephem.Venus), (4, "Mars", ephem.Mars),
            (5, "Jupiter", ephem.Jupiter), (6, "Saturn", ephem.Saturn)]
+
+
+class SwissEphemeris:
+    """libswe through ctypes, reading its JPL DE431-based files."""
+
+    def __init__(self):
+        missing = [name for name in SWE_FILES if not (SWE_EPHE_PATH / name).is_file()]
+        name = ctypes.util.find_library("swe")
+        if name is None or missing:
+            sys.exit("Swiss Ephemeris or its files missing: "
+                     "apt-get install -y libswe2.0 swe-basic-data")
+        self.lib = ctypes.CDLL(name)
+        self.lib.swe_version.restype = ctypes.c_char_p
+        self.lib.swe_version.argtypes = [ctypes.c_char_p]
+        self.lib.swe_set_ephe_path.argtypes = [ctypes.c_char_p]
+        self.lib.swe_calc.restype = ctypes.c_int32
+        self.lib.swe_calc.argtypes = [ctypes.c_double, ctypes.c_int, ctypes.c_int32,
+                                      ctypes.POINTER(ctypes.c_double), ctypes.c_char_p]
+        self.lib.swe_get_current_file_data.restype = ctypes.c_char_p
+        self.lib.swe_get_current_file_data.argtypes = [
+            ctypes.c_int, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double),
+            ctypes.POINTER(ctypes.c_int)]
+        self.lib.swe_get_astro_models.argtypes = [ctypes.c_char_p, ctypes.c_char_p,
+                                                  ctypes.c_int32]
+        self.lib.swe_set_ephe_path(str(SWE_EPHE_PATH).encode())
+        buffer = ctypes.create_string_buffer(256)
+        self.version = self.lib.swe_version(buffer).decode()
+
+    def place(self, t, body):
+        """Apparent geocentric RA and Dec of date, radians, at the instant's TT."""
+        xx = (ctypes.c_double * 6)()
+        error = ctypes.create_string_buffer(256)
+        flags = self.lib.swe_calc(t.tt[0] + t.tt[1], body, SWE_FLAGS, xx, error)
+        # A missing file makes libswe fall back to its analytical theory.
+        if flags < 0 or flags & SEFLG_EPHMASK != SEFLG_SWIEPH or error.value:
+            sys.exit(f"swe_calc failed at JD(TT) {t.tt[0] + t.tt[1]}: flags {flags}, "
+                     f"{error.value.decode()}")
+        return xx[0] * DEG, xx[1] * DEG
+
+    def moon_file(self):
+        """The Moon file in use and its JPL DE number (after a Moon place)."""
+        start, end, de_number = ctypes.c_double(), ctypes.c_double(), ctypes.c_int()
+        path = self.lib.swe_get_current_file_data(1, ctypes.byref(start), ctypes.byref(end),
+                                                  ctypes.byref(de_number))
+        if path is None or Path(path.decode()).name != SWE_FILES[0] or \
+                de_number.value != SWE_DE_NUMBER:
+            sys.exit(f"Swiss Ephemeris Moon file {path}, DE {de_number.value}: "
+                     f"expected {SWE_FILES[0]} from DE{SWE_DE_NUMBER}")
+        return Path(path.decode()).name, de_number.value
+
+    def models(self):
+        """libswe's own account of its models, one line each."""
+        summary = ctypes.create_string_buffer(1024)
+        details = ctypes.create_string_buffer(4096)
+        self.lib.swe_get_astro_models(summary, details, SWE_FLAGS)
+        wanted = ("JPL eph.", "Precession:", "Nutation:", "Frame bias:")
+        return [line.strip() for line in details.value.decode(errors="replace").splitlines()
+                if line.strip().startswith(wanted)]
+
+
+SWE = SwissEphemeris()
 
 
 class Instant:
@@ -169,6 +290,11 @@ def moon_place(t):
         light_time = distance * erfa.DAU / erfa.CMPS / 86400
     ri, di = erfa.c2s(erfa.rxp(astrom["bpn"], pv[0] / distance))
     return ra_of_date(ri, eo), float(di)
+
+
+def jpl_moon_place(t):
+    """Swiss Ephemeris's apparent geocentric Moon of date at the instant's TT."""
+    return SWE.place(t, SE_MOON)
 
 
 def star_place(t, ra_hours, dec_deg, pm_ra_s_cy, pm_dec_as_cy, parallax, rv=0.0):
@@ -241,14 +367,30 @@ def published_checks():
     return lines
 
 
-def cross_checks(instants):
+def cross_checks(instants, moon_instants):
     """libastro's Sun and Moon against the erfa routes; returns report lines."""
     sun = max(sky_miss_arcsec(*planet_place(t, ephem.Sun), *sun_place(t)) for t in instants)
     moon = max(sky_miss_arcsec(*planet_place(t, ephem.Moon), *moon_place(t)) for t in instants)
     if sun > 2.0:
         sys.exit(f"libastro's Sun differs from erfa's by {sun:.2f} arcsec")
+    # The Sun with the flags of the Swiss Ephemeris Moon checks their frame
+    # (equinox, nutation, aberration) against erfa's.
+    swe_sun = max(sky_miss_arcsec(*SWE.place(t, SE_SUN), *sun_place(t)) for t in instants)
+    if swe_sun > 0.2:
+        sys.exit(f"Swiss Ephemeris's Sun differs from erfa's by {swe_sun:.2f} arcsec")
+    swe_moon = max(sky_miss_arcsec(*jpl_moon_place(t), *moon_place(t))
+                   for t in instants + moon_instants)
+    if swe_moon > 30.0:
+        sys.exit(f"Swiss Ephemeris's Moon differs from moon98 by {swe_moon:.2f} arcsec")
     return [f"largest difference, libastro Sun vs the erfa Sun: {sun:.2f} arcsec",
-            f"largest difference, libastro Moon vs erfa moon98: {moon:.2f} arcsec"]
+            f"largest difference, libastro Moon vs erfa moon98: {moon:.2f} arcsec",
+            f"largest difference, Swiss Ephemeris Sun vs the erfa Sun: {swe_sun:.3f} arcsec",
+            f"largest difference, Swiss Ephemeris Moon vs erfa moon98: {swe_moon:.2f} arcsec"]
+
+
+def jpl_moon_row(t, gast, name="Moon DE431"):
+    ra, dec = jpl_moon_place(t)
+    return ("MOON_JPL", 0, name, gha(gast, ra), dec / DEG)
 
 
 def rows_for(t):
@@ -258,6 +400,7 @@ def rows_for(t):
     rows.append(("SUN", 0, "Sun", gha(gast, ra), dec / DEG))
     ra, dec = moon_place(t)
     rows.append(("MOON", 0, "Moon", gha(gast, ra), dec / DEG))
+    rows.append(jpl_moon_row(t, gast))
     for index, name, *record in STARS:
         ra, dec = star_place(t, *record)
         rows.append(("STAR", index, name, gha(gast, ra), dec / DEG))
@@ -267,14 +410,18 @@ def rows_for(t):
     return rows
 
 
-def header(checks):
+def header(checks, moon_file):
     today = datetime.date.today().isoformat()
+    file_name, de_number = moon_file
     lines = [
         "Golden apparent geocentric places for the ephemeris accuracy test.",
         f"Made {today} by scripts/make_golden_fixture.py; do not edit by hand.",
         f"Libraries: pyerfa {erfa.__version__} (ERFA {erfa.version.erfa_version}, the IAU SOFA",
         f"  algorithms), PyEphem {ephem.__version__} (libastro); Debian python3-erfa and",
         "  python3-ephem.",
+        f"  Swiss Ephemeris {SWE.version} (Debian libswe2.0, called through ctypes) with",
+        f"  {file_name} and {SWE_FILES[1]} (JPL DE{de_number}; Debian swe-basic-data,",
+        f"  {SWE_EPHE_PATH}).",
         "Time: UT taken as UT1; TT = UT + delta_t_s, where delta_t_s is libastro's own Delta T",
         "  (ephem.delta_t) at the instant, rounded to 0.0001 s; the same value serves every body",
         "  of the instant, and the test hands it to the program (T_TT = T + DeltaT/3155760000).",
@@ -287,6 +434,18 @@ def header(checks):
         "  the IAU 2006/2000A matrix of erfa.apci13.",
         "MOON: erfa.moon98 (Meeus's truncated ELP 2000/82 without its light-time constant) at",
         "  the instant less the light time, rotated into the true equator of date.",
+        "MOON_JPL: the Moon again, from Swiss Ephemeris: swe_calc(JD TT, SE_MOON, flags) at",
+        "  the row's own TT (UT + delta_t_s, as for the row's other bodies), flags",
+        f"  SEFLG_SWIEPH | SEFLG_EQUATORIAL = {SWE_FLAGS}: apparent geocentric RA and Dec of the",
+        "  true equator and equinox of date, with light time, aberration and nutation (no",
+        "  TRUEPOS, NOABERR, NOGDEFL, NONUT, J2000, ICRS or TOPOCTR flag). GHA with the same",
+        "  erfa.gst06a. Given at every instant after its MOON row, and alone at the middles",
+        f"  of {DENSE_MOON_COUNT} equal steps from 1900-01-01 to 2100-01-01 0h UT, to the minute",
+        "  (the truncated series' largest misses need the denser sampling), and, named",
+        f"  \"Moon DE431 peak\", at the {len(MOON_PEAK_INSTANTS)} instants where a 6-hourly scan of",
+        "  moon98 against it found the largest misses (four in GHA x cos Dec, four in Dec).",
+        "  libswe's models:",
+    ] + ["    " + line for line in SWE.models()] + [
         "STAR: erfa.atci13 from the program's own J2000.0 catalogue values (RA, Dec, proper",
         "  motions converted from s of time and arcsec per century to radians per year,",
         "  dRA/dt not times cos Dec, parallax), radial velocity 0 (the catalogue has none);",
@@ -307,12 +466,18 @@ def main():
     args = parser.parse_args()
 
     instants = [Instant(*fields) for fields in INSTANTS]
-    checks = published_checks() + cross_checks(instants)
-    text = header(checks)
-    for t in instants:
-        for kind, index, name, gha_deg, dec_deg in rows_for(t):
-            text += (f"{kind},{index},{name},{t.year},{t.month},{t.day},{t.ut_hours!r},"
-                     f"{t.delta_t:.4f},{gha_deg:.9f},{dec_deg:.9f}\n")
+    moon_instants = [Instant(*fields) for fields in dense_moon_instants()]
+    peak_instants = [Instant(*fields) for fields in MOON_PEAK_INSTANTS]
+    checks = published_checks() + cross_checks(instants, moon_instants + peak_instants)
+    jpl_moon_place(instants[0])
+    text = header(checks, SWE.moon_file())
+    rows = [(t, row) for t in instants for row in rows_for(t)]
+    rows += [(t, jpl_moon_row(t, apparent_sidereal_time(t))) for t in moon_instants]
+    rows += [(t, jpl_moon_row(t, apparent_sidereal_time(t), "Moon DE431 peak"))
+             for t in peak_instants]
+    for t, (kind, index, name, gha_deg, dec_deg) in rows:
+        text += (f"{kind},{index},{name},{t.year},{t.month},{t.day},{t.ut_hours!r},"
+                 f"{t.delta_t:.4f},{gha_deg:.9f},{dec_deg:.9f}\n")
     if args.stdout:
         sys.stdout.write(text)
     else:
