@@ -405,6 +405,10 @@ void Form1::Command7_Click() {
     lunar.Text14.setText(p.Month);
     lunar.Text13.setText(p.Day);
     lunar.Text12.setText(p.Hour);
+    // The whole new fix time: the window's old minute and second would make
+    // a time that never was.
+    lunar.Text17.setText(p.Minutes);
+    lunar.Text8.setText("0");
     lunar.Text11.setText(p.DeltaT);
     lunar.Text10.setText(p.TimeZone);
     lunar.Text4.setText(p.AirTemperature);
