@@ -67,6 +67,11 @@ platform::ui::FileDialogRequest sightFileRequest() {
 // The sight entry window after a file was read: sight 1 on view (its body
 // recomputed with the settings just read), paging on, the stored count.
 void showFileSights(app::App& app) {
+    // A file of no sights: a blank first sight, nothing of the last leg.
+    if (app.Log.SightCount == 0) {
+        ShowBlankFirstSight(app);
+        return;
+    }
     ShowSight(app, 1);
     Form5& form5 = app.form5();
     form5.Command2.setEnabled(true);

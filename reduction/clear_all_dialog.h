@@ -45,4 +45,9 @@ class Form6 : public platform::ui::Dialog {
 // disables the buttons that need a reduction. Refused, nothing changes.
 void ClearAllData(app::App& app);
 
+// The sight entry window on a blank first sight with no stored sights
+// counted (creating the window if needed): paging off, "LOWER", "Normal
+// Sea", included, empty fields, no body. The log is not touched.
+void ShowBlankFirstSight(app::App& app);
+
 }  // namespace reduction
