@@ -347,7 +347,13 @@ void Form1::Command1_Click() {
     Command9.setEnabled(true);
 
     PlotLOPs(app_);
-    app_.form16().showModeless();
+    // A globe that exists, shown or hidden, draws the new circles at once in
+    // its own rotation and zoom; a new one is centred and drawn by its load.
+    if (globe::Form16* existing = app_.existingWindow<globe::Form16>()) {
+        existing->DrawGlobe();
+    }
+    app_.form16().showWithoutActivating();
+    // The plot last, so that it comes out in front of the globe.
     app_.form2().showModeless();
 }
 
