@@ -294,16 +294,17 @@ void Form1::menuCalc_Click() {
 }
 
 void Form1::menuHelp_Click() {
-    FillReportWindow(app_, helpTextLines());
+    FillReportWindow(app_, helpTextLines(), ReportContent::HelpOrInfo);
 }
 
 void Form1::menuInfo_Click() {
-    FillReportWindow(app_, infoTextLines());
+    FillReportWindow(app_, infoTextLines(), ReportContent::HelpOrInfo);
 }
 
 void Form1::Command3_Click() {
     const DetailedOutputArray& report = app_.Reduction.DetailedOutputLines;
-    FillReportWindow(app_, std::vector<std::string>(report.begin() + 1, report.end()));
+    FillReportWindow(app_, std::vector<std::string>(report.begin() + 1, report.end()),
+                     ReportContent::DetailedOutput);
 }
 
 void Form1::Command4_Click() {
@@ -342,6 +343,7 @@ void Form1::Command1_Click() {
     app_.DrLon = start.DrLon;
     app_.AssumedLat = input.AssumedLat;
     app_.AssumedLon = input.AssumedLon;  // wrapped into -180..180
+    app_.ResultsOutdated = false;
     Command3.setEnabled(true);
     Command8.setEnabled(true);
     Command9.setEnabled(true);
@@ -461,6 +463,7 @@ void Form1::GetFile_Click() {
     Command9.setEnabled(false);
     // Unloaded, so that its next showing centres it on the new sights.
     app_.unload<globe::Form16>();
+    WithdrawResults(app_);
 
     applyLegSettings(contents.Leg, read.SelectSouth, read.SelectWest);
     app_.form7().applyGeneralSettings(contents.General);

@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "reduction/plot_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 
@@ -83,6 +84,9 @@ void ClearAllData(app::App& app) {
     main.Command3.setEnabled(false);
     main.Command8.setEnabled(false);
     main.Command9.setEnabled(false);
+    WithdrawResults(app);
+    // No file's name stands over the cleared data.
+    main.setCaption(app::kForm1Caption);
 
     ShowBlankFirstSight(app);
 

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -20,11 +21,14 @@
 #include "globe/globe_window.h"
 #include "platform/numtext.h"
 #include "reduction/assumed_position_dialog.h"
+#include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
+#include "reduction/report_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
 #include "tests/ui/fakes.h"
+#include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -814,6 +818,8 @@ TEST_F(ReductionWindow, ThreeStarsTypedInFixTheTruePosition) {
 // ------------------------------------- the globe and the plot after a reduction
 
 const platform::ui::Color kCopColor{250, 250, 67};
+const std::string kDesignCaption =
+    "Celestial Navigation Sight Reduction, Plotter, Almanac, and Sight Planning";
 
 // The sights whose circles of position the globe shows, told by geometry:
 // every drawn point of a circle (the end of each of its segments, which is
@@ -985,6 +991,165 @@ TEST_F(ReductionWindow, ThePlotIsBroughtForwardLastAfterEveryReduction) {
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].window, app.existingWindow<globe::Form16>());
     EXPECT_TRUE(changes[0].activated);
+}
+
+// After OPEN FILE and a confirmed Clear All Data nothing of the last leg's
+// results can be reached until the next reduction: not the plot (its resize
+// included), the globe (the plot's "GLOBE" included) or the detailed output.
+class PreviousLeg : public ReductionWindow {
+  protected:
+    // A reduction, the detailed output on view, the leg saved as a file.
+    void reduceAndShowEverything() {
+        typeLeg(kLeg);
+        putSights();
+        reduceAccepting();
+        uitest::userClick(main.Command3);  // "Detailed Output"
+        ASSERT_TRUE(report().isVisible());
+        ASSERT_TRUE(plot()->isVisible());
+        ASSERT_TRUE(globeWindow() != nullptr && globeWindow()->isVisible());
+        env.fileDialogs.expectSave(legFile().string());
+        main.SaveFile.click();
+        ASSERT_TRUE(std::filesystem::exists(legFile()));
+    }
+
+    reduction::Form4& report() { return app.form4(); }
+    globe::Form16* globeWindow() { return app.existingWindow<globe::Form16>(); }
+    std::filesystem::path legFile() const { return folder.path() / "leg.NAV"; }
+
+    void openLegFile() {
+        env.fileDialogs.expectOpen(legFile().string());
+        main.GetFile.click();
+    }
+    void clearAnswering(bool confirm) {
+        env.modalRunner.expectDialog<reduction::Form6>([confirm](reduction::Form6& d) {
+            uitest::userClick(confirm ? d.Command1 : d.Command2);
+        });
+        uitest::userClick(main.Command4);
+    }
+
+    void expectNothingOfTheLastLeg() {
+        const int draws = env.random.draws;
+        const std::size_t drawn = plot()->Picture1.displayList().size();
+        EXPECT_FALSE(plot()->isVisible());
+        EXPECT_TRUE(globeWindow() == nullptr || !globeWindow()->isVisible());
+        EXPECT_FALSE(report().isVisible());
+        EXPECT_EQ(report().List1.count(), 0);
+
+        // Every way back: the main window's buttons, the plot's "GLOBE", a
+        // resize of the plot.
+        for (platform::ui::CommandButton* b : {&main.Command3, &main.Command8, &main.Command9}) {
+            EXPECT_FALSE(b->enabled());
+            b->click();
+        }
+        plot()->Command3.click();
+        plot()->Command3_Click();
+        plot()->resizeTwips(plot()->widthTwips() + 1500, plot()->heightTwips() + 750);
+
+        EXPECT_FALSE(plot()->isVisible());
+        EXPECT_EQ(plot()->Picture1.displayList().size(), drawn);
+        EXPECT_EQ(env.random.draws, draws);
+        EXPECT_TRUE(globeWindow() == nullptr || !globeWindow()->isVisible());
+        EXPECT_FALSE(report().isVisible());
+        EXPECT_EQ(report().List1.count(), 0);
+    }
+
+    uitest::TempFolder folder{"celnav-previous-leg"};
+};
+
+TEST_F(PreviousLeg, OpenFileWithdrawsThePlotTheGlobeAndTheDetailedOutput) {
+    reduceAndShowEverything();
+    openLegFile();
+    EXPECT_EQ(main.caption(), " Current Data file: leg.NAV");
+    expectNothingOfTheLastLeg();
+
+    // The next reduction shows them again, "GLOBE" included.
+    reduceAccepting();
+    EXPECT_TRUE(plot()->isVisible());
+    ASSERT_NE(globeWindow(), nullptr);
+    EXPECT_TRUE(globeWindow()->isVisible());
+    globeWindow()->hide();
+    uitest::userClick(plot()->Command3);
+    EXPECT_TRUE(globeWindow()->isVisible());
+}
+
+TEST_F(PreviousLeg, ConfirmedClearAllWithdrawsThemAndPutsBackTheDesignCaption) {
+    reduceAndShowEverything();
+    openLegFile();  // a file's name in the caption
+    reduceAccepting();
+    uitest::userClick(main.Command3);
+    clearAnswering(true);
+    EXPECT_EQ(main.caption(), kDesignCaption);
+    expectNothingOfTheLastLeg();
+
+    // A new leg and its sights: the next reduction shows them again.
+    typeLeg(kLeg);
+    putSights();
+    reduceAccepting();
+    EXPECT_TRUE(plot()->isVisible());
+    EXPECT_TRUE(globeWindow()->isVisible());
+}
+
+TEST_F(PreviousLeg, HelpAndInfoOnViewStay) {
+    reduceAndShowEverything();
+    uitest::userClick(main.Command3);
+    main.menuHelp.click();
+    const int lines = report().List1.count();
+    openLegFile();
+    EXPECT_TRUE(report().isVisible());
+    EXPECT_EQ(report().List1.count(), lines);
+
+    main.menuInfo.click();
+    const int infoLines = report().List1.count();
+    reduceAccepting();
+    clearAnswering(true);
+    EXPECT_TRUE(report().isVisible());
+    EXPECT_EQ(report().List1.count(), infoLines);
+}
+
+TEST_F(PreviousLeg, ARefusedFileOrClearChangesNothing) {
+    reduceAndShowEverything();
+    const std::filesystem::path bad = folder.path() / "bad.NAV";
+    {
+        std::ofstream out(bad);
+        out << "not a sight file\r\n";
+    }
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"no file chosen",
+         [&] {
+             env.messages.expect("There was no file selected.");
+             env.fileDialogs.expectOpen("");
+             main.GetFile.click();
+         }},
+        {"unreadable file",
+         [&] {
+             env.messages.expect("");
+             env.fileDialogs.expectOpen(bad.string());
+             main.GetFile.click();
+         }},
+        {"DON'T ERASE ANYTHING!!", [&] { clearAnswering(false); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string caption = main.caption();
+        const int reportLines = report().List1.count();
+        const std::size_t drawn = plot()->Picture1.displayList().size();
+        c.act();
+        EXPECT_EQ(main.caption(), caption);
+        EXPECT_TRUE(plot()->isVisible());
+        EXPECT_EQ(plot()->Picture1.displayList().size(), drawn);
+        EXPECT_TRUE(globeWindow()->isVisible());
+        EXPECT_TRUE(report().isVisible());
+        EXPECT_EQ(report().List1.count(), reportLines);
+        EXPECT_TRUE(main.Command3.enabled() && main.Command8.enabled() && main.Command9.enabled());
+        // The plot's "GLOBE" still brings the globe back.
+        globeWindow()->hide();
+        uitest::userClick(plot()->Command3);
+        EXPECT_TRUE(globeWindow()->isVisible());
+    }
 }
 
 }  // namespace
