@@ -91,6 +91,10 @@ class App : public platform::ui::Application {
     // positive; 0 before the first one.
     double AssumedLat = 0;
     double AssumedLon = 0;
+    // Set when a file has been opened or all data cleared: the results above
+    // belong to an earlier leg, and the plot, the globe and the detailed
+    // output stay hidden until the next reduction.
+    bool ResultsOutdated = false;
 
     // The sky chart arrays (ChartCount, ChartX ... ChartElevation) and the
     // planner's star list of the last planner refresh.

@@ -67,6 +67,11 @@ platform::ui::FileDialogRequest sightFileRequest() {
 // The sight entry window after a file was read: sight 1 on view (its body
 // recomputed with the settings just read), paging on, the stored count.
 void showFileSights(app::App& app) {
+    // A file of no sights: a blank first sight, nothing of the last leg.
+    if (app.Log.SightCount == 0) {
+        ShowBlankFirstSight(app);
+        return;
+    }
     ShowSight(app, 1);
     Form5& form5 = app.form5();
     form5.Command2.setEnabled(true);
@@ -289,16 +294,17 @@ void Form1::menuCalc_Click() {
 }
 
 void Form1::menuHelp_Click() {
-    FillReportWindow(app_, helpTextLines());
+    FillReportWindow(app_, helpTextLines(), ReportContent::HelpOrInfo);
 }
 
 void Form1::menuInfo_Click() {
-    FillReportWindow(app_, infoTextLines());
+    FillReportWindow(app_, infoTextLines(), ReportContent::HelpOrInfo);
 }
 
 void Form1::Command3_Click() {
     const DetailedOutputArray& report = app_.Reduction.DetailedOutputLines;
-    FillReportWindow(app_, std::vector<std::string>(report.begin() + 1, report.end()));
+    FillReportWindow(app_, std::vector<std::string>(report.begin() + 1, report.end()),
+                     ReportContent::DetailedOutput);
 }
 
 void Form1::Command4_Click() {
@@ -337,12 +343,19 @@ void Form1::Command1_Click() {
     app_.DrLon = start.DrLon;
     app_.AssumedLat = input.AssumedLat;
     app_.AssumedLon = input.AssumedLon;  // wrapped into -180..180
+    app_.ResultsOutdated = false;
     Command3.setEnabled(true);
     Command8.setEnabled(true);
     Command9.setEnabled(true);
 
     PlotLOPs(app_);
-    app_.form16().showModeless();
+    // A globe that exists, shown or hidden, draws the new circles at once in
+    // its own rotation and zoom; a new one is centred and drawn by its load.
+    if (globe::Form16* existing = app_.existingWindow<globe::Form16>()) {
+        existing->DrawGlobe();
+    }
+    app_.form16().showWithoutActivating();
+    // The plot last, so that it comes out in front of the globe.
     app_.form2().showModeless();
 }
 
@@ -405,6 +418,10 @@ void Form1::Command7_Click() {
     lunar.Text14.setText(p.Month);
     lunar.Text13.setText(p.Day);
     lunar.Text12.setText(p.Hour);
+    // The whole new fix time: the window's old minute and second would make
+    // a time that never was.
+    lunar.Text17.setText(p.Minutes);
+    lunar.Text8.setText("0");
     lunar.Text11.setText(p.DeltaT);
     lunar.Text10.setText(p.TimeZone);
     lunar.Text4.setText(p.AirTemperature);
@@ -446,6 +463,7 @@ void Form1::GetFile_Click() {
     Command9.setEnabled(false);
     // Unloaded, so that its next showing centres it on the new sights.
     app_.unload<globe::Form16>();
+    WithdrawResults(app_);
 
     applyLegSettings(contents.Leg, read.SelectSouth, read.SelectWest);
     app_.form7().applyGeneralSettings(contents.General);

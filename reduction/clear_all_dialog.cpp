@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "reduction/plot_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 
@@ -46,6 +47,26 @@ void Form6::onCloseRequest() {
     Command2_Click();
 }
 
+void ShowBlankFirstSight(app::App& app) {
+    // Emptying a date or time box also drops the body and its almanac block.
+    Form5& entry = app.form5();
+    entry.Command2.setEnabled(false);
+    entry.Label2.setCaption(" 1");
+    entry.setCaption(std::string(kForm5CountCaption) + "0");
+    entry.Label17.setCaption("0");
+    entry.Option5.setValue(true);
+    for (platform::ui::TextBox* box :
+         {&entry.Text2, &entry.Text5, &entry.Text6, &entry.Text17, &entry.Text18, &entry.Text19,
+          &entry.Text20, &entry.Text21, &entry.Text22}) {
+        box->setText("");
+    }
+    entry.Check1.setValue(1);
+    entry.Option1.setValue(true);
+    entry.Text1.setText(kClearedNotes);
+    entry.List1.setSelectedIndex(-1);
+    entry.Picture1.clear();
+}
+
 void ClearAllData(app::App& app) {
     // The keyboard rests on the answer that keeps everything, so that a stray
     // Return when the question opens loses nothing.
@@ -63,25 +84,11 @@ void ClearAllData(app::App& app) {
     main.Command3.setEnabled(false);
     main.Command8.setEnabled(false);
     main.Command9.setEnabled(false);
+    WithdrawResults(app);
+    // No file's name stands over the cleared data.
+    main.setCaption(app::kForm1Caption);
 
-    // A blank first sight. Emptying a date or time box also drops the body
-    // and its almanac block.
-    Form5& entry = app.form5();
-    entry.Command2.setEnabled(false);
-    entry.Label2.setCaption(" 1");
-    entry.setCaption(std::string(kForm5CountCaption) + "0");
-    entry.Label17.setCaption("0");
-    entry.Option5.setValue(true);
-    for (platform::ui::TextBox* box :
-         {&entry.Text2, &entry.Text5, &entry.Text6, &entry.Text17, &entry.Text18, &entry.Text19,
-          &entry.Text20, &entry.Text21, &entry.Text22}) {
-        box->setText("");
-    }
-    entry.Check1.setValue(1);
-    entry.Option1.setValue(true);
-    entry.Text1.setText(kClearedNotes);
-    entry.List1.setSelectedIndex(-1);
-    entry.Picture1.clear();
+    ShowBlankFirstSight(app);
 
     main.Text10.setText("");
     main.Text13.setText("");

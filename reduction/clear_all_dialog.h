@@ -41,8 +41,15 @@ class Form6 : public platform::ui::Dialog {
 
 // The main window's "Clear All Data": asks through Form6 and, when the
 // navigator confirms, empties the sight log, resets the sight entry window
-// to a blank first sight, resets the leg and two general settings and
-// disables the buttons that need a reduction. Refused, nothing changes.
+// to a blank first sight, resets the leg and two general settings, disables
+// the buttons that need a reduction, withdraws the last reduction's plot,
+// globe and detailed output and puts back the main window's own caption.
+// Refused, nothing changes.
 void ClearAllData(app::App& app);
+
+// The sight entry window on a blank first sight with no stored sights
+// counted (creating the window if needed): paging off, "LOWER", "Normal
+// Sea", included, empty fields, no body. The log is not touched.
+void ShowBlankFirstSight(app::App& app);
 
 }  // namespace reduction

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "globe/globe_window.h"
+#include "reduction/report_window.h"
 
 namespace reduction {
 
@@ -92,7 +93,10 @@ void Form2::Form_Resize() {
     Command1.setTop(height - command1Gap_);
     Command2.setTop(height - command2Gap_);
     Command3.setTop(height - command3Gap_);
-    PlotLOPs(app_);
+    // The new sights over an earlier leg's results would be no chart at all.
+    if (!app_.ResultsOutdated) {
+        PlotLOPs(app_);
+    }
 }
 
 void Form2::Picture1_MouseMove(int /*Button*/, int /*Shift*/, double X, double Y) {
@@ -105,6 +109,9 @@ void Form2::Picture1_MouseMove(int /*Button*/, int /*Shift*/, double X, double Y
 }
 
 void Form2::Command3_Click() {
+    if (app_.ResultsOutdated) {
+        return;
+    }
     app_.form16().showModeless();
 }
 
@@ -185,6 +192,17 @@ void PlotLOPs(app::App& app) {
     Form2& form = app.form2();
     form.draw(lopPlotGeometry(plotInputFromApp(app)));
     form.showModeless();
+}
+
+void WithdrawResults(app::App& app) {
+    app.ResultsOutdated = true;
+    if (Form2* plot = app.existingWindow<Form2>()) {
+        plot->hide();
+    }
+    if (globe::Form16* globeWindow = app.existingWindow<globe::Form16>()) {
+        globeWindow->hide();
+    }
+    WithdrawDetailedOutput(app);
 }
 
 }  // namespace reduction

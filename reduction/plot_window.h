@@ -69,4 +69,10 @@ LopPlotInput plotInputFromApp(app::App& app);
 // modeless (creating it on first use).
 void PlotLOPs(app::App& app);
 
+// After a file has been opened or all data cleared: the last reduction's
+// results no longer belong to the sights. The plot and the globe are hidden,
+// the detailed output is withdrawn, and none of them comes back (the plot's
+// resize and "GLOBE" included) until the next reduction.
+void WithdrawResults(app::App& app);
+
 }  // namespace reduction

@@ -57,14 +57,24 @@ void Form4::Command2_Click() {
     hide();
 }
 
-void FillReportWindow(app::App& app, const std::vector<std::string>& lines) {
+void FillReportWindow(app::App& app, const std::vector<std::string>& lines, ReportContent content) {
     Form4& f = app.form4();
+    f.Content = content;
     f.List1.clear();
     f.List1.addItem(kReportFirstLine);
     for (const std::string& line : lines) {
         f.List1.addItem(line);
     }
     f.showModeless();
+}
+
+void WithdrawDetailedOutput(app::App& app) {
+    Form4* f = app.existingWindow<Form4>();
+    if (f == nullptr || f->Content != ReportContent::DetailedOutput) {
+        return;
+    }
+    f->List1.clear();
+    f->hide();
 }
 
 }  // namespace reduction

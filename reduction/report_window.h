@@ -17,6 +17,9 @@ namespace reduction {
 
 inline constexpr const char* kForm4Caption = "Help & Info";
 
+// What the report window's list holds.
+enum class ReportContent { HelpOrInfo, DetailedOutput };
+
 class Form4 : public platform::ui::Form {
     Q_OBJECT
 
@@ -33,11 +36,18 @@ class Form4 : public platform::ui::Form {
     platform::ui::ListBox List1;           // one item per line
     platform::ui::CommandButton Command1;  // "PRINT"
     platform::ui::CommandButton Command2;  // "Hide Form"
+
+    // Set by each fill.
+    ReportContent Content = ReportContent::HelpOrInfo;
 };
 
 // One fill of the report window: empties its list (creating the window on
 // first use), adds the two-blank first line and then the lines unchanged, and
 // shows the window modeless.
-void FillReportWindow(app::App& app, const std::vector<std::string>& lines);
+void FillReportWindow(app::App& app, const std::vector<std::string>& lines, ReportContent content);
+
+// When the report window holds the detailed output of a reduction: empties
+// its list and hides it (the help and information texts stay).
+void WithdrawDetailedOutput(app::App& app);
 
 }  // namespace reduction

@@ -257,6 +257,10 @@ void Form5::onCloseRequest() {
 void Form5::Command1_Click() {
     const double n = Val(Label2);
     if (n > 1 && app_.Log.SightCount >= 2) {
+        // Typed data of a new entry is not dropped without a word.
+        if (warnedOfUnsavedEntry()) {
+            return;
+        }
         Label2.setCaption(platform::generalText(n - 1));
         ShowSight(app_, sightNumber(n - 1));
         Command2.setEnabled(true);
@@ -404,10 +408,20 @@ void Form5::dateOrTimeChanged() {
     Picture1.clear();
 }
 
+bool Form5::warnedOfUnsavedEntry() {
+    // A new entry follows a stored sight; sight 1 with none stored (after a
+    // file of no sights) is a blank first sight, as after Clear All Data.
+    const double n = Val(Label2);
+    if (!(n > app_.Log.SightCount && n > 1)) {
+        return false;
+    }
+    app_.messages().beep();
+    app_.messages().show(kUnsavedEntryMessage, kWarningTitle);
+    return true;
+}
+
 void Form5::closeUnlessUnsaved() {
-    if (Val(Label2) > app_.Log.SightCount) {
-        app_.messages().beep();
-        app_.messages().show(kUnsavedEntryMessage, kWarningTitle);
+    if (warnedOfUnsavedEntry()) {
         return;
     }
     hide();

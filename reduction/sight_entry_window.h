@@ -153,6 +153,8 @@ class Form5 : public platform::ui::Form {
   private:
     // Shared by the two close buttons and the title-bar close.
     void closeUnlessUnsaved();
+    // On a new entry that was never saved: beeps, warns and returns true.
+    bool warnedOfUnsavedEntry();
     // The six date and time boxes: a changed instant drops the body.
     void dateOrTimeChanged();
     void drawEmblem();

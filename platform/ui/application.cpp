@@ -86,6 +86,12 @@ void Application::quit() {
     }
 }
 
+void Application::noteStacking(const StackingChange& change) {
+    if (stackingObserver_) {
+        stackingObserver_(change);
+    }
+}
+
 void Application::setMousePointer(MousePointer pointer) {
     if (pointer == pointer_) {
         return;

@@ -36,6 +36,14 @@ class Dialog;
 
 enum class MousePointer { Default, SizeAll };
 
+// One change of the windows' stacking: a window shown from hidden or raised
+// while on view, asking for the keyboard focus or not.
+struct StackingChange {
+    const Form* window = nullptr;
+    bool shown = false;      // false: raised while on view
+    bool activated = false;  // asked for the keyboard focus
+};
+
 class Application {
   public:
     // services: every member set (qtServices() for the program, fakes in tests).
@@ -100,6 +108,13 @@ class Application {
     void quit();
     void setQuitHook(std::function<void()> hook) { quitHook_ = std::move(hook); }
 
+    // Told of every change of the windows' stacking, in order, before the
+    // window system is asked for it: which window was brought forward last.
+    void setStackingObserver(std::function<void(const StackingChange&)> observer) {
+        stackingObserver_ = std::move(observer);
+    }
+    void noteStacking(const StackingChange& change);
+
     // The application's mouse pointer (over all windows).
     void setMousePointer(MousePointer pointer);
     MousePointer mousePointer() const { return pointer_; }
@@ -115,6 +130,7 @@ class Application {
     std::vector<std::type_index> creationOrder_;
     std::type_index mainWindow_{typeid(void)};
     std::function<void()> quitHook_;
+    std::function<void(const StackingChange&)> stackingObserver_;
     MousePointer pointer_ = MousePointer::Default;
 };
 

@@ -74,18 +74,31 @@ void Form::onCloseRequest() {
 }
 
 void Form::showModeless() {
+    bringForward(true);
+}
+
+void Form::showWithoutActivating() {
+    bringForward(false);
+}
+
+void Form::bringForward(bool activate) {
     // A window the navigator minimised comes back on view, not in the task bar.
     if (isMinimized()) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
     }
-    if (isVisible()) {
+    const bool shown = !isVisible();
+    app_.noteStacking({this, shown, activate});
+    if (shown) {
+        setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    } else {
         // Already on view: bring it forward.
         raise();
-        activateWindow();
-        return;
     }
-    show();
-    activateWindow();
+    if (activate) {
+        activateWindow();
+    }
 }
 
 void Form::setCaption(const std::string& caption) {

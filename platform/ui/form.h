@@ -97,6 +97,11 @@ class Form : public QWidget {
     // placed fully on the available area of its screen when it is shown (a
     // dialog first centred on the window that opened it).
     void showModeless();
+    // The same without asking for the keyboard focus (raised when already on
+    // view), so that a window brought forward after it stays in front: the
+    // window system would otherwise activate it once it is mapped, over any
+    // window raised in the meantime.
+    void showWithoutActivating();
 
     void setCaption(const std::string& caption);
     std::string caption() const;
@@ -140,6 +145,7 @@ class Form : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void bringForward(bool activate);
     void layoutClient();
     void notifyIfResized();
     void placeOnScreen();

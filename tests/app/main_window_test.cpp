@@ -614,8 +614,15 @@ TEST_F(MainWindowTest, SavedFileReopensEverythingAndSavesByteIdentical) {
     EXPECT_EQ(f.caption(), " Current Data file is: leg two.NAV");
 }
 
-TEST_F(MainWindowTest, FileWithNoSightsKeepsTheLogRowsAndShowsSightOne) {
+TEST_F(MainWindowTest, FileWithNoSightsKeepsTheLogRowsAndShowsABlankFirstSight) {
     fillEverything();
+    // The entry window on sight 1 of the leg that was there before.
+    reduction::Form5& form5 = app.form5();
+    reduction::ShowSight(app, 1);
+    form5.Command2.setEnabled(true);
+    ASSERT_EQ(form5.Text1.text(), "Sun lower limb");
+    form5.showModeless();
+
     reduction::SightFileContents none;
     writeBytes(file("none.NAV"), reduction::writeSightFile(none));
     const reduction::SightLog logBefore = app.Log;
@@ -625,14 +632,39 @@ TEST_F(MainWindowTest, FileWithNoSightsKeepsTheLogRowsAndShowsSightOne) {
         EXPECT_EQ(app.Log.SightData[i], logBefore.SightData[i]) << i;
         EXPECT_EQ(app.Log.SightNotes[i], logBefore.SightNotes[i]) << i;
     }
-    reduction::Form5& form5 = app.form5();
     EXPECT_EQ(form5.caption(), "Sight Data Entry   Number of stored sightings = 0");
     EXPECT_EQ(form5.Label17.caption(), "0");
     EXPECT_EQ(form5.Label2.caption(), " 1");
-    EXPECT_EQ(form5.Text1.text(), "Sun lower limb");  // row 1 as it was
-    EXPECT_EQ(form5.Text5.text(), "45");
+    // An empty sight 1, as after Clear All Data: nothing of the old row.
+    EXPECT_EQ(form5.Text1.text(), "Type Notes Here (no commas!)");
+    for (const platform::ui::TextBox* box :
+         {&form5.Text2, &form5.Text5, &form5.Text6, &form5.Text17, &form5.Text18, &form5.Text19,
+          &form5.Text20, &form5.Text21, &form5.Text22}) {
+        EXPECT_EQ(box->text(), "");
+    }
+    EXPECT_EQ(form5.List1.selectedIndex(), -1);
+    EXPECT_TRUE(form5.Option5.value());  // LOWER
+    EXPECT_TRUE(form5.Option1.value());  // Normal Sea
+    EXPECT_EQ(form5.Check1.value(), 1);
+    EXPECT_FALSE(form5.Command2.enabled());
     EXPECT_EQ(form1().caption(), " Current Data file: none.NAV");
     EXPECT_TRUE(form1().Command1.enabled());
+
+    // Its close buttons hide it without a warning.
+    for (platform::ui::CommandButton* close : {&form5.Command4, &form5.Command6}) {
+        form5.showModeless();
+        uitest::userClick(*close);
+        EXPECT_FALSE(form5.isVisible());
+    }
+
+    // Saved, sight 1 of the new leg is what was typed, not the old row.
+    form5.showModeless();
+    uitest::userType(form5.Text5, "33");
+    uitest::userClickRow(form5.List1, 0);
+    uitest::userClick(form5.Command5);
+    EXPECT_EQ(app.Log.SightCount, 1);
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldHsDegrees], 33);
+    EXPECT_EQ(app.Log.SightNotes[1], "Type Notes Here (no commas!)");
 }
 
 // Lines 7, 8 (feet, metres), 23 (North) and 24 (East) of a file and the

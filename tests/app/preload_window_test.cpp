@@ -129,9 +129,9 @@ TEST_F(PreloadWindowTest, WritesEveryFieldAndShowsNoWindow) {
                  {&lunar.Text6, "0"},
                  {&lunar.Text114, "18"},
                  {&lunar.Text7, "59"},
-                 // Not written: the lunar window's minute and second.
-                 {&lunar.Text17, ""},
-                 {&lunar.Text8, ""}},
+                 // The new fix minute, second 0.
+                 {&lunar.Text17, "0"},
+                 {&lunar.Text8, "0"}},
                 "lunar");
     EXPECT_TRUE(lunar.Option1.value());
     EXPECT_TRUE(lunar.Option3.value());
@@ -162,6 +162,21 @@ TEST_F(PreloadWindowTest, KeepsTheSecondsAndClearsTheAlmanacPrintout) {
         printed = printed || item.kind == platform::ui::DrawItem::Kind::Text;
     }
     EXPECT_FALSE(printed);
+}
+
+TEST_F(PreloadWindowTest, TheLunarWindowGetsTheWholeNewFixTime) {
+    // The lunar window at 20:02:17 of another day; the new fix at 20:40.
+    lunar::Form8& lunar = app.form8();
+    lunar.Text12.setText("20");
+    lunar.Text17.setText("2");
+    lunar.Text8.setText("17");
+    typeLeg();
+    uitest::userType(app.form1().Text12, "20");
+    uitest::userType(app.form1().Text11, "40");
+    app.form1().Command7.click();
+    EXPECT_EQ(lunar.Text12.text(), "20");
+    EXPECT_EQ(lunar.Text17.text(), "40");
+    EXPECT_EQ(lunar.Text8.text(), "0");
 }
 
 TEST_F(PreloadWindowTest, TheDeadReckoningsOwnSides) {

@@ -285,7 +285,8 @@ TEST_F(ClearAllData, ConfirmedResetsTheSession) {
     EXPECT_TRUE(main.Command2.enabled());
 
     // The leg: fixed values, empty position and times; the eye-height unit
-    // and the hemisphere options as they were; the caption keeps the file.
+    // and the hemisphere options as they were; the window's own caption, no
+    // file's name.
     reduction::LegSettings leg;
     leg.Notes = kNotes;
     leg.Course = "0";
@@ -300,7 +301,8 @@ TEST_F(ClearAllData, ConfirmedResetsTheSession) {
     EXPECT_EQ(main.Text112.text(), kNotes);
     EXPECT_TRUE(main.Option2.value());
     EXPECT_TRUE(main.Option4.value());
-    EXPECT_EQ(main.caption(), " Current Data file: leg one.NAV");
+    EXPECT_EQ(main.caption(),
+              "Celestial Navigation Sight Reduction, Plotter, Almanac, and Sight Planning");
 
     // The settings: air temperature and pressure only.
     EXPECT_EQ(settings.Text4.text(), "10");

@@ -9,7 +9,9 @@
 #include <QListWidget>
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,11 +21,14 @@
 #include "globe/globe_window.h"
 #include "platform/numtext.h"
 #include "reduction/assumed_position_dialog.h"
+#include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
+#include "reduction/report_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
 #include "tests/ui/fakes.h"
+#include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -808,6 +813,343 @@ TEST_F(ReductionWindow, ThreeStarsTypedInFixTheTruePosition) {
     EXPECT_TRUE(main.Command8.enabled());
     ASSERT_NE(plot(), nullptr);
     EXPECT_TRUE(plot()->isVisible());
+}
+
+// ------------------------------------- the globe and the plot after a reduction
+
+const platform::ui::Color kCopColor{250, 250, 67};
+const std::string kDesignCaption =
+    "Celestial Navigation Sight Reduction, Plotter, Almanac, and Sight Planning";
+
+// The sights whose circles of position the globe shows, told by geometry:
+// every drawn point of a circle (the end of each of its segments, which is
+// on the near side) is turned back into a place on the Earth through the
+// transpose of the view's rotation, and a circle belongs to the sight from
+// whose ground position all its points lie at 90 - Ho.
+std::multiset<int> circlesOnGlobe(const globe::Form16& g, const ReductionResult& r, int count) {
+    const globe::Matrix3& M = g.frame().ViewMatrix;
+    const double R = g.view().Zoom;
+    std::multiset<int> sights;
+    for (const platform::ui::DrawItem& item : g.Picture1.displayList()) {
+        if (item.kind != platform::ui::DrawItem::Kind::Lines || item.color != kCopColor) {
+            continue;
+        }
+        std::set<int> candidates;
+        for (int i = 1; i <= count; ++i) {
+            candidates.insert(i);
+        }
+        for (const platform::LineSegment& s : item.segments) {
+            const double w[4] = {0, std::sqrt(std::max(0.0, R * R - s.x2 * s.x2 - s.y2 * s.y2)),
+                                 s.x2, s.y2};
+            double v[4] = {0, 0, 0, 0};
+            for (int j = 1; j <= 3; ++j) {
+                for (int k = 1; k <= 3; ++k) {
+                    v[j] += M[k][j] * w[k] / R;
+                }
+            }
+            for (auto it = candidates.begin(); it != candidates.end();) {
+                const double lat = r.CopDec[*it] * kRad;
+                const double lon = -r.CopGha[*it] * kRad;
+                const double cosDistance = v[1] * std::cos(lat) * std::cos(lon) +
+                                           v[2] * std::cos(lat) * std::sin(lon) +
+                                           v[3] * std::sin(lat);
+                const double distance = std::acos(std::clamp(cosDistance, -1.0, 1.0)) / kRad;
+                // Far below the 1 degree between the circle's points.
+                it = std::fabs(distance - (90 - r.CopHo[*it])) < 0.01 ? std::next(it)
+                                                                      : candidates.erase(it);
+            }
+        }
+        EXPECT_EQ(candidates.size(), 1u) << "a circle of no sight, or of several";
+        if (candidates.size() == 1) {
+            sights.insert(*candidates.begin());
+        }
+    }
+    return sights;
+}
+
+TEST_F(ReductionWindow, EveryReductionRedrawsTheGlobeInItsOwnView) {
+    typeLeg(kLeg);
+    putSights();
+    app.Log.SightData[3][reduction::kFieldIncluded] = 1;
+    reduceAccepting();
+    globe::Form16* g = app.existingWindow<globe::Form16>();
+    ASSERT_NE(g, nullptr);
+
+    // The navigator zooms in a little, then turns the globe to face the
+    // assumed position (40 N, 30 W), from wherever it was centred: the
+    // drag turns the view by 90 degrees / zoom per 1.5 picture units.
+    const QSize size = g->Picture1.widget()->size();
+    const QPointF c(size.width() / 2.0, size.height() / 2.0);
+    const double pixelsPerUnit = size.width() / 3.0;
+    uitest::mouseDown(g->Picture1, c, Qt::RightButton);
+    uitest::mouseMove(g->Picture1, c, Qt::RightButton);
+    uitest::mouseMove(g->Picture1, c + QPointF(0, 60), Qt::RightButton);
+    uitest::mouseUp(g->Picture1, c, Qt::RightButton);
+    ASSERT_GT(g->view().Zoom, 1);
+    const double turn = 1.5 * g->view().Zoom / (0.01745 * 90) * pixelsPerUnit;
+    // The spin is the centre's east longitude, the tilt minus its latitude;
+    // a pointer moved right or down lowers them.
+    const double spin = -30 * 0.01745;
+    const double tilt = -40 * 0.01745;
+    const QPointF drag((g->view().SpinAngle - spin) * turn, (g->view().TiltAngle - tilt) * turn);
+    uitest::mouseDown(g->Picture1, c, Qt::LeftButton);
+    uitest::mouseMove(g->Picture1, c, Qt::LeftButton);
+    uitest::mouseMove(g->Picture1, c + drag, Qt::LeftButton);
+    uitest::mouseUp(g->Picture1, c + drag, Qt::LeftButton);
+    ASSERT_NEAR(g->view().SpinAngle, spin, 0.01);
+    ASSERT_NEAR(g->view().TiltAngle, tilt, 0.01);
+    // Every circle of the first reduction faces the viewer in part.
+    EXPECT_EQ(circlesOnGlobe(*g, app.Reduction, 3), (std::multiset<int>{1, 2, 3}));
+    const globe::GlobeView view = g->view();
+    const std::string zoomText = g->Text1.text();
+    ASSERT_NE(view.Zoom, 1);
+
+    // Sight 3 excluded, then sight 1 instead: the next reduction alone puts
+    // the included sights' circles on the globe, shown or closed, in the
+    // view the navigator left.
+    struct Case {
+        const char* what;
+        bool closed;
+        int excluded;
+        std::multiset<int> circles;
+    };
+    const Case cases[] = {
+        {"globe on view", false, 3, {1, 2}},
+        {"globe closed", true, 1, {2, 3}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        for (int i = 1; i <= 3; ++i) {
+            app.Log.SightData[i][reduction::kFieldIncluded] = i == k.excluded ? 0 : 1;
+        }
+        if (k.closed) {
+            uitest::userClick(g->Command4);  // "CLOSE "
+            ASSERT_FALSE(g->isVisible());
+        }
+        reduceAccepting();
+        ASSERT_EQ(app.existingWindow<globe::Form16>(), g);
+        EXPECT_TRUE(g->isVisible());
+        EXPECT_EQ(circlesOnGlobe(*g, app.Reduction, 3), k.circles);
+        EXPECT_EQ(g->view().SpinAngle, view.SpinAngle);
+        EXPECT_EQ(g->view().TiltAngle, view.TiltAngle);
+        EXPECT_EQ(g->view().Zoom, view.Zoom);
+        EXPECT_EQ(g->Text1.text(), zoomText);
+    }
+
+    // "CLOSE" then "Show COP": the same drawing, nothing redrawn.
+    const std::vector<platform::ui::DrawItem> drawing = g->Picture1.displayList();
+    const int draws = env.random.draws;
+    uitest::userClick(g->Command4);
+    uitest::userClick(main.Command9);
+    EXPECT_TRUE(g->isVisible());
+    EXPECT_EQ(env.random.draws, draws);
+    ASSERT_EQ(g->Picture1.displayList().size(), drawing.size());
+    EXPECT_EQ(circlesOnGlobe(*g, app.Reduction, 3), (std::multiset<int>{2, 3}));
+    EXPECT_EQ(g->view().Zoom, view.Zoom);
+}
+
+TEST_F(ReductionWindow, ThePlotIsBroughtForwardLastAfterEveryReduction) {
+    struct Change {
+        const platform::ui::Form* window;
+        bool shown, activated;
+    };
+    std::vector<Change> changes;
+    app.setStackingObserver([&](const platform::ui::StackingChange& c) {
+        changes.push_back({c.window, c.shown, c.activated});
+    });
+    typeLeg(kLeg);
+    putSights();
+    // The first reduction shows both windows; the second finds them on view.
+    for (const char* what : {"first", "second"}) {
+        SCOPED_TRACE(what);
+        changes.clear();
+        reduceAccepting();
+        const platform::ui::Form* globeWindow = app.existingWindow<globe::Form16>();
+        ASSERT_NE(globeWindow, nullptr);
+        ASSERT_NE(plot(), nullptr);
+        ASSERT_FALSE(changes.empty());
+        // The plot comes forward last and takes the keyboard.
+        EXPECT_EQ(changes.back().window, plot());
+        EXPECT_TRUE(changes.back().activated);
+        // The globe comes forward before it and never asks for the keyboard,
+        // which would put it over the plot once the window system maps it.
+        bool globeSeen = false;
+        for (std::size_t k = 0; k < changes.size(); ++k) {
+            if (changes[k].window == globeWindow) {
+                globeSeen = true;
+                EXPECT_FALSE(changes[k].activated);
+                EXPECT_LT(k, changes.size() - 1);
+            }
+        }
+        EXPECT_TRUE(globeSeen);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), plot());
+    }
+    // "Show COP" brings the globe forward with the keyboard, as before.
+    changes.clear();
+    uitest::userClick(main.Command9);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].window, app.existingWindow<globe::Form16>());
+    EXPECT_TRUE(changes[0].activated);
+}
+
+// After OPEN FILE and a confirmed Clear All Data nothing of the last leg's
+// results can be reached until the next reduction: not the plot (its resize
+// included), the globe (the plot's "GLOBE" included) or the detailed output.
+class PreviousLeg : public ReductionWindow {
+  protected:
+    // A reduction, the detailed output on view, the leg saved as a file.
+    void reduceAndShowEverything() {
+        typeLeg(kLeg);
+        putSights();
+        reduceAccepting();
+        uitest::userClick(main.Command3);  // "Detailed Output"
+        ASSERT_TRUE(report().isVisible());
+        ASSERT_TRUE(plot()->isVisible());
+        ASSERT_TRUE(globeWindow() != nullptr && globeWindow()->isVisible());
+        env.fileDialogs.expectSave(legFile().string());
+        main.SaveFile.click();
+        ASSERT_TRUE(std::filesystem::exists(legFile()));
+    }
+
+    reduction::Form4& report() { return app.form4(); }
+    globe::Form16* globeWindow() { return app.existingWindow<globe::Form16>(); }
+    std::filesystem::path legFile() const { return folder.path() / "leg.NAV"; }
+
+    void openLegFile() {
+        env.fileDialogs.expectOpen(legFile().string());
+        main.GetFile.click();
+    }
+    void clearAnswering(bool confirm) {
+        env.modalRunner.expectDialog<reduction::Form6>([confirm](reduction::Form6& d) {
+            uitest::userClick(confirm ? d.Command1 : d.Command2);
+        });
+        uitest::userClick(main.Command4);
+    }
+
+    void expectNothingOfTheLastLeg() {
+        const int draws = env.random.draws;
+        const std::size_t drawn = plot()->Picture1.displayList().size();
+        EXPECT_FALSE(plot()->isVisible());
+        EXPECT_TRUE(globeWindow() == nullptr || !globeWindow()->isVisible());
+        EXPECT_FALSE(report().isVisible());
+        EXPECT_EQ(report().List1.count(), 0);
+
+        // Every way back: the main window's buttons, the plot's "GLOBE", a
+        // resize of the plot.
+        for (platform::ui::CommandButton* b : {&main.Command3, &main.Command8, &main.Command9}) {
+            EXPECT_FALSE(b->enabled());
+            b->click();
+        }
+        plot()->Command3.click();
+        plot()->Command3_Click();
+        plot()->resizeTwips(plot()->widthTwips() + 1500, plot()->heightTwips() + 750);
+
+        EXPECT_FALSE(plot()->isVisible());
+        EXPECT_EQ(plot()->Picture1.displayList().size(), drawn);
+        EXPECT_EQ(env.random.draws, draws);
+        EXPECT_TRUE(globeWindow() == nullptr || !globeWindow()->isVisible());
+        EXPECT_FALSE(report().isVisible());
+        EXPECT_EQ(report().List1.count(), 0);
+    }
+
+    uitest::TempFolder folder{"celnav-previous-leg"};
+};
+
+TEST_F(PreviousLeg, OpenFileWithdrawsThePlotTheGlobeAndTheDetailedOutput) {
+    reduceAndShowEverything();
+    openLegFile();
+    EXPECT_EQ(main.caption(), " Current Data file: leg.NAV");
+    expectNothingOfTheLastLeg();
+
+    // The next reduction shows them again, "GLOBE" included.
+    reduceAccepting();
+    EXPECT_TRUE(plot()->isVisible());
+    ASSERT_NE(globeWindow(), nullptr);
+    EXPECT_TRUE(globeWindow()->isVisible());
+    globeWindow()->hide();
+    uitest::userClick(plot()->Command3);
+    EXPECT_TRUE(globeWindow()->isVisible());
+}
+
+TEST_F(PreviousLeg, ConfirmedClearAllWithdrawsThemAndPutsBackTheDesignCaption) {
+    reduceAndShowEverything();
+    openLegFile();  // a file's name in the caption
+    reduceAccepting();
+    uitest::userClick(main.Command3);
+    clearAnswering(true);
+    EXPECT_EQ(main.caption(), kDesignCaption);
+    expectNothingOfTheLastLeg();
+
+    // A new leg and its sights: the next reduction shows them again.
+    typeLeg(kLeg);
+    putSights();
+    reduceAccepting();
+    EXPECT_TRUE(plot()->isVisible());
+    EXPECT_TRUE(globeWindow()->isVisible());
+}
+
+TEST_F(PreviousLeg, HelpAndInfoOnViewStay) {
+    reduceAndShowEverything();
+    uitest::userClick(main.Command3);
+    main.menuHelp.click();
+    const int lines = report().List1.count();
+    openLegFile();
+    EXPECT_TRUE(report().isVisible());
+    EXPECT_EQ(report().List1.count(), lines);
+
+    main.menuInfo.click();
+    const int infoLines = report().List1.count();
+    reduceAccepting();
+    clearAnswering(true);
+    EXPECT_TRUE(report().isVisible());
+    EXPECT_EQ(report().List1.count(), infoLines);
+}
+
+TEST_F(PreviousLeg, ARefusedFileOrClearChangesNothing) {
+    reduceAndShowEverything();
+    const std::filesystem::path bad = folder.path() / "bad.NAV";
+    {
+        std::ofstream out(bad);
+        out << "not a sight file\r\n";
+    }
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"no file chosen",
+         [&] {
+             env.messages.expect("There was no file selected.");
+             env.fileDialogs.expectOpen("");
+             main.GetFile.click();
+         }},
+        {"unreadable file",
+         [&] {
+             env.messages.expect("");
+             env.fileDialogs.expectOpen(bad.string());
+             main.GetFile.click();
+         }},
+        {"DON'T ERASE ANYTHING!!", [&] { clearAnswering(false); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string caption = main.caption();
+        const int reportLines = report().List1.count();
+        const std::size_t drawn = plot()->Picture1.displayList().size();
+        c.act();
+        EXPECT_EQ(main.caption(), caption);
+        EXPECT_TRUE(plot()->isVisible());
+        EXPECT_EQ(plot()->Picture1.displayList().size(), drawn);
+        EXPECT_TRUE(globeWindow()->isVisible());
+        EXPECT_TRUE(report().isVisible());
+        EXPECT_EQ(report().List1.count(), reportLines);
+        EXPECT_TRUE(main.Command3.enabled() && main.Command8.enabled() && main.Command9.enabled());
+        // The plot's "GLOBE" still brings the globe back.
+        globeWindow()->hide();
+        uitest::userClick(plot()->Command3);
+        EXPECT_TRUE(globeWindow()->isVisible());
+    }
 }
 
 }  // namespace

@@ -369,9 +369,8 @@ TEST_F(SightEntryWindow, PagingShowsEachStoredSightAndOpensOneNewEntry) {
         {'L', "2", "42", "30", 1, true}, {'L', "1", "35", "0", 0, true},
         {'L', "1", "35", "0", 0, true},  // nothing before sight 1
         {'N', "2", "42", "30", 1, true}, {'N', "3", "28", "45", 6, true},
-        {'N', "4", "", "", -1, false},    // the new entry
-        {'N', "4", "", "", -1, false},    // disabled: only one new entry
-        {'L', "3", "28", "45", 6, true},  // the new entry is dropped
+        {'N', "4", "", "", -1, false},  // the new entry
+        {'N', "4", "", "", -1, false},  // disabled: only one new entry
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(std::string(1, s.button) + " to " + s.label2);
@@ -385,6 +384,40 @@ TEST_F(SightEntryWindow, PagingShowsEachStoredSightAndOpensOneNewEntry) {
         EXPECT_EQ(printed(f.Picture2).size(), 4u);
     }
     EXPECT_EQ(app.Log.SightCount, 3);
+}
+
+TEST_F(SightEntryWindow, LastSightFromANewEntryWarnsAndKeepsWhatWasTyped) {
+    enter(kSun, 0);
+    save();
+    next();
+    enter(kMoon, 1);
+    save();
+    next();
+    ASSERT_EQ(f.Label2.caption(), "3");
+    uitest::userType(f.Text5, "28");
+    uitest::userType(f.Text6, "44.2");
+
+    env.log.clear();
+    env.messages.expect("You forgot to save the new data entry");
+    last();
+    EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: You forgot to save the new data entry"}));
+    // Still the new entry, with what was typed, and nothing stored.
+    EXPECT_EQ(f.Label2.caption(), "3");
+    EXPECT_EQ(f.Text5.text(), "28");
+    EXPECT_EQ(f.Text6.text(), "44.2");
+    EXPECT_FALSE(f.Command2.enabled());
+    EXPECT_EQ(app.Log.SightCount, 2);
+
+    // Saved, it is a stored sight: paging back goes on without a word.
+    enter(kStar, 6);
+    save();
+    env.log.clear();
+    last();
+    EXPECT_TRUE(env.log.empty());
+    EXPECT_EQ(f.Label2.caption(), "2");
+    EXPECT_EQ(f.Text5.text(), "42");
+    EXPECT_EQ(app.Log.SightCount, 3);
+    EXPECT_EQ(app.Log.SightData[3][reduction::kFieldHsDegrees], 28);
 }
 
 TEST_F(SightEntryWindow, NewEntryCarriesTheSetUpOfThePreviousSight) {
