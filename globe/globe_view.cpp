@@ -50,6 +50,7 @@ GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pi
     const float aspect = width / height;
     const double H = W / aspect;
     frame.drawn = true;
+    frame.Radius = R;
     frame.ScaleLeft = -W;
     frame.ScaleTop = H;
     frame.ScaleWidth = 2 * W;
@@ -126,16 +127,14 @@ std::string zoomBoxText(double Zoom) {
     return platform::generalText(ephemeris::FloorTo1(Zoom));
 }
 
-PointerReadout pointerReadout(double displayedZoom, double X, double Y,
-                              const Matrix3& InverseViewMatrix) {
+PointerReadout pointerReadout(double R, double X, double Y, const Matrix3& InverseViewMatrix) {
     PointerReadout out;
-    const double Z = displayedZoom;
-    if (!(Z * Z - X * X - Y * Y > 0)) {
+    if (!(R * R - X * X - Y * Y > 0)) {
         return out;
     }
     double lat = 0;
     double lon = 0;
-    ScreenToLatLon(Z, 0, 0, X, Y, InverseViewMatrix, lat, lon);
+    ScreenToLatLon(R, 0, 0, X, Y, InverseViewMatrix, lat, lon);
     out.inside = true;
     out.Latitude = angleText("Latitude = ", "North ", "South ", lat);
     out.Longitude = angleText("Longitude = ", "East ", "West ", lon);

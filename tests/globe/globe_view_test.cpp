@@ -124,7 +124,7 @@ TEST(GlobeView, ZoomBoxAndReadOutTexts) {
     EXPECT_EQ(globe::zoomBoxText(2.35), "2.3");
     const GlobeView centre;  // 0, 0
     const globe::Matrix3 I = inverseOf(centre);
-    // Only strictly inside the disc of the zoom the box shows.
+    // Only strictly inside the disc of the radius given.
     EXPECT_FALSE(globe::pointerReadout(1.3, 1.32, 0, I).inside);
     EXPECT_FALSE(globe::pointerReadout(1.3, 1.3, 0, I).inside);
     EXPECT_TRUE(globe::pointerReadout(1.3, 1.29, 0, I).inside);
