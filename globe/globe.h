@@ -221,8 +221,10 @@ GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pi
                      double pictureHeight, const std::function<double()>& nextRandom,
                      GlobeScene& scene);
 
-// The first view: centred on the middle of the GHA and declination ranges of
-// sights 1 to SightCount, zoom 1.
+// The first view: centred on the middle of the declination range of sights 1
+// to SightCount and on the middle of the arc that holds their GHAs (the circle
+// outside the largest gap between neighbouring GHAs, so sights on either side
+// of GHA 0 are faced across it), zoom 1.
 GlobeView initialView(const GlobeSights& sights);
 
 // The drag state of the picture.

@@ -278,6 +278,19 @@ TEST_F(GlobeWindowTest, TheReadOutOfATurnedGlobeIsTheProjectionsInverse) {
     }
 }
 
+TEST_F(GlobeWindowTest, SightsAcrossGhaZeroAreFacedFromTheirSide) {
+    // Three evening stars whose GHAs straddle 0 (GHA, declination, Ho): the
+    // globe opens on GHA 45.6 (45 deg 33' W), not on the far side.
+    reduced({{93.5, 38.8, 30}, {357.6, 45.3, 40}, {11.7, 8.9, 50}});
+    Form16& g = shown();
+    EXPECT_NEAR(-g.view().SpinAngle / 0.01745, 45.6, 0.1);
+    EXPECT_NEAR(-g.view().TiltAngle / 0.01745, (45.3 + 8.9) / 2, 1e-9);
+    // The centre of the picture reads a western longitude near 45.6.
+    uitest::mouseMove(g.Picture1, centre(g), Qt::NoButton);
+    EXPECT_NEAR(readDegrees(g.Label11.caption(), "East ", "West "), -45.6, 0.1);
+    EXPECT_EQ(circleItems(g), 3);
+}
+
 TEST_F(GlobeWindowTest, MiddleButtonDragRedrawsAtEveryMoveAndKeepsTheView) {
     reduced({{30, 20, 45}});
     Form16& g = shown();
