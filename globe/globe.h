@@ -16,7 +16,8 @@
 //   GlobeFrame frame = DrawGlobe(view, sights, pictureWidth, pictureHeight,
 //                                nextRandom, scene);
 //   set the picture's scale from frame, clear it, draw scene.steps in order;
-//   keep frame.InverseViewMatrix for the pointer read-out (pointerReadout).
+//   keep frame.Radius and frame.InverseViewMatrix for the pointer read-out
+//   (pointerReadout).
 #pragma once
 
 #include <array>
@@ -203,6 +204,7 @@ struct GlobeSights {
 // The picture's user scale and the matrices of one redraw.
 struct GlobeFrame {
     bool drawn = false;  // false: the picture had no area, nothing was drawn
+    double Radius = 0;   // the globe's radius in picture units (Zoom)
     double ScaleLeft = 0;
     double ScaleTop = 0;
     double ScaleWidth = 0;
@@ -219,8 +221,10 @@ GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pi
                      double pictureHeight, const std::function<double()>& nextRandom,
                      GlobeScene& scene);
 
-// The first view: centred on the middle of the GHA and declination ranges of
-// sights 1 to SightCount, zoom 1.
+// The first view: centred on the middle of the declination range of sights 1
+// to SightCount and on the middle of the arc that holds their GHAs (the circle
+// outside the largest gap between neighbouring GHAs, so sights on either side
+// of GHA 0 are faced across it), zoom 1.
 GlobeView initialView(const GlobeSights& sights);
 
 // The drag state of the picture.
@@ -241,14 +245,13 @@ void dragMove(GlobeView& view, GlobeDrag& drag, int Button, double X, double Y);
 // The zoom box's text: the zoom cut to 0.1 ("1", "2.3", "100").
 std::string zoomBoxText(double Zoom);
 
-// The hover read-out of the pointer at (X, Y) for the zoom the box shows:
-// empty `inside` when the pointer is not strictly inside the disc.
+// The hover read-out of the pointer at (X, Y) on a globe drawn with radius R:
+// empty `inside` when the pointer is not strictly inside its disc.
 struct PointerReadout {
     bool inside = false;
     std::string Latitude;   // "Latitude = North 41° 23.7'"
     std::string Longitude;  // "Longitude = West 70° 5'"
 };
-PointerReadout pointerReadout(double displayedZoom, double X, double Y,
-                              const Matrix3& InverseViewMatrix);
+PointerReadout pointerReadout(double R, double X, double Y, const Matrix3& InverseViewMatrix);
 
 }  // namespace globe

@@ -1,5 +1,6 @@
 // The globe window's computation: the redraw, the first view, the drags, the
 // zoom box and the pointer read-out.
+#include <algorithm>
 #include <cmath>
 
 #include "ephemeris/ephemeris.h"
@@ -32,6 +33,38 @@ std::string angleText(const char* name, const char* positive, const char* negati
     return reduction::readoutText(name, radians * kReadoutDegPerRad, positive, negative);
 }
 
+// The GHA the first view faces (degrees, 0 to 360): the middle of the arc
+// that holds the GHAs of sights 1 to n, that is of the circle left outside the
+// largest gap between neighbouring GHAs. The gap across 0/360 is taken first
+// and a gap between neighbours replaces it only when strictly larger, so on a
+// tie the gap across 0/360 wins (GHAs 0 and 180 face 90, the middle of their
+// range) and then the first largest gap in increasing GHA. One sight, or
+// GHAs that are all equal, face that GHA; no sight faces 0.
+double middleGha(int n, const std::array<double, reduction::kSightLogSize>& Gha) {
+    const int last = n < reduction::kSightLogSize - 1 ? n : reduction::kSightLogSize - 1;
+    if (last < 1) {
+        return 0;
+    }
+    std::array<double, reduction::kSightLogSize> sorted{};
+    for (int i = 1; i <= last; ++i) {
+        sorted[i - 1] = ephemeris::Normalize360(Gha[i]);
+    }
+    std::sort(sorted.begin(), sorted.begin() + last);
+    const double lowest = sorted[0];
+    const double highest = sorted[last - 1];
+    double gap = lowest + 360 - highest;
+    double middle = (highest + lowest) * 0.5;
+    for (int k = 0; k + 1 < last; ++k) {
+        const double between = sorted[k + 1] - sorted[k];
+        if (between > gap) {
+            gap = between;
+            // The sights lie from sorted[k + 1] up across 360 to sorted[k].
+            middle = ephemeris::Normalize360((sorted[k + 1] + sorted[k] + 360) * 0.5);
+        }
+    }
+    return middle;
+}
+
 }  // namespace
 
 GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pictureWidth,
@@ -50,6 +83,7 @@ GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pi
     const float aspect = width / height;
     const double H = W / aspect;
     frame.drawn = true;
+    frame.Radius = R;
     frame.ScaleLeft = -W;
     frame.ScaleTop = H;
     frame.ScaleWidth = 2 * W;
@@ -83,14 +117,12 @@ GlobeFrame DrawGlobe(const GlobeView& view, const GlobeSights& sights, double pi
 }
 
 GlobeView initialView(const GlobeSights& sights) {
-    double GhaMax = 0;
-    double GhaMin = 0;
     double DecMax = 0;
     double DecMin = 0;
-    ArrayMaxMin(sights.SightCount, sights.CopGha, GhaMax, GhaMin);
     ArrayMaxMin(sights.SightCount, sights.CopDec, DecMax, DecMin);
     const double DecMid = (DecMax + DecMin) * 0.5;
-    const double LonMid = (GhaMax + GhaMin) * -0.5;
+    // Sights across 0/360 are faced from their side of the globe.
+    const double LonMid = -middleGha(sights.SightCount, sights.CopGha);
     GlobeView view;
     view.Zoom = 1;
     view.SpinAngle = LonMid * kViewRadPerDeg;
@@ -126,16 +158,14 @@ std::string zoomBoxText(double Zoom) {
     return platform::generalText(ephemeris::FloorTo1(Zoom));
 }
 
-PointerReadout pointerReadout(double displayedZoom, double X, double Y,
-                              const Matrix3& InverseViewMatrix) {
+PointerReadout pointerReadout(double R, double X, double Y, const Matrix3& InverseViewMatrix) {
     PointerReadout out;
-    const double Z = displayedZoom;
-    if (!(Z * Z - X * X - Y * Y > 0)) {
+    if (!(R * R - X * X - Y * Y > 0)) {
         return out;
     }
     double lat = 0;
     double lon = 0;
-    ScreenToLatLon(Z, 0, 0, X, Y, InverseViewMatrix, lat, lon);
+    ScreenToLatLon(R, 0, 0, X, Y, InverseViewMatrix, lat, lon);
     out.inside = true;
     out.Latitude = angleText("Latitude = ", "North ", "South ", lat);
     out.Longitude = angleText("Longitude = ", "East ", "West ", lon);

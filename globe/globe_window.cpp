@@ -160,8 +160,9 @@ void Form16::endDrag() {
 
 void Form16::Picture1_MouseMove(int Button, int /*Shift*/, double X, double Y) {
     if (!drag_.ButtonHeld) {
+        // The radius of the globe on the picture, whatever the zoom box shows.
         const PointerReadout readout =
-            pointerReadout(platform::ui::Val(Text1), X, Y, frame_.InverseViewMatrix);
+            pointerReadout(frame_.Radius, X, Y, frame_.InverseViewMatrix);
         if (readout.inside) {
             Label10.setCaption(readout.Latitude);
             Label11.setCaption(readout.Longitude);

@@ -132,7 +132,11 @@ Form11::Form11(app::App& app)
     Check2.setFontSize(7.5);
     // Long lines scroll sideways rather than lose their ends.
     List1.listWidget()->setTextElideMode(Qt::ElideNone);
-    List1.setFontSize(7.5);
+    // The lines are padded into columns by characters: a fixed-pitch font
+    // lines them up, at a size at which a star line with its magnitude fits
+    // the list's width.
+    List1.setFixedPitchFont();
+    List1.setFontSize(6);
     Label17.label()->setWordWrap(false);
     Label17.setAlignment(platform::ui::Label::AlignRight);
     // In a window smaller than at load the panel covers the lines under the

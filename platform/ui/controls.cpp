@@ -213,6 +213,14 @@ void Control::setFontFamily(const std::string& family) {
     widget_->setFont(f);
 }
 
+void Control::setFixedPitchFont() {
+    QFont f = widget_->font();
+    f.setFamily(QStringLiteral("DejaVu Sans Mono"));
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    widget_->setFont(f);
+}
+
 void Control::setForeColor(const Color& color) {
     QPalette p = widget_->palette();
     const QColor c = toQColor(color);

@@ -92,6 +92,10 @@ class Control {
     void setBold(bool bold);
     void setFontSize(double points);
     void setFontFamily(const std::string& family);
+    // A fixed-pitch font of the same size and weight (DejaVu Sans Mono where
+    // installed, else the system's monospace font), so that text padded with
+    // blanks lines up in columns.
+    void setFixedPitchFont();
     virtual void setForeColor(const Color& color);
     virtual void setBackColor(const Color& color);
     virtual Color foreColor() const;

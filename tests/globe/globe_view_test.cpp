@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "globe/globe.h"
 
@@ -41,20 +42,80 @@ TEST(GlobeView, FirstViewIsCentredOnTheMiddleOfTheSights) {
     EXPECT_EQ(r.Latitude, "Latitude = North 19\u00b0 59.7'");
     EXPECT_EQ(r.Longitude, "Longitude = West 29\u00b0 59.6'");
 
-    // GHAs 350 and 10: the middle of the range is 180, not 0; a sight left
-    // out of the fix still counts.
+    // GHAs 350 and 10: faced across 0, not from 180 on the far side; a sight
+    // left out of the fix still counts.
     globe::GlobeSights two = oneSight(350, 10, 30);
     two.SightCount = 2;
     two.Included[2] = 0;
     two.CopGha[2] = 10;
     two.CopDec[2] = -30;
     const GlobeView w = globe::initialView(two);
-    EXPECT_EQ(w.SpinAngle, -180 * 0.01745);
+    EXPECT_EQ(w.SpinAngle, 0);
     EXPECT_EQ(w.TiltAngle, 0.01745 * 10);
     // No reduction yet: every entry 0, centred on 0, 0.
     const GlobeView none = globe::initialView(globe::GlobeSights{1, {}, {}, {}, {}});
     EXPECT_EQ(none.SpinAngle, 0);
     EXPECT_EQ(none.TiltAngle, 0);
+}
+
+// The GHA at the centre of the first view of sights with these GHAs.
+double centreGha(const std::vector<double>& ghas) {
+    globe::GlobeSights s;
+    s.SightCount = static_cast<int>(ghas.size());
+    for (std::size_t k = 0; k < ghas.size(); ++k) {
+        s.CopGha[k + 1] = ghas[k];
+    }
+    return -globe::initialView(s).SpinAngle / 0.01745;
+}
+
+TEST(GlobeView, FirstViewFacesTheArcThatHoldsTheGhas) {
+    // Three evening stars off the Azores: the gap from 93.5 to 357.6 is the
+    // largest, so the view faces (357.6 + 93.5 + 360) / 2 - 360 = 45.55,
+    // 45.6 W to the 0.1 degree.
+    EXPECT_NEAR(centreGha({93.5, 357.6, 11.7}), 45.6, 0.1);
+    EXPECT_NEAR(centreGha({11.7, 93.5, 357.6}), 45.55, 1e-9);  // any order
+
+    // Hand-computed centres, each the middle of the arc outside the largest
+    // gap (the gap across 0/360 is the span from the largest GHA back to the
+    // smallest).
+    const struct {
+        std::vector<double> ghas;
+        double centre;
+    } cases[] = {
+        {{350, 10}, 0},          // gaps 340 inside, 20 across 0
+        {{340, 350, 10}, 355},   // arc 340 .. 370
+        {{200, 350, 30}, 295},   // gaps 170, 150 and 40 across 0: arc 200 .. 390
+        {{30, 100, 200}, 115},   // one side: across 0 is largest (190)
+        {{10, 355}, 2.5},        // arc 355 .. 370
+        {{179, 181}, 180},       // around 180 the middle of the range stays
+        {{123.4}, 123.4},        // a single sight
+        {{200, 200, 200}, 200},  // all GHAs equal
+        // Ties: the gap across 0/360 first, so GHAs 0 and 180 face the middle
+        // of their range, 90 (not 270); GHAs 0, 120 and 240 face 120.
+        {{0, 180}, 90},
+        {{180, 0}, 90},
+        {{0, 120, 240}, 120},
+        // Then the first largest gap in increasing GHA: 10 .. 130 before
+        // 130 .. 250, so the arc 130 .. 370 and its middle 250.
+        {{250, 10, 350, 130}, 250},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(centreGha(c.ghas), c.centre, 1e-9) << c.ghas.front() << " ...";
+    }
+}
+
+TEST(GlobeView, SightsOnOneSideKeepTheMiddleOfTheirRange) {
+    // Where the gap across 0/360 is the largest the centre is exactly
+    // (GhaMax + GhaMin) / 2, and the declination middle is unchanged.
+    globe::GlobeSights s = oneSight(30, 20, 45);
+    s.SightCount = 3;
+    s.CopGha[2] = 200.25;
+    s.CopDec[2] = -40;
+    s.CopGha[3] = 95;
+    s.CopDec[3] = 5;
+    const GlobeView v = globe::initialView(s);
+    EXPECT_EQ(v.SpinAngle, (200.25 + 30) * -0.5 * 0.01745);
+    EXPECT_EQ(v.TiltAngle, 0.01745 * -((20 + -40) * 0.5));
 }
 
 TEST(GlobeView, ZoomDragGrowsAtEveryMoveBelowTheStartAndIsClamped) {
@@ -124,7 +185,7 @@ TEST(GlobeView, ZoomBoxAndReadOutTexts) {
     EXPECT_EQ(globe::zoomBoxText(2.35), "2.3");
     const GlobeView centre;  // 0, 0
     const globe::Matrix3 I = inverseOf(centre);
-    // Only strictly inside the disc of the zoom the box shows.
+    // Only strictly inside the disc of the radius given.
     EXPECT_FALSE(globe::pointerReadout(1.3, 1.32, 0, I).inside);
     EXPECT_FALSE(globe::pointerReadout(1.3, 1.3, 0, I).inside);
     EXPECT_TRUE(globe::pointerReadout(1.3, 1.29, 0, I).inside);

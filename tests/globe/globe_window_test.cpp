@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -150,26 +151,144 @@ TEST_F(GlobeWindowTest, HoverReadsTheLatitudeAndLongitudeUnderThePointer) {
     EXPECT_EQ(g.Picture1.displayList().size(), items);
 }
 
-TEST_F(GlobeWindowTest, TheReadOutUsesTheRadiusTheZoomBoxShows) {
+// A read-out caption ("Latitude = North 61° 9.6'") as signed degrees;
+// not a number when the caption holds no read-out.
+double readDegrees(const std::string& caption, const std::string& positive,
+                   const std::string& negative) {
+    const std::size_t plus = caption.find(positive);
+    const std::size_t minus = caption.find(negative);
+    const std::size_t mark = caption.find("° ");
+    if ((plus == std::string::npos && minus == std::string::npos) || mark == std::string::npos) {
+        return std::nan("");
+    }
+    const bool north = plus != std::string::npos;
+    const std::size_t after = north ? plus + positive.size() : minus + negative.size();
+    const double deg = platform::leadingNumber(caption.substr(after));
+    const double min = platform::leadingNumber(caption.substr(mark + 3));
+    return (north ? 1 : -1) * (deg + min / 60);
+}
+
+// The orthographic projection's inverse on a sphere of radius R centred on
+// latitude phi1 and longitude lambda0 (radians): the latitude and longitude
+// in degrees of the picture point (x, y), which lies strictly inside.
+std::pair<double, double> orthographicInverse(double R, double phi1, double lambda0, double x,
+                                              double y) {
+    const double kDeg = 180 / 3.14159265358979;
+    const double rho = std::hypot(x, y);
+    if (rho == 0) {
+        return {phi1 * kDeg, lambda0 * kDeg};
+    }
+    const double c = std::asin(rho / R);
+    const double phi =
+        std::asin(std::cos(c) * std::sin(phi1) + y * std::sin(c) * std::cos(phi1) / rho);
+    const double lambda =
+        lambda0 + std::atan2(x * std::sin(c),
+                             rho * std::cos(c) * std::cos(phi1) - y * std::sin(c) * std::sin(phi1));
+    return {phi * kDeg, lambda * kDeg};
+}
+
+// Degrees apart on the circle.
+double angleApart(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return d > 180 ? 360 - d : d;
+}
+
+TEST_F(GlobeWindowTest, TheReadOutUsesTheRadiusTheGlobeIsDrawnWith) {
     // Before any reduction: the view looks at latitude 0, longitude 0.
     Form16& g = shown();
     const auto at = [&g](double x, double y) { return g.Picture1.toPixel(x, y); };
-    // A right drag from the centre to 0.555 units below it: zoom 1.37.
+    // A right drag from the centre to 0.555 units below it: zoom 1.37, whose
+    // box shows "1.3".
     uitest::mouseDown(g.Picture1, at(0, 0), Qt::RightButton);
     uitest::mouseMove(g.Picture1, at(0, 0), Qt::RightButton);
     uitest::mouseMove(g.Picture1, at(0, -0.555), Qt::RightButton);
     uitest::mouseUp(g.Picture1, at(0, -0.555), Qt::RightButton);
-    ASSERT_NEAR(g.view().Zoom, 1.37, 1e-3);
+    const double R = g.view().Zoom;
+    ASSERT_NEAR(R, 1.37, 1e-3);
     EXPECT_EQ(g.Text1.text(), "1.3");
-    // 1.32 units out lies on the drawn globe but outside the box's radius.
-    uitest::mouseMove(g.Picture1, at(1.32, 0), Qt::NoButton);
+    const std::vector<DrawItem>& drawn = g.Picture1.displayList();
+    ASSERT_FALSE(drawn.empty());
+    ASSERT_EQ(drawn.front().kind, DrawItem::Kind::Circle);  // the globe's disc
+
+    // Just outside the drawn limb, all round: nothing.
+    for (int deg = 0; deg < 360; deg += 15) {
+        const double a = deg * 3.14159265358979 / 180;
+        uitest::mouseMove(g.Picture1, at(1.005 * R * std::cos(a), 1.005 * R * std::sin(a)),
+                          Qt::NoButton);
+        EXPECT_EQ(g.Label10.caption(), "") << deg;
+        EXPECT_EQ(g.Label11.caption(), "") << deg;
+    }
+    uitest::mouseMove(g.Picture1, at(1.38, 0), Qt::NoButton);
     EXPECT_EQ(g.Label10.caption(), "");
-    EXPECT_EQ(g.Label11.caption(), "");
-    // 1.2 units east of the centre on a globe of radius 1.3: longitude
-    // asin(1.2 / 1.3) = 67.3801 degrees, 67 22.8' (61.16 with the radius 1.37).
+
+    // 1.2 units east of the centre lies at longitude asin(1.2 / 1.37),
+    // 61 deg 10' E on the equator (asin(1.2 / 1.3) would read 67 deg 23').
     uitest::mouseMove(g.Picture1, at(1.2, 0), Qt::NoButton);
-    EXPECT_EQ(g.Label10.caption(), "Latitude = North 0\u00b0 0'");
-    EXPECT_EQ(g.Label11.caption(), "Longitude = East 67\u00b0 22.8'");
+    EXPECT_NEAR(readDegrees(g.Label10.caption(), "North ", "South "), 0, 0.1);
+    EXPECT_NEAR(readDegrees(g.Label11.caption(), "East ", "West "), 61.16, 0.1);
+
+    // Every point of the drawn globe reads its own place: the ring between
+    // the box's radius 1.3 and the limb, and points just inside the limb.
+    for (const double r : {1.32, 0.995 * R}) {
+        for (int deg = 5; deg < 360; deg += 30) {
+            const double a = deg * 3.14159265358979 / 180;
+            const QPointF pixel = at(r * std::cos(a), r * std::sin(a));
+            // The place of the pointer as the handler receives it.
+            const QPointF user = g.Picture1.toUser(pixel);
+            ASSERT_LT(std::hypot(user.x(), user.y()), R);
+            g.Label10.setCaption("");
+            g.Label11.setCaption("");
+            uitest::mouseMove(g.Picture1, pixel, Qt::NoButton);
+            const auto [lat, lon] = orthographicInverse(R, 0, 0, user.x(), user.y());
+            EXPECT_NEAR(readDegrees(g.Label10.caption(), "North ", "South "), lat, 0.1)
+                << r << " " << deg;
+            EXPECT_LT(angleApart(readDegrees(g.Label11.caption(), "East ", "West "), lon), 0.1)
+                << r << " " << deg;
+        }
+    }
+}
+
+TEST_F(GlobeWindowTest, TheReadOutOfATurnedGlobeIsTheProjectionsInverse) {
+    // Centred on about 20 N, 30 W and zoomed in a little.
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    const auto at = [&g](double x, double y) { return g.Picture1.toPixel(x, y); };
+    uitest::mouseDown(g.Picture1, at(0, 0), Qt::RightButton);
+    uitest::mouseMove(g.Picture1, at(0, 0), Qt::RightButton);
+    uitest::mouseMove(g.Picture1, at(0, -0.3), Qt::RightButton);
+    uitest::mouseUp(g.Picture1, at(0, -0.3), Qt::RightButton);
+    const double R = g.view().Zoom;
+    ASSERT_GT(R, 1.15);
+    const double phi1 = -g.view().TiltAngle;
+    const double lambda0 = g.view().SpinAngle;
+    for (const double r : {0.3, 0.9 * R, 0.995 * R}) {
+        for (int deg = 20; deg < 360; deg += 45) {
+            const double a = deg * 3.14159265358979 / 180;
+            const QPointF pixel = at(r * std::cos(a), r * std::sin(a));
+            const QPointF user = g.Picture1.toUser(pixel);
+            g.Label10.setCaption("");
+            g.Label11.setCaption("");
+            uitest::mouseMove(g.Picture1, pixel, Qt::NoButton);
+            const auto [lat, lon] = orthographicInverse(R, phi1, lambda0, user.x(), user.y());
+            EXPECT_NEAR(readDegrees(g.Label10.caption(), "North ", "South "), lat, 0.1)
+                << r << " " << deg;
+            EXPECT_LT(angleApart(readDegrees(g.Label11.caption(), "East ", "West "), lon), 0.1)
+                << r << " " << deg;
+        }
+    }
+}
+
+TEST_F(GlobeWindowTest, SightsAcrossGhaZeroAreFacedFromTheirSide) {
+    // Three evening stars whose GHAs straddle 0 (GHA, declination, Ho): the
+    // globe opens on GHA 45.6 (45 deg 33' W), not on the far side.
+    reduced({{93.5, 38.8, 30}, {357.6, 45.3, 40}, {11.7, 8.9, 50}});
+    Form16& g = shown();
+    EXPECT_NEAR(-g.view().SpinAngle / 0.01745, 45.6, 0.1);
+    EXPECT_NEAR(-g.view().TiltAngle / 0.01745, (45.3 + 8.9) / 2, 1e-9);
+    // The centre of the picture reads a western longitude near 45.6.
+    uitest::mouseMove(g.Picture1, centre(g), Qt::NoButton);
+    EXPECT_NEAR(readDegrees(g.Label11.caption(), "East ", "West "), -45.6, 0.1);
+    EXPECT_EQ(circleItems(g), 3);
 }
 
 TEST_F(GlobeWindowTest, MiddleButtonDragRedrawsAtEveryMoveAndKeepsTheView) {

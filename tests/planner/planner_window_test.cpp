@@ -5,8 +5,11 @@
 // settings file read at start-up and written by its button.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 
 #include <algorithm>
 #include <filesystem>
@@ -157,6 +160,44 @@ TEST_F(PlannerWindowTest, RefreshAtNightDrawsTheChartAndListsTheSky) {
     f.Command3.click();
     EXPECT_EQ(f.EastWestSign, -1);
     EXPECT_EQ(app.Chart.ChartX[1], -x1);
+}
+
+TEST_F(PlannerWindowTest, TheObjectListShowsItsColumnsLinedUp) {
+    Form11& f = planner("2", "0");
+    f.Command3.click();
+    // The list's lines are padded by characters: its font is fixed-pitch as
+    // resolved on this machine.
+    const QFont font = f.List1.listWidget()->font();
+    EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
+    // So "Azim" and "Elev" start at the same distance from the left edge on
+    // every line whose name is short enough to be padded.
+    const QFontMetricsF metrics(font);
+    std::vector<double> azim;
+    std::vector<double> elev;
+    std::vector<std::string> aligned;
+    for (int i = 0; i < f.List1.count(); i += 2) {
+        const QString line = QString::fromStdString(f.List1.item(i));
+        const int a = line.indexOf(QStringLiteral("Azim"));
+        const int e = line.indexOf(QStringLiteral("Elev"));
+        if (a == 13 && e == 33) {
+            azim.push_back(metrics.horizontalAdvance(line.left(a)));
+            elev.push_back(metrics.horizontalAdvance(line.left(e)));
+            aligned.push_back(f.List1.item(i));
+        }
+    }
+    ASSERT_GE(azim.size(), 10u);
+    for (std::size_t k = 1; k < azim.size(); ++k) {
+        EXPECT_NEAR(azim[k], azim[0], 0.01) << aligned[k];
+        EXPECT_NEAR(elev[k], elev[0], 0.01) << aligned[k];
+    }
+    // Shown at its size of load, every line fits the list's width less the
+    // items' margins: no magnitude is hidden beyond its right edge.
+    f.showModeless();
+    const int room = f.List1.listWidget()->viewport()->width();
+    for (int i = 0; i < f.List1.count(); ++i) {
+        EXPECT_LT(metrics.horizontalAdvance(QString::fromStdString(f.List1.item(i))), room - 6)
+            << f.List1.item(i);
+    }
 }
 
 TEST_F(PlannerWindowTest, NonsenseFieldsNeverShowNonNumbers) {
