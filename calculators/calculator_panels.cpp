@@ -62,11 +62,16 @@ DeadReckoningResult deadReckoning(const DeadReckoningInput& input) {
     const double D = S * t;
     const double N = D * CosD(C);
     const double lat2 = lat1 + N / 60;
+    DeadReckoningResult out;
+    // Past a pole; a run too long for a number keeps the undefined texts.
+    if (std::isfinite(lat2) && std::fabs(lat2) > 90) {
+        out.Latitude = kPastPoleText;
+        return out;
+    }
     const double m = lat1 + N / 120;
     const double dLonMinutes = D * SinD(C) / CosD(m);
     const double lon2 = wrappedLongitude(lon1 + dLonMinutes / 60);
 
-    DeadReckoningResult out;
     out.Latitude = wholeMinutesText("Estimated Latitude ", lat2, "N ", "S ");
     out.Longitude = wholeMinutesText("Estimated Longitude ", lon2, "E ", "W ");
     out.Distance = resultText("Distance traveled, nmiles: ", FloorTo1(D));

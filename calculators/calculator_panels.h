@@ -31,9 +31,14 @@ struct DeadReckoningResult {
     std::string Distance;   // "Distance traveled, nmiles: 35"
 };
 
+// The latitude line when the run goes past a pole; the longitude and
+// distance lines are then empty.
+inline constexpr const char* kPastPoleText =
+    "Past a pole: check True Course, Speed over ground and Time interval";
+
 // Distance S t, northing D cos C, departure D sin C over the cosine of the
 // mid-latitude; the longitude gets one wrap into -180..180. Whole minutes,
-// cut.
+// cut. A latitude beyond 90 degrees is no position (kPastPoleText).
 DeadReckoningResult deadReckoning(const DeadReckoningInput& input);
 
 // ---- Distance to and dip of the horizon --------------------------------

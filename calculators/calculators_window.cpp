@@ -1,5 +1,6 @@
 #include "calculators/calculators_window.h"
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "calculators/calculator_panels.h"
 #include "calculators/course_calculator_window.h"
@@ -300,10 +301,26 @@ void Form10::Command8_Click() {
     hide();
 }
 
+bool Form10::refused(const platform::Problem& problem, std::initializer_list<Label*> outputs) {
+    if (!problem) {
+        return false;
+    }
+    for (Label* output : outputs) {
+        output->setCaption("");
+    }
+    almanac::warnProblem(app_, *problem);
+    return true;
+}
+
 void Form10::Command1_Click() {
+    const AngleField lat = drLatBoxes.field(Option2.value());
+    if (refused(platform::latitudeProblem("Last Fix Latitude", angleValue(lat)),
+                {&Label4, &Label5, &Label8})) {
+        return;
+    }
     const DeadReckoningResult r =
-        deadReckoning({Text8.text(), Text2.text(), drLatBoxes.field(Option2.value()),
-                       drLonBoxes.field(Option3.value()), Text1.text(), Text3.text()});
+        deadReckoning({Text8.text(), Text2.text(), lat, drLonBoxes.field(Option3.value()),
+                       Text1.text(), Text3.text()});
     Label4.setCaption(r.Latitude);
     Label5.setCaption(r.Longitude);
     Label8.setCaption(r.Distance);
@@ -323,9 +340,16 @@ void Form10::Command10_Click() {
 }
 
 void Form10::Command12_Click() {
+    const AngleField lat1 = gcLat1Boxes.field(Option13.value());
+    const AngleField lat2 = gcLat2Boxes.field(Option18.value());
+    if (refused(
+            platform::firstProblem({platform::latitudeProblem("Latitude #1", angleValue(lat1)),
+                                    platform::latitudeProblem("Latitude #2", angleValue(lat2))}),
+            {&Label63})) {
+        return;
+    }
     Label63.setCaption(greatCircleDistance(
-        {gcLat1Boxes.field(Option13.value()), gcLon1Boxes.field(Option19.value()),
-         gcLat2Boxes.field(Option18.value()), gcLon2Boxes.field(Option22.value())}));
+        {lat1, gcLon1Boxes.field(Option19.value()), lat2, gcLon2Boxes.field(Option22.value())}));
 }
 
 void Form10::Command16_Click() {
@@ -333,26 +357,41 @@ void Form10::Command16_Click() {
 }
 
 void Form10::Command2_Click() {
+    const AngleField lat = altLatBoxes.field(Option5.value());
+    if (refused(platform::latitudeProblem("Assumed Latitude", angleValue(lat)),
+                {&Label24, &Label69})) {
+        return;
+    }
     const AltitudeResult r =
-        altitudeAzimuth({altLatBoxes.field(Option5.value()), altLonBoxes.field(Option8.value()),
-                         altGhaBoxes.field(), altDecBoxes.field(Option10.value())});
+        altitudeAzimuth({lat, altLonBoxes.field(Option8.value()), altGhaBoxes.field(),
+                         altDecBoxes.field(Option10.value())});
     Label24.setCaption(r.Altitude);
     Label69.setCaption(r.Azimuth);
 }
 
 void Form10::Command3_Click() {
-    const SumnerResult r =
-        sumnerLongitudes({sumnerLatBoxes.field(Option16.value()), sumnerHoBoxes.field(),
-                          sumnerGhaBoxes.field(), sumnerDecBoxes.field(Option11.value())});
+    const AngleField lat = sumnerLatBoxes.field(Option16.value());
+    if (refused(platform::latitudeProblem("Assumed Latitude", angleValue(lat)),
+                {&Label25, &Label40})) {
+        return;
+    }
+    const SumnerResult r = sumnerLongitudes({lat, sumnerHoBoxes.field(), sumnerGhaBoxes.field(),
+                                             sumnerDecBoxes.field(Option11.value())});
     Label25.setCaption(r.WestSide);
     Label40.setCaption(r.EastSide);
 }
 
 void Form10::Command17_Click() {
-    Label76.setCaption(
-        circleCentre({lat1Boxes.field(Option30.value()), lon1Boxes.field(Option28.value()),
-                      lat2Boxes.field(Option25.value()), lon2Boxes.field(Option23.value()),
-                      angleBoxes.field()}));
+    const AngleField lat1 = lat1Boxes.field(Option30.value());
+    const AngleField lat2 = lat2Boxes.field(Option25.value());
+    if (refused(
+            platform::firstProblem({platform::latitudeProblem("Latitude #1", angleValue(lat1)),
+                                    platform::latitudeProblem("Latitude #2", angleValue(lat2))}),
+            {&Label76})) {
+        return;
+    }
+    Label76.setCaption(circleCentre({lat1, lon1Boxes.field(Option28.value()), lat2,
+                                     lon2Boxes.field(Option23.value()), angleBoxes.field()}));
 }
 
 }  // namespace calculators

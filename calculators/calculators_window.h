@@ -7,13 +7,17 @@
 //
 // Each panel's calculate button reads that panel's fields, calls its function
 // of calculators/calculator_panels.h and writes its result labels; results
-// stay until the same button is pressed again. The window is hidden, never
+// stay until the same button is pressed again. A latitude beyond 90 degrees
+// is refused with a "Warning!" naming its field, and the panel's results are
+// emptied. The window is hidden, never
 // discarded, by "CLOSE FORM" and by its title-bar close.
 #pragma once
 
 #include <array>
+#include <initializer_list>
 
 #include "calculators/angle_fields_window.h"
+#include "platform/input_check.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
@@ -312,6 +316,10 @@ class Form10 : public platform::ui::Form {
 
   private:
     void showPanel(platform::ui::Frame& panel);
+    // A field the checks refuse: the panel's outputs are emptied and the
+    // warning names the field. False when there is no problem.
+    bool refused(const platform::Problem& problem,
+                 std::initializer_list<platform::ui::Label*> outputs);
 
     app::App& app_;
 };

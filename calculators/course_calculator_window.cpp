@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "calculators/course_heading.h"
@@ -134,6 +135,9 @@ void Form9::Command4_Click() {
         headingToSteer({Text8.text(), Text2.text(), Text3.text(), Text4.text(), Text5.text()});
     Label17.setCaption(r.HeadingLine);
     Label16.setCaption(r.SpeedLine);
+    if (r.Refused) {
+        almanac::warnProblem(app_, *r.Refused);
+    }
 }
 
 void Form9::Command3_Click() {

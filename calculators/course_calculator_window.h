@@ -1,7 +1,8 @@
 // The course and heading calculator "True course calculator from leeway and
 // currents": the true course and speed over ground from heading, leeway and
 // current, loaded into the main window's course and speed on request, and
-// the heading to steer for a desired course (calculators/course_heading.h).
+// the heading to steer for a desired course (calculators/course_heading.h);
+// a desired course outside 0 to 360 is refused with a "Warning!".
 // Hidden, never discarded, by "CLOSE" and by its title-bar close.
 #pragma once
 

@@ -99,8 +99,23 @@ CourseResult trueCourse(const CourseInput& input) {
 }
 
 HeadingResult headingToSteer(const HeadingInput& input) {
-    const double D = fieldValue(input.DesiredCourse) * kRad;
+    HeadingResult out;
+    const double desired = fieldValue(input.DesiredCourse);
+    out.Refused = platform::directionProblem("Desired True Course", desired);
+    if (out.Refused) {
+        return out;
+    }
+    const double D = desired * kRad;
     const Drift d = driftOf(input.Speed, input.Leeway, input.CurrentDirection, input.CurrentSpeed);
+
+    // The water track must cancel the current across the course and leave a
+    // speed along it.
+    const double across = d.W * std::sin(d.C - D);
+    if (std::fabs(across) > d.V ||
+        !(std::sqrt(d.V * d.V - across * across) + d.W * std::cos(d.C - D) > 0)) {
+        out.HeadingLine = kCourseUnreachableText;
+        return out;
+    }
 
     double H = D;
     Track t;
@@ -108,10 +123,16 @@ HeadingResult headingToSteer(const HeadingInput& input) {
         t = groundTrack(H, d.L, d.V, d.C, d.W);
         H = H + 0.1 * (D - courseOf(t));
     }
+    // The course made good at the heading reached, against the desired one
+    // with the difference folded into -180..180.
+    const double miss = desired - courseOf(groundTrack(H, d.L, d.V, d.C, d.W)) * kDeg;
+    if (!(std::fabs(miss - 360 * std::floor((miss + 180) / 360)) <= 0.1)) {
+        out.HeadingLine = kHeadingNotFoundText;
+        return out;
+    }
     const double speed = shownSpeed(t);
     const double heading = FloorTo1(intoOneTurn(H) * kDeg + 0.05);
 
-    HeadingResult out;
     out.HeadingLine = resultText("Heading course = ", heading, " deg from true N");
     out.SpeedLine = resultText("Speed over ground = ", speed, " knots");
     return out;

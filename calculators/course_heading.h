@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/input_check.h"
+
 namespace calculators {
 
 // The literal that brings courses into 0..2 pi (a little short of 2 pi).
@@ -47,15 +49,34 @@ struct HeadingInput {
     std::string CurrentSpeed;
 };
 
+// The heading line when no heading can make good the desired course: the
+// current across the course is stronger than the speed through the water, or
+// nothing is left to move along it.
+inline constexpr const char* kCourseUnreachableText =
+    "This course cannot be made good with this speed and current";
+// The heading line when the steps end on a heading whose course made good is
+// more than 0.1 degree from the desired one.
+inline constexpr const char* kHeadingNotFoundText =
+    "No heading was found that makes good this course";
+
 struct HeadingResult {
-    // "Heading course = 90 deg from true N", "Speed over ground = 6.2 knots".
+    // "Heading course = 90 deg from true N", "Speed over ground = 6.2 knots";
+    // or one of the two texts above and an empty speed line; both empty when
+    // the desired course is refused.
     std::string HeadingLine;
     std::string SpeedLine;
+    // The desired course outside 0 to 360: the message naming the field.
+    platform::Problem Refused;
 };
 
 // Exactly 100 steps of H = H + 0.1 (desired - course made good at H), from
 // H = desired; the error is not folded into +-pi. Speed over ground at the
 // heading before the last step; the heading brought into 0..6.28318.
+// Before the steps: a desired course outside 0 to 360 is refused; a course
+// with the current across it stronger than the speed through the water
+// (|W sin(C - D)| > V), or with a speed along it of 0 or less, cannot be
+// made good. After them, a heading whose course made good misses the
+// desired one by more than 0.1 degree is no heading.
 HeadingResult headingToSteer(const HeadingInput& input);
 
 }  // namespace calculators

@@ -5,6 +5,7 @@
 
 #include "calculators/circle_of_position.h"
 #include "ephemeris/ephemeris.h"
+#include "platform/input_check.h"
 #include "platform/numtext.h"
 
 namespace calculators {
@@ -95,13 +96,34 @@ ProtractorInput protractorInput(const ProtractorEntry& entry) {
 ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
                                    double PlotWidth, double PlotHeight) {
     ProtractorResult r;
+    const auto refuse = [&r](ProtractorOutcome outcome, std::string_view message) {
+        r.Outcome = outcome;
+        r.PlotMessage = std::string(message);
+        return r;
+    };
+    if (const platform::Problem problem = platform::firstProblem({
+            platform::latitudeProblem("Latitude #1", in.LatA),
+            platform::latitudeProblem("Latitude #2", in.LatB),
+            platform::latitudeProblem("Latitude #3", in.LatC),
+        })) {
+        return refuse(ProtractorOutcome::LatitudeRefused, " " + *problem + ".");
+    }
+    if (in.AngleAB == 0 || in.AngleBC == 0) {
+        return refuse(ProtractorOutcome::AnglesZero, kProtractorAnglesZeroText);
+    }
+    // The angle at the observer between two landmarks is less than a half
+    // turn; 180 degrees would put the observer on the line between them.
+    if (!(in.AngleAB < 180) || !(in.AngleBC < 180)) {
+        return refuse(ProtractorOutcome::AngleTooLarge, kProtractorAngleTooLargeText);
+    }
     double eB = 0, nB = 0, eC = 0, nC = 0;
     LandmarkOffset(in.LatA, in.LonA, in.LatB, in.LonB, eB, nB);
     LandmarkOffset(in.LatA, in.LonA, in.LatC, in.LonC, eC, nC);
-    if (in.AngleAB == 0 || in.AngleBC == 0 || eB * eB + nB * nB == 0 || eC * eC + nC * nC == 0) {
-        r.Outcome = ProtractorOutcome::AnglesZero;
-        r.PlotMessage = std::string(kProtractorAnglesZeroText);
-        return r;
+    if (eB * eB + nB * nB == 0) {
+        return refuse(ProtractorOutcome::SamePosition, kProtractorBAtAText);
+    }
+    if (eC * eC + nC * nC == 0) {
+        return refuse(ProtractorOutcome::SamePosition, kProtractorCAtAText);
     }
 
     double eF = 0, nF = 0, FixLat = 0, FixLon = 0;
@@ -111,14 +133,13 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
     const double toA = std::sqrt(eF * eF + nF * nF);
     const double toB = std::sqrt((eB - eF) * (eB - eF) + (nB - nF) * (nB - nF));
     const double toC = std::sqrt((eC - eF) * (eC - eF) + (nC - nF) * (nC - nF));
-    if (status != ThreePointStatus::Fix || !allFinite({toA, toB, toC})) {
-        r.Outcome = ProtractorOutcome::NoFix;
-        r.PlotMessage = std::string(kProtractorNoFixText);
-        return r;
+    // A fix beyond a pole is no position.
+    if (status != ThreePointStatus::Fix || !allFinite({toA, toB, toC}) ||
+        !(std::fabs(FixLat) <= 90)) {
+        return refuse(ProtractorOutcome::NoFix, kProtractorNoFixText);
     }
 
     // Output lines.
-    r.WriteOutput = true;
     r.OutputLines = {
         protractorFixLine(FixLat, FixLon),
         distanceLine("Radial distance from Left Landmark ", toA),

@@ -10,7 +10,7 @@
 //   ProtractorInput in = protractorInput(entry);        // texts of the boxes
 //   state.Zoom = in.Zoom;
 //   ProtractorResult r = protractorCompute(in, state, plotWidth, plotHeight);
-//   if (r.WriteOutput) { clear the output picture; print r.OutputLines }
+//   clear the output picture; print r.OutputLines (none without a fix)
 //   if (r.Outcome == ProtractorOutcome::Fix) {
 //       state.SpanAC = r.SpanAC; state.ViewHalfWidth = r.ViewHalfWidth;
 //       set r.Scene's scale, clear, draw r.Scene.Items in order
@@ -31,6 +31,12 @@
 namespace calculators {
 
 inline constexpr std::string_view kProtractorAnglesZeroText = " Angles must be non-zero.";
+inline constexpr std::string_view kProtractorAngleTooLargeText =
+    " Angles must be less than 180 degrees.";
+inline constexpr std::string_view kProtractorBAtAText =
+    " Landmarks A and B are at the same position.";
+inline constexpr std::string_view kProtractorCAtAText =
+    " Landmarks A and C are at the same position.";
 inline constexpr std::string_view kProtractorNoFixText =
     " No fix found for these landmarks and angles.";
 inline constexpr std::string_view kProtractorViewText = " Plot not drawn: view width out of range.";
@@ -121,17 +127,19 @@ struct ProtractorScene {
 };
 
 enum class ProtractorOutcome {
-    Fix,             // output lines written and the plot drawn
-    AnglesZero,      // the check failed
-    NoFix,           // the resection found no fix
-    ViewOutOfRange,  // output lines written, the plot not drawn
+    Fix,              // output lines written and the plot drawn
+    LatitudeRefused,  // a landmark's latitude is beyond 90 degrees
+    AnglesZero,       // an angle of 0
+    AngleTooLarge,    // an angle of 180 degrees or more
+    SamePosition,     // B or C at A's position
+    NoFix,            // the resection found no fix, or one beyond a pole
+    ViewOutOfRange,   // output lines written, the plot not drawn
 };
 
 struct ProtractorResult {
     ProtractorOutcome Outcome = ProtractorOutcome::AnglesZero;
-    // Clear the output picture and print these five lines (Fix and
-    // ViewOutOfRange); otherwise the output picture stays as it was.
-    bool WriteOutput = false;
+    // The output picture is cleared and gets these five lines (Fix and
+    // ViewOutOfRange); without a fix it stays empty.
     std::vector<platform::PrintLine> OutputLines;
     // Fix: the new SpanAC and ViewHalfWidth and the plot.
     double SpanAC = 0;
@@ -143,7 +151,11 @@ struct ProtractorResult {
 };
 
 // One computation. PlotWidth and PlotHeight: the plot's outer size, twips
-// (above 0). The state's pan is read, never written.
+// (above 0). The state's pan is read, never written. Refused, in this order:
+// a landmark's latitude beyond 90 degrees (named by its row, "Latitude #1" to
+// "Latitude #3"), an angle of 0, an angle of 180 degrees or more, B or C at
+// A's position; a resection without a fix or with one beyond a pole gives
+// the no-fix line.
 ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
                                    double PlotWidth, double PlotHeight);
 

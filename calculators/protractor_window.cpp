@@ -273,11 +273,11 @@ void Form15::compute() {
     const ProtractorInput in = protractorInput(entry());
     state_.Zoom = in.Zoom;
     const ProtractorResult r = protractorCompute(in, state_, Picture1.width(), Picture1.height());
-    if (r.WriteOutput) {
-        Picture2.clear();
-        for (const platform::PrintLine& line : r.OutputLines) {
-            Picture2.print(line);
-        }
+    // Without a fix the output area stays empty: no position from before
+    // stands beside inputs that gave none.
+    Picture2.clear();
+    for (const platform::PrintLine& line : r.OutputLines) {
+        Picture2.print(line);
     }
     if (r.Outcome == ProtractorOutcome::Fix) {
         state_.SpanAC = r.SpanAC;

@@ -8,6 +8,7 @@
 #include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "calculators/single_shot.h"
+#include "platform/input_check.h"
 
 namespace app {
 calculators::Form55& App::form55() {
@@ -135,6 +136,16 @@ void Form55::Command1_Click() {
     in.Dec = decBoxes.field(Option10.value());
     in.Lat = latBoxes.field(Option5.value());
     in.Lon = lonBoxes.field(Option8.value());
+    if (const platform::Problem problem =
+            platform::latitudeProblem("Assumed Latitude", angleValue(in.Lat))) {
+        // Nothing is reduced and no result from before stays.
+        for (platform::ui::Label* result : {&Label24, &Label3, &Label4, &Label5}) {
+            result->setCaption("");
+        }
+        Picture1.clear();
+        almanac::warnProblem(app_, *problem);
+        return;
+    }
     const SingleShotResult r = singleShotReduction(in);
 
     Label24.setCaption(r.Hc);

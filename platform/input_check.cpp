@@ -171,4 +171,11 @@ double computerZoneHours() {
     return west == 0 ? 0 : west;
 }
 
+Problem directionProblem(std::string_view label, double degrees) {
+    if (within(degrees, 0, 360)) {
+        return std::nullopt;
+    }
+    return must(label, "0 to 360 degrees");
+}
+
 }  // namespace platform

@@ -90,4 +90,8 @@ std::optional<CalendarTime> calendarTime(double Year, double Month, double Day, 
 // (daylight saving included): 0 on a clock that runs at UT.
 double computerZoneHours();
 
+// A direction, degrees from true north: 0 to 360, both ends included.
+// "<label> must be 0 to 360 degrees".
+Problem directionProblem(std::string_view label, double degrees);
+
 }  // namespace platform

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextEdit>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -29,6 +31,7 @@
 #include "globe/globe_window.h"
 #include "lunar/lunar_window.h"
 #include "planner/planner_window.h"
+#include "platform/numtext.h"
 #include "platform/ui/picture.h"
 #include "reduction/plot_window.h"
 #include "reduction/report_window.h"
@@ -341,5 +344,130 @@ TEST_P(AbsurdInputs, OneAbsurdFieldAmongOrdinaryOnes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ToolWindows, AbsurdInputs, ::testing::Range<std::size_t>(0, 10));
+
+// ---- Calculator windows: no impossible answer ------------------------------
+// The course and heading calculator, the calculators window, the protractor
+// and the single-sight reduction with impossible numbers in their fields: a
+// refused field gives its warning (or the protractor's line) and empty
+// results, so no latitude beyond a pole is ever shown, a latitude typed
+// beyond 90 degrees is always refused by name, and the heading calculator
+// shows a heading only for a desired course of 0 to 360.
+
+// A latitude as the calculators show it: "N 40° 24'", "Position Fix    N 12 ° ".
+const QRegularExpression kCalculatorLatitude(QStringLiteral("(^|[^A-Za-z])[NS] +(-?[0-9]+) *°"));
+
+bool latitudeBeyondAPole(const std::string& text) {
+    QRegularExpressionMatchIterator matches =
+        kCalculatorLatitude.globalMatch(QString::fromStdString(text));
+    while (matches.hasNext()) {
+        if (std::abs(matches.next().captured(2).toLongLong()) > 90) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class CalculatorAbsurdInputs : public ::testing::TestWithParam<const char*> {
+  protected:
+    Tool tool() const {
+        for (const Tool& t : tools()) {
+            if (t.name == GetParam()) {
+                return t;
+            }
+        }
+        ADD_FAILURE() << "no tool " << GetParam();
+        return tools().front();
+    }
+
+    // The degrees boxes of the tool's latitudes.
+    std::vector<const QWidget*> latitudeBoxes(const Tool& t) {
+        if (t.name == "calculators") {
+            const calculators::Form10& f = app_.form10();
+            return {f.Text113.widget(), f.Text5.widget(),  f.Text21.widget(), f.Text26.widget(),
+                    f.Text30.widget(),  f.Text43.widget(), f.Text39.widget()};
+        }
+        if (t.name == "protractor") {
+            const calculators::Form15& f = app_.form15();
+            return {f.Text43.widget(), f.Text39.widget(), f.Text2.widget()};
+        }
+        if (t.name == "single sight") {
+            return {app_.form55().Text25.widget()};
+        }
+        return {};
+    }
+
+    // RefusedLatitude: a latitude degrees box holds a value beyond 90.
+    void pressAndCheck(const Tool& t, const std::string& what, bool RefusedLatitude = false) {
+        seen_.messages.clear();
+        t.press(app_);
+        std::vector<std::string> texts = shownTexts(t.window(app_), t.pictures(app_));
+        texts.insert(texts.end(), seen_.messages.begin(), seen_.messages.end());
+        bool latitudeNamed = false;
+        for (const std::string& text : texts) {
+            EXPECT_FALSE(kNotANumber.match(QString::fromStdString(text)).hasMatch())
+                << t.name << ", " << what << ": " << text;
+            EXPECT_FALSE(latitudeBeyondAPole(text)) << t.name << ", " << what << ": " << text;
+            latitudeNamed = latitudeNamed ||
+                            (text.find("Latitude") != std::string::npos &&
+                             text.find("must be between 0 and 90 degrees") != std::string::npos);
+        }
+        if (RefusedLatitude) {
+            EXPECT_TRUE(latitudeNamed) << t.name << ", " << what;
+        }
+        if (t.name == "course calculator") {
+            const calculators::Form9& f = app_.form9();
+            if (f.Label17.caption().rfind("Heading course = ", 0) == 0) {
+                const double desired = platform::leadingNumber(f.Text8.text());
+                EXPECT_TRUE(desired >= 0 && desired <= 360) << what << ": " << f.Text8.text();
+            }
+        }
+    }
+
+    uitest::ScratchWorkingFolder folder_{"celnav-absurd-calculators"};
+    Seen seen_;
+    app::App app_{permissive(seen_)};
+};
+
+TEST_P(CalculatorAbsurdInputs, NoImpossibleAnswer) {
+    ASSERT_TRUE(folder_.ok());
+    const Tool t = tool();
+    platform::ui::Form& window = t.window(app_);
+    window.showModeless();
+    const std::vector<std::string> numbers = {
+        "95", "90.5", "180", "200", "370", "-10", "99999", "1e300", "-1e20", std::string(309, '9')};
+    std::vector<QLineEdit*> boxes;
+    for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        if (!box->isReadOnly()) {
+            boxes.push_back(box);
+        }
+    }
+    const std::vector<const QWidget*> latitudes = latitudeBoxes(t);
+    // One field at a time, the others as the window starts.
+    for (QLineEdit* box : boxes) {
+        const QString ordinary = box->text();
+        const bool latitude = std::find(latitudes.begin(), latitudes.end(), box) != latitudes.end();
+        for (const std::string& number : numbers) {
+            box->setText(QString::fromStdString(number));
+            const QPoint at = box->mapTo(&window, QPoint(0, 0));
+            pressAndCheck(t,
+                          "the field at " + std::to_string(at.x()) + ", " + std::to_string(at.y()) +
+                              " " + number.substr(0, 12),
+                          latitude && std::fabs(platform::leadingNumber(number)) > 90);
+        }
+        box->setText(ordinary);
+    }
+    // Every field at once.
+    for (const std::string& number : numbers) {
+        for (QLineEdit* box : boxes) {
+            box->setText(QString::fromStdString(number));
+        }
+        pressAndCheck(t, "every field " + number.substr(0, 12),
+                      !latitudes.empty() && std::fabs(platform::leadingNumber(number)) > 90);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CalculatorWindows, CalculatorAbsurdInputs,
+                         ::testing::Values("course calculator", "calculators", "protractor",
+                                           "single sight"));
 
 }  // namespace

@@ -284,6 +284,112 @@ TEST_F(CalculatorsWindowTest, AltitudeSumnerAndCircleThroughTheFields) {
     EXPECT_EQ(f.Label76.caption(), "Center of arc is 3 nm West ,  1.73 nm North from 1st point");
 }
 
+TEST_F(CalculatorsWindowTest, LatitudeBeyondNinetyIsRefusedByItsField) {
+    // Each panel that takes a latitude, first computed with ordinary fields,
+    // then with one latitude beyond 90: a "Warning!" with a beep names the
+    // field, and none of the panel's results stays.
+    Form10& f = form();
+    f.showModeless();
+    struct Case {
+        const char* name;
+        CommandButton* selector;
+        std::vector<std::pair<TextBox*, const char*>> ordinary;
+        std::pair<TextBox*, const char*> refused;
+        CommandButton* calculate;
+        std::vector<Label*> results;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"dead reckoning",
+         &f.Command4,
+         {{&f.Text8, "45"}, {&f.Text2, "10"}, {&f.Text113, "40"}, {&f.Text1, "3"}},
+         {&f.Text6, "3001"},  // 40 deg 3001'
+         &f.Command1,
+         {&f.Label4, &f.Label5, &f.Label8},
+         "Last Fix Latitude must be between 0 and 90 degrees"},
+        {"altitude",
+         &f.Command5,
+         {{&f.Text5, "40"}, {&f.Text10, "70"}, {&f.Text12, "100"}, {&f.Text14, "20"}},
+         {&f.Text5, "95"},
+         &f.Command2,
+         {&f.Label24, &f.Label69},
+         "Assumed Latitude must be between 0 and 90 degrees"},
+        {"Sumner line",
+         &f.Command7,
+         {{&f.Text21, "40"}, {&f.Text19, "57"}, {&f.Text17, "100"}, {&f.Text15, "20"}},
+         {&f.Text22, "5401"},  // 40 deg 5401'
+         &f.Command3,
+         {&f.Label25, &f.Label40},
+         "Assumed Latitude must be between 0 and 90 degrees"},
+        {"great circle",
+         &f.Command11,
+         {{&f.Text26, "40"}, {&f.Text28, "70"}, {&f.Text30, "50"}, {&f.Text32, "5"}},
+         {&f.Text30, "90.5"},
+         &f.Command12,
+         {&f.Label63},
+         "Latitude #2 must be between 0 and 90 degrees"},
+        {"circle of position",
+         &f.Command14,
+         {{&f.Text38, "6"}, {&f.Text45, "60"}},
+         {&f.Text43, "100"},
+         &f.Command17,
+         {&f.Label76},
+         "Latitude #1 must be between 0 and 90 degrees"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        uitest::userClick(*c.selector);
+        for (const auto& [box, text] : c.ordinary) {
+            uitest::userType(*box, text);
+        }
+        uitest::userClick(*c.calculate);
+        for (const Label* result : c.results) {
+            EXPECT_NE(result->caption(), "");
+        }
+        ASSERT_TRUE(env.log.empty());
+
+        uitest::userType(*c.refused.first, c.refused.second);
+        env.messages.expect(c.message);
+        uitest::userClick(*c.calculate);
+        EXPECT_EQ(env.log, (std::vector<std::string>{
+                               "beep", std::string("message Warning!: ") + c.message}));
+        for (const Label* result : c.results) {
+            EXPECT_EQ(result->caption(), "");
+        }
+        env.log.clear();
+    }
+}
+
+TEST_F(CalculatorsWindowTest, DeadReckoningPastAPoleIsNoPosition) {
+    Form10& f = form();
+    f.showModeless();
+    // From 89 deg N due north at 10 knots: 1 h reaches 89 deg 10' N.
+    uitest::userType(f.Text8, "0");
+    uitest::userType(f.Text2, "10");
+    uitest::userType(f.Text113, "89");
+    uitest::userType(f.Text1, "1");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label4.caption(), "Estimated Latitude N 89° 10'");
+    // 7 h would be 90 deg 10' N; southward from 89 S likewise.
+    uitest::userType(f.Text1, "7");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label4.caption(),
+              "Past a pole: check True Course, Speed over ground and Time interval");
+    EXPECT_EQ(f.Label5.caption(), "");
+    EXPECT_EQ(f.Label8.caption(), "");
+    uitest::userClick(f.Option2);
+    uitest::userType(f.Text8, "180");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label4.caption(),
+              "Past a pole: check True Course, Speed over ground and Time interval");
+    // Exactly to the pole: 6 h.
+    uitest::userType(f.Text1, "6");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label4.caption(), "Estimated Latitude S 90° 0'");
+    // No message box: the panel says it.
+    EXPECT_TRUE(env.log.empty());
+}
+
 TEST_F(CalculatorsWindowTest, ClosingHidesAndKeepsEverything) {
     Form10& f = form();
     app.form1().menuCalc.click();

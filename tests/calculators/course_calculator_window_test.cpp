@@ -102,6 +102,42 @@ TEST_F(CourseCalculatorWindowTest, HeadingAloneDoesNotEnableTheLoad) {
     EXPECT_EQ(f.Label10.caption(), "");
 }
 
+TEST_F(CourseCalculatorWindowTest, HeadingRefusesADesiredCourseOutsideOneTurn) {
+    Form9& f = form();
+    f.showModeless();
+    typeInputs({"0", "6", "0", "350", "2"});
+    uitest::userType(f.Text8, "10");
+    uitest::userClick(f.Command4);
+    ASSERT_EQ(f.Label17.caption(), "Heading course = 16.5 deg from true N");
+    uitest::userType(f.Text8, "370");
+    env.messages.expect("Desired True Course must be 0 to 360 degrees");
+    uitest::userClick(f.Command4);
+    EXPECT_EQ(env.log,
+              (std::vector<std::string>{"beep",
+                                        "message Warning!: Desired True Course must be 0 to 360 "
+                                        "degrees"}));
+    EXPECT_EQ(f.Label17.caption(), "");
+    EXPECT_EQ(f.Label16.caption(), "");
+}
+
+TEST_F(CourseCalculatorWindowTest, HeadingSaysWhenNoHeadingMakesTheCourseGood) {
+    Form9& f = form();
+    f.showModeless();
+    // Current towards 90 at 3 knots across a course of 0 made at 2 knots.
+    typeInputs({"0", "2", "0", "90", "3"});
+    uitest::userType(f.Text8, "0");
+    uitest::userClick(f.Command4);
+    EXPECT_EQ(f.Label17.caption(), "This course cannot be made good with this speed and current");
+    EXPECT_EQ(f.Label16.caption(), "");
+    // A ship fast enough: the heading into the current.
+    uitest::userType(f.Text2, "6");
+    uitest::userClick(f.Command4);
+    // asin(3 / 6) = 30 degrees to port of the course, 6 cos 30 = 5.2 knots.
+    EXPECT_EQ(f.Label17.caption(), "Heading course = 330 deg from true N");
+    EXPECT_EQ(f.Label16.caption(), "Speed over ground = 5.2 knots");
+    EXPECT_TRUE(env.log.empty());
+}
+
 TEST_F(CourseCalculatorWindowTest, UndefinedCourseKeepsTheLastLoad) {
     Form9& f = form();
     typeInputs({"90", "6", "5", "180", "1"});

@@ -113,41 +113,126 @@ TEST(ProtractorComputeTest, CheckAndNoFix) {
         const char* name;
         void (*edit)(ProtractorEntry&);
         ProtractorOutcome outcome;
+        std::string message;
     };
+    const std::string zero = " Angles must be non-zero.";
+    const std::string halfTurn = " Angles must be less than 180 degrees.";
+    const std::string noFix = " No fix found for these landmarks and angles.";
     const std::vector<Case> cases = {
         {"angle AB of 0", [](ProtractorEntry& e) { e.AngleABDegrees = "0"; },
-         ProtractorOutcome::AnglesZero},
+         ProtractorOutcome::AnglesZero, zero},
         {"angle BC empty", [](ProtractorEntry& e) { e.AngleBCDegrees = ""; },
-         ProtractorOutcome::AnglesZero},
+         ProtractorOutcome::AnglesZero, zero},
+        {"angle AB of 180", [](ProtractorEntry& e) { e.AngleABDegrees = "180"; },
+         ProtractorOutcome::AngleTooLarge, halfTurn},
+        {"angle BC of 200", [](ProtractorEntry& e) { e.AngleBCDegrees = "200"; },
+         ProtractorOutcome::AngleTooLarge, halfTurn},
+        {"angle BC of 179 deg 60'",
+         [](ProtractorEntry& e) {
+             e.AngleBCDegrees = "179";
+             e.AngleBCMinutes = "60";
+         },
+         ProtractorOutcome::AngleTooLarge, halfTurn},
         {"B at A",
          [](ProtractorEntry& e) {
              e.Positions[2] = {"0", "0", false}, e.Positions[3] = {"0", "0", true};
          },
-         ProtractorOutcome::AnglesZero},
+         ProtractorOutcome::SamePosition, " Landmarks A and B are at the same position."},
         {"C at A",
          [](ProtractorEntry& e) {
              e.Positions[4] = {"0", "0", false}, e.Positions[5] = {"0", "0", true};
          },
-         ProtractorOutcome::AnglesZero},
+         ProtractorOutcome::SamePosition, " Landmarks A and C are at the same position."},
+        {"A at 90 deg 1'",
+         [](ProtractorEntry& e) {
+             e.Positions[0] = {"90", "1", false};
+         },
+         ProtractorOutcome::LatitudeRefused, " Latitude #1 must be between 0 and 90 degrees."},
+        {"B at 95 S",
+         [](ProtractorEntry& e) {
+             e.Positions[2] = {"95", "0", true};
+         },
+         ProtractorOutcome::LatitudeRefused, " Latitude #2 must be between 0 and 90 degrees."},
+        {"C at 89 deg 60.6'",
+         [](ProtractorEntry& e) {
+             e.Positions[4] = {"89", "60.6", false};
+         },
+         ProtractorOutcome::LatitudeRefused, " Latitude #3 must be between 0 and 90 degrees."},
+        // A latitude is named before an angle of 0.
+        {"B at 95 and angle 0",
+         [](ProtractorEntry& e) {
+             e.Positions[2] = {"95", "0", false};
+             e.AngleABDegrees = "0";
+         },
+         ProtractorOutcome::LatitudeRefused, " Latitude #2 must be between 0 and 90 degrees."},
         // C at B passes the check; the resection finds no fix.
         {"C at B",
          [](ProtractorEntry& e) {
              e.Positions[4] = e.Positions[2], e.Positions[5] = e.Positions[3];
          },
-         ProtractorOutcome::NoFix},
+         ProtractorOutcome::NoFix, noFix},
     };
     for (const Case& c : cases) {
         ProtractorEntry e = defaults();
         c.edit(e);
         const ProtractorResult r = computeWith(e);
         EXPECT_EQ(r.Outcome, c.outcome) << c.name;
-        EXPECT_FALSE(r.WriteOutput) << c.name;
+        EXPECT_TRUE(r.OutputLines.empty()) << c.name;
         EXPECT_TRUE(r.Scene.Items.empty()) << c.name;
-        EXPECT_EQ(r.PlotMessage, c.outcome == ProtractorOutcome::AnglesZero
-                                     ? " Angles must be non-zero."
-                                     : " No fix found for these landmarks and angles.")
-            << c.name;
+        EXPECT_EQ(r.PlotMessage, c.message) << c.name;
     }
+}
+
+TEST(ProtractorComputeTest, AnglesJustUnderAHalfTurnAndLatitudesOnThePolesPass) {
+    ProtractorEntry e = defaults();
+    e.AngleBCDegrees = "179";
+    e.AngleBCMinutes = "59.9";
+    EXPECT_NE(computeWith(e).Outcome, ProtractorOutcome::AngleTooLarge);
+    e = defaults();
+    e.Positions[0] = {"90", "0", false};
+    EXPECT_NE(computeWith(e).Outcome, ProtractorOutcome::LatitudeRefused);
+}
+
+// Landmarks laid out in the flat frame of A (n.mi.): B 3 west and 3 south of
+// A, C 3 west and 3 north of B; the observer 3 west and 8 north of A, facing
+// south, so A is on the left. Each landmark's longitude comes from the
+// departure at the mean latitude of the pair it is measured from, as the
+// resection takes it. Both angles are atan(3 / 8).
+ProtractorInput northOfTheLandmarks(double LatA) {
+    const double rad = 3.141592653589793 / 180;
+    ProtractorInput in;
+    in.LatA = LatA;
+    in.LonA = 0;
+    in.LatB = LatA - 3.0 / 60;
+    in.LonB = -3 / (60 * std::cos(0.5 * (in.LatA + in.LatB) * rad));
+    in.LatC = in.LatB + 3.0 / 60;
+    in.LonC = in.LonB - 3 / (60 * std::cos(0.5 * (in.LatB + in.LatC) * rad));
+    in.AngleAB = std::atan2(3.0, 8.0) / rad;
+    in.AngleBC = in.AngleAB;
+    return in;
+}
+
+TEST(ProtractorComputeTest, FixBeyondAPoleIsNoFix) {
+    // At 45 N the layout gives the observer, 8' north of A.
+    const ProtractorInput middle = northOfTheLandmarks(45);
+    ProtractorResult r = calculators::protractorCompute(middle, {}, kPlotWidth, kPlotHeight);
+    ASSERT_EQ(r.Outcome, ProtractorOutcome::Fix);
+    EXPECT_EQ(r.OutputLines.size(), 5u);
+
+    // With A at 89 deg 57' N the same layout puts the resection's point 8'
+    // north of A: 90 deg 5' N, beyond the pole.
+    const ProtractorInput polar = northOfTheLandmarks(89.95);
+    double eF = 0, nF = 0, FixLat = 0, FixLon = 0;
+    ASSERT_EQ(calculators::ThreePointFix(polar.LatA, polar.LonA, polar.LatB, polar.LonB, polar.LatC,
+                                         polar.LonC, polar.AngleAB, polar.AngleBC, eF, nF, FixLat,
+                                         FixLon),
+              calculators::ThreePointStatus::Fix);
+    EXPECT_NEAR(FixLat, 89.95 + 8.0 / 60, 0.01);
+    r = calculators::protractorCompute(polar, {}, kPlotWidth, kPlotHeight);
+    EXPECT_EQ(r.Outcome, ProtractorOutcome::NoFix);
+    EXPECT_EQ(r.PlotMessage, " No fix found for these landmarks and angles.");
+    EXPECT_TRUE(r.OutputLines.empty());
+    EXPECT_TRUE(r.Scene.Items.empty());
 }
 
 TEST(ProtractorComputeTest, HalfDegreeAngleIsMeasured) {
@@ -166,7 +251,6 @@ TEST(ProtractorComputeTest, ViewWidthOutOfRangeSkipsThePlot) {
         e.Zoom = zoom;
         const ProtractorResult r = computeWith(e);
         EXPECT_EQ(r.Outcome, ProtractorOutcome::ViewOutOfRange) << zoom;
-        EXPECT_TRUE(r.WriteOutput) << zoom;
         EXPECT_EQ(r.OutputLines.size(), 5u) << zoom;
         EXPECT_TRUE(r.Scene.Items.empty()) << zoom;
         EXPECT_EQ(r.PlotMessage, std::string(calculators::kProtractorViewText)) << zoom;

@@ -264,27 +264,37 @@ TEST_F(ProtractorWindowTest, MoveWithoutButtonDrawsNothing) {
     EXPECT_NE(afterUp[afterUp.size() - 2].radius, before[before.size() - 2].radius);
 }
 
-TEST_F(ProtractorWindowTest, FailuresClearThePlotAndKeepTheOutput) {
+TEST_F(ProtractorWindowTest, FailuresClearThePlotAndTheOutput) {
+    // A good fix, then a failed check, then a geometry without a fix: after
+    // each failure the plot holds its one line and no position is shown.
     Form15& f = shown();
-    const std::vector<std::string> lines = textsOf(f.Picture2);
+    ASSERT_EQ(textsOf(f.Picture2).size(), 5u);
+    EXPECT_EQ(textsOf(f.Picture2)[0].rfind("Position Fix", 0), 0u);
     const double halfWidth = f.state().ViewHalfWidth;
     struct Case {
         const char* name;
-        platform::ui::TextBox* box;
-        const char* text;
+        std::vector<std::pair<platform::ui::TextBox*, const char*>> typed;
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"angle of 0", &f.Text45, "0", " Angles must be non-zero."},
+        {"angle of 0", {{&f.Text45, "0"}}, " Angles must be non-zero."},
         // C typed at B: passes the check, no fix.
-        {"C at B", nullptr, nullptr, " No fix found for these landmarks and angles."},
+        {"C at B",
+         {{&f.Text1, "1"}, {&f.Text3, "1"}},
+         " No fix found for these landmarks and angles."},
+        {"angle of 180", {{&f.Text45, "180"}}, " Angles must be less than 180 degrees."},
+        {"angle of 200", {{&f.Text6, "200"}}, " Angles must be less than 180 degrees."},
+        {"B at A",
+         {{&f.Text40, "0"}, {&f.Text38, "0"}},
+         " Landmarks A and B are at the same position."},
+        {"C at A",
+         {{&f.Text1, "0"}, {&f.Text3, "0"}},
+         " Landmarks A and C are at the same position."},
+        {"latitude of C", {{&f.Text2, "91"}}, " Latitude #3 must be between 0 and 90 degrees."},
     };
     for (const Case& c : cases) {
-        if (c.box != nullptr) {
-            uitest::userType(*c.box, c.text);
-        } else {
-            uitest::userType(f.Text1, "1");
-            uitest::userType(f.Text3, "1");
+        for (const auto& [box, text] : c.typed) {
+            uitest::userType(*box, text);
         }
         uitest::userClick(f.Command17);
         ASSERT_EQ(f.Picture1.displayList().size(), 1u) << c.name;
@@ -293,15 +303,41 @@ TEST_F(ProtractorWindowTest, FailuresClearThePlotAndKeepTheOutput) {
         // Top-left corner of the plot.
         EXPECT_EQ(only.x1, f.Picture1.scaleLeft()) << c.name;
         EXPECT_EQ(only.y1, f.Picture1.scaleTop()) << c.name;
-        EXPECT_EQ(textsOf(f.Picture2), lines) << c.name;
+        EXPECT_TRUE(textsOf(f.Picture2).empty()) << c.name;
         EXPECT_EQ(f.state().ViewHalfWidth, halfWidth) << c.name;
-        uitest::userType(f.Text45, "34");
+        // Back to the defaults: the fix is shown again.
+        for (const auto& [box, text] :
+             std::vector<std::pair<platform::ui::TextBox*, const char*>>{{&f.Text45, "34"},
+                                                                         {&f.Text6, "56"},
+                                                                         {&f.Text40, "1"},
+                                                                         {&f.Text38, "1"},
+                                                                         {&f.Text2, "0"},
+                                                                         {&f.Text1, "2"},
+                                                                         {&f.Text3, "3"}}) {
+            uitest::userType(*box, text);
+        }
+        uitest::userClick(f.Command17);
+        EXPECT_EQ(plotItems(DrawItem::Kind::Line, kGrey).size(), 28u) << c.name;
+        EXPECT_EQ(textsOf(f.Picture2).size(), 5u) << c.name;
     }
-    // Back to a good entry: drawn again.
-    uitest::userType(f.Text1, "2");
-    uitest::userType(f.Text3, "3");
-    uitest::userClick(f.Command17);
-    EXPECT_EQ(plotItems(DrawItem::Kind::Line, kGrey).size(), 28u);
+    // No message box at any of them.
+    EXPECT_TRUE(env.messages.calls.empty());
+}
+
+TEST_F(ProtractorWindowTest, DragWithARefusedFieldShowsNoMessage) {
+    Form15& f = shown();
+    uitest::userType(f.Text43, "95");
+    drag(Qt::LeftButton, {{0, 0}, {0.5, 0.5}, {1, 1}});
+    uitest::mouseUp(f.Picture1, f.Picture1.toPixel(1, 1), Qt::LeftButton);
+    ASSERT_EQ(f.Picture1.displayList().size(), 1u);
+    EXPECT_EQ(f.Picture1.displayList()[0].text, " Latitude #1 must be between 0 and 90 degrees.");
+    EXPECT_TRUE(textsOf(f.Picture2).empty());
+    // A resize refuses as silently.
+    f.resizeTwips(f.widthTwips() + 300, f.heightTwips() + 300);
+    EXPECT_EQ(f.Picture1.displayList().at(0).text,
+              " Latitude #1 must be between 0 and 90 degrees.");
+    EXPECT_TRUE(env.messages.calls.empty());
+    EXPECT_EQ(env.messages.beeps, 0);
 }
 
 TEST_F(ProtractorWindowTest, FailedCheckTakesTheTypedZoomAndKeepsTheView) {
@@ -352,7 +388,9 @@ TEST_F(ProtractorWindowTest, PlotMessagesFitThePlot) {
     const QFontMetrics metrics(plot->font());
     for (const std::string_view message :
          {calculators::kProtractorAnglesZeroText, calculators::kProtractorNoFixText,
-          calculators::kProtractorViewText}) {
+          calculators::kProtractorViewText, calculators::kProtractorAngleTooLargeText,
+          calculators::kProtractorBAtAText, calculators::kProtractorCAtAText,
+          std::string_view(" Latitude #1 must be between 0 and 90 degrees.")}) {
         EXPECT_LT(metrics.horizontalAdvance(
                       QString::fromUtf8(message.data(), static_cast<int>(message.size()))),
                   plot->width())

@@ -94,6 +94,32 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
     EXPECT_TRUE(env.log.empty());
 }
 
+TEST_F(SingleShotWindowTest, AssumedLatitudeBeyondNinetyIsRefused) {
+    Form55& f = form();
+    f.showModeless();
+    uitest::userType(f.Text25, "40");
+    uitest::userType(f.Text21, "100");
+    uitest::userClick(f.Command1);
+    ASSERT_EQ(printed(f.Picture1).size(), 3u);
+    // 89 deg 61' is beyond the pole.
+    uitest::userType(f.Text25, "89");
+    uitest::userType(f.Text26, "61");
+    env.messages.expect("Assumed Latitude must be between 0 and 90 degrees");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(env.log, (std::vector<std::string>{
+                           "beep",
+                           "message Warning!: Assumed Latitude must be between 0 and 90 "
+                           "degrees"}));
+    for (const platform::ui::Label* result : {&f.Label24, &f.Label3, &f.Label4, &f.Label5}) {
+        EXPECT_EQ(result->caption(), "");
+    }
+    EXPECT_TRUE(printed(f.Picture1).empty());
+    // On the pole itself the sight is reduced.
+    uitest::userType(f.Text26, "60");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(printed(f.Picture1).size(), 3u);
+}
+
 TEST_F(SingleShotWindowTest, ShowAlmanacOpensTheAlmanacWindowAsItIs) {
     Form55& f = form();
     f.showModeless();

@@ -193,4 +193,21 @@ TEST(ComputerZone, FollowsTheClockSetting) {
     tzset();
 }
 
+TEST(InputCheck, DirectionsFromNorthAreZeroTo360) {
+    const char* bad = "Desired True Course must be 0 to 360 degrees";
+    const auto check = [](double degrees) {
+        return platform::directionProblem("Desired True Course", degrees);
+    };
+    expectCases({
+        {"0", check(0), nullptr},
+        {"360 exactly", check(360), nullptr},
+        {"359.99", check(359.99), nullptr},
+        {"just past 360", check(360.001), bad},
+        {"just below 0", check(-0.001), bad},
+        {"-10", check(-10), bad},
+        {"inf", check(kInf), bad},
+        {"nan", check(kNaN), bad},
+    });
+}
+
 }  // namespace
