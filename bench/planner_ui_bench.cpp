@@ -49,8 +49,11 @@ planner::Form11* readyPlanner(app::App& app, benchmark::State& state) {
     return &f;
 }
 
+// Four hours from 2h UT, a minute a step (minutes stay below 60: the
+// refresh refuses others).
 void nextMinute(planner::Form11& f, long long& step) {
-    f.Text5.setText(platform::generalText(static_cast<double>(step % 240)));
+    f.Text4.setText(platform::generalText(static_cast<double>(2 + step % 240 / 60)));
+    f.Text5.setText(platform::generalText(static_cast<double>(step % 60)));
     ++step;
 }
 
