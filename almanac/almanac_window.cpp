@@ -1,5 +1,7 @@
 #include "almanac/almanac_window.h"
 
+#include <string>
+
 #include "almanac/perpetual_almanac.h"
 #include "app/app.h"
 #include "app/settings_window.h"
@@ -18,6 +20,15 @@ namespace {
 using platform::ui::pixelRect;
 using platform::ui::px;
 using platform::ui::Val;
+
+// The first field of the request that the checks refuse, named by its label.
+platform::Problem almanacProblem(const AlmanacRequest& r) {
+    return platform::firstProblem(
+        {platform::dateProblem(r.Year, r.Month, r.Day),
+         platform::timeProblem(r.Hour, r.Minute, r.Second, {"UT hour", "UT minute", "UT second"}),
+         platform::deltaTProblem(r.DeltaT)});
+}
+
 // Layout on a grid of logical pixels: date, time, Delta T and the two
 // printouts on the left, the body list and the buttons on the right.
 constexpr double kWidth = 700;
@@ -108,6 +119,14 @@ void Form12::List1_Click() {
     request.Minute = Val(Text5);
     request.Second = Val(Text6);
     request.DeltaT = Val(Text11);
+    if (const platform::Problem problem = almanacProblem(request)) {
+        // Only a body the navigator picked is a request worth a word.
+        Picture2.clear();
+        if (request.ObjectIndex >= 0) {
+            warnProblem(app_, *problem);
+        }
+        return;
+    }
     const AlmanacPrintout out = perpetualAlmanac(request, app_.Stars);
 
     Picture2.clear();
@@ -121,15 +140,16 @@ void Form12::List1_Click() {
 }
 
 void Form12::Command4_Click() {
-    const double zone = Val(app_.form7().Text2);
-    double Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
-    ephemeris::ClockToUT(clockReading(app_), zone, Year, Month, Day, Hour, Minute, Second);
-    Text1.setText(platform::generalText(Year));
-    Text2.setText(platform::generalText(Month));
-    Text3.setText(platform::generalText(Day));
-    Text4.setText(platform::generalText(Hour));
-    Text5.setText(platform::generalText(Minute));
-    Text6.setText(platform::generalText(Second));
+    const std::optional<platform::CalendarTime> now = utNow(app_, Val(app_.form7().Text2));
+    if (!now) {
+        return;
+    }
+    Text1.setText(std::to_string(now->Year));
+    Text2.setText(std::to_string(now->Month));
+    Text3.setText(std::to_string(now->Day));
+    Text4.setText(std::to_string(now->Hour));
+    Text5.setText(std::to_string(now->Minute));
+    Text6.setText(std::to_string(now->Second));
 }
 
 void Form12::Command5_Click() {

@@ -9,13 +9,18 @@ namespace almanac {
 
 namespace {
 
+constexpr const char* kNoTime = "---";
+
 // "<rise word> <rise> UT <flag>  <set word> <set> UT <flag>  <transit word>
-// <transit> UT <flag>"
+// <transit> UT <flag>"; "---" for the rise and the set when the body does not
+// cross the horizon that day.
 std::string riseSetLine(const RiseSetResult& r, const char* riseWord, const char* setWord,
                         const char* transitWord) {
-    return std::string(riseWord) + " " + riseSetTimeText(r.Rise) + " UT " + r.RiseFlag + "  " +
-           setWord + " " + riseSetTimeText(r.Set) + " UT " + r.SetFlag + "  " + transitWord + " " +
-           riseSetTimeText(r.Transit) + " UT " + r.TransitFlag;
+    const bool crosses = hasRiseOrSet(r);
+    const std::string rise = crosses ? riseSetTimeText(r.Rise) + " UT " + r.RiseFlag : kNoTime;
+    const std::string set = crosses ? riseSetTimeText(r.Set) + " UT " + r.SetFlag : kNoTime;
+    return std::string(riseWord) + " " + rise + "  " + setWord + " " + set + "  " + transitWord +
+           " " + riseSetTimeText(r.Transit) + " UT " + r.TransitFlag;
 }
 
 }  // namespace
@@ -34,21 +39,15 @@ RiseSetResult moonRiseSet(const RiseSetInput& in) {
     return r;
 }
 
-UtDate utDateOfClock(const ephemeris::ClockReading& local, double ZoneHours) {
-    UtDate date;
-    double Hour = 0;
-    double Minute = 0;
-    double Second = 0;
-    ephemeris::ClockToUT(local, ZoneHours, date.Year, date.Month, date.Day, Hour, Minute, Second);
-    if (Hour < 0) {
-        date.Day = date.Day - 1;
-    }
-    return date;
+bool hasRiseOrSet(const RiseSetResult& r) {
+    // The always-above and always-below cases, and the threshold case that
+    // leaves both times 0 without a message.
+    return r.Message.empty() && !(r.Rise == 0 && r.Set == 0);
 }
 
 std::string riseSetTimeText(double Hours) {
     if (!std::isfinite(Hours)) {
-        return "---";
+        return kNoTime;
     }
     double H = 0;
     double M = 0;

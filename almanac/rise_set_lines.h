@@ -46,25 +46,19 @@ RiseSetResult moonRiseSet(const RiseSetInput& in);
 // computed (not finite).
 std::string riseSetTimeText(double Hours);
 
+// Whether the result has a rise or a set to show: not when the body stays
+// above or below the horizon all day (the message says which), nor when both
+// times are 0 without a message (altitudes exactly at the threshold).
+bool hasRiseOrSet(const RiseSetResult& r);
+
 // "Sunrise <rise> UT <flag>  Sunset <set> UT <flag>  LAN <transit> UT <flag>":
-// an empty flag leaves three blanks between " UT" and the next word.
+// an empty flag leaves three blanks between " UT" and the next word. Without
+// a rise or set (hasRiseOrSet), "Sunrise ---  Sunset ---  LAN <transit> UT
+// <flag>".
 std::string sunRiseSetLine(const RiseSetResult& sun);
 
 // "Moonrise <rise> UT <flag>  Moonset <set> UT <flag>  Mer.Pass. <transit> UT
 // <flag>", built like the Sun's line.
 std::string moonRiseSetLine(const RiseSetResult& moon);
-
-// The UT date of a local clock reading in a time zone (hours, west positive),
-// for a window that shows the date alone: the clock's date, the day plus one
-// when the hour plus the zone reaches 24 and less one when it falls below 0
-// (no month carry either way: day 32 reads as the 1st of the next month, day
-// 0 as the last day of the month before).
-struct UtDate {
-    double Year = 0;
-    double Month = 0;
-    double Day = 0;
-};
-
-UtDate utDateOfClock(const ephemeris::ClockReading& local, double ZoneHours);
 
 }  // namespace almanac

@@ -1,12 +1,14 @@
 #include "almanac/rise_set_window.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "almanac/almanac_window.h"
 #include "almanac/rise_set_lines.h"
 #include "app/app.h"
 #include "app/settings_window.h"
-#include "platform/numtext.h"
+#include "platform/input_check.h"
 
 namespace app {
 almanac::Form13& App::form13() {
@@ -108,6 +110,16 @@ void Form13::Command1_Click() {
     in.Month = Val(Text2);
     in.Day = Val(Text3);
     in.DeltaT = Val(Text11);
+    if (const platform::Problem problem = platform::firstProblem(
+            {platform::dateProblem(in.Year, in.Month, in.Day, {"Year", "Month", "UT Day"}),
+             platform::latitudeProblem("DR Latitude", in.Lat),
+             platform::deltaTProblem(in.DeltaT)})) {
+        for (platform::ui::Label* output : {&Label23, &Label15, &Label24, &Label4}) {
+            output->setCaption("");
+        }
+        warnProblem(app_, *problem);
+        return;
+    }
 
     const RiseSetResult sun = sunRiseSet(in);
     Label23.setCaption(" " + sunRiseSetLine(sun));
@@ -118,11 +130,13 @@ void Form13::Command1_Click() {
 }
 
 void Form13::Command4_Click() {
-    const double zone = Val(app_.form7().Text2);
-    const UtDate date = utDateOfClock(clockReading(app_), zone);
-    Text1.setText(platform::generalText(date.Year));
-    Text2.setText(platform::generalText(date.Month));
-    Text3.setText(platform::generalText(date.Day));
+    const std::optional<platform::CalendarTime> now = utNow(app_, Val(app_.form7().Text2));
+    if (!now) {
+        return;
+    }
+    Text1.setText(std::to_string(now->Year));
+    Text2.setText(std::to_string(now->Month));
+    Text3.setText(std::to_string(now->Day));
 }
 
 void Form13::Command2_Click() {

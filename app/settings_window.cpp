@@ -38,7 +38,8 @@ Form7::Form7(app::App& app)
                     "Time zone difference from GMT, hrs (W is + difference). It serves the "
                     "\"Now\" buttons; the daylight saving box of the Sight Planner subtracts "
                     "one hour. The zone is changed and saved in the Sight Planner."},
-      Text2{frameTime, pixelRect(kFieldLeft, 124, kFieldWidth, kFieldHeight), "5"},
+      Text2{frameTime, pixelRect(kFieldLeft, 124, kFieldWidth, kFieldHeight),
+            GeneralSettings{}.TimeZone},
       frameAir{*this, pixelRect(8, 266, kWidth - 16, 86)},
       labelTemperature{frameAir, pixelRect(10, 26, kLabelWidth, 18), "Air Temperature, deg C"},
       Text4{frameAir, pixelRect(kFieldLeft, 24, kFieldWidth, kFieldHeight), "15"},

@@ -56,6 +56,16 @@ PlannerInput plannerInput(const PlannerTexts& t) {
     return in;
 }
 
+platform::Problem plannerProblem(const PlannerTexts& t) {
+    return platform::firstProblem(
+        {platform::dateProblem(val(t.Year), val(t.Month), val(t.Day)),
+         platform::timeProblem(val(t.Hour), val(t.Minute), val(t.Second),
+                               {"UT hour", "UT minute", "UT second"}),
+         platform::latitudeProblem(
+             "Latitude", std::fabs(val(t.LatDegrees)) + std::fabs(val(t.LatMinutes)) / 60),
+         platform::deltaTProblem(val(t.DeltaT))});
+}
+
 void SkyAltAz(double DistAU, double GHA, double Dec, double Lat, double Lon, bool ShowParallax,
               double& Zn, double& Hc) {
     const double LatDeg = Lat * kDegPerRad;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ephemeris/ephemeris.h"
+#include "platform/input_check.h"
 
 namespace planner {
 
@@ -53,6 +54,10 @@ struct PlannerInput {
 };
 
 PlannerInput plannerInput(const PlannerTexts& texts);
+
+// The first field the refresh cannot stand behind, named by its label: the
+// date, the UT time of day, the latitude (degrees and minutes) and Delta T.
+platform::Problem plannerProblem(const PlannerTexts& texts);
 
 // The planner's altitude and azimuth. DistAU the body's distance (AU), GHA and
 // Dec in degrees, Lat and Lon in radians. Zn (0 to 2 pi, clockwise from

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "almanac/almanac_window.h"
@@ -12,6 +13,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "platform/input_check.h"
 #include "platform/numtext.h"
 #include "platform/ui/vector_state.h"
 
@@ -98,7 +100,8 @@ Form11::Form11(app::App& app)
       labelStars{frameSettings, pixelRect(8, 46, 96, 18), "How many stars?"},
       Text9{frameSettings, pixelRect(104, 44, 36, kField), "20"},
       labelTimeZone{frameSettings, pixelRect(150, 46, 128, 18), "Time zone, hrs (W +)"},
-      Text10{frameSettings, pixelRect(282, 44, 54, kField), "5"},
+      Text10{frameSettings, pixelRect(282, 44, 54, kField),
+             platform::generalText(platform::computerZoneHours())},
       Check3{frameSettings, pixelRect(8, 67, 250, 18), "Daylight savings time now?"},
       Command4{Frame6, pixelRect(4, 292, 44, 25), "Now"},
       Command6{Frame6, pixelRect(52, 292, 138, 25), "Now + refresh star map"},
@@ -203,7 +206,7 @@ void Form11::Form_Resize() {
     Label17.setTop(height - label17Bottom_);
     Label17.setLeft(width - label17Right_);
     Frame6.setLeft(Picture1.left() + Picture1.width() - frameOffset_);
-    Command3_Click();
+    refresh(false);
 }
 
 PlannerTexts Form11::plannerTexts() const {
@@ -229,13 +232,36 @@ PlannerTexts Form11::plannerTexts() const {
 }
 
 void Form11::Command3_Click() {
+    refresh(true);
+}
+
+void Form11::refresh(bool warn) {
     platform::ui::clearUpperVectorState();
-    const PlannerInput in = plannerInput(plannerTexts());
+    const PlannerTexts texts = plannerTexts();
+    if (const platform::Problem problem = plannerProblem(texts)) {
+        clearOutputs();
+        if (warn) {
+            almanac::warnProblem(app_, *problem);
+        }
+        return;
+    }
+    const PlannerInput in = plannerInput(texts);
     app_.Chart.ChartCount = 0;
     EastWestSign = in.EastWestSign;
     const PlannerSky sky = plannerSky(in);
     showRiseSetLines(in);
     drawSky(in, sky);
+}
+
+void Form11::clearOutputs() {
+    app_.Chart.ChartCount = 0;
+    Picture1.clear();
+    Picture2.clear();
+    for (platform::ui::Label* output :
+         {&Label23, &Label15, &Label24, &Label16, &Label21, &Label12, &Label9, &Label22}) {
+        output->setCaption("");
+    }
+    List1.clear();
 }
 
 void Form11::showRiseSetLines(const PlannerInput& in) {
@@ -331,22 +357,32 @@ void Form11::DrawMoon(double Phase, double& Radius, double& CentreX, double& Cen
 }
 
 void Form11::Command4_Click() {
+    fillNow();
+}
+
+bool Form11::fillNow() {
     double Zone = platform::ui::Val(Text10);
     if (Check3.value() == 1) {
         Zone = Zone - 1;
     }
-    double Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
-    ephemeris::ClockToUT(almanac::clockReading(app_), Zone, Year, Month, Day, Hour, Minute, Second);
-    Text1.setText(platform::generalText(Year));
-    Text2.setText(platform::generalText(Month));
-    Text3.setText(platform::generalText(Day));
-    Text4.setText(platform::generalText(Hour));
-    Text5.setText(platform::generalText(Minute));
-    Text11.setText(platform::generalText(std::floor(Second)));
+    const std::optional<platform::CalendarTime> now = almanac::utNow(app_, Zone);
+    if (!now) {
+        return false;
+    }
+    Text1.setText(std::to_string(now->Year));
+    Text2.setText(std::to_string(now->Month));
+    Text3.setText(std::to_string(now->Day));
+    Text4.setText(std::to_string(now->Hour));
+    Text5.setText(std::to_string(now->Minute));
+    Text11.setText(std::to_string(now->Second));
+    return true;
 }
 
 void Form11::Command6_Click() {
-    Command4_Click();
+    if (!fillNow()) {
+        clearOutputs();
+        return;
+    }
     Command3_Click();
 }
 

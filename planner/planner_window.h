@@ -36,7 +36,7 @@ class Form11 : public platform::ui::Form {
     void Form_Resize() override;
 
     // Handlers.
-    void Command3_Click();  // "SHOW OBJECTS / refresh"
+    void Command3_Click();  // "SHOW OBJECTS / refresh": a refused field says so
     void Command4_Click();  // "Now"
     void Command6_Click();  // "Now + refresh star map"
     void Command5_Click();  // "Celestial Almanac"
@@ -148,6 +148,15 @@ class Form11 : public platform::ui::Form {
     platform::ui::Label Label14;           // "Wendrel Navigation"
 
   private:
+    // The refresh. A field the checks refuse (plannerProblem) empties the
+    // chart, the Moon's phase, the lines and the list instead; only a refresh
+    // the navigator asked for (warn) says so in a "Warning!".
+    void refresh(bool warn);
+    void clearOutputs();
+    // "Now": the clock's UT into the date and time boxes; false when the
+    // zone is refused.
+    bool fillNow();
+
     app::App& app_;
     // Whether the last refresh kept the background white.
     bool whiteSky_ = false;

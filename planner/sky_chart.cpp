@@ -1,6 +1,7 @@
 #include "planner/sky_chart.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace planner {
@@ -22,8 +23,13 @@ const Rgb kStarFill{0, 26, 248};
 const Rgb kStarOutline{255, 255, 255};
 const Rgb kPlanetOutline{50, 50, 50};
 
+// A colour component; 0 for a value no int holds (an instant the refresh
+// refuses gives the Moon a fullness that is not a number).
 int floorInt(double x) {
-    return static_cast<int>(std::floor(x));
+    const double whole = std::floor(x);
+    return whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max()
+               ? static_cast<int>(whole)
+               : 0;
 }
 
 double degrees(double radians) {

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/input_check.h"
+#include "platform/numtext.h"
 #include "platform/seqfile.h"
 #include "reduction/sight_log.h"
 
@@ -54,13 +56,15 @@ struct LegSettings {
     std::string NewFixYear;                              // Text17
 };
 
-// The settings window's fields, as texts; defaults are its design defaults.
+// The settings window's fields, as texts; defaults are its design defaults,
+// and the time zone is the computer's own offset from UT when it is made.
 struct GeneralSettings {
     std::string DeltaT = "67.0";                // Text1, seconds
     std::string ChronometerCorrection = "0.0";  // Text108, seconds
-    std::string TimeZone = "5";                 // Text2, hours, west positive
-    std::string AirTemperature = "15";          // Text4, deg C
-    std::string Pressure = "1010";              // Text5, millibars
+    std::string TimeZone =                      // Text2, hours, west positive
+        platform::generalText(platform::computerZoneHours());
+    std::string AirTemperature = "15";  // Text4, deg C
+    std::string Pressure = "1010";      // Text5, millibars
 };
 
 // One sight: its note and its 18 numbers.

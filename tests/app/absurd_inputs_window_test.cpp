@@ -18,12 +18,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "almanac/almanac_window.h"
 #include "almanac/rise_set_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
+#include "app/settings_window.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
 #include "calculators/protractor_window.h"
@@ -469,5 +471,246 @@ TEST_P(CalculatorAbsurdInputs, NoImpossibleAnswer) {
 INSTANTIATE_TEST_SUITE_P(CalculatorWindows, CalculatorAbsurdInputs,
                          ::testing::Values("course calculator", "calculators", "protractor",
                                            "single sight"));
+
+// ------------------------------------------- almanac, planner and rise/set
+// Their computing buttons (a body picked in the almanac's list) refuse an
+// impossible date, time of day, latitude, Delta T or, for "Now", time zone:
+// a "Warning!" naming the field, and none of the window's outputs.
+
+struct CheckedField {
+    std::function<platform::ui::TextBox&(app::App&)> box;
+    std::string label;
+};
+
+struct CheckedWindow {
+    std::string name;
+    platform::ui::Form& (*window)(app::App&);
+    // Types a possible instant (and position) into the window.
+    std::function<void(app::App&)> ordinary;
+    std::vector<CheckedField> fields;
+    std::function<void(app::App&)> compute;
+    // What the window shows as its answer: captions, list lines, drawings.
+    std::function<std::vector<std::string>(app::App&)> answer;
+    // "Now" with the time zone it reads set to `zone`; its date boxes.
+    std::function<void(app::App&, const std::string& zone)> now;
+    std::function<std::vector<std::string>(app::App&)> dateBoxes;
+};
+
+std::vector<std::string> captions(const std::vector<const platform::ui::Label*>& labels) {
+    std::vector<std::string> shown;
+    for (const platform::ui::Label* label : labels) {
+        if (!label->caption().empty()) {
+            shown.push_back("label: " + label->caption());
+        }
+    }
+    return shown;
+}
+
+void addDrawings(std::vector<std::string>& shown, const std::vector<const Picture*>& pictures) {
+    for (const Picture* picture : pictures) {
+        if (!picture->displayList().empty()) {
+            shown.push_back("drawing of " + std::to_string(picture->displayList().size()));
+        }
+    }
+}
+
+template <typename Form>
+CheckedField field(platform::ui::TextBox Form::*box, Form& (app::App::*window)(),
+                   std::string label) {
+    return {[box, window](app::App& a) -> platform::ui::TextBox& { return (a.*window)().*box; },
+            std::move(label)};
+}
+
+std::vector<CheckedWindow> checkedWindows() {
+    using almanac::Form12;
+    using almanac::Form13;
+    using planner::Form11;
+    return {
+        {"almanac",
+         [](app::App& a) -> platform::ui::Form& { return a.form12(); },
+         [](app::App& a) {
+             Form12& f = a.form12();
+             for (auto [box, text] : {std::pair{&f.Text1, "2024"},
+                                      {&f.Text2, "6"},
+                                      {&f.Text3, "15"},
+                                      {&f.Text4, "14"},
+                                      {&f.Text5, "23"},
+                                      {&f.Text6, "17"},
+                                      {&f.Text11, "69.2"}}) {
+                 uitest::userType(*box, text);
+             }
+         },
+         {field(&Form12::Text1, &app::App::form12, "Year"),
+          field(&Form12::Text2, &app::App::form12, "Month"),
+          field(&Form12::Text3, &app::App::form12, "Day"),
+          field(&Form12::Text4, &app::App::form12, "UT hour"),
+          field(&Form12::Text5, &app::App::form12, "UT minute"),
+          field(&Form12::Text6, &app::App::form12, "UT second"),
+          field(&Form12::Text11, &app::App::form12, "Delta T")},
+         [](app::App& a) {
+             Form12& f = a.form12();
+             uitest::userClickRow(f.List1, f.List1.selectedIndex() == 1 ? 0 : 1);
+         },
+         [](app::App& a) {
+             std::vector<std::string> shown;
+             addDrawings(shown, {&a.form12().Picture1, &a.form12().Picture2});
+             return shown;
+         },
+         [](app::App& a, const std::string& zone) {
+             a.form7().Text2.setText(zone);
+             uitest::userClick(a.form12().Command4);
+         },
+         [](app::App& a) {
+             Form12& f = a.form12();
+             return std::vector<std::string>{f.Text1.text(), f.Text2.text(), f.Text3.text(),
+                                             f.Text4.text(), f.Text5.text(), f.Text6.text()};
+         }},
+        {"planner",
+         [](app::App& a) -> platform::ui::Form& { return a.form11(); },
+         [](app::App& a) {
+             Form11& f = a.form11();
+             for (auto [box, text] : {std::pair{&f.Text1, "2024"},
+                                      {&f.Text2, "1"},
+                                      {&f.Text3, "15"},
+                                      {&f.Text4, "2"},
+                                      {&f.Text5, "0"},
+                                      {&f.Text11, "0"},
+                                      {&f.Text113, "40"},
+                                      {&f.Text6, "0"},
+                                      {&f.Text114, "70"},
+                                      {&f.Text8, "69"},
+                                      {&f.Text10, "5"}}) {
+                 uitest::userType(*box, text);
+             }
+         },
+         {field(&Form11::Text1, &app::App::form11, "Year"),
+          field(&Form11::Text2, &app::App::form11, "Month"),
+          field(&Form11::Text3, &app::App::form11, "Day"),
+          field(&Form11::Text4, &app::App::form11, "UT hour"),
+          field(&Form11::Text5, &app::App::form11, "UT minute"),
+          field(&Form11::Text11, &app::App::form11, "UT second"),
+          field(&Form11::Text113, &app::App::form11, "Latitude"),
+          field(&Form11::Text6, &app::App::form11, "Latitude"),
+          field(&Form11::Text8, &app::App::form11, "Delta T")},
+         [](app::App& a) { uitest::userClick(a.form11().Command3); },
+         [](app::App& a) {
+             Form11& f = a.form11();
+             std::vector<std::string> shown =
+                 captions({&f.Label23, &f.Label15, &f.Label24, &f.Label16, &f.Label21});
+             for (int row = 0; row < f.List1.count(); ++row) {
+                 shown.push_back("list: " + f.List1.item(row));
+             }
+             addDrawings(shown, {&f.Picture1, &f.Picture2});
+             return shown;
+         },
+         [](app::App& a, const std::string& zone) {
+             uitest::userType(a.form11().Text10, zone);
+             uitest::userClick(a.form11().Command6);  // "Now + refresh star map"
+         },
+         [](app::App& a) {
+             Form11& f = a.form11();
+             return std::vector<std::string>{f.Text1.text(), f.Text2.text(), f.Text3.text(),
+                                             f.Text4.text(), f.Text5.text(), f.Text11.text()};
+         }},
+        {"rise and set",
+         [](app::App& a) -> platform::ui::Form& { return a.form13(); },
+         [](app::App& a) {
+             Form13& f = a.form13();
+             for (auto [box, text] : {std::pair{&f.Text1, "2024"},
+                                      {&f.Text2, "3"},
+                                      {&f.Text3, "20"},
+                                      {&f.Text113, "40"},
+                                      {&f.Text8, "30"},
+                                      {&f.Text114, "70"},
+                                      {&f.Text7, "0"},
+                                      {&f.Text11, "69"}}) {
+                 uitest::userType(*box, text);
+             }
+         },
+         {field(&Form13::Text1, &app::App::form13, "Year"),
+          field(&Form13::Text2, &app::App::form13, "Month"),
+          field(&Form13::Text3, &app::App::form13, "UT Day"),
+          field(&Form13::Text113, &app::App::form13, "DR Latitude"),
+          field(&Form13::Text8, &app::App::form13, "DR Latitude"),
+          field(&Form13::Text11, &app::App::form13, "Delta T")},
+         [](app::App& a) { uitest::userClick(a.form13().Command1); },
+         [](app::App& a) {
+             Form13& f = a.form13();
+             return captions({&f.Label23, &f.Label15, &f.Label24, &f.Label4});
+         },
+         [](app::App& a, const std::string& zone) {
+             a.form7().Text2.setText(zone);
+             uitest::userClick(a.form13().Command4);
+         },
+         [](app::App& a) {
+             Form13& f = a.form13();
+             return std::vector<std::string>{f.Text1.text(), f.Text2.text(), f.Text3.text()};
+         }},
+    };
+}
+
+// Numbers no checked field can take: beyond every year, month, day, hour,
+// minute, second, latitude (either sign) and Delta T.
+const std::vector<std::string>& impossibleNumbers() {
+    static const std::vector<std::string> numbers = {std::string(309, '9'),
+                                                     "-" + std::string(309, '9'),
+                                                     "1" + std::string(300, '0'),
+                                                     "-1" + std::string(20, '0'),
+                                                     "1000000000",
+                                                     "99999"};
+    return numbers;
+}
+
+class ImpossibleInputs : public ::testing::TestWithParam<std::size_t> {
+  protected:
+    uitest::ScratchWorkingFolder folder_{"celnav-impossible"};
+    Seen seen_;
+    app::App app_{permissive(seen_)};
+};
+
+TEST_P(ImpossibleInputs, TheComputationSaysWhichFieldAndShowsNoAnswer) {
+    ASSERT_TRUE(folder_.ok());
+    const CheckedWindow w = checkedWindows()[GetParam()];
+    w.window(app_).showModeless();
+    w.ordinary(app_);
+    seen_.messages.clear();
+    w.compute(app_);
+    ASSERT_EQ(seen_.messages, std::vector<std::string>{}) << w.name;
+    ASSERT_FALSE(w.answer(app_).empty()) << w.name << ": an ordinary instant has an answer";
+    for (const CheckedField& f : w.fields) {
+        for (const std::string& number : impossibleNumbers()) {
+            const std::string what = w.name + ", " + f.label + " " + number.substr(0, 12);
+            w.ordinary(app_);
+            w.compute(app_);
+            uitest::userType(f.box(app_), number);
+            seen_.messages.clear();
+            w.compute(app_);
+            ASSERT_EQ(seen_.messages.size(), 1u) << what;
+            EXPECT_EQ(seen_.messages[0].rfind("Warning!: " + f.label + " must be ", 0), 0u)
+                << what << ": " << seen_.messages[0];
+            EXPECT_EQ(w.answer(app_), std::vector<std::string>{}) << what;
+        }
+    }
+}
+
+TEST_P(ImpossibleInputs, NowSaysTheZoneIsImpossibleAndWritesNothing) {
+    ASSERT_TRUE(folder_.ok());
+    const CheckedWindow w = checkedWindows()[GetParam()];
+    w.window(app_).showModeless();
+    for (const std::string& zone : {"1" + std::string(300, '0'), std::string(309, '9'),
+                                    std::string("-15"), std::string("24")}) {
+        w.ordinary(app_);
+        const std::vector<std::string> typed = w.dateBoxes(app_);
+        seen_.messages.clear();
+        w.now(app_, zone);
+        EXPECT_EQ(seen_.messages,
+                  std::vector<std::string>{"Warning!: Time zone must be -14 to 14 hours"})
+            << w.name << ", zone " << zone.substr(0, 12);
+        EXPECT_EQ(w.dateBoxes(app_), typed) << w.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AlmanacPlannerRiseSet, ImpossibleInputs,
+                         ::testing::Range<std::size_t>(0, 3));
 
 }  // namespace

@@ -726,7 +726,8 @@ TEST_F(MainWindowTest, StartupLogSavesOneSightOfZeros) {
     std::string expected =
         "CelestialNavigationKestlow2\r\n1\r\nType Notes Here (no commas!)\r\n0\r\n0\r\n2.75\r\n"
         "False\r\nTrue\r\n15\r\n1010\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n25\r\n\r\n\r\n\r\n0.0\r\n"
-        "True\r\nFalse\r\n67.0\r\n5\r\n\r\n\r\n\r\n\r\ntype notes here\r\n";
+        "True\r\nFalse\r\n67.0\r\n" +
+        reduction::GeneralSettings{}.TimeZone + "\r\n\r\n\r\n\r\n\r\ntype notes here\r\n";
     for (int k = 0; k < 18; ++k) {
         expected += "0\r\n";
     }

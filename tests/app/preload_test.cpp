@@ -72,7 +72,7 @@ TEST(Preload, DeadReckonsToTheNewFixTime) {
     EXPECT_EQ(p.Hour, "18");
     EXPECT_EQ(p.Minutes, "0");
     EXPECT_EQ(p.DeltaT, "67.0");
-    EXPECT_EQ(p.TimeZone, "5");
+    EXPECT_EQ(p.TimeZone, GeneralSettings{}.TimeZone);
     EXPECT_EQ(p.AirTemperature, "15");
     EXPECT_EQ(p.Pressure, "1010");
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "almanac/almanac_window.h"
@@ -149,7 +150,14 @@ TEST_F(PreloadWindowTest, KeepsTheSecondsAndClearsTheAlmanacPrintout) {
     typeLeg();
     almanac::Form12& almanac = app.form12();
     planner::Form11& planner = app.form11();
-    almanac.Text6.setText("42");
+    for (auto [box, text] : {std::pair{&almanac.Text1, "2024"},
+                             {&almanac.Text2, "6"},
+                             {&almanac.Text3, "15"},
+                             {&almanac.Text4, "14"},
+                             {&almanac.Text5, "23"},
+                             {&almanac.Text6, "42"}}) {
+        box->setText(text);
+    }
     planner.Text11.setText("17");
     almanac.List1.setSelectedIndex(0);
     ASSERT_FALSE(almanac.Picture1.displayList().empty());

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,6 +15,9 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "planner/planner_window.h"
+#include "platform/input_check.h"
+#include "platform/numtext.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -36,9 +41,9 @@ TEST_F(SettingsWindowTest, FieldsAtLoad) {
     const std::vector<std::tuple<TextBox*, std::string, bool>> fields = {
         {&f.Text1, "67.0", true},   // Delta T, seconds
         {&f.Text108, "0.0", true},  // chronometer correction, seconds
-        {&f.Text2, "5", false},     // time zone, set by the planner settings file
-        {&f.Text4, "15", true},     // air temperature, deg C
-        {&f.Text5, "1010", true},   // pressure, millibars
+        {&f.Text2, platform::generalText(platform::computerZoneHours()), false},  // time zone
+        {&f.Text4, "15", true},    // air temperature, deg C
+        {&f.Text5, "1010", true},  // pressure, millibars
     };
     for (const auto& [box, text, editable] : fields) {
         EXPECT_EQ(box->text(), text);
@@ -137,6 +142,41 @@ TEST_F(SettingsWindowTest, ApplyWritesEveryField) {
     EXPECT_EQ(f.Text4.text(), "31");
     EXPECT_EQ(f.Text5.text(), "1003");
     EXPECT_EQ(f.generalSettings(), general);
+}
+
+// Before any file or the navigator sets it, the time zone of the settings
+// window and of the planner is the computer's own offset from UT, hours west
+// positive, daylight saving included; a settings file's zone still wins.
+TEST(DefaultTimeZone, IsTheComputersOwnOffset) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old != nullptr ? old : "";
+    struct Case {
+        const char* tz;
+        const char* zone;
+    };
+    const Case cases[] = {{"UTC0", "0"},
+                          {"EST5", "5"},
+                          {"<+0530>-5:30", "-5.5"},
+                          {"<-0330>3:30", "3.5"},
+                          // Daylight saving all year round: one hour less.
+                          {"<-03>3<-02>,J1/0,J365/25", "2"}};
+    for (const Case& c : cases) {
+        setenv("TZ", c.tz, 1);
+        tzset();
+        uitest::FakeEnvironment env;
+        app::App app(env.services());
+        app.SettingsFile = "/nonexistent/folder/WendrelNav.nv1";
+        env.messages.expect("Problem reading settings file");
+        app.form1();
+        EXPECT_EQ(app.form7().Text2.text(), c.zone) << c.tz;
+        EXPECT_EQ(app.form11().Text10.text(), c.zone) << c.tz;
+    }
+    if (old != nullptr) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
 }
 
 }  // namespace

@@ -23,6 +23,8 @@
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "planner/planner_window.h"
+#include "platform/input_check.h"
+#include "platform/numtext.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
@@ -37,6 +39,11 @@ using platform::ui::rgb;
 
 using uitest::readBytes;
 using uitest::writeBytes;
+
+// The time zone before any file or the navigator sets it: the computer's.
+std::string computerZone() {
+    return platform::generalText(platform::computerZoneHours());
+}
 
 std::string lines(const std::vector<std::string>& items) {
     std::string bytes;
@@ -90,16 +97,18 @@ TEST_F(PlannerWindowTest, OpensFromTheMainWindowWithItsDefaults) {
     EXPECT_EQ(f.caption(), "Sight Planner  Star, Moon, Sun, Planet Finder  by Wendrel Navigation");
     EXPECT_EQ(f.Text8.text(), "67");
     EXPECT_EQ(f.Text9.text(), "20");
-    EXPECT_EQ(f.Text10.text(), "5");
+    EXPECT_EQ(f.Text10.text(), computerZone());
     EXPECT_TRUE(f.Option1.value());
     EXPECT_TRUE(f.Option3.value());
     EXPECT_EQ(f.Check2.value(), 0);
     EXPECT_EQ(f.Command3.caption(), "SHOW OBJECTS / refresh");
     EXPECT_EQ(f.Command7.caption(), "Remember these settings as my default");
-    // The first display runs the resize and with it a refresh: empty fields
-    // compute year 0 at latitude 0, longitude 0, and still give a list.
-    EXPECT_GT(f.List1.count(), 0);
-    EXPECT_EQ(f.Label23.caption().rfind("Sunrise ", 0), 0u);
+    // The first display runs the resize and with it a refresh: the empty
+    // date is refused without a word (the fake fails on any message), and
+    // nothing is drawn or listed.
+    EXPECT_EQ(f.List1.count(), 0);
+    EXPECT_EQ(f.Label23.caption(), "");
+    EXPECT_TRUE(f.Picture1.displayList().empty());
 }
 
 TEST_F(PlannerWindowTest, RefreshAtNightDrawsTheChartAndListsTheSky) {
@@ -200,25 +209,73 @@ TEST_F(PlannerWindowTest, TheObjectListShowsItsColumnsLinedUp) {
     }
 }
 
-TEST_F(PlannerWindowTest, NonsenseFieldsNeverShowNonNumbers) {
+// Every output of the planner: empty after a refused refresh.
+void expectNothingShown(const Form11& f, const app::App& app, const std::string& what) {
+    for (const platform::ui::Label* label :
+         {&f.Label23, &f.Label15, &f.Label24, &f.Label16, &f.Label21}) {
+        EXPECT_EQ(label->caption(), "") << what;
+    }
+    EXPECT_EQ(f.List1.count(), 0) << what;
+    EXPECT_TRUE(f.Picture1.displayList().empty()) << what;
+    EXPECT_TRUE(f.Picture2.displayList().empty()) << what;
+    EXPECT_EQ(app.Chart.ChartCount, 0) << what;
+}
+
+// "SHOW OBJECTS" with a field the checks refuse: a "Warning!" naming the
+// field, and none of the outputs, not even those of the refresh before.
+TEST_F(PlannerWindowTest, ARefusedFieldSaysSoAndShowsNothing) {
+    app.form1();
+    Form11& f = form();
+    struct Case {
+        platform::ui::TextBox* box;
+        std::string text;
+        const char* message;
+    };
+    const std::string e300 = "1" + std::string(300, '0');
+    const Case cases[] = {
+        {&f.Text1, "", "Year must be 1000 to 3000"},
+        {&f.Text1, e300, "Year must be 1000 to 3000"},
+        {&f.Text1, std::string(400, '9'), "Year must be 1000 to 3000"},
+        {&f.Text2, "13", "Month must be 1 to 12"},
+        {&f.Text3, "32", "Day must be 1 to 31"},
+        {&f.Text4, e300, "UT hour must be 0 to below 24"},
+        {&f.Text5, "60", "UT minute must be 0 to below 60"},
+        {&f.Text11, "-" + e300, "UT second must be 0 to below 60"},
+        {&f.Text113, "95", "Latitude must be between 0 and 90 degrees"},
+        {&f.Text6, e300, "Latitude must be between 0 and 90 degrees"},
+        {&f.Text8, e300, "Delta T must be -100 to 1000 seconds"},
+    };
+    int beeps = 0;
+    for (const Case& c : cases) {
+        planner("2", "0");
+        f.Text11.setText("");
+        f.Text6.setText("");
+        uitest::userClick(f.Command3);
+        ASSERT_GT(f.List1.count(), 0);
+        uitest::userType(*c.box, c.text);
+        env.messages.expect(c.message);
+        uitest::userClick(f.Command3);
+        EXPECT_EQ(env.messages.beeps, ++beeps) << c.message;
+        EXPECT_EQ(env.messages.calls.back().title, "Warning!");
+        expectNothingShown(f, app, c.message);
+    }
+}
+
+// A refresh the navigator did not ask for (the resize) refuses silently: the
+// fake fails on any message.
+TEST_F(PlannerWindowTest, ResizedWithARefusedFieldShowsNoMessage) {
     Form11& f = planner("2", "0");
-    f.Text1.setText(std::string(400, '9'));  // reads as the largest double
-    f.Text9.setText("-" + std::string(400, '9'));
-    f.Text113.setText("1e5");
-    f.Command3.click();
-    std::vector<std::string> texts = {f.Label23.caption(), f.Label24.caption(), f.Label15.caption(),
-                                      f.Label16.caption(), f.Label21.caption()};
-    for (int i = 0; i < f.List1.count(); ++i) {
-        texts.push_back(f.List1.item(i));
-    }
-    for (const DrawItem& d : f.Picture1.displayList()) {
-        texts.push_back(d.text);
-    }
-    for (const std::string& t : texts) {
-        for (const char* bad : {"nan", "NaN", "inf", "Inf"}) {
-            EXPECT_EQ(t.find(bad), std::string::npos) << t;
-        }
-    }
+    f.showModeless();
+    uitest::userClick(f.Command3);
+    ASSERT_GT(f.List1.count(), 0);
+    uitest::userType(f.Text2, "13");
+    f.resizeTwips(f.widthTwips() + 300, f.heightTwips() + 200);
+    EXPECT_EQ(env.messages.beeps, 0);
+    expectNothingShown(f, app, "resized");
+    // Put right, the next resize draws again.
+    uitest::userType(f.Text2, "1");
+    f.resizeTwips(f.widthTwips() - 300, f.heightTwips() - 200);
+    EXPECT_GT(f.List1.count(), 0);
 }
 
 TEST_F(PlannerWindowTest, WhiteBackgroundKeepsTheNightSkyWhite) {
@@ -278,9 +335,10 @@ TEST_F(PlannerWindowTest, PointerReadOutsAndArcsThroughMouseEvents) {
 TEST_F(PlannerWindowTest, NowFillsTheDateAndTimeFromTheClock) {
     app.form1();
     Form11& f = form();
+    f.Text10.setText("5");
     env.clock.time = {2024, 1, 31, 21, 30, 10, 400};
     f.Command4.click();
-    const std::vector<std::string> expected = {"2024", "1", "32", "2", "30", "10"};
+    const std::vector<std::string> expected = {"2024", "2", "1", "2", "30", "10"};
     const std::vector<platform::ui::TextBox*> boxes = {&f.Text1, &f.Text2, &f.Text3,
                                                        &f.Text4, &f.Text5, &f.Text11};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -290,13 +348,25 @@ TEST_F(PlannerWindowTest, NowFillsTheDateAndTimeFromTheClock) {
     uitest::userClick(f.Check3);
     f.Command4.click();
     EXPECT_EQ(f.Text4.text(), "1");
-    // A zone with a fraction gives a fractional hour.
+    // A zone's fraction goes into the minutes, and a zone east of
+    // Greenwich early in the day carries the date back across the leap day.
     uitest::userClick(f.Check3);
-    f.Text10.setText("5.5");
-    env.clock.time = {2024, 1, 15, 12, 0, 0, 0};
+    f.Text10.setText("-5.5");
+    f.Text113.setText("40");
+    f.Text8.setText("69");
+    env.clock.time = {2024, 3, 1, 5, 20, 0, 0};
     f.Command6.click();
-    EXPECT_EQ(f.Text4.text(), "17.5");
+    EXPECT_EQ((std::vector<std::string>{f.Text1.text(), f.Text2.text(), f.Text3.text(),
+                                        f.Text4.text(), f.Text5.text(), f.Text11.text()}),
+              (std::vector<std::string>{"2024", "2", "29", "23", "50", "0"}));
     EXPECT_GT(f.List1.count(), 0) << "Now + refresh star map redraws";
+
+    // A zone no place has: a "Warning!", the boxes kept, nothing drawn.
+    f.Text10.setText("1" + std::string(300, '0'));
+    env.messages.expect("Time zone must be -14 to 14 hours");
+    f.Command6.click();
+    EXPECT_EQ(f.Text3.text(), "29");
+    expectNothingShown(f, app, "zone 1e300");
 }
 
 TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
@@ -310,6 +380,7 @@ TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
     EXPECT_EQ(f.leftTwips(), main.leftTwips() + 600);
     EXPECT_EQ(f.topTwips(), main.topTwips() + 600);
 
+    planner("2", "0");
     f.showModeless();
     const int chartWidth = f.Picture1.width();
     const int frameLeft = f.Frame6.left();
@@ -352,9 +423,7 @@ TEST_F(PlannerWindowTest, ResizeHintStaysWholeInTheCorner) {
 }
 
 TEST_F(PlannerWindowTest, LabelsUnderTheChartNeverShowThroughThePanel) {
-    app.form1();
-    Form11& f = form();
-    f.Text1.setText("2024");
+    Form11& f = planner("2", "0");
     f.showModeless();
     // As small as the window goes, the rise/set lines and notes under the
     // chart reach under the panel: the panel shows as it does on its own.
@@ -433,7 +502,7 @@ TEST_F(PlannerWindowTest, StartUpWithoutSettingsFileSaysSoAndCreatesNoPlanner) {
     ASSERT_EQ(env.messages.calls.size(), 1u);
     EXPECT_EQ(env.messages.calls[0].text, "Problem reading settings file");
     EXPECT_EQ(app.existingWindow<Form11>(), nullptr);
-    EXPECT_EQ(app.form7().Text2.text(), "5");
+    EXPECT_EQ(app.form7().Text2.text(), computerZone());
 }
 
 TEST(PlannerSettingsStart, ReadsTheFileAndHandsOnZoneAndDeltaT) {
@@ -509,7 +578,7 @@ TEST(PlannerSettingsStart, WrongHeaderIsSilentAndBadItemKeepsWhatWasRead) {
         EXPECT_TRUE(f.Option3.value()) << "line 11 and after are not applied";
         EXPECT_EQ(f.Check2.value(), 0);
         // Nothing is handed on.
-        EXPECT_EQ(app.form7().Text2.text(), "5");
+        EXPECT_EQ(app.form7().Text2.text(), computerZone());
         EXPECT_EQ(app.form7().Text1.text(), "67.0");
     }
 }
@@ -561,11 +630,11 @@ TEST_F(PlannerWindowTest, RememberAfterThePreloadKeepsItsPositionAndDeltaTAsType
     f.Text8.setText("69.1 s");
     f.Command7.click();
     EXPECT_EQ(readBytes(app.SettingsFile),
-              lines({"WendrelNavSettings", "0", "59", "69.1 s", "20", "5", "10", "18", "True",
-                     "False", "True", "False", "0", "0"}));
+              lines({"WendrelNavSettings", "0", "59", "69.1 s", "20", computerZone(), "10", "18",
+                     "True", "False", "True", "False", "0", "0"}));
     EXPECT_EQ(app.form7().Text1.text(), "69.1 s");
     EXPECT_EQ(app.form12().Text11.text(), "69.1 s");
-    EXPECT_EQ(app.form7().Text2.text(), "5");
+    EXPECT_EQ(app.form7().Text2.text(), computerZone());
 }
 
 TEST_F(PlannerWindowTest, FailedWriteSaysSoAndHandsNothingOn) {
@@ -574,7 +643,7 @@ TEST_F(PlannerWindowTest, FailedWriteSaysSoAndHandsNothingOn) {
     app.SettingsFile = folder / "missing" / "WendrelNav.nv1";
     env.messages.expect("Problem writing settings file");
     f.Command7.click();
-    EXPECT_EQ(app.form7().Text2.text(), "5");
+    EXPECT_EQ(app.form7().Text2.text(), computerZone());
     EXPECT_EQ(app.form7().Text1.text(), "67.0");
     EXPECT_FALSE(fs::exists(app.SettingsFile));
 }

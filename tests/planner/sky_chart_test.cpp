@@ -254,6 +254,14 @@ TEST(SkyChart, BodyDiscsFollowTheirRules) {
         EXPECT_EQ(chart.discs[0].fill, (Rgb{255, 255, 0}));
         EXPECT_EQ(chart.discs[0].outline, (Rgb{255, 0, 0}));
     }
+    // A fullness that is no number or beyond any (the planner's fields
+    // absurd) converts nothing out of range into a colour.
+    for (const double F : {std::nan(""), 1e300, -1e300}) {
+        sky.F = F;
+        const SkyChart chart = skyChart(in, sky, starTables(), 6315, 6135);
+        ASSERT_EQ(chart.discs.size(), 2u);
+        EXPECT_EQ(chart.discs[1].fill, (Rgb{0, 0, 0})) << F;
+    }
     sky.Moon = at(120, -2.5);
     EXPECT_EQ(skyChart(in, sky, starTables(), 6315, 6135).Arrays.ChartCount, 1);
 }

@@ -284,7 +284,7 @@ std::vector<std::string> defaultSettingsLines(const std::string& count) {
             "True",
             "False",
             "67.0",
-            "5",
+            GeneralSettings{}.TimeZone,  // the computer's own zone
             "",
             "",
             "",
