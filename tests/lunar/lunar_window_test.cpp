@@ -18,6 +18,7 @@
 #include "lunar/lunar_window.h"
 #include "platform/input_check.h"
 #include "platform/numtext.h"
+#include "platform/seqfile.h"
 #include "platform/ui/picture.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/temp_folder.h"
@@ -425,6 +426,27 @@ TEST_F(LunarWindowTest, ABadFileChangesNothing) {
     const Snapshot before = snapshot();
     env.messages.expect(kBadFile);
     openFrom(file("missing.LUN"));
+    expectSame(snapshot(), before);
+}
+
+// Notes at the notes box's limit (32,767 characters) open whole; one
+// character more and the file is refused as unreadable, nothing changed.
+TEST_F(LunarWindowTest, NotesUpToTheBoxLimitOpenLongerOnesAreRefused) {
+    Form8& f = app.form8();
+    lunar::LunarFileContents contents;
+    contents.Notes = std::string(platform::kTextBoxMaxLength, 'n');
+    writeBytes(file("within.LUN"), lunar::writeLunarFile(contents));
+    openFrom(file("within.LUN"));
+    EXPECT_EQ(f.Text21.text(), contents.Notes);
+    EXPECT_EQ(f.caption(), "Lunar Distance current Data file: within.LUN");
+
+    typeSunSight();
+    uitest::userClick(f.Command2);
+    contents.Notes += "n";
+    writeBytes(file("beyond.LUN"), lunar::writeLunarFile(contents));
+    const Snapshot before = snapshot();
+    env.messages.expect(kBadFile);
+    openFrom(file("beyond.LUN"));
     expectSame(snapshot(), before);
 }
 
