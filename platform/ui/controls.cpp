@@ -337,9 +337,8 @@ void TextBox::keepWithinMaxLength() {
         return;
     }
     // Drop the end of what the last edit added (typing, a paste, a write
-    // from code), as a single-line box does.
-    // Each character counts at least one, so the end's last `excess`
-    // characters hold enough.
+    // from code), as a single-line box does. Each character counts at least
+    // one, so the `excess` characters before the edit's end hold enough.
     const int end = std::clamp(editEnd_, 0, plain_->document()->characterCount() - 1);
     const int start = static_cast<int>(std::max<qsizetype>(0, end - excess));
     QTextCursor cursor(plain_->document());
