@@ -40,12 +40,6 @@ ClearingResult failure(std::string_view line) {
 }
 
 std::vector<PrintLine> resultLines(const ClearingResult& r) {
-    double H = 0;
-    double M = 0;
-    double S = 0;
-    std::string time;
-    ephemeris::FormatTimeHMS(r.CorrectTime, H, M, S, time);
-
     PrintLine longitude{PrintItem::Text(" Better Longitude "),
                         PrintItem::Text(r.BetterLongitude >= 0 ? "E " : "W ")};
     appendDegMin(longitude, std::fabs(r.BetterLongitude));
@@ -55,7 +49,7 @@ std::vector<PrintLine> resultLines(const ClearingResult& r) {
     appendDegMin(apparent, r.Apparent);
 
     return {
-        {PrintItem::Text(" Correct time at observation "), PrintItem::Text(time)},
+        correctTimeLine(r.CorrectTime),
         longitude,
         cleared,
         apparent,
@@ -65,6 +59,28 @@ std::vector<PrintLine> resultLines(const ClearingResult& r) {
 }
 
 }  // namespace
+
+PrintLine correctTimeLine(double tcorr) {
+    // The day of the typed date the time falls on, and the time of that day.
+    double day = std::floor(tcorr / 24);
+    const double hours = tcorr - day * 24;
+    double H = 0;
+    double M = 0;
+    double S = 0;
+    std::string time;
+    ephemeris::FormatTimeHMS(hours, H, M, S, time);
+    // The display carries 23:59:59 into 00:00:00: that is the next day's.
+    if (H < std::floor(hours)) {
+        day = day + 1;
+    }
+    PrintLine line{PrintItem::Text(" Correct time at observation "), PrintItem::Text(time)};
+    if (day < 0) {
+        line.push_back(PrintItem::Text(" previous day"));
+    } else if (day > 0) {
+        line.push_back(PrintItem::Text(" next day"));
+    }
+    return line;
+}
 
 double lunarRefraction(double h, double Temperature, double Pressure) {
     return (-0.0167 / ephemeris::TanD(h + 7.31 / (h + 4.4))) * 0.28 * Pressure /
@@ -144,6 +160,9 @@ ClearingResult clearLunarDistance(const ClearingInput& in) {
 }
 
 ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& placesAt) {
+    if (!(in.Distance > 0 && in.Distance < 180)) {
+        return failure(kDistanceRangeLine);
+    }
     const double t1 = in.U - kHalfSpan;
     const double t2 = in.U + kHalfSpan;
 
@@ -164,6 +183,7 @@ ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& place
     ClearingResult r;
     double Lon = in.Lon;
     double tc = in.U;
+    double previous = tc;
     for (int iteration = 0; iteration < kIterations; ++iteration) {
         const LunarPlaces p = placesAt(tc);
         const double HP = p.MoonHP / 60;
@@ -173,6 +193,13 @@ ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& place
         double Zn = 0;
         ephemeris::AltitudeAzimuth(p.MoonDec, in.Lat, Lon + p.MoonGHA, Hm, Zn);
         ephemeris::AltitudeAzimuth(p.BodyDec, in.Lat, Lon + p.BodyGHA, Hb, Zn);
+        // The first pass is at the estimated position and the chronometer time.
+        if (iteration == 0 && Hm < 0) {
+            return failure(kMoonBelowHorizonLine);
+        }
+        if (iteration == 0 && Hb < 0) {
+            return failure(kBodyBelowHorizonLine);
+        }
 
         const double A = augmentedSemiDiameter(in.MoonLimb, HP, Hm);
         double hm = 0;
@@ -183,6 +210,7 @@ ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& place
         const double D = clearedDistance(d, Hm, Hb, hm, hb);
         const double tcorr = t1 + (D - D1) / (D2 - D1) * (t2 - t1);
         Lon = Lon + 15 * (tc - tcorr);
+        previous = tc;
         tc = tcorr;
         if (!allFinite({Hm, Hb, A, hm, hb, d, D, tcorr, Lon})) {
             return failure(kCheckInputsLine);
@@ -192,6 +220,12 @@ ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& place
         r.Cleared = D;
         r.Apparent = d;
         r.AugmentedSD = A;
+    }
+    if (!(std::fabs(tc - in.U) <= kLargestClockError)) {
+        return failure(kFarFromChronometerLine);
+    }
+    if (!(std::fabs(tc - previous) <= kSettledWithin)) {
+        return failure(kNotSettledLine);
     }
     r.BetterLongitude = ephemeris::wrapLongitude(Lon);
     r.Lines = resultLines(r);

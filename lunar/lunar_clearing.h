@@ -13,7 +13,15 @@
 // degrees per hour of the time error. Exactly ten iterations run; the last
 // one is printed.
 //
+// There is no answer, and one line says why, when the measured distance is
+// not between 0 and 180 degrees, when the Moon or the other body is below the
+// horizon at the estimated position and the chronometer time (true
+// altitudes), when the corrected time lies more than 12 hours from the
+// chronometer time, or when the last two iterations differ by more than one
+// second of time.
+//
 // Usage by the window's calculate button:
+//   check the typed latitude, date, time and Delta T first (platform/input_check);
 //   ClearingInput in = the window's fields, read once;
 //   ClearingResult r = clearLunarDistance(in);
 //   clear the picture, print every line of r.Lines (five, or one that says
@@ -46,6 +54,21 @@ constexpr int kLunarLastEntry = 62;
 inline constexpr std::string_view kNoDistanceChangeLine =
     " Cannot clear: the distance does not change between the two times";
 inline constexpr std::string_view kCheckInputsLine = " Cannot clear: check the inputs";
+inline constexpr std::string_view kDistanceRangeLine =
+    " Cannot clear: the distance must be between 0 and 180 degrees";
+inline constexpr std::string_view kMoonBelowHorizonLine =
+    " Cannot clear: the Moon is below the horizon; check the inputs";
+inline constexpr std::string_view kBodyBelowHorizonLine =
+    " Cannot clear: the other body is below the horizon; check the inputs";
+inline constexpr std::string_view kFarFromChronometerLine =
+    " Cannot clear: the time found is over 12 h from the chronometer";
+inline constexpr std::string_view kNotSettledLine =
+    " Cannot clear: the iterations do not settle; check the inputs";
+
+// The corrected time is an answer only this close to the chronometer time,
+// hours, and when the last two iterations agree to this many hours.
+inline constexpr double kLargestClockError = 12;
+inline constexpr double kSettledWithin = 1.0 / 3600;
 
 // The window's inputs as numbers. Angles in degrees, times in hours of UTC.
 struct ClearingInput {
@@ -82,7 +105,7 @@ using PlacesAt = std::function<LunarPlaces(double t)>;
 struct ClearingResult {
     // Empty when cleared; else the one line shown instead of the results.
     std::string Failure;
-    double CorrectTime = 0;      // tcorr, hours of UTC (not brought into 0..24)
+    double CorrectTime = 0;      // tcorr, hours of UTC from 0 h of the typed date
     double BetterLongitude = 0;  // degrees, east positive, in (-180, 180]
     double Cleared = 0;          // D, the geocentric distance, degrees
     double Apparent = 0;         // d, centre to centre, degrees
@@ -90,6 +113,10 @@ struct ClearingResult {
     // The print statements of the output picture.
     std::vector<platform::PrintLine> Lines;
 };
+
+// The first line: tcorr (hours from 0 h of the typed date) as a time of day,
+// followed by " previous day" or " next day" when it falls on another date.
+platform::PrintLine correctTimeLine(double tcorr);
 
 // The clearing with the ephemeris.
 ClearingResult clearLunarDistance(const ClearingInput& in);

@@ -67,9 +67,9 @@ LunarFileRead readContents(SeqFileReader& items) {
     }
 
     LunarFileContents c;
-    // The notes go to a multi-line box and are taken whole; a text for a
-    // single-line box longer than it holds makes the file bad, never cut.
-    c.Notes = items.text().value_or(std::string());
+    // A text longer than its box holds (the notes box too) makes the file
+    // bad, never cut.
+    c.Notes = items.text(platform::kTextBoxMaxLength).value_or(std::string());
     for (std::string* field : textFields(c)) {
         *field = items.text(platform::kTextBoxMaxLength).value_or(std::string());
     }

@@ -77,8 +77,8 @@ std::string writeLunarFile(const LunarFileContents& contents);
 // kLunarFileHeader (else WrongHeader). It is bad when it cannot be read, ends
 // before line 26, an option item is neither "True"/"False" (any letter case)
 // nor a number (not 0 is true), or the body item is not a whole number from
-// -1 to 62, or a text bound for a one-line field is longer than the field
-// holds (platform::kTextBoxMaxLength; the notes are taken whole). Texts are
+// -1 to 62, or a text is longer than its box holds (platform::kTextBoxMaxLength,
+// the notes as the one-line fields). Texts are
 // taken as they stand (up to a comma, leading blanks skipped); lines after
 // the 26th are ignored.
 LunarFileRead readLunarFile(std::string_view bytes);

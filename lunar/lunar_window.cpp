@@ -2,12 +2,15 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "ephemeris/ephemeris.h"
+#include "platform/input_check.h"
 #include "platform/numtext.h"
 #include "reduction/sight_log.h"
 
@@ -111,7 +114,8 @@ Form8::Form8(app::App& app)
                   "Delta T, the difference between UTC and Ephemeris time, seconds"},
       Text11{Frame5, pixelRect(320, 104, 60, kFieldHeight), "67.0"},
       labelTimeZone{Frame5, pixelRect(10, 144, 300, 18), "Time zone difference from GMT, hrs"},
-      Text10{Frame5, pixelRect(320, 142, 60, kFieldHeight), "5"},
+      Text10{Frame5, pixelRect(320, 142, 60, kFieldHeight),
+             platform::generalText(platform::computerZoneHours())},
       Text21{*this, pixelRect(10, 506, 390, 44), "Type notes here (no commas!)",
              TextBox::MultiLine},
       labelList{*this, pixelRect(kRight, 54, kRightWidth, 34),
@@ -167,33 +171,34 @@ void Form8::Command1_Click() {
 }
 
 void Form8::Command2_Click() {
+    Picture1.clear();
+    // A field the checks refuse is named in the output; nothing is computed.
+    if (const platform::Problem problem = inputProblem()) {
+        Picture1.print(platform::PrintLine{platform::PrintItem::Text(" " + *problem)});
+        return;
+    }
     const ClearingInput in = clearingInput();
     if (in.SelectedBody >= kLunarFirstStar && in.SelectedBody <= kLunarLastEntry) {
         SelectedStar = in.SelectedBody - kLunarFirstStar;
     }
     const ClearingResult result = clearLunarDistance(in);
-    Picture1.clear();
     for (const platform::PrintLine& line : result.Lines) {
         Picture1.print(line);
     }
 }
 
 void Form8::Command4_Click() {
-    double Year = 0;
-    double Month = 0;
-    double Day = 0;
-    double Hour = 0;
-    double Minute = 0;
-    double Second = 0;
     // The settings window's zone, not this window's Text10.
-    ephemeris::ClockToUT(almanac::clockReading(app_), Val(app_.form7().Text2), Year, Month, Day,
-                         Hour, Minute, Second);
-    Text15.setText(platform::generalText(Year));
-    Text14.setText(platform::generalText(Month));
-    Text13.setText(platform::generalText(Day));
-    Text12.setText(platform::generalText(Hour));
-    Text17.setText(platform::generalText(Minute));
-    Text8.setText(platform::generalText(Second));
+    const std::optional<platform::CalendarTime> now = almanac::utNow(app_, Val(app_.form7().Text2));
+    if (!now) {
+        return;
+    }
+    Text15.setText(std::to_string(now->Year));
+    Text14.setText(std::to_string(now->Month));
+    Text13.setText(std::to_string(now->Day));
+    Text12.setText(std::to_string(now->Hour));
+    Text17.setText(std::to_string(now->Minute));
+    Text8.setText(std::to_string(now->Second));
 }
 
 void Form8::List1_Click() {
@@ -232,6 +237,17 @@ void Form8::menuSave_Click() {
         return;
     }
     setCaption(kSavedCaption + fileName(name));
+}
+
+platform::Problem Form8::inputProblem() const {
+    const double lat = std::fabs(Val(Text113)) + std::fabs(Val(Text6)) / 60;
+    return platform::firstProblem({
+        platform::latitudeProblem("Estimated Latitude", lat),
+        platform::dateProblem(Val(Text15), Val(Text14), Val(Text13)),
+        platform::timeProblem(Val(Text12), Val(Text17), Val(Text8),
+                              {"UTC hour", "UTC minute", "UTC second"}),
+        platform::deltaTProblem(Val(Text11)),
+    });
 }
 
 ClearingInput Form8::clearingInput() const {

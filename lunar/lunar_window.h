@@ -8,6 +8,7 @@
 #include <string>
 
 #include "lunar/lunar.h"
+#include "platform/input_check.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/picture.h"
@@ -40,6 +41,9 @@ class Form8 : public platform::ui::Form {
     void menuOpen_Click();  // "OpenFile"
     void menuSave_Click();  // "SaveFile"
 
+    // The first typed field the checks refuse (estimated latitude, date,
+    // chronometer time, Delta T), or nothing.
+    platform::Problem inputProblem() const;
     // The clearing's inputs, read once from the fields.
     ClearingInput clearingInput() const;
     // The fields as the file keeps them, and writing them back.
@@ -116,7 +120,9 @@ class Form8 : public platform::ui::Form {
     platform::ui::Label labelDeltaT;
     platform::ui::TextBox Text11;  // Delta T, seconds
     platform::ui::Label labelTimeZone;
-    platform::ui::TextBox Text10;  // time zone, hours, west positive (not read here)
+    // Time zone, hours, west positive (not read here); the computer's own at
+    // start.
+    platform::ui::TextBox Text10;
 
     platform::ui::TextBox Text21;  // notes
 

@@ -29,8 +29,10 @@ std::string utf8ToWindows1252(std::string_view utf8);
 // the same number, and those convert back to the same bytes.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// The longest text a single-line text box holds, in characters. Every byte of
-// a file is one character once read, so it is also a length in bytes.
+// The longest text a text box holds, in characters: a single-line box and a
+// notes box alike (a notes box counts each line break as the two characters
+// CR LF it writes). Every byte of a file is one character once read, so it is
+// also a length in bytes.
 inline constexpr std::size_t kTextBoxMaxLength = 32767;
 
 struct SaveResult {

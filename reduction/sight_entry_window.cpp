@@ -3,11 +3,13 @@
 #include <QPlainTextEdit>
 #include <cmath>
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "calculators/calculators_window.h"
 #include "ephemeris/ephemeris.h"
+#include "platform/input_check.h"
 #include "platform/numtext.h"
 #include "reduction/correction_preview.h"
 #include "reduction/sight_almanac.h"
@@ -306,6 +308,11 @@ void Form5::Command5_Click() {
         app_.messages().show(kNoBodySelectedMessage, kWarningTitle);
         return;
     }
+    // The body was picked for an instant that is no calendar date and time.
+    if (const platform::Problem problem = instantProblem()) {
+        almanac::warnProblem(app_, *problem);
+        return;
+    }
     // Almanac values that are not numbers would be stored as 0.
     if (!almanacFinite_) {
         app_.messages().beep();
@@ -331,6 +338,17 @@ void Form5::List1_Click() {
     const int i = List1.selectedIndex();
     Picture1.clear();
     Picture2.clear();
+    // A body for an instant the checks refuse: nothing is computed. The
+    // navigator's click is told why; a pick from code stays silent.
+    if (i >= 0) {
+        if (const platform::Problem problem = instantProblem()) {
+            almanacFinite_ = false;
+            if (!quietPick_) {
+                almanac::warnProblem(app_, *problem);
+            }
+            return;
+        }
+    }
 
     app::Form7& settings = app_.form7();
     SightAlmanacInput when;
@@ -399,6 +417,19 @@ void Form5::Text21_Change() {
 }
 void Form5::Text22_Change() {
     dateOrTimeChanged();
+}
+
+platform::Problem Form5::instantProblem() const {
+    return platform::firstProblem({
+        platform::dateProblem(Val(Text21), Val(Text20), Val(Text19)),
+        platform::timeProblem(Val(Text18), Val(Text22), Val(Text2), {"Hour", "Minute", "Second"}),
+    });
+}
+
+void Form5::selectStoredBody(int index) {
+    quietPick_ = true;
+    List1.setSelectedIndex(index);
+    quietPick_ = false;
 }
 
 void Form5::dateOrTimeChanged() {
@@ -527,7 +558,7 @@ void ShowSight(app::App& app, int i) {
         // Nothing is selected after the refill, so this always runs
         // List1_Click, which recomputes the almanac data for the instant on
         // view with the settings of the moment.
-        f.List1.setSelectedIndex(static_cast<int>(index));
+        f.selectStoredBody(static_cast<int>(index));
         return;
     }
     // No body to select: the preview of this sight without parallax, and the

@@ -12,6 +12,7 @@
 
 #include <string>
 
+#include "platform/input_check.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/picture.h"
@@ -150,6 +151,13 @@ class Form5 : public platform::ui::Form {
     platform::ui::TextBox Text9;   // body name, or the StarIndex of a star
     platform::ui::TextBox Text10;  // ObjectIndex
 
+    // The first date or time field of the sight that the checks refuse
+    // (calendar date, time of day), or nothing.
+    platform::Problem instantProblem() const;
+    // Selects a stored sight's body from code: an instant the checks refuse
+    // leaves both pictures empty without a message.
+    void selectStoredBody(int index);
+
   private:
     // Shared by the two close buttons and the title-bar close.
     void closeUnlessUnsaved();
@@ -163,6 +171,8 @@ class Form5 : public platform::ui::Form {
     // Whether the last body click gave finite almanac values for the hidden
     // fields; "Save Changes" refuses them otherwise.
     bool almanacFinite_ = true;
+    // Set while a body is selected from code (selectStoredBody).
+    bool quietPick_ = false;
 };
 
 // Window fields -> log row i (1 to 25; any other row is left alone).

@@ -79,8 +79,9 @@ class ItemReader {
   public:
     explicit ItemReader(SeqFileReader& items) : items_(items) {}
 
-    // A text for a multi-line box (notes): taken whole.
-    std::string text() { return items_.text().value_or(std::string()); }
+    // A text for a notes box: one longer than the box holds makes the file
+    // bad rather than being cut.
+    std::string text() { return items_.text(platform::kTextBoxMaxLength).value_or(std::string()); }
     // A text for a single-line box: one longer than the box holds makes the
     // file bad rather than being cut.
     std::string line() { return items_.text(platform::kTextBoxMaxLength).value_or(std::string()); }

@@ -114,9 +114,9 @@ std::string writeSightFile(const SightFileContents& contents);
 // Reads and checks a whole file. It is bad when it is empty or shorter than
 // its sight count asks, when the header is not exactly kSightFileHeader, when
 // the sight count is not a whole number from 0 to 25, or when an option item
-// is neither "True"/"False" (any letter case) nor a number, or when a text for
-// a single-line box is longer than it holds (kTextBoxMaxLength): no text is
-// ever cut. The notes (multi-line boxes) are taken whole. Text items are
+// is neither "True"/"False" (any letter case) nor a number, or when a text is
+// longer than its box holds (kTextBoxMaxLength, the notes boxes as the
+// single-line ones): no text is ever cut. Text items are
 // taken as they stand (up to a comma, leading blanks skipped); sight values
 // read as their leading number, so an empty or non-numeric item gives 0.
 // Lines after the last sight are ignored, and a file is never read further.

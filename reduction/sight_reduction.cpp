@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ephemeris/ephemeris.h"
+#include "platform/input_check.h"
 #include "platform/numtext.h"
 
 namespace reduction {
@@ -115,11 +116,28 @@ std::optional<ReductionWarning> checkLeg(const LegSettings& leg) {
     if (leg.LastFixLatDegrees.empty() || leg.LastFixLonDegrees.empty()) {
         return warning(kNoLastFixMessage);
     }
-    for (const std::string* whole :
-         {&leg.LastFixMonth, &leg.LastFixYear, &leg.NewFixMonth, &leg.NewFixYear}) {
-        if (!platform::parseWholeText(*whole)) {
-            return warning(kNoFixDateMessage);
-        }
+    const double lastLat = std::fabs(leadingNumber(leg.LastFixLatDegrees)) +
+                           std::fabs(leadingNumber(leg.LastFixLatMinutes)) / 60;
+    // Month and year as whole texts: one that is not a number is no month.
+    const auto whole = [](const std::string& text) {
+        return platform::parseWholeText(text).value_or(std::nan(""));
+    };
+    const platform::Problem problem = platform::firstProblem({
+        platform::latitudeProblem("Last fix latitude", lastLat),
+        platform::dateProblem(whole(leg.LastFixYear), whole(leg.LastFixMonth),
+                              leadingNumber(leg.LastFixDay),
+                              {"Last fix year", "Last fix month", "Last fix day"}),
+        platform::hourMinuteProblem(leadingNumber(leg.LastFixHour),
+                                    leadingNumber(leg.LastFixMinutes),
+                                    {"Last fix hour", "Last fix minutes"}),
+        platform::dateProblem(whole(leg.NewFixYear), whole(leg.NewFixMonth),
+                              leadingNumber(leg.NewFixDay),
+                              {"New fix year", "New fix month", "New fix day"}),
+        platform::hourMinuteProblem(leadingNumber(leg.NewFixHour), leadingNumber(leg.NewFixMinutes),
+                                    {"New fix hour", "New fix minutes"}),
+    });
+    if (problem) {
+        return warning(*problem);
     }
     return std::nullopt;
 }

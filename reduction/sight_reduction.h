@@ -32,8 +32,6 @@ inline constexpr std::string_view kReductionWarningTitle = "Warning!";
 inline constexpr std::string_view kNoFixTimeMessage = "You forgot to enter a new fix time!";
 inline constexpr std::string_view kNoLastFixMessage =
     "You need to have an existing Lat-Lon position!";
-inline constexpr std::string_view kNoFixDateMessage =
-    "You need to enter the month and year of both fix times!";
 inline constexpr std::string_view kBadDeadReckoningMessage =
     "The dead-reckoning position cannot be computed; check the last fix position, the fix "
     "times, the course and the speed.";
@@ -113,8 +111,11 @@ struct ReductionStart {
 //   the last fix hour (Text9) or new fix hour (Text12) is the empty text
 //   -> kNoFixTimeMessage; the last fix latitude (Text113) or longitude
 //   (Text114) degrees is the empty text -> kNoLastFixMessage (a blank passes
-//   both checks and reads 0); a month or year of either fix time is not a
-//   number as a whole text -> kNoFixDateMessage; the dead reckoning is not
+//   both checks and reads 0); the last fix latitude beyond 90 degrees, a
+//   date that is not a calendar date (the month and year read as whole
+//   texts, years 1000 to 3000) or a time that is not a time of day, of
+//   either fix -> the shared input check's message naming the field ("Last
+//   fix month must be 1 to 12"); the dead reckoning is not
 //   finite, its latitude is outside -90..90 or its longitude cannot be
 //   wrapped -> kBadDeadReckoningMessage.
 // Number fields read as their leading number. Option2South and Option3West
@@ -122,9 +123,10 @@ struct ReductionStart {
 // ones the last fix position looks at).
 ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West);
 
-// The first three checks of prepareReduction (fix times, last fix position,
-// months and years as whole texts), shared with the preload of the tool
-// windows; no value when the leg passes them.
+// The checks of prepareReduction before the dead reckoning (fix times, last
+// fix position, the last fix latitude, the dates and times of both fixes),
+// shared with the preload of the tool windows; no value when the leg passes
+// them.
 std::optional<ReductionWarning> checkLeg(const LegSettings& leg);
 
 // The leg's values for a leg that passed checkLeg (a month or year that is not

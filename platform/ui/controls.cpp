@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 
 #include "platform/numtext.h"
@@ -260,9 +262,25 @@ QWidget* makeTextWidget(TextBox::Kind kind) {
     if (kind == TextBox::MultiLine) {
         auto* edit = new QPlainTextEdit;
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Lines break between words only. Breaking inside a word as well
+        // makes the layout look for the word's end again on every line, a
+        // cost with the square of a long run without blanks; such a run
+        // scrolls sideways instead.
+        edit->setWordWrapMode(QTextOption::WordWrap);
         return edit;
     }
     return new QLineEdit;
+}
+
+// A line break (paragraph or line separator) is written as CR LF.
+bool isLineBreak(QChar c) {
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QLatin1Char('\n');
+}
+
+// A multi-line box's length as text() gives it.
+qsizetype textLength(const QPlainTextEdit& edit) {
+    const QString text = edit.toPlainText();
+    return text.size() + text.count(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -271,8 +289,15 @@ TextBox::TextBox(Host host, const TwipRect& rect, const std::string& text, Kind 
     : Control(host, makeTextWidget(kind), rect) {
     if (kind == MultiLine) {
         plain_ = static_cast<QPlainTextEdit*>(widget());
+        QObject::connect(plain_->document(), &QTextDocument::contentsChange, plain_,
+                         [this](int position, int, int added) { editEnd_ = position + added; });
         plain_->setPlainText(plainTextOf(text));
+        keepWithinMaxLength();
         QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, [this] {
+            if (trimming_) {
+                return;
+            }
+            keepWithinMaxLength();
             if (!writing_) {
                 runHandler(change_);
             }
@@ -311,6 +336,40 @@ std::string TextBox::text() const {
             .toStdString();
     }
     return line_->text().toStdString();
+}
+
+void TextBox::keepWithinMaxLength() {
+    const qsizetype excess =
+        textLength(*plain_) - static_cast<qsizetype>(platform::kTextBoxMaxLength);
+    if (excess <= 0) {
+        return;
+    }
+    // Drop the end of what the last edit added (typing, a paste, a write
+    // from code), as a single-line box does. Each character counts at least
+    // one, so the `excess` characters before the edit's end hold enough.
+    const int end = std::clamp(editEnd_, 0, plain_->document()->characterCount() - 1);
+    const int start = static_cast<int>(std::max<qsizetype>(0, end - excess));
+    QTextCursor cursor(plain_->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    const QString tail = cursor.selectedText();
+    qsizetype dropped = 0;
+    qsizetype count = 0;
+    while (dropped < excess && count < tail.size()) {
+        ++count;
+        dropped += isLineBreak(tail[tail.size() - count]) ? 2 : 1;
+    }
+    // Never half of a surrogate pair.
+    if (count < tail.size() && tail[tail.size() - count].isLowSurrogate()) {
+        ++count;
+    }
+    cursor.setPosition(end - static_cast<int>(count));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    trimming_ = true;
+    cursor.joinPreviousEditBlock();
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
+    trimming_ = false;
 }
 
 double Val(const TextBox& box) {

@@ -131,16 +131,23 @@ class TextBox : public Control {
     // Read-only boxes show their text but the user cannot edit it.
     void setReadOnly(bool readOnly);
     // Multi-line boxes take line breaks as "\r\n" or "\n" and give them back
-    // as "\r\n".
+    // as "\r\n". Every box holds at most platform::kTextBoxMaxLength
+    // characters of text(): typing stops there, and a paste or a write from
+    // code keeps only what fits.
     bool isMultiLine() const { return plain_ != nullptr; }
 
     QLineEdit* lineEdit() const { return line_; }
     QPlainTextEdit* plainTextEdit() const { return plain_; }
 
   private:
+    // Multi-line: drops the end of the last edit beyond the longest text.
+    void keepWithinMaxLength();
+
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
     bool writing_ = false;
+    bool trimming_ = false;
+    int editEnd_ = 0;  // where the last edit of a multi-line box ended
     std::function<void()> change_;
 };
 

@@ -35,8 +35,10 @@
 #include "planner/planner_window.h"
 #include "platform/numtext.h"
 #include "platform/ui/picture.h"
+#include "reduction/assumed_position_dialog.h"
 #include "reduction/plot_window.h"
 #include "reduction/report_window.h"
+#include "reduction/sight_entry_window.h"
 #include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -712,5 +714,129 @@ TEST_P(ImpossibleInputs, NowSaysTheZoneIsImpossibleAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(AlmanacPlannerRiseSet, ImpossibleInputs,
                          ::testing::Range<std::size_t>(0, 3));
+
+// ------------------------------------------------ impossible inputs: lunar,
+// main window and sight entry
+//
+// Values each field can hold as a number but no sight can have: no answer
+// is given (the lunar output names the field, the main window and the sight
+// entry warn), and nothing shown holds "inf" or "nan".
+
+class LunarMainEntryInputs : public ::testing::Test {
+  protected:
+    // Every text the window and the named pictures show, checked as the sweep
+    // above checks them.
+    void expectNoNonsense(const QWidget& window, const std::vector<Picture*>& pictures,
+                          const std::string& what) {
+        std::vector<std::string> texts = shownTexts(window, pictures);
+        texts.insert(texts.end(), seen_.messages.begin(), seen_.messages.end());
+        for (const std::string& text : texts) {
+            EXPECT_FALSE(kNotANumber.match(QString::fromStdString(text)).hasMatch())
+                << what << ": " << text;
+        }
+    }
+
+    // In the tests' own working folder: nothing here writes a file.
+    Seen seen_;
+    app::App app_{permissive(seen_)};
+};
+
+TEST_F(LunarMainEntryInputs, TheLunarWindowGivesNoAnswer) {
+    lunar::Form8& f = app_.form8();
+    f.showModeless();
+    // The Sun and the Moon of 2025 June 3 at 20:09:12 UTC.
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> sight = {
+        {&f.Text113, "15"},  {&f.Text6, "36.8"}, {&f.Text114, "54"}, {&f.Text7, "11.5"},
+        {&f.Text2, "97"},    {&f.Text3, "36.3"}, {&f.Text4, "18"},   {&f.Text5, "1016"},
+        {&f.Text15, "2025"}, {&f.Text14, "6"},   {&f.Text13, "3"},   {&f.Text12, "20"},
+        {&f.Text17, "9"},    {&f.Text8, "12"},   {&f.Text11, "69.1"}};
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> impossible = {
+        {&f.Text113, "95"}, {&f.Text6, "5000"}, {&f.Text15, "1e20"}, {&f.Text15, "0"},
+        {&f.Text14, "13"},  {&f.Text14, "0"},   {&f.Text13, "31"},   {&f.Text13, "-1"},
+        {&f.Text12, "24"},  {&f.Text17, "60"},  {&f.Text8, "86400"}, {&f.Text11, "99999"},
+        {&f.Text2, "180"},  {&f.Text2, "-97"},  {&f.Text2, "1000"},  {&f.Text12, "8"}};
+    for (const auto& [box, typed] : impossible) {
+        for (const auto& [field, value] : sight) {
+            field->setText(value);
+        }
+        uitest::userClickRow(f.List1, 0);
+        box->setText(typed);
+        uitest::userClick(f.Command2);
+        std::vector<std::string> lines;
+        for (const DrawItem& item : f.Picture1.displayList()) {
+            if (item.kind == DrawItem::Kind::Text) {
+                lines.push_back(item.text);
+            }
+        }
+        // One line that says why (08 h: the Sun is below the horizon), no time.
+        ASSERT_EQ(lines.size(), 1u) << typed;
+        EXPECT_EQ(lines[0].find("Correct time"), std::string::npos) << typed << lines[0];
+        expectNoNonsense(f, {&f.Picture1}, "lunar " + typed);
+    }
+}
+
+TEST_F(LunarMainEntryInputs, TheMainWindowNeitherDeadReckonsNorAsksForAnAssumedPosition) {
+    app::Form1& f = app_.form1();
+    f.showModeless();
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> leg = {
+        {&f.Text113, "40"},  {&f.Text6, "0"},     {&f.Text114, "30"}, {&f.Text7, "0"},
+        {&f.Text9, "18"},    {&f.Text111, "0"},   {&f.Text10, "20"},  {&f.Text14, "6"},
+        {&f.Text15, "2024"}, {&f.Text12, "20"},   {&f.Text11, "0"},   {&f.Text13, "20"},
+        {&f.Text16, "6"},    {&f.Text17, "2024"}, {&f.Text8, "180"},  {&f.Text2, "6"}};
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> impossible = {
+        {&f.Text113, "95"},  {&f.Text6, "3001"},   {&f.Text10, "31"},  {&f.Text14, "13"},
+        {&f.Text15, "1e20"}, {&f.Text9, "25"},     {&f.Text111, "61"}, {&f.Text13, "0"},
+        {&f.Text16, "-6"},   {&f.Text17, "-2024"}, {&f.Text12, "-1"},  {&f.Text11, "60"}};
+    f.Command1.setEnabled(true);  // as after a saved sight
+    for (const auto& [box, typed] : impossible) {
+        for (const auto& [field, value] : leg) {
+            field->setText(value);
+        }
+        box->setText(typed);
+        for (platform::ui::CommandButton* button : {&f.Command7, &f.Command1}) {
+            seen_.messages.clear();
+            uitest::userClick(*button);
+            // One warning naming the field; the assumed-position dialog was
+            // never filled with a dead reckoning.
+            ASSERT_EQ(seen_.messages.size(), 1u) << typed;
+            EXPECT_EQ(seen_.messages[0].rfind("Warning!: ", 0), 0u) << seen_.messages[0];
+            EXPECT_NE(seen_.messages[0].find(" must be "), std::string::npos) << seen_.messages[0];
+            EXPECT_EQ(app_.existingWindow<reduction::Form3>(), nullptr) << typed;
+        }
+        expectNoNonsense(f, {}, "main window " + typed);
+    }
+}
+
+TEST_F(LunarMainEntryInputs, TheSightEntryComputesNoAlmanacForAnImpossibleInstant) {
+    reduction::Form5& f = app_.form5();
+    f.showModeless();
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> instant = {
+        {&f.Text21, "2024"}, {&f.Text20, "3"}, {&f.Text19, "19"},
+        {&f.Text18, "12"},   {&f.Text22, "0"}, {&f.Text2, "0"}};
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> impossible = {
+        {&f.Text21, "1e20"},  {&f.Text21, std::string(309, '9')},
+        {&f.Text20, "13"},    {&f.Text19, "32"},
+        {&f.Text19, "-0.5"},  {&f.Text18, "25"},
+        {&f.Text22, "99999"}, {&f.Text2, "60.5"},
+        {&f.Text2, "60"}};
+    for (const auto& [box, typed] : impossible) {
+        for (const auto& [field, value] : instant) {
+            field->setText(value);
+        }
+        box->setText(typed);
+        for (int row : {0, 1, 2, 6, 40}) {
+            seen_.messages.clear();
+            uitest::userClickRow(f.List1, row);
+            ASSERT_EQ(seen_.messages.size(), 1u) << typed;
+            EXPECT_NE(seen_.messages[0].find(" must be "), std::string::npos) << seen_.messages[0];
+            EXPECT_TRUE(f.Picture1.displayList().empty() ||
+                        std::none_of(
+                            f.Picture1.displayList().begin(), f.Picture1.displayList().end(),
+                            [](const DrawItem& item) { return item.kind == DrawItem::Kind::Text; }))
+                << typed;
+        }
+        expectNoNonsense(f, {&f.Picture1, &f.Picture2}, "sight entry " + typed.substr(0, 12));
+    }
+}
 
 }  // namespace

@@ -30,6 +30,7 @@
 #include "app/settings_window.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
+#include "platform/seqfile.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
@@ -660,6 +661,10 @@ TEST_F(MainWindowTest, FileWithNoSightsKeepsTheLogRowsAndShowsABlankFirstSight) 
     // Saved, sight 1 of the new leg is what was typed, not the old row.
     form5.showModeless();
     uitest::userType(form5.Text5, "33");
+    uitest::userType(form5.Text21, "2024");
+    uitest::userType(form5.Text20, "3");
+    uitest::userType(form5.Text19, "10");
+    uitest::userType(form5.Text18, "12");
     uitest::userClickRow(form5.List1, 0);
     uitest::userClick(form5.Command5);
     EXPECT_EQ(app.Log.SightCount, 1);
@@ -779,6 +784,40 @@ TEST_F(MainWindowTest, BadFileChangesNothingAndSaysSo) {
     openFrom(file("good.NAV"));
     EXPECT_EQ(app.Log.SightCount, 2);
     EXPECT_EQ(f.caption(), " Current Data file: good.NAV");
+}
+
+// Notes of the leg and of a sight at the notes box's limit (32,767
+// characters) open whole; one character more and the file is refused as
+// unreadable, nothing changed.
+TEST_F(MainWindowTest, NotesUpToTheBoxLimitOpenLongerOnesAreRefused) {
+    std::string words;
+    while (words.size() < platform::kTextBoxMaxLength) {
+        words += "Horta in sight at dawn ";
+    }
+    words.resize(platform::kTextBoxMaxLength);
+    reduction::SightFileContents atLimit;
+    atLimit.Leg.Notes = words;
+    atLimit.Sights.resize(2);
+    atLimit.Sights[1].Note = std::string(platform::kTextBoxMaxLength, 's');
+    writeBytes(file("within.NAV"), reduction::writeSightFile(atLimit));
+    openFrom(file("within.NAV"));
+    Form1& f = form1();
+    EXPECT_EQ(f.Text112.text(), words);
+    EXPECT_EQ(app.Log.SightNotes[2], atLimit.Sights[1].Note);
+    EXPECT_EQ(f.caption(), " Current Data file: within.NAV");
+
+    for (const bool legNotes : {true, false}) {
+        SCOPED_TRACE(legNotes ? "leg notes" : "sight notes");
+        reduction::SightFileContents beyond = atLimit;
+        (legNotes ? beyond.Leg.Notes : beyond.Sights[1].Note) += "+";
+        writeBytes(file("beyond.NAV"), reduction::writeSightFile(beyond));
+        fillEverything();
+        f.setCaption(" Current Data file: earlier.NAV");
+        const Snapshot before = snapshot();
+        env.messages.expect(kBadFile);
+        openFrom(file("beyond.NAV"));
+        expectSame(snapshot(), before);
+    }
 }
 
 TEST_F(MainWindowTest, NoFileChosenChangesNothing) {

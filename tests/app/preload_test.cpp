@@ -191,8 +191,14 @@ TEST(Preload, TheReductionsWarnings) {
         {[](LegSettings& l) { l.NewFixHour = ""; }, reduction::kNoFixTimeMessage},
         {[](LegSettings& l) { l.LastFixLatDegrees = ""; }, reduction::kNoLastFixMessage},
         {[](LegSettings& l) { l.LastFixLonDegrees = ""; }, reduction::kNoLastFixMessage},
-        {[](LegSettings& l) { l.LastFixMonth = "May"; }, reduction::kNoFixDateMessage},
-        {[](LegSettings& l) { l.NewFixYear = ""; }, reduction::kNoFixDateMessage},
+        {[](LegSettings& l) { l.LastFixMonth = "May"; }, "Last fix month must be 1 to 12"},
+        {[](LegSettings& l) { l.NewFixYear = ""; }, "New fix year must be 1000 to 3000"},
+        // The checks of the reduction: calendar dates, times of day, a last
+        // fix latitude up to 90 degrees.
+        {[](LegSettings& l) { l.NewFixDay = "32"; }, "New fix day must be 1 to 31"},
+        {[](LegSettings& l) { l.LastFixHour = "25"; }, "Last fix hour must be 0 to below 24"},
+        {[](LegSettings& l) { l.LastFixLatDegrees = "95"; },
+         "Last fix latitude must be between 0 and 90 degrees"},
         {[](LegSettings& l) { l.NewFixMonth = "5."; }, std::string_view()},  // a number
         {[](LegSettings& l) { l.Speed = std::string(400, '9'); },
          reduction::kBadDeadReckoningMessage},

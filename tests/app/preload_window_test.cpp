@@ -275,10 +275,11 @@ TEST_F(PreloadWindowTest, WarningsChangeNothing) {
          "You need to have an existing Lat-Lon position!"},
         {[](app::Form1& f) { f.Text114.setText(""); },
          "You need to have an existing Lat-Lon position!"},
-        {[](app::Form1& f) { f.Text16.setText("May"); },
-         "You need to enter the month and year of both fix times!"},
-        {[](app::Form1& f) { f.Text15.setText(""); },
-         "You need to enter the month and year of both fix times!"},
+        {[](app::Form1& f) { f.Text16.setText("May"); }, "New fix month must be 1 to 12"},
+        {[](app::Form1& f) { f.Text15.setText(""); }, "Last fix year must be 1000 to 3000"},
+        {[](app::Form1& f) { f.Text113.setText("95"); },
+         "Last fix latitude must be between 0 and 90 degrees"},
+        {[](app::Form1& f) { f.Text9.setText("24"); }, "Last fix hour must be 0 to below 24"},
     };
     for (const Case& c : cases) {
         typeLeg();

@@ -174,14 +174,16 @@ TEST(LunarClearing, AWrongLimbOrNoRefractionCostsMinutes) {
     for (const FixtureCase& c : cases) {
         ClearingInput wrongLimb = c.in;
         wrongLimb.MoonLimb = c.in.MoonLimb == 0 ? 1 : -c.in.MoonLimb;
-        EXPECT_GT(std::fabs(lunar::clearLunarDistance(wrongLimb).CorrectTime - c.trueUT), 5.0 / 60)
-            << c.name;
+        const ClearingResult r = lunar::clearLunarDistance(wrongLimb);
+        ASSERT_TRUE(r.Failure.empty()) << c.name << r.Failure;
+        EXPECT_GT(std::fabs(r.CorrectTime - c.trueUT), 5.0 / 60) << c.name;
     }
     // The Sun's case low in the sky: without refraction the time is lost.
     ClearingInput noAir = cases[0].in;
     noAir.Pressure = 0;
-    EXPECT_GT(std::fabs(lunar::clearLunarDistance(noAir).CorrectTime - cases[0].trueUT),
-              75.0 / 3600);
+    const ClearingResult r = lunar::clearLunarDistance(noAir);
+    ASSERT_TRUE(r.Failure.empty()) << r.Failure;
+    EXPECT_GT(std::fabs(r.CorrectTime - cases[0].trueUT), 75.0 / 3600);
 }
 
 TEST(LunarClearing, PrintsTheFiveLines) {
@@ -234,19 +236,28 @@ TEST(LunarClearing, LimbsAndBodiesSetTheApparentDistance) {
     const ClearingResult outer = lunar::clearLunarDistance(in);
     EXPECT_LT(outer.AugmentedSD, 0);
     EXPECT_EQ(lineTexts(outer)[4].rfind(" Augmented Semidiameter -", 0), 0u);
-    // A planet and a star add nothing of their own.
+    // A planet and a star add nothing of their own (each measured at its own
+    // geocentric distance from the Moon at the chronometer time, so that the
+    // clearing has an answer).
     for (const int body : {2, 20}) {
         in.SelectedBody = body;
+        const LunarPlaces p = lunar::lunarPlacesAt(in, in.U);
+        ephemeris::AngularDistance(p.MoonGHA, p.BodyGHA, p.MoonDec, p.BodyDec, in.Distance);
         const ClearingResult r = lunar::clearLunarDistance(in);
+        ASSERT_TRUE(r.Failure.empty()) << body << r.Failure;
         EXPECT_NEAR(r.Apparent, in.Distance + r.AugmentedSD, 1e-12) << body;
     }
 }
 
 // A sky without air or parallax in which the distance grows one degree an
-// hour: the cleared distance is the measured one, so the time is known.
-lunar::PlacesAt linearSky() {
-    return [](double t) {
+// hour: the cleared distance is the measured one, so the time is known. Both
+// bodies stand on the meridian of Greenwich less GHA (the Moon on the
+// equator).
+lunar::PlacesAt linearSky(double GHA = 0) {
+    return [GHA](double t) {
         LunarPlaces p;
+        p.MoonGHA = GHA;
+        p.BodyGHA = GHA;
         p.BodyDec = 10 + t;
         return p;
     };
@@ -270,16 +281,16 @@ TEST(LunarClearing, InterpolatesAndMovesTheLongitude) {
     EXPECT_NEAR(r.BetterLongitude, 23, 1e-8);
     EXPECT_EQ(lineTexts(r)[0], " Correct time at observation 11:48:00");
     // Far outside the 15 minutes either side: extrapolated, not limited;
-    // beyond 24 h the hours go on (the date is never changed).
+    // beyond 24 h it is a time of the next day.
     r = lunar::clearLunarDistance(linearSkyInput(23.5, 35.25, 0), linearSky());
     EXPECT_NEAR(r.CorrectTime, 25.25, 1e-9);
-    EXPECT_EQ(lineTexts(r)[0], " Correct time at observation 25:15:00");
+    EXPECT_EQ(lineTexts(r)[0], " Correct time at observation 01:15:00 next day");
 }
 
 TEST(LunarClearing, TheEndsOfTheIntervalAndBeforeMidnight) {
     // In the sky of one degree an hour the fixed instants are 15 minutes
-    // either side of the chronometer time; the texts follow the two-digit
-    // rule of the time display, which writes an hour of -1 as "0-1".
+    // either side of the chronometer time; a time before 0 h is one of the
+    // previous day.
     struct Case {
         const char* what;
         double U, distance;
@@ -291,7 +302,8 @@ TEST(LunarClearing, TheEndsOfTheIntervalAndBeforeMidnight) {
          " Correct time at observation 11:45:00"},
         {"cleared distance D2: t2", 12, 22.25, 12.25, -3.75,
          " Correct time at observation 12:15:00"},
-        {"before 0 h: not wrapped", 0.1, 9.5, -0.5, 9, " Correct time at observation 0-1:30:00"},
+        {"before 0 h: the previous day", 0.1, 9.5, -0.5, 9,
+         " Correct time at observation 23:30:00 previous day"},
     };
     for (const Case& c : cases) {
         const ClearingResult r =
@@ -313,8 +325,10 @@ TEST(LunarClearing, ALongitudeOfZeroIsEast) {
 }
 
 TEST(LunarClearing, BetterLongitudeIsWrappedIntoOneTurn) {
-    // 179 E moved 2.85 degrees east is 178 09' W, not "E 181".
-    const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 21.81, 179), linearSky());
+    // 179 E moved 2.85 degrees east is 178 09' W, not "E 181" (the bodies
+    // overhead).
+    const ClearingResult r =
+        lunar::clearLunarDistance(linearSkyInput(12, 21.81, 179), linearSky(181));
     EXPECT_NEAR(r.BetterLongitude, -178.15, 1e-8);
     EXPECT_EQ(lineTexts(r)[1], " Better Longitude W  178 \xC2\xB0  9  '");
     // 180 stays east; -180 and whole turns come back to it.
@@ -347,8 +361,9 @@ TEST(LunarClearing, CannotClearWhatIsNotANumber) {
     cold.Temperature = -273;
     EXPECT_EQ(lineTexts(lunar::clearLunarDistance(cold)), checkInputs);
 
-    // An altitude of -4.4 in the refraction: from the pole, a body at
-    // declination -4.4 stands exactly 4.4 degrees below the horizon.
+    // An altitude of -4.4 in the refraction would divide by zero: from the
+    // pole, a body at declination -4.4 stands exactly 4.4 degrees below the
+    // horizon, which is no sight to clear.
     ClearingInput pole = linearSkyInput(12, 21.8, 0);
     pole.Lat = 90;
     pole.Pressure = 1010;
@@ -364,12 +379,82 @@ TEST(LunarClearing, CannotClearWhatIsNotANumber) {
     double Zn = 0;
     ephemeris::AltitudeAzimuth(-4.4, 90, 90, Hb, Zn);
     ASSERT_EQ(Hb, -4.4);
-    EXPECT_EQ(lineTexts(lunar::clearLunarDistance(pole, low)), checkInputs);
+    EXPECT_EQ(lunar::clearLunarDistance(pole, low).Failure, lunar::kBodyBelowHorizonLine);
 
     // A chronometer time that is not a number gives no places to clear.
     ClearingInput noTime = cases[0].in;
     noTime.U = std::nan("");
     EXPECT_EQ(lineTexts(lunar::clearLunarDistance(noTime)), checkInputs);
+}
+
+// The first line: a time of day, and the day when it is not the typed one.
+TEST(LunarClearing, TheCorrectTimeIsATimeOfDay) {
+    struct Case {
+        double tcorr;
+        const char* text;
+    };
+    const Case cases[] = {
+        {12.5, " Correct time at observation 12:30:00"},
+        {0, " Correct time at observation 00:00:00"},
+        {-0.5, " Correct time at observation 23:30:00 previous day"},
+        {-11.75, " Correct time at observation 12:15:00 previous day"},
+        {25.25, " Correct time at observation 01:15:00 next day"},
+        {35.5, " Correct time at observation 11:30:00 next day"},
+        // 23:59:59.6 shows as the next minute, which is 0 h of the next day.
+        {24 - 0.4 / 3600, " Correct time at observation 00:00:00 next day"},
+        // 23:59:59.6 the day before: 0 h of the typed date.
+        {-0.4 / 3600, " Correct time at observation 00:00:00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::printLineText(lunar::correctTimeLine(c.tcorr)), c.text) << c.tcorr;
+    }
+}
+
+// No answer, and the line that says why, for each case the clearing cannot
+// stand behind; each sky has an answer once the one fault is removed.
+TEST(LunarClearing, RefusesWhatItCannotStandBehind) {
+    // A sky whose places at the clearing instant move the measured distance
+    // twice as far as the instant moves, the other way: each iteration
+    // doubles the error of the one before.
+    const lunar::PlacesAt unsettled = [](double t) {
+        LunarPlaces p;
+        p.BodyDec = 10 + t;
+        p.SunTerm = -2 * (t - 12);
+        return p;
+    };
+    struct Case {
+        const char* what;
+        ClearingInput in;
+        lunar::PlacesAt sky;
+        std::string_view line;
+    };
+    const Case cases[] = {
+        {"distance 0", linearSkyInput(12, 0, 0), linearSky(), lunar::kDistanceRangeLine},
+        {"distance 180", linearSkyInput(12, 180, 0), linearSky(), lunar::kDistanceRangeLine},
+        {"distance -5", linearSkyInput(12, -5, 0), linearSky(), lunar::kDistanceRangeLine},
+        {"distance 200", linearSkyInput(12, 200, 0), linearSky(), lunar::kDistanceRangeLine},
+        // From 100 W the Moon on the equator is 10 degrees below the horizon.
+        {"Moon below", linearSkyInput(12, 21.8, -100), linearSky(), lunar::kMoonBelowHorizonLine},
+        {"body below", linearSkyInput(12, 21.8, 0),
+         [](double t) {
+             LunarPlaces p = linearSky()(t);
+             p.BodyGHA = 180;
+             return p;
+         },
+         lunar::kBodyBelowHorizonLine},
+        // 28 degrees is reached at 18 h: 13 hours after a chronometer's 5 h.
+        {"13 hours off", linearSkyInput(5, 28, 0), linearSky(), lunar::kFarFromChronometerLine},
+        {"not settled", linearSkyInput(12, 22.003, 0), unsettled, lunar::kNotSettledLine},
+    };
+    for (const Case& c : cases) {
+        const ClearingResult r = lunar::clearLunarDistance(c.in, c.sky);
+        EXPECT_EQ(r.Failure, c.line) << c.what;
+        EXPECT_EQ(lineTexts(r), std::vector<std::string>{std::string(c.line)}) << c.what;
+    }
+    // The same skies with answers: 11:48 is within 12 hours of 5 h, and the
+    // unsettled sky started at its fixed point (12 h for 22 degrees) stays.
+    EXPECT_TRUE(lunar::clearLunarDistance(linearSkyInput(5, 21.8, 0), linearSky()).Failure.empty());
+    EXPECT_TRUE(lunar::clearLunarDistance(linearSkyInput(12, 22, 0), unsettled).Failure.empty());
 }
 
 }  // namespace

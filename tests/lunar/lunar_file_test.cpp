@@ -228,13 +228,13 @@ TEST(LunarFile, ABadFileGivesNothing) {
     }
 }
 
-// No text is cut to fit its field: a one-line field's text at the box's
-// limit (32,767 characters) reads back byte for byte, one character more
-// makes the file bad; the notes, a multi-line box, are read whole.
+// No text is cut to fit its field: a text at the box's limit (32,767
+// characters) reads back byte for byte, one character more makes the file
+// bad; the notes (line 2) as the one-line fields.
 TEST(LunarFile, NoTextIsCutToAField) {
     const std::string atLimit(32767, '7');
     const std::string beyond(32768, '8');
-    for (std::size_t line = 3; line <= 17; ++line) {
+    for (std::size_t line = 2; line <= 17; ++line) {
         std::vector<std::string> lines = kDistinctLines;
         lines[line - 1] = atLimit;
         const LunarFileRead whole = readLunarFile(joinLines(lines));
@@ -246,11 +246,19 @@ TEST(LunarFile, NoTextIsCutToAField) {
         EXPECT_EQ(read.Status, LunarFileStatus::Bad) << "line " << line;
         EXPECT_FALSE(read.Contents.has_value()) << "line " << line;
     }
+    // Notes of words at the limit, and one blank more.
     std::vector<std::string> lines = kDistinctLines;
-    lines[1] = std::string(100000, 'n');
+    std::string words;
+    while (words.size() < 32767) {
+        words += "swell from the west ";
+    }
+    words.resize(32767);
+    lines[1] = words;
     const LunarFileRead read = readLunarFile(joinLines(lines));
     ASSERT_EQ(read.Status, LunarFileStatus::Good);
-    EXPECT_EQ(read.Contents->Notes, lines[1]);
+    EXPECT_EQ(read.Contents->Notes, words);
+    lines[1] = words + " ";
+    EXPECT_EQ(readLunarFile(joinLines(lines)).Status, LunarFileStatus::Bad);
 }
 
 class LunarFileOnDisk : public ::testing::Test {

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,6 +16,9 @@
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "lunar/lunar_window.h"
+#include "platform/input_check.h"
+#include "platform/numtext.h"
+#include "platform/seqfile.h"
 #include "platform/ui/picture.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/temp_folder.h"
@@ -120,7 +125,7 @@ TEST_F(LunarWindowTest, AtLoad) {
     EXPECT_EQ(f.SelectedBody, 0);
     EXPECT_EQ(f.fileContents(), lunar::LunarFileContents{});
     EXPECT_FALSE(f.Option9.value());
-    EXPECT_EQ(f.Text10.text(), "5");
+    EXPECT_EQ(f.Text10.text(), platform::generalText(platform::computerZoneHours()));
     EXPECT_EQ(f.Command2.caption(), "Click here to Calculate Correct Time and Longitude");
     EXPECT_EQ(f.menuOpen.caption(), "OpenFile");
     EXPECT_EQ(f.menuSave.caption(), "SaveFile");
@@ -145,8 +150,14 @@ TEST_F(LunarWindowTest, FitsAnEightHundredBySixHundredScreen) {
     uitest::userClick(f.Command2);
     std::vector<std::string> lines = printed(f.Picture1);
     ASSERT_EQ(lines.size(), 5u);
-    lines.emplace_back(lunar::kNoDistanceChangeLine);
-    lines.emplace_back(lunar::kCheckInputsLine);
+    for (const std::string_view line :
+         {lunar::kNoDistanceChangeLine, lunar::kCheckInputsLine, lunar::kDistanceRangeLine,
+          lunar::kMoonBelowHorizonLine, lunar::kBodyBelowHorizonLine,
+          lunar::kFarFromChronometerLine, lunar::kNotSettledLine}) {
+        lines.emplace_back(line);
+    }
+    lines.emplace_back(" Estimated Latitude must be between 0 and 90 degrees");
+    lines.emplace_back(" Delta T must be -100 to 1000 seconds");
     for (const std::string& line : lines) {
         EXPECT_LT(f.Picture1.textWidth(line), f.Picture1.scaleWidth()) << line;
     }
@@ -214,14 +225,93 @@ TEST_F(LunarWindowTest, NowTakesTheSettingsZone) {
     f.Text10.setText("-2");  // the window's own zone is not read
     env.clock.time = {2024, 1, 31, 21, 30, 10, 400};
     uitest::userClick(f.Command4);
-    // The day takes the carry, the month does not.
+    // A calendar date: the day and the month carry.
     EXPECT_EQ(f.Text15.text(), "2024");
-    EXPECT_EQ(f.Text14.text(), "1");
-    EXPECT_EQ(f.Text13.text(), "32");
+    EXPECT_EQ(f.Text14.text(), "2");
+    EXPECT_EQ(f.Text13.text(), "1");
     EXPECT_EQ(f.Text12.text(), "2");
     EXPECT_EQ(f.Text17.text(), "30");
     EXPECT_EQ(f.Text8.text(), "10");
     EXPECT_EQ(env.clock.reads, 1);
+
+    // East of Greenwich early on New Year's Day: the year before, a time of
+    // day, the zone's half hour in the minutes.
+    app.form7().Text2.setText("-5.5");
+    env.clock.time = {2025, 1, 1, 3, 10, 0, 0};
+    uitest::userClick(f.Command4);
+    EXPECT_EQ(f.Text15.text(), "2024");
+    EXPECT_EQ(f.Text14.text(), "12");
+    EXPECT_EQ(f.Text13.text(), "31");
+    EXPECT_EQ(f.Text12.text(), "21");
+    EXPECT_EQ(f.Text17.text(), "40");
+    EXPECT_EQ(f.Text8.text(), "0");
+
+    // A zone no clock has: the warning, and no field changes.
+    app.form7().Text2.setText("25");
+    env.messages.expect("Time zone must be -14 to 14 hours");
+    uitest::userClick(f.Command4);
+    EXPECT_EQ(env.log.back(), "message Warning!: Time zone must be -14 to 14 hours");
+    EXPECT_EQ(f.Text15.text(), "2024");
+    EXPECT_EQ(f.Text12.text(), "21");
+}
+
+// The zone at start is the computer's own, hours west positive.
+TEST(LunarWindowZone, StartsWithTheComputersZone) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old != nullptr ? old : "";
+    setenv("TZ", "<-0330>3:30", 1);  // 3 h 30 min west of Greenwich
+    tzset();
+    {
+        uitest::FakeEnvironment env;
+        app::App app{env.services()};
+        EXPECT_EQ(app.form8().Text10.text(), "3.5");
+    }
+    if (old != nullptr) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+}
+
+// One refused field: the output names it, nothing is computed and the
+// answer from before is gone; the fields stay as typed.
+TEST_F(LunarWindowTest, RefusesAnImpossibleFieldInItsOutput) {
+    Form8& f = app.form8();
+    struct Case {
+        platform::ui::TextBox* box;
+        const char* typed;
+        const char* line;
+    };
+    const Case cases[] = {
+        {&f.Text113, "95", " Estimated Latitude must be between 0 and 90 degrees"},
+        {&f.Text6, "4800", " Estimated Latitude must be between 0 and 90 degrees"},
+        {&f.Text15, "1e20", " Year must be 1000 to 3000"},
+        {&f.Text14, "13", " Month must be 1 to 12"},
+        {&f.Text13, "31", " Day must be 1 to 30"},
+        {&f.Text13, "", " Day must be 1 to 30"},
+        {&f.Text12, "25", " UTC hour must be 0 to below 24"},
+        {&f.Text17, "60", " UTC minute must be 0 to below 60"},
+        {&f.Text8, "-1", " UTC second must be 0 to below 60"},
+        {&f.Text11, "5000", " Delta T must be -100 to 1000 seconds"},
+    };
+    for (const Case& c : cases) {
+        typeSunSight();
+        uitest::userClick(f.Command2);
+        ASSERT_EQ(printed(f.Picture1).size(), 5u) << c.typed;
+        uitest::userType(*c.box, c.typed);
+        const lunar::LunarFileContents typed = f.fileContents();
+        uitest::userClick(f.Command2);
+        EXPECT_EQ(printed(f.Picture1), std::vector<std::string>{c.line}) << c.typed;
+        EXPECT_EQ(f.fileContents(), typed);
+    }
+    EXPECT_TRUE(env.log.empty());  // said in the output, not in a box
+    // A measured distance beyond 180 degrees clears nothing either.
+    typeSunSight();
+    uitest::userType(f.Text2, "181");
+    uitest::userClick(f.Command2);
+    EXPECT_EQ(printed(f.Picture1),
+              std::vector<std::string>{std::string(lunar::kDistanceRangeLine)});
 }
 
 TEST_F(LunarWindowTest, CloseHidesAndKeepsEverything) {
@@ -336,6 +426,27 @@ TEST_F(LunarWindowTest, ABadFileChangesNothing) {
     const Snapshot before = snapshot();
     env.messages.expect(kBadFile);
     openFrom(file("missing.LUN"));
+    expectSame(snapshot(), before);
+}
+
+// Notes at the notes box's limit (32,767 characters) open whole; one
+// character more and the file is refused as unreadable, nothing changed.
+TEST_F(LunarWindowTest, NotesUpToTheBoxLimitOpenLongerOnesAreRefused) {
+    Form8& f = app.form8();
+    lunar::LunarFileContents contents;
+    contents.Notes = std::string(platform::kTextBoxMaxLength, 'n');
+    writeBytes(file("within.LUN"), lunar::writeLunarFile(contents));
+    openFrom(file("within.LUN"));
+    EXPECT_EQ(f.Text21.text(), contents.Notes);
+    EXPECT_EQ(f.caption(), "Lunar Distance current Data file: within.LUN");
+
+    typeSunSight();
+    uitest::userClick(f.Command2);
+    contents.Notes += "n";
+    writeBytes(file("beyond.LUN"), lunar::writeLunarFile(contents));
+    const Snapshot before = snapshot();
+    env.messages.expect(kBadFile);
+    openFrom(file("beyond.LUN"));
     expectSame(snapshot(), before);
 }
 

@@ -47,7 +47,6 @@ constexpr double kRad = kPi / 180;
 const std::string kWarning = "Warning!";
 const std::string kNoFixTime = "You forgot to enter a new fix time!";
 const std::string kNoLastFix = "You need to have an existing Lat-Lon position!";
-const std::string kNoFixDate = "You need to enter the month and year of both fix times!";
 const std::string kModal = "modal Assumed Position for this Nav Fix";
 const std::string kReportHeading =
     "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6";
@@ -598,27 +597,32 @@ TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
              uitest::userType(f.Text12, "");
          },
          kNoFixTime},
-        {"last fix month empty", [](Form1& f) { uitest::userType(f.Text14, ""); }, kNoFixDate},
+        {"last fix month empty", [](Form1& f) { uitest::userType(f.Text14, ""); },
+         "Last fix month must be 1 to 12"},
         {"last fix year not a number", [](Form1& f) { uitest::userType(f.Text15, "2024x"); },
-         kNoFixDate},
+         "Last fix year must be 1000 to 3000"},
         {"new fix month not a number", [](Form1& f) { uitest::userType(f.Text16, "June"); },
-         kNoFixDate},
-        {"new fix year empty", [](Form1& f) { uitest::userType(f.Text17, ""); }, kNoFixDate},
+         "New fix month must be 1 to 12"},
+        {"new fix year empty", [](Form1& f) { uitest::userType(f.Text17, ""); },
+         "New fix year must be 1000 to 3000"},
         {"position checked before the dates",
          [](Form1& f) {
              uitest::userType(f.Text17, "");
              uitest::userType(f.Text114, "");
          },
          kNoLastFix},
-        // A month on at 6 kn north from 40 N: past the pole.
-        {"new fix month 13",
-         [](Form1& f) {
-             uitest::userType(f.Text16, "13");
-             uitest::userType(f.Text8, "0");
-         },
-         std::string(reduction::kBadDeadReckoningMessage)},
+        // Calendar dates and times of day, each field named.
+        {"new fix month 13", [](Form1& f) { uitest::userType(f.Text16, "13"); },
+         "New fix month must be 1 to 12"},
+        {"last fix day 32", [](Form1& f) { uitest::userType(f.Text10, "32"); },
+         "Last fix day must be 1 to 30"},
+        {"new fix hour 25", [](Form1& f) { uitest::userType(f.Text12, "25"); },
+         "New fix hour must be 0 to below 24"},
+        {"last fix minutes 75", [](Form1& f) { uitest::userType(f.Text111, "75"); },
+         "Last fix minutes must be 0 to below 60"},
+        // Beyond the pole: refused, not run south to 85 N.
         {"last fix latitude 95", [](Form1& f) { uitest::userType(f.Text113, "95"); },
-         std::string(reduction::kBadDeadReckoningMessage)},
+         "Last fix latitude must be between 0 and 90 degrees"},
         {"last fix longitude of 309 digits",
          [](Form1& f) { uitest::userType(f.Text114, std::string(309, '9')); },
          std::string(reduction::kBadDeadReckoningMessage)},

@@ -636,28 +636,23 @@ TEST_F(SightEntryWindow, SavingWithoutABodyForTheInstantOnViewIsRefused) {
               num(gt(ephemeris::FloorTo6(placeOf(0, {2024, 3, 19, 12, 7, 0}, 67.0).GHA))));
 }
 
-// A Delta T or a year typed with 70 digits gives almanac values that are
-// not numbers: the block and the preview show "---" in their place, and
+// A Delta T typed with 70 digits in the settings gives a planet's almanac
+// values that are not numbers: the block and the preview show "---" in their place, and
 // "Save Changes" refuses with the instant to check and stores nothing.
 TEST_F(SightEntryWindow, AlmanacValuesThatAreNotNumbersShowDashesAndAreNotStored) {
     const std::string seventyDigits(70, '9');
     struct Case {
         const char* what;
         int body;
-        bool deltaT;  // else the year
     };
     const Case cases[] = {
-        {"Venus, Delta T", 2, true}, {"Mars, Delta T", 3, true},  {"Venus, year", 2, false},
-        {"Moon, year", 1, false},    {"Sirius, year", 59, false},
+        {"Venus", 2},
+        {"Mars", 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        uitest::userType(settings.Text1, c.deltaT ? seventyDigits : "67");
-        Typed typed = kMoon;
-        if (!c.deltaT) {
-            typed.year = seventyDigits;
-        }
-        enter(typed, c.body);
+        uitest::userType(settings.Text1, seventyDigits);
+        enter(kMoon, c.body);
         for (const Picture* picture : {&f.Picture1, &f.Picture2}) {
             const Lines shown = printed(*picture);
             ASSERT_FALSE(shown.empty());
@@ -689,11 +684,72 @@ TEST_F(SightEntryWindow, AlmanacValuesThatAreNotNumbersShowDashesAndAreNotStored
     EXPECT_EQ(app.Log.SightData[1][reduction::kFieldGHA], num(f.Text3.text()));
 }
 
+// A body clicked for an instant that is no calendar date and time of day:
+// the field is named in a warning, nothing is computed, both pictures stay
+// empty, and "Save Changes" refuses it the same way.
+TEST_F(SightEntryWindow, AClickForAnImpossibleInstantIsRefused) {
+    struct Case {
+        platform::ui::TextBox* box;
+        std::string typed;
+        std::string message;
+    };
+    const Case cases[] = {
+        {&f.Text21, std::string(70, '9'), "Year must be 1000 to 3000"},
+        {&f.Text21, "", "Year must be 1000 to 3000"},
+        {&f.Text20, "13", "Month must be 1 to 12"},
+        {&f.Text19, "32", "Day must be 1 to 31"},
+        {&f.Text19, "0", "Day must be 1 to 31"},
+        {&f.Text18, "25", "Hour must be 0 to below 24"},
+        {&f.Text22, "60", "Minute must be 0 to below 60"},
+        {&f.Text2, "-1", "Second must be 0 to below 60"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message + " for " + c.typed.substr(0, 5));
+        enter(kSun, 0);
+        ASSERT_FALSE(printed(f.Picture1).empty());
+        uitest::userType(*c.box, c.typed);
+        env.log.clear();
+        env.messages.expect(c.message);
+        pick(0);
+        EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: " + c.message}));
+        EXPECT_TRUE(printed(f.Picture1).empty());
+        EXPECT_TRUE(printed(f.Picture2).empty());
+
+        const reduction::SightLog before = app.Log;
+        env.log.clear();
+        env.messages.expect(c.message);
+        save();
+        EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: " + c.message}));
+        EXPECT_TRUE(app.Log == before);
+    }
+    // 29 February of a leap year is a date.
+    enter(Typed{"2024", "2", "29", "23", "59", "59.5", "35", "0", "0"}, 0);
+    EXPECT_FALSE(printed(f.Picture1).empty());
+}
+
+// A stored sight with such an instant, shown by paging or a file: its body
+// is selected silently and nothing is computed.
+TEST_F(SightEntryWindow, AStoredImpossibleInstantIsShownWithoutAnAnswer) {
+    enter(kSun, 0);
+    save();
+    app.Log.SightData[1][reduction::kFieldUTMonth] = 13;
+    env.log.clear();
+    reduction::ShowSight(app, 1);
+    EXPECT_TRUE(env.log.empty());
+    EXPECT_EQ(f.List1.selectedIndex(), 0);
+    EXPECT_EQ(f.Text20.text(), "13");
+    EXPECT_TRUE(printed(f.Picture1).empty());
+    EXPECT_TRUE(printed(f.Picture2).empty());
+}
+
 TEST_F(SightEntryWindow, NextSightDoesNothingOnSight25) {
     // A full log, as the file reader leaves it.
     app.Log.SightCount = 25;
     for (int i = 1; i <= 25; ++i) {
         app.Log.SightData[i][reduction::kFieldHsDegrees] = i;
+        app.Log.SightData[i][reduction::kFieldUTDay] = 19;
+        app.Log.SightData[i][reduction::kFieldUTMonth] = 3;
+        app.Log.SightData[i][reduction::kFieldUTYear] = 2024;
     }
     reduction::ShowSight(app, 24);
     f.Label2.setCaption("24");

@@ -744,9 +744,8 @@ TEST(SightFileRead, EveryBadFileGivesOneFailureAndNothingElse) {
     EXPECT_TRUE(readSightFile(joinLines(lines)).Contents.has_value());
 }
 
-// A text box holds 32,767 characters; no text of the file is ever cut to
-// fit. A text for a single-line box that is longer makes the file bad; the
-// notes go to multi-line boxes and are taken whole.
+// A text box holds 32,767 characters, a notes box too; no text of the file
+// is ever cut to fit. A text that is longer makes the file bad.
 TEST(SightFileRead, NoTextIsCutToATextBox) {
     const std::string atLimit(32767, '7');
     const std::string beyond(32768, '8');
@@ -768,15 +767,20 @@ TEST(SightFileRead, NoTextIsCutToATextBox) {
         EXPECT_FALSE(read.Contents) << "line " << index + 1;
         EXPECT_EQ(read.Message, kBadMessage) << "line " << index + 1;
     }
-    // Leg notes and sight notes of any length read back whole.
-    const std::string longNotes(100000, 'n');
-    std::vector<std::string> changed = lines;
-    changed[2] = longNotes;
-    changed[30] = longNotes + "s";
-    const SightFileRead read = readSightFile(joinLines(changed));
-    ASSERT_TRUE(read.Contents);
-    EXPECT_EQ(read.Contents->Leg.Notes, longNotes);
-    EXPECT_EQ(read.Contents->Sights[0].Note, longNotes + "s");
+    // Leg notes (line 3) and a sight's notes (line 31) at the limit read back
+    // whole; one character more makes the file bad.
+    for (const std::size_t index : {std::size_t{2}, std::size_t{30}}) {
+        std::vector<std::string> changed = lines;
+        changed[index] = atLimit;
+        const SightFileRead whole = readSightFile(joinLines(changed));
+        ASSERT_TRUE(whole.Contents) << "line " << index + 1;
+        EXPECT_EQ(writeSightFile(*whole.Contents), joinLines(changed)) << "line " << index + 1;
+
+        changed[index] = beyond;
+        const SightFileRead read = readSightFile(joinLines(changed));
+        EXPECT_FALSE(read.Contents) << "line " << index + 1;
+        EXPECT_EQ(read.Message, kBadMessage) << "line " << index + 1;
+    }
 }
 
 // A good file followed by 63 MiB of empty lines opens at once, its memory

@@ -147,34 +147,67 @@ TEST(PrepareReductionTest, ChecksInTheirOrder) {
          },
          "You need to have an existing Lat-Lon position!"},
         {"last month empty", [](LegSettings& l) { l.LastFixMonth = ""; },
-         "You need to enter the month and year of both fix times!"},
+         "Last fix month must be 1 to 12"},
         {"last year not a number", [](LegSettings& l) { l.LastFixYear = "abc"; },
-         "You need to enter the month and year of both fix times!"},
+         "Last fix year must be 1000 to 3000"},
         {"new month with trailing text", [](LegSettings& l) { l.NewFixMonth = "3x"; },
-         "You need to enter the month and year of both fix times!"},
+         "New fix month must be 1 to 12"},
         {"new year blank", [](LegSettings& l) { l.NewFixYear = " "; },
-         "You need to enter the month and year of both fix times!"},
+         "New fix year must be 1000 to 3000"},
         {"month with blanks around it", [](LegSettings& l) { l.NewFixMonth = " 3 "; }, nullptr},
-        {"empty minutes, day, course and speed",
+        {"empty minutes, course and speed",
          [](LegSettings& l) {
              l.LastFixMinutes = "";
              l.LastFixLatMinutes = "";
-             l.NewFixDay = "";
              l.Course = "";
              l.Speed = "";
          },
          nullptr},
         {"blank hours pass", [](LegSettings& l) { l.LastFixHour = " "; }, nullptr},
         {"blank degrees pass", [](LegSettings& l) { l.LastFixLatDegrees = " "; }, nullptr},
+        // A latitude beyond the pole is refused before any dead reckoning
+        // (95 N run south would otherwise come to 85 N); 90 is the pole.
+        {"last fix latitude 95", [](LegSettings& l) { l.LastFixLatDegrees = "95"; },
+         "Last fix latitude must be between 0 and 90 degrees"},
+        {"last fix latitude 89 and 61 minutes",
+         [](LegSettings& l) {
+             l.LastFixLatDegrees = "89";
+             l.LastFixLatMinutes = "61";
+         },
+         "Last fix latitude must be between 0 and 90 degrees"},
+        {"last fix latitude -90", [](LegSettings& l) { l.LastFixLatDegrees = "-90"; }, nullptr},
+        // Calendar dates and times of day, the field named.
+        {"new fix month 13", [](LegSettings& l) { l.NewFixMonth = "13"; },
+         "New fix month must be 1 to 12"},
+        {"last fix day 0 (empty)", [](LegSettings& l) { l.LastFixDay = ""; },
+         "Last fix day must be 1 to 31"},
+        {"new fix 30 February",
+         [](LegSettings& l) {
+             l.NewFixMonth = "2";
+             l.NewFixDay = "30";
+         },
+         "New fix day must be 1 to 29"},
+        {"new fix year 1e20", [](LegSettings& l) { l.NewFixYear = "1e20"; },
+         "New fix year must be 1000 to 3000"},
+        {"last fix hour 24", [](LegSettings& l) { l.LastFixHour = "24"; },
+         "Last fix hour must be 0 to below 24"},
+        {"last fix minutes 60", [](LegSettings& l) { l.LastFixMinutes = "60"; },
+         "Last fix minutes must be 0 to below 60"},
+        {"new fix hour -1", [](LegSettings& l) { l.NewFixHour = "-1"; },
+         "New fix hour must be 0 to below 24"},
+        {"new fix minutes 59.9", [](LegSettings& l) { l.NewFixMinutes = "59.9"; }, nullptr},
+        {"the last fix before the new one",
+         [](LegSettings& l) {
+             l.LastFixMonth = "13";
+             l.NewFixMonth = "0";
+         },
+         "Last fix month must be 1 to 12"},
         // A dead reckoning past a pole is no position; a longitude too large
         // to take round by whole turns is none either.
-        {"last fix latitude 95", [](LegSettings& l) { l.LastFixLatDegrees = "95"; },
-         reduction::kBadDeadReckoningMessage.data()},
-        // A month of 13 runs a month on: 744 h at 10 kn north from 40 N.
-        {"new fix month 13",
+        {"a month at 1000 kn north from 40 N",
          [](LegSettings& l) {
-             l.NewFixMonth = "13";
-             l.Speed = "10";
+             l.NewFixMonth = "4";
+             l.Speed = "1000";
              l.Course = "0";
          },
          reduction::kBadDeadReckoningMessage.data()},

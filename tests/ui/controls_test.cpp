@@ -1,16 +1,22 @@
 // The event rules of the controls, each Qt trap included.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <string>
 #include <vector>
 
+#include "platform/seqfile.h"
 #include "platform/ui/application.h"
 #include "platform/ui/controls.h"
 #include "tests/ui/fakes.h"
@@ -100,6 +106,50 @@ TEST_F(ControlsTest, MultiLineTextBoxRunsChangeOncePerWriteAndKeepsLineBreaks) {
     uitest::userAppend(form.Notes, "!");
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(form.Notes.text(), "first\r\nsecond!");
+}
+
+// A notes box holds what a file may hold: 32,767 characters of its text,
+// each line break counted as the CR LF it is written as. Typing stops there,
+// a paste keeps what fits, and each edit runs the change handler once.
+TEST_F(ControlsTest, MultiLineTextBoxStopsAtTheLongestText) {
+    const int limit = static_cast<int>(platform::kTextBoxMaxLength);
+    int changes = 0;
+    form.Notes.onChange([&] { ++changes; });
+    const std::string nearly = std::string(limit - 3, 'a');
+    form.Notes.setText(nearly);
+    uitest::userAppend(form.Notes, "bcdef");
+    EXPECT_EQ(form.Notes.text(), nearly + "bcd");
+    EXPECT_EQ(changes, 1 + 5);
+
+    // A line break counts two: only one more character fits after it.
+    form.Notes.setText(nearly);
+    QPlainTextEdit* plain = form.Notes.plainTextEdit();
+    plain->moveCursor(QTextCursor::End);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(plain, &enter);
+    uitest::userAppend(form.Notes, "xy");
+    EXPECT_EQ(form.Notes.text(), nearly + "\r\nx");
+
+    // A paste in the middle keeps its beginning, and what followed it stays.
+    form.Notes.setText(std::string(limit - 10, 'a') + "zz");
+    changes = 0;
+    QTextCursor middle = plain->textCursor();
+    middle.setPosition(5);
+    plain->setTextCursor(middle);
+    QGuiApplication::clipboard()->setText(QString(100, QLatin1Char('p')));
+    plain->paste();
+    EXPECT_EQ(form.Notes.text(),
+              std::string(5, 'a') + std::string(8, 'p') + std::string(limit - 15, 'a') + "zz");
+    EXPECT_EQ(changes, 1);
+    // Undo takes the paste back whole.
+    plain->undo();
+    EXPECT_EQ(form.Notes.text(), std::string(limit - 10, 'a') + "zz");
+
+    // A write from code keeps what fits, as a single-line box does.
+    form.Notes.setText(std::string(limit + 100, 'w'));
+    EXPECT_EQ(form.Notes.text(), std::string(limit, 'w'));
+    form.Text1.setText(std::string(limit + 100, 'w'));
+    EXPECT_EQ(form.Text1.text(), std::string(limit, 'w'));
 }
 
 TEST_F(ControlsTest, HandlerWritingAnotherControlRunsItsHandlerAtOnce) {
