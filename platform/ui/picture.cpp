@@ -202,15 +202,13 @@ class LineRaster {
             if (x0 == x1 && y0 == y1) {
                 break;
             }
+            // Both steps decided on the same error, without branches.
             const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x0 += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y0 += sy;
-            }
+            const bool stepX = e2 >= dy;
+            const bool stepY = e2 <= dx;
+            err += (stepX ? dy : 0) + (stepY ? dx : 0);
+            x0 += stepX ? sx : 0;
+            y0 += stepY ? sy : 0;
         }
     }
 
