@@ -11,7 +11,8 @@
 // The resize steps walk a ring of six client sizes a few pixels apart, as a
 // drag of the sizing corner does, so every step is a real size change. The
 // drag moves follow a wandering path over the globe, a new position each
-// move, with 25 circles of position on it.
+// move, with 25 circles of position on it. Baseline in the same run: the
+// globe's picture only cleared and painted, at each size.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -217,6 +218,29 @@ void BM_ResizeProtractor(benchmark::State& state, QSize size, Paint paint) {
     resizeSteps(state, form, form.Picture1, size, paint);
 }
 
+// ---------------------------------------------------------------- baseline
+
+// The least any redraw of a picture costs: the globe's picture cleared to a
+// new colour (every pixel written) and painted, with no drawing between.
+void BM_BaselineClearAndPaint(benchmark::State& state, QSize size) {
+    app::App app(platform::ui::qtServices("Celestial Navigation"));
+    globe::Form16& g = app.form16();
+    if (!showAt(g, size, state)) {
+        return;
+    }
+    QImage target = paintTarget(g.size());
+    platform::ui::Picture& p = g.Picture1;
+    int shade = 0;
+    for (auto _ : state) {
+        shade = (shade + 1) % 200;
+        p.setBackColor(platform::ui::rgb(shade, shade, 40));
+        p.widget()->render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    state.counters["picture_px"] = static_cast<double>(p.widget()->width() * p.widget()->height());
+    g.hide();
+}
+
 const QSize kSmall(800, 600);
 const QSize kLarge(2560, 1400);
 
@@ -231,5 +255,7 @@ CELNAV_STEP_BENCHMARKS(BM_ResizeGlobe);
 CELNAV_STEP_BENCHMARKS(BM_ResizePlot);
 CELNAV_STEP_BENCHMARKS(BM_ResizeProtractor);
 CELNAV_STEP_BENCHMARKS(BM_GlobeDragMove);
+BENCHMARK_CAPTURE(BM_BaselineClearAndPaint, 800x600, kSmall)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BaselineClearAndPaint, 2560x1400, kLarge)->Unit(benchmark::kMillisecond);
 
 }  // namespace
