@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/numtext.h"
 
@@ -149,43 +150,74 @@ QPolygonF clipPolygon(QPolygonF poly, const ClipRect& r) {
     return poly;
 }
 
-// One-pixel solid lines straight into a 32-bit image, both end pixels set:
-// the ends are pixel centres (as snapped() gives them), already clipped to
-// near the image. Pixels outside the image are skipped.
-void rasterLines(QImage& image, const QVector<QLineF>& lines, QRgb color) {
-    const int w = image.width();
-    const int h = image.height();
-    const qsizetype stride = image.bytesPerLine() / 4;
-    QRgb* bits = reinterpret_cast<QRgb*>(image.bits());
-    for (const QLineF& line : lines) {
-        int x0 = static_cast<int>(std::floor(line.x1()));
-        int y0 = static_cast<int>(std::floor(line.y1()));
-        const int x1 = static_cast<int>(std::floor(line.x2()));
-        const int y1 = static_cast<int>(std::floor(line.y2()));
+bool inside(const ClipRect& r, QPointF p) {
+    return p.x() >= r.x0 && p.x() <= r.x1 && p.y() >= r.y0 && p.y() <= r.y1;
+}
+
+// The pixel that holds a point: std::floor for the clipped coordinates that
+// reach it (well within the range of int).
+int pixelOf(double v) {
+    const int i = static_cast<int>(v);
+    return v < i ? i - 1 : i;
+}
+
+// One-pixel solid lines set straight into 32-bit pixels, w x h of them with
+// `stride` pixels a row.
+class LineRaster {
+  public:
+    LineRaster(QImage& image, QRgb color)
+        : bits_(reinterpret_cast<QRgb*>(image.bits())),
+          stride_(image.bytesPerLine() / 4),
+          w_(image.width()),
+          h_(image.height()),
+          color_(color) {}
+
+    // From pixel (x0, y0) to pixel (x1, y1), both end pixels set; pixels
+    // outside the image are skipped.
+    void line(int x0, int y0, int x1, int y1) {
+        const bool within =
+            x0 >= 0 && x0 < w_ && y0 >= 0 && y0 < h_ && x1 >= 0 && x1 < w_ && y1 >= 0 && y1 < h_;
+        if (within) {
+            walk(x0, y0, x1, y1, [this](int x, int y) { bits_[y * stride_ + x] = color_; });
+        } else {
+            walk(x0, y0, x1, y1, [this](int x, int y) {
+                if (x >= 0 && x < w_ && y >= 0 && y < h_) {
+                    bits_[y * stride_ + x] = color_;
+                }
+            });
+        }
+    }
+
+  private:
+    // Bresenham's walk over every pixel of the line, in order.
+    template <class Set>
+    static void walk(int x0, int y0, int x1, int y1, Set set) {
         const int dx = std::abs(x1 - x0);
         const int dy = -std::abs(y1 - y0);
         const int sx = x0 < x1 ? 1 : -1;
         const int sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;
         for (;;) {
-            if (x0 >= 0 && x0 < w && y0 >= 0 && y0 < h) {
-                bits[y0 * stride + x0] = color;
-            }
+            set(x0, y0);
             if (x0 == x1 && y0 == y1) {
                 break;
             }
+            // Both steps decided on the same error, without branches.
             const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x0 += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y0 += sy;
-            }
+            const bool stepX = e2 >= dy;
+            const bool stepY = e2 <= dx;
+            err += (stepX ? dy : 0) + (stepY ? dx : 0);
+            x0 += stepX ? sx : 0;
+            y0 += stepY ? sy : 0;
         }
     }
-}
+
+    QRgb* bits_;
+    qsizetype stride_;
+    int w_;
+    int h_;
+    QRgb color_;
+};
 
 int buttonCode(Qt::MouseButton b) {
     switch (b) {
@@ -225,8 +257,16 @@ class PictureSurface : public QWidget {
         }
         picture->endPainting();
         QPainter p(this);
-        p.fillRect(event->rect(), toQColor(picture->back_));
-        p.drawImage(QPointF(0, 0), picture->image_);
+        const QSize size = picture->imageSize_;
+        const qreal dpr = picture->buffer_.devicePixelRatio();
+        const QRectF shown(0, 0, size.width() / dpr, size.height() / dpr);
+        // Only what the image leaves uncovered takes the back colour.
+        if (picture->buffer_.isNull() || !shown.contains(QRectF(event->rect()))) {
+            p.fillRect(event->rect(), toQColor(picture->back_));
+        }
+        if (!picture->buffer_.isNull()) {
+            p.drawImage(shown, picture->buffer_, QRectF(QPointF(0, 0), QSizeF(size)));
+        }
     }
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
@@ -306,7 +346,7 @@ QSize Picture::pixelSize() const {
 bool Picture::scaleUsable() const {
     const QSize s = pixelSize();
     return width_ != 0 && height_ != 0 && finite(width_) && finite(height_) && finite(left_) &&
-           finite(top_) && s.width() > 0 && s.height() > 0 && !image_.isNull();
+           finite(top_) && s.width() > 0 && s.height() > 0 && !buffer_.isNull();
 }
 
 QPointF Picture::toPixel(double x, double y) const {
@@ -339,7 +379,7 @@ void Picture::ensureImage() {
     const qreal dpr = surface_->devicePixelRatioF();
     const QSize device(static_cast<int>(std::ceil(logical.width() * dpr)),
                        static_cast<int>(std::ceil(logical.height() * dpr)));
-    if (!image_.isNull() && image_.size() == device) {
+    if (!buffer_.isNull() && imageSize_ == device && buffer_.devicePixelRatio() == dpr) {
         return;
     }
     endPainting();
@@ -347,21 +387,98 @@ void Picture::ensureImage() {
         // Nothing to draw on; what was drawn is kept for when it grows again.
         return;
     }
-    QImage grown(device, QImage::Format_RGB32);
-    grown.setDevicePixelRatio(dpr);
-    grown.setDotsPerMeterX(static_cast<int>(surface_->logicalDpiX() / 0.0254 + 0.5));
-    grown.setDotsPerMeterY(static_cast<int>(surface_->logicalDpiY() / 0.0254 + 0.5));
-    grown.fill(toQColor(back_));
-    if (!image_.isNull()) {
-        QPainter p(&grown);
-        p.drawImage(QPointF(0, 0), image_);
+    const QSize old = imageSize_;
+    const QSize capacity = buffer_.size();
+    if (buffer_.isNull() || buffer_.devicePixelRatio() != dpr) {
+        reallocate(device, dpr, device);
+    } else if (device.width() > capacity.width() || device.height() > capacity.height()) {
+        // Outgrown: room for some more growth, as a drag-resize goes on.
+        const auto roomy = [](int now, int needed) {
+            return now >= needed ? now : (needed + needed / 8 + 31) / 32 * 32;
+        };
+        reallocate(device, dpr,
+                   QSize(roomy(capacity.width(), device.width()),
+                         roomy(capacity.height(), device.height())));
+    } else if (4.0 * device.width() * device.height() <
+               1.0 * capacity.width() * capacity.height()) {
+        // Far smaller than its buffer: the memory goes back.
+        reallocate(device, dpr, device);
+    } else {
+        // Within the buffer: the image keeps its pixels where they are, and
+        // what the new size uncovers takes the back colour.
+        imageSize_ = device;
+        canvas_ = QImage();
+        if (device.width() > old.width()) {
+            fillDevice(QRect(old.width(), 0, device.width() - old.width(), device.height()), back_);
+        }
+        if (device.height() > old.height()) {
+            fillDevice(QRect(0, old.height(), device.width(), device.height() - old.height()),
+                       back_);
+        }
     }
-    image_ = grown;
+}
+
+void Picture::reallocate(QSize device, qreal dpr, QSize capacity) {
+    QImage buffer(capacity, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(dpr);
+    buffer.setDotsPerMeterX(static_cast<int>(surface_->logicalDpiX() / 0.0254 + 0.5));
+    buffer.setDotsPerMeterY(static_cast<int>(surface_->logicalDpiY() / 0.0254 + 0.5));
+    buffer.fill(toQColor(back_));
+    const QSize kept = imageSize_.boundedTo(device);
+    if (!buffer_.isNull() && !kept.isEmpty()) {
+        if (buffer_.devicePixelRatio() == dpr) {
+            const std::size_t rowBytes = static_cast<std::size_t>(kept.width()) * sizeof(QRgb);
+            for (int y = 0; y < kept.height(); ++y) {
+                std::memcpy(buffer.scanLine(y), buffer_.constScanLine(y), rowBytes);
+            }
+        } else {
+            // Another screen: the image keeps its size in logical pixels.
+            QPainter p(&buffer);
+            p.drawImage(QPointF(0, 0), image());
+        }
+    }
+    // The colour of what is new: blank stays blank only in its own colour.
+    blank_ = blank_ && blankColor_ == back_;
+    canvas_ = QImage();
+    buffer_ = buffer;
+    imageSize_ = device;
+}
+
+QImage& Picture::canvas() {
+    // bits() first: should anything share the buffer, it gets a copy of its
+    // own and the canvas follows.
+    uchar* bits = buffer_.bits();
+    if (canvas_.isNull() || canvas_.constBits() != bits) {
+        canvas_ = QImage(bits, imageSize_.width(), imageSize_.height(), buffer_.bytesPerLine(),
+                         buffer_.format());
+        canvas_.setDevicePixelRatio(buffer_.devicePixelRatio());
+        canvas_.setDotsPerMeterX(buffer_.dotsPerMeterX());
+        canvas_.setDotsPerMeterY(buffer_.dotsPerMeterY());
+    }
+    return canvas_;
+}
+
+void Picture::fillDevice(const QRect& area, const Color& color) {
+    const QRect r = area.intersected(QRect(QPoint(0, 0), imageSize_));
+    if (r.isEmpty()) {
+        return;
+    }
+    endPainting();
+    if (!(blank_ && blankColor_ == color)) {
+        blank_ = false;
+    }
+    QImage& image = canvas();
+    const QRgb pixel = toQColor(color).rgb();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left();
+        std::fill_n(row, r.width(), pixel);
+    }
 }
 
 QPainter& Picture::painter() {
+    blank_ = false;  // the painter is wanted to draw
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
+        painter_ = std::make_unique<QPainter>(&canvas());
         painter_->setRenderHint(QPainter::Antialiasing, false);
     }
     return *painter_;
@@ -376,7 +493,10 @@ void Picture::endPainting() const {
 
 QImage Picture::image() const {
     endPainting();
-    return image_;
+    if (buffer_.isNull()) {
+        return {};
+    }
+    return buffer_.copy(QRect(QPoint(0, 0), imageSize_));
 }
 
 void Picture::preparePen(QPainter& p, const Color& color) const {
@@ -432,8 +552,10 @@ DrawItem Picture::makeItem(DrawItem::Kind kind, const Color& color) const {
 void Picture::clear() {
     endPainting();
     ensureImage();
-    if (!image_.isNull()) {
-        image_.fill(toQColor(back_));
+    if (!buffer_.isNull() && !(blank_ && blankColor_ == back_)) {
+        fillDevice(QRect(QPoint(0, 0), imageSize_), back_);
+        blank_ = true;
+        blankColor_ = back_;
     }
     items_.clear();
     currentX_ = left_;
@@ -505,29 +627,47 @@ void Picture::lines(const LineSegment* segments, std::size_t count, const Color&
         const double ky = s.height() / height_;
         const double m = kClipMargin + drawWidth_;
         const ClipRect clip{-m, -m, s.width() + m, s.height() + m};
-        QVector<QLineF> pixels;
-        pixels.reserve(static_cast<int>(item.segments.size()));
-        for (const LineSegment& seg : item.segments) {
-            QPointF a((seg.x1 - left_) * kx, (seg.y1 - top_) * ky);
-            QPointF b((seg.x2 - left_) * kx, (seg.y2 - top_) * ky);
-            if (finite(a) && finite(b) && clipSegment(clip, a, b)) {
-                pixels.append(QLineF(snapped(a), snapped(b)));
+        // Each segment in pixels, clipped near the picture (most lie within).
+        const auto toPixels = [&](const LineSegment& seg, QPointF& a, QPointF& b) {
+            a = QPointF((seg.x1 - left_) * kx, (seg.y1 - top_) * ky);
+            b = QPointF((seg.x2 - left_) * kx, (seg.y2 - top_) * ky);
+            return finite(a) && finite(b) &&
+                   ((inside(clip, a) && inside(clip, b)) || clipSegment(clip, a, b));
+        };
+        const bool plain = drawWidth_ <= 1 && drawStyle_ == DrawStyle::Solid &&
+                           buffer_.devicePixelRatio() == 1 &&
+                           buffer_.format() == QImage::Format_RGB32;
+        bool drawn = false;
+        if (plain) {
+            // Thin solid lines are set pixel by pixel, far faster than the
+            // painter's line drawing; their ends are the pixels that hold them.
+            endPainting();
+            LineRaster raster(canvas(), toQColor(color).rgb());
+            QPointF a, b;
+            for (const LineSegment& seg : item.segments) {
+                if (toPixels(seg, a, b)) {
+                    raster.line(pixelOf(a.x()), pixelOf(a.y()), pixelOf(b.x()), pixelOf(b.y()));
+                    drawn = true;
+                }
             }
-        }
-        if (!pixels.isEmpty()) {
-            const bool plain = drawWidth_ <= 1 && drawStyle_ == DrawStyle::Solid &&
-                               image_.devicePixelRatio() == 1 &&
-                               image_.format() == QImage::Format_RGB32;
-            if (plain) {
-                // Thin solid lines are set pixel by pixel, far faster than
-                // the painter's line drawing.
-                endPainting();
-                rasterLines(image_, pixels, toQColor(color).rgb());
-            } else {
+            blank_ = blank_ && !drawn;
+        } else {
+            QVector<QLineF> pixels;
+            pixels.reserve(static_cast<int>(item.segments.size()));
+            QPointF a, b;
+            for (const LineSegment& seg : item.segments) {
+                if (toPixels(seg, a, b)) {
+                    pixels.append(QLineF(snapped(a), snapped(b)));
+                }
+            }
+            if (!pixels.isEmpty()) {
                 QPainter& p = painter();
                 preparePen(p, color);
                 p.drawLines(pixels.constData(), static_cast<int>(pixels.size()));
+                drawn = true;
             }
+        }
+        if (drawn) {
             surface_->update();
         }
     }

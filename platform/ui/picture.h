@@ -11,6 +11,11 @@
 // drawn. Beside the image a display list records every primitive with its
 // user coordinates, colours and styles; clear() empties it.
 //
+// The image lives in the top-left corner of a pixel buffer that may be larger
+// than the picture: a resize within the buffer moves no pixel (it only clears
+// what it uncovers), so the steps of a drag-resize neither reallocate nor
+// copy; the buffer grows with some room when the picture outgrows it.
+//
 // Current point: clear() puts it at the top-left corner of the scale; point,
 // line, lineTo, box and filledBox leave it at their (last) end point, circle
 // at the centre; print writes from it (the text's top-left corner) and then
@@ -181,6 +186,12 @@ class Picture : public Control {
     bool scaleUsable() const;
     QSize pixelSize() const;
     void ensureImage();
+    // A new buffer of at least the device size, holding what was drawn.
+    void reallocate(QSize device, qreal dpr, QSize capacity);
+    // Fills part of the image (device pixels) with a colour.
+    void fillDevice(const QRect& area, const Color& color);
+    // The image for drawing, with no painter active.
+    QImage& canvas();
     QPainter& painter();
     void endPainting() const;
     void preparePen(QPainter& p, const Color& color) const;
@@ -198,7 +209,16 @@ class Picture : public Control {
     void mouse(const MouseHandler& handler, QPointF pixel, int button, int shift);
 
     PictureSurface* surface_;
-    QImage image_;
+    // The pixel buffer; the picture's image is its top-left imageSize_.
+    QImage buffer_;
+    QSize imageSize_;
+    // The image as a device of its own size over the buffer's pixels, so that
+    // the painter clips (and dashes) exactly as on an image of that size.
+    QImage canvas_;
+    // Whether the image is all one colour (blankColor_), as clear() leaves
+    // it: clearing it again to that colour has nothing to do.
+    bool blank_ = false;
+    Color blankColor_;
     mutable std::unique_ptr<QPainter> painter_;
     bool defaultScale_ = true;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -294,6 +295,62 @@ TEST_F(PictureTest, ResizeKeepsWhatWasDrawn) {
     EXPECT_EQ(img.size(), QSize(300, 101));
     EXPECT_EQ(at(img, 100, 50), kRed);
     EXPECT_EQ(at(img, 250, 50), kWhite);
+}
+
+// Steps of a drag-resize, shrinking and growing, far and near: what stays in
+// the picture keeps its pixels, and whatever a step uncovers is the back
+// colour, never what was drawn there at an earlier size.
+TEST_F(PictureTest, ResizeStepsKeepWhatStaysAndUncoverTheBackColour) {
+    pic.setScale(0, 0, 201, 101);  // one unit a pixel
+    const Color kYellow = rgb(255, 255, 0);
+    // A cross through pixel (100, 50), in two colours.
+    pic.line(0, 50, 200, 50, kRed);
+    pic.line(100, 0, 100, 100, kBlue);
+    struct Step {
+        int width, height;  // pixels
+    };
+    const Step steps[] = {{150, 80},  {60, 30}, {201, 101}, {120, 101},
+                          {640, 480}, {20, 20}, {300, 60},  {201, 101}};
+    // The cross as far as every size so far has kept it.
+    int keptWidth = 201;
+    int keptHeight = 101;
+    for (const Step& s : steps) {
+        pic.setGeometry({0, 0, 15.0 * s.width, 15.0 * s.height});
+        keptWidth = std::min(keptWidth, s.width);
+        keptHeight = std::min(keptHeight, s.height);
+        const QImage img = pic.image();
+        ASSERT_EQ(img.size(), QSize(s.width, s.height));
+        const int red = 50 < keptHeight ? std::min(keptWidth, 201) - (100 < keptWidth ? 1 : 0) : 0;
+        const int blue = 100 < keptWidth ? std::min(keptHeight, 101) : 0;
+        EXPECT_EQ(countOf(img, kRed), red) << s.width << " x " << s.height;
+        EXPECT_EQ(countOf(img, kBlue), blue) << s.width << " x " << s.height;
+        EXPECT_EQ(countOf(img, kWhite), s.width * s.height - red - blue)
+            << s.width << " x " << s.height;
+    }
+    // A clear picture cleared to another colour takes it.
+    pic.clear();
+    pic.setBackColor(kYellow);
+    EXPECT_EQ(countOf(pic.image(), kYellow), 201 * 101);
+    // A line across the whole picture and beyond, drawn again after a shrink:
+    // growing back uncovers the back colour past the smaller width, not the
+    // line drawn there at the larger size.
+    pic.line(-1000, 10, 1000, 10, kRed);
+    pic.setGeometry({0, 0, 15.0 * 150, 15.0 * 90});
+    EXPECT_EQ(countOf(pic.image(), kRed), 150);
+    pic.setBackColor(kYellow);
+    EXPECT_EQ(countOf(pic.image(), kYellow), 150 * 90);
+    pic.line(-1000, 10, 1000, 10, kRed);
+    const int row = static_cast<int>(std::floor(pic.toPixel(0, 10).y()));
+    for (const Step& s : {Step{201, 101}, Step{400, 300}}) {
+        pic.setGeometry({0, 0, 15.0 * s.width, 15.0 * s.height});
+        const QImage grown = pic.image();
+        EXPECT_EQ(countOf(grown, kRed), 150) << s.width << " x " << s.height;
+        EXPECT_EQ(at(grown, 149, row), kRed) << s.width << " x " << s.height;
+        EXPECT_EQ(countOf(grown, kYellow), s.width * s.height - 150)
+            << s.width << " x " << s.height;
+    }
+    pic.clear();
+    EXPECT_EQ(countOf(pic.image(), kYellow), 400 * 300);
 }
 
 TEST_F(PictureTest, SettingTheBackColourClears) {
