@@ -140,16 +140,7 @@ void Form12::List1_Click() {
 }
 
 void Form12::Command4_Click() {
-    const std::optional<platform::CalendarTime> now = utNow(app_, Val(app_.form7().Text2));
-    if (!now) {
-        return;
-    }
-    Text1.setText(std::to_string(now->Year));
-    Text2.setText(std::to_string(now->Month));
-    Text3.setText(std::to_string(now->Day));
-    Text4.setText(std::to_string(now->Hour));
-    Text5.setText(std::to_string(now->Minute));
-    Text6.setText(std::to_string(now->Second));
+    fillNow(app_, Val(app_.form7().Text2), {Text1, Text2, Text3, &Text4, &Text5, &Text6});
 }
 
 void Form12::Command5_Click() {
@@ -199,14 +190,31 @@ ephemeris::ClockReading clockReading(app::App& app) {
     return reading;
 }
 
-std::optional<platform::CalendarTime> utNow(app::App& app, double ZoneHours) {
+bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes) {
     if (const platform::Problem problem = platform::zoneProblem(ZoneHours)) {
         warnProblem(app, *problem);
-        return std::nullopt;
+        return false;
     }
     double Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
     ephemeris::ClockToUT(clockReading(app), ZoneHours, Year, Month, Day, Hour, Minute, Second);
-    return platform::calendarTime(Year, Month, Day, Hour, Minute, Second);
+    const std::optional<platform::CalendarTime> now =
+        platform::calendarTime(Year, Month, Day, Hour, Minute, Second);
+    if (!now) {
+        return false;
+    }
+    boxes.Year.setText(std::to_string(now->Year));
+    boxes.Month.setText(std::to_string(now->Month));
+    boxes.Day.setText(std::to_string(now->Day));
+    if (boxes.Hour) {
+        boxes.Hour->setText(std::to_string(now->Hour));
+    }
+    if (boxes.Minute) {
+        boxes.Minute->setText(std::to_string(now->Minute));
+    }
+    if (boxes.Second) {
+        boxes.Second->setText(std::to_string(now->Second));
+    }
+    return true;
 }
 
 void warnProblem(app::App& app, const std::string& message) {

@@ -91,10 +91,22 @@ class Form12 : public platform::ui::Form {
 // The local clock of the application's clock service, as one reading.
 ephemeris::ClockReading clockReading(app::App& app);
 
-// What every "Now" button writes: the clock service's reading taken to UT in
-// the zone (hours, west positive) as a calendar date and a time of day. A zone
-// the checks refuse shows its "Warning!" and gives nothing.
-std::optional<platform::CalendarTime> utNow(app::App& app, double ZoneHours);
+// The boxes a "Now" button fills: the date, and the time of day where the
+// window has one.
+struct NowBoxes {
+    platform::ui::TextBox& Year;
+    platform::ui::TextBox& Month;
+    platform::ui::TextBox& Day;
+    platform::ui::TextBox* Hour = nullptr;
+    platform::ui::TextBox* Minute = nullptr;
+    platform::ui::TextBox* Second = nullptr;
+};
+
+// What every "Now" button does: the clock service's reading taken to UT in
+// the zone (hours, west positive), written as a calendar date and a time of
+// day in whole numbers. A zone the checks refuse shows its "Warning!", writes
+// nothing and gives false.
+bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes);
 
 // A problem the input checks found in a computation the navigator asked for:
 // a beep and a "Warning!" box with the message.

@@ -130,13 +130,7 @@ void Form13::Command1_Click() {
 }
 
 void Form13::Command4_Click() {
-    const std::optional<platform::CalendarTime> now = utNow(app_, Val(app_.form7().Text2));
-    if (!now) {
-        return;
-    }
-    Text1.setText(std::to_string(now->Year));
-    Text2.setText(std::to_string(now->Month));
-    Text3.setText(std::to_string(now->Day));
+    fillNow(app_, Val(app_.form7().Text2), {Text1, Text2, Text3});
 }
 
 void Form13::Command2_Click() {

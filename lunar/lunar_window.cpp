@@ -189,16 +189,8 @@ void Form8::Command2_Click() {
 
 void Form8::Command4_Click() {
     // The settings window's zone, not this window's Text10.
-    const std::optional<platform::CalendarTime> now = almanac::utNow(app_, Val(app_.form7().Text2));
-    if (!now) {
-        return;
-    }
-    Text15.setText(std::to_string(now->Year));
-    Text14.setText(std::to_string(now->Month));
-    Text13.setText(std::to_string(now->Day));
-    Text12.setText(std::to_string(now->Hour));
-    Text17.setText(std::to_string(now->Minute));
-    Text8.setText(std::to_string(now->Second));
+    almanac::fillNow(app_, Val(app_.form7().Text2),
+                     {Text15, Text14, Text13, &Text12, &Text17, &Text8});
 }
 
 void Form8::List1_Click() {

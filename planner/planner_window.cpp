@@ -365,17 +365,7 @@ bool Form11::fillNow() {
     if (Check3.value() == 1) {
         Zone = Zone - 1;
     }
-    const std::optional<platform::CalendarTime> now = almanac::utNow(app_, Zone);
-    if (!now) {
-        return false;
-    }
-    Text1.setText(std::to_string(now->Year));
-    Text2.setText(std::to_string(now->Month));
-    Text3.setText(std::to_string(now->Day));
-    Text4.setText(std::to_string(now->Hour));
-    Text5.setText(std::to_string(now->Minute));
-    Text11.setText(std::to_string(now->Second));
-    return true;
+    return almanac::fillNow(app_, Zone, {Text1, Text2, Text3, &Text4, &Text5, &Text11});
 }
 
 void Form11::Command6_Click() {
