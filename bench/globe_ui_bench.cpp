@@ -9,27 +9,16 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "bench/ui_fixtures.h"
 #include "globe/globe.h"
 #include "globe/globe_window.h"
 #include "platform/ui/qt_services.h"
 
 namespace {
 
-constexpr int kSights = 25;
+using bench::kSights;
 constexpr int kPictureWidthPx = 800;
 constexpr int kPictureHeightPx = 600;
-
-// 25 sights around a fix near 40 N, 30 W, as a reduction leaves them.
-void reduceSights(app::App& app) {
-    app.form1();  // its load starts the sight log
-    app.Log.SightCount = kSights;
-    for (int i = 1; i <= kSights; ++i) {
-        app.Log.SightData[i][reduction::kFieldIncluded] = 1;
-        app.Reduction.CopGha[i] = 14.4 * i + 3;
-        app.Reduction.CopDec[i] = 50 * std::sin(0.9 * i);
-        app.Reduction.CopHo[i] = 10 + 3 * i;
-    }
-}
 
 globe::GlobeSights sightsOf(const app::App& app) {
     globe::GlobeSights s;
@@ -45,7 +34,7 @@ globe::GlobeSights sightsOf(const app::App& app) {
 
 // The globe window with an 800 x 600 pixel picture, a left button held.
 globe::Form16* openGlobe(app::App& app, benchmark::State& state) {
-    reduceSights(app);
+    bench::reduceSightsForGlobe(app);
     globe::Form16& g = app.form16();
     g.showModeless();
     const int widthGap = g.widthTwips() - g.Picture1.width();
@@ -87,7 +76,7 @@ BENCHMARK(BM_GlobeRedrawWhileDragging)->Unit(benchmark::kMicrosecond);
 // Baseline: the scene alone, without the picture.
 void BM_GlobeSceneOnly(benchmark::State& state) {
     app::App app(platform::ui::qtServices("Celestial Navigation"));
-    reduceSights(app);
+    bench::reduceSightsForGlobe(app);
     const globe::GlobeSights sights = sightsOf(app);
     globe::GlobeScene scene;
     globe::GlobeView view;

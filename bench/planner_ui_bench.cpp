@@ -12,6 +12,7 @@
 
 #include "app/app.h"
 #include "bench/instants.h"
+#include "bench/ui_fixtures.h"
 #include "planner/planner_window.h"
 #include "platform/numtext.h"
 #include "platform/ui/qt_services.h"
@@ -25,14 +26,7 @@ constexpr int kChartHeightPx = 600;
 // The planner shown with an 800 x 600 pixel chart, at 58 stars, on a January
 // night at 40 N, 70 W.
 planner::Form11& plannerAt800x600(app::App& app) {
-    planner::Form11& f = app.form11();
-    f.Text1.setText("2024");
-    f.Text2.setText("1");
-    f.Text3.setText("15");
-    f.Text4.setText("2");
-    f.Text113.setText("40");
-    f.Text114.setText("70");
-    f.Text9.setText("58");
+    planner::Form11& f = bench::plannerOnAJanuaryNight(app);
     f.showModeless();
     const int widthGap = f.widthTwips() - f.Picture1.width();
     const int heightGap = f.heightTwips() - f.Picture1.height();

@@ -23,6 +23,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "bench/ui_fixtures.h"
 #include "calculators/protractor_window.h"
 #include "globe/globe_window.h"
 #include "planner/planner_window.h"
@@ -32,7 +33,7 @@
 
 namespace {
 
-constexpr int kSights = 25;
+using bench::kSights;
 
 // Client sizes around (width, height), pixels, in the order a corner drag
 // visits them: out and back, never the same size twice in a row.
@@ -99,41 +100,17 @@ void resizeSteps(benchmark::State& state, platform::ui::Form& form, platform::ui
 
 // ---------------------------------------------------------------- planner
 
-planner::Form11& planner(app::App& app) {
-    planner::Form11& f = app.form11();
-    f.Text1.setText("2024");
-    f.Text2.setText("1");
-    f.Text3.setText("15");
-    f.Text4.setText("2");
-    f.Text113.setText("40");
-    f.Text114.setText("70");
-    f.Text9.setText("58");
-    return f;
-}
-
 void BM_ResizePlanner(benchmark::State& state, QSize size, Paint paint) {
     app::App app(platform::ui::qtServices("Celestial Navigation"));
-    planner::Form11& f = planner(app);
+    planner::Form11& f = bench::plannerOnAJanuaryNight(app);
     resizeSteps(state, f, f.Picture1, size, paint);
 }
 
 // ------------------------------------------------------------------ globe
 
-// 25 sights around a fix near 40 N, 30 W, as a reduction leaves them.
-void reduceSightsForGlobe(app::App& app) {
-    app.form1();  // its load starts the sight log
-    app.Log.SightCount = kSights;
-    for (int i = 1; i <= kSights; ++i) {
-        app.Log.SightData[i][reduction::kFieldIncluded] = 1;
-        app.Reduction.CopGha[i] = 14.4 * i + 3;
-        app.Reduction.CopDec[i] = 50 * std::sin(0.9 * i);
-        app.Reduction.CopHo[i] = 10 + 3 * i;
-    }
-}
-
 void BM_ResizeGlobe(benchmark::State& state, QSize size, Paint paint) {
     app::App app(platform::ui::qtServices("Celestial Navigation"));
-    reduceSightsForGlobe(app);
+    bench::reduceSightsForGlobe(app);
     globe::Form16& g = app.form16();
     resizeSteps(state, g, g.Picture1, size, paint);
 }
@@ -142,7 +119,7 @@ void BM_ResizeGlobe(benchmark::State& state, QSize size, Paint paint) {
 // that wanders over the whole picture.
 void BM_GlobeDragMove(benchmark::State& state, QSize size, Paint paint) {
     app::App app(platform::ui::qtServices("Celestial Navigation"));
-    reduceSightsForGlobe(app);
+    bench::reduceSightsForGlobe(app);
     globe::Form16& g = app.form16();
     if (!showAt(g, size, state)) {
         return;
