@@ -79,12 +79,9 @@ class ItemReader {
   public:
     explicit ItemReader(SeqFileReader& items) : items_(items) {}
 
-    // A text for a notes box: one longer than the box holds makes the file
-    // bad rather than being cut.
+    // A text for a box (notes or a single line): one longer than the box
+    // holds makes the file bad rather than being cut.
     std::string text() { return items_.text(platform::kTextBoxMaxLength).value_or(std::string()); }
-    // A text for a single-line box: one longer than the box holds makes the
-    // file bad rather than being cut.
-    std::string line() { return items_.text(platform::kTextBoxMaxLength).value_or(std::string()); }
     double number() { return items_.number().value_or(0.0); }
 
     // An option state; exact is set when the item is exactly "False".
@@ -144,33 +141,33 @@ SightFileRead readContents(SeqFileReader& items) {
     bool selectWest = false;
 
     leg.Notes = in.text();                      // 3
-    leg.Course = in.line();                     // 4
-    leg.Speed = in.line();                      // 5
-    leg.EyeHeight = in.line();                  // 6
+    leg.Course = in.text();                     // 4
+    leg.Speed = in.text();                      // 5
+    leg.EyeHeight = in.text();                  // 6
     leg.EyeHeightFeet = in.truth();             // 7
     leg.EyeHeightMetres = in.truth();           // 8
-    general.AirTemperature = in.line();         // 9
-    general.Pressure = in.line();               // 10
-    leg.LastFixLatDegrees = in.line();          // 11
-    leg.LastFixLatMinutes = in.line();          // 12
-    leg.LastFixLonDegrees = in.line();          // 13
-    leg.LastFixLonMinutes = in.line();          // 14
-    leg.LastFixHour = in.line();                // 15
-    leg.LastFixMinutes = in.line();             // 16
-    leg.LastFixDay = in.line();                 // 17
-    leg.PlottingScale = in.line();              // 18
-    leg.NewFixHour = in.line();                 // 19
-    leg.NewFixMinutes = in.line();              // 20
-    leg.NewFixDay = in.line();                  // 21
-    general.ChronometerCorrection = in.line();  // 22
+    general.AirTemperature = in.text();         // 9
+    general.Pressure = in.text();               // 10
+    leg.LastFixLatDegrees = in.text();          // 11
+    leg.LastFixLatMinutes = in.text();          // 12
+    leg.LastFixLonDegrees = in.text();          // 13
+    leg.LastFixLonMinutes = in.text();          // 14
+    leg.LastFixHour = in.text();                // 15
+    leg.LastFixMinutes = in.text();             // 16
+    leg.LastFixDay = in.text();                 // 17
+    leg.PlottingScale = in.text();              // 18
+    leg.NewFixHour = in.text();                 // 19
+    leg.NewFixMinutes = in.text();              // 20
+    leg.NewFixDay = in.text();                  // 21
+    general.ChronometerCorrection = in.text();  // 22
     leg.LastFixNorth = in.truth(&selectSouth);  // 23
     leg.LastFixEast = in.truth(&selectWest);    // 24
-    general.DeltaT = in.line();                 // 25
-    general.TimeZone = in.line();               // 26
-    leg.LastFixMonth = in.line();               // 27
-    leg.LastFixYear = in.line();                // 28
-    leg.NewFixMonth = in.line();                // 29
-    leg.NewFixYear = in.line();                 // 30
+    general.DeltaT = in.text();                 // 25
+    general.TimeZone = in.text();               // 26
+    leg.LastFixMonth = in.text();               // 27
+    leg.LastFixYear = in.text();                // 28
+    leg.NewFixMonth = in.text();                // 29
+    leg.NewFixYear = in.text();                 // 30
     if (in.bad()) {
         return badFile();
     }
