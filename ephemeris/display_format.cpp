@@ -1,6 +1,6 @@
 // Cutting values for display, degrees to degrees and minutes, and hours to
-// hours, minutes and seconds with their texts. Everything is cut toward minus
-// infinity, never rounded.
+// hours, minutes and seconds with their texts, all cut toward minus infinity;
+// and the rounding of every figure a window shows (RoundTo and its siblings).
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -36,6 +36,34 @@ std::string plainText(double X) {
         return "0";
     }
     return std::string(buffer, result.ptr);
+}
+
+// Half a unit less this guard already rounds away from zero: a decimal half
+// held in binary a hair below it still rounds up.
+constexpr double kHalfGuard = 1e-9;
+// Beyond this every double is a whole number; scaling it further gains nothing.
+constexpr double kWholeFromHere = 4503599627370496.0;  // 2^52
+
+double powerOfTen(int Places) {
+    double p = 1;
+    for (int i = 0; i < Places; ++i) {
+        p *= 10;
+    }
+    return p;
+}
+
+// A non-negative count of units rounded to the nearest whole unit, half up
+// with the guard.
+double roundUnits(double Units) {
+    if (Units >= kWholeFromHere) {
+        return Units;
+    }
+    const double whole = std::floor(Units);
+    return Units - whole >= 0.5 - kHalfGuard ? whole + 1 : whole;
+}
+
+int clampPlaces(int Places) {
+    return Places < 0 ? 0 : (Places > 9 ? 9 : Places);
 }
 
 void splitHours(double Hours, double& H, double& M, double& S) {
@@ -118,6 +146,74 @@ void FormatDateTime(double Year, double Month, double Day, double UtHours, doubl
 void FormatTimeHMS(double Hours, double& H, double& M, double& S, std::string& Text) {
     splitHours(Hours, H, M, S);
     Text = twoDigitText(H) + ":" + twoDigitText(M) + ":" + twoDigitText(S);
+}
+
+double RoundTo(double X, int Places) {
+    if (!std::isfinite(X)) {
+        return X;
+    }
+    const double scale = powerOfTen(clampPlaces(Places));
+    const double units = roundUnits(std::fabs(X) * scale);
+    if (!std::isfinite(units) || units == 0) {
+        return std::isfinite(units) ? 0 : X;
+    }
+    return signOf(X) * (units / scale);
+}
+
+RoundedDegMin RoundDegMin(double X, int Places) {
+    RoundedDegMin out;
+    if (!std::isfinite(X)) {
+        out.Finite = false;
+        return out;
+    }
+    const double scale = powerOfTen(clampPlaces(Places));
+    const double perDegree = 60 * scale;
+    const double units = roundUnits(std::fabs(X) * perDegree);
+    if (!std::isfinite(units) || units >= kWholeFromHere) {
+        // Far beyond any angle: the minutes no longer show.
+        out.Deg = std::floor(std::fabs(X));
+        out.Sign = static_cast<int>(signOf(X));
+        return out;
+    }
+    out.Deg = std::floor(units / perDegree);
+    out.Min = (units - out.Deg * perDegree) / scale;
+    out.Sign = units == 0 ? 0 : static_cast<int>(signOf(X));
+    return out;
+}
+
+RoundedHMS RoundHMS(double Hours, int Places) {
+    RoundedHMS out;
+    const double scale = powerOfTen(clampPlaces(Places));
+    const double units = roundUnits(std::fabs(Hours) * 3600 * scale);
+    if (!std::isfinite(Hours) || !std::isfinite(units) || units >= kWholeFromHere) {
+        out.Finite = false;
+        return out;
+    }
+    const double signedUnits = Hours < 0 ? -units : units;
+    const double perDay = 86400 * scale;
+    out.Days = withoutNegativeZero(std::floor(signedUnits / perDay));
+    double rest = signedUnits - out.Days * perDay;
+    out.H = std::floor(rest / (3600 * scale));
+    rest -= out.H * 3600 * scale;
+    out.M = std::floor(rest / (60 * scale));
+    rest -= out.M * 60 * scale;
+    out.S = rest / scale;
+    return out;
+}
+
+std::string RoundedText(double X, int Places) {
+    if (!std::isfinite(X)) {
+        return std::string();
+    }
+    const int places = clampPlaces(Places);
+    const double rounded = withoutNegativeZero(RoundTo(X, places));
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, places);
+    if (result.ec != std::errc()) {
+        return std::string();
+    }
+    return std::string(buffer, result.ptr);
 }
 
 }  // namespace ephemeris

@@ -86,6 +86,47 @@ void FormatDateTime(double Year, double Month, double Day, double UtHours, doubl
                     double& S, std::string& DateText, std::string& TimeText);
 void FormatTimeHMS(double Hours, double& H, double& M, double& S, std::string& Text);
 
+// --- Figures as the navigator reads them ------------------------------------
+//
+// Every figure a window shows to a fixed place goes through these: rounded to
+// that place, half away from zero, a value within 1e-9 of the place's unit of
+// a half rounding away (so 359.95 shows 360.0 and 44.55' shows 44.6' although
+// their doubles lie just below), with the carry into the next degree, minute,
+// hour or day. A value that rounds to zero has no sign.
+
+// X rounded to Places decimals (0 to 9). Non-finite values stay as they are.
+double RoundTo(double X, int Places);
+
+// An angle of degrees as whole degrees and minutes rounded to Places decimals
+// (0 for whole minutes), the carry taken: 59.96' at one place is the next
+// degree and 0'. Deg and Min are never negative; Sign is -1, 0 or 1 and is 0
+// when the rounded angle is zero. Not finite: Finite false, the rest 0.
+struct RoundedDegMin {
+    double Deg = 0;
+    double Min = 0;
+    int Sign = 0;
+    bool Finite = true;
+};
+RoundedDegMin RoundDegMin(double X, int Places);
+
+// A time of hours as a time of day rounded to Places decimals of a second:
+// H 0..23, M and S below 60, and Days the whole days the rounded time lies
+// after day 0 (negative before it): 23:59:59.5 is 00:00:00 with Days 1.
+// Not finite: Finite false, the rest 0.
+struct RoundedHMS {
+    double Days = 0;
+    double H = 0;
+    double M = 0;
+    double S = 0;
+    bool Finite = true;
+};
+RoundedHMS RoundHMS(double Hours, int Places);
+
+// X rounded to Places decimals as plain text with exactly Places decimals
+// ("12.0", "-0.5", "360.0"; "0.0" for a value that rounds to zero). Empty for
+// a value that is not finite.
+std::string RoundedText(double X, int Places);
+
 // --- Nutation and obliquity ------------------------------------------------
 
 // Nutation in longitude and in obliquity, degrees, for T in Julian centuries

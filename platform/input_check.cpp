@@ -178,4 +178,62 @@ Problem directionProblem(std::string_view label, double degrees) {
     return must(label, "0 to 360 degrees");
 }
 
+Problem numberProblem(std::string_view label, std::string_view text, Empty empty) {
+    if (parseWholeText(text)) {
+        return std::nullopt;
+    }
+    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+        if (empty == Empty::ReadsZero) {
+            return std::nullopt;
+        }
+        return std::string(label) + " must not be empty";
+    }
+    return must(label, "a number (use a point for decimals)");
+}
+
+Problem minutesProblem(std::string_view label, double minutes) {
+    if (belowBound(minutes, 60)) {
+        return std::nullopt;
+    }
+    return must(label, "0 to below 60");
+}
+
+Problem longitudeProblem(std::string_view label, double degrees) {
+    if (within(std::fabs(degrees), 0, 180)) {
+        return std::nullopt;
+    }
+    return must(label, "between 0 and 180 degrees");
+}
+
+Problem nonNegativeProblem(std::string_view label, double value) {
+    if (std::isfinite(value) && value >= 0) {
+        return std::nullopt;
+    }
+    return std::string(label) + " must not be negative";
+}
+
+Problem aboveProblem(std::string_view label, double value, double low, std::string_view unit) {
+    if (std::isfinite(value) && value > low) {
+        return std::nullopt;
+    }
+    return must(label, "above " + generalText(low) + std::string(unit));
+}
+
+Problem rangeProblem(std::string_view label, double value, double low, double high,
+                     std::string_view unit) {
+    if (within(value, low, high)) {
+        return std::nullopt;
+    }
+    return must(label, generalText(low) + " to " + generalText(high) + std::string(unit));
+}
+
+Problem openRangeProblem(std::string_view label, double value, double low, double high,
+                         std::string_view unit) {
+    if (std::isfinite(value) && value > low && value < high) {
+        return std::nullopt;
+    }
+    return must(
+        label, "above " + generalText(low) + " and below " + generalText(high) + std::string(unit));
+}
+
 }  // namespace platform

@@ -94,4 +94,53 @@ double computerZoneHours();
 // "<label> must be 0 to 360 degrees".
 Problem directionProblem(std::string_view label, double degrees);
 
+// --- Number boxes the navigator computes from -------------------------------
+//
+// A box that a requested computation reads must hold a number as a whole text
+// (blanks around it, a sign, digits, at most one decimal point); an empty or
+// blank box reads 0 where the window lets it. Check the texts first, then read
+// the values as before (platform::leadingNumber gives the whole-text value of
+// a box that passed) and check their ranges:
+//
+//   const auto problem = platform::firstProblem({
+//       platform::numberProblem("Speed", Text5),
+//       platform::numberProblem("Eye height", Text7)});
+//   ...
+//   platform::nonNegativeProblem("Speed", speed)
+
+// Whether an empty box may read 0.
+enum class Empty { ReadsZero, Refused };
+
+// "<label> must be a number (use a point for decimals)" when the text is not a
+// number as a whole; an empty or blank text passes with Empty::ReadsZero and
+// gives "<label> must not be empty" with Empty::Refused.
+Problem numberProblem(std::string_view label, std::string_view text,
+                      Empty empty = Empty::ReadsZero);
+
+// Minutes of an angle: 0 to below 60. "<label> must be 0 to below 60".
+Problem minutesProblem(std::string_view label, double minutes);
+
+// A longitude as |degrees| + |minutes| / 60 (either sign): no more than 180.
+// "<label> must be between 0 and 180 degrees".
+Problem longitudeProblem(std::string_view label, double degrees);
+
+// Not negative (speeds, heights, distances, scales). "<label> must not be negative".
+Problem nonNegativeProblem(std::string_view label, double value);
+
+// Above a bound that is itself impossible (a pressure above 0 hPa, an air
+// temperature above -273 °C). "<label> must be above <low><unit>", for example
+// "Pressure must be above 0 hPa" with unit " hPa".
+Problem aboveProblem(std::string_view label, double value, double low, std::string_view unit);
+
+// Low to high, both ends included (a sextant altitude 0 to 90, a GHA 0 to
+// 360). "<label> must be <low> to <high><unit>", for example "GHA must be 0 to
+// 360 degrees" with unit " degrees".
+Problem rangeProblem(std::string_view label, double value, double low, double high,
+                     std::string_view unit);
+
+// Strictly between low and high (an angle between two landmarks).
+// "<label> must be above <low> and below <high><unit>".
+Problem openRangeProblem(std::string_view label, double value, double low, double high,
+                         std::string_view unit);
+
 }  // namespace platform

@@ -165,4 +165,97 @@ TEST(FormatTimeHMS, TwoDigitPartsWithTheMinuteAndHourCarries) {
     }
 }
 
+// Rounding of shown figures. Expected values: the decimal value of each input
+// rounded by hand, half away from zero; inputs that are decimal halves held a
+// hair below in binary (44.55, 359.95, 38 + 10/60) show the value above.
+TEST(RoundTo, HalfAwayFromZeroWithTheGuardBelowEveryHalf) {
+    struct Case {
+        double x;
+        int places;
+        const char* text;
+    };
+    const Case cases[] = {
+        {359.95, 1, "360.0"},     // held as 359.94999999999998863
+        {359.9499, 1, "359.9"},   // well below the half
+        {44.55, 1, "44.6"},       // held as 44.54999999999999716
+        {44.5499999, 1, "44.5"},  // 1e-7 below the half: outside the guard
+        {-0.004, 2, "0.00"},      // rounds to zero: no sign
+        {-0.005, 2, "-0.01"},    {-0.04, 1, "0.0"}, {2.675, 2, "2.68"},  // held
+                                                                         // as 2.67499999999999982
+        {13.57, 2, "13.57"},     {0.25, 0, "0"},    {0.5, 0, "1"},      {-2.5, 0, "-3"},
+        {1e300, 1, ""},  // beyond a fixed text's reach: no figure
+    };
+    for (const auto& c : cases) {
+        const std::string text = ephemeris::RoundedText(c.x, c.places);
+        if (c.text[0] == 0) {
+            EXPECT_EQ(ephemeris::RoundTo(c.x, c.places), c.x) << c.x;
+            continue;
+        }
+        EXPECT_EQ(text, c.text) << c.x;
+        EXPECT_EQ(ephemeris::RoundTo(c.x, c.places), std::stod(c.text)) << c.x;
+    }
+    EXPECT_EQ(ephemeris::RoundedText(std::nan(""), 1), "");
+    EXPECT_FALSE(std::signbit(ephemeris::RoundTo(-0.004, 2)));
+}
+
+TEST(RoundDegMin, MinutesRoundedWithTheCarryIntoTheDegree) {
+    struct Case {
+        double x;
+        int places;
+        double deg, min;
+        int sign;
+    };
+    const Case cases[] = {
+        {38 + 10.0 / 60, 1, 38, 10, 1},       // minutes held as 9.99999999999986
+        {-(29 + 50.0 / 60), 0, 29, 50, -1},   // the dead reckoning's W 29 50
+        {10 + 59.95 / 60, 1, 11, 0, 1},       // 59.95' carries
+        {10 + 59.9499 / 60, 1, 10, 59.9, 1},  // 59.9499' does not
+        {359 + 59.96 / 60, 1, 360, 0, 1},
+        {35 + 13.57 / 60, 2, 35, 13.57, 1},  // Bowditch's worked Hc
+        {35 + 13.57 / 60, 1, 35, 13.6, 1},
+        {40 + 24.75 / 60, 0, 40, 25, 1},  // whole minutes round
+        {-0.004 / 60, 2, 0, 0, 0},        // -0.004' is no angle: no sign
+        {-0.5, 1, 0, 30, -1},
+        {0, 1, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto r = ephemeris::RoundDegMin(c.x, c.places);
+        EXPECT_TRUE(r.Finite);
+        EXPECT_EQ(r.Deg, c.deg) << c.x;
+        EXPECT_NEAR(r.Min, c.min, 1e-12) << c.x;
+        EXPECT_EQ(r.Sign, c.sign) << c.x;
+    }
+    EXPECT_FALSE(ephemeris::RoundDegMin(std::nan(""), 1).Finite);
+    EXPECT_FALSE(ephemeris::RoundDegMin(INFINITY, 1).Finite);
+}
+
+TEST(RoundHMS, SecondsRoundedWithTheCarryIntoTheNextDay) {
+    struct Case {
+        double hours;
+        int places;
+        double days, h, m, s;
+    };
+    const Case cases[] = {
+        {23 + 59.0 / 60 + 59.5 / 3600, 0, 1, 0, 0, 0},     // 23:59:59.5: next day
+        {23 + 59.0 / 60 + 59.4 / 3600, 0, 0, 23, 59, 59},  // 23:59:59.4 stays
+        {23 + 59.0 / 60 + 59.7 / 3600, 0, 1, 0, 0, 0},
+        {12 + 30.0 / 60 + 58.5 / 3600, 0, 0, 12, 30, 59},
+        {12 + 30.0 / 60 + 58.44 / 3600, 1, 0, 12, 30, 58.4},
+        {10 + 59.0 / 60 + 59.96 / 3600, 1, 0, 11, 0, 0},
+        {-0.5, 0, -1, 23, 30, 0},        // the day before
+        {-(0.4 / 3600), 0, 0, 0, 0, 0},  // rounds to midnight
+        {25.5, 0, 1, 1, 30, 0},
+    };
+    for (const auto& c : cases) {
+        const auto r = ephemeris::RoundHMS(c.hours, c.places);
+        EXPECT_TRUE(r.Finite);
+        EXPECT_EQ(r.Days, c.days) << c.hours;
+        EXPECT_EQ(r.H, c.h) << c.hours;
+        EXPECT_EQ(r.M, c.m) << c.hours;
+        EXPECT_NEAR(r.S, c.s, 1e-12) << c.hours;
+        EXPECT_FALSE(r.Days == 0 && std::signbit(r.Days)) << c.hours;
+    }
+    EXPECT_FALSE(ephemeris::RoundHMS(std::nan(""), 0).Finite);
+}
+
 }  // namespace

@@ -210,4 +210,82 @@ TEST(InputCheck, DirectionsFromNorthAreZeroTo360) {
     });
 }
 
+// A box the navigator computes from holds a number as a whole text.
+TEST(InputCheck, NumberBoxesHoldANumberAsAWholeText) {
+    using platform::Empty;
+    using platform::numberProblem;
+    const char* bad = "Eye height must be a number (use a point for decimals)";
+    expectCases({
+        {"whole", numberProblem("Eye height", "2"), nullptr},
+        {"decimal", numberProblem("Eye height", "2.75"), nullptr},
+        {"blanks around", numberProblem("Eye height", "  2.75 "), nullptr},
+        {"sign", numberProblem("Eye height", "-2.75"), nullptr},
+        {"plus sign", numberProblem("Eye height", "+3"), nullptr},
+        {"leading point", numberProblem("Eye height", ".5"), nullptr},
+        {"trailing point", numberProblem("Eye height", "5."), nullptr},
+        {"empty reads 0", numberProblem("Eye height", ""), nullptr},
+        {"blank reads 0", numberProblem("Eye height", "   "), nullptr},
+        {"decimal comma", numberProblem("Eye height", "2,75"), bad},
+        {"letters", numberProblem("Eye height", "abc"), bad},
+        {"two points", numberProblem("Eye height", "1.2.3"), bad},
+        {"trailing letters", numberProblem("Eye height", "12abc"), bad},
+        {"exponent", numberProblem("Eye height", "1e3"), bad},
+        {"sign alone", numberProblem("Eye height", "-"), bad},
+        {"point alone", numberProblem("Eye height", "."), bad},
+        {"blank inside", numberProblem("Eye height", "1 2"), bad},
+        {"inf", numberProblem("Eye height", "inf"), bad},
+        {"empty refused", numberProblem("Sextant altitude", "", Empty::Refused),
+         "Sextant altitude must not be empty"},
+        {"blank refused", numberProblem("Sextant altitude", " ", Empty::Refused),
+         "Sextant altitude must not be empty"},
+        {"letters where empty is refused", numberProblem("Sextant altitude", "x", Empty::Refused),
+         "Sextant altitude must be a number (use a point for decimals)"},
+    });
+}
+
+// Each range at and just past its bounds, with the label it names.
+TEST(InputCheck, RangesAtAndPastTheirBounds) {
+    using namespace platform;
+    const char* minutes = "Latitude minutes must be 0 to below 60";
+    const char* lon = "Longitude must be between 0 and 180 degrees";
+    const char* speed = "Speed must not be negative";
+    const char* pressure = "Pressure must be above 0 hPa";
+    const char* temperature = "Air temperature must be above -273 degrees C";
+    const char* gha = "GHA must be 0 to 360 degrees";
+    const char* angle = "Angle must be above 0 and below 180 degrees";
+    expectCases({
+        {"minutes 0", minutesProblem("Latitude minutes", 0), nullptr},
+        {"minutes 59.99", minutesProblem("Latitude minutes", 59.99), nullptr},
+        {"minutes 60", minutesProblem("Latitude minutes", 60), minutes},
+        {"minutes -0.1", minutesProblem("Latitude minutes", -0.1), minutes},
+        {"minutes nan", minutesProblem("Latitude minutes", kNaN), minutes},
+        {"longitude 180", longitudeProblem("Longitude", 180), nullptr},
+        {"longitude -180", longitudeProblem("Longitude", -180), nullptr},
+        {"longitude 180 deg 0.01'", longitudeProblem("Longitude", 180 + 0.01 / 60), lon},
+        {"longitude 200 deg 75'", longitudeProblem("Longitude", 200 + 75.0 / 60), lon},
+        {"longitude inf", longitudeProblem("Longitude", kInf), lon},
+        {"speed 0", nonNegativeProblem("Speed", 0), nullptr},
+        {"speed 1e50", nonNegativeProblem("Speed", 1e50), nullptr},
+        {"speed -0.01", nonNegativeProblem("Speed", -0.01), speed},
+        {"speed nan", nonNegativeProblem("Speed", kNaN), speed},
+        {"pressure 0.1", aboveProblem("Pressure", 0.1, 0, " hPa"), nullptr},
+        {"pressure 0", aboveProblem("Pressure", 0, 0, " hPa"), pressure},
+        {"temperature -272.9", aboveProblem("Air temperature", -272.9, -273, " degrees C"),
+         nullptr},
+        {"temperature -273", aboveProblem("Air temperature", -273, -273, " degrees C"),
+         temperature},
+        {"GHA 0", rangeProblem("GHA", 0, 0, 360, " degrees"), nullptr},
+        {"GHA 360", rangeProblem("GHA", 360, 0, 360, " degrees"), nullptr},
+        {"GHA 360.001", rangeProblem("GHA", 360.001, 0, 360, " degrees"), gha},
+        {"GHA -0.001", rangeProblem("GHA", -0.001, 0, 360, " degrees"), gha},
+        {"GHA inf", rangeProblem("GHA", kInf, 0, 360, " degrees"), gha},
+        {"angle 0.001", openRangeProblem("Angle", 0.001, 0, 180, " degrees"), nullptr},
+        {"angle 179.999", openRangeProblem("Angle", 179.999, 0, 180, " degrees"), nullptr},
+        {"angle 0", openRangeProblem("Angle", 0, 0, 180, " degrees"), angle},
+        {"angle 180", openRangeProblem("Angle", 180, 0, 180, " degrees"), angle},
+        {"angle 200", openRangeProblem("Angle", 200, 0, 180, " degrees"), angle},
+        {"angle -10", openRangeProblem("Angle", -10, 0, 180, " degrees"), angle},
+    });
+}
+
 }  // namespace
