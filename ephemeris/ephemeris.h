@@ -182,6 +182,10 @@ struct SunPlace {
 
 SunPlace SunPlaceAt(double JD, double T_TT);
 
+// The Sun's equatorial horizontal parallax, arc minutes, at EarthR AU from the
+// Earth: 8.794" (0.1466') at one astronomical unit, in inverse proportion.
+double SunHorizontalParallax(double EarthR);
+
 // GHA [0, 360) and Dec: degrees. SD and HP: arc minutes. Illum: illuminated
 // fraction, percent, cut to 0.1. DistKm: geocentric distance, km. Elong:
 // apparent longitude less SunAppLon, degrees in [0, 360).

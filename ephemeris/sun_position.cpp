@@ -66,4 +66,8 @@ SunPlace SunPlaceAt(double JD, double T_TT) {
     return s;
 }
 
+double SunHorizontalParallax(double EarthR) {
+    return 0.1466 / EarthR;
+}
+
 }  // namespace ephemeris
