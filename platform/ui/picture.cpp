@@ -292,6 +292,12 @@ class PictureSurface : public QWidget {
                            shiftCode(e->modifiers()));
         }
     }
+    void leaveEvent(QEvent* e) override {
+        QWidget::leaveEvent(e);
+        if (picture && picture->mouseLeave_) {
+            picture->mouseLeave_();
+        }
+    }
 };
 
 Picture::Picture(Host host, const TwipRect& rect)

@@ -167,6 +167,8 @@ class Picture : public Control {
     void onMouseDown(MouseHandler handler) { mouseDown_ = std::move(handler); }
     void onMouseMove(MouseHandler handler) { mouseMove_ = std::move(handler); }
     void onMouseUp(MouseHandler handler) { mouseUp_ = std::move(handler); }
+    // The pointer left the picture.
+    void onMouseLeave(std::function<void()> handler) { mouseLeave_ = std::move(handler); }
 
     // ---- for tests and printing
     const std::vector<DrawItem>& displayList() const { return items_; }
@@ -231,6 +233,7 @@ class Picture : public Control {
     int drawWidth_ = 1;
     std::vector<DrawItem> items_;
     MouseHandler mouseDown_, mouseMove_, mouseUp_;
+    std::function<void()> mouseLeave_;
 };
 
 // Connects the picture's mouse down, move and up to three handlers of a

@@ -609,6 +609,16 @@ TEST_F(PictureTest, MouseReportsButtonAndUserPosition) {
     EXPECT_EQ(seen[6].button, 2);
 }
 
+TEST_F(PictureTest, LeavingThePictureReachesItsHandler) {
+    int left = 0;
+    uitest::mouseLeave(pic);  // no handler yet: nothing happens
+    pic.onMouseLeave([&] { ++left; });
+    uitest::mouseMove(pic, QPointF(10, 10), Qt::NoButton);
+    EXPECT_EQ(left, 0);
+    uitest::mouseLeave(pic);
+    EXPECT_EQ(left, 1);
+}
+
 TEST_F(PictureTest, WindowImageIncludesThePicture) {
     pic.filledBox(-100, 50, 100, -50, kGreen);
     form.show();

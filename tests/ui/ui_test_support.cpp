@@ -132,6 +132,11 @@ void mouseUp(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton butt
     sendMouse(picture.widget(), QEvent::MouseButtonRelease, pixel, button, Qt::NoButton);
 }
 
+void mouseLeave(platform::ui::Picture& picture) {
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(picture.widget(), &e);
+}
+
 void userCloseWindow(QWidget* window) {
     QCloseEvent e;
     QCoreApplication::sendEvent(window, &e);

@@ -34,6 +34,8 @@ void userKey(platform::ui::ListBox& list, Qt::Key key);
 void mouseDown(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton button);
 void mouseMove(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButtons buttons);
 void mouseUp(platform::ui::Picture& picture, QPointF pixel, Qt::MouseButton button);
+// The pointer leaves the picture.
+void mouseLeave(platform::ui::Picture& picture);
 
 // A key pressed where the focus is: sent to the widget, and on to its
 // parents while none takes it, as the window system delivers keys.
