@@ -40,8 +40,8 @@ PointerText pointerText(const ChartArrays& arrays, double EastWestSign, float X,
         A = A + 360;
     }
     PointerText t;
-    t.Label9 = "ELV = " + generalText(ephemeris::FloorTo1(E)) + " deg";
-    t.Label12 = "AZM = " + generalText(ephemeris::FloorTo1(A)) + " deg";
+    t.Label9 = "ELV = " + ephemeris::RoundedText(E, 1) + " deg";
+    t.Label12 = "AZM = " + ephemeris::RoundedText(A, 1) + " deg";
     if (const int i = nearestChartObject(arrays, x, y)) {
         t.Label22 = arrays.ChartName[i];
     }
@@ -83,10 +83,10 @@ std::optional<ArcDrawing> arcRelease(ArcState& arc, const ChartArrays& arrays, d
     d.from = {arc.ArcStartX, arc.ArcStartY};
     d.to = {arrays.ChartX[i], arrays.ChartY[i]};
     d.middle = {(d.to.x + arc.ArcStartX) * 0.5, (d.to.y + arc.ArcStartY) * 0.5};
-    double D = 0, Mraw = 0;
-    ephemeris::SplitDegMin(d.distance, D, Mraw);
+    // Degrees and minutes rounded to 0.1' (a distance is never negative).
+    const ephemeris::RoundedDegMin m = ephemeris::RoundDegMin(d.distance, 1);
     d.text =
-        "Arc Distance = " + generalText(D) + "° " + generalText(ephemeris::FloorTo1(Mraw)) + " ' ";
+        "Arc Distance = " + generalText(m.Deg) + "° " + ephemeris::RoundedText(m.Min, 1) + " ' ";
     arc.ArcStartName.clear();
     return d;
 }

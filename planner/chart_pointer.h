@@ -26,8 +26,8 @@ int nearestChartObject(const ChartArrays& arrays, double X, double Y);
 // Label9, Label12 and Label22 for the pointer at X, Y (chart units, single
 // precision as the pointer reports them).
 struct PointerText {
-    std::string Label9;   // "ELV = 45.1 deg"
-    std::string Label12;  // "AZM = 180 deg"
+    std::string Label9;   // "ELV = 45.1 deg", rounded to 0.1 degree
+    std::string Label12;  // "AZM = 180.0 deg", rounded to 0.1 degree
     std::string Label22;  // name of the near object, or empty
 };
 PointerText pointerText(const ChartArrays& arrays, double EastWestSign, float X, float Y);
@@ -54,7 +54,7 @@ struct ArcDrawing {
     Rgb color;  // line and text
     ChartPoint middle;
     double distance = 0;  // degrees
-    std::string text;     // "Arc Distance = 30° 0 ' "
+    std::string text;     // "Arc Distance = 30° 0.0 ' ", rounded to 0.1'
 };
 
 // A release of any button ends a pending arc; it gives the drawing when both

@@ -8,7 +8,6 @@
 
 namespace planner {
 
-using ephemeris::FloorTo1;
 using ephemeris::kDegPerRad;
 using ephemeris::kRadPerDeg;
 using platform::generalText;
@@ -37,15 +36,31 @@ void padBefore(std::string& s, std::string_view word, std::size_t width) {
     }
 }
 
-// " Elev = 12° 30'": degrees and minutes cut to 0.1'.
-std::string elevationText(double elevationDeg) {
-    double D = 0, Mraw = 0;
-    ephemeris::SplitDegMin(elevationDeg, D, Mraw);
-    return generalText(D) + "° " + generalText(FloorTo1(Mraw)) + "'";
+// A text right-aligned in a field of width characters.
+std::string padLeft(std::string text, std::size_t width) {
+    const std::size_t have = characterCount(text);
+    if (have < width) {
+        text.insert(0, width - have, ' ');
+    }
+    return text;
 }
 
+// "12° 30.0'": degrees and minutes rounded to 0.1', the degrees in two
+// columns and the minutes in four, so that the list's figures stand in
+// columns. Below one degree the sign moves to the minutes ("0° -30.0'").
+std::string elevationText(double elevationDeg) {
+    const ephemeris::RoundedDegMin e = ephemeris::RoundDegMin(elevationDeg, 1);
+    std::string degrees = generalText(e.Deg);
+    std::string minutes = ephemeris::RoundedText(e.Min, 1);
+    if (e.Sign < 0) {
+        (e.Deg == 0 ? minutes : degrees).insert(0, 1, '-');
+    }
+    return padLeft(degrees, 2) + "° " + padLeft(minutes, 4) + "'";
+}
+
+// "123.4°": rounded to 0.1 degree in five columns (359.96 shows 360.0).
 std::string azimuthText(double azimuthDeg) {
-    return generalText(FloorTo1(azimuthDeg + 0.05)) + "°";
+    return padLeft(ephemeris::RoundedText(azimuthDeg, 1), 5) + "°";
 }
 
 void add(std::vector<std::string>& lines, std::string line) {

@@ -21,7 +21,10 @@ void AlignPlannerColumns(std::string& Line);
 
 // One body line, before alignment: name + label + azimuth + "°" + " Elev = "
 // + degrees + "° " + minutes + "'". Zn and Hc in radians; the azimuth is
-// rounded to 0.1 degree, the minutes cut to 0.1'.
+// rounded to 0.1 degree and right-aligned in five characters, the elevation
+// rounded to 0.1' with its degrees in two characters and its minutes in four
+// (" SUN Azim =   5.0° Elev =  8°  3.0'"), so that every line's figures
+// stand in the same columns.
 std::string bodyLine(const std::string& name, const std::string& azimuthLabel, double Zn,
                      double Hc);
 

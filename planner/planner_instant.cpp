@@ -57,12 +57,23 @@ PlannerInput plannerInput(const PlannerTexts& t) {
 }
 
 platform::Problem plannerProblem(const PlannerTexts& t) {
+    using platform::numberProblem;
+    const double latMinutes = std::fabs(val(t.LatMinutes));
+    const double lonMinutes = std::fabs(val(t.LonMinutes));
     return platform::firstProblem(
-        {platform::dateProblem(val(t.Year), val(t.Month), val(t.Day)),
+        {numberProblem("Year", t.Year), numberProblem("Month", t.Month),
+         numberProblem("Day", t.Day), numberProblem("UT hour", t.Hour),
+         numberProblem("UT minute", t.Minute), numberProblem("UT second", t.Second),
+         numberProblem("Latitude", t.LatDegrees), numberProblem("Latitude", t.LatMinutes),
+         numberProblem("Longitude", t.LonDegrees), numberProblem("Longitude", t.LonMinutes),
+         numberProblem("Delta T", t.DeltaT), numberProblem("Number of stars", t.StarCount),
+         platform::dateProblem(val(t.Year), val(t.Month), val(t.Day)),
          platform::timeProblem(val(t.Hour), val(t.Minute), val(t.Second),
                                {"UT hour", "UT minute", "UT second"}),
-         platform::latitudeProblem(
-             "Latitude", std::fabs(val(t.LatDegrees)) + std::fabs(val(t.LatMinutes)) / 60),
+         platform::latitudeProblem("Latitude", std::fabs(val(t.LatDegrees)) + latMinutes / 60),
+         platform::minutesProblem("Latitude minutes", latMinutes),
+         platform::longitudeProblem("Longitude", std::fabs(val(t.LonDegrees)) + lonMinutes / 60),
+         platform::minutesProblem("Longitude minutes", lonMinutes),
          platform::deltaTProblem(val(t.DeltaT))});
 }
 

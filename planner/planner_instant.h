@@ -36,9 +36,10 @@ struct PlannerTexts {
     bool WhiteBackground = false;  // Check1 "Keep background white for printing"
 };
 
-// Stage 1 of the refresh: every number is the field's leading number (empty
-// or non-numeric reads 0); signs typed into the position boxes are ignored,
-// the options alone give the hemisphere.
+// Stage 1 of the refresh: every number is the field's leading number (the
+// whole number of a field that plannerProblem passed; empty reads 0); signs
+// typed into the position boxes are ignored, the options alone give the
+// hemisphere.
 struct PlannerInput {
     double Year = 0;
     double Month = 0;
@@ -55,8 +56,12 @@ struct PlannerInput {
 
 PlannerInput plannerInput(const PlannerTexts& texts);
 
-// The first field the refresh cannot stand behind, named by its label: the
-// date, the UT time of day, the latitude (degrees and minutes) and Delta T.
+// The first field the refresh cannot stand behind, named by its label (the
+// minutes boxes by their row, "Latitude" or "Longitude"): a number box whose
+// text is not a number as a whole (an empty box reads 0),
+// then the date, the UT time of day, the latitude (degrees and minutes, not
+// above 90), the longitude (not above 180), minutes 0 to below 60 (the
+// typed sign ignored, as the refresh reads them) and Delta T.
 platform::Problem plannerProblem(const PlannerTexts& texts);
 
 // The planner's altitude and azimuth. DistAU the body's distance (AU), GHA and

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSize>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -148,9 +149,11 @@ Form11::Form11(app::App& app)
 
     Option1.setValue(true);  // N
     Option3.setValue(true);  // W
+    underList_ = {&Check1, &Check2, &Label31, &Label12, &Label9, &Label32, &Label22, &Label14};
 
     platform::ui::connectMouse(Picture1, *this, &Form11::Picture1_MouseDown,
                                &Form11::Picture1_MouseMove, &Form11::Picture1_MouseUp);
+    Picture1.onMouseLeave([this] { clearPointerTexts(); });
     Command3.onClick([this] { Command3_Click(); });
     Command4.onClick([this] { Command4_Click(); });
     Command6.onClick([this] { Command6_Click(); });
@@ -185,6 +188,12 @@ void Form11::Form_Load() {
     label26Bottom_ = bottom(Label26);
     label17Right_ = width - static_cast<float>(Label17.left());
     frameOffset_ = static_cast<float>(Picture1.left() + Picture1.width() - Frame6.left());
+    frameHeight_ = static_cast<float>(Frame6.height());
+    frameBottom_ = height - static_cast<float>(Frame6.top() + Frame6.height());
+    listHeight_ = static_cast<float>(List1.height());
+    for (std::size_t i = 0; i < underList_.size(); ++i) {
+        underListTops_[i] = static_cast<float>(underList_[i]->top());
+    }
 }
 
 void Form11::Form_Resize() {
@@ -206,6 +215,15 @@ void Form11::Form_Resize() {
     Label17.setTop(height - label17Bottom_);
     Label17.setLeft(width - label17Right_);
     Frame6.setLeft(Picture1.left() + Picture1.width() - frameOffset_);
+    // The panel reaches down as the window grows, never shorter than at
+    // load; the object list takes up the growth.
+    const double frameHeight = height - frameBottom_ - Frame6.top();
+    const double growth = frameHeight > frameHeight_ ? frameHeight - frameHeight_ : 0;
+    Frame6.setHeight(frameHeight_ + growth);
+    List1.setHeight(listHeight_ + growth);
+    for (std::size_t i = 0; i < underList_.size(); ++i) {
+        underList_[i]->setTop(underListTops_[i] + growth);
+    }
     refresh(false);
 }
 
@@ -237,6 +255,8 @@ void Form11::Command3_Click() {
 
 void Form11::refresh(bool warn) {
     platform::ui::clearUpperVectorState();
+    // The read-outs belong to the chart they were read from.
+    clearPointerTexts();
     const PlannerTexts texts = plannerTexts();
     if (const platform::Problem problem = plannerProblem(texts)) {
         clearOutputs();
@@ -255,13 +275,22 @@ void Form11::refresh(bool warn) {
 
 void Form11::clearOutputs() {
     app_.Chart.ChartCount = 0;
-    Picture1.clear();
-    Picture2.clear();
-    for (platform::ui::Label* output :
-         {&Label23, &Label15, &Label24, &Label16, &Label21, &Label12, &Label9, &Label22}) {
+    // Both pictures as before the first refresh: no sky colour of an
+    // earlier instant, no dark Moon box.
+    for (platform::ui::Picture* picture : {&Picture1, &Picture2}) {
+        picture->setBackColor(rgb(255, 255, 255));
+        picture->clear();
+    }
+    for (platform::ui::Label* output : {&Label23, &Label15, &Label24, &Label16, &Label21}) {
         output->setCaption("");
     }
     List1.clear();
+}
+
+void Form11::clearPointerTexts() {
+    for (platform::ui::Label* readOut : {&Label12, &Label9, &Label22}) {
+        readOut->setCaption("");
+    }
 }
 
 void Form11::showRiseSetLines(const PlannerInput& in) {
@@ -362,6 +391,12 @@ void Form11::Command4_Click() {
 
 bool Form11::fillNow() {
     double Zone = platform::ui::Val(Text10);
+    // A zone beyond any place's is refused as such, whatever follows it.
+    if (const platform::Problem problem = platform::firstProblem(
+            {platform::zoneProblem(Zone), platform::numberProblem("Time zone", Text10.text())})) {
+        almanac::warnProblem(app_, *problem);
+        return false;
+    }
     if (Check3.value() == 1) {
         Zone = Zone - 1;
     }

@@ -6,6 +6,7 @@
 // at start-up and writing by "Remember these settings as my default".
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "planner/planner.h"
@@ -32,7 +33,8 @@ class Form11 : public platform::ui::Form {
     // Places the window over the main window and records the layout offsets.
     void Form_Load() override;
     // The chart takes up the window's growth, the panel follows its right
-    // edge, the labels keep their distance from the bottom; then a refresh.
+    // edge and its object list grows with the window's height, the labels
+    // keep their distance from the bottom; then a refresh.
     void Form_Resize() override;
 
     // Handlers.
@@ -153,6 +155,8 @@ class Form11 : public platform::ui::Form {
     // the navigator asked for (warn) says so in a "Warning!".
     void refresh(bool warn);
     void clearOutputs();
+    // Empties the pointer read-outs (a redraw, the pointer leaving the chart).
+    void clearPointerTexts();
     // "Now": the clock's UT into the date and time boxes; false when the
     // zone is refused.
     bool fillNow();
@@ -167,6 +171,13 @@ class Form11 : public platform::ui::Form {
     float label23Bottom_ = 0, label24Bottom_ = 0, label25Bottom_ = 0, label26Bottom_ = 0;
     float label17Right_ = 0;
     float frameOffset_ = 0;
+    // The panel's height and its distance from the window's bottom, the
+    // list's height, and the controls under the list with their tops.
+    float frameHeight_ = 0;
+    float frameBottom_ = 0;
+    float listHeight_ = 0;
+    std::array<platform::ui::Control*, 8> underList_{};
+    std::array<float, 8> underListTops_{};
 };
 
 // The instructions of the planner.

@@ -144,12 +144,16 @@ SkyChart skyChart(const PlannerInput& in, const PlannerSky& sky,
     c.EastWestSign = E;
 
     // Stage 4: colours, twilight text, scale.
-    const float a = static_cast<float>(pictureWidth) /
+    // One unit the same both ways, and at least -1 to 1 across the
+    // picture's shorter side, so that the horizon and its labels fit.
+    const float a = static_cast<float>(pictureWidth > 0 ? pictureWidth : 1) /
                     static_cast<float>(pictureHeight > 0 ? pictureHeight : 1);
-    c.scaleLeft = -kChartZ;
-    c.scaleTop = kChartZ / a;
-    c.scaleWidth = 2 * kChartZ;
-    c.scaleHeight = -2 * kChartZ / a;
+    const double across = a > 1 ? a : 1;
+    const double down = a < 1 ? 1 / static_cast<double>(a) : 1;
+    c.scaleLeft = -kChartZ * across;
+    c.scaleTop = kChartZ * down;
+    c.scaleWidth = 2 * kChartZ * across;
+    c.scaleHeight = -2 * kChartZ * down;
     c.SunElevation = sky.SunAltAz.Hc * kDegPerRad;
     c.band = twilightBand(c.SunElevation, in.WhiteBackground);
 

@@ -131,7 +131,9 @@ struct ChartDisc {
 };
 
 struct SkyChart {
-    // User scale of the picture: x from -1 to 1, y upward, equal units.
+    // User scale of the picture, equal units both ways, y upward: with a =
+    // width / height, x from -max(1, a) to max(1, a) and y from max(1, 1/a)
+    // down to -max(1, 1/a).
     double scaleLeft = 0;
     double scaleTop = 0;
     double scaleWidth = 0;
@@ -154,8 +156,8 @@ struct SkyChart {
     StarList Stars;
 };
 
-// The chart for a picture of the given outer size (twips; a height of 0 or
-// less is taken as 1, so nothing divides by zero).
+// The chart for a picture of the given outer size (twips; a width or height
+// of 0 or less is taken as 1, so nothing divides by zero).
 SkyChart skyChart(const PlannerInput& in, const PlannerSky& sky,
                   const ephemeris::StarTables& tables, double pictureWidth, double pictureHeight);
 

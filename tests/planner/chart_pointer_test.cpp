@@ -3,6 +3,7 @@
 // Expected values are the read-outs' worked values.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -28,14 +29,23 @@ TEST(PointerText, ElevationAndAzimuthUnderThePointer) {
         std::string elevation, azimuth;
     };
     const std::vector<Case> cases = {
-        {0, 0, 1, "ELV = 90 deg", "AZM = 0 deg"},
-        // Straight below, halfway to the horizon: 45 (single precision may
-        // cut it to 44.9) and 180.
-        {0, -0.384f, 1, "ELV = 44.9 deg", "AZM = 180 deg"},
-        {0.384f, 0, 1, "ELV = 44.9 deg", "AZM = 90 deg"},
-        {0.384f, 0, -1, "ELV = 44.9 deg", "AZM = 270 deg"},
-        // Outside the horizon: 90 x (1 - 0.8 / 0.768) = -3.75, cut to -3.8.
-        {0.8f, 0, 1, "ELV = -3.8 deg", "AZM = 90 deg"},
+        {0, 0, 1, "ELV = 90.0 deg", "AZM = 0.0 deg"},
+        // Straight below, halfway to the horizon: 45 (in single precision a
+        // hair off, which the rounding to 0.1 absorbs) and 180.
+        {0, -0.384f, 1, "ELV = 45.0 deg", "AZM = 180.0 deg"},
+        {0.384f, 0, 1, "ELV = 45.0 deg", "AZM = 90.0 deg"},
+        {0.384f, 0, -1, "ELV = 45.0 deg", "AZM = 270.0 deg"},
+        // Outside the horizon: 90 x (1 - 0.8 / 0.768) = -3.75, rounded away
+        // from zero to -3.8; 0.77 gives -0.234375, rounded to -0.2.
+        {0.8f, 0, 1, "ELV = -3.8 deg", "AZM = 90.0 deg"},
+        {0, -0.77f, 1, "ELV = -0.2 deg", "AZM = 180.0 deg"},
+        // Just west of north on the horizon: 359.97 degrees rounds to
+        // 360.0, as due north shows. 0.0004 units outside the horizon is
+        // -0.047 degree: 0.0 without a sign.
+        {-0.768f * static_cast<float>(std::sin(0.03 * ephemeris::kRadPerDeg)),
+         0.768f * static_cast<float>(std::cos(0.03 * ephemeris::kRadPerDeg)), 1, "ELV = 0.0 deg",
+         "AZM = 360.0 deg"},
+        {0, -0.7684f, 1, "ELV = 0.0 deg", "AZM = 180.0 deg"},
     };
     for (const Case& c : cases) {
         const PointerText t = pointerText(ChartArrays{}, c.sign, c.x, c.y);
@@ -88,7 +98,7 @@ TEST(Arc, BetweenTwoObjectsGivesTheLineAndItsDistance) {
     }
 }
 
-TEST(Arc, DistanceTextCutsTheMinutes) {
+TEST(Arc, DistanceTextRoundsTheMinutes) {
     // Two objects on the horizon 30 degrees apart, and two whose distance
     // comes out a hair under 30.
     ChartArrays a;
@@ -97,20 +107,21 @@ TEST(Arc, DistanceTextCutsTheMinutes) {
     a.append(-0.5, 0, "C", 0, 10);
     a.append(-0.5, 0.5, "D", 0, 70.2712);
     // On the horizon 30 degrees apart AngularDistance returns a hair under
-    // 30 (the program's pi): 29 degrees and 59.9', the minutes cut.
+    // 30 (the program's pi): rounded to 0.1', 30 degrees and 0.0'.
     ArcState arc;
     arcPress(arc, a, 1, 0, 0);
     std::optional<ArcDrawing> d = arcRelease(arc, a, 0, false, 0.5f, 0);
     ASSERT_TRUE(d.has_value());
     EXPECT_LT(d->distance, 30);
     EXPECT_NEAR(d->distance, 30, 1e-12);
-    EXPECT_EQ(d->text, "Arc Distance = 29° 59.9 ' ");
-    // Up one azimuth from 10 to 70.2712 degrees: 60 degrees 16.272'.
+    EXPECT_EQ(d->text, "Arc Distance = 30° 0.0 ' ");
+    // Up one azimuth from 10 to 70.2712 degrees: 60 degrees 16.272', shown
+    // 16.3'.
     arcPress(arc, a, 1, -0.5f, 0);
     d = arcRelease(arc, a, 0, false, -0.5f, 0.5f);
     ASSERT_TRUE(d.has_value());
     EXPECT_NEAR(d->distance, 60.2712, 1e-12);
-    EXPECT_EQ(d->text, "Arc Distance = 60° 16.2 ' ");
+    EXPECT_EQ(d->text, "Arc Distance = 60° 16.3 ' ");
 }
 
 TEST(Arc, IncompleteArcsDrawNothing) {

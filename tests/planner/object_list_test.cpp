@@ -86,22 +86,70 @@ TEST(AlignPlannerColumns, LeavesLongPartsAndOtherTextsAlone) {
     EXPECT_EQ(twice, "             Azim Azim");
 }
 
-TEST(ObjectListLines, BodyLinesShowTheRoundedAzimuthAndCutMinutes) {
+// Azimuth and elevation rounded to the place shown, half away from zero,
+// with the carry; every figure with one decimal, right-aligned.
+TEST(ObjectListLines, BodyLinesShowTheRoundedAzimuthAndMinutes) {
     struct Case {
         double az, el;
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {123.44, 12.5, " SUN Azim = 123.4° Elev = 12° 30'"},
-        // 34.5' comes out of the split as 34.499 and is cut.
-        {10, 12.575, " SUN Azim = 10° Elev = 12° 34.4'"},
-        // The azimuth is rounded to 0.1 degree: 359.97 shows as 360.
-        {359.97, 5, " SUN Azim = 360° Elev = 5° 0'"},
-        // Below one degree the sign moves to the minutes.
-        {90, -0.5, " SUN Azim = 90° Elev = 0° -30'"},
+        {123.44, 12.5, " SUN Azim = 123.4° Elev = 12° 30.0'"},
+        // 12.575 degrees is 12° 34.5' (its double lies a hair below).
+        {10, 12.575, " SUN Azim =  10.0° Elev = 12° 34.5'"},
+        // 359.97 and 359.95 round up to 360.0, 359.9499 does not.
+        {359.97, 5, " SUN Azim = 360.0° Elev =  5°  0.0'"},
+        {359.95, 5, " SUN Azim = 360.0° Elev =  5°  0.0'"},
+        {359.9499, 5, " SUN Azim = 359.9° Elev =  5°  0.0'"},
+        // 44.55' shows 44.6'; 59.96' carries into the next degree; 59.9499'
+        // stays.
+        {90, 20 + 44.55 / 60, " SUN Azim =  90.0° Elev = 20° 44.6'"},
+        {90, 10 + 59.96 / 60, " SUN Azim =  90.0° Elev = 11°  0.0'"},
+        {90, 10 + 59.9499 / 60, " SUN Azim =  90.0° Elev = 10° 59.9'"},
+        // Below one degree the sign moves to the minutes; a value that rounds
+        // to zero has none.
+        {90, -0.5, " SUN Azim =  90.0° Elev =  0° -30.0'"},
+        {90, -0.004 / 60, " SUN Azim =  90.0° Elev =  0°  0.0'"},
+        {0.04, 45, " SUN Azim =   0.0° Elev = 45°  0.0'"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(bodyLine(" SUN", " Azim = ", c.az * kRad, c.el * kRad), c.expected);
+    }
+}
+
+// Whole-minute and fractional elevations, one and two figures of degrees,
+// azimuths of one to three figures: the figures stand in columns.
+TEST(ObjectListLines, ColumnsLineUpWhateverTheFigures) {
+    PlannerSky sky = emptySky();
+    sky.SunAltAz = at(300, -20);
+    sky.Jupiter = at(200, 41.5);
+    sky.Moon = at(7.25, 6 + 7.0 / 60);
+    sky.MoonIllum = 50;
+    sky.F = 0.5;
+    const StarList s = stars({{"Vega", 5.04, 58.35, 0.0},
+                              {"Altair", 123.44, 8.05, 0.8},
+                              {"Deneb", 45, 18.555, 1.3},
+                              {"Polaris", 0.5, 40.9995, 2.0}});
+    const std::vector<std::string> lines = objectListLines(sky, s, 4);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[4], "  Vega       Azim =   5.0°       Elev  58° 21.0'    Mag  0");
+    EXPECT_EQ(lines[6], "  Altair     Azim = 123.4°       Elev   8°  3.0'    Mag  0.8");
+    EXPECT_EQ(lines[8], "  Deneb      Azim =  45.0°       Elev  18° 33.3'    Mag  1.3");
+    EXPECT_EQ(lines[10], "  Polaris    Azim =   0.5°       Elev  41°  0.0'    Mag  2");
+    const int degreeSign = columnOf(lines[0], "°");
+    // A body's " Elev = " is one character longer than a star's " Elev  ".
+    const int minuteSign = columnOf(lines[0], "'");
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        const bool star = i >= 4;
+        EXPECT_EQ(columnOf(lines[i], "Azim"), 14) << lines[i];
+        EXPECT_EQ(columnOf(lines[i], "°"), degreeSign) << lines[i];
+        EXPECT_EQ(columnOf(lines[i], "Elev"), 34) << lines[i];
+        EXPECT_EQ(columnOf(lines[i], "'"), minuteSign - (star ? 1 : 0)) << lines[i];
+        // One decimal before the minute sign.
+        EXPECT_EQ(lines[i][lines[i].find('\'') - 2], '.') << lines[i];
+    }
+    for (std::size_t i = 4; i < lines.size(); i += 2) {
+        EXPECT_EQ(columnOf(lines[i], "Mag"), columnOf(lines[4], "Mag")) << lines[i];
     }
 }
 
@@ -120,14 +168,14 @@ TEST(ObjectListLines, ListsTheBodiesInTheirOrderWithTheirRules) {
     for (std::size_t i = 1; i < lines.size(); i += 2) {
         EXPECT_EQ(lines[i], " ");
     }
-    EXPECT_EQ(lines[0], " SUN         Azim = 250°         Elev = 0° -30'");
+    EXPECT_EQ(lines[0], " SUN         Azim = 250.0°       Elev =  0° -30.0'");
     // 100 x 0.29 is 28.999999999999996 before the floor.
-    EXPECT_EQ(lines[2], " MOON        Azim = 120°         Elev = 30° 0'  Fullness = 28 %");
+    EXPECT_EQ(lines[2], " MOON        Azim = 120.0°       Elev = 30°  0.0'  Fullness = 28 %");
     // Mars comes before Venus, and Venus has no leading blank.
-    EXPECT_EQ(lines[4], " MARS        Azim = 200°         Elev = 20° 0'");
-    EXPECT_EQ(lines[6], "VENUS        Azim = 245°         Elev = 10° 0'");
-    EXPECT_EQ(lines[8], " JUPITER     Azim = 160°         Elev = 40° 0'");
-    EXPECT_EQ(lines[10], " SATURN      Azim = 230°         Elev = 15° 0'");
+    EXPECT_EQ(lines[4], " MARS        Azim = 200.0°       Elev = 20°  0.0'");
+    EXPECT_EQ(lines[6], "VENUS        Azim = 245.0°       Elev = 10°  0.0'");
+    EXPECT_EQ(lines[8], " JUPITER     Azim = 160.0°       Elev = 40°  0.0'");
+    EXPECT_EQ(lines[10], " SATURN      Azim = 230.0°       Elev = 15°  0.0'");
     for (std::size_t i = 0; i < lines.size(); i += 2) {
         EXPECT_EQ(columnOf(lines[i], "Azim"), 14) << lines[i];
         EXPECT_EQ(columnOf(lines[i], "Elev"), 34) << lines[i];
@@ -177,8 +225,8 @@ TEST(ObjectListLines, StarLinesFollowTheBodiesBrightestFirstUpToTheCount) {
     const PlannerSky sky = emptySky();
     const std::vector<std::string> lines = objectListLines(sky, s, 2);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "  Sirius     Azim = 150°         Elev  27° 43.6'    Mag  -1.6");
-    EXPECT_EQ(lines[2], "  Capella    Azim = 32.3°        Elev  82° 43.5'    Mag  0.2");
+    EXPECT_EQ(lines[0], "  Sirius     Azim = 150.0°       Elev  27° 43.6'    Mag  -1.6");
+    EXPECT_EQ(lines[2], "  Capella    Azim =  32.3°       Elev  82° 43.5'    Mag  0.2");
     EXPECT_EQ(columnOf(lines[0], "Azim"), 14);
     EXPECT_EQ(columnOf(lines[0], "Elev"), 34);
     EXPECT_TRUE(objectListLines(sky, s, 0).empty());

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ephemeris/ephemeris.h"
 #include "planner/planner_instant.h"
@@ -48,6 +51,86 @@ TEST(PlannerInput, FieldsGiveTheInstantAndPosition) {
     EXPECT_EQ(empty.EastWestSign, 1);
     t.StarCount = "-2.5";
     EXPECT_EQ(plannerInput(t).N, -3);
+}
+
+// The refresh's boxes: each must hold a number as a whole text (an empty box
+// reads 0), then the date, time, latitude, longitude, minutes and Delta T
+// must be possible. A box's text is refused before any range.
+TEST(PlannerProblem, EveryNumberBoxAndRange) {
+    PlannerTexts ordinary;
+    ordinary.Year = "2024";
+    ordinary.Month = "1";
+    ordinary.Day = "15";
+    ordinary.Hour = "2";
+    ordinary.Minute = "0";
+    ordinary.Second = "0";
+    ordinary.LatDegrees = "40";
+    ordinary.LatMinutes = "0";
+    ordinary.LonDegrees = "70";
+    ordinary.LonMinutes = "0";
+    ordinary.DeltaT = "69";
+    ordinary.StarCount = "20";
+    ASSERT_FALSE(plannerProblem(ordinary).has_value());
+
+    const std::string notANumber = " must be a number (use a point for decimals)";
+    struct Case {
+        std::vector<std::pair<std::string PlannerTexts::*, std::string>> typed;
+        std::string message;  // empty: passes
+    };
+    const std::vector<Case> cases = {
+        {{{&PlannerTexts::Year, "2,024"}}, "Year" + notANumber},
+        {{{&PlannerTexts::Year, ""}}, "Year must be 1000 to 3000"},
+        {{{&PlannerTexts::Month, "1.5.1"}}, "Month" + notANumber},
+        {{{&PlannerTexts::Day, " 15 "}}, ""},
+        {{{&PlannerTexts::Day, "15th"}}, "Day" + notANumber},
+        {{{&PlannerTexts::Hour, "1e1"}}, "UT hour" + notANumber},
+        {{{&PlannerTexts::Hour, "+2"}}, ""},
+        {{{&PlannerTexts::Minute, ""}}, ""},
+        {{{&PlannerTexts::Minute, "half"}}, "UT minute" + notANumber},
+        {{{&PlannerTexts::Second, "12abc"}}, "UT second" + notANumber},
+        // The position boxes: a typed sign is ignored, as the refresh reads
+        // them.
+        {{{&PlannerTexts::LatDegrees, "-40"}}, ""},
+        {{{&PlannerTexts::LatDegrees, "4O"}}, "Latitude" + notANumber},
+        {{{&PlannerTexts::LatDegrees, "90"}, {&PlannerTexts::LatMinutes, "0"}}, ""},
+        {{{&PlannerTexts::LatDegrees, "89"}, {&PlannerTexts::LatMinutes, "60.6"}},
+         "Latitude must be between 0 and 90 degrees"},
+        {{{&PlannerTexts::LatMinutes, "2,75"}}, "Latitude" + notANumber},
+        {{{&PlannerTexts::LatMinutes, ""}}, ""},
+        {{{&PlannerTexts::LatMinutes, "59.99"}}, ""},
+        {{{&PlannerTexts::LatMinutes, "-59.99"}}, ""},
+        {{{&PlannerTexts::LatMinutes, "60"}}, "Latitude minutes must be 0 to below 60"},
+        {{{&PlannerTexts::LatMinutes, "-60"}}, "Latitude minutes must be 0 to below 60"},
+        {{{&PlannerTexts::LonDegrees, "1e3"}}, "Longitude" + notANumber},
+        {{{&PlannerTexts::LonDegrees, "180"}}, ""},
+        {{{&PlannerTexts::LonDegrees, "-180"}}, ""},
+        {{{&PlannerTexts::LonDegrees, "180"}, {&PlannerTexts::LonMinutes, "0.1"}},
+         "Longitude must be between 0 and 180 degrees"},
+        {{{&PlannerTexts::LonDegrees, "200"}, {&PlannerTexts::LonMinutes, "75"}},
+         "Longitude must be between 0 and 180 degrees"},
+        {{{&PlannerTexts::LonDegrees, "179"}, {&PlannerTexts::LonMinutes, "60"}},
+         "Longitude minutes must be 0 to below 60"},
+        {{{&PlannerTexts::LonMinutes, "12abc"}}, "Longitude" + notANumber},
+        {{{&PlannerTexts::DeltaT, "69.2 s"}}, "Delta T" + notANumber},
+        {{{&PlannerTexts::DeltaT, ""}}, ""},
+        {{{&PlannerTexts::DeltaT, "1001"}}, "Delta T must be -100 to 1000 seconds"},
+        {{{&PlannerTexts::StarCount, "twenty"}}, "Number of stars" + notANumber},
+        {{{&PlannerTexts::StarCount, "2.9"}}, ""},
+        {{{&PlannerTexts::StarCount, "-3"}}, ""},
+        // A text that is no number comes before an impossible value.
+        {{{&PlannerTexts::Year, ""}, {&PlannerTexts::StarCount, "x"}},
+         "Number of stars" + notANumber},
+    };
+    for (const Case& c : cases) {
+        PlannerTexts t = ordinary;
+        std::string what;
+        for (const auto& [box, text] : c.typed) {
+            t.*box = text;
+            what += "\"" + text + "\" ";
+        }
+        const platform::Problem problem = plannerProblem(t);
+        EXPECT_EQ(problem.value_or(""), c.message) << what;
+    }
 }
 
 TEST(SkyAltAz, ParallaxLowersTheMoonWhenAsked) {

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -172,7 +173,9 @@ TEST_F(PlannerWindowTest, RefreshAtNightDrawsTheChartAndListsTheSky) {
 }
 
 TEST_F(PlannerWindowTest, TheObjectListShowsItsColumnsLinedUp) {
-    Form11& f = planner("2", "0");
+    // At 02:01 UT Jupiter stands 45° 12.0' high and Alkaid 8° 24.0', beside
+    // elevations with a fraction of a minute.
+    Form11& f = planner("2", "1");
     f.Command3.click();
     // The list's lines are padded by characters: its font is fixed-pitch as
     // resolved on this machine.
@@ -199,6 +202,39 @@ TEST_F(PlannerWindowTest, TheObjectListShowsItsColumnsLinedUp) {
         EXPECT_NEAR(azim[k], azim[0], 0.01) << aligned[k];
         EXPECT_NEAR(elev[k], elev[0], 0.01) << aligned[k];
     }
+    // This night has elevations of whole minutes and of fractions: each
+    // shows one decimal, and the degree signs, the minute signs and the
+    // magnitudes stand at one distance from the left edge on every star
+    // line (on every body line likewise).
+    int wholeMinutes = 0;
+    int fractions = 0;
+    std::vector<double> starMinuteSign;
+    std::vector<double> magnitude;
+    std::vector<double> azimuthDegreeSign;
+    for (const std::string& text : aligned) {
+        const QString line = QString::fromStdString(text);
+        const int minuteSign = line.indexOf(QLatin1Char('\''));
+        ASSERT_GT(minuteSign, 2) << text;
+        EXPECT_EQ(line.at(minuteSign - 2), QLatin1Char('.')) << text;
+        (line.at(minuteSign - 1) == QLatin1Char('0') ? wholeMinutes : fractions) += 1;
+        azimuthDegreeSign.push_back(
+            metrics.horizontalAdvance(line.left(line.indexOf(QChar(0xB0)))));
+        if (line.contains(QStringLiteral("Mag"))) {
+            starMinuteSign.push_back(metrics.horizontalAdvance(line.left(minuteSign)));
+            magnitude.push_back(
+                metrics.horizontalAdvance(line.left(line.indexOf(QStringLiteral("Mag")))));
+        }
+    }
+    EXPECT_GT(wholeMinutes, 0);
+    EXPECT_GT(fractions, 0);
+    ASSERT_GE(magnitude.size(), 10u);
+    for (std::size_t k = 1; k < magnitude.size(); ++k) {
+        EXPECT_NEAR(starMinuteSign[k], starMinuteSign[0], 0.01) << k;
+        EXPECT_NEAR(magnitude[k], magnitude[0], 0.01) << k;
+    }
+    for (std::size_t k = 1; k < azimuthDegreeSign.size(); ++k) {
+        EXPECT_NEAR(azimuthDegreeSign[k], azimuthDegreeSign[0], 0.01) << aligned[k];
+    }
     // Shown at its size of load, every line fits the list's width less the
     // items' margins: no magnitude is hidden beyond its right edge.
     f.showModeless();
@@ -219,6 +255,22 @@ void expectNothingShown(const Form11& f, const app::App& app, const std::string&
     EXPECT_TRUE(f.Picture1.displayList().empty()) << what;
     EXPECT_TRUE(f.Picture2.displayList().empty()) << what;
     EXPECT_EQ(app.Chart.ChartCount, 0) << what;
+    // No read-out of the chart that was, no sky colour of an earlier
+    // instant, no dark box where the Moon's phase was: both pictures white.
+    for (const platform::ui::Label* readOut : {&f.Label9, &f.Label12, &f.Label22}) {
+        EXPECT_EQ(readOut->caption(), "") << what;
+    }
+    for (const platform::ui::Picture* picture : {&f.Picture1, &f.Picture2}) {
+        EXPECT_EQ(picture->backColor(), rgb(255, 255, 255)) << what;
+        const QImage image = picture->image();
+        bool white = true;
+        for (int y = 0; y < image.height() && white; y += 3) {
+            for (int x = 0; x < image.width() && white; x += 3) {
+                white = image.pixelColor(x, y) == QColor(255, 255, 255);
+            }
+        }
+        EXPECT_TRUE(white) << what;
+    }
 }
 
 // "SHOW OBJECTS" with a field the checks refuse: a "Warning!" naming the
@@ -229,27 +281,47 @@ TEST_F(PlannerWindowTest, ARefusedFieldSaysSoAndShowsNothing) {
     struct Case {
         platform::ui::TextBox* box;
         std::string text;
-        const char* message;
+        std::string message;
     };
     const std::string e300 = "1" + std::string(300, '0');
+    const std::string notANumber = " must be a number (use a point for decimals)";
     const Case cases[] = {
         {&f.Text1, "", "Year must be 1000 to 3000"},
         {&f.Text1, e300, "Year must be 1000 to 3000"},
-        {&f.Text1, std::string(400, '9'), "Year must be 1000 to 3000"},
+        // Beyond any number the program holds: no number at all.
+        {&f.Text1, std::string(400, '9'), "Year" + notANumber},
+        {&f.Text1, "2024.1.1", "Year" + notANumber},
         {&f.Text2, "13", "Month must be 1 to 12"},
+        {&f.Text2, "1st", "Month" + notANumber},
         {&f.Text3, "32", "Day must be 1 to 31"},
+        {&f.Text3, "1e1", "Day" + notANumber},
         {&f.Text4, e300, "UT hour must be 0 to below 24"},
+        {&f.Text4, "2h", "UT hour" + notANumber},
         {&f.Text5, "60", "UT minute must be 0 to below 60"},
+        {&f.Text5, "abc", "UT minute" + notANumber},
         {&f.Text11, "-" + e300, "UT second must be 0 to below 60"},
+        {&f.Text11, "1,5", "UT second" + notANumber},
         {&f.Text113, "95", "Latitude must be between 0 and 90 degrees"},
+        {&f.Text113, "40N", "Latitude" + notANumber},
         {&f.Text6, e300, "Latitude must be between 0 and 90 degrees"},
+        {&f.Text6, "60", "Latitude minutes must be 0 to below 60"},
+        {&f.Text6, "2,75", "Latitude" + notANumber},
+        {&f.Text114, "200", "Longitude must be between 0 and 180 degrees"},
+        {&f.Text114, "-180.5", "Longitude must be between 0 and 180 degrees"},
+        {&f.Text114, "70W", "Longitude" + notANumber},
+        {&f.Text7, "75", "Longitude minutes must be 0 to below 60"},
+        {&f.Text7, "1.2.3", "Longitude" + notANumber},
         {&f.Text8, e300, "Delta T must be -100 to 1000 seconds"},
+        {&f.Text8, "69 s", "Delta T" + notANumber},
+        {&f.Text9, "twenty", "Number of stars" + notANumber},
     };
     int beeps = 0;
     for (const Case& c : cases) {
         planner("2", "0");
         f.Text11.setText("");
         f.Text6.setText("");
+        f.Text7.setText("");
+        f.Text9.setText("20");
         uitest::userClick(f.Command3);
         ASSERT_GT(f.List1.count(), 0);
         uitest::userType(*c.box, c.text);
@@ -294,8 +366,9 @@ TEST_F(PlannerWindowTest, PointerReadOutsAndArcsThroughMouseEvents) {
     platform::ui::Picture& p = f.Picture1;
 
     uitest::mouseMove(p, p.toPixel(0, 0), Qt::NoButton);
-    EXPECT_EQ(f.Label9.caption().rfind("ELV = 89.", 0) == 0 || f.Label9.caption() == "ELV = 90 deg",
-              true)
+    // Rounded to 0.1 degree; the pointer lands on a whole pixel.
+    EXPECT_TRUE(f.Label9.caption().rfind("ELV = 89.", 0) == 0 ||
+                f.Label9.caption() == "ELV = 90.0 deg")
         << f.Label9.caption();
     EXPECT_EQ(f.Label22.caption(), "");
 
@@ -332,6 +405,117 @@ TEST_F(PlannerWindowTest, PointerReadOutsAndArcsThroughMouseEvents) {
     EXPECT_EQ(f.Arc.ArcPending, 0);
 }
 
+// The pointer read-outs belong to the chart on view: every redraw (the
+// button, a resize, a refused refresh) empties them, and so does the
+// pointer leaving the chart.
+TEST_F(PlannerWindowTest, ReadOutsAreEmptiedByARedrawAndByLeaving) {
+    Form11& f = planner("2", "0");
+    f.showModeless();
+    uitest::userClick(f.Command3);
+    platform::ui::Picture& p = f.Picture1;
+    const auto readOuts = [&f] {
+        return std::vector<std::string>{f.Label9.caption(), f.Label12.caption(),
+                                        f.Label22.caption()};
+    };
+    const std::vector<std::string> none = {"", "", ""};
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+    };
+    const Step steps[] = {
+        {"SHOW OBJECTS", [&f] { uitest::userClick(f.Command3); }},
+        {"a resize", [&f] { f.resizeTwips(f.widthTwips() + 300, f.heightTwips() + 150); }},
+        {"leaving the chart", [&p] { uitest::mouseLeave(p); }},
+        {"a refused refresh",
+         [&f, this] {
+             uitest::userType(f.Text2, "13");
+             env.messages.expect("Month must be 1 to 12");
+             uitest::userClick(f.Command3);
+         }},
+    };
+    for (const Step& step : steps) {
+        ASSERT_GT(app.Chart.ChartCount, 0) << step.what;
+        uitest::mouseMove(p, p.toPixel(app.Chart.ChartX[1], app.Chart.ChartY[1]), Qt::NoButton);
+        EXPECT_EQ(f.Label22.caption(), app.Chart.ChartName[1]) << step.what;
+        EXPECT_EQ(f.Label9.caption().rfind("ELV = ", 0), 0u) << step.what;
+        EXPECT_EQ(f.Label12.caption().rfind("AZM = ", 0), 0u) << step.what;
+        step.act();
+        EXPECT_EQ(readOuts(), none) << step.what;
+    }
+}
+
+// Maximised on a 1600 x 1000 screen the chart is much wider than high; tall
+// and narrow it is the other way round. Either way the horizon, its labels
+// and a body low in the north (the midnight Sun at 70 N, 3.4 degrees up) lie
+// inside the picture, and the list shows the same Sun.
+TEST_F(PlannerWindowTest, TheChartFitsItsPictureWideAndTall) {
+    app.form1();
+    Form11& f = form();
+    for (const auto& [box, text] :
+         std::vector<std::pair<platform::ui::TextBox*, std::string>>{{&f.Text1, "2024"},
+                                                                     {&f.Text2, "6"},
+                                                                     {&f.Text3, "21"},
+                                                                     {&f.Text4, "0"},
+                                                                     {&f.Text5, "0"},
+                                                                     {&f.Text113, "70"},
+                                                                     {&f.Text114, "0"},
+                                                                     {&f.Text8, "69"}}) {
+        box->setText(text);
+    }
+    f.showModeless();
+    const int minimumWidth = f.minimumWidth() * 15;
+    struct Size {
+        const char* what;
+        double width, height;  // twips
+    };
+    const Size sizes[] = {{"1600 x 1000", 1600 * 15, 1000 * 15},
+                          {"tall and narrow", minimumWidth + 6000, 1000 * 15}};
+    for (const Size& size : sizes) {
+        f.resizeTwips(size.width, size.height);
+        const platform::ui::Picture& p = f.Picture1;
+        const QSizeF pixels(p.widget()->width(), p.widget()->height());
+        // One unit as long across as down; the shorter side from -1 to 1.
+        EXPECT_NEAR(p.scaleWidth() / pixels.width(), -p.scaleHeight() / pixels.height(),
+                    1e-2 * p.scaleWidth() / pixels.width())
+            << size.what;
+        EXPECT_NEAR(std::min(p.scaleWidth(), -p.scaleHeight()), 2, 1e-6) << size.what;
+        const auto inside = [&pixels](QPointF at) {
+            return at.x() >= 0 && at.y() >= 0 && at.x() <= pixels.width() &&
+                   at.y() <= pixels.height();
+        };
+        const double R = planner::kSkyRadius;
+        EXPECT_TRUE(inside(p.toPixel(-R, R)) && inside(p.toPixel(R, -R))) << size.what;
+        // Every label with its text.
+        int labels = 0;
+        for (const DrawItem& d : p.displayList()) {
+            if (d.kind == DrawItem::Kind::Text) {
+                ++labels;
+                EXPECT_TRUE(
+                    inside(p.toPixel(d.x1, d.y1)) &&
+                    inside(p.toPixel(d.x1 + p.textWidth(d.text), d.y1 - p.textHeight(d.text))))
+                    << size.what << ": " << d.text;
+            }
+        }
+        EXPECT_EQ(labels, 48) << size.what;
+        // The Sun low in the north, on the chart and in the list.
+        ASSERT_GT(app.Chart.ChartCount, 0) << size.what;
+        int sun = 0;
+        for (int i = 1; i <= app.Chart.ChartCount; ++i) {
+            sun = app.Chart.ChartName[i] == "Sun" ? i : sun;
+        }
+        ASSERT_GT(sun, 0) << size.what;
+        EXPECT_NEAR(app.Chart.ChartElevation[sun], 3.4, 0.3) << size.what;
+        EXPECT_TRUE(app.Chart.ChartAzimuth[sun] < 2 || app.Chart.ChartAzimuth[sun] > 358);
+        EXPECT_TRUE(inside(p.toPixel(app.Chart.ChartX[sun], app.Chart.ChartY[sun] + 0.05 * R)))
+            << size.what;
+        ASSERT_GT(f.List1.count(), 0) << size.what;
+        EXPECT_EQ(f.List1.item(0).rfind(" SUN ", 0), 0u) << size.what;
+        // The Moon's phase picture stays in the chart's lower right corner.
+        EXPECT_EQ(f.Picture2.left() + f.Picture2.width(), p.left() + p.width()) << size.what;
+        EXPECT_EQ(f.Picture2.top() + f.Picture2.height(), p.top() + p.height()) << size.what;
+    }
+}
+
 TEST_F(PlannerWindowTest, NowFillsTheDateAndTimeFromTheClock) {
     app.form1();
     Form11& f = form();
@@ -361,6 +545,13 @@ TEST_F(PlannerWindowTest, NowFillsTheDateAndTimeFromTheClock) {
               (std::vector<std::string>{"2024", "2", "29", "23", "50", "0"}));
     EXPECT_GT(f.List1.count(), 0) << "Now + refresh star map redraws";
 
+    // A zone that is no number: a "Warning!", the boxes kept.
+    f.Text10.setText("5 h");
+    env.messages.expect("Time zone must be a number (use a point for decimals)");
+    f.Command4.click();
+    EXPECT_EQ(f.Text3.text(), "29");
+    EXPECT_EQ(f.Text4.text(), "23");
+
     // A zone no place has: a "Warning!", the boxes kept, nothing drawn.
     f.Text10.setText("1" + std::string(300, '0'));
     env.messages.expect("Time zone must be -14 to 14 hours");
@@ -384,17 +575,32 @@ TEST_F(PlannerWindowTest, PlacedOverTheMainWindowAndResizedWithTheChart) {
     f.showModeless();
     const int chartWidth = f.Picture1.width();
     const int frameLeft = f.Frame6.left();
+    const int listHeight = f.List1.height();
+    const int check1Top = f.Check1.top();
+    const int label14Top = f.Label14.top();
     f.resizeTwips(f.widthTwips() + 1500, f.heightTwips() + 900);
     EXPECT_EQ(f.Picture1.width(), chartWidth + 1500);
     EXPECT_EQ(f.Frame6.left(), frameLeft + 1500);
     EXPECT_EQ(f.heightTwips() - f.Label23.top(), 7830 - 6210);
     EXPECT_EQ(f.Picture2.left() + f.Picture2.width(), f.Picture1.left() + f.Picture1.width());
     EXPECT_EQ(f.Picture2.top() + f.Picture2.height(), f.Picture1.top() + f.Picture1.height());
-    // The resize redrew the chart for its new proportions.
-    EXPECT_NEAR(f.Picture1.scaleTop(),
-                static_cast<double>(static_cast<float>(f.Picture1.height()) /
-                                    static_cast<float>(f.Picture1.width())),
-                1e-6);
+    // The resize redrew the chart for its new proportions: wider than
+    // high, y runs from 1 down to -1 and x as far as the same unit goes.
+    const double a = static_cast<double>(static_cast<float>(f.Picture1.width()) /
+                                         static_cast<float>(f.Picture1.height()));
+    ASSERT_GT(a, 1);
+    EXPECT_EQ(f.Picture1.scaleTop(), 1);
+    EXPECT_EQ(f.Picture1.scaleHeight(), -2);
+    EXPECT_NEAR(f.Picture1.scaleLeft(), -a, 1e-6);
+    EXPECT_NEAR(f.Picture1.scaleWidth(), 2 * a, 1e-6);
+    // The panel and its object list grew with the window's height (to the
+    // pixel), and what stands under the list moved down with it.
+    EXPECT_NEAR(f.Frame6.height(), 7365 + 900, 15);
+    EXPECT_NEAR(f.List1.height(), listHeight + 900, 15);
+    EXPECT_NEAR(f.Check1.top(), check1Top + 900, 15);
+    EXPECT_NEAR(f.Label14.top(), label14Top + 900, 15);
+    EXPECT_LE(f.Label14.top() + f.Label14.height(), f.Frame6.height());
+    EXPECT_LE(f.Frame6.top() + f.Frame6.height(), f.Label17.top());
 
     // As small as the window goes: the chart keeps at least a pixel, the
     // panel stays whole, and the refresh still runs.

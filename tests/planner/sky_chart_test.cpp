@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ephemeris/ephemeris.h"
@@ -69,11 +70,11 @@ TEST(SkyChart, ScaleGridAndLabels) {
     const PlannerInput in = nightInput();
     const PlannerSky sky = plannerSky(in);
     const SkyChart c = skyChart(in, sky, starTables(), 2000, 1000);
-    // Twice as wide as high: x from -1 to 1, y from 0.5 down to -0.5.
-    EXPECT_EQ(c.scaleLeft, -1);
-    EXPECT_EQ(c.scaleWidth, 2);
-    EXPECT_EQ(c.scaleTop, 0.5);
-    EXPECT_EQ(c.scaleHeight, -1);
+    // Twice as wide as high: x from -2 to 2, y from 1 down to -1.
+    EXPECT_EQ(c.scaleLeft, -2);
+    EXPECT_EQ(c.scaleWidth, 4);
+    EXPECT_EQ(c.scaleTop, 1);
+    EXPECT_EQ(c.scaleHeight, -2);
 
     ASSERT_EQ(c.rings.size(), 9u);
     EXPECT_DOUBLE_EQ(c.rings[0].radius, R);
@@ -101,6 +102,45 @@ TEST(SkyChart, ScaleGridAndLabels) {
     }
     EXPECT_NEAR(c.labels[45].at.x, 1.2 * R, 1e-12);    // "E"
     EXPECT_NEAR(c.labels[47].at.x, -1.27 * R, 1e-12);  // "W"
+}
+
+// Whatever the picture's proportions, one unit is as long across as down,
+// and the shorter side runs from -1 to 1: the horizon circle and every label
+// lie inside the picture.
+TEST(SkyChart, TheHorizonAndItsLabelsFitEveryPicture) {
+    const PlannerInput in = nightInput();
+    const PlannerSky sky = plannerSky(in);
+    struct Case {
+        double width, height;
+        double halfWidth, halfHeight;
+    };
+    const Case cases[] = {
+        {2000, 1000, 2, 1},  {1000, 2000, 1, 2},
+        {6315, 6315, 1, 1},  {6315, 6135, 6315.0f / 6135.0f, 1},
+        {1500, 13500, 1, 9}, {24000, 9000, 24000.0f / 9000.0f, 1},
+    };
+    for (const Case& k : cases) {
+        const SkyChart c = skyChart(in, sky, starTables(), k.width, k.height);
+        EXPECT_NEAR(c.scaleLeft, -k.halfWidth, 1e-6) << k.width << " x " << k.height;
+        EXPECT_NEAR(c.scaleWidth, 2 * k.halfWidth, 1e-6) << k.width << " x " << k.height;
+        EXPECT_NEAR(c.scaleTop, k.halfHeight, 1e-6) << k.width << " x " << k.height;
+        EXPECT_NEAR(c.scaleHeight, -2 * k.halfHeight, 1e-6) << k.width << " x " << k.height;
+        EXPECT_NEAR(c.scaleWidth / k.width, -c.scaleHeight / k.height, 1e-9 * c.scaleWidth);
+        const double right = c.scaleLeft + c.scaleWidth;
+        const double bottom = c.scaleTop + c.scaleHeight;
+        EXPECT_LT(c.scaleLeft, -R);
+        EXPECT_GT(right, R);
+        EXPECT_GT(c.scaleTop, R);
+        EXPECT_LT(bottom, -R);
+        // Each label's top-left corner, the farthest being "North" at 1.25 R
+        // and "W" at -1.27 R, with room for a short text.
+        for (const ChartLabel& l : c.labels) {
+            EXPECT_GT(l.at.x, c.scaleLeft) << k.width << " x " << k.height;
+            EXPECT_LT(l.at.x + 0.05, right) << k.width << " x " << k.height;
+            EXPECT_LT(l.at.y, c.scaleTop) << k.width << " x " << k.height;
+            EXPECT_GT(l.at.y - 0.05, bottom) << k.width << " x " << k.height;
+        }
+    }
 }
 
 TEST(SkyChart, EclipticPointsLieAboveTheHorizon) {
@@ -289,12 +329,17 @@ TEST(SkyChart, SwitchingEastForWestMirrorsTheChart) {
     EXPECT_EQ(west.spokes[9].outer.x, east.spokes[9].outer.x);
 }
 
-TEST(SkyChart, PictureWithoutHeightDividesByNothing) {
+TEST(SkyChart, PictureWithoutHeightOrWidthDividesByNothing) {
     const PlannerInput in = nightInput();
-    const SkyChart c = skyChart(in, plannerSky(in), starTables(), 6315, 0);
-    EXPECT_TRUE(std::isfinite(c.scaleTop));
-    EXPECT_TRUE(std::isfinite(c.scaleHeight));
-    EXPECT_NE(c.scaleHeight, 0);
+    for (const auto& [width, height] :
+         std::vector<std::pair<double, double>>{{6315, 0}, {0, 6135}, {0, 0}, {-15, 6135}}) {
+        const SkyChart c = skyChart(in, plannerSky(in), starTables(), width, height);
+        for (const double v : {c.scaleLeft, c.scaleTop, c.scaleWidth, c.scaleHeight}) {
+            EXPECT_TRUE(std::isfinite(v)) << width << " x " << height;
+        }
+        EXPECT_NE(c.scaleWidth, 0);
+        EXPECT_NE(c.scaleHeight, 0);
+    }
 }
 
 TEST(ChartArrays, AppendKeepsEntriesOneToCount) {
