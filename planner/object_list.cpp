@@ -1,6 +1,5 @@
 #include "planner/object_list.h"
 
-#include <cmath>
 #include <string_view>
 
 #include "ephemeris/ephemeris.h"
@@ -100,7 +99,7 @@ std::vector<std::string> objectListLines(const PlannerSky& sky, const StarList& 
     }
     if (sky.Moon.Hc > -1 * deg) {
         add(lines, bodyLine(" MOON", " Azim = ", sky.Moon.Zn, sky.Moon.Hc) +
-                       "  Fullness = " + generalText(std::floor(100 * sky.F)) + " %");
+                       "  Fullness = " + ephemeris::RoundedText(100 * sky.F, 0) + " %");
     }
     const bool sunBelowHalf = SunHc < 0.5 * deg;
     if (sky.Mars.Hc > 0 && sunBelowHalf) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ephemeris/ephemeris.h"
@@ -169,8 +170,8 @@ TEST(ObjectListLines, ListsTheBodiesInTheirOrderWithTheirRules) {
         EXPECT_EQ(lines[i], " ");
     }
     EXPECT_EQ(lines[0], " SUN         Azim = 250.0°       Elev =  0° -30.0'");
-    // 100 x 0.29 is 28.999999999999996 before the floor.
-    EXPECT_EQ(lines[2], " MOON        Azim = 120.0°       Elev = 30°  0.0'  Fullness = 28 %");
+    // 100 x 0.29 is 28.999999999999996: rounded, 29 %.
+    EXPECT_EQ(lines[2], " MOON        Azim = 120.0°       Elev = 30°  0.0'  Fullness = 29 %");
     // Mars comes before Venus, and Venus has no leading blank.
     EXPECT_EQ(lines[4], " MARS        Azim = 200.0°       Elev = 20°  0.0'");
     EXPECT_EQ(lines[6], "VENUS        Azim = 245.0°       Elev = 10°  0.0'");
@@ -181,8 +182,14 @@ TEST(ObjectListLines, ListsTheBodiesInTheirOrderWithTheirRules) {
         EXPECT_EQ(columnOf(lines[i], "Elev"), 34) << lines[i];
     }
 
-    sky.F = 58.0 * 0.01;
-    EXPECT_NE(objectListLines(sky, StarList{}, 0)[2].find("Fullness = 57 %"), std::string::npos);
+    // The fullness rounded to a whole percent, half away from zero.
+    for (const auto& [illum, shown] : std::vector<std::pair<double, std::string>>{
+             {58.0, "58"}, {28.5, "29"}, {28.49, "28"}, {0.4, "0"}, {99.6, "100"}}) {
+        sky.F = illum * 0.01;
+        EXPECT_NE(objectListLines(sky, StarList{}, 0)[2].find("Fullness = " + shown + " %"),
+                  std::string::npos)
+            << illum;
+    }
 }
 
 TEST(ObjectListLines, SunAltitudeDecidesWhichBodiesAreListed) {
