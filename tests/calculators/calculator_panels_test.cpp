@@ -416,6 +416,11 @@ TEST(CircleCentrePanel, WorkedCentres) {
         {"west",
          {north("0", "0"), east("0", "0"), north("0", "0"), west("0", "6"), {"60", "0"}},
          "Center of arc is 3 nm West ,  1.73 nm North from 1st point"},
+        // 30 degrees: the centre 3 / tan 30° = 5.196 n.mi. off
+        // the chord, rounded to 5.2 (cut, it read 5.19).
+        {"rounded",
+         {north("0", "0"), east("0", "0"), north("0", "0"), east("0", "6"), {"30", "0"}},
+         "Center of arc is 3 nm East ,  5.2 nm South from 1st point"},
         // Across the 180 degree meridian the landmarks are 6' apart as well.
         {"date line",
          {north("0", "0"), east("179", "57"), north("0", "0"), west("179", "57"), {"60", "0"}},
