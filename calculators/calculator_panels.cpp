@@ -13,11 +13,11 @@ namespace {
 using ephemeris::ArcCos;
 using ephemeris::ArcSin;
 using ephemeris::CosD;
-using ephemeris::FloorTo1;
-using ephemeris::FloorTo2;
 using ephemeris::kPi;
+using ephemeris::RoundTo;
 using ephemeris::SinD;
 using platform::generalText;
+using platform::Problem;
 
 // One correction each way towards -180..180; a longitude still outside after
 // it (more than a turn away) loses its whole turns too, so no longitude is
@@ -35,19 +35,35 @@ double wrappedLongitude(double lon) {
     return lon;
 }
 
-// "N 40° 24'" from SplitDegWholeMin: whole degrees and whole minutes, cut.
+// "N 40° 25'": whole degrees and whole minutes, rounded; a value that rounds
+// to zero counts as north or east.
 std::string wholeMinutesText(const std::string& words, double X, const char* positive,
                              const char* negative) {
-    double Deg = 0;
-    double Min = 0;
-    double DecDeg = 0;
-    ephemeris::SplitDegWholeMin(X, Deg, Min, DecDeg);
-    const double shownMin = FloorTo1(Min);
-    if (!allFinite({X, Deg, shownMin})) {
+    const ephemeris::RoundedDegMin r = ephemeris::RoundDegMin(X, 0);
+    if (!r.Finite) {
         return words + kUndefinedText;
     }
-    return words + (X < 0 ? negative : positive) + generalText(std::fabs(Deg)) + "° " +
-           generalText(shownMin) + "'";
+    return words + (r.Sign < 0 ? negative : positive) + generalText(r.Deg) + "° " +
+           generalText(r.Min) + "'";
+}
+
+// The latitude of an AngleField: its boxes, then the whole angle.
+Problem latitudeFieldProblem(const char* label, const AngleField& field) {
+    return platform::firstProblem(
+        {angleTextProblem(label, field), platform::latitudeProblem(label, angleValue(field))});
+}
+
+Problem longitudeFieldProblem(const char* label, const AngleField& field) {
+    return platform::firstProblem(
+        {angleTextProblem(label, field), platform::longitudeProblem(label, angleValue(field))});
+}
+
+// An angle 0 to high degrees (GHA, declination, observed altitude), its side
+// given by its option.
+Problem angleFieldProblem(const char* label, const AngleField& field, double high) {
+    return platform::firstProblem(
+        {angleTextProblem(label, field),
+         platform::rangeProblem(label, std::fabs(angleValue(field)), 0, high, " degrees")});
 }
 
 }  // namespace
@@ -74,8 +90,28 @@ DeadReckoningResult deadReckoning(const DeadReckoningInput& input) {
 
     out.Latitude = wholeMinutesText("Estimated Latitude ", lat2, "N ", "S ");
     out.Longitude = wholeMinutesText("Estimated Longitude ", lon2, "E ", "W ");
-    out.Distance = resultText("Distance traveled, nmiles: ", FloorTo1(D));
+    out.Distance = resultText("Distance traveled, nmiles: ", RoundTo(D, 1));
     return out;
+}
+
+Problem deadReckoningProblem(const DeadReckoningInput& input) {
+    // The texts first, in the order of the panel.
+    if (const Problem text = platform::firstProblem({
+            platform::numberProblem("True Course", input.Course),
+            platform::numberProblem("Speed over ground", input.Speed),
+            angleTextProblem("Last Fix Latitude", input.Lat),
+            angleTextProblem("Last Fix Longitude", input.Lon),
+            platform::numberProblem("Time interval hours", input.Hours),
+            platform::numberProblem("Time interval minutes", input.Minutes),
+        })) {
+        return text;
+    }
+    return platform::firstProblem({
+        platform::directionProblem("True Course", fieldValue(input.Course)),
+        platform::nonNegativeProblem("Speed over ground", fieldValue(input.Speed)),
+        platform::latitudeProblem("Last Fix Latitude", angleValue(input.Lat)),
+        platform::longitudeProblem("Last Fix Longitude", angleValue(input.Lon)),
+    });
 }
 
 HorizonResult horizon(const HorizonInput& input) {
@@ -103,16 +139,25 @@ HorizonResult horizon(const HorizonInput& input) {
     }
 
     HorizonResult out;
-    out.SeaHorizon = resultText("Distance to sea horizon, nmiles: ", FloorTo1(dH + 0.05));
-    out.Dip = resultText("Dip of horizon, arcminutes: ", FloorTo1(Dp + 0.05));
+    out.SeaHorizon = resultText("Distance to sea horizon, nmiles: ", RoundTo(dH, 1));
+    out.Dip = resultText("Dip of horizon, arcminutes: ", RoundTo(Dp, 1));
     if (E > 0) {
-        out.Compensation = resultText("Compensate for land horizon by subtracting ",
-                                      FloorTo1(E + 0.05), "' from the measured sextant altitude");
+        out.Compensation = resultText("Compensate for land horizon by subtracting ", RoundTo(E, 1),
+                                      "' from the measured sextant altitude");
         out.Note =
             "In the Sight Data Form, normal dip is accounted for internally, so you have to "
             "trick the data";
     }
     return out;
+}
+
+Problem horizonProblem(const HorizonInput& input) {
+    return platform::firstProblem({
+        platform::numberProblem("Eye height", input.EyeHeight),
+        platform::numberProblem("Distance to land", input.LandDistance),
+        platform::nonNegativeProblem("Eye height", fieldValue(input.EyeHeight)),
+        platform::nonNegativeProblem("Distance to land", fieldValue(input.LandDistance)),
+    });
 }
 
 std::string greatCircleDistance(const GreatCircleInput& input) {
@@ -126,15 +171,32 @@ std::string greatCircleDistance(const GreatCircleInput& input) {
                      std::sin(lon1) * std::cos(lat1) * std::cos(lat2) * std::sin(lon2) +
                      std::cos(lon1) * std::cos(lat1) * std::cos(lat2) * std::cos(lon2);
     const double c = ArcCos(X);
-    const double D = c * 3437.74677 + 0.05;
+    const double D = c * 3437.74677;
 
-    const double nautical = FloorTo1(D);
-    const double statute = FloorTo1(D * 1.15);
+    const double nautical = RoundTo(D, 1);
+    const double statute = RoundTo(D * 1.15, 1);
     if (!allFinite({nautical, statute})) {
         return std::string("Distance ") + kUndefinedText;
     }
     return generalText(nautical) + " nautical miles" + "       " + generalText(statute) +
            " statute miles";
+}
+
+Problem greatCircleProblem(const GreatCircleInput& input) {
+    if (const Problem text = platform::firstProblem({
+            angleTextProblem("Latitude #1", input.Lat1),
+            angleTextProblem("Longitude #1", input.Lon1),
+            angleTextProblem("Latitude #2", input.Lat2),
+            angleTextProblem("Longitude #2", input.Lon2),
+        })) {
+        return text;
+    }
+    return platform::firstProblem({
+        latitudeFieldProblem("Latitude #1", input.Lat1),
+        longitudeFieldProblem("Longitude #1", input.Lon1),
+        latitudeFieldProblem("Latitude #2", input.Lat2),
+        longitudeFieldProblem("Longitude #2", input.Lon2),
+    });
 }
 
 std::string refraction(const RefractionInput& input) {
@@ -145,7 +207,24 @@ std::string refraction(const RefractionInput& input) {
     // Bennett's formula, degrees; h + 4.4 = 0 or T = -273 leave no value.
     const double R0 = -0.0167 / ephemeris::TanD(h + 7.31 / (h + 4.4));
     const double R = ((R0 * 0.28) * P / (T + 273)) * 60;
-    return resultText(" Refraction correction = ", FloorTo2(R), "' arc minutes");
+    return resultText(" Refraction correction = ", RoundTo(R, 2), "' arc minutes");
+}
+
+Problem refractionProblem(const RefractionInput& input) {
+    if (const Problem text = platform::firstProblem({
+            platform::numberProblem("Air Temperature", input.Temperature),
+            platform::numberProblem("Barometric pressure", input.Pressure),
+            signedAngleTextProblem("Apparent Altitude", input.HaDegrees, input.HaMinutes),
+        })) {
+        return text;
+    }
+    return platform::firstProblem({
+        platform::aboveProblem("Air Temperature", fieldValue(input.Temperature), -273, " °C"),
+        platform::aboveProblem("Barometric pressure", fieldValue(input.Pressure), 0, " millibars"),
+        platform::rangeProblem("Apparent Altitude",
+                               signedDegreesMinutes(input.HaDegrees, input.HaMinutes), 0, 90,
+                               " degrees"),
+    });
 }
 
 AltitudeResult altitudeAzimuth(const AltitudeInput& input) {
@@ -163,8 +242,25 @@ AltitudeResult altitudeAzimuth(const AltitudeInput& input) {
 
     AltitudeResult out;
     out.Altitude = "Hc = " + degreesMinutesText(Hc);
-    out.Azimuth = resultText("Azimuth = ", FloorTo1(Zn), "° ");
+    out.Azimuth = resultText("Azimuth = ", RoundTo(Zn, 1), "° ");
     return out;
+}
+
+Problem altitudeProblem(const AltitudeInput& input) {
+    if (const Problem text = platform::firstProblem({
+            angleTextProblem("Assumed Latitude", input.Lat),
+            angleTextProblem("Assumed Longitude", input.Lon),
+            angleTextProblem("GHA", input.Gha),
+            angleTextProblem("DEC", input.Dec),
+        })) {
+        return text;
+    }
+    return platform::firstProblem({
+        latitudeFieldProblem("Assumed Latitude", input.Lat),
+        longitudeFieldProblem("Assumed Longitude", input.Lon),
+        angleFieldProblem("GHA", input.Gha, 360),
+        angleFieldProblem("DEC", input.Dec, 90),
+    });
 }
 
 SumnerResult sumnerLongitudes(const SumnerInput& input) {
@@ -174,6 +270,12 @@ SumnerResult sumnerLongitudes(const SumnerInput& input) {
     const double Dec = angleValue(input.Dec);
 
     const double c = (SinD(Ho) - SinD(Dec) * SinD(Lat)) / (CosD(Lat) * CosD(Dec));
+    SumnerResult out;
+    // Beyond the last bits of a touching circle the latitude is never reached.
+    if (std::fabs(c) > 1 + 1e-12) {
+        out.Unreachable = std::string(kSumnerUnreachableText);
+        return out;
+    }
     const double t = ArcCos(c) * 180 / kPi;
     const double LonE = wrappedLongitude(t - GHA);
     const double LonW = wrappedLongitude(-t - GHA);
@@ -182,12 +284,29 @@ SumnerResult sumnerLongitudes(const SumnerInput& input) {
         if (!std::isfinite(lon)) {
             return std::string(words) + kUndefinedText;
         }
-        return std::string(words) + (lon < 0 ? "W " : "E ") + degreesMinutesText(lon);
+        const bool west = ephemeris::RoundDegMin(lon, 1).Sign < 0;
+        return std::string(words) + (west ? "W " : "E ") + degreesMinutesText(lon);
     };
-    SumnerResult out;
     out.WestSide = text("LON west side = ", LonW);
     out.EastSide = text("LON east side = ", LonE);
     return out;
+}
+
+Problem sumnerProblem(const SumnerInput& input) {
+    if (const Problem text = platform::firstProblem({
+            angleTextProblem("Assumed Latitude", input.Lat),
+            angleTextProblem("Observed Altitude", input.Ho),
+            angleTextProblem("GHA", input.Gha),
+            angleTextProblem("DEC", input.Dec),
+        })) {
+        return text;
+    }
+    return platform::firstProblem({
+        latitudeFieldProblem("Assumed Latitude", input.Lat),
+        angleFieldProblem("Observed Altitude", input.Ho, 90),
+        angleFieldProblem("GHA", input.Gha, 360),
+        angleFieldProblem("DEC", input.Dec, 90),
+    });
 }
 
 std::string circleCentre(const CircleCentreInput& input) {
@@ -197,14 +316,46 @@ std::string circleCentre(const CircleCentreInput& input) {
     CircleOfPosition(angleValue(input.Lat1), angleValue(input.Lon1), angleValue(input.Lat2),
                      angleValue(input.Lon2), angleValue(input.Angle), east, north, radius);
 
-    const double shownEast = FloorTo2(std::fabs(east));
-    const double shownNorth = FloorTo2(std::fabs(north));
+    const double shownEast = RoundTo(east, 2);
+    const double shownNorth = RoundTo(north, 2);
     const std::string words = "Center of arc is ";
     if (!allFinite({shownEast, shownNorth})) {
         return words + kUndefinedText;
     }
-    return words + generalText(shownEast) + " nm " + (east >= 0 ? "East" : "West") + " ,  " +
-           generalText(shownNorth) + " nm " + (north >= 0 ? "North" : "South") + " from 1st point";
+    return words + generalText(std::fabs(shownEast)) + " nm " + (shownEast >= 0 ? "East" : "West") +
+           " ,  " + generalText(std::fabs(shownNorth)) + " nm " +
+           (shownNorth >= 0 ? "North" : "South") + " from 1st point";
+}
+
+Problem circleCentreProblem(const CircleCentreInput& input) {
+    if (const Problem text = platform::firstProblem({
+            angleTextProblem("Latitude #1", input.Lat1),
+            angleTextProblem("Longitude #1", input.Lon1),
+            angleTextProblem("Latitude #2", input.Lat2),
+            angleTextProblem("Longitude #2", input.Lon2),
+            angleTextProblem("Measured Angle", input.Angle),
+        })) {
+        return text;
+    }
+    if (const Problem range = platform::firstProblem({
+            latitudeFieldProblem("Latitude #1", input.Lat1),
+            longitudeFieldProblem("Longitude #1", input.Lon1),
+            latitudeFieldProblem("Latitude #2", input.Lat2),
+            longitudeFieldProblem("Longitude #2", input.Lon2),
+            platform::openRangeProblem("Measured Angle", angleValue(input.Angle), 0, 180,
+                                       " degrees"),
+        })) {
+        return range;
+    }
+    // Two landmarks at one place are seen under no angle.
+    double east = 0;
+    double north = 0;
+    LandmarkOffset(angleValue(input.Lat1), angleValue(input.Lon1), angleValue(input.Lat2),
+                   angleValue(input.Lon2), east, north);
+    if (east * east + north * north == 0) {
+        return std::string(kLandmarksAtOnePositionText);
+    }
+    return std::nullopt;
 }
 
 }  // namespace calculators

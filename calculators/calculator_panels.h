@@ -2,9 +2,13 @@
 // option states and returns the texts of its result labels. A panel computes
 // only when its button is pressed; nothing is stored between presses.
 //
-// Every field reads as its leading number (empty or not a number: 0). A label
-// whose value comes out not finite shows its fixed words followed by
-// kUndefinedText instead of a number.
+// The window first asks the panel's check (deadReckoningProblem and its
+// siblings): every box a number as a whole text (empty reads 0), then the
+// ranges; a problem names the box and nothing is computed. The computations
+// themselves read every field as its leading number (empty or not a number:
+// 0). Figures are rounded to the place shown, half away from zero, with the
+// carry into the next degree. A label whose value comes out not finite shows
+// its fixed words followed by kUndefinedText instead of a number.
 #pragma once
 
 #include <optional>
@@ -38,8 +42,13 @@ inline constexpr const char* kPastPoleText =
 
 // Distance S t, northing D cos C, departure D sin C over the cosine of the
 // mid-latitude; the longitude gets one wrap into -180..180. Whole minutes,
-// cut. A latitude beyond 90 degrees is no position (kPastPoleText).
+// rounded. A latitude beyond 90 degrees is no position (kPastPoleText).
 DeadReckoningResult deadReckoning(const DeadReckoningInput& input);
+
+// Course 0 to 360, speed not negative, the last fix's minutes 0 to below 60,
+// its latitude not above 90 and longitude not above 180; the time interval
+// any number.
+platform::Problem deadReckoningProblem(const DeadReckoningInput& input);
 
 // ---- Distance to and dip of the horizon --------------------------------
 
@@ -61,6 +70,9 @@ struct HorizonResult {
 // (180 / pi) 60 atan(h / (1852 x) + x / 8268) arc minutes.
 HorizonResult horizon(const HorizonInput& input);
 
+// Eye height and distance to land not negative (empty: 0).
+platform::Problem horizonProblem(const HorizonInput& input);
+
 // ---- Great-circle distance ---------------------------------------------
 
 struct GreatCircleInput {
@@ -74,6 +86,9 @@ struct GreatCircleInput {
 // spherical law of cosines, 3437.74677 n.mi. per radian, rounded to 0.1.
 std::string greatCircleDistance(const GreatCircleInput& input);
 
+// Minutes 0 to below 60, latitudes not above 90, longitudes not above 180.
+platform::Problem greatCircleProblem(const GreatCircleInput& input);
+
 // ---- Refraction ----------------------------------------------------------
 
 struct RefractionInput {
@@ -84,8 +99,13 @@ struct RefractionInput {
 };
 
 // " Refraction correction = -5.31' arc minutes": Bennett's formula scaled by
-// 0.28 P / (T + 273), cut to 0.01'.
+// 0.28 P / (T + 273), rounded to 0.01'.
 std::string refraction(const RefractionInput& input);
+
+// Temperature above -273 °C, pressure above 0, the apparent altitude's
+// minutes as typed 0 to below 60 and the altitude 0 to 90 degrees, where
+// Bennett's formula holds.
+platform::Problem refractionProblem(const RefractionInput& input);
 
 // ---- Computed altitude and azimuth -------------------------------------
 
@@ -101,7 +121,12 @@ struct AltitudeResult {
     std::string Azimuth;   // "Azimuth = 240.9° "
 };
 
+// Hc to 0.1' and the azimuth to 0.1 degree (359.96 reads 360).
 AltitudeResult altitudeAzimuth(const AltitudeInput& input);
+
+// Minutes 0 to below 60, latitude and declination 0 to 90, longitude not
+// above 180, GHA 0 to 360.
+platform::Problem altitudeProblem(const AltitudeInput& input);
 
 // ---- Sumner line ---------------------------------------------------------
 
@@ -115,12 +140,23 @@ struct SumnerInput {
 struct SumnerResult {
     std::string WestSide;  // "LON west side = W 129° 58.6'"
     std::string EastSide;  // "LON east side = W 70° 1.3'"
+    // The altitude circle does not reach the latitude: this message, and
+    // both sides empty.
+    platform::Problem Unreachable;
 };
 
+inline constexpr const char* kSumnerUnreachableText =
+    "The body never reaches this observed altitude at this latitude";
+
 // The meridian angle t at which the altitude circle crosses the latitude;
-// longitudes -t - GHA and t - GHA, each with one wrap into -180..180. A
-// circle that misses the latitude gives t = 0 or 180.
+// longitudes -t - GHA and t - GHA, each with one wrap into -180..180, to
+// 0.1'. A cosine of t beyond +-(1 + 1e-12) has no crossing (Unreachable);
+// within it the circle touches the latitude on one meridian (t = 0 or 180).
 SumnerResult sumnerLongitudes(const SumnerInput& input);
+
+// Minutes 0 to below 60, latitude, observed altitude and declination 0 to
+// 90, GHA 0 to 360.
+platform::Problem sumnerProblem(const SumnerInput& input);
 
 // ---- Circle of position from two landmarks -------------------------------
 
@@ -133,7 +169,14 @@ struct CircleCentreInput {
 };
 
 // "Center of arc is 3 nm East ,  1.73 nm South from 1st point": the centre
-// of CircleOfPosition, cut to 0.01 n.mi.; the radius is not shown.
+// of CircleOfPosition, rounded to 0.01 n.mi.; the radius is not shown.
 std::string circleCentre(const CircleCentreInput& input);
+
+inline constexpr const char* kLandmarksAtOnePositionText =
+    "The two landmarks are at the same position";
+
+// Minutes 0 to below 60, latitudes not above 90, longitudes not above 180,
+// the angle above 0 and below 180 degrees, the landmarks at two positions.
+platform::Problem circleCentreProblem(const CircleCentreInput& input);
 
 }  // namespace calculators

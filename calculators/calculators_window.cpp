@@ -313,21 +313,27 @@ bool Form10::refused(const platform::Problem& problem, std::initializer_list<Lab
 }
 
 void Form10::Command1_Click() {
-    const AngleField lat = drLatBoxes.field(Option2.value());
-    if (refused(platform::latitudeProblem("Last Fix Latitude", angleValue(lat)),
-                {&Label4, &Label5, &Label8})) {
+    const DeadReckoningInput in{Text8.text(),
+                                Text2.text(),
+                                drLatBoxes.field(Option2.value()),
+                                drLonBoxes.field(Option3.value()),
+                                Text1.text(),
+                                Text3.text()};
+    if (refused(deadReckoningProblem(in), {&Label4, &Label5, &Label8})) {
         return;
     }
-    const DeadReckoningResult r =
-        deadReckoning({Text8.text(), Text2.text(), lat, drLonBoxes.field(Option3.value()),
-                       Text1.text(), Text3.text()});
+    const DeadReckoningResult r = deadReckoning(in);
     Label4.setCaption(r.Latitude);
     Label5.setCaption(r.Longitude);
     Label8.setCaption(r.Distance);
 }
 
 void Form10::Command10_Click() {
-    const HorizonResult r = horizon({Text24.text(), Text23.text()});
+    const HorizonInput in{Text24.text(), Text23.text()};
+    if (refused(horizonProblem(in), {&Label55, &Label42, &Label44, &Label47})) {
+        return;
+    }
+    const HorizonResult r = horizon(in);
     Label55.setCaption(r.SeaHorizon);
     Label42.setCaption(r.Dip);
     // Without a nearer land horizon the two lines keep what they showed.
@@ -340,58 +346,56 @@ void Form10::Command10_Click() {
 }
 
 void Form10::Command12_Click() {
-    const AngleField lat1 = gcLat1Boxes.field(Option13.value());
-    const AngleField lat2 = gcLat2Boxes.field(Option18.value());
-    if (refused(
-            platform::firstProblem({platform::latitudeProblem("Latitude #1", angleValue(lat1)),
-                                    platform::latitudeProblem("Latitude #2", angleValue(lat2))}),
-            {&Label63})) {
+    const GreatCircleInput in{
+        gcLat1Boxes.field(Option13.value()), gcLon1Boxes.field(Option19.value()),
+        gcLat2Boxes.field(Option18.value()), gcLon2Boxes.field(Option22.value())};
+    if (refused(greatCircleProblem(in), {&Label63})) {
         return;
     }
-    Label63.setCaption(greatCircleDistance(
-        {lat1, gcLon1Boxes.field(Option19.value()), lat2, gcLon2Boxes.field(Option22.value())}));
+    Label63.setCaption(greatCircleDistance(in));
 }
 
 void Form10::Command16_Click() {
-    Label65.setCaption(refraction({Text34.text(), Text33.text(), Text36.text(), Text37.text()}));
+    const RefractionInput in{Text34.text(), Text33.text(), Text36.text(), Text37.text()};
+    if (refused(refractionProblem(in), {&Label65})) {
+        return;
+    }
+    Label65.setCaption(refraction(in));
 }
 
 void Form10::Command2_Click() {
-    const AngleField lat = altLatBoxes.field(Option5.value());
-    if (refused(platform::latitudeProblem("Assumed Latitude", angleValue(lat)),
-                {&Label24, &Label69})) {
+    const AltitudeInput in{altLatBoxes.field(Option5.value()), altLonBoxes.field(Option8.value()),
+                           altGhaBoxes.field(), altDecBoxes.field(Option10.value())};
+    if (refused(altitudeProblem(in), {&Label24, &Label69})) {
         return;
     }
-    const AltitudeResult r =
-        altitudeAzimuth({lat, altLonBoxes.field(Option8.value()), altGhaBoxes.field(),
-                         altDecBoxes.field(Option10.value())});
+    const AltitudeResult r = altitudeAzimuth(in);
     Label24.setCaption(r.Altitude);
     Label69.setCaption(r.Azimuth);
 }
 
 void Form10::Command3_Click() {
-    const AngleField lat = sumnerLatBoxes.field(Option16.value());
-    if (refused(platform::latitudeProblem("Assumed Latitude", angleValue(lat)),
-                {&Label25, &Label40})) {
+    const SumnerInput in{sumnerLatBoxes.field(Option16.value()), sumnerHoBoxes.field(),
+                         sumnerGhaBoxes.field(), sumnerDecBoxes.field(Option11.value())};
+    if (refused(sumnerProblem(in), {&Label25, &Label40})) {
         return;
     }
-    const SumnerResult r = sumnerLongitudes({lat, sumnerHoBoxes.field(), sumnerGhaBoxes.field(),
-                                             sumnerDecBoxes.field(Option11.value())});
+    const SumnerResult r = sumnerLongitudes(in);
+    if (refused(r.Unreachable, {&Label25, &Label40})) {
+        return;
+    }
     Label25.setCaption(r.WestSide);
     Label40.setCaption(r.EastSide);
 }
 
 void Form10::Command17_Click() {
-    const AngleField lat1 = lat1Boxes.field(Option30.value());
-    const AngleField lat2 = lat2Boxes.field(Option25.value());
-    if (refused(
-            platform::firstProblem({platform::latitudeProblem("Latitude #1", angleValue(lat1)),
-                                    platform::latitudeProblem("Latitude #2", angleValue(lat2))}),
-            {&Label76})) {
+    const CircleCentreInput in{lat1Boxes.field(Option30.value()), lon1Boxes.field(Option28.value()),
+                               lat2Boxes.field(Option25.value()), lon2Boxes.field(Option23.value()),
+                               angleBoxes.field()};
+    if (refused(circleCentreProblem(in), {&Label76})) {
         return;
     }
-    Label76.setCaption(circleCentre({lat1, lon1Boxes.field(Option28.value()), lat2,
-                                     lon2Boxes.field(Option23.value()), angleBoxes.field()}));
+    Label76.setCaption(circleCentre(in));
 }
 
 }  // namespace calculators

@@ -7,10 +7,11 @@
 //
 // Each panel's calculate button reads that panel's fields, calls its function
 // of calculators/calculator_panels.h and writes its result labels; results
-// stay until the same button is pressed again. A latitude beyond 90 degrees
-// is refused with a "Warning!" naming its field, and the panel's results are
-// emptied. The window is hidden, never
-// discarded, by "CLOSE FORM" and by its title-bar close.
+// stay until the same button is pressed again. A box that is not a number, a
+// value out of its range (the panel's check in calculator_panels.h) or a
+// Sumner altitude never reached is refused with a "Warning!" and a beep, and
+// the panel's results are emptied. The window is hidden, never discarded, by
+// "CLOSE FORM" and by its title-bar close.
 #pragma once
 
 #include <array>

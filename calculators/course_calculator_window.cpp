@@ -109,6 +109,17 @@ Form9::Form9(app::App& app)
     QWidget::setTabOrder(Command3.widget(), Text8.widget());
     QWidget::setTabOrder(Text8.widget(), Command4.widget());
 
+    // An answer belongs to the boxes it was computed from: editing one of
+    // them takes the answer away (and the course from the load button).
+    Text1.onChange([this] { clearCourse(); });
+    for (platform::ui::TextBox* shared : {&Text2, &Text3, &Text4, &Text5}) {
+        shared->onChange([this] {
+            clearCourse();
+            clearHeading();
+        });
+    }
+    Text8.onChange([this] { clearHeading(); });
+
     Command1.onClick([this] { Command1_Click(); });
     Command4.onClick([this] { Command4_Click(); });
     Command3.onClick([this] { Command3_Click(); });
@@ -117,12 +128,30 @@ Form9::Form9(app::App& app)
 
 Form9::~Form9() = default;
 
+void Form9::clearCourse() {
+    Label10.setCaption("");
+    Label11.setCaption("");
+    Text6.setText("");
+    Text7.setText("");
+    Command3.setEnabled(false);
+}
+
+void Form9::clearHeading() {
+    Label17.setCaption("");
+    Label16.setCaption("");
+}
+
 void Form9::Command1_Click() {
     const CourseResult r =
         trueCourse({Text1.text(), Text2.text(), Text3.text(), Text4.text(), Text5.text()});
+    clearCourse();
+    if (r.Refused) {
+        almanac::warnProblem(app_, *r.Refused);
+        return;
+    }
     Label10.setCaption(r.CourseLine);
     Label11.setCaption(r.SpeedLine);
-    // Inputs with no finite course leave the last result for the load button.
+    // Inputs with no finite course leave nothing to load.
     if (r.CourseText && r.SpeedText) {
         Command3.setEnabled(true);
         Text6.setText(*r.CourseText);

@@ -1,9 +1,13 @@
 // The course and heading calculator "True course calculator from leeway and
 // currents": the true course and speed over ground from heading, leeway and
 // current, loaded into the main window's course and speed on request, and
-// the heading to steer for a desired course (calculators/course_heading.h);
-// a desired course outside 0 to 360 is refused with a "Warning!".
-// Hidden, never discarded, by "CLOSE" and by its title-bar close.
+// the heading to steer for a desired course (calculators/course_heading.h).
+// A box that is not a number or out of its range is refused with a
+// "Warning!" and a beep, the calculation's answer left empty. Editing a box
+// that a calculation reads empties that calculation's answer; for the course
+// calculation also the texts for the load button, which stays disabled until
+// the course is calculated again. Hidden, never discarded, by "CLOSE" and by
+// its title-bar close.
 #pragma once
 
 #include "platform/ui/controls.h"
@@ -66,6 +70,11 @@ class Form9 : public platform::ui::Form {
     platform::ui::Label Label16;  // result: speed over ground
 
   private:
+    // The course calculation's answer, its texts for the load button and the
+    // button itself; the heading calculation's answer.
+    void clearCourse();
+    void clearHeading();
+
     app::App& app_;
 };
 

@@ -11,7 +11,9 @@ namespace calculators {
 namespace {
 
 using ephemeris::FloorTo1;
+using ephemeris::RoundTo;
 using platform::generalText;
+using platform::Problem;
 
 constexpr double kRad = 0.017453292519943278;  // 3.14159265358979 / 180
 constexpr double kDeg = 57.29577951308238;     // 180 / 3.14159265358979
@@ -73,27 +75,56 @@ Drift driftOf(const std::string& speed, const std::string& leeway, const std::st
             fieldValue(currentSpeed)};
 }
 
-// Speed over ground rounded to 0.1 knot.
-double shownSpeed(const Track& t) {
-    return FloorTo1(std::sqrt(t.E * t.E + t.N * t.N) + 0.05);
+double speedOf(const Track& t) {
+    return std::sqrt(t.E * t.E + t.N * t.N);
+}
+
+// The boxes both calculators read after their own direction box: texts
+// first, then the speeds.
+Problem driftTextProblem(const std::string& speed, const std::string& leeway,
+                         const std::string& direction, const std::string& currentSpeed) {
+    return platform::firstProblem({
+        platform::numberProblem("Ship speed", speed),
+        platform::numberProblem("Leeway angle", leeway),
+        platform::numberProblem("Direction of current", direction),
+        platform::numberProblem("Speed of current", currentSpeed),
+    });
+}
+
+Problem driftRangeProblem(const std::string& speed, const std::string& currentSpeed) {
+    return platform::firstProblem({
+        platform::nonNegativeProblem("Ship speed", fieldValue(speed)),
+        platform::nonNegativeProblem("Speed of current", fieldValue(currentSpeed)),
+    });
 }
 
 }  // namespace
 
 CourseResult trueCourse(const CourseInput& input) {
+    CourseResult out;
+    out.Refused = platform::firstProblem({
+        platform::numberProblem("Heading", input.Heading),
+        driftTextProblem(input.Speed, input.Leeway, input.CurrentDirection, input.CurrentSpeed),
+        driftRangeProblem(input.Speed, input.CurrentSpeed),
+    });
+    if (out.Refused) {
+        return out;
+    }
     const double H = fieldValue(input.Heading) * kRad;
     const Drift d = driftOf(input.Speed, input.Leeway, input.CurrentDirection, input.CurrentSpeed);
 
     const Track t = groundTrack(H, d.L, d.V, d.C, d.W);
-    const double course = FloorTo1(courseOf(t) * kDeg + 0.05);
-    const double speed = shownSpeed(t);
+    const double course = courseOf(t) * kDeg;
+    const double speed = speedOf(t);
 
-    CourseResult out;
-    out.CourseLine = resultText("True course = ", course, " deg from true N");
-    out.SpeedLine = resultText("Speed over ground = ", speed, " knots");
-    if (allFinite({course, speed})) {
-        out.CourseText = generalText(course);
-        out.SpeedText = generalText(speed);
+    out.CourseLine = resultText("True course = ", RoundTo(course, 1), " deg from true N");
+    out.SpeedLine = resultText("Speed over ground = ", RoundTo(speed, 1), " knots");
+    // The main window reads these back: half a tenth added, then cut.
+    const double courseForLeg = FloorTo1(course + 0.05);
+    const double speedForLeg = FloorTo1(speed + 0.05);
+    if (allFinite({courseForLeg, speedForLeg})) {
+        out.CourseText = generalText(courseForLeg);
+        out.SpeedText = generalText(speedForLeg);
     }
     return out;
 }
@@ -101,7 +132,12 @@ CourseResult trueCourse(const CourseInput& input) {
 HeadingResult headingToSteer(const HeadingInput& input) {
     HeadingResult out;
     const double desired = fieldValue(input.DesiredCourse);
-    out.Refused = platform::directionProblem("Desired True Course", desired);
+    out.Refused = platform::firstProblem({
+        platform::numberProblem("Desired True Course", input.DesiredCourse),
+        driftTextProblem(input.Speed, input.Leeway, input.CurrentDirection, input.CurrentSpeed),
+        platform::directionProblem("Desired True Course", desired),
+        driftRangeProblem(input.Speed, input.CurrentSpeed),
+    });
     if (out.Refused) {
         return out;
     }
@@ -130,8 +166,8 @@ HeadingResult headingToSteer(const HeadingInput& input) {
         out.HeadingLine = kHeadingNotFoundText;
         return out;
     }
-    const double speed = shownSpeed(t);
-    const double heading = FloorTo1(intoOneTurn(H) * kDeg + 0.05);
+    const double speed = RoundTo(speedOf(t), 1);
+    const double heading = RoundTo(intoOneTurn(H) * kDeg, 1);
 
     out.HeadingLine = resultText("Heading course = ", heading, " deg from true N");
     out.SpeedLine = resultText("Speed over ground = ", speed, " knots");

@@ -5,8 +5,13 @@
 //
 // Directions are degrees from true north, clockwise; the current's direction
 // is the one it flows towards. Leeway is positive to the right of the
-// heading. Speeds are knots. Every field reads as its leading number (empty
-// or not a number: 0).
+// heading. Speeds are knots. Each calculator first checks the boxes it reads:
+// every box a number as a whole text (empty reads 0), the speeds not
+// negative, the desired course 0 to 360; the heading, the leeway and the
+// current's direction take any value. A refused box names itself in Refused
+// and nothing is computed. The results are rounded to 0.1, half away from
+// zero; the course and speed texts for the main window keep the half tenth
+// added and cut.
 #pragma once
 
 #include <optional>
@@ -35,6 +40,9 @@ struct CourseResult {
     // and speed fields; empty when the inputs give no finite course.
     std::optional<std::string> CourseText;
     std::optional<std::string> SpeedText;
+    // A box that is not a number or out of its range: the message naming
+    // it, and every other member empty.
+    platform::Problem Refused;
 };
 
 // North and east components of the water track plus the current; the course
@@ -65,14 +73,14 @@ struct HeadingResult {
     // the desired course is refused.
     std::string HeadingLine;
     std::string SpeedLine;
-    // The desired course outside 0 to 360: the message naming the field.
+    // A box that is not a number or out of its range: the message naming it.
     platform::Problem Refused;
 };
 
 // Exactly 100 steps of H = H + 0.1 (desired - course made good at H), from
 // H = desired; the error is not folded into +-pi. Speed over ground at the
 // heading before the last step; the heading brought into 0..6.28318.
-// Before the steps: a desired course outside 0 to 360 is refused; a course
+// Before the steps: the boxes are checked (Refused); a course
 // with the current across it stronger than the speed through the water
 // (|W sin(C - D)| > V), or with a speed along it of 0 or less, cannot be
 // made good. After them, a heading whose course made good misses the

@@ -21,6 +21,23 @@ double signedDegreesMinutes(const std::string& degrees, const std::string& minut
     return fieldValue(degrees) + fieldValue(minutes) / 60;
 }
 
+platform::Problem angleTextProblem(std::string_view label, const AngleField& field) {
+    const std::string name(label);
+    return platform::firstProblem(
+        {platform::numberProblem(name + " degrees", field.Degrees),
+         platform::numberProblem(name + " minutes", field.Minutes),
+         platform::minutesProblem(name + " minutes", std::fabs(fieldValue(field.Minutes)))});
+}
+
+platform::Problem signedAngleTextProblem(std::string_view label, const std::string& degrees,
+                                         const std::string& minutes) {
+    const std::string name(label);
+    return platform::firstProblem(
+        {platform::numberProblem(name + " degrees", degrees),
+         platform::numberProblem(name + " minutes", minutes),
+         platform::minutesProblem(name + " minutes", fieldValue(minutes))});
+}
+
 std::string resultText(const std::string& words, double shown, const std::string& after) {
     if (!std::isfinite(shown)) {
         return words + kUndefinedText;
@@ -29,19 +46,18 @@ std::string resultText(const std::string& words, double shown, const std::string
 }
 
 std::string degreesMinutesText(double X) {
-    double Deg = 0;
-    double Min = 0;
-    ephemeris::SplitDegMin(X, Deg, Min);
-    const double shownMin = ephemeris::FloorTo1(Min);
-    if (!allFinite({Deg, shownMin})) {
+    const ephemeris::RoundedDegMin r = ephemeris::RoundDegMin(X, 1);
+    if (!r.Finite) {
         return kUndefinedText;
     }
-    return platform::generalText(std::fabs(Deg)) + "° " + platform::generalText(shownMin) + "'";
+    // Below one degree the minutes carry the sign.
+    const double shownMin = r.Deg == 0 && r.Sign < 0 ? -r.Min : r.Min;
+    return platform::generalText(r.Deg) + "° " + platform::generalText(shownMin) + "'";
 }
 
 std::string signedDegreesMinutesText(double X) {
     const std::string magnitude = degreesMinutesText(std::fabs(X));
-    if (X < 0 && magnitude != "0° 0'" && magnitude != kUndefinedText) {
+    if (ephemeris::RoundDegMin(X, 1).Sign < 0 && magnitude != kUndefinedText) {
         return "-" + magnitude;
     }
     return magnitude;

@@ -1,10 +1,13 @@
 // Reading the calculators' fields and writing their results: the angle of a
-// degrees box, a minutes box and a sign option; degrees and minutes as text;
-// the text a result label shows when its inputs give no finite value.
+// degrees box, a minutes box and a sign option; the checks of those boxes;
+// degrees and minutes as text, rounded to the place shown; the text a result
+// label shows when its inputs give no finite value.
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "platform/input_check.h"
 #include "platform/numtext.h"
 
 namespace calculators {
@@ -32,18 +35,31 @@ double fieldValue(const std::string& text);
 
 using platform::allFinite;
 
-// A label's fixed words, the number text of a value already cut for display
-// and what follows it; the words and kUndefinedText when the value is not
-// finite.
+// --- Checks of the boxes a requested computation reads ---------------------
+//
+// First the texts (each box a number as a whole text; empty reads 0), then
+// the values. Labels name the box: "<label> degrees", "<label> minutes".
+
+// Both boxes of an angle hold numbers; the minutes, their typed sign
+// ignored as the angle ignores it, are 0 to below 60.
+platform::Problem angleTextProblem(std::string_view label, const AngleField& field);
+// The same for degrees and minutes that keep the sign typed: the minutes as
+// typed are 0 to below 60.
+platform::Problem signedAngleTextProblem(std::string_view label, const std::string& degrees,
+                                         const std::string& minutes);
+
+// A label's fixed words, the number text of a value already rounded for
+// display and what follows it; the words and kUndefinedText when the value is
+// not finite.
 std::string resultText(const std::string& words, double shown, const std::string& after = {});
 
-// SplitDegMin of X written as |degrees| + "° " + FloorTo1(minutes) + "'":
-// the degrees lose their sign, the minutes keep it between 0 and -1 degree
-// ("0° -30'"), and minutes are cut, never rounded up to 60.
+// X rounded to 0.1' as |degrees| + "° " + minutes + "'", the carry taken
+// (59.96' is the next degree and 0'): the degrees lose their sign, the
+// minutes keep it when the degrees are 0 ("0° -30'").
 std::string degreesMinutesText(double X);
 
 // The same angle with its sign in front ("-5° 30'", "-0° 30'"); no sign when
-// the text shows zero.
+// it rounds to zero.
 std::string signedDegreesMinutesText(double X);
 
 }  // namespace calculators

@@ -34,7 +34,7 @@ PrintItem number(double x) {
 }
 
 PrintLine distanceLine(const char* text, double distance) {
-    return {PrintItem::Text(text), number(ephemeris::FloorTo2(distance)),
+    return {PrintItem::Text(text), number(ephemeris::RoundTo(distance, 2)),
             PrintItem::Text(" nmiles")};
 }
 
@@ -59,21 +59,18 @@ std::string protractorNumberText(double x) {
 }
 
 PrintLine protractorFixLine(double FixLat, double FixLon) {
-    const char* latLetter = FixLat >= 0 ? "N" : "S";
-    const char* lonLetter = FixLon >= 0 ? "E" : "W";
-    double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
-    ephemeris::SplitDegMin(FixLat, latDeg, latMin);
-    ephemeris::SplitDegMin(FixLon, lonDeg, lonMin);
-    // Below one degree the minutes carry the sign: they are cut toward minus
-    // infinity before it is dropped.
+    const ephemeris::RoundedDegMin lat = ephemeris::RoundDegMin(FixLat, 2);
+    const ephemeris::RoundedDegMin lon = ephemeris::RoundDegMin(FixLon, 2);
+    const char* latLetter = lat.Sign >= 0 ? "N" : "S";
+    const char* lonLetter = lon.Sign >= 0 ? "E" : "W";
     return {PrintItem::Text(std::string("Position Fix    ") + latLetter),
-            number(std::fabs(latDeg)),
+            number(lat.Deg),
             PrintItem::Text(kDegreeSign + " "),
-            number(std::fabs(ephemeris::FloorTo2(latMin))),
+            number(lat.Min),
             PrintItem::Text(std::string("'        ") + lonLetter),
-            number(std::fabs(lonDeg)),
+            number(lon.Deg),
             PrintItem::Text(kDegreeSign + " "),
-            number(std::fabs(ephemeris::FloorTo2(lonMin))),
+            number(lon.Min),
             PrintItem::Text("' ")};
 }
 
@@ -87,10 +84,48 @@ ProtractorInput protractorInput(const ProtractorEntry& entry) {
     in.LonC = entryValue(entry.Positions[5]);
     in.AngleAB = angleValue(entry.AngleABDegrees, entry.AngleABMinutes);
     in.AngleBC = angleValue(entry.AngleBCDegrees, entry.AngleBCMinutes);
-    const double zoom = leadingNumber(entry.Zoom);
-    // A zoom of 0 or less (or not a number) reads as 1.
-    in.Zoom = zoom > 0 ? zoom : 1;
+    in.Zoom = protractorZoom(entry.Zoom);
     return in;
+}
+
+double protractorZoom(const std::string& text) {
+    const double zoom = leadingNumber(text);
+    // A zoom of 0 or less (or not a number) reads as 1.
+    return zoom > 0 ? zoom : 1;
+}
+
+platform::Problem protractorEntryProblem(const ProtractorEntry& entry) {
+    static const char* const kRows[6] = {"Latitude #1",  "Longitude #1", "Latitude #2",
+                                         "Longitude #2", "Latitude #3",  "Longitude #3"};
+    const auto angleText = [](const std::string& label, const std::string& degrees,
+                              const std::string& minutes) {
+        return platform::firstProblem(
+            {platform::numberProblem(label + " degrees", degrees),
+             platform::numberProblem(label + " minutes", minutes),
+             platform::minutesProblem(label + " minutes", std::fabs(leadingNumber(minutes)))});
+    };
+    // The texts first, row by row.
+    for (int i = 0; i < 6; ++i) {
+        const ProtractorEntry::Position& p = entry.Positions[i];
+        if (const platform::Problem problem = angleText(kRows[i], p.Degrees, p.Minutes)) {
+            return problem;
+        }
+    }
+    if (const platform::Problem problem = platform::firstProblem({
+            angleText("Angle between A and B", entry.AngleABDegrees, entry.AngleABMinutes),
+            angleText("Angle between B and C", entry.AngleBCDegrees, entry.AngleBCMinutes),
+        })) {
+        return problem;
+    }
+    for (int i = 0; i < 6; ++i) {
+        const double value = entryValue(entry.Positions[i]);
+        if (const platform::Problem problem = i % 2 == 0
+                                                  ? platform::latitudeProblem(kRows[i], value)
+                                                  : platform::longitudeProblem(kRows[i], value)) {
+            return problem;
+        }
+    }
+    return std::nullopt;
 }
 
 ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
@@ -163,6 +198,7 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
     r.Outcome = ProtractorOutcome::Fix;
     r.SpanAC = spanAC;
     r.ViewHalfWidth = w;
+    r.ViewHalfHeight = h;
 
     ProtractorScene& s = r.Scene;
     s.ScaleLeft = -w;
@@ -238,13 +274,22 @@ ProtractorDragStep protractorMouseMove(ProtractorState& state, int Button, doubl
         state.DragY0 = static_cast<float>(Y);
         state.PanX0 = state.PanX;
         state.PanY0 = state.PanY;
+        state.DragZoom0 = state.Zoom;
+        state.DragHalfWidth0 = state.ViewHalfWidth;
+        state.DragHalfHeight0 = state.ViewHalfHeight;
         state.DragStarted = true;
     }
     const double w = state.ViewHalfWidth;
     if (Button == 2) {
-        const double zoom = state.Zoom + (state.DragY0 - Y) / w;
+        // The pointer's height in the plot's scale at the drag's start: the
+        // zoom has changed the scale since.
+        const double y = state.ViewHalfHeight > 0 && state.DragHalfHeight0 > 0
+                             ? Y * (state.DragHalfHeight0 / state.ViewHalfHeight)
+                             : Y;
+        const double s = state.DragHalfWidth0;
+        const double zoom = state.DragZoom0 * std::pow(2.0, (state.DragY0 - y) / s);
         // No view yet to measure the drag against: the zoom stays.
-        if (std::isfinite(zoom)) {
+        if (s > 0 && !std::isnan(zoom)) {
             state.Zoom = zoom < 0.5 ? 0.5 : (zoom > 2 ? 2 : zoom);
             step.ZoomText = platform::generalText(ephemeris::FloorTo1(state.Zoom));
         }

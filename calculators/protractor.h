@@ -9,13 +9,17 @@
 // step and each pointer move of a drag):
 //   ProtractorInput in = protractorInput(entry);        // texts of the boxes
 //   state.Zoom = in.Zoom;
+//   if (Problem p = protractorEntryProblem(entry)) {
+//       clear both pictures; print " " + *p + "." on the plot; stop }
 //   ProtractorResult r = protractorCompute(in, state, plotWidth, plotHeight);
 //   clear the output picture; print r.OutputLines (none without a fix)
 //   if (r.Outcome == ProtractorOutcome::Fix) {
 //       state.SpanAC = r.SpanAC; state.ViewHalfWidth = r.ViewHalfWidth;
+//       state.ViewHalfHeight = r.ViewHalfHeight;
 //       set r.Scene's scale, clear, draw r.Scene.Items in order
 //   } else { clear the plot; print r.PlotMessage at its top-left corner }
-// Pointer events: protractorMouseDown / Up / Move on the same state; a move
+// Pointer events: at a button down the state's zoom is the zoom box's
+// (protractorZoom); protractorMouseDown / Up / Move on the same state; a move
 // that returns a zoom text writes it into the zoom box, and a move with a
 // button held runs the computation again.
 #pragma once
@@ -26,6 +30,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/input_check.h"
 #include "platform/print_items.h"
 
 namespace calculators {
@@ -76,6 +81,15 @@ struct ProtractorInput {
 // option; angles without sign; an empty or non-numeric box reads 0.
 ProtractorInput protractorInput(const ProtractorEntry& entry);
 
+// The zoom box's value: its leading number; 0 or less, or none, reads 1.
+double protractorZoom(const std::string& text);
+
+// The boxes of the positions and angles (not the zoom): each a number as a
+// whole text (empty reads 0), minutes (their sign ignored) 0 to below 60,
+// latitudes ("Latitude #1" to "#3") not above 90 and longitudes not above
+// 180. The angles' own limits are protractorCompute's.
+platform::Problem protractorEntryProblem(const ProtractorEntry& entry);
+
 // The window's own state (0 and false when it is created).
 struct ProtractorState {
     double PanX = 0;  // n.mi., where the fix is drawn east of the plot's centre
@@ -87,8 +101,14 @@ struct ProtractorState {
     bool ButtonHeld = false;
     bool DragStarted = false;
     double Zoom = 0;
-    double SpanAC = 0;         // n.mi., A to C at the last computation that passed the check
-    double ViewHalfWidth = 0;  // n.mi., SpanAC / Zoom
+    double SpanAC = 0;          // n.mi., A to C at the last computation that passed the check
+    double ViewHalfWidth = 0;   // n.mi., SpanAC / Zoom
+    double ViewHalfHeight = 0;  // n.mi., half the plot's height in its scale
+    // At the first move of the drag: the zoom, and the view's half width and
+    // half height (the plot's scale then).
+    double DragZoom0 = 0;
+    double DragHalfWidth0 = 0;
+    double DragHalfHeight0 = 0;
 };
 
 // Colours of the plot.
@@ -141,9 +161,10 @@ struct ProtractorResult {
     // The output picture is cleared and gets these five lines (Fix and
     // ViewOutOfRange); without a fix it stays empty.
     std::vector<platform::PrintLine> OutputLines;
-    // Fix: the new SpanAC and ViewHalfWidth and the plot.
+    // Fix: the new SpanAC, ViewHalfWidth and ViewHalfHeight, and the plot.
     double SpanAC = 0;
     double ViewHalfWidth = 0;
+    double ViewHalfHeight = 0;
     ProtractorScene Scene;
     // Any other outcome: the one line printed at the cleared plot's top-left
     // corner.
@@ -159,9 +180,9 @@ struct ProtractorResult {
 ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
                                    double PlotWidth, double PlotHeight);
 
-// The first output line: the fix lettered N or S (N when FixLat >= 0) and E
-// or W (E when FixLon >= 0), whole degrees and minutes cut to hundredths,
-// both without sign.
+// The first output line: the fix lettered N or S and E or W (N and E when it
+// rounds to 0 or more), whole degrees and minutes rounded to hundredths with
+// the carry, both without sign.
 platform::PrintLine protractorFixLine(double FixLat, double FixLon);
 
 // A number item of the output lines: a blank or "-", the general text of the
@@ -178,13 +199,17 @@ void protractorMouseUp(ProtractorState& state);
 struct ProtractorDragStep {
     // A button is held: the computation runs again.
     bool Recompute = false;
-    // A right drag changed the zoom: the zoom box's new text ("0.5", "1.3",
-    // "2").
+    // A right drag changed the zoom: the zoom box's new text, the zoom cut
+    // to the tenth ("0.5", "1.3", "2"), which the computation reads back.
     std::optional<std::string> ZoomText;
 };
 
 // A pointer move with the buttons held (1 left, 2 right, 4 middle, summed)
-// at X, Y in plot units. The left button alone pans, the right alone zooms.
+// at X, Y in plot units. The left button alone pans, the right alone zooms:
+// Zoom = Zoom0 2^((DragY0 - y) / s) within 0.5 to 2, with Zoom0 and s the
+// zoom and the view's half width at the drag's start and y the pointer's
+// height in the plot's scale of then, so that the zoom depends on how far
+// the pointer went, not on how many moves it took.
 ProtractorDragStep protractorMouseMove(ProtractorState& state, int Button, double X, double Y);
 
 }  // namespace calculators

@@ -88,6 +88,18 @@ ProtractorEntry::Position positionOf(const platform::ui::TextBox& degrees,
     return {degrees.text(), minutes.text(), negative.value()};
 }
 
+// A message on the cleared plot from its top-left corner: one line, or two
+// (the field's name, then what it must be) when one is wider than the plot.
+void printPlotMessage(platform::ui::Picture& p, const std::string& message) {
+    const std::size_t at = message.find(" must ");
+    if (at == std::string::npos || p.textWidthTwips(message) <= p.width()) {
+        p.print(message);
+        return;
+    }
+    p.print(message.substr(0, at));
+    p.print(message.substr(at));
+}
+
 void drawScene(platform::ui::Picture& p, const ProtractorScene& scene) {
     p.setScale(scene.ScaleLeft, scene.ScaleTop, scene.ScaleWidth, scene.ScaleHeight);
     p.clear();
@@ -270,8 +282,17 @@ ProtractorEntry Form15::entry() const {
 }
 
 void Form15::compute() {
-    const ProtractorInput in = protractorInput(entry());
+    const ProtractorEntry e = entry();
+    const ProtractorInput in = protractorInput(e);
     state_.Zoom = in.Zoom;
+    // A refused box is said where the other refusals are: on the plot, with
+    // no position left in the output area.
+    if (const platform::Problem problem = protractorEntryProblem(e)) {
+        Picture2.clear();
+        Picture1.clear();
+        printPlotMessage(Picture1, " " + *problem + ".");
+        return;
+    }
     const ProtractorResult r = protractorCompute(in, state_, Picture1.width(), Picture1.height());
     // Without a fix the output area stays empty: no position from before
     // stands beside inputs that gave none.
@@ -282,10 +303,11 @@ void Form15::compute() {
     if (r.Outcome == ProtractorOutcome::Fix) {
         state_.SpanAC = r.SpanAC;
         state_.ViewHalfWidth = r.ViewHalfWidth;
+        state_.ViewHalfHeight = r.ViewHalfHeight;
         drawScene(Picture1, r.Scene);
     } else {
         Picture1.clear();
-        Picture1.print(r.PlotMessage);
+        printPlotMessage(Picture1, r.PlotMessage);
     }
 }
 
@@ -298,6 +320,8 @@ void Form15::Command1_Click() {
 }
 
 void Form15::Picture1_MouseDown(int /*Button*/, int /*Shift*/, double /*X*/, double /*Y*/) {
+    // A right drag zooms from the zoom box's value.
+    state_.Zoom = protractorZoom(Text7.text());
     protractorMouseDown(state_);
     app_.setMousePointer(platform::ui::MousePointer::SizeAll);
 }

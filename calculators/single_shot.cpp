@@ -11,9 +11,9 @@ namespace {
 using ephemeris::ArcCos;
 using ephemeris::ArcSin;
 using ephemeris::CosD;
-using ephemeris::FloorTo1;
-using ephemeris::FloorTo2;
+using ephemeris::RoundTo;
 using ephemeris::SinD;
+using platform::Problem;
 
 constexpr double kDeg = 57.29577951308238;
 
@@ -53,9 +53,9 @@ SingleShotResult singleShotReduction(const SingleShotInput& input) {
 
     SingleShotResult out;
     out.Hc = angleLine("Hc = ", Hc);
-    out.Azimuth = resultText("Azimuth = ", FloorTo1(Zn), "° ");
+    out.Azimuth = resultText("Azimuth = ", RoundTo(Zn, 1), "° ");
     out.Ho = angleLine("Observed Altitude Ho = ", Ho);
-    out.Offset = resultText("Offset Distance = ", FloorTo2(std::fabs(p)),
+    out.Offset = resultText("Offset Distance = ", RoundTo(std::fabs(p), 2),
                             std::string(" nautical miles ") + (p < 0 ? "Away" : "Towards"));
 
     // The hour angle from 0 to 360, east of the meridian beyond 180.
@@ -69,6 +69,32 @@ SingleShotResult singleShotReduction(const SingleShotInput& input) {
     out.Lines.push_back(angleLine("Apparent Altitude Ha = ", Ha));
     out.Lines.push_back(angleLine("Parallax in altitude PA = ", PA));
     return out;
+}
+
+Problem singleShotProblem(const SingleShotInput& input) {
+    if (const Problem text = platform::firstProblem({
+            signedAngleTextProblem("Sextant Altitude", input.HsDegrees, input.HsMinutes),
+            platform::numberProblem("Index Correction", input.IndexCorrection),
+            platform::numberProblem("Altitude Correction", input.AltitudeCorrection),
+            platform::numberProblem("Semi Diameter", input.SemiDiameter),
+            platform::numberProblem("Horizontal Parallax", input.HorizontalParallax),
+            platform::numberProblem("Dip Correction", input.Dip),
+            angleTextProblem("GHA", input.Gha),
+            angleTextProblem("DEC", input.Dec),
+            angleTextProblem("Assumed Latitude", input.Lat),
+            angleTextProblem("Assumed Longitude", input.Lon),
+        })) {
+        return text;
+    }
+    return platform::firstProblem({
+        platform::rangeProblem("Sextant Altitude",
+                               signedDegreesMinutes(input.HsDegrees, input.HsMinutes), 0, 90,
+                               " degrees"),
+        platform::rangeProblem("GHA", angleValue(input.Gha), 0, 360, " degrees"),
+        platform::rangeProblem("DEC", std::fabs(angleValue(input.Dec)), 0, 90, " degrees"),
+        platform::latitudeProblem("Assumed Latitude", angleValue(input.Lat)),
+        platform::longitudeProblem("Assumed Longitude", angleValue(input.Lon)),
+    });
 }
 
 }  // namespace calculators

@@ -39,7 +39,13 @@ struct SingleShotResult {
 // Hc by the cosine formula and Zn from the azimuth angle (360 - Z when the
 // sine of LHA is not negative); Ha = Hs + dip + IC, PA = HP cos Ha
 // (1 - sin^2 Lat / 298.257), Ho = Ha + AC + PA + SD, intercept (Ho - Hc) 60.
-// Negative altitudes show their minus sign.
+// Angles rounded to 0.1', the azimuth to 0.1 degree, the intercept to 0.01
+// n.mi. Negative altitudes show their minus sign.
 SingleShotResult singleShotReduction(const SingleShotInput& input);
+
+// Every box a number as a whole text (empty reads 0); then the sextant
+// altitude (degrees and minutes as typed) 0 to 90, minutes 0 to below 60, GHA
+// 0 to 360, declination and latitude 0 to 90, longitude not above 180.
+platform::Problem singleShotProblem(const SingleShotInput& input);
 
 }  // namespace calculators

@@ -136,8 +136,7 @@ void Form55::Command1_Click() {
     in.Dec = decBoxes.field(Option10.value());
     in.Lat = latBoxes.field(Option5.value());
     in.Lon = lonBoxes.field(Option8.value());
-    if (const platform::Problem problem =
-            platform::latitudeProblem("Assumed Latitude", angleValue(in.Lat))) {
+    if (const platform::Problem problem = singleShotProblem(in)) {
         // Nothing is reduced and no result from before stays.
         for (platform::ui::Label* result : {&Label24, &Label3, &Label4, &Label5}) {
             result->setCaption("");

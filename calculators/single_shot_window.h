@@ -1,9 +1,10 @@
 // The single-shot reduction window: one sight reduced from hand-entered
 // sextant, correction, almanac and assumed-position values
 // (calculators/single_shot.h), and the button that opens the almanac window
-// to read GHA and declination from. An assumed latitude beyond 90 degrees is
-// refused with a "Warning!" and leaves the results empty. Hidden, never
-// discarded, by "Close" and by its title-bar close.
+// to read GHA and declination from. A box that is not a number or out of its
+// range (singleShotProblem) is refused with a "Warning!" and a beep and
+// leaves the results empty. Hidden, never discarded, by "Close" and by its
+// title-bar close.
 #pragma once
 
 #include "calculators/angle_fields_window.h"

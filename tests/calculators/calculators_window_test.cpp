@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -16,6 +17,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "calculators/calculator_panels.h"
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
 #include "calculators/protractor_window.h"
@@ -179,9 +181,10 @@ TEST_F(CalculatorsWindowTest, DeadReckoningThroughTheFields) {
     uitest::userType(f.Text1, "3");
     uitest::userType(f.Text3, "30");
     uitest::userClick(f.Command1);
-    // Worked example of the dead-reckoning panel.
-    EXPECT_EQ(f.Label4.caption(), "Estimated Latitude N 40° 24'");
-    EXPECT_EQ(f.Label5.caption(), "Estimated Longitude W 69° 27'");
+    // Worked example of the dead-reckoning panel, whole minutes rounded:
+    // 40° 24.75' N, 69° 27.60' W.
+    EXPECT_EQ(f.Label4.caption(), "Estimated Latitude N 40° 25'");
+    EXPECT_EQ(f.Label5.caption(), "Estimated Longitude W 69° 28'");
     EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 35");
 
     // The options give the signs: South and East.
@@ -194,6 +197,21 @@ TEST_F(CalculatorsWindowTest, DeadReckoningThroughTheFields) {
     // Typing changes no result until the button is pressed.
     uitest::userType(f.Text2, "20");
     EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 35");
+}
+
+TEST_F(CalculatorsWindowTest, DeadReckoningWithNoRunShowsTheFixAsTyped) {
+    Form10& f = form();
+    f.showModeless();
+    // 38 + 10/60 is held a hair below 38° 10', 29 + 50/60 below 29° 50'.
+    uitest::userType(f.Text113, "38");
+    uitest::userType(f.Text6, "10");
+    uitest::userType(f.Text114, "29");
+    uitest::userType(f.Text7, "50");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label4.caption(), "Estimated Latitude N 38° 10'");
+    EXPECT_EQ(f.Label5.caption(), "Estimated Longitude W 29° 50'");
+    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 0");
+    EXPECT_TRUE(env.log.empty());
 }
 
 TEST_F(CalculatorsWindowTest, HorizonKeepsTheLandLinesWithoutALandHorizon) {
@@ -237,12 +255,111 @@ TEST_F(CalculatorsWindowTest, GreatCircleAndRefractionThroughTheFields) {
     uitest::userType(f.Text36, "10");
     uitest::userType(f.Text37, "0");
     uitest::userClick(f.Command16);
-    EXPECT_EQ(f.Label65.caption(), " Refraction correction = -5.31' arc minutes");
-    // An apparent altitude of -4° 24' divides by zero.
-    uitest::userType(f.Text36, "-4");
-    uitest::userType(f.Text37, "-24");
+    // Worked value of the refraction panel, -5.3043' rounded to 0.01'.
+    EXPECT_EQ(f.Label65.caption(), " Refraction correction = -5.3' arc minutes");
+    uitest::userType(f.Text36, "0");
     uitest::userClick(f.Command16);
-    EXPECT_EQ(f.Label65.caption(), " Refraction correction = undefined for these inputs");
+    EXPECT_EQ(f.Label65.caption(), " Refraction correction = -33.92' arc minutes");
+    uitest::userType(f.Text36, "90");
+    uitest::userClick(f.Command16);
+    EXPECT_EQ(f.Label65.caption(), " Refraction correction = 0' arc minutes");
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(CalculatorsWindowTest, RefractionOutsideBennettsRangeIsRefused) {
+    Form10& f = form();
+    f.showModeless();
+    uitest::userClick(f.Command15);
+    struct Case {
+        const char* T;
+        const char* deg;
+        const char* min;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"15", "-5", "0", "Apparent Altitude must be 0 to 90 degrees"},
+        {"15", "95", "0", "Apparent Altitude must be 0 to 90 degrees"},
+        {"15", "-4", "-24", "Apparent Altitude minutes must be 0 to below 60"},
+        {"-273", "10", "0", "Air Temperature must be above -273 °C"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        uitest::userType(f.Text34, "15");
+        uitest::userType(f.Text36, "10");
+        uitest::userType(f.Text37, "0");
+        uitest::userClick(f.Command16);
+        ASSERT_NE(f.Label65.caption(), "");
+        uitest::userType(f.Text34, c.T);
+        uitest::userType(f.Text36, c.deg);
+        uitest::userType(f.Text37, c.min);
+        env.messages.expect(c.message);
+        uitest::userClick(f.Command16);
+        EXPECT_EQ(env.log, (std::vector<std::string>{
+                               "beep", std::string("message Warning!: ") + c.message}));
+        EXPECT_EQ(f.Label65.caption(), "");
+        env.log.clear();
+    }
+}
+
+TEST_F(CalculatorsWindowTest, DipRefusesANegativeEyeHeightOrDistance) {
+    Form10& f = form();
+    f.showModeless();
+    uitest::userClick(f.Command9);
+    uitest::userType(f.Text23, "1");
+    uitest::userClick(f.Command10);
+    ASSERT_NE(f.Label44.caption(), "");
+    for (const auto& [box, message] :
+         {std::pair<TextBox*, const char*>{&f.Text24, "Eye height must not be negative"},
+          std::pair<TextBox*, const char*>{&f.Text23, "Distance to land must not be negative"}}) {
+        SCOPED_TRACE(message);
+        uitest::userType(f.Text24, "2");
+        uitest::userType(f.Text23, "1");
+        uitest::userType(*box, "-5");
+        env.messages.expect(message);
+        uitest::userClick(f.Command10);
+        EXPECT_EQ(env.log,
+                  (std::vector<std::string>{"beep", std::string("message Warning!: ") + message}));
+        // No line of the panel stays, the land lines among them.
+        for (const Label* result : {&f.Label55, &f.Label42, &f.Label44, &f.Label47}) {
+            EXPECT_EQ(result->caption(), "");
+        }
+        env.log.clear();
+    }
+    // An empty eye height still reads 0 (0.01 m).
+    uitest::userType(f.Text24, "");
+    uitest::userType(f.Text23, "");
+    uitest::userClick(f.Command10);
+    EXPECT_EQ(f.Label55.caption(), "Distance to sea horizon, nmiles: 0.2");
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(CalculatorsWindowTest, SumnerSaysWhenTheAltitudeIsNeverReached) {
+    Form10& f = form();
+    f.showModeless();
+    uitest::userClick(f.Command7);
+    uitest::userType(f.Text21, "40");
+    uitest::userType(f.Text19, "57");
+    uitest::userType(f.Text20, "30");
+    uitest::userType(f.Text17, "100");
+    uitest::userType(f.Text15, "20");
+    uitest::userClick(f.Command3);
+    ASSERT_NE(f.Label25.caption(), "");
+    // From 40 N a body of dec 20 N culminates at 70°.
+    uitest::userType(f.Text19, "80");
+    uitest::userType(f.Text20, "0");
+    env.messages.expect(calculators::kSumnerUnreachableText);
+    uitest::userClick(f.Command3);
+    EXPECT_EQ(env.log, (std::vector<std::string>{"beep", std::string("message Warning!: ") +
+                                                             calculators::kSumnerUnreachableText}));
+    EXPECT_EQ(f.Label25.caption(), "");
+    EXPECT_EQ(f.Label40.caption(), "");
+    env.log.clear();
+    // At the culmination itself one longitude, the body's meridian.
+    uitest::userType(f.Text19, "70");
+    uitest::userClick(f.Command3);
+    EXPECT_EQ(f.Label25.caption(), "LON west side = W 100° 0'");
+    EXPECT_EQ(f.Label40.caption(), "LON east side = W 100° 0'");
+    EXPECT_TRUE(env.log.empty());
 }
 
 TEST_F(CalculatorsWindowTest, AltitudeSumnerAndCircleThroughTheFields) {
@@ -266,7 +383,7 @@ TEST_F(CalculatorsWindowTest, AltitudeSumnerAndCircleThroughTheFields) {
     uitest::userType(f.Text17, "100");
     uitest::userType(f.Text15, "20");
     uitest::userClick(f.Command3);
-    EXPECT_EQ(f.Label25.caption(), "LON west side = W 129° 58.6'");
+    EXPECT_EQ(f.Label25.caption(), "LON west side = W 129° 58.7'");
     EXPECT_EQ(f.Label40.caption(), "LON east side = W 70° 1.3'");
 
     // Worked example of the circle-of-position panel, landmark #2 6' east.
@@ -303,7 +420,7 @@ TEST_F(CalculatorsWindowTest, LatitudeBeyondNinetyIsRefusedByItsField) {
         {"dead reckoning",
          &f.Command4,
          {{&f.Text8, "45"}, {&f.Text2, "10"}, {&f.Text113, "40"}, {&f.Text1, "3"}},
-         {&f.Text6, "3001"},  // 40 deg 3001'
+         {&f.Text113, "90.5"},
          &f.Command1,
          {&f.Label4, &f.Label5, &f.Label8},
          "Last Fix Latitude must be between 0 and 90 degrees"},
@@ -317,7 +434,7 @@ TEST_F(CalculatorsWindowTest, LatitudeBeyondNinetyIsRefusedByItsField) {
         {"Sumner line",
          &f.Command7,
          {{&f.Text21, "40"}, {&f.Text19, "57"}, {&f.Text17, "100"}, {&f.Text15, "20"}},
-         {&f.Text22, "5401"},  // 40 deg 5401'
+         {&f.Text21, "91"},
          &f.Command3,
          {&f.Label25, &f.Label40},
          "Assumed Latitude must be between 0 and 90 degrees"},
@@ -358,6 +475,307 @@ TEST_F(CalculatorsWindowTest, LatitudeBeyondNinetyIsRefusedByItsField) {
         }
         env.log.clear();
     }
+}
+
+TEST_F(CalculatorsWindowTest, EveryBoxThatIsNotANumberIsRefusedByName) {
+    // Each panel computed with ordinary fields, then each of its boxes in
+    // turn holding a text that is no number as a whole: a "Warning!" with a
+    // beep names the box, and none of the panel's results stays.
+    Form10& f = form();
+    f.showModeless();
+    struct Panel {
+        const char* name;
+        CommandButton* selector;
+        std::vector<std::pair<TextBox*, const char*>> ordinary;
+        CommandButton* calculate;
+        std::vector<Label*> results;
+        std::vector<std::pair<TextBox*, const char*>> boxes;  // with the label named
+    };
+    const std::vector<Panel> panels = {
+        {"dead reckoning",
+         &f.Command4,
+         {{&f.Text8, "45"},
+          {&f.Text2, "10"},
+          {&f.Text113, "40"},
+          {&f.Text6, "0"},
+          {&f.Text114, "70"},
+          {&f.Text7, "0"},
+          {&f.Text1, "3"},
+          {&f.Text3, "30"}},
+         &f.Command1,
+         {&f.Label4, &f.Label5, &f.Label8},
+         {{&f.Text8, "True Course"},
+          {&f.Text2, "Speed over ground"},
+          {&f.Text113, "Last Fix Latitude degrees"},
+          {&f.Text6, "Last Fix Latitude minutes"},
+          {&f.Text114, "Last Fix Longitude degrees"},
+          {&f.Text7, "Last Fix Longitude minutes"},
+          {&f.Text1, "Time interval hours"},
+          {&f.Text3, "Time interval minutes"}}},
+        {"horizon",
+         &f.Command9,
+         {{&f.Text24, "2"}, {&f.Text23, "1"}},
+         &f.Command10,
+         {&f.Label55, &f.Label42, &f.Label44, &f.Label47},
+         {{&f.Text24, "Eye height"}, {&f.Text23, "Distance to land"}}},
+        {"great circle",
+         &f.Command11,
+         {{&f.Text26, "40"},
+          {&f.Text25, "0"},
+          {&f.Text28, "70"},
+          {&f.Text27, "0"},
+          {&f.Text30, "50"},
+          {&f.Text29, "0"},
+          {&f.Text32, "5"},
+          {&f.Text31, "0"}},
+         &f.Command12,
+         {&f.Label63},
+         {{&f.Text26, "Latitude #1 degrees"},
+          {&f.Text25, "Latitude #1 minutes"},
+          {&f.Text28, "Longitude #1 degrees"},
+          {&f.Text27, "Longitude #1 minutes"},
+          {&f.Text30, "Latitude #2 degrees"},
+          {&f.Text29, "Latitude #2 minutes"},
+          {&f.Text32, "Longitude #2 degrees"},
+          {&f.Text31, "Longitude #2 minutes"}}},
+        {"refraction",
+         &f.Command15,
+         {{&f.Text34, "15"}, {&f.Text33, "1010"}, {&f.Text36, "10"}, {&f.Text37, "0"}},
+         &f.Command16,
+         {&f.Label65},
+         {{&f.Text34, "Air Temperature"},
+          {&f.Text33, "Barometric pressure"},
+          {&f.Text36, "Apparent Altitude degrees"},
+          {&f.Text37, "Apparent Altitude minutes"}}},
+        {"altitude",
+         &f.Command5,
+         {{&f.Text5, "40"},
+          {&f.Text4, "0"},
+          {&f.Text10, "70"},
+          {&f.Text9, "0"},
+          {&f.Text12, "100"},
+          {&f.Text11, "0"},
+          {&f.Text14, "20"},
+          {&f.Text13, "0"}},
+         &f.Command2,
+         {&f.Label24, &f.Label69},
+         {{&f.Text5, "Assumed Latitude degrees"},
+          {&f.Text4, "Assumed Latitude minutes"},
+          {&f.Text10, "Assumed Longitude degrees"},
+          {&f.Text9, "Assumed Longitude minutes"},
+          {&f.Text12, "GHA degrees"},
+          {&f.Text11, "GHA minutes"},
+          {&f.Text14, "DEC degrees"},
+          {&f.Text13, "DEC minutes"}}},
+        {"Sumner line",
+         &f.Command7,
+         {{&f.Text21, "40"},
+          {&f.Text22, "0"},
+          {&f.Text19, "57"},
+          {&f.Text20, "30"},
+          {&f.Text17, "100"},
+          {&f.Text18, "0"},
+          {&f.Text15, "20"},
+          {&f.Text16, "0"}},
+         &f.Command3,
+         {&f.Label25, &f.Label40},
+         {{&f.Text21, "Assumed Latitude degrees"},
+          {&f.Text22, "Assumed Latitude minutes"},
+          {&f.Text19, "Observed Altitude degrees"},
+          {&f.Text20, "Observed Altitude minutes"},
+          {&f.Text17, "GHA degrees"},
+          {&f.Text18, "GHA minutes"},
+          {&f.Text15, "DEC degrees"},
+          {&f.Text16, "DEC minutes"}}},
+        {"circle of position",
+         &f.Command14,
+         {{&f.Text43, "0"},
+          {&f.Text44, "0"},
+          {&f.Text41, "0"},
+          {&f.Text42, "0"},
+          {&f.Text39, "0"},
+          {&f.Text40, "0"},
+          {&f.Text35, "0"},
+          {&f.Text38, "6"},
+          {&f.Text45, "60"},
+          {&f.Text46, "0"}},
+         &f.Command17,
+         {&f.Label76},
+         {{&f.Text43, "Latitude #1 degrees"},
+          {&f.Text44, "Latitude #1 minutes"},
+          {&f.Text41, "Longitude #1 degrees"},
+          {&f.Text42, "Longitude #1 minutes"},
+          {&f.Text39, "Latitude #2 degrees"},
+          {&f.Text40, "Latitude #2 minutes"},
+          {&f.Text35, "Longitude #2 degrees"},
+          {&f.Text38, "Longitude #2 minutes"},
+          {&f.Text45, "Measured Angle degrees"},
+          {&f.Text46, "Measured Angle minutes"}}},
+    };
+    const char* const badTexts[] = {"abc", "2,75", "1.2.3", "12abc", "1e3"};
+    int bad = 0;
+    for (const Panel& panel : panels) {
+        uitest::userClick(*panel.selector);
+        for (const auto& [box, label] : panel.boxes) {
+            SCOPED_TRACE(label);
+            for (const auto& [ordinaryBox, text] : panel.ordinary) {
+                uitest::userType(*ordinaryBox, text);
+            }
+            uitest::userClick(*panel.calculate);
+            for (const Label* result : panel.results) {
+                ASSERT_NE(result->caption(), "");
+            }
+            ASSERT_TRUE(env.log.empty());
+
+            const char* text = badTexts[bad++ % 5];
+            uitest::userType(*box, text);
+            const std::string message =
+                std::string(label) + " must be a number (use a point for decimals)";
+            env.messages.expect(message);
+            uitest::userClick(*panel.calculate);
+            EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + message}))
+                << text;
+            for (const Label* result : panel.results) {
+                EXPECT_EQ(result->caption(), "");
+            }
+            env.log.clear();
+        }
+    }
+}
+
+TEST_F(CalculatorsWindowTest, RangesAreRefusedByName) {
+    // One value out of its range in each panel; the bounds themselves pass.
+    Form10& f = form();
+    f.showModeless();
+    struct Case {
+        CommandButton* selector;
+        std::vector<std::pair<TextBox*, const char*>> typed;
+        CommandButton* calculate;
+        std::vector<Label*> results;
+        const char* message;  // nullptr: computed
+    };
+    const std::vector<Case> cases = {
+        {&f.Command4,
+         {{&f.Text8, "360"}, {&f.Text2, "0"}, {&f.Text113, "90"}, {&f.Text114, "180"}},
+         &f.Command1,
+         {&f.Label4},
+         nullptr},
+        {&f.Command4,
+         {{&f.Text8, "361"}},
+         &f.Command1,
+         {&f.Label4},
+         "True Course must be 0 to 360 degrees"},
+        {&f.Command4,
+         {{&f.Text8, "45"}, {&f.Text2, "-1"}},
+         &f.Command1,
+         {&f.Label4},
+         "Speed over ground must not be negative"},
+        {&f.Command4,
+         {{&f.Text2, "10"}, {&f.Text114, "200"}, {&f.Text7, "75"}},
+         &f.Command1,
+         {&f.Label4},
+         "Last Fix Longitude minutes must be 0 to below 60"},
+        {&f.Command4,
+         {{&f.Text7, "0"}},
+         &f.Command1,
+         {&f.Label4},
+         "Last Fix Longitude must be between 0 and 180 degrees"},
+        {&f.Command5,
+         {{&f.Text5, "40"}, {&f.Text10, "70"}, {&f.Text12, "360.5"}, {&f.Text14, "20"}},
+         &f.Command2,
+         {&f.Label24, &f.Label69},
+         "GHA must be 0 to 360 degrees"},
+        {&f.Command5,
+         {{&f.Text12, "100"}, {&f.Text14, "90"}, {&f.Text13, "1"}},
+         &f.Command2,
+         {&f.Label24, &f.Label69},
+         "DEC must be 0 to 90 degrees"},
+        {&f.Command7,
+         {{&f.Text21, "40"}, {&f.Text19, "91"}, {&f.Text17, "100"}, {&f.Text15, "20"}},
+         &f.Command3,
+         {&f.Label25, &f.Label40},
+         "Observed Altitude must be 0 to 90 degrees"},
+        {&f.Command14,
+         {{&f.Text38, "6"}, {&f.Text45, "0"}, {&f.Text46, ""}},
+         &f.Command17,
+         {&f.Label76},
+         "Measured Angle must be above 0 and below 180 degrees"},
+        {&f.Command14,
+         {{&f.Text45, "180"}},
+         &f.Command17,
+         {&f.Label76},
+         "Measured Angle must be above 0 and below 180 degrees"},
+        {&f.Command14,
+         {{&f.Text45, "200"}},
+         &f.Command17,
+         {&f.Label76},
+         "Measured Angle must be above 0 and below 180 degrees"},
+        // A typed sign is ignored: -10 is 10 degrees.
+        {&f.Command14, {{&f.Text45, "-10"}}, &f.Command17, {&f.Label76}, nullptr},
+        {&f.Command14,
+         {{&f.Text45, "60"}, {&f.Text38, "0"}},
+         &f.Command17,
+         {&f.Label76},
+         calculators::kLandmarksAtOnePositionText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message ? c.message : "computed");
+        uitest::userClick(*c.selector);
+        for (const auto& [box, text] : c.typed) {
+            uitest::userType(*box, text);
+        }
+        for (Label* result : c.results) {
+            result->setCaption("from before");
+        }
+        if (!c.message) {
+            uitest::userClick(*c.calculate);
+            EXPECT_TRUE(env.log.empty());
+            for (const Label* result : c.results) {
+                EXPECT_NE(result->caption(), "from before");
+                EXPECT_NE(result->caption(), "");
+            }
+            continue;
+        }
+        env.messages.expect(c.message);
+        uitest::userClick(*c.calculate);
+        EXPECT_EQ(env.log, (std::vector<std::string>{
+                               "beep", std::string("message Warning!: ") + c.message}));
+        for (const Label* result : c.results) {
+            EXPECT_EQ(result->caption(), "");
+        }
+        env.log.clear();
+    }
+}
+
+TEST_F(CalculatorsWindowTest, AltitudeFiguresReadRoundedNotCut) {
+    // A sight reduced like the book's: from 31 N with dec 73° 3.8' N at LHA
+    // 70° 19.0', Hc is 35° 13.571' and Zn 340.380 (cosine formula below); cut,
+    // they read 35° 13.5' and 340.3.
+    const double rad = std::acos(-1.0L) / 180;
+    const double lat = 31 * rad;
+    const double dec = (73 + 3.8 / 60) * rad;
+    const double lha = (70 + 19.0 / 60) * rad;
+    const double hc =
+        std::asin(std::sin(lat) * std::sin(dec) + std::cos(lat) * std::cos(dec) * std::cos(lha));
+    const double z =
+        std::acos((std::sin(dec) - std::sin(lat) * std::sin(hc)) / (std::cos(lat) * std::cos(hc)));
+    const double hcMinutes = (hc / rad - 35) * 60;
+    const double zn = 360 - z / rad;
+    ASSERT_NEAR(hcMinutes, 13.571, 0.0005);
+    ASSERT_NEAR(zn, 340.380, 0.0005);
+
+    Form10& f = form();
+    f.showModeless();
+    uitest::userClick(f.Command5);
+    uitest::userType(f.Text5, "31");
+    uitest::userType(f.Text10, "50");  // West
+    uitest::userType(f.Text12, "120");
+    uitest::userType(f.Text11, "19");
+    uitest::userType(f.Text14, "73");
+    uitest::userType(f.Text13, "3.8");
+    uitest::userClick(f.Command2);
+    EXPECT_EQ(f.Label24.caption(), "Hc = 35° 13.6'");
+    EXPECT_EQ(f.Label69.caption(), "Azimuth = 340.4° ");
 }
 
 TEST_F(CalculatorsWindowTest, DeadReckoningPastAPoleIsNoPosition) {

@@ -138,18 +138,130 @@ TEST_F(CourseCalculatorWindowTest, HeadingSaysWhenNoHeadingMakesTheCourseGood) {
     EXPECT_TRUE(env.log.empty());
 }
 
-TEST_F(CourseCalculatorWindowTest, UndefinedCourseKeepsTheLastLoad) {
+TEST_F(CourseCalculatorWindowTest, UndefinedCourseLoadsNothing) {
     Form9& f = form();
     typeInputs({"90", "6", "5", "180", "1"});
     f.Command1.click();
-    const std::string huge(400, '9');
+    ASSERT_TRUE(f.Command3.enabled());
+    // 1.7 x 10^308 knots each way: a number, but their sum is beyond a
+    // double.
+    const std::string huge = "17" + std::string(307, '0');
     typeInputs({"45", huge, "0", "45", huge});
     f.Command1.click();
     EXPECT_EQ(f.Label10.caption(), "True course = undefined for these inputs");
     EXPECT_EQ(f.Label11.caption(), "Speed over ground = undefined for these inputs");
+    EXPECT_FALSE(f.Command3.enabled());
+    app.form1().Text8.setText("12");
     f.Command3.click();
+    EXPECT_EQ(app.form1().Text8.text(), "12");
+}
+
+TEST_F(CourseCalculatorWindowTest, EditingABoxTakesAwayTheAnswersThatReadIt) {
+    Form9& f = form();
+    f.showModeless();
+    const auto calculateBoth = [&] {
+        typeInputs({"90", "6", "5", "180", "1"});
+        uitest::userType(f.Text8, "104.3");
+        uitest::userClick(f.Command1);
+        uitest::userClick(f.Command4);
+        ASSERT_EQ(f.Label10.caption(), "True course = 104.3 deg from true N");
+        ASSERT_EQ(f.Label17.caption(), "Heading course = 90 deg from true N");
+    };
+    const auto courseEmpty = [&] {
+        EXPECT_EQ(f.Label10.caption(), "");
+        EXPECT_EQ(f.Label11.caption(), "");
+        EXPECT_EQ(f.Text6.text(), "");
+        EXPECT_EQ(f.Text7.text(), "");
+        EXPECT_FALSE(f.Command3.enabled());
+    };
+    // The heading: only the course calculation reads it.
+    calculateBoth();
+    uitest::userType(f.Text1, "91");
+    courseEmpty();
+    EXPECT_EQ(f.Label17.caption(), "Heading course = 90 deg from true N");
+    EXPECT_EQ(f.Label16.caption(), "Speed over ground = 6.2 knots");
+    // The load button copies nothing from before.
+    app.form1().Text8.setText("12");
+    f.Command3.click();
+    EXPECT_EQ(app.form1().Text8.text(), "12");
+
+    // Speed, leeway and current: both calculations read them.
+    for (TextBox* shared : {&f.Text2, &f.Text3, &f.Text4, &f.Text5}) {
+        calculateBoth();
+        uitest::userType(*shared, "2");
+        courseEmpty();
+        EXPECT_EQ(f.Label17.caption(), "");
+        EXPECT_EQ(f.Label16.caption(), "");
+    }
+
+    // The desired course: only the heading calculation.
+    calculateBoth();
+    uitest::userType(f.Text8, "100");
+    EXPECT_EQ(f.Label17.caption(), "");
+    EXPECT_EQ(f.Label16.caption(), "");
+    EXPECT_EQ(f.Label10.caption(), "True course = 104.3 deg from true N");
+    EXPECT_EQ(f.Text6.text(), "104.3");
+    EXPECT_TRUE(f.Command3.enabled());
+    // Calculated again, the course loads.
+    uitest::userType(f.Text1, "90");
+    uitest::userClick(f.Command1);
+    uitest::userClick(f.Command3);
     EXPECT_EQ(app.form1().Text8.text(), "104.3");
     EXPECT_EQ(app.form1().Text2.text(), "6.2");
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(CourseCalculatorWindowTest, BoxesThatAreNotNumbersAreRefusedByName) {
+    Form9& f = form();
+    f.showModeless();
+    const std::vector<std::pair<TextBox*, std::string>> course = {
+        {&f.Text1, "Heading"},          {&f.Text2, "Ship speed"},
+        {&f.Text3, "Leeway angle"},     {&f.Text4, "Direction of current"},
+        {&f.Text5, "Speed of current"},
+    };
+    for (const auto& [box, label] : course) {
+        SCOPED_TRACE(label);
+        typeInputs({"90", "6", "5", "180", "1"});
+        uitest::userClick(f.Command1);
+        ASSERT_TRUE(f.Command3.enabled());
+        uitest::userType(*box, "2,5");
+        const std::string message = label + " must be a number (use a point for decimals)";
+        env.messages.expect(message);
+        uitest::userClick(f.Command1);
+        EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + message}));
+        EXPECT_EQ(f.Label10.caption(), "");
+        EXPECT_EQ(f.Label11.caption(), "");
+        EXPECT_FALSE(f.Command3.enabled());
+        env.log.clear();
+    }
+    const std::vector<std::pair<TextBox*, std::string>> heading = {
+        {&f.Text8, "Desired True Course"}, {&f.Text2, "Ship speed"},
+        {&f.Text3, "Leeway angle"},        {&f.Text4, "Direction of current"},
+        {&f.Text5, "Speed of current"},
+    };
+    for (const auto& [box, label] : heading) {
+        SCOPED_TRACE(label);
+        typeInputs({"90", "6", "5", "180", "1"});
+        uitest::userType(f.Text8, "104.3");
+        uitest::userClick(f.Command4);
+        ASSERT_NE(f.Label17.caption(), "");
+        uitest::userType(*box, "abc");
+        const std::string message = label + " must be a number (use a point for decimals)";
+        env.messages.expect(message);
+        uitest::userClick(f.Command4);
+        EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + message}));
+        EXPECT_EQ(f.Label17.caption(), "");
+        EXPECT_EQ(f.Label16.caption(), "");
+        env.log.clear();
+    }
+    // Negative speeds are refused by both; an empty box reads 0.
+    typeInputs({"90", "6", "5", "180", "-1"});
+    env.messages.expect("Speed of current must not be negative");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label10.caption(), "");
+    typeInputs({"", "6", "", "", ""});
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label10.caption(), "True course = 0 deg from true N");
 }
 
 TEST_F(CourseCalculatorWindowTest, ClosingHidesAndKeepsTheFields) {

@@ -6,13 +6,16 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
 using calculators::CourseInput;
 using calculators::HeadingInput;
 
-const std::string kHuge(400, '9');
+// 1.7 x 10^308: a number as a whole text; twice its part along 45 degrees is
+// beyond a double.
+const std::string kLong = "17" + std::string(307, '0');
 
 std::string courseLine(const std::string& course) {
     return "True course = " + course + " deg from true N";
@@ -39,7 +42,9 @@ TEST(CourseCalculator, WorkedCourses) {
         {{"359.99", "6", "0", "0", "0"}, "360", "6"},
         // The heading the heading calculator finds for course 10 over ground.
         {{"16.5", "6", "0", "350", "2"}, "10", "7.8"},
-        {{"", "abc", "", "", ""}, "0", "0"},
+        {{"", "", "", "", ""}, "0", "0"},
+        // 359.96 rounds to the tenth: 360.
+        {{"359.96", "6", "0", "0", "0"}, "360", "6"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.in.Heading + " " + c.in.Speed + " " + c.in.Leeway);
@@ -52,7 +57,7 @@ TEST(CourseCalculator, WorkedCourses) {
 }
 
 TEST(CourseCalculator, OverflowingSpeedsGiveNoCourse) {
-    const calculators::CourseResult r = calculators::trueCourse({"45", kHuge, "0", "45", kHuge});
+    const calculators::CourseResult r = calculators::trueCourse({"45", kLong, "0", "45", kLong});
     EXPECT_EQ(r.CourseLine, "True course = undefined for these inputs");
     EXPECT_EQ(r.SpeedLine, "Speed over ground = undefined for these inputs");
     EXPECT_FALSE(r.CourseText);
@@ -86,7 +91,7 @@ TEST(HeadingCalculator, WorkedHeadings) {
 
 TEST(HeadingCalculator, DesiredCourseOutsideOneTurnIsRefused) {
     for (const std::string& desired : {std::string("360.1"), std::string("-1"),
-                                       std::string("1000000000"), std::string("-720"), kHuge}) {
+                                       std::string("1000000000"), std::string("-720"), kLong}) {
         SCOPED_TRACE(desired);
         const calculators::HeadingResult r =
             calculators::headingToSteer({desired, "6", "0", "0", "0"});
@@ -97,6 +102,50 @@ TEST(HeadingCalculator, DesiredCourseOutsideOneTurnIsRefused) {
     }
     EXPECT_FALSE(calculators::headingToSteer({"360", "6", "0", "0", "0"}).Refused);
     EXPECT_FALSE(calculators::headingToSteer({"0", "6", "0", "0", "0"}).Refused);
+}
+
+TEST(CourseAndHeading, BoxesThatAreNotNumbersOrOutOfRangeAreRefused) {
+    const std::string number = " must be a number (use a point for decimals)";
+    struct Case {
+        std::vector<std::string> boxes;  // heading or desired course, speed, leeway,
+                                         // current direction, current speed
+        std::string course;              // the course calculator's refusal, "" none
+        std::string heading;             // the heading calculator's refusal
+    };
+    const Case cases[] = {
+        {{"90", "6", "5", "180", "1"}, "", ""},
+        // Heading, leeway and the current's direction take any value.
+        {{"-725", "6", "-400", "1000", "1"}, "", "Desired True Course must be 0 to 360 degrees"},
+        {{"90", "-6", "5", "180", "1"},
+         "Ship speed must not be negative",
+         "Ship speed must not be negative"},
+        {{"90", "6", "5", "180", "-0.1"},
+         "Speed of current must not be negative",
+         "Speed of current must not be negative"},
+        {{"abc", "6", "5", "180", "1"}, "Heading" + number, "Desired True Course" + number},
+        {{"90", "2,75", "5", "180", "1"}, "Ship speed" + number, "Ship speed" + number},
+        {{"90", "6", "1.2.3", "180", "1"}, "Leeway angle" + number, "Leeway angle" + number},
+        {{"90", "6", "5", "12abc", "1"},
+         "Direction of current" + number,
+         "Direction of current" + number},
+        {{"90", "6", "5", "180", "1e3"}, "Speed of current" + number, "Speed of current" + number},
+        // A box that is no number comes before a range.
+        {{"400", "-6", "5", "180", "x"}, "Speed of current" + number, "Speed of current" + number},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.boxes[0] + " " + c.boxes[1] + " " + c.boxes[2] + " " + c.boxes[3] + " " +
+                     c.boxes[4]);
+        const calculators::CourseResult course =
+            calculators::trueCourse({c.boxes[0], c.boxes[1], c.boxes[2], c.boxes[3], c.boxes[4]});
+        EXPECT_EQ(course.Refused.value_or(""), c.course);
+        if (course.Refused) {
+            EXPECT_EQ(course.CourseLine, "");
+            EXPECT_FALSE(course.CourseText);
+        }
+        const calculators::HeadingResult heading = calculators::headingToSteer(
+            {c.boxes[0], c.boxes[1], c.boxes[2], c.boxes[3], c.boxes[4]});
+        EXPECT_EQ(heading.Refused.value_or(""), c.heading);
+    }
 }
 
 TEST(HeadingCalculator, CoursesNoHeadingCanMakeGood) {

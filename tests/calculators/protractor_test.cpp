@@ -355,8 +355,7 @@ TEST(ProtractorComputeTest, DefaultsOutputLines) {
     // C at -3 cos(1/60 deg), 2 n.mi. from A) that sees A-B under 34 deg and
     // B-C under 56 deg, solved independently by Newton's method in Python:
     // 0.32842' W, 2.37019' N; 2.39283, 1.52592 and 2.69710 n.mi. from A, B
-    // and C. The longitude's minutes are negative below one degree and cut
-    // to -0.33 before the sign goes.
+    // and C, each rounded to hundredths.
     const ProtractorResult r = computeWith(defaults());
     ASSERT_EQ(r.Outcome, ProtractorOutcome::Fix);
     std::vector<std::string> lines;
@@ -367,18 +366,18 @@ TEST(ProtractorComputeTest, DefaultsOutputLines) {
               (std::vector<std::string>{
                   "Position Fix    N 0 " + kDeg + "  2.37 '        W 0 " + kDeg + "  0.33 ' ",
                   "Radial distance from Left Landmark  2.39  nmiles",
-                  "Radial distance from Middle Landmark  1.52  nmiles",
-                  "Radial distance from Right Landmark  2.69  nmiles",
+                  "Radial distance from Middle Landmark  1.53  nmiles",
+                  "Radial distance from Right Landmark  2.7  nmiles",
                   "Tic marks on plot are 1.0 nautical mile increments",
               }));
 }
 
 TEST(ProtractorComputeTest, FixLineLettersAndMinutes) {
-    // Hand-worked: N when the latitude is 0 or more, E when the longitude is;
-    // below one degree the sign sits on the minutes, which are cut toward
-    // minus infinity to hundredths before it is dropped (30.123' south
-    // prints 30.13, north 30.12); from one degree on the degrees carry it.
-    const double m = 30.1235 / 60;  // 30.123' once cut to thousandths
+    // Hand-worked: N when the latitude rounds to 0 or more, E when the
+    // longitude does; minutes rounded to hundredths, half away from zero,
+    // the same on both sides of the equator and the meridian; 59.996' is the
+    // next degree.
+    const double m = 30.1235 / 60;
     struct Case {
         double lat, lon;
         const char* text;
@@ -388,8 +387,13 @@ TEST(ProtractorComputeTest, FixLineLettersAndMinutes) {
         {-0.0, -0.0, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
         {-12.5, 3.25, "Position Fix    S 12 \xC2\xB0  30 '        E 3 \xC2\xB0  15 ' "},
         {m, m, "Position Fix    N 0 \xC2\xB0  30.12 '        E 0 \xC2\xB0  30.12 ' "},
-        {-m, -m, "Position Fix    S 0 \xC2\xB0  30.13 '        W 0 \xC2\xB0  30.13 ' "},
+        {-m, -m, "Position Fix    S 0 \xC2\xB0  30.12 '        W 0 \xC2\xB0  30.12 ' "},
         {-1 - m, -179 - m, "Position Fix    S 1 \xC2\xB0  30.12 '        W 179 \xC2\xB0  30.12 ' "},
+        {10 + 30.125 / 60, -(20 + 30.125 / 60),
+         "Position Fix    N 10 \xC2\xB0  30.13 '        W 20 \xC2\xB0  30.13 ' "},
+        {10 + 59.996 / 60, -(179 + 59.996 / 60),
+         "Position Fix    N 11 \xC2\xB0  0 '        W 180 \xC2\xB0  0 ' "},
+        {-0.004 / 60, -0.004 / 60, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(platform::printLineText(calculators::protractorFixLine(c.lat, c.lon)), c.text)
@@ -538,9 +542,11 @@ TEST(ProtractorSceneTest, FixLandmarksSightLinesAndCircles) {
 
 // --- Dragging ----------------------------------------------------------------------
 
+// A plot 1.5 times as high as wide.
 ProtractorState viewOf(double halfWidth, double zoom) {
     ProtractorState s;
     s.ViewHalfWidth = halfWidth;
+    s.ViewHalfHeight = 1.5 * halfWidth;
     s.Zoom = zoom;
     return s;
 }
@@ -588,7 +594,16 @@ TEST(ProtractorDragTest, LeftDragPansFromTheFirstMoveAndClampsToTheHalfWidth) {
     EXPECT_EQ(s.Zoom, 1);
 }
 
-TEST(ProtractorDragTest, RightDragZoomsByTheWholeDistanceFromTheStart) {
+// What the window does after a zoom step: it reads the zoom back from the
+// box (cut to the tenth) and the plot's scale follows it.
+void readBack(ProtractorState& s, const calculators::ProtractorDragStep& step, double span) {
+    ASSERT_TRUE(step.ZoomText);
+    s.Zoom = std::stod(*step.ZoomText);
+    s.ViewHalfWidth = span / s.Zoom;
+    s.ViewHalfHeight = 1.5 * s.ViewHalfWidth;
+}
+
+TEST(ProtractorDragTest, RightDragZoomsByTwoPerHalfWidthFromTheStart) {
     ProtractorState s = viewOf(4, 1);
     calculators::protractorMouseDown(s);
     auto step = calculators::protractorMouseMove(s, 2, 0, 1);  // start at y = 1
@@ -596,27 +611,62 @@ TEST(ProtractorDragTest, RightDragZoomsByTheWholeDistanceFromTheStart) {
     ASSERT_TRUE(step.ZoomText);
     EXPECT_EQ(*step.ZoomText, "1");
     EXPECT_EQ(s.Zoom, 1);
-    // 1.2 below the start: + 1.2 / 4.
-    step = calculators::protractorMouseMove(s, 2, 0, -0.2);
-    EXPECT_DOUBLE_EQ(s.Zoom, 1.3);
-    EXPECT_EQ(*step.ZoomText, "1.3");
-    // The window reads the zoom back from its box before the next move.
-    s.Zoom = 1.3;
-    step = calculators::protractorMouseMove(s, 2, 0, -0.2);
-    EXPECT_EQ(*step.ZoomText, "1.6");
+    // One half width (4) below the start doubles the zoom; half of it gives
+    // sqrt 2 = 1.414, shown cut to 1.4.
+    step = calculators::protractorMouseMove(s, 2, 0, -3);
+    EXPECT_DOUBLE_EQ(s.Zoom, 2);
+    step = calculators::protractorMouseMove(s, 2, 0, -1);
+    EXPECT_DOUBLE_EQ(s.Zoom, std::sqrt(2.0));
+    EXPECT_EQ(*step.ZoomText, "1.4");
+    // The plot is redrawn at zoom 1.4: the same point of the screen now
+    // reads y = -1 / 1.4 and still gives sqrt 2.
+    readBack(s, step, 4);
+    step = calculators::protractorMouseMove(s, 2, 0, -1 / 1.4);
+    EXPECT_DOUBLE_EQ(s.Zoom, std::sqrt(2.0));
+    // Above the start it zooms out: half a half width gives 1 / sqrt 2.
+    readBack(s, step, 4);
+    step = calculators::protractorMouseMove(s, 2, 0, 3 / 1.4);
+    EXPECT_DOUBLE_EQ(s.Zoom, 1 / std::sqrt(2.0));
+    EXPECT_EQ(*step.ZoomText, "0.7");
     // Clamped to 2 and to 0.5.
+    readBack(s, step, 4);
     step = calculators::protractorMouseMove(s, 2, 0, -20);
     EXPECT_EQ(s.Zoom, 2);
     EXPECT_EQ(*step.ZoomText, "2");
     step = calculators::protractorMouseMove(s, 2, 0, 20);
     EXPECT_EQ(s.Zoom, 0.5);
     EXPECT_EQ(*step.ZoomText, "0.5");
-    // A typed zoom of 3 comes into range at the first step.
-    s.Zoom = 3;
-    step = calculators::protractorMouseMove(s, 2, 0, 1);
-    EXPECT_EQ(*step.ZoomText, "2");
     EXPECT_EQ(s.PanX, 0);
     EXPECT_EQ(s.PanY, 0);
+
+    // A typed zoom of 3 is where a new drag starts, and comes into range.
+    s = viewOf(4, 3);
+    calculators::protractorMouseDown(s);
+    step = calculators::protractorMouseMove(s, 2, 0, 1);
+    EXPECT_EQ(*step.ZoomText, "2");
+}
+
+TEST(ProtractorDragTest, TheSameDragInFewOrManyStepsGivesTheSameZoom) {
+    // From y = 2.5 down to y = -0.9 of the starting scale (half width 4.5):
+    // 2^(3.4 / 4.5) = 1.689, shown 1.6, whatever the moves in between.
+    const double span = 4.5;
+    const auto drag = [span](int steps) {
+        ProtractorState s = viewOf(span, 1);
+        calculators::protractorMouseDown(s);
+        auto step = calculators::protractorMouseMove(s, 2, 0, 2.5);
+        readBack(s, step, span);
+        for (int i = 1; i <= steps; ++i) {
+            // The pointer's height in the starting scale, then in the scale
+            // the plot has now.
+            const double start = 2.5 - 3.4 * i / steps;
+            step = calculators::protractorMouseMove(s, 2, 0, start / s.Zoom);
+            readBack(s, step, span);
+        }
+        return s.Zoom;
+    };
+    EXPECT_EQ(drag(1), 1.6);
+    EXPECT_EQ(drag(5), 1.6);
+    EXPECT_EQ(drag(30), 1.6);
 }
 
 TEST(ProtractorDragTest, OtherButtonsChangeNothingButRecompute) {

@@ -9,10 +9,14 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
 #include "calculators/protractor_window.h"
+#include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
 #include "platform/ui/picture.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
@@ -230,12 +234,16 @@ TEST_F(ProtractorWindowTest, RightDragZoomsThroughPointerEvents) {
     // At the start height the zoom is unchanged and loses its ".0".
     drag(Qt::RightButton, {{0, 0}, {0.3, 0}});
     EXPECT_EQ(f.Text7.text(), "1");
-    // Down by a quarter of the half width adds 0.25 at that step, cut to 0.2.
+    // Down by half the half width: 2^0.5 = 1.414, cut to 1.4 in the box.
     const double w = f.state().ViewHalfWidth;
-    uitest::mouseMove(p, p.toPixel(0, -0.25 * w), Qt::RightButton);
-    EXPECT_EQ(f.Text7.text(), "1.2");
-    EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / 1.2, 1e-6);
-    EXPECT_NEAR(p.scaleWidth(), 2 * std::sqrt(13.0) / 1.2, 1e-6);
+    const QPointF halfDown = p.toPixel(0, -0.5 * w);
+    uitest::mouseMove(p, halfDown, Qt::RightButton);
+    EXPECT_EQ(f.Text7.text(), "1.4");
+    EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / 1.4, 1e-6);
+    EXPECT_NEAR(p.scaleWidth(), 2 * std::sqrt(13.0) / 1.4, 1e-6);
+    // The same place on the screen, now in the new scale, keeps the zoom.
+    uitest::mouseMove(p, halfDown, Qt::RightButton);
+    EXPECT_EQ(f.Text7.text(), "1.4");
     // Far down: held at 2; far up: held at 0.5.
     uitest::mouseMove(p, p.toPixel(0, -100), Qt::RightButton);
     EXPECT_EQ(f.Text7.text(), "2");
@@ -245,6 +253,112 @@ TEST_F(ProtractorWindowTest, RightDragZoomsThroughPointerEvents) {
     EXPECT_NEAR(f.state().ViewHalfWidth, 2 * std::sqrt(13.0), 1e-6);
     // The pan did not move.
     EXPECT_EQ(fixMark().x1, 0);
+}
+
+TEST_F(ProtractorWindowTest, TheSameDragInFiveAndThirtyPixelStepsGivesTheSameZoom) {
+    Form15& f = shown();
+    platform::ui::Picture& p = f.Picture1;
+    // 150 pixels down from the middle; the zoom that gives, from the scale at
+    // the start: 2^(distance / half width).
+    const double unitsPerPixel = 1 / (p.toPixel(0, 0).y() - p.toPixel(0, 1).y());
+    const double expected =
+        ephemeris::FloorTo1(std::pow(2.0, 150 * unitsPerPixel / f.state().ViewHalfWidth));
+    ASSERT_GT(expected, 1.2);
+    ASSERT_LT(expected, 2);
+    const QPointF start = p.toPixel(0, 0);
+    std::vector<std::string> zooms;
+    for (const int stepPixels : {5, 30}) {
+        uitest::userType(f.Text7, "1.0");
+        uitest::userClick(f.Command17);
+        uitest::mouseDown(p, start, Qt::RightButton);
+        for (int down = 0; down <= 150; down += stepPixels) {
+            uitest::mouseMove(p, start + QPointF(0, down), Qt::RightButton);
+        }
+        uitest::mouseUp(p, start + QPointF(0, 150), Qt::RightButton);
+        zooms.push_back(f.Text7.text());
+    }
+    EXPECT_EQ(zooms[0], zooms[1]);
+    EXPECT_EQ(zooms[0], platform::generalText(expected));
+}
+
+TEST_F(ProtractorWindowTest, BoxesThatAreNotNumbersAreRefusedOnThePlot) {
+    // Each box of the positions and angles in turn: the plot names it, no
+    // position stays in the output area, no message box; the zoom box keeps
+    // its own rule.
+    Form15& f = shown();
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> boxes = {
+        {&f.Text43, "Latitude #1 degrees"},
+        {&f.Text44, "Latitude #1 minutes"},
+        {&f.Text41, "Longitude #1 degrees"},
+        {&f.Text42, "Longitude #1 minutes"},
+        {&f.Text39, "Latitude #2 degrees"},
+        {&f.Text40, "Latitude #2 minutes"},
+        {&f.Text35, "Longitude #2 degrees"},
+        {&f.Text38, "Longitude #2 minutes"},
+        {&f.Text2, "Latitude #3 degrees"},
+        {&f.Text1, "Latitude #3 minutes"},
+        {&f.Text4, "Longitude #3 degrees"},
+        {&f.Text3, "Longitude #3 minutes"},
+        {&f.Text45, "Angle between A and B degrees"},
+        {&f.Text46, "Angle between A and B minutes"},
+        {&f.Text6, "Angle between B and C degrees"},
+        {&f.Text5, "Angle between B and C minutes"},
+    };
+    const char* const badTexts[] = {"abc", "2,75", "1.2.3", "12abc", "1e3"};
+    int bad = 0;
+    for (const auto& [box, label] : boxes) {
+        SCOPED_TRACE(label);
+        const std::string before = box->text();
+        uitest::userType(*box, badTexts[bad++ % 5]);
+        uitest::userClick(f.Command17);
+        std::string shown;
+        for (const std::string& line : textsOf(f.Picture1)) {
+            shown += line;
+        }
+        EXPECT_EQ(shown, " " + label + " must be a number (use a point for decimals).");
+        EXPECT_TRUE(textsOf(f.Picture2).empty());
+        uitest::userType(*box, before);
+        uitest::userClick(f.Command17);
+        ASSERT_EQ(textsOf(f.Picture2).size(), 5u);
+    }
+    // Ranges: minutes 0 to below 60, longitudes not beyond 180.
+    for (const auto& [box, text, message] :
+         std::vector<std::tuple<platform::ui::TextBox*, const char*, std::string>>{
+             {&f.Text42, "60", " Longitude #1 minutes must be 0 to below 60."},
+             {&f.Text46, "-75", " Angle between A and B minutes must be 0 to below 60."},
+             {&f.Text35, "181", " Longitude #2 must be between 0 and 180 degrees."}}) {
+        const std::string before = box->text();
+        uitest::userType(*box, text);
+        uitest::userClick(f.Command17);
+        std::string shown;
+        for (const std::string& line : textsOf(f.Picture1)) {
+            shown += line;
+        }
+        EXPECT_EQ(shown, message);
+        EXPECT_TRUE(textsOf(f.Picture2).empty());
+        uitest::userType(*box, before);
+    }
+    // Each line of a message within the plot.
+    uitest::userType(f.Text45, "x");
+    uitest::userClick(f.Command17);
+    for (const std::string& line : textsOf(f.Picture1)) {
+        EXPECT_LE(f.Picture1.textWidthTwips(line), f.Picture1.width()) << line;
+    }
+    EXPECT_TRUE(env.messages.calls.empty());
+    EXPECT_EQ(env.messages.beeps, 0);
+}
+
+TEST_F(ProtractorWindowTest, FixAndDistancesReadRounded) {
+    // The defaults' fix and distances (solved independently, see the
+    // computation's test): 2.37019' N, 0.32842' W; 2.39283, 1.52592 and
+    // 2.69710 n.mi., each to the hundredth.
+    Form15& f = shown();
+    const std::vector<std::string> lines = textsOf(f.Picture2);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0],
+              "Position Fix    N 0 " + kDeg + "  2.37 '        W 0 " + kDeg + "  0.33 ' ");
+    EXPECT_EQ(lines[2], "Radial distance from Middle Landmark  1.53  nmiles");
+    EXPECT_EQ(lines[3], "Radial distance from Right Landmark  2.7  nmiles");
 }
 
 TEST_F(ProtractorWindowTest, MoveWithoutButtonDrawsNothing) {

@@ -61,36 +61,40 @@ TEST(SingleShotReduction, WorkedSights) {
         Shown shown;
     };
     const Case cases[] = {
-        // Worked Sun sight of the single-shot reduction.
+        // Worked Sun sight of the single-shot reduction, rounded: Hc 36°
+        // 37.358', Ho 36° 40.55', Ha 36° 25.75', intercept 3.1916.
         {"Sun",
          sunSight(),
-         {"36° 37.3'",
+         {"36° 37.4'",
           "250",
-          "36° 40.5'",
+          "36° 40.6'",
           "3.19 nautical miles Towards",
-          {"50° 0'    W", "36° 25.7'", "0° 0'"}}},
-        // Worked Moon sight: LHA 370 reduced to 10.
+          {"50° 0'    W", "36° 25.8'", "0° 0'"}}},
+        // Worked Moon sight: LHA 370 reduced to 10. Rounded: Hc 58° 37.078',
+        // Zn 340.614, Ho 58° 1.601', intercept 35.4766, Ha 57° 18.55', PA
+        // 30.751'.
         {"Moon",
          sight("57", "20", "1.5", "-3.2", "15.5", "57.0", "2.95", "350", "0", "5", "30", true, "35",
                "30", true, "20", "0", false),
-         {"58° 37'",
+         {"58° 37.1'",
           "340.6",
           "58° 1.6'",
-          "35.47 nautical miles Away",
-          {"10° 0'    W", "57° 18.5'", "0° 30.7'"}}},
+          "35.48 nautical miles Away",
+          {"10° 0'    W", "57° 18.6'", "0° 30.8'"}}},
         // All fields empty: the body in the zenith of 0, 0.
         {"empty",
          sight("", "", "", "", "", "", "", "", "", "", "", false, "", "", false, "", "", true),
          {"90° 0'", "270", "0° 0'", "5400 nautical miles Away", {"0° 0'    W", "0° 0'", "0° 0'"}}},
-        // Noon sight due south: Hc = 90 - 40 + 10 = 60, Ho 5.555' higher.
+        // Noon sight due south: Hc = 90 - 40 + 10 = 60, Ho 5.555' higher;
+        // Hc a hair below 60° reads 60° 0', the half hundredth rounds up.
         {"noon",
          sight("60", "5.555", "", "", "", "", "", "30", "0", "10", "0", false, "40", "0", false,
                "30", "0", true),
          {"60° 0'",
           "180",
-          "60° 5.5'",
-          "5.55 nautical miles Towards",
-          {"0° 0'    W", "60° 5.5'", "0° 0'"}}},
+          "60° 5.6'",
+          "5.56 nautical miles Towards",
+          {"0° 0'    W", "60° 5.6'", "0° 0'"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -137,15 +141,16 @@ TEST(SingleShotReduction, NegativeAltitudesShowTheirSign) {
     low.HorizontalParallax = "-30";
     r = calculators::singleShotReduction(low);
     EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = -0° 30'");
-    EXPECT_EQ(r.Lines[2], "Parallax in altitude PA = -0° 29.9'");
+    // -29.9989' rounds to -30'.
+    EXPECT_EQ(r.Lines[2], "Parallax in altitude PA = -0° 30'");
 
     // A body below the horizon: GHA 100° 20.55' from 0, 0 gives Hc
     // -10° 20.55'.
     low.Gha = {"100", "20.55", false};
     r = calculators::singleShotReduction(low);
-    EXPECT_EQ(r.Hc, "Hc = -10° 20.5'");
+    EXPECT_EQ(r.Hc, "Hc = -10° 20.6'");
     // The hour angle line is unchanged.
-    EXPECT_EQ(r.Lines[0], "Local Hour Angle LHA = 100° 20.5'    W");
+    EXPECT_EQ(r.Lines[0], "Local Hour Angle LHA = 100° 20.6'    W");
 }
 
 TEST(SingleShotReduction, OverflowingInputsSayUndefined) {
@@ -156,7 +161,76 @@ TEST(SingleShotReduction, OverflowingInputsSayUndefined) {
     EXPECT_EQ(r.Ho, "Observed Altitude Ho = undefined for these inputs");
     EXPECT_EQ(r.Offset, "Offset Distance = undefined for these inputs");
     EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = undefined for these inputs");
-    EXPECT_EQ(r.Hc, "Hc = 36° 37.3'");
+    EXPECT_EQ(r.Hc, "Hc = 36° 37.4'");
+}
+
+TEST(SingleShotReduction, BoxesRefusedByName) {
+    const std::string number = " must be a number (use a point for decimals)";
+    const auto with = [](void (*edit)(SingleShotInput&)) {
+        SingleShotInput in = sunSight();
+        edit(in);
+        return calculators::singleShotProblem(in);
+    };
+    struct Case {
+        platform::Problem problem;
+        std::string message;  // "" passes
+    };
+    const Case cases[] = {
+        {calculators::singleShotProblem(sunSight()), ""},
+        {with([](SingleShotInput& in) { in.HsDegrees = "1" + std::string(24, '0'); }),
+         "Sextant Altitude must be 0 to 90 degrees"},
+        {with([](SingleShotInput& in) {
+             in.HsDegrees = "90";
+             in.HsMinutes = "0.1";
+         }),
+         "Sextant Altitude must be 0 to 90 degrees"},
+        {with([](SingleShotInput& in) {
+             in.HsDegrees = "90";
+             in.HsMinutes = "";
+         }),
+         ""},
+        {with([](SingleShotInput& in) { in.HsDegrees = "-1"; }),
+         "Sextant Altitude must be 0 to 90 degrees"},
+        {with([](SingleShotInput& in) { in.HsMinutes = "-5"; }),
+         "Sextant Altitude minutes must be 0 to below 60"},
+        {with([](SingleShotInput& in) { in.Gha.Degrees = "xyz"; }), "GHA degrees" + number},
+        {with([](SingleShotInput& in) {
+             in.Gha.Degrees = "360";
+             in.Gha.Minutes = "1";
+         }),
+         "GHA must be 0 to 360 degrees"},
+        {with([](SingleShotInput& in) {
+             in.Dec.Degrees = "90";
+             in.Dec.Minutes = "1";
+         }),
+         "DEC must be 0 to 90 degrees"},
+        {with([](SingleShotInput& in) {
+             in.Dec = {"90", "0", true};
+         }),
+         ""},
+        {with([](SingleShotInput& in) { in.Lat.Minutes = "60"; }),
+         "Assumed Latitude minutes must be 0 to below 60"},
+        {with([](SingleShotInput& in) { in.Lon.Degrees = "181"; }),
+         "Assumed Longitude must be between 0 and 180 degrees"},
+        {with([](SingleShotInput& in) { in.IndexCorrection = "2,25"; }),
+         "Index Correction" + number},
+        {with([](SingleShotInput& in) { in.AltitudeCorrection = "1.2.3"; }),
+         "Altitude Correction" + number},
+        {with([](SingleShotInput& in) { in.SemiDiameter = "16'"; }), "Semi Diameter" + number},
+        {with([](SingleShotInput& in) { in.HorizontalParallax = "1e1"; }),
+         "Horizontal Parallax" + number},
+        {with([](SingleShotInput& in) { in.Dip = "abc"; }), "Dip Correction" + number},
+        // Texts before ranges.
+        {with([](SingleShotInput& in) {
+             in.HsDegrees = "95";
+             in.Dip = "x";
+         }),
+         "Dip Correction" + number},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(c.problem.value_or(""), c.message);
+    }
 }
 
 }  // namespace

@@ -77,12 +77,13 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
         uitest::userType(*box, text);
     }
     uitest::userClick(f.Command1);
-    EXPECT_EQ(f.Label24.caption(), "Hc = 36° 37.3'");
+    // Rounded to the tenth: Hc 36° 37.358', Ho 36° 40.55', Ha 36° 25.75'.
+    EXPECT_EQ(f.Label24.caption(), "Hc = 36° 37.4'");
     EXPECT_EQ(f.Label3.caption(), "Azimuth = 250° ");
-    EXPECT_EQ(f.Label4.caption(), "Observed Altitude Ho = 36° 40.5'");
+    EXPECT_EQ(f.Label4.caption(), "Observed Altitude Ho = 36° 40.6'");
     EXPECT_EQ(f.Label5.caption(), "Offset Distance = 3.19 nautical miles Towards");
     const std::vector<std::string> lines = {"Local Hour Angle LHA = 50° 0'    W",
-                                            "Apparent Altitude Ha = 36° 25.7'",
+                                            "Apparent Altitude Ha = 36° 25.8'",
                                             "Parallax in altitude PA = 0° 0'"};
     EXPECT_EQ(printed(f.Picture1), lines);
 
@@ -90,7 +91,7 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
     uitest::userClick(f.Option10);
     uitest::userClick(f.Command1);
     EXPECT_EQ(printed(f.Picture1).size(), 3u);
-    EXPECT_NE(f.Label24.caption(), "Hc = 36° 37.3'");
+    EXPECT_NE(f.Label24.caption(), "Hc = 36° 37.4'");
     EXPECT_TRUE(env.log.empty());
 }
 
@@ -101,9 +102,9 @@ TEST_F(SingleShotWindowTest, AssumedLatitudeBeyondNinetyIsRefused) {
     uitest::userType(f.Text21, "100");
     uitest::userClick(f.Command1);
     ASSERT_EQ(printed(f.Picture1).size(), 3u);
-    // 89 deg 61' is beyond the pole.
-    uitest::userType(f.Text25, "89");
-    uitest::userType(f.Text26, "61");
+    // 90 deg 1' is beyond the pole.
+    uitest::userType(f.Text25, "90");
+    uitest::userType(f.Text26, "1");
     env.messages.expect("Assumed Latitude must be between 0 and 90 degrees");
     uitest::userClick(f.Command1);
     EXPECT_EQ(env.log, (std::vector<std::string>{
@@ -115,9 +116,67 @@ TEST_F(SingleShotWindowTest, AssumedLatitudeBeyondNinetyIsRefused) {
     }
     EXPECT_TRUE(printed(f.Picture1).empty());
     // On the pole itself the sight is reduced.
-    uitest::userType(f.Text26, "60");
+    uitest::userType(f.Text26, "0");
     uitest::userClick(f.Command1);
     EXPECT_EQ(printed(f.Picture1).size(), 3u);
+}
+
+TEST_F(SingleShotWindowTest, EveryBoxThatIsNotANumberOrOutOfRangeIsRefused) {
+    Form55& f = form();
+    f.showModeless();
+    const std::vector<std::pair<TextBox*, std::string>> sun = {
+        {&f.Text5, "36"}, {&f.Text6, "31"},  {&f.Text17, "-2.25"}, {&f.Text1, "14.8"},
+        {&f.Text13, "0"}, {&f.Text14, "0"},  {&f.Text19, "3"},     {&f.Text21, "100"},
+        {&f.Text22, "0"}, {&f.Text18, "10"}, {&f.Text20, "0"},     {&f.Text25, "40"},
+        {&f.Text26, "0"}, {&f.Text23, "50"}, {&f.Text24, "0"},
+    };
+    const std::string number = " must be a number (use a point for decimals)";
+    struct Case {
+        TextBox* box;
+        std::string text;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {&f.Text5, "abc", "Sextant Altitude degrees" + number},
+        {&f.Text6, "2,75", "Sextant Altitude minutes" + number},
+        {&f.Text17, "1.2.3", "Index Correction" + number},
+        {&f.Text1, "12abc", "Altitude Correction" + number},
+        {&f.Text13, "1e3", "Semi Diameter" + number},
+        {&f.Text14, "x", "Horizontal Parallax" + number},
+        {&f.Text19, "3m", "Dip Correction" + number},
+        {&f.Text21, "xyz", "GHA degrees" + number},
+        {&f.Text22, "o", "GHA minutes" + number},
+        {&f.Text18, "N10", "DEC degrees" + number},
+        {&f.Text20, "-", "DEC minutes" + number},
+        {&f.Text25, "40N", "Assumed Latitude degrees" + number},
+        {&f.Text26, "0.0.", "Assumed Latitude minutes" + number},
+        {&f.Text23, "W50", "Assumed Longitude degrees" + number},
+        {&f.Text24, "..", "Assumed Longitude minutes" + number},
+        // The altitude of 10^24 degrees.
+        {&f.Text5, "1000000000000000000000000", "Sextant Altitude must be 0 to 90 degrees"},
+        {&f.Text6, "60", "Sextant Altitude minutes must be 0 to below 60"},
+        {&f.Text21, "361", "GHA must be 0 to 360 degrees"},
+        {&f.Text18, "91", "DEC must be 0 to 90 degrees"},
+        {&f.Text23, "180.5", "Assumed Longitude must be between 0 and 180 degrees"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        for (const auto& [box, text] : sun) {
+            uitest::userType(*box, text);
+        }
+        uitest::userClick(f.Command1);
+        ASSERT_EQ(printed(f.Picture1).size(), 3u);
+        ASSERT_TRUE(env.log.empty());
+        uitest::userType(*c.box, c.text);
+        env.messages.expect(c.message);
+        uitest::userClick(f.Command1);
+        EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + c.message}));
+        for (const platform::ui::Label* result : {&f.Label24, &f.Label3, &f.Label4, &f.Label5}) {
+            EXPECT_EQ(result->caption(), "");
+        }
+        EXPECT_TRUE(printed(f.Picture1).empty());
+        env.log.clear();
+    }
 }
 
 TEST_F(SingleShotWindowTest, ShowAlmanacOpensTheAlmanacWindowAsItIs) {
