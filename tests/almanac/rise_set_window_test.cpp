@@ -4,6 +4,7 @@
 // menu item that shows it with the settings' Delta T.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "almanac/almanac.h"
@@ -11,6 +12,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "platform/numtext.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -205,6 +207,27 @@ TEST_F(RiseSetWindowTest, NowWritesTheUTDate) {
         EXPECT_EQ(f.Text2.text(), c.month);
         EXPECT_EQ(f.Text3.text(), c.day) << c.clock.day << " " << c.clock.hour << " " << c.zone;
     }
+}
+
+// The times show rounded to the second: on 2024 March 2 at 40 30' N 70 W the
+// sunrise falls 0.585 s past a whole second, which the cut showed one
+// second early.
+TEST_F(RiseSetWindowTest, TimesShowRoundedToTheSecond) {
+    Form13& f = form();
+    typeDate("2024", "3", "2");
+    typePosition("40", "30", false, "70", "0", true);
+    uitest::userType(f.Text11, "69");
+    uitest::userClick(f.Command1);
+    const almanac::RiseSetResult sun = almanac::sunRiseSet({2024, 3, 2, 40.5, -70, 69});
+    const double seconds = sun.Rise * 3600;
+    ASSERT_GE(seconds - std::floor(seconds), 0.5);
+    const double shown = std::floor(seconds + 0.5);
+    const auto two = [](double x) { return (x < 10 ? "0" : "") + platform::generalText(x); };
+    const std::string rise = two(std::floor(shown / 3600)) + ":" +
+                             two(std::floor(std::fmod(shown, 3600) / 60)) + ":" +
+                             two(std::fmod(shown, 60));
+    EXPECT_EQ(f.Label23.caption().substr(0, 29), " Sunrise " + rise + " UT   Sunset")
+        << f.Label23.caption();
 }
 
 // The largest position the checks let through, and empty minutes read 0.
