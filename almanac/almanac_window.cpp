@@ -119,7 +119,17 @@ void Form12::List1_Click() {
     request.Minute = Val(Text5);
     request.Second = Val(Text6);
     request.DeltaT = Val(Text11);
-    if (const platform::Problem problem = almanacProblem(request)) {
+    // Every box a number as a whole text (an empty one reads 0), then the
+    // ranges of the values.
+    const platform::Problem problem = platform::firstProblem(
+        {platform::numberProblem("Year", Text1.text()),
+         platform::numberProblem("Month", Text2.text()),
+         platform::numberProblem("Day", Text3.text()),
+         platform::numberProblem("UT hour", Text4.text()),
+         platform::numberProblem("UT minute", Text5.text()),
+         platform::numberProblem("UT second", Text6.text()),
+         platform::numberProblem("Delta T", Text11.text()), almanacProblem(request)});
+    if (problem) {
         // Only a body the navigator picked is a request worth a word.
         Picture2.clear();
         if (request.ObjectIndex >= 0) {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "platform/numtext.h"
-#include "reduction/sight_almanac.h"
 
 namespace almanac {
 
@@ -25,14 +24,46 @@ PrintLine blankLine() {
     return {PrintItem::Text("")};
 }
 
-// "<label>D° <minutes>'<tail>" with the minutes cut to 0.01.
-PrintLine cutAngleLine(const char* label, double angle, const char* tail) {
-    double D = 0;
-    double M = 0;
-    ephemeris::SplitDegMin(angle, D, M);
-    return {PrintItem::Text(label),        PrintItem::Number(D),
-            PrintItem::Text(kDegreesText), PrintItem::Number(ephemeris::FloorTo2(M)),
-            PrintItem::Text("'"),          PrintItem::Text(tail)};
+// A finite number, or "---" where the figure could not be computed.
+PrintItem shown(bool finite, double x) {
+    return finite ? PrintItem::Number(x) : PrintItem::Text("---");
+}
+
+// "<label>D° <minutes>'<tail>": the angle rounded to 0.01' with the carry
+// into the degrees. The degrees carry the sign, or the minutes when the
+// degrees are 0; an angle that rounds to zero has none.
+PrintLine angleLine(const char* label, double angle, const char* tail) {
+    const ephemeris::RoundedDegMin r = ephemeris::RoundDegMin(angle, 2);
+    const double D = r.Deg == 0 ? 0 : r.Sign * r.Deg;
+    const double M = r.Deg == 0 && r.Sign < 0 ? -r.Min : r.Min;
+    PrintLine line{PrintItem::Text(label), shown(r.Finite, D), PrintItem::Text(kDegreesText),
+                   shown(r.Finite, M), PrintItem::Text("'")};
+    if (*tail != '\0') {
+        line.push_back(PrintItem::Text(tail));
+    }
+    return line;
+}
+
+// "<label>N|S D° <minutes>'  Declination": degrees and minutes without sign,
+// rounded to 0.01' with the carry; a declination that rounds to zero is "N".
+PrintLine declinationLine(const char* label, double Dec) {
+    const ephemeris::RoundedDegMin r = ephemeris::RoundDegMin(Dec, 2);
+    const char* side = !r.Finite ? "" : (r.Sign < 0 ? "S" : "N");
+    return {PrintItem::Text(label),          PrintItem::Text(side),  shown(r.Finite, r.Deg),
+            PrintItem::Text(kDegreesText),   shown(r.Finite, r.Min), PrintItem::Text("'"),
+            PrintItem::Text("  Declination")};
+}
+
+// The semi-diameter (arc minutes) rounded to 0.01.
+PrintLine semiDiameterLine(double SD) {
+    return {PrintItem::Text(" SD  "), PrintItem::Number(ephemeris::RoundTo(SD, 2)),
+            PrintItem::Text("'"), PrintItem::Text("  Semi Diameter")};
+}
+
+// The Moon's illuminated percentage from its elongation, unrounded: the
+// ephemeris gives it cut to 0.1, the almanac shows it rounded.
+double illuminatedPercent(double Elong) {
+    return 100 * (1 - ephemeris::CosD(Elong)) / 2;
 }
 
 void append(std::vector<PrintLine>& to, std::vector<PrintLine> lines) {
@@ -79,28 +110,29 @@ std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double D
                                    double HP, double GHAAries) {
     return {{PrintItem::Text(" Object Name:  " + Name)},
             blankLine(),
-            reduction::roundedAngleLine(" GHA   ", GHA, "  Greenwich Hour Angle"),
-            reduction::declinationLine(" DEC   ", Dec, 0),
-            cutAngleLine(" SHA   ", SHA, "  Sidereal Hour Angle"),
-            {PrintItem::Text(" HP    "), PrintItem::Number(ephemeris::FloorTo2(HP + 0.005)),
+            angleLine(" GHA   ", GHA, "  Greenwich Hour Angle"),
+            declinationLine(" DEC   ", Dec),
+            angleLine(" SHA   ", SHA, "  Sidereal Hour Angle"),
+            {PrintItem::Text(" HP    "), PrintItem::Number(ephemeris::RoundTo(HP, 2)),
              PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")},
             blankLine(),
-            reduction::roundedAngleLine(" GHA Aries ", GHAAries, "")};
+            angleLine(" GHA Aries ", GHAAries, "")};
 }
 
 std::vector<PrintLine> sunTail(double SD, double EquationOfTime) {
-    double Em = 0;
-    double Es = 0;
-    ephemeris::SplitDegMin(EquationOfTime, Em, Es);  // minutes and seconds as degrees and minutes
+    // Minutes and seconds as degrees and minutes: the seconds rounded to 0.1
+    // with the carry into the minutes; the sentence follows the shown sign.
+    const ephemeris::RoundedDegMin E = ephemeris::RoundDegMin(EquationOfTime, 1);
+    const double Em = E.Deg == 0 ? 0 : E.Sign * E.Deg;
+    const double Es = E.Deg == 0 && E.Sign < 0 ? -E.Min : E.Min;
     std::vector<PrintLine> lines{
         blankLine(),
-        reduction::semiDiameterLine(SD),
-        {PrintItem::Text(" Equation of time "), PrintItem::Number(Em),
-         PrintItem::Text(" minutes  "), PrintItem::Number(ephemeris::FloorTo1(Es)),
-         PrintItem::Text(" seconds")}};
-    if (EquationOfTime > 0) {
+        semiDiameterLine(SD),
+        {PrintItem::Text(" Equation of time "), shown(E.Finite, Em), PrintItem::Text(" minutes  "),
+         shown(E.Finite, Es), PrintItem::Text(" seconds")}};
+    if (E.Sign > 0) {
         lines.push_back({PrintItem::Text(" Sun is faster than mean clock")});
-    } else if (EquationOfTime < 0) {
+    } else if (E.Sign < 0) {
         lines.push_back({PrintItem::Text(" Sun is slower than mean clock")});
     }
     lines.push_back(blankLine());
@@ -112,17 +144,18 @@ std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, 
     return {{PrintItem::Text(" Object Name:  " + StarName + "      Magnitude " +
                              platform::generalText(Magnitude))},
             blankLine(),
-            reduction::roundedAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
-            reduction::declinationLine(" DECstar  ", Dec, 0),
-            reduction::roundedAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"),
+            angleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
+            declinationLine(" DECstar  ", Dec),
+            angleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"),
             blankLine(),
-            reduction::roundedAngleLine(" GHA Aries  ", GHAAries, "")};
+            angleLine(" GHA Aries  ", GHAAries, "")};
 }
 
 std::vector<PrintLine> moonTail(double SD, double Illum) {
     return {blankLine(),
-            reduction::semiDiameterLine(SD),
-            {PrintItem::Text(" Illumination "), PrintItem::Number(Illum), PrintItem::Text(" %")}};
+            semiDiameterLine(SD),
+            {PrintItem::Text(" Illumination "), PrintItem::Number(ephemeris::RoundTo(Illum, 1)),
+             PrintItem::Text(" %")}};
 }
 
 std::vector<PrintLine> timeBlock(double JD, double JDE, double MeanObliquity,
@@ -131,11 +164,11 @@ std::vector<PrintLine> timeBlock(double JD, double JDE, double MeanObliquity,
         {PrintItem::Text("Julian Day           "), PrintItem::NextZone(), PrintItem::Number(JD)},
         {PrintItem::Text("Julian Day Ephemeris"), PrintItem::NextZone(), PrintItem::Number(JDE)},
         {PrintItem::Text("Mean obliquity of the ecliptic, degrees  "),
-         PrintItem::Number(ephemeris::FloorTo6(MeanObliquity))},
+         PrintItem::Number(ephemeris::RoundTo(MeanObliquity, 6))},
         {PrintItem::Text("Nutation delta Psi, arc sec      "),
-         PrintItem::Number(ephemeris::FloorTo3(DeltaPsiSeconds))},
+         PrintItem::Number(ephemeris::RoundTo(DeltaPsiSeconds, 3))},
         {PrintItem::Text("Nutation delta Epsilon, arc sec "),
-         PrintItem::Number(ephemeris::FloorTo3(DeltaEpsSeconds))}};
+         PrintItem::Number(ephemeris::RoundTo(DeltaEpsSeconds, 3))}};
     dashesForNonFinite(lines);
     return lines;
 }
@@ -164,7 +197,7 @@ AlmanacPrintout perpetualAlmanac(const AlmanacRequest& request,
                                 Elong);
         const double SHA = ephemeris::Normalize360(GHA - sun.GHAAries);
         out.BodyBlock = PlanetPrint("Moon", GHA, Dec, SHA, HP, sun.GHAAries);
-        append(out.BodyBlock, moonTail(SD, Illum));
+        append(out.BodyBlock, moonTail(SD, illuminatedPercent(Elong)));
     } else if (i >= 2 && i <= 5) {
         double GHA = 0, Dec = 0, SHA = 0, HP = 0, Dist = 0;
         ephemeris::PlanetPosition(t.JD, t.T_TT, kPlanetCodes[i - 2], sun.EarthL, sun.EarthB,

@@ -58,29 +58,32 @@ AlmanacPrintout perpetualAlmanac(const AlmanacRequest& request, const ephemeris:
 // when it lies beyond 20 minutes either way.
 double equationOfTime(double SunGHA, double UT);
 
-// The common block of the Sun, the Moon and the planets: name, GHA
-// (minutes rounded), declination and SHA (minutes cut), HP (arc minutes,
-// rounded to 0.01) and the GHA of Aries (minutes rounded); angles in degrees.
+// The common block of the Sun, the Moon and the planets: name, GHA,
+// declination, SHA, HP (arc minutes) and the GHA of Aries; angles in
+// degrees. Every figure is rounded to the 0.01' it shows, minutes that round
+// to 60 carried into the degrees.
 std::vector<platform::PrintLine> PlanetPrint(const std::string& Name, double GHA, double Dec,
                                              double SHA, double HP, double GHAAries);
 
-// The Sun's lines after its common block: semi-diameter (arc minutes), the
-// equation of time (minutes) in whole minutes and seconds, and whether the
-// Sun is faster or slower than the mean clock.
+// The Sun's lines after its common block: semi-diameter (arc minutes, to
+// 0.01), the equation of time (minutes) in whole minutes and seconds rounded
+// to 0.1 with the carry, and whether the Sun is faster or slower than the
+// mean clock (no sentence when it shows as zero).
 std::vector<platform::PrintLine> sunTail(double SD, double EquationOfTime);
 
-// The Moon's lines after its common block: semi-diameter (arc minutes) and
-// the illuminated percentage.
+// The Moon's lines after its common block: semi-diameter (arc minutes, to
+// 0.01) and the illuminated percentage (to 0.1).
 std::vector<platform::PrintLine> moonTail(double SD, double Illum);
 
-// The block of a star: its name as stored (blank-padded) and magnitude, GHA
-// and SHA (minutes rounded), declination (minutes cut) and the GHA of Aries
-// (minutes rounded); angles in degrees.
+// The block of a star: its name as stored (blank-padded) and magnitude, GHA,
+// declination, SHA and the GHA of Aries (degrees), rounded as the common
+// block.
 std::vector<platform::PrintLine> starPrint(const std::string& StarName, double Magnitude,
                                            double GHA, double Dec, double SHA, double GHAAries);
 
-// The time block: Julian day, Julian ephemeris day (at the next print zone),
-// mean obliquity (degrees), nutation in longitude and obliquity (arc seconds).
+// The time block: Julian day, Julian ephemeris day (at the next print zone,
+// unrounded), mean obliquity (degrees, rounded to 6 decimals), nutation in
+// longitude and obliquity (arc seconds, rounded to 3 decimals).
 std::vector<platform::PrintLine> timeBlock(double JD, double JDE, double MeanObliquity,
                                            double DeltaPsiSeconds, double DeltaEpsSeconds);
 

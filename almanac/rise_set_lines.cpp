@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
 
 namespace almanac {
 
@@ -11,16 +12,32 @@ namespace {
 
 constexpr const char* kNoTime = "---";
 
+std::string twoDigits(double x) {
+    const std::string text = platform::generalText(x);
+    return x < 10 ? "0" + text : text;
+}
+
+// The flag's day, -1 for "P", 1 for "N", 0 for none.
+int flagDay(const std::string& Flag) {
+    return Flag == "P" ? -1 : (Flag == "N" ? 1 : 0);
+}
+
+// "<time> UT <flag>" of a time rounded to the second, its day flag following
+// the rounded time.
+std::string timeWithFlag(double Hours, const std::string& Flag) {
+    return riseSetTimeText(Hours) + " UT " + riseSetDayFlag(Hours, Flag);
+}
+
 // "<rise word> <rise> UT <flag>  <set word> <set> UT <flag>  <transit word>
 // <transit> UT <flag>"; "---" for the rise and the set when the body does not
 // cross the horizon that day.
 std::string riseSetLine(const RiseSetResult& r, const char* riseWord, const char* setWord,
                         const char* transitWord) {
     const bool crosses = hasRiseOrSet(r);
-    const std::string rise = crosses ? riseSetTimeText(r.Rise) + " UT " + r.RiseFlag : kNoTime;
-    const std::string set = crosses ? riseSetTimeText(r.Set) + " UT " + r.SetFlag : kNoTime;
+    const std::string rise = crosses ? timeWithFlag(r.Rise, r.RiseFlag) : kNoTime;
+    const std::string set = crosses ? timeWithFlag(r.Set, r.SetFlag) : kNoTime;
     return std::string(riseWord) + " " + rise + "  " + setWord + " " + set + "  " + transitWord +
-           " " + riseSetTimeText(r.Transit) + " UT " + r.TransitFlag;
+           " " + timeWithFlag(r.Transit, r.TransitFlag);
 }
 
 }  // namespace
@@ -46,15 +63,20 @@ bool hasRiseOrSet(const RiseSetResult& r) {
 }
 
 std::string riseSetTimeText(double Hours) {
-    if (!std::isfinite(Hours)) {
+    const ephemeris::RoundedHMS t = ephemeris::RoundHMS(Hours, 0);
+    if (!t.Finite) {
         return kNoTime;
     }
-    double H = 0;
-    double M = 0;
-    double S = 0;
-    std::string text;
-    ephemeris::FormatTimeHMS(Hours, H, M, S, text);
-    return text;
+    return twoDigits(t.H) + ":" + twoDigits(t.M) + ":" + twoDigits(t.S);
+}
+
+std::string riseSetDayFlag(double Hours, const std::string& Flag) {
+    const ephemeris::RoundedHMS t = ephemeris::RoundHMS(Hours, 0);
+    if (!t.Finite) {
+        return Flag;
+    }
+    const double day = flagDay(Flag) + t.Days;
+    return day < 0 ? "P" : (day > 0 ? "N" : "");
 }
 
 std::string sunRiseSetLine(const RiseSetResult& sun) {

@@ -42,9 +42,17 @@ struct RiseSetResult {
 RiseSetResult sunRiseSet(const RiseSetInput& in);
 RiseSetResult moonRiseSet(const RiseSetInput& in);
 
-// "hh:mm:ss" as FormatTimeHMS writes it; "---" for a time that could not be
+// "hh:mm:ss", the time of day of the hours rounded to the second with the
+// carry (23:59:59.5 is 00:00:00); "---" for a time that could not be
 // computed (not finite).
 std::string riseSetTimeText(double Hours);
+
+// The day flag of the rounded time: Flag ("", "P" previous or "N" next UT
+// day) moved by the day the rounding or hours beyond 0 to 24 carry the time
+// into, so a set at 23:59:59.7 without a flag shows 00:00:00 "N", a rise at
+// 23:59:59.7 "P" shows 00:00:00 without one. Two days either way (which no
+// search gives) still read "P" or "N". Not finite: Flag unchanged.
+std::string riseSetDayFlag(double Hours, const std::string& Flag);
 
 // Whether the result has a rise or a set to show: not when the body stays
 // above or below the horizon all day (the message says which), nor when both

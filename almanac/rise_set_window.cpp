@@ -96,6 +96,50 @@ Form13::Form13(app::App& app)
 Form13::~Form13() = default;
 
 void Form13::Command1_Click() {
+    if (const platform::Problem problem = inputProblem()) {
+        for (platform::ui::Label* output : {&Label23, &Label15, &Label24, &Label4}) {
+            output->setCaption("");
+        }
+        warnProblem(app_, *problem);
+        return;
+    }
+    const RiseSetInput in = riseSetInput();
+    const RiseSetResult sun = sunRiseSet(in);
+    Label23.setCaption(" " + sunRiseSetLine(sun));
+    Label15.setCaption(sun.Message);
+    const RiseSetResult moon = moonRiseSet(in);
+    Label24.setCaption(" " + moonRiseSetLine(moon));
+    Label4.setCaption(moon.Message);
+}
+
+platform::Problem Form13::inputProblem() const {
+    // Every box a whole number text first (an empty one reads 0), then the
+    // values as the calculation takes them: minutes and position without
+    // their typed sign.
+    if (platform::Problem problem = platform::firstProblem({
+            platform::numberProblem("Year", Text1.text()),
+            platform::numberProblem("Month", Text2.text()),
+            platform::numberProblem("UT Day", Text3.text()),
+            platform::numberProblem("DR Latitude", Text113.text()),
+            platform::numberProblem("DR Latitude minutes", Text8.text()),
+            platform::numberProblem("DR Longitude", Text114.text()),
+            platform::numberProblem("DR Longitude minutes", Text7.text()),
+            platform::numberProblem("Delta T", Text11.text()),
+        })) {
+        return problem;
+    }
+    const RiseSetInput in = riseSetInput();
+    return platform::firstProblem({
+        platform::dateProblem(in.Year, in.Month, in.Day, {"Year", "Month", "UT Day"}),
+        platform::minutesProblem("DR Latitude minutes", std::fabs(Val(Text8))),
+        platform::latitudeProblem("DR Latitude", in.Lat),
+        platform::minutesProblem("DR Longitude minutes", std::fabs(Val(Text7))),
+        platform::longitudeProblem("DR Longitude", in.Lon),
+        platform::deltaTProblem(in.DeltaT),
+    });
+}
+
+RiseSetInput Form13::riseSetInput() const {
     // The sign comes from the options alone.
     RiseSetInput in;
     in.Lat = std::fabs(Val(Text113)) + std::fabs(Val(Text8)) / 60;
@@ -110,23 +154,7 @@ void Form13::Command1_Click() {
     in.Month = Val(Text2);
     in.Day = Val(Text3);
     in.DeltaT = Val(Text11);
-    if (const platform::Problem problem = platform::firstProblem(
-            {platform::dateProblem(in.Year, in.Month, in.Day, {"Year", "Month", "UT Day"}),
-             platform::latitudeProblem("DR Latitude", in.Lat),
-             platform::deltaTProblem(in.DeltaT)})) {
-        for (platform::ui::Label* output : {&Label23, &Label15, &Label24, &Label4}) {
-            output->setCaption("");
-        }
-        warnProblem(app_, *problem);
-        return;
-    }
-
-    const RiseSetResult sun = sunRiseSet(in);
-    Label23.setCaption(" " + sunRiseSetLine(sun));
-    Label15.setCaption(sun.Message);
-    const RiseSetResult moon = moonRiseSet(in);
-    Label24.setCaption(" " + moonRiseSetLine(moon));
-    Label4.setCaption(moon.Message);
+    return in;
 }
 
 void Form13::Command4_Click() {

@@ -4,6 +4,8 @@
 // always-above or always-below messages (almanac/rise_set_lines.h).
 #pragma once
 
+#include "almanac/rise_set_lines.h"
+#include "platform/input_check.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
@@ -26,6 +28,11 @@ class Form13 : public platform::ui::Form {
     void Command1_Click();  // computes the Sun's and the Moon's lines
     void Command4_Click();  // "Now": the clock's UT date into the date boxes
     void Command2_Click();  // "Close": hides the window
+
+    // The first box the checks refuse, named by its label, or nothing.
+    platform::Problem inputProblem() const;
+    // The calculation's inputs, read from the boxes.
+    RiseSetInput riseSetInput() const;
 
     // ------------------------------------------------------------- controls
     platform::ui::Frame Frame1;            // "UT Date and Time"

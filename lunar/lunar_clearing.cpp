@@ -21,14 +21,12 @@ constexpr int kAltitudePasses = 4;
 
 using platform::allFinite;
 
-// D, "° ", the minutes to a tenth (half a tenth added, then cut), " '".
-void appendDegMin(PrintLine& line, double X) {
-    double D = 0;
-    double M = 0;
-    ephemeris::SplitDegMin(X, D, M);
-    line.push_back(PrintItem::Number(D));
+// D, "° ", M, " '" of an angle that is not negative, rounded to 0.1' with
+// the carry into the degrees.
+void appendDegMin(PrintLine& line, const ephemeris::RoundedDegMin& X) {
+    line.push_back(PrintItem::Number(X.Deg));
     line.push_back(PrintItem::Text(std::string(kDegreeSign) + " "));
-    line.push_back(PrintItem::Number(ephemeris::FloorTo1(M + 0.05)));
+    line.push_back(PrintItem::Number(X.Min));
     line.push_back(PrintItem::Text(" '"));
 }
 
@@ -40,13 +38,15 @@ ClearingResult failure(std::string_view line) {
 }
 
 std::vector<PrintLine> resultLines(const ClearingResult& r) {
+    // The side of the longitude as shown: one that rounds to 0 is east.
+    const ephemeris::RoundedDegMin lon = ephemeris::RoundDegMin(r.BetterLongitude, 1);
     PrintLine longitude{PrintItem::Text(" Better Longitude "),
-                        PrintItem::Text(r.BetterLongitude >= 0 ? "E " : "W ")};
-    appendDegMin(longitude, std::fabs(r.BetterLongitude));
+                        PrintItem::Text(lon.Sign < 0 ? "W " : "E ")};
+    appendDegMin(longitude, lon);
     PrintLine cleared{PrintItem::Text(" Lunar Distance Cleared ")};
-    appendDegMin(cleared, r.Cleared);
+    appendDegMin(cleared, ephemeris::RoundDegMin(r.Cleared, 1));
     PrintLine apparent{PrintItem::Text(" Lunar Distance Apparent ")};
-    appendDegMin(apparent, r.Apparent);
+    appendDegMin(apparent, ephemeris::RoundDegMin(r.Apparent, 1));
 
     return {
         correctTimeLine(r.CorrectTime),
@@ -54,29 +54,27 @@ std::vector<PrintLine> resultLines(const ClearingResult& r) {
         cleared,
         apparent,
         {PrintItem::Text(" Augmented Semidiameter "),
-         PrintItem::Number(ephemeris::FloorTo2(r.AugmentedSD * 60)), PrintItem::Text(" '")},
+         PrintItem::Number(ephemeris::RoundTo(r.AugmentedSD * 60, 2)), PrintItem::Text(" '")},
     };
 }
 
 }  // namespace
 
 PrintLine correctTimeLine(double tcorr) {
-    // The day of the typed date the time falls on, and the time of that day.
-    double day = std::floor(tcorr / 24);
-    const double hours = tcorr - day * 24;
-    double H = 0;
-    double M = 0;
-    double S = 0;
-    std::string time;
-    ephemeris::FormatTimeHMS(hours, H, M, S, time);
-    // The display carries 23:59:59 into 00:00:00: that is the next day's.
-    if (H < std::floor(hours)) {
-        day = day + 1;
+    // Rounded to the second with the carry: 23:59:59.5 is 0 h of the next day.
+    const ephemeris::RoundedHMS t = ephemeris::RoundHMS(tcorr, 0);
+    if (!t.Finite) {
+        return {PrintItem::Text(" Correct time at observation ---")};
     }
-    PrintLine line{PrintItem::Text(" Correct time at observation "), PrintItem::Text(time)};
-    if (day < 0) {
+    const auto twoDigits = [](double x) {
+        const std::string text = platform::generalText(x);
+        return x < 10 ? "0" + text : text;
+    };
+    PrintLine line{PrintItem::Text(" Correct time at observation "),
+                   PrintItem::Text(twoDigits(t.H) + ":" + twoDigits(t.M) + ":" + twoDigits(t.S))};
+    if (t.Days < 0) {
         line.push_back(PrintItem::Text(" previous day"));
-    } else if (day > 0) {
+    } else if (t.Days > 0) {
         line.push_back(PrintItem::Text(" next day"));
     }
     return line;

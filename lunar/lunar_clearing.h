@@ -21,7 +21,7 @@
 // second of time.
 //
 // Usage by the window's calculate button:
-//   check the typed latitude, date, time and Delta T first (platform/input_check);
+//   check every box the clearing reads first (platform/input_check);
 //   ClearingInput in = the window's fields, read once;
 //   ClearingResult r = clearLunarDistance(in);
 //   clear the picture, print every line of r.Lines (five, or one that says
@@ -114,8 +114,9 @@ struct ClearingResult {
     std::vector<platform::PrintLine> Lines;
 };
 
-// The first line: tcorr (hours from 0 h of the typed date) as a time of day,
-// followed by " previous day" or " next day" when it falls on another date.
+// The first line: tcorr (hours from 0 h of the typed date) as a time of day
+// rounded to the second, followed by " previous day" or " next day" when the
+// rounded time falls on another date.
 platform::PrintLine correctTimeLine(double tcorr);
 
 // The clearing with the ephemeris.

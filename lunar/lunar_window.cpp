@@ -232,9 +232,39 @@ void Form8::menuSave_Click() {
 }
 
 platform::Problem Form8::inputProblem() const {
-    const double lat = std::fabs(Val(Text113)) + std::fabs(Val(Text6)) / 60;
+    // Every box the clearing reads a number as a whole text (an empty one
+    // reads 0), then the values as the clearing takes them: the position
+    // without its typed sign, the measured distance as typed.
+    if (platform::Problem problem = platform::firstProblem({
+            platform::numberProblem("Estimated Latitude", Text113.text()),
+            platform::numberProblem("Estimated Latitude minutes", Text6.text()),
+            platform::numberProblem("Estimated Longitude", Text114.text()),
+            platform::numberProblem("Estimated Longitude minutes", Text7.text()),
+            platform::numberProblem("Lunar Distance Measured", Text2.text()),
+            platform::numberProblem("Lunar Distance Measured minutes", Text3.text()),
+            platform::numberProblem("Air Temperature", Text4.text()),
+            platform::numberProblem("Barometric pressure", Text5.text()),
+            platform::numberProblem("Year", Text15.text()),
+            platform::numberProblem("Month", Text14.text()),
+            platform::numberProblem("Day", Text13.text()),
+            platform::numberProblem("UTC hour", Text12.text()),
+            platform::numberProblem("UTC minute", Text17.text()),
+            platform::numberProblem("UTC second", Text8.text()),
+            platform::numberProblem("Delta T", Text11.text()),
+        })) {
+        return problem;
+    }
+    const double latMinutes = std::fabs(Val(Text6));
+    const double lonMinutes = std::fabs(Val(Text7));
     return platform::firstProblem({
-        platform::latitudeProblem("Estimated Latitude", lat),
+        platform::minutesProblem("Estimated Latitude minutes", latMinutes),
+        platform::latitudeProblem("Estimated Latitude", std::fabs(Val(Text113)) + latMinutes / 60),
+        platform::minutesProblem("Estimated Longitude minutes", lonMinutes),
+        platform::longitudeProblem("Estimated Longitude",
+                                   std::fabs(Val(Text114)) + lonMinutes / 60),
+        platform::minutesProblem("Lunar Distance Measured minutes", Val(Text3)),
+        platform::aboveProblem("Air Temperature", Val(Text4), -273, " deg C"),
+        platform::aboveProblem("Barometric pressure", Val(Text5), 0, " millibars"),
         platform::dateProblem(Val(Text15), Val(Text14), Val(Text13)),
         platform::timeProblem(Val(Text12), Val(Text17), Val(Text8),
                               {"UTC hour", "UTC minute", "UTC second"}),

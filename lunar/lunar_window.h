@@ -41,8 +41,11 @@ class Form8 : public platform::ui::Form {
     void menuOpen_Click();  // "OpenFile"
     void menuSave_Click();  // "SaveFile"
 
-    // The first typed field the checks refuse (estimated latitude, date,
-    // chronometer time, Delta T), or nothing.
+    // The first box the checks refuse, named by its label: a text that is
+    // not a number, minutes 60 or more, a latitude beyond 90 or a longitude
+    // beyond 180 degrees, negative distance minutes, an air temperature not
+    // above -273 deg C, a pressure not above 0, the date, the chronometer
+    // time, Delta T. Nothing when every box passes.
     platform::Problem inputProblem() const;
     // The clearing's inputs, read once from the fields.
     ClearingInput clearingInput() const;

@@ -214,13 +214,22 @@ TEST_F(AlmanacWindowTest, ARefusedFieldSaysSoAndPrintsNothing) {
     };
     const Case cases[] = {
         {&f.Text1, "", "Year must be 1000 to 3000"},
-        {&f.Text1, std::string(400, '9'), "Year must be 1000 to 3000"},
+        // Too long for any number the program holds.
+        {&f.Text1, std::string(400, '9'), "Year must be a number (use a point for decimals)"},
         {&f.Text2, "13", "Month must be 1 to 12"},
         {&f.Text3, "31", "Day must be 1 to 30"},
         {&f.Text4, "24", "UT hour must be 0 to below 24"},
         {&f.Text5, "-1", "UT minute must be 0 to below 60"},
         {&f.Text6, "60", "UT second must be 0 to below 60"},
         {&f.Text11, "1" + std::string(300, '0'), "Delta T must be -100 to 1000 seconds"},
+        // Every box a number as a whole text.
+        {&f.Text1, "abc", "Year must be a number (use a point for decimals)"},
+        {&f.Text2, "6,5", "Month must be a number (use a point for decimals)"},
+        {&f.Text3, "15abc", "Day must be a number (use a point for decimals)"},
+        {&f.Text4, "1e1", "UT hour must be a number (use a point for decimals)"},
+        {&f.Text5, "2.3.1", "UT minute must be a number (use a point for decimals)"},
+        {&f.Text6, "- 17", "UT second must be a number (use a point for decimals)"},
+        {&f.Text11, "69,2", "Delta T must be a number (use a point for decimals)"},
     };
     int beeps = 0;
     for (const Case& c : cases) {
@@ -239,6 +248,41 @@ TEST_F(AlmanacWindowTest, ARefusedFieldSaysSoAndPrintsNothing) {
     typeInstant();
     uitest::userClickRow(f.List1, 2);
     EXPECT_EQ(printed(f.Picture1), texts(expected(2).BodyBlock));
+}
+
+// Empty time boxes read 0 h 0 min 0 s; blanks around a number are no fault.
+TEST_F(AlmanacWindowTest, EmptyTimeBoxesReadZeroAndBlanksAroundANumberPass) {
+    Form12& f = form();
+    typeInstant();
+    uitest::userType(f.Text4, "");
+    uitest::userType(f.Text5, " ");
+    uitest::userType(f.Text6, "");
+    uitest::userType(f.Text1, " 2024 ");
+    uitest::userClickRow(f.List1, 0);
+    almanac::AlmanacRequest midnight = almanactest::june15Request(0);
+    midnight.Hour = 0;
+    midnight.Minute = 0;
+    midnight.Second = 0;
+    EXPECT_EQ(printed(f.Picture1), texts(almanac::perpetualAlmanac(midnight, app.Stars).BodyBlock));
+    EXPECT_EQ(env.messages.beeps, 0);
+}
+
+// The Moon at 1992 April 12, 0 h UT (Delta T 0) is 67.78 percent illuminated
+// (the Moon's theory's worked value): the window shows 67.8, not the 67.7
+// the cut showed.
+TEST_F(AlmanacWindowTest, TheMoonsIlluminationShowsRounded) {
+    Form12& f = form();
+    uitest::userType(f.Text1, "1992");
+    uitest::userType(f.Text2, "4");
+    uitest::userType(f.Text3, "12");
+    uitest::userType(f.Text4, "0");
+    uitest::userType(f.Text5, "0");
+    uitest::userType(f.Text6, "0");
+    uitest::userType(f.Text11, "0");
+    uitest::userClickRow(f.List1, 1);
+    const Lines lines = printed(f.Picture1);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[10], " Illumination  67.8  %");
 }
 
 TEST_F(AlmanacWindowTest, MenuShowsTheWindowWithTheSettingsDeltaTEachTime) {

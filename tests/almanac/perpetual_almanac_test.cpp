@@ -43,21 +43,39 @@ TEST(AlmanacPlanetPrint, PrintsTheEightLinesOfTheCommonBlock) {
                   " HP     .25  '  Horizontal Parallax", "", " GHA Aries  10 " + kDeg + " 30 '"}));
 }
 
-TEST(AlmanacPlanetPrint, GhaMinutesAreRoundedShaAndDeclinationMinutesCut) {
-    // 10.1 degrees: 5.999' after the split; rounded 6, cut 5.99.
+TEST(AlmanacPlanetPrint, EveryAngleIsRoundedTo001) {
+    // 10.1 degrees: 5.9999999' after the split, shown 6 in every line (the
+    // cut showed 5.99 for the declination and the SHA).
     const auto lines = texts(PlanetPrint("Moon", 10.1, 10.1, 10.1, 57.123, 10.1));
     EXPECT_EQ(lines[2], " GHA    10 " + kDeg + " 6 '  Greenwich Hour Angle");
-    EXPECT_EQ(lines[3], " DEC   N 10 " + kDeg + " 5.99 '  Declination");
-    EXPECT_EQ(lines[4], " SHA    10 " + kDeg + " 5.99 '  Sidereal Hour Angle");
+    EXPECT_EQ(lines[3], " DEC   N 10 " + kDeg + " 6 '  Declination");
+    EXPECT_EQ(lines[4], " SHA    10 " + kDeg + " 6 '  Sidereal Hour Angle");
     EXPECT_EQ(lines[5], " HP     57.12  '  Horizontal Parallax");
     EXPECT_EQ(lines[7], " GHA Aries  10 " + kDeg + " 6 '");
 }
 
-TEST(AlmanacPlanetPrint, MinutesThatRoundUpTo60StayWithTheirDegrees) {
-    // 59.997' + 0.005 cut to 0.01 is 60; the degrees are not carried.
-    const auto lines = texts(PlanetPrint("Mars", 10.99995, 0, 0, 0, 359.99995));
-    EXPECT_EQ(lines[2], " GHA    10 " + kDeg + " 60 '  Greenwich Hour Angle");
-    EXPECT_EQ(lines[7], " GHA Aries  359 " + kDeg + " 60 '");
+// Minutes that round to 60 are the next degree; 0.005' and more rounds up,
+// also where the double lies a hair below the half.
+TEST(AlmanacPlanetPrint, MinutesCarryIntoTheDegrees) {
+    struct Case {
+        double angle;
+        std::string degMin;  // as the GHA, SHA and declination lines show it
+    };
+    const Case cases[] = {
+        {10 + 59.995 / 60, " 11 " + kDeg + " 0 '"},
+        {10 + 59.9949 / 60, " 10 " + kDeg + " 59.99 '"},
+        {10.99995, " 11 " + kDeg + " 0 '"},
+        {359.99995, " 360 " + kDeg + " 0 '"},
+        {44 + 44.555 / 60, " 44 " + kDeg + " 44.56 '"},
+        {44 + 44.5549 / 60, " 44 " + kDeg + " 44.55 '"},
+    };
+    for (const Case& c : cases) {
+        const auto lines = texts(PlanetPrint("Mars", c.angle, c.angle, c.angle, 0, c.angle));
+        EXPECT_EQ(lines[2], " GHA   " + c.degMin + "  Greenwich Hour Angle") << c.angle;
+        EXPECT_EQ(lines[3], " DEC   N" + c.degMin + "  Declination") << c.angle;
+        EXPECT_EQ(lines[4], " SHA   " + c.degMin + "  Sidereal Hour Angle") << c.angle;
+        EXPECT_EQ(lines[7], " GHA Aries " + c.degMin) << c.angle;
+    }
 }
 
 TEST(AlmanacPlanetPrint, DeclinationSigns) {
@@ -73,6 +91,10 @@ TEST(AlmanacPlanetPrint, DeclinationSigns) {
         {-1, " DEC   S 1 " + kDeg + " 0 '  Declination"},
         {-23.4375, " DEC   S 23 " + kDeg + " 26.25 '  Declination"},
         {0.75, " DEC   N 0 " + kDeg + " 45 '  Declination"},
+        // Rounds to zero: no south.
+        {-0.004 / 60, " DEC   N 0 " + kDeg + " 0 '  Declination"},
+        {-0.006 / 60, " DEC   S 0 " + kDeg + " .01 '  Declination"},
+        {-(23 + 59.996 / 60), " DEC   S 24 " + kDeg + " 0 '  Declination"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(texts(PlanetPrint("Sun", 0, c.dec, 0, 0.14, 0))[3], c.expected) << c.dec;
@@ -107,8 +129,17 @@ TEST(AlmanacSunTail, EquationOfTimeSentences) {
     EXPECT_EQ(texts(sunTail(16, 0)),
               (std::vector<std::string>{"", " SD   16 '  Semi Diameter",
                                         " Equation of time  0  minutes   0  seconds", ""}));
-    // Whole minutes carry the sign; seconds cut to 0.1.
+    // Whole minutes carry the sign; seconds rounded to 0.1 with the carry.
     EXPECT_EQ(texts(sunTail(16, -14.25))[2], " Equation of time -14  minutes   15  seconds");
+    EXPECT_EQ(texts(sunTail(16, 2 + 12.35 / 60))[2],
+              " Equation of time  2  minutes   12.4  seconds");  // the cut showed 12.3
+    EXPECT_EQ(texts(sunTail(16, 3 + 59.96 / 60))[2], " Equation of time  4  minutes   0  seconds");
+    EXPECT_EQ(texts(sunTail(16, -(0 + 59.97 / 60)))[2],
+              " Equation of time -1  minutes   0  seconds");
+    // A hundredth of a second shows as zero, and says neither faster nor slower.
+    EXPECT_EQ(texts(sunTail(16, -0.01 / 60)),
+              (std::vector<std::string>{"", " SD   16 '  Semi Diameter",
+                                        " Equation of time  0  minutes   0  seconds", ""}));
 }
 
 TEST(AlmanacMoonTail, SemiDiameterAndIllumination) {
@@ -116,15 +147,31 @@ TEST(AlmanacMoonTail, SemiDiameterAndIllumination) {
         texts(almanac::moonTail(16.254, 29.1)),
         (std::vector<std::string>{"", " SD   16.25 '  Semi Diameter", " Illumination  29.1  %"}));
     EXPECT_EQ(texts(almanac::moonTail(14.7, 0))[2], " Illumination  0  %");
+    EXPECT_EQ(texts(almanac::moonTail(14.7, 67.78))[2], " Illumination  67.8  %");
+    EXPECT_EQ(texts(almanac::moonTail(14.7, 99.96))[2], " Illumination  100  %");
+}
+
+// The Moon's theory's worked instant, 1992 April 12 0 h UT, Delta T 0:
+// illuminated 67.78 percent, which the ephemeris cuts to 67.7 and the
+// almanac shows rounded.
+TEST(PerpetualAlmanac, MoonIlluminationIsRoundedTo01) {
+    AlmanacRequest r;
+    r.ObjectIndex = 1;
+    r.Year = 1992;
+    r.Month = 4;
+    r.Day = 12;
+    const auto lines = texts(perpetualAlmanac(r, starTables()).BodyBlock);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[10], " Illumination  67.8  %");
 }
 
 TEST(AlmanacStarPrint, OneNameLineAndFourAnglesWithTwoBlanksAfterAries) {
-    // The name as stored, padded to 9 characters; SHA minutes rounded
-    // (10.1 degrees: 5.999' shows 6), declination minutes cut.
+    // The name as stored, padded to 9 characters; every angle rounded to
+    // 0.01' (10.1 degrees: 5.9999999' shows 6).
     EXPECT_EQ(texts(almanac::starPrint("Acamar   ", 3.2, 123.75, -10.1, 10.1, 359.5)),
               (std::vector<std::string>{" Object Name:  Acamar         Magnitude 3.2", "",
                                         " GHAstar   123 " + kDeg + " 45 '  Greenwich Hour Angle",
-                                        " DECstar  S 10 " + kDeg + " 5.99 '  Declination",
+                                        " DECstar  S 10 " + kDeg + " 6 '  Declination",
                                         " SHAstar   10 " + kDeg + " 6 '  Sidereal Hour Angle", "",
                                         " GHA Aries   359 " + kDeg + " 30 '"}));
     // Negative magnitudes keep their sign in the plain text.
@@ -163,6 +210,13 @@ TEST(AlmanacTimeBlock, FiveLinesWithJulianDaysAtTheNextPrintZone) {
                                         "Mean obliquity of the ecliptic, degrees   23.439291 ",
                                         "Nutation delta Psi, arc sec      -13.95 ",
                                         "Nutation delta Epsilon, arc sec -5.765 "}));
+    // Rounded half away from zero where the cut went one unit down.
+    EXPECT_EQ(texts(timeBlock(2451545, 2451545, 23.4392915, -13.9494, 5.7645)),
+              (std::vector<std::string>{"Julian Day           \t 2451545 ",
+                                        "Julian Day Ephemeris\t 2451545 ",
+                                        "Mean obliquity of the ecliptic, degrees   23.439292 ",
+                                        "Nutation delta Psi, arc sec      -13.949 ",
+                                        "Nutation delta Epsilon, arc sec  5.765 "}));
 }
 
 TEST(PerpetualAlmanac, TimeBlockAtJ2000) {
@@ -231,8 +285,9 @@ TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
     }
 }
 
-TEST(PerpetualAlmanac, StarShaMinutesAreRoundedUnlikeTheCommonBlock) {
-    // The star block's SHA line rounds its minutes; the common block cuts them.
+// A star at an instant: its SHA line shows the angle rounded to 0.01',
+// worked here from the whole number of hundredths of a minute.
+TEST(PerpetualAlmanac, StarShaIsRoundedToTheHundredthOfAMinute) {
     const ephemeris::StarTables stars = starTables();
     AlmanacRequest r;
     r.Year = 2024;
@@ -244,12 +299,13 @@ TEST(PerpetualAlmanac, StarShaMinutesAreRoundedUnlikeTheCommonBlock) {
     const auto t = almanac::almanacTime(r);
     const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(t.JD, t.T_TT);
     ephemeris::StarPosition(t.T_TT, t.JD, 0, sun.SunGeoLon, GHA, Dec, SHA);
-    double D = 0, M = 0;
-    ephemeris::SplitDegMin(SHA, D, M);
-    // The instant is one where rounding and cutting the minutes differ.
-    ASSERT_NE(ephemeris::FloorTo2(M + 0.005), ephemeris::FloorTo2(M)) << M;
+    const double hundredths = std::floor(SHA * 6000 + 0.5);
+    const double D = std::floor(hundredths / 6000);
+    const double M = (hundredths - D * 6000) / 100;
+    // The instant is one where the cut would show one unit less.
+    ASSERT_NE(std::floor((SHA - std::floor(SHA)) * 6000), hundredths - D * 6000) << SHA;
     EXPECT_EQ(star[4][1].number, D);
-    EXPECT_EQ(star[4][3].number, ephemeris::FloorTo2(M + 0.005));
+    EXPECT_NEAR(star[4][3].number, M, 1e-9);
 }
 
 TEST(PerpetualAlmanac, NoBodyOrAnUnknownEntryPrintsTheTimeBlockOnly) {

@@ -55,13 +55,57 @@ TEST(RiseSetLines, FlagsFollowUTWithoutABlank) {
     }
 }
 
-TEST(RiseSetLines, TimeTextsFollowTheHoursSplit) {
-    // Worked values of the hours split: seconds cut, a cut 59 carried.
-    EXPECT_EQ(riseSetTimeText(12.51638888), "12:30:58");
-    EXPECT_EQ(riseSetTimeText(12.516666), "12:31:00");
-    EXPECT_EQ(riseSetTimeText(9.99), "09:59:24");
-    EXPECT_EQ(riseSetTimeText(23.9999), "00:00:00");
-    EXPECT_EQ(riseSetTimeText(0), "00:00:00");
+// Times are rounded to the second, half a second and more up, with the
+// carry into the minute, the hour and the next day.
+TEST(RiseSetLines, TimeTextsAreRoundedToTheSecond) {
+    struct Case {
+        double hours;
+        const char* text;
+    };
+    const Case cases[] = {
+        {12.51638888, "12:30:59"},  // 12:30:58.99997 (the cut showed 58)
+        {12.516666, "12:31:00"},    // 12:30:59.9976
+        {9.99, "09:59:24"},
+        {6 + 30.0 / 60 + 44.5 / 3600, "06:30:45"},
+        {6 + 30.0 / 60 + 44.4 / 3600, "06:30:44"},
+        {23 + 59.0 / 60 + 59.4 / 3600, "23:59:59"},  // the cut carried a 59 into the minute
+        {23 + 59.0 / 60 + 59.5 / 3600, "00:00:00"},
+        {23.9999, "00:00:00"},
+        {0, "00:00:00"},
+        {0.2 / 3600, "00:00:00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(riseSetTimeText(c.hours), c.text) << c.hours;
+    }
+}
+
+// The "P" and "N" flags belong to the time as shown: a time that rounds into
+// the next UT day moves its flag one day on.
+TEST(RiseSetLines, FlagsFollowTheRoundedTime) {
+    const double nearlyMidnight = 24 - 0.3 / 3600;  // 23:59:59.7
+    const double justBefore = 24 - 0.6 / 3600;      // 23:59:59.4
+    struct Case {
+        double hours;
+        const char* flag;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {nearlyMidnight, "", "N"},
+        {nearlyMidnight, "P", ""},
+        {justBefore, "", ""},
+        {justBefore, "P", "P"},
+        {12, "N", "N"},
+        {24.25, "", "N"},  // a transit carried past 24 h is a time of the next day
+        {-0.25, "", "P"},
+        {nearlyMidnight, "N", "N"},  // two days on cannot be flagged further
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(almanac::riseSetDayFlag(c.hours, c.flag), c.shown) << c.hours << c.flag;
+    }
+    EXPECT_EQ(sunRiseSetLine(times(nearlyMidnight, nearlyMidnight, 24.25, "P")),
+              "Sunrise 00:00:00 UT   Sunset 00:00:00 UT N  LAN 00:15:00 UT N");
+    EXPECT_EQ(moonRiseSetLine(times(justBefore, 11.5, -0.25, "P", "", "")),
+              "Moonrise 23:59:59 UT P  Moonset 11:30:00 UT   Mer.Pass. 23:45:00 UT P");
 }
 
 TEST(RiseSetLines, ATimeThatIsNotFiniteReadsThreeDashes) {

@@ -4,6 +4,7 @@
 // menu item that shows it with the settings' Delta T.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "almanac/almanac.h"
@@ -11,6 +12,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "platform/numtext.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -140,14 +142,29 @@ TEST_F(RiseSetWindowTest, ARefusedFieldSaysSoAndShowsNoLines) {
         {&f.Text2, "0", "Month must be 1 to 12"},
         {&f.Text3, "30", "UT Day must be 1 to 29"},
         {&f.Text113, "95", "DR Latitude must be between 0 and 90 degrees"},
-        {&f.Text8, "60.5", "DR Latitude must be between 0 and 90 degrees"},  // 89 deg 60.5'
-        {&f.Text113, std::string(400, '9'), "DR Latitude must be between 0 and 90 degrees"},
+        {&f.Text113, "90", "DR Latitude must be between 0 and 90 degrees"},  // 90 deg 0.5'
+        {&f.Text8, "60.5", "DR Latitude minutes must be 0 to below 60"},
+        {&f.Text8, "-60", "DR Latitude minutes must be 0 to below 60"},  // the sign is ignored
+        {&f.Text113, std::string(300, '9'), "DR Latitude must be between 0 and 90 degrees"},
+        {&f.Text114, "180", "DR Longitude must be between 0 and 180 degrees"},  // 180 deg 0.5'
+        {&f.Text114, "200", "DR Longitude must be between 0 and 180 degrees"},
+        {&f.Text7, "75", "DR Longitude minutes must be 0 to below 60"},  // 10 deg 75'
+        {&f.Text7, "60", "DR Longitude minutes must be 0 to below 60"},
         {&f.Text11, "1" + std::string(300, '0'), "Delta T must be -100 to 1000 seconds"},
+        // Every box a number as a whole text.
+        {&f.Text1, "2024abc", "Year must be a number (use a point for decimals)"},
+        {&f.Text2, "two", "Month must be a number (use a point for decimals)"},
+        {&f.Text3, "2,9", "UT Day must be a number (use a point for decimals)"},
+        {&f.Text113, "89.0.0", "DR Latitude must be a number (use a point for decimals)"},
+        {&f.Text8, "0,5", "DR Latitude minutes must be a number (use a point for decimals)"},
+        {&f.Text114, "1e2", "DR Longitude must be a number (use a point for decimals)"},
+        {&f.Text7, "o", "DR Longitude minutes must be a number (use a point for decimals)"},
+        {&f.Text11, "69s", "Delta T must be a number (use a point for decimals)"},
     };
     int beeps = 0;
     for (const Case& c : cases) {
         typeDate("2024", "2", "29");
-        typePosition("89", "0", true, "10", "0", false);
+        typePosition("89", "0.5", true, "10", "0.5", false);
         uitest::userType(f.Text11, "69");
         uitest::userClick(f.Command1);
         ASSERT_NE(f.Label23.caption(), "");
@@ -190,6 +207,54 @@ TEST_F(RiseSetWindowTest, NowWritesTheUTDate) {
         EXPECT_EQ(f.Text2.text(), c.month);
         EXPECT_EQ(f.Text3.text(), c.day) << c.clock.day << " " << c.clock.hour << " " << c.zone;
     }
+}
+
+// The times show rounded to the second: on 2024 March 2 at 40 30' N 70 W the
+// sunrise falls 0.585 s past a whole second, which the cut showed one
+// second early.
+TEST_F(RiseSetWindowTest, TimesShowRoundedToTheSecond) {
+    Form13& f = form();
+    typeDate("2024", "3", "2");
+    typePosition("40", "30", false, "70", "0", true);
+    uitest::userType(f.Text11, "69");
+    uitest::userClick(f.Command1);
+    const almanac::RiseSetResult sun = almanac::sunRiseSet({2024, 3, 2, 40.5, -70, 69});
+    const double seconds = sun.Rise * 3600;
+    ASSERT_GE(seconds - std::floor(seconds), 0.5);
+    const double shown = std::floor(seconds + 0.5);
+    const auto two = [](double x) { return (x < 10 ? "0" : "") + platform::generalText(x); };
+    const std::string rise = two(std::floor(shown / 3600)) + ":" +
+                             two(std::floor(std::fmod(shown, 3600) / 60)) + ":" +
+                             two(std::fmod(shown, 60));
+    EXPECT_EQ(f.Label23.caption().substr(0, 29), " Sunrise " + rise + " UT   Sunset")
+        << f.Label23.caption();
+}
+
+// The largest position the checks let through, and empty minutes read 0.
+TEST_F(RiseSetWindowTest, TheEdgesOfThePositionStillCompute) {
+    Form13& f = form();
+    typeDate("2024", "3", "20");
+    uitest::userType(f.Text11, "69");
+    struct Case {
+        const char* latDeg;
+        const char* latMin;
+        const char* lonDeg;
+        const char* lonMin;
+        double lat, lon;
+    };
+    const Case cases[] = {
+        {"90", "", "180", "", 90, 180},
+        {"89", "59.99", "179", "59.99", 89 + 59.99 / 60, 179 + 59.99 / 60},
+        {"", "", "", "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        typePosition(c.latDeg, c.latMin, false, c.lonDeg, c.lonMin, false);
+        uitest::userClick(f.Command1);
+        EXPECT_NE(f.Label23.caption(), "") << c.lat;
+        SCOPED_TRACE(c.lat);
+        expectLines({2024, 3, 20, c.lat, c.lon, 69});
+    }
+    EXPECT_EQ(env.messages.beeps, 0);
 }
 
 TEST_F(RiseSetWindowTest, MenuShowsTheWindowWithTheSettingsDeltaTAndCloseKeepsTheFields) {

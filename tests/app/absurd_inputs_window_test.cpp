@@ -636,7 +636,7 @@ std::vector<CheckedWindow> checkedWindows() {
           field(&Form13::Text2, &app::App::form13, "Month"),
           field(&Form13::Text3, &app::App::form13, "UT Day"),
           field(&Form13::Text113, &app::App::form13, "DR Latitude"),
-          field(&Form13::Text8, &app::App::form13, "DR Latitude"),
+          field(&Form13::Text8, &app::App::form13, "DR Latitude minutes"),
           field(&Form13::Text11, &app::App::form13, "Delta T")},
          [](app::App& a) { uitest::userClick(a.form13().Command1); },
          [](app::App& a) {

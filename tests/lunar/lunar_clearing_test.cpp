@@ -30,6 +30,15 @@ std::vector<std::string> lineTexts(const ClearingResult& r) {
     return texts;
 }
 
+// "D ° M '" of an angle that is not negative, in the print form, rounded to
+// 0.1' from the whole number of tenths of a minute.
+std::string degMinText(double degrees) {
+    const double tenths = std::floor(degrees * 600 + 0.5);
+    const double D = std::floor(tenths / 600);
+    return platform::printedNumber(D) + "\xC2\xB0 " +
+           platform::printedNumber((tenths - D * 600) / 10) + " '";
+}
+
 std::vector<std::string> split(const std::string& line) {
     std::vector<std::string> fields;
     std::stringstream in(line);
@@ -122,10 +131,11 @@ TEST(LunarClearingPieces, WorkedValues) {
     // latitude 45: 49.281' (worked value, 3 decimals).
     EXPECT_NEAR(lunar::moonParallaxInAltitude(57.0 / 60, 30, 45) * 60, 49.281, 0.0005);
     // The augmented semi-diameter for HP 57', true altitude 30, inner limb:
-    // 15.655' (worked value), printed cut to 15.65; outer negative, centre 0.
+    // 15.655' (worked value), a hair above the half, so printed rounded as
+    // 15.66; outer negative, centre 0.
     const double A = lunar::augmentedSemiDiameter(1, 57.0 / 60, 30);
     EXPECT_NEAR(A * 60, 15.655, 0.0005);
-    EXPECT_DOUBLE_EQ(ephemeris::FloorTo2(A * 60), 15.65);
+    EXPECT_GT(A * 60, 15.655);
     EXPECT_DOUBLE_EQ(lunar::augmentedSemiDiameter(-1, 57.0 / 60, 30), -A);
     EXPECT_EQ(lunar::augmentedSemiDiameter(0, 57.0 / 60, 30), 0);
 }
@@ -200,10 +210,14 @@ TEST(LunarClearing, PrintsTheFiveLines) {
     EXPECT_TRUE(lines[1].find(" \xC2\xB0 ") != std::string::npos) << lines[1];
     EXPECT_TRUE(lines[2].rfind(" Lunar Distance Cleared  ", 0) == 0) << lines[2];
     EXPECT_TRUE(lines[3].rfind(" Lunar Distance Apparent  98 \xC2\xB0 ", 0) == 0) << lines[3];
-    EXPECT_EQ(lines[4],
-              " Augmented Semidiameter  " +
-                  platform::printedNumber(ephemeris::FloorTo2(r.AugmentedSD * 60)).substr(1) +
-                  " '");
+    // Each figure rounded to the place it shows, worked here from the whole
+    // number of tenths (hundredths) of a minute.
+    EXPECT_EQ(lines[1], " Better Longitude W " + degMinText(-r.BetterLongitude));
+    EXPECT_EQ(lines[2], " Lunar Distance Cleared " + degMinText(r.Cleared));
+    EXPECT_EQ(lines[3], " Lunar Distance Apparent " + degMinText(r.Apparent));
+    EXPECT_EQ(lines[4], " Augmented Semidiameter " +
+                            platform::printedNumber(std::floor(r.AugmentedSD * 6000 + 0.5) / 100) +
+                            " '");
     // The Moon's semi-diameter stays within about 14.7' to 16.8', a little
     // more augmented by altitude (The Nautical Almanac's daily pages).
     EXPECT_GT(r.AugmentedSD * 60, 14.5);
@@ -315,6 +329,25 @@ TEST(LunarClearing, TheEndsOfTheIntervalAndBeforeMidnight) {
     }
 }
 
+// A clearing whose figures the cut showed one unit low: 11:59:58.6 and
+// 21 59.976' (the cut carried nothing and showed "21 60"), a longitude of
+// 10 59.97' W.
+TEST(LunarClearing, ResultsAreRoundedWithTheCarry) {
+    const double d = 22 - 1.4 / 3600;  // the linear sky clears it to 11:59:58.6
+    const double lon0 = -11 + 0.03 / 60 - 15 * 1.4 / 3600;
+    const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, d, lon0), linearSky());
+    ASSERT_TRUE(r.Failure.empty()) << r.Failure;
+    ASSERT_NEAR(r.CorrectTime, 12 - 1.4 / 3600, 1e-9);
+    ASSERT_NEAR(r.BetterLongitude, -(10 + 59.97 / 60), 1e-9);
+    EXPECT_EQ(lineTexts(r), (std::vector<std::string>{
+                                " Correct time at observation 11:59:59",
+                                " Better Longitude W  11 \xC2\xB0  0  '",
+                                " Lunar Distance Cleared  22 \xC2\xB0  0  '",
+                                " Lunar Distance Apparent  22 \xC2\xB0  0  '",
+                                " Augmented Semidiameter  0  '",
+                            }));
+}
+
 TEST(LunarClearing, ALongitudeOfZeroIsEast) {
     // The chronometer was right and the longitude stays at (a hair east of) 0:
     // "E", 0 degrees, 0 minutes.
@@ -322,6 +355,11 @@ TEST(LunarClearing, ALongitudeOfZeroIsEast) {
     ASSERT_NEAR(r.BetterLongitude, 0, 1e-8);
     ASSERT_GE(r.BetterLongitude, 0);
     EXPECT_EQ(lineTexts(r)[1], " Better Longitude E  0 \xC2\xB0  0  '");
+    // A hair west of 0 that shows as 0 is east too.
+    const ClearingResult west =
+        lunar::clearLunarDistance(linearSkyInput(12, 22, -0.04 / 60), linearSky());
+    ASSERT_LT(west.BetterLongitude, 0);
+    EXPECT_EQ(lineTexts(west)[1], " Better Longitude E  0 \xC2\xB0  0  '");
 }
 
 TEST(LunarClearing, BetterLongitudeIsWrappedIntoOneTurn) {
@@ -400,10 +438,16 @@ TEST(LunarClearing, TheCorrectTimeIsATimeOfDay) {
         {-11.75, " Correct time at observation 12:15:00 previous day"},
         {25.25, " Correct time at observation 01:15:00 next day"},
         {35.5, " Correct time at observation 11:30:00 next day"},
-        // 23:59:59.6 shows as the next minute, which is 0 h of the next day.
+        // Rounded to the second: 23:59:59.6 is 0 h of the next day, 23:59:59.4
+        // stays (the cut carried its 59 seconds into the next day).
         {24 - 0.4 / 3600, " Correct time at observation 00:00:00 next day"},
+        {24 - 0.5 / 3600, " Correct time at observation 00:00:00 next day"},
+        {24 - 0.6 / 3600, " Correct time at observation 23:59:59"},
+        {12.5 + 0.5 / 3600, " Correct time at observation 12:30:01"},
+        {12.5 + 58.6 / 3600, " Correct time at observation 12:30:59"},
         // 23:59:59.6 the day before: 0 h of the typed date.
         {-0.4 / 3600, " Correct time at observation 00:00:00"},
+        {-0.6 / 3600, " Correct time at observation 23:59:59 previous day"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(platform::printLineText(lunar::correctTimeLine(c.tcorr)), c.text) << c.tcorr;

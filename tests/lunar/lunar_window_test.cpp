@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -213,10 +214,42 @@ TEST_F(LunarWindowTest, ClearsTheDistanceAndChangesNoField) {
 TEST_F(LunarWindowTest, SaysWhyItCannotClear) {
     typeSunSight();
     Form8& f = app.form8();
-    uitest::userType(f.Text4, "-273");
+    // The chronometer 13 hours out: the Moon is below the horizon then.
+    uitest::userType(f.Text12, "7");
     uitest::userClick(f.Command2);
-    EXPECT_EQ(printed(f.Picture1), std::vector<std::string>{" Cannot clear: check the inputs"});
-    EXPECT_EQ(f.Text4.text(), "-273");
+    EXPECT_EQ(printed(f.Picture1),
+              std::vector<std::string>{std::string(lunar::kMoonBelowHorizonLine)});
+    EXPECT_EQ(f.Text12.text(), "7");
+}
+
+// The printed figures are those of the clearing rounded to the place shown,
+// worked here from the whole number of tenths of a minute and of seconds.
+TEST_F(LunarWindowTest, PrintsTheClearingRounded) {
+    typeSunSight();
+    Form8& f = app.form8();
+    uitest::userClick(f.Command2);
+    const lunar::ClearingResult r = lunar::clearLunarDistance(f.clearingInput());
+    ASSERT_TRUE(r.Failure.empty());
+    const auto degMin = [](double degrees) {
+        const double tenths = std::floor(degrees * 600 + 0.5);
+        const double D = std::floor(tenths / 600);
+        return platform::printedNumber(D) + "\xC2\xB0 " +
+               platform::printedNumber((tenths - D * 600) / 10) + " '";
+    };
+    const double seconds = std::floor(r.CorrectTime * 3600 + 0.5);
+    const auto two = [](double x) { return (x < 10 ? "0" : "") + platform::generalText(x); };
+    const std::string time = two(std::floor(seconds / 3600)) + ":" +
+                             two(std::floor(std::fmod(seconds, 3600) / 60)) + ":" +
+                             two(std::fmod(seconds, 60));
+    EXPECT_EQ(printed(f.Picture1),
+              (std::vector<std::string>{
+                  " Correct time at observation " + time,
+                  " Better Longitude W " + degMin(-r.BetterLongitude),
+                  " Lunar Distance Cleared " + degMin(r.Cleared),
+                  " Lunar Distance Apparent " + degMin(r.Apparent),
+                  " Augmented Semidiameter " +
+                      platform::printedNumber(std::floor(r.AugmentedSD * 6000 + 0.5) / 100) + " '",
+              }));
 }
 
 TEST_F(LunarWindowTest, NowTakesTheSettingsZone) {
@@ -285,8 +318,19 @@ TEST_F(LunarWindowTest, RefusesAnImpossibleFieldInItsOutput) {
     };
     const Case cases[] = {
         {&f.Text113, "95", " Estimated Latitude must be between 0 and 90 degrees"},
-        {&f.Text6, "4800", " Estimated Latitude must be between 0 and 90 degrees"},
-        {&f.Text15, "1e20", " Year must be 1000 to 3000"},
+        {&f.Text113, "90", " Estimated Latitude must be between 0 and 90 degrees"},  // 90 36.8'
+        {&f.Text6, "4800", " Estimated Latitude minutes must be 0 to below 60"},
+        {&f.Text6, "-60", " Estimated Latitude minutes must be 0 to below 60"},
+        {&f.Text114, "180", " Estimated Longitude must be between 0 and 180 degrees"},
+        {&f.Text114, "200", " Estimated Longitude must be between 0 and 180 degrees"},
+        {&f.Text7, "75", " Estimated Longitude minutes must be 0 to below 60"},
+        {&f.Text3, "60", " Lunar Distance Measured minutes must be 0 to below 60"},
+        {&f.Text3, "-0.5", " Lunar Distance Measured minutes must be 0 to below 60"},
+        {&f.Text4, "-273", " Air Temperature must be above -273 deg C"},
+        {&f.Text5, "0", " Barometric pressure must be above 0 millibars"},
+        {&f.Text5, "", " Barometric pressure must be above 0 millibars"},
+        {&f.Text15, "1e20", " Year must be a number (use a point for decimals)"},
+        {&f.Text15, "0", " Year must be 1000 to 3000"},
         {&f.Text14, "13", " Month must be 1 to 12"},
         {&f.Text13, "31", " Day must be 1 to 30"},
         {&f.Text13, "", " Day must be 1 to 30"},
@@ -294,6 +338,24 @@ TEST_F(LunarWindowTest, RefusesAnImpossibleFieldInItsOutput) {
         {&f.Text17, "60", " UTC minute must be 0 to below 60"},
         {&f.Text8, "-1", " UTC second must be 0 to below 60"},
         {&f.Text11, "5000", " Delta T must be -100 to 1000 seconds"},
+        // Every box the clearing reads a number as a whole text.
+        {&f.Text113, "15N", " Estimated Latitude must be a number (use a point for decimals)"},
+        {&f.Text6, "36,8",
+         " Estimated Latitude minutes must be a number (use a point for decimals)"},
+        {&f.Text114, "abc", " Estimated Longitude must be a number (use a point for decimals)"},
+        {&f.Text7, "11.5.0",
+         " Estimated Longitude minutes must be a number (use a point for decimals)"},
+        {&f.Text2, "97deg", " Lunar Distance Measured must be a number (use a point for decimals)"},
+        {&f.Text3, "3 6",
+         " Lunar Distance Measured minutes must be a number (use a point for decimals)"},
+        {&f.Text4, "18C", " Air Temperature must be a number (use a point for decimals)"},
+        {&f.Text5, "1016mb", " Barometric pressure must be a number (use a point for decimals)"},
+        {&f.Text14, "June", " Month must be a number (use a point for decimals)"},
+        {&f.Text13, "3rd", " Day must be a number (use a point for decimals)"},
+        {&f.Text12, "20h", " UTC hour must be a number (use a point for decimals)"},
+        {&f.Text17, "9'", " UTC minute must be a number (use a point for decimals)"},
+        {&f.Text8, "1e1", " UTC second must be a number (use a point for decimals)"},
+        {&f.Text11, "69,1", " Delta T must be a number (use a point for decimals)"},
     };
     for (const Case& c : cases) {
         typeSunSight();
@@ -312,6 +374,23 @@ TEST_F(LunarWindowTest, RefusesAnImpossibleFieldInItsOutput) {
     uitest::userClick(f.Command2);
     EXPECT_EQ(printed(f.Picture1),
               std::vector<std::string>{std::string(lunar::kDistanceRangeLine)});
+}
+
+// Empty minutes and seconds read 0, a typed sign of the position is ignored,
+// and the notes and the time zone are not read: the clearing answers.
+TEST_F(LunarWindowTest, EmptyMinutesAndUnreadBoxesStillClear) {
+    Form8& f = app.form8();
+    typeSunSight();
+    uitest::userType(f.Text113, "-15");
+    uitest::userType(f.Text8, "");
+    uitest::userType(f.Text10, "abc");
+    uitest::userType(f.Text21, "notes, with a comma");
+    uitest::userClick(f.Command2);
+    EXPECT_EQ(printed(f.Picture1).size(), 5u) << printed(f.Picture1).at(0);
+    const lunar::ClearingInput in = f.clearingInput();
+    EXPECT_NEAR(in.Lat, 15 + 36.8 / 60, 1e-12);
+    EXPECT_NEAR(in.U, 20 + 9.0 / 60, 1e-12);
+    EXPECT_TRUE(env.log.empty());
 }
 
 TEST_F(LunarWindowTest, CloseHidesAndKeepsEverything) {
