@@ -600,7 +600,9 @@ bool Form1::SaveFile_Click() {
 SightFileContents Form1::sightFileContents() const {
     SightFileContents contents;
     contents.Leg = legSettings();
-    contents.General = app_.form7().generalSettings();
+    // The settings window before it exists holds its design values.
+    const Form7* settings = app_.existingWindow<Form7>();
+    contents.General = settings != nullptr ? settings->generalSettings() : GeneralSettings{};
     contents.Sights = sightRecordsOf(app_.Log);
     return contents;
 }

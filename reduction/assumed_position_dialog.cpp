@@ -90,11 +90,10 @@ void Form3::Command1_Click() {
 }
 
 platform::Problem assumedPositionProblem(const AssumedPositionFields& fields) {
-    using platform::Empty;
     if (const platform::Problem problem = platform::firstProblem({
-            platform::numberProblem("Assumed latitude degrees", fields.Text58, Empty::Refused),
+            platform::numberProblem("Assumed latitude degrees", fields.Text58),
             platform::numberProblem("Assumed latitude minutes", fields.Text3),
-            platform::numberProblem("Assumed longitude degrees", fields.Text2, Empty::Refused),
+            platform::numberProblem("Assumed longitude degrees", fields.Text2),
             platform::numberProblem("Assumed longitude minutes", fields.Text1),
         })) {
         return problem;

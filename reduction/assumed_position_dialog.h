@@ -17,7 +17,7 @@ namespace reduction {
 inline constexpr const char* kForm3Caption = "Assumed Position for this Nav Fix";
 
 // The first of the dialog's four boxes that is refused: each a number as a
-// whole text (the degrees not empty, empty minutes read 0), minutes 0 to
+// whole text (an empty box reads 0), minutes 0 to
 // below 60, |degrees| + |minutes| / 60 of the latitude not above 90, the
 // longitude (degrees + minutes / 60, typed signs counting) not above 180.
 platform::Problem assumedPositionProblem(const AssumedPositionFields& fields);
