@@ -386,7 +386,7 @@ void Form5::List1_Click() {
 
     // The preview belongs to a sextant altitude on view that the checks take
     // (silently here: a deselection from code computes nothing).
-    if (!altitudeOnView() || entryProblem(false)) {
+    if (!altitudeOnView() || previewProblem(false)) {
         return;
     }
     app::Form1& main = app_.form1();
@@ -455,10 +455,6 @@ platform::Problem Form5::entryProblem(bool forSave) const {
     using platform::Empty;
     using platform::numberProblem;
     const app::Form7& settings = app_.form7();
-    const app::Form1& main = app_.form1();
-    const bool sea = Option1.value();
-    const bool altitude = forSave || altitudeOnView();
-
     if (const platform::Problem problem = platform::firstProblem({
             numberProblem("Year", Text21.text()),
             numberProblem("Month", Text20.text()),
@@ -475,9 +471,18 @@ platform::Problem Form5::entryProblem(bool forSave) const {
             {instantProblem(), platform::deltaTProblem(Val(settings.Text1))})) {
         return problem;
     }
-    if (!altitude) {
+    if (!forSave && !altitudeOnView()) {
         return std::nullopt;
     }
+    return previewProblem(forSave);
+}
+
+platform::Problem Form5::previewProblem(bool forSave) const {
+    using platform::Empty;
+    using platform::numberProblem;
+    const app::Form7& settings = app_.form7();
+    const app::Form1& main = app_.form1();
+    const bool sea = Option1.value();
     if (const platform::Problem problem = platform::firstProblem({
             numberProblem("Sextant altitude degrees", Text5.text(),
                           forSave ? Empty::Refused : Empty::ReadsZero),

@@ -181,6 +181,8 @@ class Form5 : public platform::ui::Form {
     // minutes 0 to below 60), the index error and the preview's eye height
     // (sea horizon only), air temperature and pressure.
     platform::Problem entryProblem(bool forSave) const;
+    // The altitude, index error and the preview's settings alone.
+    platform::Problem previewProblem(bool forSave) const;
 
     SightEntryView entryView() const;
     // A new entry (after the last stored sight) is on view.
