@@ -681,6 +681,71 @@ TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
     }
 }
 
+// Every box of the leg that the reduction reads, and the settings it reads,
+// refuse text that is not a number as a whole, naming the box; an empty
+// course and speed read 0 and the reduction goes on.
+TEST_F(ReductionWindow, EveryBoxTheReductionReadsIsANumberAsAWholeText) {
+    using platform::ui::TextBox;
+    struct Box {
+        TextBox* box;
+        const char* label;
+    };
+    app::Form7& settings = app.form7();
+    const Box boxes[] = {
+        {&main.Text8, "Course"},
+        {&main.Text2, "Speed"},
+        {&main.Text113, "Last fix latitude degrees"},
+        {&main.Text6, "Last fix latitude minutes"},
+        {&main.Text114, "Last fix longitude degrees"},
+        {&main.Text7, "Last fix longitude minutes"},
+        {&main.Text9, "Last fix hour"},
+        {&main.Text111, "Last fix minutes"},
+        {&main.Text10, "Last fix day"},
+        {&main.Text14, "Last fix month"},
+        {&main.Text15, "Last fix year"},
+        {&main.Text12, "New fix hour"},
+        {&main.Text11, "New fix minutes"},
+        {&main.Text13, "New fix day"},
+        {&main.Text16, "New fix month"},
+        {&main.Text17, "New fix year"},
+        {&main.Text3, "Eye height"},
+        {&main.Text1, "Plotting scale"},
+        {&settings.Text1, "Delta T"},
+        {&settings.Text108, "Chronometer correction"},
+        {&settings.Text4, "Air temperature"},
+        {&settings.Text5, "Pressure"},
+    };
+    reduceOnceAndHidePlot();
+    const Snapshot before = snapshot();
+    for (const Box& b : boxes) {
+        for (const char* bad : {"abc", "2,75", "1.2.3", "12abc", "1e3"}) {
+            SCOPED_TRACE(std::string(b.label) + " " + bad);
+            typeLeg(kLeg);
+            const std::string kept = b.box->text();
+            uitest::userType(*b.box, bad);
+            const std::string message =
+                std::string(b.label) + " must be a number (use a point for decimals)";
+            env.log.clear();
+            env.messages.expect(message);
+            uitest::userClick(main.Command1);
+            EXPECT_EQ(env.log, (Lines{"beep", "message " + kWarning + ": " + message}));
+            expectUnchanged(before);
+            uitest::userType(*b.box, kept);
+        }
+    }
+    // Blanks around a number are no refusal; an empty course and speed read 0.
+    Leg blank = kLeg;
+    blank.course = "";
+    blank.speed = "";
+    blank.eye = " 2.75 ";
+    typeLeg(blank);
+    const std::size_t shown = env.messages.calls.size();
+    reduceAccepting();
+    EXPECT_EQ(env.messages.calls.size(), shown);
+    EXPECT_NEAR(app.DrLat, 40, 1e-12);  // no run
+    EXPECT_NEAR(app.DrLon, -30, 1e-12);
+}
+
 // The settings the reduction reads are checked with the leg, before the
 // dialog.
 TEST_F(ReductionWindow, SettingsTheReductionReadsAreCheckedBeforeTheDialog) {
@@ -737,6 +802,8 @@ TEST_F(ReductionWindow, DialogRefusesABoxAndStaysOpen) {
          "Assumed latitude minutes must be a number (use a point for decimals)"},
         {"longitude 1e2", "40", "0", "1e2", "0",
          "Assumed longitude degrees must be a number (use a point for decimals)"},
+        {"longitude minutes 12abc", "40", "0", "30", "12abc",
+         "Assumed longitude minutes must be a number (use a point for decimals)"},
         {"minutes 60", "40", "60", "30", "0", "Assumed latitude minutes must be 0 to below 60"},
         {"minutes -5", "40", "0", "30", "-5", "Assumed longitude minutes must be 0 to below 60"},
         {"latitude 90 deg 30 min", "90", "30", "30", "0",

@@ -1031,6 +1031,40 @@ TEST_F(SightEntryWindow, RefusedBoxesComputeAndStoreNothing) {
     }
 }
 
+// The date and time boxes too refuse text that is not a number as a whole.
+TEST_F(SightEntryWindow, DateAndTimeBoxesAreNumbersAsAWholeText) {
+    struct Box {
+        platform::ui::TextBox* box;
+        const char* label;
+    };
+    const Box boxes[] = {{&f.Text21, "Year"},
+                         {&f.Text20, "Month"},
+                         {&f.Text19, "Day"},
+                         {&f.Text18, "Hour"},
+                         {&f.Text22, "Minute"},
+                         {&f.Text2, "Second"},
+                         {&f.Text5, "Sextant altitude degrees"},
+                         {&f.Text6, "Sextant altitude minutes"},
+                         {&f.Text17, "Index error"}};
+    for (const Box& b : boxes) {
+        for (const char* bad : {"abc", "2,75", "12abc"}) {
+            SCOPED_TRACE(std::string(b.label) + " " + bad);
+            enter(kSun, 0);
+            uitest::userType(*b.box, bad);
+            const std::string message =
+                std::string(b.label) + " must be a number (use a point for decimals)";
+            env.log.clear();
+            env.messages.expect(message);
+            pick(0);
+            EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: " + message}));
+            EXPECT_TRUE(printed(f.Picture1).empty());
+            EXPECT_TRUE(printed(f.Picture2).empty());
+        }
+    }
+    EXPECT_EQ(app.Log.SightCount, 1);
+    EXPECT_FALSE(main.Command1.enabled());
+}
+
 // An empty altitude: the click computes the body and prints no preview;
 // "Save Changes" wants its degrees. The preview belongs to the altitude on
 // view: emptied, a new entry and Clear All Data clear it.
