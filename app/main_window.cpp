@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <cmath>
 #include <filesystem>
 
 #include "almanac/almanac_window.h"
@@ -14,6 +15,8 @@
 #include "globe/globe_window.h"
 #include "lunar/lunar_window.h"
 #include "planner/planner_window.h"
+#include "platform/input_check.h"
+#include "platform/numtext.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
@@ -89,6 +92,79 @@ void writePosition(const PositionTexts& position, TextBox& latDegrees, TextBox& 
     latMinutes.setText(position.LatMinutes);
     lonDegrees.setText(position.LonDegrees);
     lonMinutes.setText(position.LonMinutes);
+}
+
+// The boxes of the leg that the reduce button (forReduction) or the preload
+// reads, as the navigator typed them: each a number as a whole text, then its
+// range. The empty fix hours and last fix degrees are left to the reduction's
+// own first checks, and the last fix latitude and the dates and times of both
+// fixes to its later ones.
+platform::Problem legBoxProblem(const LegSettings& leg, const GeneralSettings& general,
+                                bool forReduction) {
+    using platform::Empty;
+    using platform::leadingNumber;
+    using platform::numberProblem;
+    if (leg.LastFixHour.empty() || leg.NewFixHour.empty() || leg.LastFixLatDegrees.empty() ||
+        leg.LastFixLonDegrees.empty()) {
+        return std::nullopt;
+    }
+    if (const platform::Problem problem = platform::firstProblem({
+            numberProblem("Course", leg.Course),
+            numberProblem("Speed", leg.Speed),
+            numberProblem("Last fix latitude degrees", leg.LastFixLatDegrees),
+            numberProblem("Last fix latitude minutes", leg.LastFixLatMinutes),
+            numberProblem("Last fix longitude degrees", leg.LastFixLonDegrees),
+            numberProblem("Last fix longitude minutes", leg.LastFixLonMinutes),
+            numberProblem("Last fix hour", leg.LastFixHour),
+            numberProblem("Last fix minutes", leg.LastFixMinutes),
+            numberProblem("Last fix day", leg.LastFixDay),
+            numberProblem("Last fix month", leg.LastFixMonth),
+            numberProblem("Last fix year", leg.LastFixYear),
+            numberProblem("New fix hour", leg.NewFixHour),
+            numberProblem("New fix minutes", leg.NewFixMinutes),
+            numberProblem("New fix day", leg.NewFixDay),
+            numberProblem("New fix month", leg.NewFixMonth),
+            numberProblem("New fix year", leg.NewFixYear),
+        })) {
+        return problem;
+    }
+    if (forReduction) {
+        if (const platform::Problem problem = platform::firstProblem({
+                numberProblem("Eye height", leg.EyeHeight, Empty::Refused),
+                numberProblem("Plotting scale", leg.PlottingScale, Empty::Refused),
+                numberProblem("Delta T", general.DeltaT, Empty::Refused),
+                numberProblem("Chronometer correction", general.ChronometerCorrection),
+                numberProblem("Air temperature", general.AirTemperature, Empty::Refused),
+                numberProblem("Pressure", general.Pressure, Empty::Refused),
+            })) {
+            return problem;
+        }
+    }
+    // The last fix position is read without signs; only the options count.
+    const double latMinutes = std::fabs(leadingNumber(leg.LastFixLatMinutes));
+    const double lonMinutes = std::fabs(leadingNumber(leg.LastFixLonMinutes));
+    if (const platform::Problem problem = platform::firstProblem({
+            platform::directionProblem("Course", leadingNumber(leg.Course)),
+            platform::nonNegativeProblem("Speed", leadingNumber(leg.Speed)),
+            platform::minutesProblem("Last fix latitude minutes", latMinutes),
+            platform::minutesProblem("Last fix longitude minutes", lonMinutes),
+            platform::longitudeProblem(
+                "Last fix longitude",
+                std::fabs(leadingNumber(leg.LastFixLonDegrees)) + lonMinutes / 60),
+        })) {
+        return problem;
+    }
+    if (!forReduction) {
+        return std::nullopt;
+    }
+    return platform::firstProblem({
+        platform::nonNegativeProblem("Eye height", leadingNumber(leg.EyeHeight)),
+        platform::nonNegativeProblem("Plotting scale", leadingNumber(leg.PlottingScale)),
+        platform::deltaTProblem(leadingNumber(general.DeltaT)),
+        platform::aboveProblem("Air temperature", leadingNumber(general.AirTemperature), -273,
+                               " °C"),
+        platform::aboveProblem("Pressure", leadingNumber(general.Pressure), 0, " millibars"),
+    });
 }
 
 // Its sides: selecting one option of a pair clears the other.
@@ -255,10 +331,15 @@ void Form1::Form_Load() {
     app_.Log = startupSightLog();
     // The planner's remembered defaults, handed on to the settings window.
     planner::ReadSettingsFile(app_);
+    takeSavedBaseline();
 }
 
 void Form1::onCloseRequest() {
     menuEXIT_Click();
+}
+
+bool Form1::mayEndProgram() {
+    return mayLeaveLeg();
 }
 
 void Form1::Command2_Click() {
@@ -317,7 +398,13 @@ void Form1::Command1_Click() {
         app_.messages().show(warning.Text, warning.Title);
     };
 
-    const ReductionStart start = prepareReduction(legSettings(), Option2.value(), Option3.value());
+    const LegSettings leg = legSettings();
+    if (const platform::Problem problem =
+            legBoxProblem(leg, app_.form7().generalSettings(), true)) {
+        warn(ReductionWarning{*problem});
+        return;
+    }
+    const ReductionStart start = prepareReduction(leg, Option2.value(), Option3.value());
     if (start.Warning) {
         warn(*start.Warning);
         return;
@@ -377,8 +464,14 @@ void Form1::menuLunar_Click() {
 }
 
 void Form1::Command7_Click() {
-    const Preload p =
-        preload(legSettings(), Option2.value(), Option3.value(), app_.form7().generalSettings());
+    const LegSettings leg = legSettings();
+    const GeneralSettings general = app_.form7().generalSettings();
+    if (const platform::Problem problem = legBoxProblem(leg, general, false)) {
+        app_.messages().beep();
+        app_.messages().show(*problem, std::string(kReductionWarningTitle));
+        return;
+    }
+    const Preload p = preload(leg, Option2.value(), Option3.value(), general);
     if (p.Warning) {
         app_.messages().beep();
         app_.messages().show(p.Warning->Text, p.Warning->Title);
@@ -439,10 +532,15 @@ void Form1::menuPRINT_Click() {
 }
 
 void Form1::menuEXIT_Click() {
-    app_.quit();
+    if (mayLeaveLeg()) {
+        app_.quit();
+    }
 }
 
 void Form1::GetFile_Click() {
+    if (!mayLeaveLeg()) {
+        return;
+    }
     const std::string N = app_.fileDialogs().openFile(sightFileRequest());
     if (N.empty()) {
         app_.messages().show(kNoFileSelectedMessage);
@@ -475,29 +573,69 @@ void Form1::GetFile_Click() {
     std::string name;
     StripPath(N, name);
     setCaption(" Current Data file: " + name);
+    takeSavedBaseline();
 }
 
-void Form1::SaveFile_Click() {
+bool Form1::SaveFile_Click() {
     const std::string N = app_.fileDialogs().saveFile(sightFileRequest());
     if (N.empty()) {
         app_.messages().show(kNoFileSelectedMessage);
-        return;
+        return false;
     }
 
-    SightFileContents contents;
-    contents.Leg = legSettings();
-    contents.General = app_.form7().generalSettings();
-    contents.Sights = sightRecordsOf(app_.Log);
-
+    const SightFileContents contents = sightFileContents();
     const platform::SaveResult saved = saveSightFile(std::filesystem::path(N), contents);
     if (!saved.ok) {
         app_.messages().show("The data file was not saved.\n" + saved.message);
-        return;
+        return false;
     }
 
     std::string name;
     StripPath(N, name);
     setCaption(" Current Data file is: " + name);
+    savedBaseline_ = writeSightFile(contents);
+    return true;
+}
+
+SightFileContents Form1::sightFileContents() const {
+    SightFileContents contents;
+    contents.Leg = legSettings();
+    // The settings window before it exists holds its design values.
+    const Form7* settings = app_.existingWindow<Form7>();
+    contents.General = settings != nullptr ? settings->generalSettings() : GeneralSettings{};
+    contents.Sights = sightRecordsOf(app_.Log);
+    return contents;
+}
+
+std::string Form1::sightFileText() const {
+    return writeSightFile(sightFileContents());
+}
+
+void Form1::takeSavedBaseline() {
+    savedBaseline_ = sightFileText();
+}
+
+bool Form1::legChanged() const {
+    if (sightFileText() != savedBaseline_) {
+        return true;
+    }
+    const Form5* entry = app_.existingWindow<Form5>();
+    return entry != nullptr && entry->newEntryTyped();
+}
+
+bool Form1::mayLeaveLeg() {
+    if (!legChanged()) {
+        return true;
+    }
+    switch (app_.messages().show(kSaveChangesQuestion, {},
+                                 platform::ui::MessageButtons::SaveDiscardCancel)) {
+        case platform::ui::MessageAnswer::Save:
+            return SaveFile_Click();
+        case platform::ui::MessageAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 LegSettings Form1::legSettings() const {

@@ -21,6 +21,8 @@ inline constexpr const char* kForm1Caption =
 inline constexpr const char* kSightFileFilter = "NAV Files (*.NAV)|*.NAV|All Files (*.*)";
 inline constexpr const char* kSightFileDialogTitle = "Data Files";
 inline constexpr const char* kNoFileSelectedMessage = "There was no file selected.";
+// Asked with Save, Don't Save and Cancel before a changed leg is left.
+inline constexpr const char* kSaveChangesQuestion = "Save the changes to this leg?";
 
 class Form1 : public platform::ui::Form {
     Q_OBJECT
@@ -30,8 +32,10 @@ class Form1 : public platform::ui::Form {
     ~Form1() override;
 
     void Form_Load() override;
-    // The title-bar close ends the program, as "  EXIT" does.
+    // The title-bar close ends the program, as "  EXIT" does, once a
+    // changed leg is saved or given up.
     void onCloseRequest() override;
+    bool mayEndProgram() override;
 
     // Handlers.
     void Command2_Click();  // "View Sight Data Form"
@@ -40,7 +44,8 @@ class Form1 : public platform::ui::Form {
     void menuPRINT_Click();
     void menuEXIT_Click();
     void GetFile_Click();
-    void SaveFile_Click();
+    // True when the file was written.
+    bool SaveFile_Click();
     void menuHelp_Click();     // "HELP"
     void menuInfo_Click();     // "INFO"
     void Command3_Click();     // "Detailed Output"
@@ -170,8 +175,23 @@ class Form1 : public platform::ui::Form {
     platform::ui::MenuItem menuCalc;
     platform::ui::MenuItem menuEXIT;  // "  EXIT"
 
+    // The leg as "SAVE FILE" would write it now.
+    std::string sightFileText() const;
+    // Takes the leg as it stands as the saved one: after a file was opened
+    // or saved, at start and after Clear All Data.
+    void takeSavedBaseline();
+    // The leg differs from the saved one, or a new sight entry was typed.
+    bool legChanged() const;
+    // Before a changed leg is left: "Save the changes to this leg?"; Save
+    // saves (and goes on only when the file was written), Don't Save goes
+    // on, Cancel stays. An unchanged leg goes on at once.
+    bool mayLeaveLeg();
+
   private:
+    reduction::SightFileContents sightFileContents() const;
+
     app::App& app_;
+    std::string savedBaseline_;
 };
 
 }  // namespace app

@@ -1,6 +1,10 @@
 #include "reduction/assumed_position_dialog.h"
 
+#include <cmath>
+
 #include "app/app.h"
+#include "platform/input_check.h"
+#include "platform/numtext.h"
 
 namespace reduction {
 
@@ -75,8 +79,37 @@ Form3::Form3(app::App& app)
 Form3::~Form3() = default;
 
 void Form3::Command1_Click() {
+    // A refused position keeps the dialog open for the navigator to mend.
+    if (const platform::Problem problem = assumedPositionProblem(fields())) {
+        app().messages().beep();
+        app().messages().show(*problem, "Warning!");
+        return;
+    }
     assumedPositionOf(fields(), EnteredLat, EnteredLon);
     accept();
+}
+
+platform::Problem assumedPositionProblem(const AssumedPositionFields& fields) {
+    if (const platform::Problem problem = platform::firstProblem({
+            platform::numberProblem("Assumed latitude degrees", fields.Text58),
+            platform::numberProblem("Assumed latitude minutes", fields.Text3),
+            platform::numberProblem("Assumed longitude degrees", fields.Text2),
+            platform::numberProblem("Assumed longitude minutes", fields.Text1),
+        })) {
+        return problem;
+    }
+    // A typed sign counts here, so the minutes are taken with theirs.
+    const double latDegrees = platform::leadingNumber(fields.Text58);
+    const double latMinutes = platform::leadingNumber(fields.Text3);
+    const double lonDegrees = platform::leadingNumber(fields.Text2);
+    const double lonMinutes = platform::leadingNumber(fields.Text1);
+    return platform::firstProblem({
+        platform::minutesProblem("Assumed latitude minutes", latMinutes),
+        platform::latitudeProblem("Assumed latitude",
+                                  std::fabs(latDegrees) + std::fabs(latMinutes) / 60),
+        platform::minutesProblem("Assumed longitude minutes", lonMinutes),
+        platform::longitudeProblem("Assumed longitude", lonDegrees + lonMinutes / 60),
+    });
 }
 
 void Form3::applyPrefill(const AssumedPositionPrefill& prefill) {

@@ -3,6 +3,7 @@
 // from which the sights are reduced, pre-filled from the dead reckoning.
 #pragma once
 
+#include "platform/input_check.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
 #include "reduction/sight_reduction.h"
@@ -15,7 +16,14 @@ namespace reduction {
 
 inline constexpr const char* kForm3Caption = "Assumed Position for this Nav Fix";
 
-// Run modal by Form1.Command1_Click. "PRESS to Enter Data" reads the fields
+// The first of the dialog's four boxes that is refused: each a number as a
+// whole text (an empty box reads 0), minutes 0 to
+// below 60, |degrees| + |minutes| / 60 of the latitude not above 90, the
+// longitude (degrees + minutes / 60, typed signs counting) not above 180.
+platform::Problem assumedPositionProblem(const AssumedPositionFields& fields);
+
+// Run modal by Form1.Command1_Click. "PRESS to Enter Data" checks the fields
+// (a refusal is shown as a "Warning!" and the dialog stays open), reads them
 // into EnteredLat and EnteredLon and accepts; any other close is a cancel and
 // leaves them as they were.
 class Form3 : public platform::ui::Dialog {

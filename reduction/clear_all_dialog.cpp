@@ -65,6 +65,7 @@ void ShowBlankFirstSight(app::App& app) {
     entry.Text1.setText(kClearedNotes);
     entry.List1.setSelectedIndex(-1);
     entry.Picture1.clear();
+    entry.Picture2.clear();
 }
 
 void ClearAllData(app::App& app) {
@@ -99,7 +100,8 @@ void ClearAllData(app::App& app) {
     main.Text3.setText("2.75");
 
     app::Form7& settings = app.form7();
-    settings.Text4.setText("10");
+    // The start-up values of the settings window.
+    settings.Text4.setText("15");
     settings.Text5.setText("1010");
 
     for (platform::ui::TextBox* box :
@@ -109,6 +111,8 @@ void ClearAllData(app::App& app) {
     }
 
     app.ClearConfirmed = 0;
+    // The cleared leg is the one a later question about changes compares with.
+    main.takeSavedBaseline();
 }
 
 }  // namespace reduction

@@ -22,6 +22,12 @@ double finiteOrNoValue(double x) {
     return std::isfinite(x) ? x : kNoValue;
 }
 
+// x rounded to the places shown; no value when its digits no longer reach
+// that place.
+double shown(double x, int places) {
+    return std::fabs(x) < 1e15 ? ephemeris::RoundTo(x, places) : kNoValue;
+}
+
 // Label, the shown value (or "---" when there is none), unit and title.
 PrintLine previewLine(const char* label, double shown, const char* title) {
     return {PrintItem::Text(label), PrintItem::NumberOrDashes(shown), PrintItem::Text(" '"),
@@ -69,12 +75,12 @@ CorrectionPreview correctionPreview(const CorrectionPreviewInput& input) {
         }
     }
 
+    // Each figure rounded to the place it is shown: no dip shows 0.
     out.Lines = {
-        previewLine(" IC     ", ephemeris::FloorTo1(out.IC), " Index correction"),
-        previewLine(" DipCorr ", ephemeris::FloorTo2(out.dip - 0.004), " Dip correction"),
-        previewLine(" R       ", ephemeris::FloorTo2(out.R - 0.004), " Refraction correction"),
-        previewLine(" PA     ", ephemeris::FloorTo2(out.PA + 0.004),
-                    " Parallax-in-altitude correction"),
+        previewLine(" IC     ", shown(out.IC, 1), " Index correction"),
+        previewLine(" DipCorr ", shown(out.dip, 2), " Dip correction"),
+        previewLine(" R       ", shown(out.R, 2), " Refraction correction"),
+        previewLine(" PA     ", shown(out.PA, 2), " Parallax-in-altitude correction"),
     };
     return out;
 }

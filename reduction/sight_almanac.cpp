@@ -3,6 +3,7 @@
 #include "reduction/sight_almanac.h"
 
 #include <cmath>
+#include <limits>
 
 #include "platform/numtext.h"
 
@@ -56,28 +57,65 @@ PrintLine roundedAngleLine(const char* label, double angle, const char* tail) {
     return line;
 }
 
+namespace {
+
+// An angle as shown: whole degrees and minutes rounded to 0.01' with the
+// carry, unsigned, and its sign; no value when the angle is not finite.
+struct ShownAngle {
+    double Deg;
+    double Min;
+    int Sign;
+};
+
+ShownAngle shownAngle(double angle) {
+    const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(angle, 2);
+    if (!shown.Finite) {
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        return {none, none, 0};
+    }
+    return {shown.Deg, shown.Min, shown.Sign};
+}
+
+}  // namespace
+
+PrintLine roundedDeclinationLine(const char* label, double Dec) {
+    const ShownAngle shown = shownAngle(Dec);
+    const char* side = !std::isfinite(Dec) ? "" : (shown.Sign < 0 ? "S" : "N");
+    return {PrintItem::Text(label),
+            PrintItem::Text(side),
+            PrintItem::NumberOrDashes(shown.Deg),
+            PrintItem::Text(kDegreesText),
+            PrintItem::NumberOrDashes(shown.Min),
+            PrintItem::Text("'"),
+            PrintItem::Text("  Declination")};
+}
+
+PrintLine roundedDegMinLine(const char* label, double angle, const char* tail) {
+    const ShownAngle shown = shownAngle(angle);
+    const double degrees = shown.Sign < 0 ? -shown.Deg : shown.Deg;
+    PrintLine line{PrintItem::Text(label), PrintItem::NumberOrDashes(degrees),
+                   PrintItem::Text(kDegreesText), PrintItem::NumberOrDashes(shown.Min),
+                   PrintItem::Text("'")};
+    if (*tail != '\0') {
+        line.push_back(PrintItem::Text(tail));
+    }
+    return line;
+}
+
 std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double Dec, double HP) {
     std::vector<PrintLine> lines;
     lines.push_back({PrintItem::Text(" Object Name:  " + Name)});
 
-    double D = 0;
-    double M = 0;
-    ephemeris::SplitDegMin(GHA, D, M);
-    lines.push_back({PrintItem::Text(" GHA   "), PrintItem::NumberOrDashes(D),
-                     PrintItem::Text(kDegreesText),
-                     PrintItem::NumberOrDashes(ephemeris::FloorTo2(M + 0.004)),
-                     PrintItem::Text("'"), PrintItem::Text("  Greenwich Hour Angle")});
-
-    lines.push_back(declinationLine(" DEC   ", Dec, 0));  // minutes cut, not rounded
-
+    lines.push_back(roundedDegMinLine(" GHA   ", GHA, "  Greenwich Hour Angle"));
+    lines.push_back(roundedDeclinationLine(" DEC   ", Dec));
     lines.push_back({PrintItem::Text(" HP    "),
-                     PrintItem::NumberOrDashes(ephemeris::FloorTo2(HP + 0.004)),
-                     PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")});
+                     PrintItem::NumberOrDashes(ephemeris::RoundTo(HP, 2)), PrintItem::Text(" '"),
+                     PrintItem::Text("  Horizontal Parallax")});
     return lines;
 }
 
 PrintLine semiDiameterLine(double SD) {
-    return {PrintItem::Text(" SD  "), PrintItem::NumberOrDashes(ephemeris::FloorTo2(SD + 0.005)),
+    return {PrintItem::Text(" SD  "), PrintItem::NumberOrDashes(ephemeris::RoundTo(SD, 2)),
             PrintItem::Text("'"), PrintItem::Text("  Semi Diameter")};
 }
 
@@ -86,12 +124,10 @@ std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, 
     std::vector<PrintLine> lines;
     lines.push_back({PrintItem::Text(" Star:  " + StarName + "      Magnitude " +
                                      platform::generalText(Magnitude))});
-    lines.push_back(roundedAngleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"));
-
-    lines.push_back(declinationLine(" DECstar  ", Dec, 0.005));
-
-    lines.push_back(roundedAngleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"));
-    lines.push_back(roundedAngleLine(" GHA Aries  ", GHAAries, ""));
+    lines.push_back(roundedDegMinLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"));
+    lines.push_back(roundedDeclinationLine(" DECstar  ", Dec));
+    lines.push_back(roundedDegMinLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"));
+    lines.push_back(roundedDegMinLine(" GHA Aries  ", GHAAries, ""));
     return lines;
 }
 

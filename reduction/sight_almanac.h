@@ -85,7 +85,15 @@ platform::PrintLine declinationLine(const char* label, double Dec, double minute
 // (not carried into the degrees), of an angle that is not negative.
 platform::PrintLine roundedAngleLine(const char* label, double angle, const char* tail);
 
-// The semi-diameter line that follows the block of the Sun and the Moon.
+// The sight entry's lines, every figure rounded to the place shown (0.01')
+// with the carry into the next degree: "<label>N|S D° <minutes>'  Declination"
+// with the letter from the rounded sign, degrees and minutes unsigned; and
+// "<label>D° <minutes>'<tail>".
+platform::PrintLine roundedDeclinationLine(const char* label, double Dec);
+platform::PrintLine roundedDegMinLine(const char* label, double angle, const char* tail);
+
+// The semi-diameter line that follows the block of the Sun and the Moon
+// (rounded to 0.01').
 platform::PrintLine semiDiameterLine(double SD);
 
 // The block of a star: name and magnitude, GHA, declination, SHA and the GHA

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <cmath>
+#include <tuple>
 
 #include "almanac/almanac_window.h"
 #include "app/app.h"
@@ -242,6 +243,8 @@ Form5::Form5(app::App& app)
     Text20.onChange([this] { Text20_Change(); });
     Text21.onChange([this] { Text21_Change(); });
     Text22.onChange([this] { Text22_Change(); });
+    Text5.onChange([this] { altitudeChanged(); });
+    Text6.onChange([this] { altitudeChanged(); });
 
     drawEmblem();
 }
@@ -257,16 +260,19 @@ void Form5::onCloseRequest() {
 }
 
 void Form5::Command1_Click() {
+    // The sight before: a stored one, also from a new entry after sight 1.
     const double n = Val(Label2);
-    if (n > 1 && app_.Log.SightCount >= 2) {
-        // Typed data of a new entry is not dropped without a word.
-        if (warnedOfUnsavedEntry()) {
-            return;
-        }
-        Label2.setCaption(platform::generalText(n - 1));
-        ShowSight(app_, sightNumber(n - 1));
-        Command2.setEnabled(true);
+    if (!(n > 1 && app_.Log.SightCount >= 1)) {
+        return;
     }
+    // Typed data of a new entry is not dropped without a word.
+    if (!mayLeaveEntry()) {
+        return;
+    }
+    newEntryStart_.reset();
+    Label2.setCaption(platform::generalText(n - 1));
+    ShowSight(app_, sightNumber(n - 1));
+    Command2.setEnabled(true);
 }
 
 void Form5::Command2_Click() {
@@ -308,8 +314,8 @@ void Form5::Command5_Click() {
         app_.messages().show(kNoBodySelectedMessage, kWarningTitle);
         return;
     }
-    // The body was picked for an instant that is no calendar date and time.
-    if (const platform::Problem problem = instantProblem()) {
+    // A box that is not a number, or an impossible value: nothing is stored.
+    if (const platform::Problem problem = entryProblem(true)) {
         almanac::warnProblem(app_, *problem);
         return;
     }
@@ -325,6 +331,7 @@ void Form5::Command5_Click() {
     }
     app_.CurrentSight = n;
     StoreSight(app_, app_.CurrentSight);
+    newEntryStart_.reset();
     if (app_.CurrentSight >= app_.Log.SightCount) {
         app_.Log.SightCount = app_.CurrentSight;
         setCaption(kForm5CountCaption + platform::generalText(app_.Log.SightCount));
@@ -338,10 +345,10 @@ void Form5::List1_Click() {
     const int i = List1.selectedIndex();
     Picture1.clear();
     Picture2.clear();
-    // A body for an instant the checks refuse: nothing is computed. The
+    // A body for boxes the checks refuse: nothing is computed. The
     // navigator's click is told why; a pick from code stays silent.
     if (i >= 0) {
-        if (const platform::Problem problem = instantProblem()) {
+        if (const platform::Problem problem = entryProblem(false)) {
             almanacFinite_ = false;
             if (!quietPick_) {
                 almanac::warnProblem(app_, *problem);
@@ -377,6 +384,11 @@ void Form5::List1_Click() {
         Text10.setText(almanac.Hidden->Text10);
     }
 
+    // The preview belongs to a sextant altitude on view that the checks take
+    // (silently here: a deselection from code computes nothing).
+    if (!altitudeOnView() || previewProblem(false)) {
+        return;
+    }
     app::Form1& main = app_.form1();
     CorrectionPreviewInput view;
     view.IndexErrorSide = Option9.value() ? 1 : -1;
@@ -439,23 +451,141 @@ void Form5::dateOrTimeChanged() {
     Picture1.clear();
 }
 
-bool Form5::warnedOfUnsavedEntry() {
+platform::Problem Form5::entryProblem(bool forSave) const {
+    using platform::Empty;
+    using platform::numberProblem;
+    const app::Form7& settings = app_.form7();
+    if (const platform::Problem problem = platform::firstProblem({
+            numberProblem("Year", Text21.text()),
+            numberProblem("Month", Text20.text()),
+            numberProblem("Day", Text19.text()),
+            numberProblem("Hour", Text18.text()),
+            numberProblem("Minute", Text22.text()),
+            numberProblem("Second", Text2.text()),
+            numberProblem("Chronometer correction", settings.Text108.text()),
+            numberProblem("Delta T", settings.Text1.text(), Empty::Refused),
+        })) {
+        return problem;
+    }
+    if (const platform::Problem problem = platform::firstProblem(
+            {instantProblem(), platform::deltaTProblem(Val(settings.Text1))})) {
+        return problem;
+    }
+    if (!forSave && !altitudeOnView()) {
+        return std::nullopt;
+    }
+    return previewProblem(forSave);
+}
+
+platform::Problem Form5::previewProblem(bool forSave) const {
+    using platform::Empty;
+    using platform::numberProblem;
+    const app::Form7& settings = app_.form7();
+    const app::Form1& main = app_.form1();
+    const bool sea = Option1.value();
+    if (const platform::Problem problem = platform::firstProblem({
+            numberProblem("Sextant altitude degrees", Text5.text(),
+                          forSave ? Empty::Refused : Empty::ReadsZero),
+            numberProblem("Sextant altitude minutes", Text6.text()),
+            numberProblem("Index error", Text17.text()),
+            sea ? numberProblem("Eye height", main.Text3.text(), Empty::Refused) : std::nullopt,
+            numberProblem("Air temperature", settings.Text4.text(), Empty::Refused),
+            numberProblem("Pressure", settings.Text5.text(), Empty::Refused),
+        })) {
+        return problem;
+    }
+    // The reflective artificial horizon shows twice the altitude.
+    const double highest = Option2.value() ? 180 : 90;
+    return platform::firstProblem({
+        platform::minutesProblem("Sextant altitude minutes", Val(Text6)),
+        platform::rangeProblem("Sextant altitude", Val(Text5) + Val(Text6) / 60, 0, highest,
+                               " degrees"),
+        sea ? platform::nonNegativeProblem("Eye height", Val(main.Text3)) : std::nullopt,
+        platform::aboveProblem("Air temperature", Val(settings.Text4), -273, " °C"),
+        platform::aboveProblem("Pressure", Val(settings.Text5), 0, " millibars"),
+    });
+}
+
+bool operator==(const SightEntryView& a, const SightEntryView& b) {
+    const auto fields = [](const SightEntryView& v) {
+        return std::tie(v.Note, v.HsDegrees, v.HsMinutes, v.IndexError, v.Year, v.Month, v.Day,
+                        v.Hour, v.Minute, v.Second, v.Upper, v.Lower, v.Centre, v.Sea, v.Artificial,
+                        v.Bubble, v.OnScale, v.OffScale, v.Included, v.Body);
+    };
+    return fields(a) == fields(b);
+}
+
+bool operator!=(const SightEntryView& a, const SightEntryView& b) {
+    return !(a == b);
+}
+
+SightEntryView Form5::entryView() const {
+    SightEntryView v;
+    v.Note = Text1.text();
+    v.HsDegrees = Text5.text();
+    v.HsMinutes = Text6.text();
+    v.IndexError = Text17.text();
+    v.Year = Text21.text();
+    v.Month = Text20.text();
+    v.Day = Text19.text();
+    v.Hour = Text18.text();
+    v.Minute = Text22.text();
+    v.Second = Text2.text();
+    v.Upper = Option4.value();
+    v.Lower = Option5.value();
+    v.Centre = Option10.value();
+    v.Sea = Option1.value();
+    v.Artificial = Option2.value();
+    v.Bubble = Option3.value();
+    v.OnScale = Option8.value();
+    v.OffScale = Option9.value();
+    v.Included = Check1.value();
+    v.Body = List1.selectedIndex();
+    return v;
+}
+
+bool Form5::onNewEntry() const {
     // A new entry follows a stored sight; sight 1 with none stored (after a
     // file of no sights) is a blank first sight, as after Clear All Data.
     const double n = Val(Label2);
-    if (!(n > app_.Log.SightCount && n > 1)) {
+    return n > app_.Log.SightCount && n > 1;
+}
+
+bool Form5::newEntryTyped() const {
+    if (!onNewEntry()) {
         return false;
     }
+    return !newEntryStart_ || entryView() != *newEntryStart_;
+}
+
+void Form5::newEntryPrepared() {
+    newEntryStart_ = entryView();
+}
+
+bool Form5::mayLeaveEntry() {
+    if (!newEntryTyped()) {
+        return true;
+    }
     app_.messages().beep();
-    app_.messages().show(kUnsavedEntryMessage, kWarningTitle);
-    return true;
+    return app_.messages().show(kUnsavedEntryMessage, kWarningTitle,
+                                platform::ui::MessageButtons::YesNo) ==
+           platform::ui::MessageAnswer::Yes;
 }
 
 void Form5::closeUnlessUnsaved() {
-    if (warnedOfUnsavedEntry()) {
-        return;
+    if (mayLeaveEntry()) {
+        hide();
     }
-    hide();
+}
+
+bool Form5::altitudeOnView() const {
+    return Text5.text().find_first_not_of(" \t") != std::string::npos;
+}
+
+void Form5::altitudeChanged() {
+    if (!altitudeOnView()) {
+        Picture2.clear();
+    }
 }
 
 void Form5::drawEmblem() {
@@ -524,6 +654,7 @@ void StoreSight(app::App& app, int i) {
     row[kFieldHP] = Val(f.Text8);
     row[kFieldObjectIndex] = Val(f.Text10);
     log.RowEmpty[i] = false;
+    log.HoldsSights = true;
 }
 
 void ShowSight(app::App& app, int i) {
@@ -595,9 +726,12 @@ void PrepareNewSight(app::App& app, int i) {
     selectIndexErrorSide(f, previous[kFieldIndexErrorSide]);
     f.List1.setSelectedIndex(-1);
     f.Picture1.clear();
+    // No altitude yet: no corrections of another sight's.
+    f.Picture2.clear();
     for (TextBox* hidden : {&f.Text3, &f.Text4, &f.Text7, &f.Text8, &f.Text9, &f.Text10}) {
         hidden->setText("");
     }
+    f.newEntryPrepared();
 }
 
 void FillObjectList(app::App& app) {

@@ -10,6 +10,7 @@
 // once.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/input_check.h"
@@ -27,7 +28,8 @@ inline constexpr const char* kForm5Caption = "Sight Data Entry Form";
 // Followed by the number of stored sights.
 inline constexpr const char* kForm5CountCaption =
     "Sight Data Entry   Number of stored sightings = ";
-inline constexpr const char* kUnsavedEntryMessage = "You forgot to save the new data entry";
+inline constexpr const char* kUnsavedEntryMessage =
+    "You forgot to save the new data entry. Leave it without saving?";
 inline constexpr const char* kNoBodySelectedMessage =
     "Click the celestial object for this sight first!";
 inline constexpr const char* kWarningTitle = "Warning!";
@@ -35,6 +37,19 @@ inline constexpr const char* kAlmanacNotFiniteMessage =
     "The almanac data of this body cannot be computed for this instant; check the date (year, "
     "month and day), the time (hour, minute and second) and Delta T in the settings, then click "
     "the body again.";
+
+// What the navigator sees of the sight on view: its boxes, options and body.
+struct SightEntryView {
+    std::string Note, HsDegrees, HsMinutes, IndexError;
+    std::string Year, Month, Day, Hour, Minute, Second;
+    bool Upper = false, Lower = false, Centre = false;
+    bool Sea = false, Artificial = false, Bubble = false;
+    bool OnScale = false, OffScale = false;
+    int Included = 0;
+    int Body = -1;
+};
+bool operator==(const SightEntryView& a, const SightEntryView& b);
+bool operator!=(const SightEntryView& a, const SightEntryView& b);
 
 class Form5 : public platform::ui::Form {
   public:
@@ -158,11 +173,36 @@ class Form5 : public platform::ui::Form {
     // leaves both pictures empty without a message.
     void selectStoredBody(int index);
 
+    // The first box that a body click (or, with forSave, "Save Changes")
+    // reads and refuses: the date and time, the chronometer correction and
+    // Delta T of the settings; with a sextant altitude on view (always at
+    // "Save Changes", where its degrees must not be empty) also the altitude
+    // (0 to 90 degrees, 0 to 180 for the reflective artificial horizon,
+    // minutes 0 to below 60), the index error and the preview's eye height
+    // (sea horizon only), air temperature and pressure.
+    platform::Problem entryProblem(bool forSave) const;
+    // The altitude, index error and the preview's settings alone.
+    platform::Problem previewProblem(bool forSave) const;
+
+    SightEntryView entryView() const;
+    // A new entry (after the last stored sight) is on view.
+    bool onNewEntry() const;
+    // Something was typed or picked into the new entry on view since
+    // PrepareNewSight wrote it.
+    bool newEntryTyped() const;
+    // Called by PrepareNewSight once the new entry is written.
+    void newEntryPrepared();
+
   private:
     // Shared by the two close buttons and the title-bar close.
     void closeUnlessUnsaved();
-    // On a new entry that was never saved: beeps, warns and returns true.
-    bool warnedOfUnsavedEntry();
+    // Whether the sight on view may be left: anything but a typed new entry
+    // at once, a typed one when the navigator answers Yes.
+    bool mayLeaveEntry();
+    // A sextant altitude on view: its degrees box holds something.
+    bool altitudeOnView() const;
+    // The altitude boxes changed: an emptied altitude has no preview.
+    void altitudeChanged();
     // The six date and time boxes: a changed instant drops the body.
     void dateOrTimeChanged();
     void drawEmblem();
@@ -173,6 +213,8 @@ class Form5 : public platform::ui::Form {
     bool almanacFinite_ = true;
     // Set while a body is selected from code (selectStoredBody).
     bool quietPick_ = false;
+    // The new entry as PrepareNewSight wrote it.
+    std::optional<SightEntryView> newEntryStart_;
 };
 
 // Window fields -> log row i (1 to 25; any other row is left alone).

@@ -280,6 +280,10 @@ SightRecord sightRecordOf(const SightLog& log, int i) {
 
 std::vector<SightRecord> sightRecordsOf(const SightLog& log) {
     std::vector<SightRecord> sights;
+    // A leg with no sight entered is saved as no sights.
+    if (!log.HoldsSights && log.SightCount == 1) {
+        return sights;
+    }
     const int count = reducibleSightCount(log.SightCount);
     for (int i = 1; i <= count; ++i) {
         sights.push_back(sightRecordOf(log, i));
@@ -292,6 +296,7 @@ void applySightRecords(const std::vector<SightRecord>& sights, SightLog& log) {
                           ? kMaxSights
                           : static_cast<int>(sights.size());
     log.SightCount = count;
+    log.HoldsSights = count > 0;
     for (int i = 1; i <= count; ++i) {
         const SightRecord& sight = sights[static_cast<std::size_t>(i - 1)];
         log.SightNotes[i] = sight.Note;

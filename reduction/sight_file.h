@@ -134,7 +134,9 @@ SightFileRead openSightFile(const std::filesystem::path& FileName);
 // count as empty when the row is marked empty and still holds only zeros.
 SightRecord sightRecordOf(const SightLog& log, int i);
 
-// Sights 1 to SightCount of the log (at most 25).
+// Sights 1 to SightCount of the log (at most 25); none for a log that holds
+// no sight (SightCount 1, nothing saved or read since the start or the last
+// Clear All Data).
 std::vector<SightRecord> sightRecordsOf(const SightLog& log);
 
 // Puts sights read from a file into the log: SightCount = their number (at

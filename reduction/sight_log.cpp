@@ -14,7 +14,8 @@ SightNoteList startupSightNotes() {
 
 bool operator==(const SightLog& a, const SightLog& b) {
     return a.SightCount == b.SightCount && a.SightData == b.SightData &&
-           a.SightNotes == b.SightNotes && a.RowEmpty == b.RowEmpty;
+           a.SightNotes == b.SightNotes && a.RowEmpty == b.RowEmpty &&
+           a.HoldsSights == b.HoldsSights;
 }
 
 bool operator!=(const SightLog& a, const SightLog& b) {

@@ -60,6 +60,10 @@ struct SightLog {
     // their values for as long as the row still holds only zeros. Storing a
     // sight into a row should set its flag false.
     std::array<bool, kSightLogSize> RowEmpty{};
+    // Whether the log holds a sight: one saved with "Save Changes" or read
+    // from a file since the start or the last Clear All Data. Without one,
+    // the sight data file gets a count of 0 although SightCount is 1.
+    bool HoldsSights = false;
 };
 
 // The rows 1 to n that a SightCount addresses: SightCount cut to 0..kMaxSights.

@@ -29,9 +29,25 @@ std::string sightText(int i, const char* what) {
 
 using platform::allFinite;
 
-// "1 deg 30 min  S": degrees and minutes unsigned, the letter carries the side.
-std::string drText(double D, double M, const char* side) {
-    return generalText(std::fabs(D)) + " deg " + generalText(std::fabs(M)) + " min  " + side;
+// "1 deg 30 min  S": degrees and minutes unsigned, rounded to 0.1' with the
+// carry; the letter carries the side.
+std::string drText(double angle, const char* side) {
+    const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(angle, 1);
+    return generalText(shown.Deg) + " deg " + generalText(shown.Min) + " min  " + side;
+}
+
+// The whole degrees and minutes of a pre-filled angle: the minutes rounded up
+// from .6 (Int(M + 0.4), cut toward minus infinity), 60 carried into the
+// degrees.
+void prefillDegMin(double D, double M, std::string& degrees, std::string& minutes) {
+    double wholeDegrees = std::fabs(D);
+    double wholeMinutes = std::fabs(std::floor(M + 0.4));
+    if (wholeMinutes >= 60) {
+        wholeDegrees += 1;
+        wholeMinutes -= 60;
+    }
+    degrees = generalText(wholeDegrees);
+    minutes = generalText(wholeMinutes);
 }
 
 // Each of the report's six columns: the value cut to 3 decimals and its unit.
@@ -223,13 +239,10 @@ ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool 
     p.Option2 = !north;
     p.Option4 = east;
     p.Option3 = !east;
-    p.Label5 = drText(D1, M1, north ? "N" : "S");
-    p.Label6 = drText(D2, M2, east ? "E" : "W");
-    // The minutes are rounded up from .6: Int(M + 0.4), cut toward minus infinity.
-    p.Text58 = generalText(std::fabs(D1));
-    p.Text3 = generalText(std::fabs(std::floor(M1 + 0.4)));
-    p.Text2 = generalText(std::fabs(D2));
-    p.Text1 = generalText(std::fabs(std::floor(M2 + 0.4)));
+    p.Label5 = drText(start.DrLat, north ? "N" : "S");
+    p.Label6 = drText(start.DrLon, east ? "E" : "W");
+    prefillDegMin(D1, M1, p.Text58, p.Text3);
+    prefillDegMin(D2, M2, p.Text2, p.Text1);
     return start;
 }
 

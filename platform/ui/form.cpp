@@ -185,7 +185,9 @@ bool Form::printForm() {
 void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (app_.isMainWindow(*this)) {
-        app_.quit();
+        if (mayEndProgram()) {
+            app_.quit();
+        }
     } else {
         onCloseRequest();
     }

@@ -91,6 +91,9 @@ class Form : public QWidget {
     // override to warn or refuse. The main window's close ends the program
     // instead (Application::setMainWindow).
     virtual void onCloseRequest();
+    // Asked before the main window's close ends the program; false keeps it
+    // running. The default lets it end.
+    virtual bool mayEndProgram() { return true; }
 
     // Shows the window modeless and brings it to the front (creating nothing:
     // the window already exists). Use hide() to hide it. Every window is

@@ -60,6 +60,10 @@ MessageAnswer QtMessages::show(const std::string& text, const std::string& title
             standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
             escape = QMessageBox::Cancel;
             break;
+        case MessageButtons::SaveDiscardCancel:
+            standard = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+            escape = QMessageBox::Cancel;
+            break;
     }
     box.setStandardButtons(standard);
     box.setEscapeButton(escape);
@@ -73,6 +77,10 @@ MessageAnswer QtMessages::show(const std::string& text, const std::string& title
             return MessageAnswer::No;
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;
+        case QMessageBox::Save:
+            return MessageAnswer::Save;
+        case QMessageBox::Discard:
+            return MessageAnswer::Discard;
         default:
             return MessageAnswer::Ok;
     }

@@ -18,8 +18,9 @@ class Dialog;
 
 // ---------------------------------------------------------------- messages
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel: the platform's Save, Don't Save and Cancel.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 class Messages {
   public:

@@ -31,6 +31,7 @@
 #include "calculators/calculators_window.h"
 #include "calculators/course_calculator_window.h"
 #include "platform/seqfile.h"
+#include "reduction/clear_all_dialog.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
@@ -117,6 +118,7 @@ class MainWindowTest : public ::testing::Test {
 
         reduction::SightLog& log = app.Log;
         log.SightCount = 3;
+        log.HoldsSights = true;
         const double rows[3][19] = {
             {0, 1, 1, 1, 10, 15, 32.5, 21, 6, 2024, 45, 12.3, 1.5, -1, 333.123456, 23.438291, 15.76,
              0.08, 0},
@@ -176,7 +178,15 @@ class MainWindowTest : public ::testing::Test {
         env.fileDialogs.expectSave(path.string());
         form1().SaveFile.click();
     }
-    void openFrom(const fs::path& path) {
+    // Opens a file; a changed leg is given up ("Don't Save") first. The
+    // message expected after the open dialog, if any, comes last.
+    void openFrom(const fs::path& path, const char* thenMessage = nullptr) {
+        if (form1().legChanged()) {
+            env.messages.expect(app::kSaveChangesQuestion, platform::ui::MessageAnswer::Discard);
+        }
+        if (thenMessage != nullptr) {
+            env.messages.expect(thenMessage);
+        }
         env.fileDialogs.expectOpen(path.string());
         form1().GetFile.click();
     }
@@ -449,6 +459,100 @@ TEST_F(MainWindowTest, AMinimisedWindowIsRestoredWhenItIsShownAgain) {
     EXPECT_TRUE(env.log.empty());
 }
 
+// A changed leg is not left without the question; each answer through
+// "  EXIT", the title bar and "OPEN FILE".
+TEST_F(MainWindowTest, ChangedLegAsksBeforeItIsLeft) {
+    using platform::ui::MessageAnswer;
+    Form1& f = form1();
+    f.showModeless();
+    const fs::path saved = file("saved.NAV");
+    const fs::path other = file("other.NAV");
+    writeBytes(other, reduction::writeSightFile(reduction::SightFileContents{}));
+
+    enum class Way { Exit, Close, Open };
+    int course = 100;
+    for (const Way way : {Way::Exit, Way::Close, Way::Open}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        const auto leave = [&] {
+            if (way == Way::Exit) {
+                f.menuEXIT.click();
+            } else if (way == Way::Close) {
+                uitest::userCloseWindow(&f);
+            } else {
+                f.GetFile.click();
+            }
+        };
+        const std::string changed = std::to_string(++course);  // a changed course
+        f.Text8.setText(changed);
+        ASSERT_TRUE(f.legChanged());
+        const int quitsBefore = quits;
+
+        // Cancel stays: nothing ends, nothing is opened or saved.
+        env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Cancel);
+        leave();
+        EXPECT_EQ(quits, quitsBefore);
+        EXPECT_EQ(env.messages.calls.back().buttons,
+                  platform::ui::MessageButtons::SaveDiscardCancel);
+        EXPECT_EQ(f.Text8.text(), changed);
+
+        // Save with no file chosen writes nothing and stays.
+        env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Save);
+        env.fileDialogs.expectSave("");
+        env.messages.expect(app::kNoFileSelectedMessage);
+        leave();
+        EXPECT_EQ(quits, quitsBefore);
+
+        // Save that writes the file goes on.
+        env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Save);
+        env.fileDialogs.expectSave(saved.string());
+        if (way == Way::Open) {
+            env.fileDialogs.expectOpen(other.string());
+        }
+        leave();
+        EXPECT_EQ(quits, quitsBefore + (way == Way::Open ? 0 : 1));
+        EXPECT_NE(readBytes(saved).find("\r\n" + changed + "\r\n"), std::string::npos);
+        if (way == Way::Open) {
+            EXPECT_EQ(f.Text8.text(), "0");
+        }
+
+        // Don't Save goes on without writing.
+        f.Text8.setText("77");
+        env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Discard);
+        if (way == Way::Open) {
+            env.fileDialogs.expectOpen(other.string());
+        }
+        leave();
+        EXPECT_EQ(quits, quitsBefore + (way == Way::Open ? 0 : 2));
+        EXPECT_EQ(readBytes(saved).find("\r\n77\r\n"), std::string::npos);
+
+        // Saved or just opened: unchanged, so it ends or opens at once.
+        if (way == Way::Open) {
+            env.fileDialogs.expectOpen(other.string());
+            const std::size_t asked = env.messages.calls.size();
+            leave();
+            EXPECT_EQ(env.messages.calls.size(), asked);
+        }
+        f.showModeless();
+    }
+}
+
+// A reduction that writes into the log and a typed new sight entry count
+// as changes; typing back what was saved does not.
+TEST_F(MainWindowTest, ChangesAreTheTextTheFileWouldHold) {
+    Form1& f = form1();
+    EXPECT_FALSE(f.legChanged());
+    f.Text2.setText("5");
+    EXPECT_TRUE(f.legChanged());
+    f.Text2.setText("0");
+    EXPECT_FALSE(f.legChanged());  // no flag: the text is as it was
+    app.form7().Text4.setText("20");
+    EXPECT_TRUE(f.legChanged());
+    app.form7().Text4.setText("15");
+    app.Log.SightData[1][reduction::kFieldGHA] = 12.5;
+    app.Log.HoldsSights = true;
+    EXPECT_TRUE(f.legChanged());
+}
+
 TEST_F(MainWindowTest, ExitAndTitleBarCloseEndTheProgram) {
     Form1& f = form1();
     f.showModeless();
@@ -575,7 +679,9 @@ TEST_F(MainWindowTest, SavedFileReopensEverythingAndSavesByteIdentical) {
     EXPECT_EQ(env.fileDialogs.calls.back().request.filter,
               "NAV Files (*.NAV)|*.NAV|All Files (*.*)");
     EXPECT_EQ(env.fileDialogs.calls.back().request.title, "Data Files");
-    EXPECT_TRUE(env.messages.calls.empty());
+    // The emptied fields were a change: only the question before opening.
+    ASSERT_EQ(env.messages.calls.size(), 1u);
+    EXPECT_EQ(env.messages.calls[0].text, app::kSaveChangesQuestion);
 
     const Snapshot after = snapshot();
     reduction::LegSettings expectedLeg = before.leg;
@@ -723,20 +829,48 @@ TEST_F(MainWindowTest, OptionItemsOfTheFileSetTheOptionButtons) {
     }
 }
 
-TEST_F(MainWindowTest, StartupLogSavesOneSightOfZeros) {
+// A leg with no sight entered is saved as a count of 0 and no sight block,
+// and opens again as the blank first sight.
+TEST_F(MainWindowTest, LegWithNoSightSavesACountOfZeroAndReopensBlank) {
     form1();
     const fs::path path = file("empty.NAV");
     saveTo(path);
     const std::string bytes = readBytes(path);
-    std::string expected =
-        "CelestialNavigationKestlow2\r\n1\r\nType Notes Here (no commas!)\r\n0\r\n0\r\n2.75\r\n"
+    const std::string expected =
+        "CelestialNavigationKestlow2\r\n0\r\nType Notes Here (no commas!)\r\n0\r\n0\r\n2.75\r\n"
         "False\r\nTrue\r\n15\r\n1010\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n25\r\n\r\n\r\n\r\n0.0\r\n"
         "True\r\nFalse\r\n67.0\r\n" +
-        reduction::GeneralSettings{}.TimeZone + "\r\n\r\n\r\n\r\n\r\ntype notes here\r\n";
-    for (int k = 0; k < 18; ++k) {
-        expected += "0\r\n";
-    }
+        reduction::GeneralSettings{}.TimeZone + "\r\n\r\n\r\n\r\n\r\n";
     EXPECT_EQ(bytes, expected);
+
+    openFrom(path);
+    EXPECT_TRUE(env.messages.calls.empty());
+    reduction::Form5& form5 = app.form5();
+    EXPECT_EQ(form5.Label2.caption(), " 1");
+    EXPECT_EQ(form5.Label17.caption(), "0");
+    EXPECT_EQ(form5.Text5.text(), "");
+    EXPECT_EQ(form5.List1.selectedIndex(), -1);
+
+    // After Clear All Data the same: no sight block.
+    env.modalRunner.expectDialog<reduction::Form6>([](reduction::Form6& d) { d.Command1.click(); });
+    form1().Command4.click();
+    saveTo(path);
+    EXPECT_EQ(readBytes(path), expected);
+}
+
+TEST_F(MainWindowTest, FourSightFileOpenedAndSavedKeepsItsFourSights) {
+    reduction::SightFileContents four;
+    four.Sights.resize(4);
+    for (int i = 0; i < 4; ++i) {
+        four.Sights[static_cast<std::size_t>(i)].Note = "sight " + std::to_string(i + 1);
+        four.Sights[static_cast<std::size_t>(i)].Fields[reduction::kFieldHsDegrees] = 20 + i;
+    }
+    const std::string bytes = reduction::writeSightFile(four);
+    writeBytes(file("four.NAV"), bytes);
+    openFrom(file("four.NAV"));
+    EXPECT_EQ(app.Log.SightCount, 4);
+    saveTo(file("again.NAV"));
+    EXPECT_EQ(readBytes(file("again.NAV")), bytes);
 }
 
 TEST_F(MainWindowTest, BadFileChangesNothingAndSaysSo) {
@@ -772,8 +906,7 @@ TEST_F(MainWindowTest, BadFileChangesNothingAndSaysSo) {
         if (name != "missing") {
             writeBytes(path, bytes);
         }
-        env.messages.expect(kBadFile);
-        openFrom(path);
+        openFrom(path, kBadFile);
         ASSERT_FALSE(env.messages.calls.empty());
         EXPECT_EQ(env.messages.calls.back().text, kBadFile);
         EXPECT_EQ(env.messages.calls.back().title, "");  // the program's default title
@@ -814,8 +947,7 @@ TEST_F(MainWindowTest, NotesUpToTheBoxLimitOpenLongerOnesAreRefused) {
         fillEverything();
         f.setCaption(" Current Data file: earlier.NAV");
         const Snapshot before = snapshot();
-        env.messages.expect(kBadFile);
-        openFrom(file("beyond.NAV"));
+        openFrom(file("beyond.NAV"), kBadFile);
         expectSame(snapshot(), before);
     }
 }
@@ -826,6 +958,10 @@ TEST_F(MainWindowTest, NoFileChosenChangesNothing) {
     const Snapshot before = snapshot();
     for (const bool save : {false, true}) {
         SCOPED_TRACE(save ? "save" : "open");
+        if (!save) {
+            // The typed leg is given up first.
+            env.messages.expect(app::kSaveChangesQuestion, platform::ui::MessageAnswer::Discard);
+        }
         env.messages.expect(kNoFile);
         if (save) {
             env.fileDialogs.expectSave("");
@@ -839,7 +975,8 @@ TEST_F(MainWindowTest, NoFileChosenChangesNothing) {
         expectSame(snapshot(), before);
     }
     EXPECT_EQ(env.log,
-              (uitest::ServiceLog{"open Data Files", "message : " + std::string(kNoFile),
+              (uitest::ServiceLog{"message : " + std::string(app::kSaveChangesQuestion),
+                                  "open Data Files", "message : " + std::string(kNoFile),
                                   "save Data Files", "message : " + std::string(kNoFile)}));
 }
 

@@ -305,7 +305,7 @@ TEST_F(ClearAllData, ConfirmedResetsTheSession) {
               "Celestial Navigation Sight Reduction, Plotter, Almanac, and Sight Planning");
 
     // The settings: air temperature and pressure only.
-    EXPECT_EQ(settings.Text4.text(), "10");
+    EXPECT_EQ(settings.Text4.text(), "15");
     EXPECT_EQ(settings.Text5.text(), "1010");
     EXPECT_EQ(settings.Text1.text(), "69.2");
     EXPECT_EQ(settings.Text108.text(), "-3.5");
@@ -423,7 +423,7 @@ TEST(ClearAllDataFresh, CreatesTheWindowsItWrites) {
     EXPECT_EQ(entry->caption(), "Sight Data Entry   Number of stored sightings = 0");
     EXPECT_EQ(entry->Label2.caption(), " 1");
     EXPECT_EQ(entry->Text1.text(), kNotes);
-    EXPECT_EQ(settings->Text4.text(), "10");
+    EXPECT_EQ(settings->Text4.text(), "15");
     EXPECT_EQ(settings->Text5.text(), "1010");
     EXPECT_EQ(settings->Text1.text(), "67.0");  // Delta T as designed
     EXPECT_EQ(app.Log, reduction::clearedSightLog());

@@ -63,7 +63,7 @@ TEST(CorrectionPreview, LinesAndValuesForEachHorizon) {
          29.9121,
          -1.7255733405872624,
          0,
-         {" IC      0  ' Index correction", " DipCorr -5.28  ' Dip correction",
+         {" IC      0  ' Index correction", " DipCorr -5.27  ' Dip correction",
           " R       -1.73  ' Refraction correction",
           " PA      0  ' Parallax-in-altitude correction"}},
         {"sea, 9 m, off scale, Sun",
@@ -72,8 +72,8 @@ TEST(CorrectionPreview, LinesAndValuesForEachHorizon) {
          45.45376666666667,
          -0.9635009215654659,
          0.05611876598998391,
-         {" IC      2.5  ' Index correction", " DipCorr -5.28  ' Dip correction",
-          " R       -.97  ' Refraction correction",
+         {" IC      2.5  ' Index correction", " DipCorr -5.27  ' Dip correction",
+          " R       -.96  ' Refraction correction",
           " PA      .06  ' Parallax-in-altitude correction"}},
         {"reflective artificial, on scale, Sun",
          input(-1, HorizonKind::ReflectiveArtificial, 60, 12, 1.2, 9, 15, 1010, 0.08),
@@ -81,8 +81,8 @@ TEST(CorrectionPreview, LinesAndValuesForEachHorizon) {
          30.09,
          -1.683626074980989,
          0.06921911500225808,
-         {" IC     -1.2  ' Index correction", " DipCorr -.01  ' Dip correction",
-          " R       -1.69  ' Refraction correction",
+         {" IC     -1.2  ' Index correction", " DipCorr  0  ' Dip correction",
+          " R       -1.68  ' Refraction correction",
           " PA      .07  ' Parallax-in-altitude correction"}},
         {"bubble, off scale, planet",
          input(1, HorizonKind::Bubble, 20, 6, 3, 5, 25, 990, 0.5),
@@ -90,8 +90,8 @@ TEST(CorrectionPreview, LinesAndValuesForEachHorizon) {
          20.150000000000002,
          -2.4998584256213525,
          0.46939699744668273,
-         {" IC      3  ' Index correction", " DipCorr -.01  ' Dip correction",
-          " R       -2.51  ' Refraction correction",
+         {" IC      3  ' Index correction", " DipCorr  0  ' Dip correction",
+          " R       -2.5  ' Refraction correction",
           " PA      .47  ' Parallax-in-altitude correction"}},
         {"sea, 3 m, cold air, Moon",
          input(-1, HorizonKind::NormalSea, 10, 0, 0, 3, 0, 1030, 57.3),
@@ -99,8 +99,8 @@ TEST(CorrectionPreview, LinesAndValuesForEachHorizon) {
          9.949250911338233,
          -5.734352789046341,
          56.438275246956,
-         {" IC      0  ' Index correction", " DipCorr -3.05  ' Dip correction",
-          " R       -5.74  ' Refraction correction",
+         {" IC      0  ' Index correction", " DipCorr -3.04  ' Dip correction",
+          " R       -5.73  ' Refraction correction",
           " PA      56.44  ' Parallax-in-altitude correction"}},
     };
     for (const auto& c : cases) {
@@ -166,7 +166,7 @@ TEST(CorrectionPreview, EyeHeightInFeetGivesTheDipOfMetres) {
     EXPECT_EQ(a.dip, b.dip);
     EXPECT_EQ(a.dip, 1 * -0.0293 * 60);
     EXPECT_EQ(texts(a), texts(b));
-    EXPECT_EQ(texts(a)[1], " DipCorr -1.77  ' Dip correction");
+    EXPECT_EQ(texts(a)[1], " DipCorr -1.76  ' Dip correction");
 }
 
 TEST(CorrectionPreview, ParallaxInAltitudeIsHpTimesCosineOfHa) {
@@ -206,24 +206,24 @@ TEST(CorrectionPreview, ValuesThatCannotBeComputedShowDashes) {
         // Ha exactly -4.4: only the refraction divides by zero.
         {"Ha of -4.4",
          input(-1, HorizonKind::Bubble, -4.4, 0, 0, 0, 15, 1010, 0),
-         {" IC      0  ' Index correction", " DipCorr -.01  ' Dip correction",
+         {" IC      0  ' Index correction", " DipCorr  0  ' Dip correction",
           " R       --- ' Refraction correction", " PA      0  ' Parallax-in-altitude correction"}},
         {"temperature of -273",
          input(-1, HorizonKind::Bubble, 30, 0, 0, 0, -273, 1010, 0),
-         {" IC      0  ' Index correction", " DipCorr -.01  ' Dip correction",
+         {" IC      0  ' Index correction", " DipCorr  0  ' Dip correction",
           " R       --- ' Refraction correction", " PA      0  ' Parallax-in-altitude correction"}},
         {"infinite altitude",
          input(-1, HorizonKind::Bubble, kInf, 0, 0, 0, 15, 1010, 0),
-         {" IC      0  ' Index correction", " DipCorr -.01  ' Dip correction",
+         {" IC      0  ' Index correction", " DipCorr  0  ' Dip correction",
           " R       --- ' Refraction correction", " PA     --- ' Parallax-in-altitude correction"}},
         {"pressure not a number",
          nanPressure,
-         {" IC      0  ' Index correction", " DipCorr -.01  ' Dip correction",
+         {" IC      0  ' Index correction", " DipCorr  0  ' Dip correction",
           " R       --- ' Refraction correction", " PA      0  ' Parallax-in-altitude correction"}},
         {"HP not a number",
          nanHp,
-         {" IC      0  ' Index correction", " DipCorr -.01  ' Dip correction",
-          " R       -1.7  ' Refraction correction",
+         {" IC      0  ' Index correction", " DipCorr  0  ' Dip correction",
+          " R       -1.69  ' Refraction correction",
           " PA     --- ' Parallax-in-altitude correction"}},
     };
     for (const auto& c : cases) {
@@ -233,7 +233,7 @@ TEST(CorrectionPreview, ValuesThatCannotBeComputedShowDashes) {
 }
 
 TEST(CorrectionPreview, IndexCorrectionTooLargeToShowGivesDashes) {
-    // 1e308 arc minutes cut to tenths overflows.
+    // 1e308 arc minutes has no tenths to round to.
     const CorrectionPreview p =
         correctionPreview(input(1, HorizonKind::Bubble, 30, 0, 1e308, 0, 15, 1010, 0));
     EXPECT_EQ(p.IC, 1e308);

@@ -350,6 +350,10 @@ TEST_F(ReductionWindow, DialogShowsTheDeadReckoningAndItsPrefills) {
     cutMinutes.lonMin = "44.55";
     // Hours of one blank pass the check and read 0: with both fixes at 0:00
     // of one day the run is 0 and the last fix is the dead reckoning.
+    Leg carried = cutMinutes;
+    carried.latMin = "59.7";
+    carried.lonMin = "59.7";
+    carried.west = true;
     Leg sameInstant = cutMinutes;
     sameInstant.speed = "6";
     sameInstant.lastHour = " ";
@@ -362,11 +366,17 @@ TEST_F(ReductionWindow, DialogShowsTheDeadReckoningAndItsPrefills) {
          "65", "15", true, true, -1.5, -65.25},
         {"half a degree south", halfDegree, "0 deg 30 min  S", "0 deg 0 min  E", "0", "30", "0",
          "0", true, false, -0.5, 0},
-        {"minutes cut for the label, rounded from .6 for the field", cutMinutes,
-         "10 deg 44.9 min  N", "20 deg 44.5 min  E", "10", "45", "20", "44", false, false,
+        // The label rounds to 0.1'; the field takes Int(M + 0.4) of the minutes
+        // cut to 0.1 after adding 0.04 (44.55 gives 44.5 and 44).
+        {"minutes rounded for the label, rounded from .6 for the field", cutMinutes,
+         "10 deg 45 min  N", "20 deg 44.6 min  E", "10", "45", "20", "44", false, false,
          10 + 44.95 / 60, 20 + 44.55 / 60},
-        {"blank hours, same instant", sameInstant, "10 deg 44.9 min  N", "20 deg 44.5 min  E", "10",
+        {"blank hours, same instant", sameInstant, "10 deg 45 min  N", "20 deg 44.6 min  E", "10",
          "45", "20", "44", false, false, 10 + 44.95 / 60, 20 + 44.55 / 60},
+        // Pre-filled 60 minutes are carried into the degrees, so the
+        // program's own pre-fill passes the dialog's checks.
+        {"minutes 59.7 carried", carried, "10 deg 59.7 min  N", "20 deg 59.7 min  W", "11", "0",
+         "21", "0", false, true, 10 + 59.7 / 60, -(20 + 59.7 / 60)},
     };
     // One sight gives no fix, so that every assumed position here is taken
     // (the three sights put a fix past a pole from most of them).
@@ -600,9 +610,9 @@ TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
         {"last fix month empty", [](Form1& f) { uitest::userType(f.Text14, ""); },
          "Last fix month must be 1 to 12"},
         {"last fix year not a number", [](Form1& f) { uitest::userType(f.Text15, "2024x"); },
-         "Last fix year must be 1000 to 3000"},
+         "Last fix year must be a number (use a point for decimals)"},
         {"new fix month not a number", [](Form1& f) { uitest::userType(f.Text16, "June"); },
-         "New fix month must be 1 to 12"},
+         "New fix month must be a number (use a point for decimals)"},
         {"new fix year empty", [](Form1& f) { uitest::userType(f.Text17, ""); },
          "New fix year must be 1000 to 3000"},
         {"position checked before the dates",
@@ -625,7 +635,36 @@ TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
          "Last fix latitude must be between 0 and 90 degrees"},
         {"last fix longitude of 309 digits",
          [](Form1& f) { uitest::userType(f.Text114, std::string(309, '9')); },
-         std::string(reduction::kBadDeadReckoningMessage)},
+         "Last fix longitude degrees must be a number (use a point for decimals)"},
+        // Every box the reduction reads, as a whole text, then its range.
+        {"speed abc", [](Form1& f) { uitest::userType(f.Text2, "abc"); },
+         "Speed must be a number (use a point for decimals)"},
+        {"eye height with a comma", [](Form1& f) { uitest::userType(f.Text3, "2,75"); },
+         "Eye height must be a number (use a point for decimals)"},
+        {"eye height empty", [](Form1& f) { uitest::userType(f.Text3, ""); },
+         "Eye height must not be empty"},
+        {"plotting scale 1e3", [](Form1& f) { uitest::userType(f.Text1, "1e3"); },
+         "Plotting scale must be a number (use a point for decimals)"},
+        {"course 12abc", [](Form1& f) { uitest::userType(f.Text8, "12abc"); },
+         "Course must be a number (use a point for decimals)"},
+        {"last fix day 1.2.3", [](Form1& f) { uitest::userType(f.Text10, "1.2.3"); },
+         "Last fix day must be a number (use a point for decimals)"},
+        {"course 400", [](Form1& f) { uitest::userType(f.Text8, "400"); },
+         "Course must be 0 to 360 degrees"},
+        {"speed -1", [](Form1& f) { uitest::userType(f.Text2, "-1"); },
+         "Speed must not be negative"},
+        {"eye height -2", [](Form1& f) { uitest::userType(f.Text3, "-2"); },
+         "Eye height must not be negative"},
+        {"plotting scale -25", [](Form1& f) { uitest::userType(f.Text1, "-25"); },
+         "Plotting scale must not be negative"},
+        {"last fix latitude minutes 60", [](Form1& f) { uitest::userType(f.Text6, "60"); },
+         "Last fix latitude minutes must be 0 to below 60"},
+        {"last fix longitude 180 deg 30 min",
+         [](Form1& f) {
+             uitest::userType(f.Text114, "180");
+             uitest::userType(f.Text7, "30");
+         },
+         "Last fix longitude must be between 0 and 180 degrees"},
     };
     reduceOnceAndHidePlot();
     const Snapshot before = snapshot();
@@ -642,6 +681,174 @@ TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {
     }
 }
 
+// Every box of the leg that the reduction reads, and the settings it reads,
+// refuse text that is not a number as a whole, naming the box; an empty
+// course and speed read 0 and the reduction goes on.
+TEST_F(ReductionWindow, EveryBoxTheReductionReadsIsANumberAsAWholeText) {
+    using platform::ui::TextBox;
+    struct Box {
+        TextBox* box;
+        const char* label;
+    };
+    app::Form7& settings = app.form7();
+    const Box boxes[] = {
+        {&main.Text8, "Course"},
+        {&main.Text2, "Speed"},
+        {&main.Text113, "Last fix latitude degrees"},
+        {&main.Text6, "Last fix latitude minutes"},
+        {&main.Text114, "Last fix longitude degrees"},
+        {&main.Text7, "Last fix longitude minutes"},
+        {&main.Text9, "Last fix hour"},
+        {&main.Text111, "Last fix minutes"},
+        {&main.Text10, "Last fix day"},
+        {&main.Text14, "Last fix month"},
+        {&main.Text15, "Last fix year"},
+        {&main.Text12, "New fix hour"},
+        {&main.Text11, "New fix minutes"},
+        {&main.Text13, "New fix day"},
+        {&main.Text16, "New fix month"},
+        {&main.Text17, "New fix year"},
+        {&main.Text3, "Eye height"},
+        {&main.Text1, "Plotting scale"},
+        {&settings.Text1, "Delta T"},
+        {&settings.Text108, "Chronometer correction"},
+        {&settings.Text4, "Air temperature"},
+        {&settings.Text5, "Pressure"},
+    };
+    reduceOnceAndHidePlot();
+    const Snapshot before = snapshot();
+    for (const Box& b : boxes) {
+        for (const char* bad : {"abc", "2,75", "1.2.3", "12abc", "1e3"}) {
+            SCOPED_TRACE(std::string(b.label) + " " + bad);
+            typeLeg(kLeg);
+            const std::string kept = b.box->text();
+            uitest::userType(*b.box, bad);
+            const std::string message =
+                std::string(b.label) + " must be a number (use a point for decimals)";
+            env.log.clear();
+            env.messages.expect(message);
+            uitest::userClick(main.Command1);
+            EXPECT_EQ(env.log, (Lines{"beep", "message " + kWarning + ": " + message}));
+            expectUnchanged(before);
+            uitest::userType(*b.box, kept);
+        }
+    }
+    // Blanks around a number are no refusal; an empty course and speed read 0.
+    Leg blank = kLeg;
+    blank.course = "";
+    blank.speed = "";
+    blank.eye = " 2.75 ";
+    typeLeg(blank);
+    const std::size_t shown = env.messages.calls.size();
+    reduceAccepting();
+    EXPECT_EQ(env.messages.calls.size(), shown);
+    EXPECT_NEAR(app.DrLat, 40, 1e-12);  // no run
+    EXPECT_NEAR(app.DrLon, -30, 1e-12);
+}
+
+// The settings the reduction reads are checked with the leg, before the
+// dialog.
+TEST_F(ReductionWindow, SettingsTheReductionReadsAreCheckedBeforeTheDialog) {
+    struct Case {
+        const char* what;
+        platform::ui::TextBox& (*box)(app::Form7&);
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"Delta T abc", [](app::Form7& s) -> platform::ui::TextBox& { return s.Text1; }, "abc",
+         "Delta T must be a number (use a point for decimals)"},
+        {"Delta T empty", [](app::Form7& s) -> platform::ui::TextBox& { return s.Text1; }, "",
+         "Delta T must not be empty"},
+        {"chronometer 2,5", [](app::Form7& s) -> platform::ui::TextBox& { return s.Text108; },
+         "2,5", "Chronometer correction must be a number (use a point for decimals)"},
+        {"temperature -273", [](app::Form7& s) -> platform::ui::TextBox& { return s.Text4; },
+         "-273",
+         "Air temperature must be above -273 \xC2\xB0"
+         "C"},
+        {"pressure 0", [](app::Form7& s) -> platform::ui::TextBox& { return s.Text5; }, "0",
+         "Pressure must be above 0 millibars"},
+        {"pressure x", [](app::Form7& s) -> platform::ui::TextBox& { return s.Text5; }, "x",
+         "Pressure must be a number (use a point for decimals)"},
+    };
+    reduceOnceAndHidePlot();
+    const Snapshot before = snapshot();
+    app::Form7& settings = app.form7();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::ui::TextBox& box = c.box(settings);
+        const std::string kept = box.text();
+        uitest::userType(box, c.text);
+        env.log.clear();
+        env.messages.expect(c.message);
+        uitest::userClick(main.Command1);
+        EXPECT_EQ(env.log, (Lines{"beep", "message " + kWarning + ": " + c.message}));
+        expectUnchanged(before);
+        uitest::userType(box, kept);
+    }
+}
+
+// A refused box keeps the dialog open; mended, the position is taken.
+TEST_F(ReductionWindow, DialogRefusesABoxAndStaysOpen) {
+    struct Case {
+        const char* what;
+        std::string latDeg, latMin, lonDeg, lonMin;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"latitude abc", "abc", "0", "30", "0",
+         "Assumed latitude degrees must be a number (use a point for decimals)"},
+        {"minutes with a comma", "40", "2,5", "30", "0",
+         "Assumed latitude minutes must be a number (use a point for decimals)"},
+        {"longitude 1e2", "40", "0", "1e2", "0",
+         "Assumed longitude degrees must be a number (use a point for decimals)"},
+        {"longitude minutes 12abc", "40", "0", "30", "12abc",
+         "Assumed longitude minutes must be a number (use a point for decimals)"},
+        {"minutes 60", "40", "60", "30", "0", "Assumed latitude minutes must be 0 to below 60"},
+        {"minutes -5", "40", "0", "30", "-5", "Assumed longitude minutes must be 0 to below 60"},
+        {"latitude 90 deg 30 min", "90", "30", "30", "0",
+         "Assumed latitude must be between 0 and 90 degrees"},
+        {"latitude -91", "-91", "0", "30", "0",
+         "Assumed latitude must be between 0 and 90 degrees"},
+        {"longitude 180 deg 0.5 min", "40", "0", "180", "0.5",
+         "Assumed longitude must be between 0 and 180 degrees"},
+        {"longitude -181", "40", "0", "-181", "0",
+         "Assumed longitude must be between 0 and 180 degrees"},
+    };
+    typeLeg(kLeg);
+    putSights();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        env.log.clear();
+        env.messages.expect(c.message);
+        bool stayedOpen = false;
+        reduceWith([&](Form3& d) {
+            d.showModeless();
+            uitest::userType(d.Text58, c.latDeg);
+            uitest::userType(d.Text3, c.latMin);
+            uitest::userType(d.Text2, c.lonDeg);
+            uitest::userType(d.Text1, c.lonMin);
+            uitest::userClick(d.Option1);
+            uitest::userClick(d.Option3);
+            uitest::userClick(d.Command1);
+            stayedOpen = d.isVisible() && !d.accepted();
+            // Mended: 40 N 30 W is taken.
+            uitest::userType(d.Text58, "40");
+            uitest::userType(d.Text3, "0");
+            uitest::userType(d.Text2, "30");
+            uitest::userType(d.Text1, "0");
+            uitest::userClick(d.Command1);
+        });
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(env.log[1], "beep");
+        EXPECT_EQ(env.log[2], "message " + kWarning + ": " + c.message);
+        EXPECT_EQ(app.AssumedLat, 40);
+        EXPECT_EQ(app.AssumedLon, -30);
+        ASSERT_NE(plot(), nullptr);
+        plot()->hide();
+    }
+}
+
 TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
     struct Case {
         const char* what;
@@ -651,17 +858,12 @@ TEST_F(ReductionWindow, ResultThatIsNotFiniteWarnsAndChangesNothing) {
         std::string assumedLon;  // typed into the dialog; empty: as pre-filled
     };
     const Case cases[] = {
-        // Sight 1 uses the bubble and has no dip; sight 2 the sea horizon.
-        {"negative eye height with a sea horizon", [this] { uitest::userType(main.Text3, "-2"); },
-         "", "Sight 2: ", ""},
-        {"temperature of -273", [this] { uitest::userType(app.form7().Text4, "-273"); }, "",
-         "Sight 1: ", ""},
         {"assumed position at a pole", [] {}, "90", std::string(reduction::kAssumedAtPoleMessage),
          ""},
-        // Latitude "abc" reads 0, longitude 200 is 160 W: the sights taken
-        // near 40 N 30 W put the fix past a pole.
-        {"assumed latitude abc, longitude 200", [] {}, "abc",
-         std::string(reduction::kBadFixMessage), "200"},
+        // Latitude 0, longitude 160 W: the sights taken near 40 N 30 W put
+        // the fix past a pole.
+        {"assumed latitude 0, longitude 160 W", [] {}, "0", std::string(reduction::kBadFixMessage),
+         "-160"},
         // The first sight's year left empty reads 0: two thousand years of run.
         {"empty sight year", [this] { app.Log.SightData[1][reduction::kFieldUTYear] = 0; }, "",
          std::string(reduction::kBadFixMessage), ""},

@@ -75,55 +75,51 @@ long long floorOf(double x) {
     return static_cast<long long>(std::floor(x));
 }
 
-// Whole degrees and thousandths of a minute of |x|: the minutes are cut to
-// 0.001 (60 * fraction * 1000, then floor).
+// Whole degrees and hundredths of a minute of |x|, rounded half up at the
+// hundredth with the carry into the degrees.
 struct DegMin {
     long long Deg;
-    long long Thousandths;
+    long long Hundredths;
 };
 
 DegMin degMin(double x) {
-    const double a = std::fabs(x);
-    const double whole = std::floor(a);
-    return {floorOf(whole), floorOf(60 * (a - whole) * 1000)};
+    const long long n = floorOf(std::fabs(x) * 6000 + 0.5);
+    return {n / 6000, n % 6000};
 }
 
-// Hundredths shown for t thousandths of a minute plus `add` minutes, cut:
-// the sum is formed in doubles as the display does.
-long long shownHundredths(long long t, double add) {
-    return floorOf((t * 0.001 + add) * 100);
+long long roundedHundredths(double x) {
+    return floorOf(x * 100 + 0.5);
 }
 
 std::string planetGhaLine(double gha) {
     const DegMin dm = degMin(gha);
-    return " GHA   " + printedWhole(dm.Deg) + kDeg +
-           printedHundredths(shownHundredths(dm.Thousandths, 0.004)) + "'  Greenwich Hour Angle";
+    return " GHA   " + printedWhole(dm.Deg) + kDeg + printedHundredths(dm.Hundredths) +
+           "'  Greenwich Hour Angle";
 }
 
 std::string planetDecLine(double dec) {
     const DegMin dm = degMin(dec);
     return " DEC   " + std::string(dec < 0 ? "S" : "N") + printedWhole(dm.Deg) + kDeg +
-           printedHundredths(floorOf(dm.Thousandths * 0.001 * 100)) + "'  Declination";
+           printedHundredths(dm.Hundredths) + "'  Declination";
 }
 
 std::string hpLine(double hp) {
-    return " HP    " + printedHundredths(floorOf((hp + 0.004) * 100)) + " '  Horizontal Parallax";
+    return " HP    " + printedHundredths(roundedHundredths(hp)) + " '  Horizontal Parallax";
 }
 
 std::string sdLine(double sd) {
-    return " SD  " + printedHundredths(floorOf((sd + 0.005) * 100)) + "'  Semi Diameter";
+    return " SD  " + printedHundredths(roundedHundredths(sd)) + "'  Semi Diameter";
 }
 
 std::string starAngleLine(const std::string& label, double angle, const std::string& tail) {
     const DegMin dm = degMin(angle);
-    return label + printedWhole(dm.Deg) + kDeg +
-           printedHundredths(shownHundredths(dm.Thousandths, 0.005)) + "'" + tail;
+    return label + printedWhole(dm.Deg) + kDeg + printedHundredths(dm.Hundredths) + "'" + tail;
 }
 
 std::string starDecLine(double dec) {
     const DegMin dm = degMin(dec);
     return " DECstar  " + std::string(dec < 0 ? "S" : "N") + printedWhole(dm.Deg) + kDeg +
-           printedHundredths(shownHundredths(dm.Thousandths, 0.005)) + "'  Declination";
+           printedHundredths(dm.Hundredths) + "'  Declination";
 }
 
 std::string sixDecimals(double x) {
@@ -216,7 +212,8 @@ TEST(PlanetPrint, PrintsNameGhaDeclinationAndParallax) {
          10.1,
          57.123,
          {" Object Name:  Moon", " GHA    10 " + kDeg + " 6 '  Greenwich Hour Angle",
-          " DEC   N 10 " + kDeg + " 5.99 '  Declination", " HP     57.12  '  Horizontal Parallax"}},
+          // 10.1 is held just below: its minutes 5.99999... show as 6.
+          " DEC   N 10 " + kDeg + " 6 '  Declination", " HP     57.12  '  Horizontal Parallax"}},
         {"Sun",
          0.5,
          -23.4375,
@@ -235,14 +232,15 @@ TEST(PlanetPrint, PrintsNameGhaDeclinationAndParallax) {
          -0.0001,
          0.1,
          {" Object Name:  Saturn", " GHA    1 " + kDeg + " 0 '  Greenwich Hour Angle",
-          " DEC   S 0 " + kDeg + " 0 '  Declination", " HP     .1  '  Horizontal Parallax"}},
-        // 27.405 + 0.004 is cut to 27.40; HP 0.2555 + 0.004 to 0.25.
+          // -0.0001 degree is 0.006' south, shown as .01.
+          " DEC   S 0 " + kDeg + " .01 '  Declination", " HP     .1  '  Horizontal Parallax"}},
+        // 27.4055' rounds to 27.41; HP 0.2555 to 0.26.
         {"Venus",
          200.4567583,
          1.25,
          0.2555,
-         {" Object Name:  Venus", " GHA    200 " + kDeg + " 27.4 '  Greenwich Hour Angle",
-          " DEC   N 1 " + kDeg + " 15 '  Declination", " HP     .25  '  Horizontal Parallax"}},
+         {" Object Name:  Venus", " GHA    200 " + kDeg + " 27.41 '  Greenwich Hour Angle",
+          " DEC   N 1 " + kDeg + " 15 '  Declination", " HP     .26  '  Horizontal Parallax"}},
         {"Jupiter",
          0,
          0,
@@ -267,7 +265,7 @@ TEST(PlanetPrint, DeclinationItemsAreLetterDegreesAndMinutes) {
     EXPECT_EQ(dec[4].number, 30);
 }
 
-// Expected texts: worked by hand, SD + 0.005 cut to hundredths.
+// Expected texts: worked by hand, SD rounded to hundredths.
 TEST(SemiDiameterLine, RoundsToHundredthsOfAMinute) {
     struct Case {
         double sd;
@@ -314,7 +312,7 @@ TEST(StarPrint, PrintsNameMagnitudeAndFourAngles) {
           " DECstar  S 0 " + kDeg + " 15 '  Declination",
           " SHAstar   200 " + kDeg + " 30 '  Sidereal Hour Angle",
           " GHA Aries   100 " + kDeg + " 0 '"}},
-        // Minutes of 59.999 round up to 60 without a carry into the degrees.
+        // Minutes of 59.99994 round to the next degree and 0; 59.994 to 59.99.
         {"Sirius  ",
          -1.6,
          0,
@@ -323,7 +321,7 @@ TEST(StarPrint, PrintsNameMagnitudeAndFourAngles) {
          359.9999,
          {" Star:  Sirius        Magnitude -1.6",
           " GHAstar   0 " + kDeg + " 0 '  Greenwich Hour Angle",
-          " DECstar  N 45 " + kDeg + " 60 '  Declination",
+          " DECstar  N 46 " + kDeg + " 0 '  Declination",
           " SHAstar   0 " + kDeg + " 0 '  Sidereal Hour Angle",
           " GHA Aries   359 " + kDeg + " 59.99 '"}},
         // Minutes ending in 5 thousandths round up: 7.415, 25.555, 13.365.

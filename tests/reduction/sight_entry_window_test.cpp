@@ -17,6 +17,7 @@
 #include "app/settings_window.h"
 #include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
+#include "reduction/clear_all_dialog.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 #include "tests/ui/fakes.h"
@@ -27,10 +28,13 @@ namespace {
 using app::Form1;
 using app::Form7;
 using platform::ui::DrawItem;
+using platform::ui::MessageAnswer;
 using platform::ui::OptionButton;
 using platform::ui::Picture;
 using reduction::Form5;
 using Lines = std::vector<std::string>;
+
+const std::string kLeaveQuestion = reduction::kUnsavedEntryMessage;
 
 const std::string kDeg = "\xC2\xB0 ";  // "° "
 
@@ -103,35 +107,46 @@ Place placeOf(int body, const Instant& t, double DeltaT) {
     return p;
 }
 
-// The almanac block by the window's print rules.
+// x rounded half away from zero to the places shown; no sign for zero.
+double rounded(double x, int places) {
+    const double scale = std::pow(10.0, places);
+    return std::round(x * scale) / scale + 0.0;
+}
+
+// Whole degrees and minutes to 0.01' of |x|, rounded with the carry.
+void roundedDegMin(double x, double& D, double& M) {
+    const double hundredths = std::round(std::fabs(x) * 6000);
+    D = std::floor(hundredths / 6000);
+    M = (hundredths - D * 6000) / 100;
+}
+
+// The almanac block by the window's print rules: every figure rounded to
+// the place it is shown.
 Lines blockOf(int body, const Place& p) {
     double D, M;
     Lines lines;
+    const auto angle = [&](const std::string& label, double x, const std::string& tail) {
+        roundedDegMin(x, D, M);
+        return label + pn(D) + kDeg + pn(M) + "'" + tail;
+    };
+    const auto declination = [&](const std::string& label, double x) {
+        roundedDegMin(x, D, M);
+        return label + std::string(x < 0 ? "S" : "N") + pn(D) + kDeg + pn(M) + "'" +
+               "  Declination";
+    };
     if (body <= 5) {
         lines.push_back(" Object Name:  " + p.name);
-        ephemeris::SplitDegMin(p.GHA, D, M);
-        lines.push_back(" GHA   " + pn(D) + kDeg + pn(ephemeris::FloorTo2(M + 0.004)) + "'" +
-                        "  Greenwich Hour Angle");
-        ephemeris::SplitDegMin(p.Dec, D, M);
-        lines.push_back(" DEC   " + std::string(p.Dec < 0 ? "S" : "N") + pn(std::fabs(D)) + kDeg +
-                        pn(ephemeris::FloorTo2(std::fabs(M))) + "'" + "  Declination");
-        lines.push_back(" HP    " + pn(ephemeris::FloorTo2(p.HP + 0.004)) + " '" +
-                        "  Horizontal Parallax");
+        lines.push_back(angle(" GHA   ", p.GHA, "  Greenwich Hour Angle"));
+        lines.push_back(declination(" DEC   ", p.Dec));
+        lines.push_back(" HP    " + pn(rounded(p.HP, 2)) + " '" + "  Horizontal Parallax");
         if (body <= 1) {
-            lines.push_back(" SD  " + pn(ephemeris::FloorTo2(p.SD + 0.005)) + "'" +
-                            "  Semi Diameter");
+            lines.push_back(" SD  " + pn(rounded(p.SD, 2)) + "'" + "  Semi Diameter");
         }
         return lines;
     }
-    const auto angle = [&](const std::string& label, double x, const std::string& tail) {
-        ephemeris::SplitDegMin(x, D, M);
-        return label + pn(D) + kDeg + pn(ephemeris::FloorTo2(M + 0.005)) + "'" + tail;
-    };
     lines.push_back(" Star:  " + p.name + "      Magnitude " + gt(p.magnitude));
     lines.push_back(angle(" GHAstar  ", p.GHA, "  Greenwich Hour Angle"));
-    ephemeris::SplitDegMin(p.Dec, D, M);
-    lines.push_back(" DECstar  " + std::string(p.Dec < 0 ? "S" : "N") + pn(std::fabs(D)) + kDeg +
-                    pn(ephemeris::FloorTo2(std::fabs(M) + 0.005)) + "'" + "  Declination");
+    lines.push_back(declination(" DECstar  ", p.Dec));
     lines.push_back(angle(" SHAstar  ", p.SHA, "  Sidereal Hour Angle"));
     lines.push_back(angle(" GHA Aries  ", p.GHAAries, ""));
     return lines;
@@ -160,11 +175,10 @@ Lines previewOf(const PreviewCase& c) {
     const double PA = std::cos(Ha * k) * c.HP;
     const double R =
         -0.0167 / std::tan((Ha + 7.31 / (Ha + 4.4)) * k) * 0.28 * c.P / (c.T + 273) * 60;
-    return {" IC     " + pv(ephemeris::FloorTo1(IC)) + " '" + " Index correction",
-            " DipCorr " + pv(ephemeris::FloorTo2(dip - 0.004)) + " '" + " Dip correction",
-            " R       " + pv(ephemeris::FloorTo2(R - 0.004)) + " '" + " Refraction correction",
-            " PA     " + pv(ephemeris::FloorTo2(PA + 0.004)) + " '" +
-                " Parallax-in-altitude correction"};
+    return {" IC     " + pv(rounded(IC, 1)) + " '" + " Index correction",
+            " DipCorr " + pv(rounded(dip, 2)) + " '" + " Dip correction",
+            " R       " + pv(rounded(R, 2)) + " '" + " Refraction correction",
+            " PA     " + pv(rounded(PA, 2)) + " '" + " Parallax-in-altitude correction"};
 }
 
 // ------------------------------------------------------------- fixture
@@ -381,12 +395,13 @@ TEST_F(SightEntryWindow, PagingShowsEachStoredSightAndOpensOneNewEntry) {
         EXPECT_EQ(f.List1.selectedIndex(), s.selected);
         EXPECT_EQ(f.Command2.enabled(), s.nextEnabled);
         EXPECT_EQ(printed(f.Picture1).empty(), s.selected < 0);
-        EXPECT_EQ(printed(f.Picture2).size(), 4u);
+        // The new entry has no altitude and so no preview.
+        EXPECT_EQ(printed(f.Picture2).size(), s.hsDeg.empty() ? 0u : 4u);
     }
     EXPECT_EQ(app.Log.SightCount, 3);
 }
 
-TEST_F(SightEntryWindow, LastSightFromANewEntryWarnsAndKeepsWhatWasTyped) {
+TEST_F(SightEntryWindow, LastSightFromATypedNewEntryAsksBeforeItDropsIt) {
     enter(kSun, 0);
     save();
     next();
@@ -396,19 +411,31 @@ TEST_F(SightEntryWindow, LastSightFromANewEntryWarnsAndKeepsWhatWasTyped) {
     ASSERT_EQ(f.Label2.caption(), "3");
     uitest::userType(f.Text5, "28");
     uitest::userType(f.Text6, "44.2");
+    EXPECT_TRUE(f.newEntryTyped());
 
+    // No: still the new entry, with what was typed, and nothing stored.
     env.log.clear();
-    env.messages.expect("You forgot to save the new data entry");
+    env.messages.expect(kLeaveQuestion, MessageAnswer::No);
     last();
-    EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: You forgot to save the new data entry"}));
-    // Still the new entry, with what was typed, and nothing stored.
+    EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: " + std::string(kLeaveQuestion)}));
+    EXPECT_EQ(env.messages.calls.back().buttons, platform::ui::MessageButtons::YesNo);
     EXPECT_EQ(f.Label2.caption(), "3");
     EXPECT_EQ(f.Text5.text(), "28");
     EXPECT_EQ(f.Text6.text(), "44.2");
     EXPECT_FALSE(f.Command2.enabled());
     EXPECT_EQ(app.Log.SightCount, 2);
 
-    // Saved, it is a stored sight: paging back goes on without a word.
+    // Yes: the entry is dropped and the sight before is shown.
+    env.messages.expect(kLeaveQuestion, MessageAnswer::Yes);
+    last();
+    EXPECT_EQ(f.Label2.caption(), "2");
+    EXPECT_EQ(f.Text5.text(), "42");
+    EXPECT_EQ(f.List1.selectedIndex(), 1);
+    EXPECT_TRUE(f.Command2.enabled());
+    EXPECT_EQ(app.Log.SightCount, 2);
+
+    // A new entry again, saved: paging back goes on without a word.
+    next();
     enter(kStar, 6);
     save();
     env.log.clear();
@@ -564,37 +591,91 @@ TEST_F(SightEntryWindow, ShowSightWritesTheFieldsInOrderAndRecomputesTheBodyLast
 
 // ------------------------------------------------------------ refusals
 
-TEST_F(SightEntryWindow, WithOneStoredSightTheNewEntryCannotBeLeftUnsaved) {
-    enter(kSun, 0);
-    save();
-    next();
-    ASSERT_EQ(f.Label2.caption(), "2");
-
-    last();  // needs two stored sights
-    EXPECT_EQ(f.Label2.caption(), "2");
-    EXPECT_EQ(f.Text5.text(), "");
-
-    // Both close buttons and the title-bar close refuse.
+// The sight entry never traps: an untouched new entry is left by every way
+// out without a word; a typed one asks, with one and with four stored sights.
+TEST_F(SightEntryWindow, NewEntryIsLeftByEveryWayOut) {
     const std::vector<std::function<void()>> closes = {[&] { uitest::userClick(f.Command4); },
                                                        [&] { uitest::userClick(f.Command6); },
                                                        [&] { uitest::userCloseWindow(&f); }};
-    for (const auto& close : closes) {
-        env.log.clear();
-        env.messages.expect("You forgot to save the new data entry");
-        close();
-        EXPECT_EQ(env.log,
-                  (Lines{"beep", "message Warning!: You forgot to save the new data entry"}));
-        EXPECT_TRUE(f.isVisible());
-    }
+    const Typed sights[] = {kSun, kMoon, kStar, kVenus};
+    const int bodies[] = {0, 1, 6, 2};
+    for (const int stored : {1, 4}) {
+        SCOPED_TRACE(std::to_string(stored) + " stored");
+        for (int i = 0; i < stored; ++i) {
+            if (i > 0) {
+                next();
+            }
+            enter(sights[i], bodies[i]);
+            save();
+        }
+        const std::string newNumber = std::to_string(stored + 1);
+        const std::string before = std::to_string(stored);
+        const auto openNew = [&] {
+            f.showModeless();
+            if (f.Label2.caption() != newNumber) {
+                next();
+            }
+            ASSERT_EQ(f.Label2.caption(), newNumber);
+        };
 
-    enter(kMoon, 1);
-    save();
-    for (const auto& close : closes) {
+        // Untouched: every close hides it at once; "<----  Last Sight" shows
+        // the sight before.
+        for (const auto& close : closes) {
+            openNew();
+            EXPECT_FALSE(f.newEntryTyped());
+            env.log.clear();
+            close();
+            EXPECT_TRUE(env.log.empty());
+            EXPECT_FALSE(f.isVisible());
+        }
+        openNew();
         env.log.clear();
-        f.showModeless();
-        close();
+        last();
         EXPECT_TRUE(env.log.empty());
-        EXPECT_FALSE(f.isVisible());
+        EXPECT_EQ(f.Label2.caption(), before);
+
+        // Typed (a note, a changed option or a body count too): No stays,
+        // Yes closes.
+        const std::vector<std::function<void()>> typings = {
+            [&] { uitest::userType(f.Text1, "low cloud"); },
+            [&] { uitest::userClick(f.Option4); },
+            [&] { pick(3); },
+        };
+        for (const auto& close : closes) {
+            for (const auto& type : typings) {
+                openNew();
+                type();
+                ASSERT_TRUE(f.newEntryTyped());
+                env.messages.expect(kLeaveQuestion, MessageAnswer::No);
+                close();
+                EXPECT_TRUE(f.isVisible());
+                EXPECT_EQ(f.Label2.caption(), newNumber);
+                env.messages.expect(kLeaveQuestion, MessageAnswer::Yes);
+                close();
+                EXPECT_FALSE(f.isVisible());
+                // Dropped through "<----  Last Sight" for the next round.
+                f.showModeless();
+                env.messages.expect(kLeaveQuestion, MessageAnswer::Yes);
+                last();
+                EXPECT_EQ(f.Label2.caption(), before);
+            }
+        }
+        EXPECT_EQ(app.Log.SightCount, stored);
+
+        // "Save Changes" still refuses an entry without a body.
+        openNew();
+        uitest::userType(f.Text5, "30");
+        env.messages.expect("Click the celestial object for this sight first!");
+        save();
+        EXPECT_EQ(app.Log.SightCount, stored);
+        env.messages.expect(kLeaveQuestion, MessageAnswer::Yes);
+        last();
+
+        // The next round starts from a cleared leg.
+        env.modalRunner.expectDialog<reduction::Form6>(
+            [](reduction::Form6& d) { d.Command1.click(); });
+        main.Command4.click();
+        f.showModeless();
     }
 }
 
@@ -636,57 +717,6 @@ TEST_F(SightEntryWindow, SavingWithoutABodyForTheInstantOnViewIsRefused) {
               num(gt(ephemeris::FloorTo6(placeOf(0, {2024, 3, 19, 12, 7, 0}, 67.0).GHA))));
 }
 
-// A Delta T typed with 70 digits in the settings gives a planet's almanac
-// values that are not numbers: the block and the preview show "---" in their place, and
-// "Save Changes" refuses with the instant to check and stores nothing.
-TEST_F(SightEntryWindow, AlmanacValuesThatAreNotNumbersShowDashesAndAreNotStored) {
-    const std::string seventyDigits(70, '9');
-    struct Case {
-        const char* what;
-        int body;
-    };
-    const Case cases[] = {
-        {"Venus", 2},
-        {"Mars", 3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        uitest::userType(settings.Text1, seventyDigits);
-        enter(kMoon, c.body);
-        for (const Picture* picture : {&f.Picture1, &f.Picture2}) {
-            const Lines shown = printed(*picture);
-            ASSERT_FALSE(shown.empty());
-            for (const std::string& line : shown) {
-                for (const char* bad : {"NaN", "nan", "inf", "Inf"}) {
-                    EXPECT_EQ(line.find(bad), std::string::npos) << line;
-                }
-            }
-        }
-        const Lines block = printed(f.Picture1);
-        EXPECT_NE(block[1].find("---"), std::string::npos) << block[1];
-        EXPECT_EQ(f.Text3.text(), "");
-        EXPECT_EQ(f.Text4.text(), "");
-
-        const reduction::SightLog before = app.Log;
-        env.log.clear();
-        env.messages.expect(reduction::kAlmanacNotFiniteMessage);
-        save();
-        EXPECT_EQ(env.log, (Lines{"beep", std::string("message Warning!: ") +
-                                              reduction::kAlmanacNotFiniteMessage}));
-        EXPECT_TRUE(app.Log == before);
-    }
-    // Mended, the body clicked again: the sight is stored.
-    uitest::userType(settings.Text1, "67");
-    enter(kMoon, 1);
-    EXPECT_NE(f.Text3.text(), "");
-    save();
-    EXPECT_EQ(app.Log.SightCount, 1);
-    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldGHA], num(f.Text3.text()));
-}
-
-// A body clicked for an instant that is no calendar date and time of day:
-// the field is named in a warning, nothing is computed, both pictures stay
-// empty, and "Save Changes" refuses it the same way.
 TEST_F(SightEntryWindow, AClickForAnImpossibleInstantIsRefused) {
     struct Case {
         platform::ui::TextBox* box;
@@ -901,39 +931,6 @@ TEST_F(SightEntryWindow, PreviewFollowsHorizonEyeHeightAndTheAir) {
          "35",
          "980",
          {Sea, -1, 5, 0, 0, 2, false, 35, 980, sunHP}},
-        {"negative eye height",
-         &Form5::Option1,
-         &Form5::Option8,
-         "20",
-         "0",
-         "0",
-         "-1",
-         false,
-         "15",
-         "1010",
-         {Sea, -1, 20, 0, 0, -1, false, 15, 1010, sunHP}},
-        {"Ha of -4.4",
-         &Form5::Option3,
-         &Form5::Option8,
-         "-4",
-         "-24",
-         "0",
-         "2",
-         false,
-         "15",
-         "1010",
-         {Bubble, -1, -4, -24, 0, 2, false, 15, 1010, sunHP}},
-        {"-273 C",
-         &Form5::Option1,
-         &Form5::Option8,
-         "20",
-         "0",
-         "0",
-         "2",
-         false,
-         "-273",
-         "1010",
-         {Sea, -1, 20, 0, 0, 2, false, -273, 1010, sunHP}},
     };
     for (const PreviewSetting& c : cases) {
         SCOPED_TRACE(c.what);
@@ -946,7 +943,159 @@ TEST_F(SightEntryWindow, PreviewFollowsHorizonEyeHeightAndTheAir) {
         enter({"2024", "3", "19", "12", "0", "0", c.hsDeg, c.hsMin, c.ie}, 0);
         EXPECT_EQ(printed(f.Picture2), previewOf(c.expected));
     }
-    EXPECT_EQ(previewOf(cases[6].expected)[1], " DipCorr --- ' Dip correction");
+}
+
+// A box the click or "Save Changes" reads that is not a number, or a value
+// that cannot be: refused with its name, nothing computed, nothing stored,
+// and no earlier output left on view.
+TEST_F(SightEntryWindow, RefusedBoxesComputeAndStoreNothing) {
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"altitude abc", [&] { uitest::userType(f.Text5, "abc"); },
+         "Sextant altitude degrees must be a number (use a point for decimals)"},
+        {"minutes 2,5", [&] { uitest::userType(f.Text6, "2,5"); },
+         "Sextant altitude minutes must be a number (use a point for decimals)"},
+        {"minutes 75", [&] { uitest::userType(f.Text6, "75"); },
+         "Sextant altitude minutes must be 0 to below 60"},
+        {"minutes -24", [&] { uitest::userType(f.Text6, "-24"); },
+         "Sextant altitude minutes must be 0 to below 60"},
+        {"altitude 90 deg 30 min, sea",
+         [&] {
+             uitest::userType(f.Text5, "90");
+             uitest::userType(f.Text6, "30");
+         },
+         "Sextant altitude must be 0 to 90 degrees"},
+        {"altitude -4 deg, bubble",
+         [&] {
+             uitest::userClick(f.Option3);
+             uitest::userType(f.Text5, "-4");
+         },
+         "Sextant altitude must be 0 to 90 degrees"},
+        {"altitude 181, artificial horizon",
+         [&] {
+             uitest::userClick(f.Option2);
+             uitest::userType(f.Text5, "181");
+         },
+         "Sextant altitude must be 0 to 180 degrees"},
+        {"index error 1e3", [&] { uitest::userType(f.Text17, "1e3"); },
+         "Index error must be a number (use a point for decimals)"},
+        {"second 12abc", [&] { uitest::userType(f.Text2, "12abc"); },
+         "Second must be a number (use a point for decimals)"},
+        {"day 32", [&] { uitest::userType(f.Text19, "32"); }, "Day must be 1 to 31"},
+        {"chronometer x", [&] { uitest::userType(settings.Text108, "x"); },
+         "Chronometer correction must be a number (use a point for decimals)"},
+        {"Delta T empty", [&] { uitest::userType(settings.Text1, ""); },
+         "Delta T must not be empty"},
+        {"Delta T of 70 digits", [&] { uitest::userType(settings.Text1, std::string(70, '9')); },
+         "Delta T must be -100 to 1000 seconds"},
+        {"eye height 2,75 on the sea horizon", [&] { uitest::userType(main.Text3, "2,75"); },
+         "Eye height must be a number (use a point for decimals)"},
+        {"eye height -1 on the sea horizon", [&] { uitest::userType(main.Text3, "-1"); },
+         "Eye height must not be negative"},
+        {"temperature -273", [&] { uitest::userType(settings.Text4, "-273"); },
+         "Air temperature must be above -273 \xC2\xB0"
+         "C"},
+        {"pressure 0", [&] { uitest::userType(settings.Text5, "0"); },
+         "Pressure must be above 0 millibars"},
+    };
+    const Typed good{"2024", "3", "19", "12", "0", "0", "35", "20", "1.5"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        uitest::userClick(f.Option1);
+        uitest::userType(main.Text3, "2.75");
+        uitest::userType(settings.Text1, "67");
+        uitest::userType(settings.Text108, "0");
+        uitest::userType(settings.Text4, "15");
+        uitest::userType(settings.Text5, "1010");
+        enter(good, 0);
+        ASSERT_FALSE(printed(f.Picture1).empty());
+        ASSERT_FALSE(printed(f.Picture2).empty());
+        c.change();
+        // The body clicked again: refused, both pictures empty.
+        env.log.clear();
+        env.messages.expect(c.message);
+        pick(1);
+        EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: " + c.message}));
+        EXPECT_TRUE(printed(f.Picture1).empty());
+        EXPECT_TRUE(printed(f.Picture2).empty());
+        // "Save Changes": refused, nothing stored.
+        const reduction::SightLog before = app.Log;
+        env.messages.expect(c.message);
+        save();
+        EXPECT_TRUE(app.Log == before);
+        EXPECT_FALSE(main.Command1.enabled());
+    }
+}
+
+// The date and time boxes too refuse text that is not a number as a whole.
+TEST_F(SightEntryWindow, DateAndTimeBoxesAreNumbersAsAWholeText) {
+    struct Box {
+        platform::ui::TextBox* box;
+        const char* label;
+    };
+    const Box boxes[] = {{&f.Text21, "Year"},
+                         {&f.Text20, "Month"},
+                         {&f.Text19, "Day"},
+                         {&f.Text18, "Hour"},
+                         {&f.Text22, "Minute"},
+                         {&f.Text2, "Second"},
+                         {&f.Text5, "Sextant altitude degrees"},
+                         {&f.Text6, "Sextant altitude minutes"},
+                         {&f.Text17, "Index error"}};
+    for (const Box& b : boxes) {
+        for (const char* bad : {"abc", "2,75", "12abc"}) {
+            SCOPED_TRACE(std::string(b.label) + " " + bad);
+            enter(kSun, 0);
+            uitest::userType(*b.box, bad);
+            const std::string message =
+                std::string(b.label) + " must be a number (use a point for decimals)";
+            env.log.clear();
+            env.messages.expect(message);
+            pick(0);
+            EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: " + message}));
+            EXPECT_TRUE(printed(f.Picture1).empty());
+            EXPECT_TRUE(printed(f.Picture2).empty());
+        }
+    }
+    EXPECT_EQ(app.Log.SightCount, 1);
+    EXPECT_FALSE(main.Command1.enabled());
+}
+
+// An empty altitude: the click computes the body and prints no preview;
+// "Save Changes" wants its degrees. The preview belongs to the altitude on
+// view: emptied, a new entry and Clear All Data clear it.
+TEST_F(SightEntryWindow, PreviewOnlyForAnAltitudeOnView) {
+    enter({"2024", "3", "19", "12", "0", "0", "", "", ""}, 0);
+    EXPECT_FALSE(printed(f.Picture1).empty());
+    EXPECT_TRUE(printed(f.Picture2).empty());
+    env.messages.expect("Sextant altitude degrees must not be empty");
+    save();
+    EXPECT_EQ(app.Log.SightCount, 1);
+    EXPECT_FALSE(main.Command1.enabled());
+
+    // Empty minutes read 0.
+    uitest::userType(f.Text5, "30");
+    pick(0);
+    EXPECT_EQ(printed(f.Picture2), previewOf({Sea, -1, 30, 0, 0, 2.75, false, 15, 1010, 0.08}));
+    uitest::userType(f.Text5, "");
+    EXPECT_TRUE(printed(f.Picture2).empty());
+
+    uitest::userType(f.Text5, "30");
+    pick(0);
+    save();
+    ASSERT_FALSE(printed(f.Picture2).empty());
+    next();
+    EXPECT_TRUE(printed(f.Picture2).empty());
+    last();
+    ASSERT_FALSE(printed(f.Picture2).empty());
+    env.modalRunner.expectDialog<reduction::Form6>([](reduction::Form6& d) { d.Command1.click(); });
+    main.Command4.click();
+    EXPECT_TRUE(printed(f.Picture2).empty());
+    EXPECT_TRUE(printed(f.Picture1).empty());
 }
 
 }  // namespace

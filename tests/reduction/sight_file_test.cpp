@@ -291,21 +291,36 @@ std::vector<std::string> defaultSettingsLines(const std::string& count) {
             ""};
 }
 
-TEST(SightFileWrite, StartupLogGivesOneSightOfZeros) {
-    SightFileContents c;
-    c.Sights = sightRecordsOf(startupSightLog());
-    std::vector<std::string> lines = defaultSettingsLines("1");
-    lines.push_back("type notes here");
-    for (int f = 1; f <= 18; ++f) {
-        lines.push_back("0");
+// A leg with no sight entered is saved as a count of 0 and no sight block,
+// at start and after Clear All Data; it reads back as no sight.
+TEST(SightFileWrite, LogWithNoSightEnteredSavesACountOfZero) {
+    for (const SightLog& log : {startupSightLog(), clearedSightLog()}) {
+        EXPECT_EQ(log.SightCount, 1);
+        SightFileContents c;
+        c.Sights = sightRecordsOf(log);
+        EXPECT_TRUE(c.Sights.empty());
+        const std::string bytes = writeSightFile(c);
+        EXPECT_EQ(bytes, joinLines(defaultSettingsLines("0")));
+        const SightFileRead read = readSightFile(bytes);
+        ASSERT_TRUE(read.Contents);
+        EXPECT_TRUE(read.Contents->Sights.empty());
     }
-    EXPECT_EQ(writeSightFile(c), joinLines(lines));
+    // Once a sight is read or stored, the log's count is written, even for
+    // a single sight of zeros.
+    SightLog read = clearedSightLog();
+    applySightRecords({SightRecord{}}, read);
+    EXPECT_TRUE(read.HoldsSights);
+    EXPECT_EQ(sightRecordsOf(read).size(), 1u);
+    SightLog none = startupSightLog();
+    applySightRecords({}, none);
+    EXPECT_FALSE(none.HoldsSights);
+    EXPECT_TRUE(sightRecordsOf(none).empty());
 }
 
-TEST(SightFileWrite, ClearedLogGivesEmptyLinesThatReadBackAsZeros) {
+TEST(SightFileWrite, EmptyValuesOfAClearedRowReadBackAsZeros) {
     SightFileContents c;
-    c.Sights = sightRecordsOf(clearedSightLog());
-    ASSERT_EQ(c.Sights.size(), 1u);
+    c.Sights = {sightRecordOf(clearedSightLog(), 1)};
+    ASSERT_TRUE(c.Sights[0].ValuesEmpty);
     const std::string bytes = writeSightFile(c);
     std::vector<std::string> lines = defaultSettingsLines("1");
     lines.resize(lines.size() + 19);  // an empty note and 18 empty values

@@ -296,16 +296,26 @@ TEST(PrepareReductionTest, DeadReckoningTextsAndPrefills) {
          "65", "12"},
         {"0", "30", true, "0", "30", false, "0 deg 30 min  S", "0 deg 30 min  E", "0", "30", "0",
          "30"},
-        // Minutes 44.95 show as 44.9 and pre-fill as 45; 44.55 as 44.5 and 44.
-        {"10", "44.95", false, "120", "44.55", false, "10 deg 44.9 min  N", "120 deg 44.5 min  E",
+        // Minutes 44.95 show rounded as 45 and pre-fill as 45; 44.55 as 44.6
+        // and, from the cut 44.5, 44.
+        {"10", "44.95", false, "120", "44.55", false, "10 deg 45 min  N", "120 deg 44.6 min  E",
          "10", "45", "120", "44"},
+        // 38 + 10/60 is held just below: its minutes still show 10.
+        {"38", "10", false, "29", "50", true, "38 deg 10 min  N", "29 deg 50 min  W", "38", "10",
+         "29", "50"},
         {"0", "0", false, "0", "0", false, "0 deg 0 min  N", "0 deg 0 min  E", "0", "0", "0", "0"},
         {"2", "0", true, "0", "30", true, "2 deg 0 min  S", "0 deg 30 min  W", "2", "0", "0", "30"},
         // Minutes from .6 round up, below it down.
         {"5", "12.5", false, "7", "30.6", false, "5 deg 12.5 min  N", "7 deg 30.6 min  E", "5",
          "12", "7", "31"},
-        {"45", "59.7", false, "179", "0", true, "45 deg 59.7 min  N", "179 deg 0 min  W", "45",
-         "60", "179", "0"},
+        // A pre-fill of 60 minutes is carried into the degrees, on either side.
+        {"45", "59.7", false, "179", "0", true, "45 deg 59.7 min  N", "179 deg 0 min  W", "46", "0",
+         "179", "0"},
+        {"12", "59.7", true, "100", "59.7", true, "12 deg 59.7 min  S", "100 deg 59.7 min  W", "13",
+         "0", "101", "0"},
+        // 59.96 shows as the next degree and 0.
+        {"45", "59.96", false, "3", "59.99", false, "46 deg 0 min  N", "4 deg 0 min  E", "46", "0",
+         "4", "0"},
     };
     for (const PrefillCase& c : cases) {
         SCOPED_TRACE(c.label5);

@@ -18,6 +18,8 @@ const char* buttonsName(MessageButtons b) {
             return "YesNo";
         case MessageButtons::YesNoCancel:
             return "YesNoCancel";
+        case MessageButtons::SaveDiscardCancel:
+            return "SaveDiscardCancel";
     }
     return "?";
 }

@@ -7,9 +7,13 @@
 
 #include <unistd.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFileDialog>
 #include <QImage>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -291,6 +295,36 @@ TEST(QtFileDialogsTest, ANameTypedWithoutExtensionGetsTheFiltersOne) {
     EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(open.defaultSuffix(), "NAV");
+}
+
+// The question before a changed leg is left: the platform's Save, Don't
+// Save and Cancel, each answered as itself; Escape is Cancel.
+TEST(QtMessagesTest, SaveDiscardCancelAnswersTheButtonPressed) {
+    struct Case {
+        QMessageBox::StandardButton press;  // NoButton: Escape
+        MessageAnswer answer;
+    };
+    const Case cases[] = {{QMessageBox::Save, MessageAnswer::Save},
+                          {QMessageBox::Discard, MessageAnswer::Discard},
+                          {QMessageBox::Cancel, MessageAnswer::Cancel},
+                          {QMessageBox::NoButton, MessageAnswer::Cancel}};
+    for (const Case& c : cases) {
+        QMessageBox::StandardButtons shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown = box->standardButtons();
+            if (c.press == QMessageBox::NoButton) {
+                box->reject();
+            } else {
+                box->button(c.press)->click();
+            }
+        });
+        QtMessages messages("Celestial Navigation");
+        EXPECT_EQ(messages.show("Save the changes?", {}, MessageButtons::SaveDiscardCancel),
+                  c.answer);
+        EXPECT_EQ(shown, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    }
 }
 
 TEST(QtServicesTest, BundleHasEveryService) {
