@@ -60,12 +60,6 @@ PrintLine semiDiameterLine(double SD) {
             PrintItem::Text("'"), PrintItem::Text("  Semi Diameter")};
 }
 
-// The Moon's illuminated percentage from its elongation, unrounded: the
-// ephemeris gives it cut to 0.1, the almanac shows it rounded.
-double illuminatedPercent(double Elong) {
-    return 100 * (1 - ephemeris::CosD(Elong)) / 2;
-}
-
 void append(std::vector<PrintLine>& to, std::vector<PrintLine> lines) {
     to.insert(to.end(), lines.begin(), lines.end());
 }
@@ -197,7 +191,7 @@ AlmanacPrintout perpetualAlmanac(const AlmanacRequest& request,
                                 Elong);
         const double SHA = ephemeris::Normalize360(GHA - sun.GHAAries);
         out.BodyBlock = PlanetPrint("Moon", GHA, Dec, SHA, HP, sun.GHAAries);
-        append(out.BodyBlock, moonTail(SD, illuminatedPercent(Elong)));
+        append(out.BodyBlock, moonTail(SD, ephemeris::MoonIlluminatedPercent(Elong)));
     } else if (i >= 2 && i <= 5) {
         double GHA = 0, Dec = 0, SHA = 0, HP = 0, Dist = 0;
         ephemeris::PlanetPosition(t.JD, t.T_TT, kPlanetCodes[i - 2], sun.EarthL, sun.EarthB,

@@ -192,6 +192,10 @@ double SunHorizontalParallax(double EarthR);
 void MoonPosition(double JD, double T_TT, double SunAppLon, double& GHA, double& Dec, double& SD,
                   double& HP, double& Illum, double& DistKm, double& Elong);
 
+// The Moon's illuminated fraction, percent, from its elongation in longitude
+// (degrees), unrounded: MoonPosition's Illum is this cut to 0.1.
+double MoonIlluminatedPercent(double Elong);
+
 // PlanetCode 2 Venus, 4 Mars, 5 Jupiter, 6 Saturn (any other: all zeros);
 // EarthL, EarthB, EarthR from SunPosition. GHA [0, 360), Dec and SHA (0, 360]:
 // degrees. HP: arc minutes. Dist: geocentric distance, AU.

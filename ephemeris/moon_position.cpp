@@ -134,8 +134,12 @@ void MoonPosition(double JD, double T_TT, double SunAppLon, double& GHA, double&
     SD = 60 * ArcSin(1738 / DistKm) * kDegPerRad;
 
     // Phase from the difference of the longitudes alone, cut to 0.1 percent.
-    Illum = FloorTo1(100 * (1 - CosD(lambdaApp - SunAppLon)) / 2);
+    Illum = FloorTo1(MoonIlluminatedPercent(lambdaApp - SunAppLon));
     Elong = wrapFullTurn(Normalize360(lambdaApp - SunAppLon));
+}
+
+double MoonIlluminatedPercent(double Elong) {
+    return 100 * (1 - CosD(Elong)) / 2;
 }
 
 }  // namespace ephemeris

@@ -1,5 +1,6 @@
 #include "platform/ui/qt_services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
 #include <QDateTime>
@@ -67,6 +68,11 @@ MessageAnswer QtMessages::show(const std::string& text, const std::string& title
     }
     box.setStandardButtons(standard);
     box.setEscapeButton(escape);
+    // The platform's own word for Discard varies ("Discard", "Close without
+    // Saving"); the question is about saving.
+    if (QAbstractButton* discard = box.button(QMessageBox::Discard)) {
+        discard->setText(QStringLiteral("Don't Save"));
+    }
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     const QMessageBox::StandardButton pressed = clicked ? box.standardButton(clicked) : escape;

@@ -310,10 +310,12 @@ TEST(QtMessagesTest, SaveDiscardCancelAnswersTheButtonPressed) {
                           {QMessageBox::NoButton, MessageAnswer::Cancel}};
     for (const Case& c : cases) {
         QMessageBox::StandardButtons shown;
+        QString discardText;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             shown = box->standardButtons();
+            discardText = box->button(QMessageBox::Discard)->text();
             if (c.press == QMessageBox::NoButton) {
                 box->reject();
             } else {
@@ -324,6 +326,7 @@ TEST(QtMessagesTest, SaveDiscardCancelAnswersTheButtonPressed) {
         EXPECT_EQ(messages.show("Save the changes?", {}, MessageButtons::SaveDiscardCancel),
                   c.answer);
         EXPECT_EQ(shown, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        EXPECT_EQ(discardText.toStdString(), "Don't Save");
     }
 }
 
