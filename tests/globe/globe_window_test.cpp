@@ -197,14 +197,14 @@ TEST_F(GlobeWindowTest, TheReadOutUsesTheRadiusTheGlobeIsDrawnWith) {
     // Before any reduction: the view looks at latitude 0, longitude 0.
     Form16& g = shown();
     const auto at = [&g](double x, double y) { return g.Picture1.toPixel(x, y); };
-    // A right drag from the centre to 0.555 units below it: zoom 1.37, whose
-    // box shows "1.3".
+    // A right drag from the centre to 0.205 units below it: zoom
+    // 10^(0.205 / 1.5) = 1.37, whose box shows "1.3".
     uitest::mouseDown(g.Picture1, at(0, 0), Qt::RightButton);
     uitest::mouseMove(g.Picture1, at(0, 0), Qt::RightButton);
-    uitest::mouseMove(g.Picture1, at(0, -0.555), Qt::RightButton);
-    uitest::mouseUp(g.Picture1, at(0, -0.555), Qt::RightButton);
+    uitest::mouseMove(g.Picture1, at(0, -0.205), Qt::RightButton);
+    uitest::mouseUp(g.Picture1, at(0, -0.205), Qt::RightButton);
     const double R = g.view().Zoom;
-    ASSERT_NEAR(R, 1.37, 1e-3);
+    ASSERT_NEAR(R, 1.37, 0.01);
     EXPECT_EQ(g.Text1.text(), "1.3");
     const std::vector<DrawItem>& drawn = g.Picture1.displayList();
     ASSERT_FALSE(drawn.empty());
@@ -323,7 +323,7 @@ TEST_F(GlobeWindowTest, RightDragZoomsLeftDragTurnsAndThePointerIsRestored) {
     uitest::mouseMove(g.Picture1, c + QPointF(0, 200), Qt::RightButton);
     const double y0 = g.drag().DragY0;
     const double y = g.Picture1.toUser(c + QPointF(0, 200)).y();
-    EXPECT_DOUBLE_EQ(g.view().Zoom, 1 + 1 * (y0 - y) / 1.5);
+    EXPECT_DOUBLE_EQ(g.view().Zoom, std::pow(10, (y0 - y) / 1.5));
     EXPECT_EQ(g.Text1.text(), platform::generalText(ephemeris::FloorTo1(g.view().Zoom)));
     uitest::mouseUp(g.Picture1, c, Qt::RightButton);
     EXPECT_EQ(app.mousePointer(), MousePointer::Default);
