@@ -142,9 +142,10 @@ struct ErrorEllipse {
 };
 ErrorEllipse errorEllipse(const FixResult& fix);
 
-// A position read-out: "<title><letter><|degrees|>° <minutes>'", degrees and
-// minutes from SplitDegMin without sign, the minutes cut to 0.1, the letter
-// positive for value >= 0 (e.g. "Latitude N41° 30.5'").
+// A position read-out: "<title><letter><degrees>° <minutes>'", the angle in
+// whole degrees and minutes rounded to 0.1 with the carry (59.96' is the next
+// degree and 0'), both unsigned, the letter the positive one unless the
+// rounded angle is below zero (e.g. "Latitude N41° 30.5'").
 std::string readoutText(const std::string& title, double value, const char* positive,
                         const char* negative);
 
