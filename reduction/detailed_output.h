@@ -3,14 +3,15 @@
 // as the plot states it.
 //
 // Layout (one string a line; entry 0 of the array is unused and empty):
-//          Sight 1    Sight 2 *   ...   up to six columns a block
+//              Sight 1       Sight 2 *     ...   up to six columns a block
 //   " "
-//   UT =     10.500 Hrs    11.750 Hrs   ...
+//   UT =        10.500 Hrs    11.750 Hrs   ...
 //   ... Hs, Ho, GHA, DEC, SD, PA, LHA, Hc, AZM, Doff, Roff
 //   " "                                  then the next block: Sight 7 ...
+//   " "
 //   * left out of the fix                only when a sight is
 //   Asum = ... G = ...                   the sums, rounded to 3 decimals
-//   Best Fix Latitude N 41 ° 30.7 '   Best Fix Longitude ...   (or "No fix: ...")
+//   Best Fix Latitude N 41 °  30.7 '  Best Fix Longitude ...  (or "No fix: ...")
 // Every value is rounded to three decimals and right-aligned in its column,
 // with its unit after it, so the columns line up under their headings.
 #pragma once
