@@ -235,11 +235,14 @@ struct GlobeDrag {
     double DragY0 = 0;
     double SpinAngle0 = 0;
     double TiltAngle0 = 0;
+    double Zoom0 = 1;  // the zoom at the drag's start
 };
 
 // A move with a button held: records the drag's start on its first move,
-// then a right drag (Button 2) zooms, a left drag (Button 1) turns the globe
-// and any other button state leaves the view as it is.
+// then a right drag (Button 2) zooms to Zoom0 x 10^((DragY0 - Y) / 1.5),
+// kept within 0.5 to 100 (a pointer 1.5 units below the start zooms in ten
+// times), a left drag (Button 1) turns the globe and any other button state
+// leaves the view as it is.
 void dragMove(GlobeView& view, GlobeDrag& drag, int Button, double X, double Y);
 
 // The zoom box's text: the zoom cut to 0.1 ("1", "2.3", "100").

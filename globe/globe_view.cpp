@@ -25,6 +25,8 @@ constexpr int kCircleSteps = 360;
 // The zoom's range once dragged.
 constexpr double kLeastZoom = 0.5;
 constexpr double kGreatestZoom = 100;
+// A zoom drag over the half-width (1.5 units) multiplies the zoom by this.
+constexpr double kZoomBase = 10;
 // A drag across the half-width turns the globe by this many degrees / Zoom.
 constexpr double kDragDegrees = 90;
 
@@ -136,10 +138,14 @@ void dragMove(GlobeView& view, GlobeDrag& drag, int Button, double X, double Y) 
         drag.DragY0 = Y;
         drag.SpinAngle0 = view.SpinAngle;
         drag.TiltAngle0 = view.TiltAngle;
+        drag.Zoom0 = view.Zoom;
         drag.DragStarted = true;
     }
     if (Button == 2) {
-        view.Zoom = view.Zoom + std::sqrt(view.Zoom) * (drag.DragY0 - Y) / kHalfWidth;
+        // A function of the pointer's height alone: the same drag gives the
+        // same zoom however many moves report it. Below the start zooms in.
+        const double zoom = drag.Zoom0 * std::pow(kZoomBase, (drag.DragY0 - Y) / kHalfWidth);
+        view.Zoom = std::isnan(zoom) ? drag.Zoom0 : zoom;
         if (view.Zoom < kLeastZoom) {
             view.Zoom = kLeastZoom;
         }

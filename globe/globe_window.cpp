@@ -67,6 +67,7 @@ Form16::Form16(app::App& app)
 
     platform::ui::connectMouse(Picture1, *this, &Form16::Picture1_MouseDown,
                                &Form16::Picture1_MouseMove, &Form16::Picture1_MouseUp);
+    Picture1.onMouseLeave([this] { Picture1_MouseLeave(); });
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
     Command4.onClick([this] { Command4_Click(); });
@@ -116,6 +117,8 @@ void Form16::DrawGlobe() {
         return;  // the picture has no area: the last drawing stays
     }
     frame_ = frame;
+    // The read-out belonged to the picture about to be cleared.
+    clearReadout();
     platform::ui::Picture& p = Picture1;
     p.clear();
     p.setScale(frame.ScaleLeft, frame.ScaleTop, frame.ScaleWidth, frame.ScaleHeight);
@@ -161,12 +164,11 @@ void Form16::endDrag() {
 void Form16::Picture1_MouseMove(int Button, int /*Shift*/, double X, double Y) {
     if (!drag_.ButtonHeld) {
         // The radius of the globe on the picture, whatever the zoom box shows.
+        // Off the disc the pointer is over no place: the read-out empties.
         const PointerReadout readout =
             pointerReadout(frame_.Radius, X, Y, frame_.InverseViewMatrix);
-        if (readout.inside) {
-            Label10.setCaption(readout.Latitude);
-            Label11.setCaption(readout.Longitude);
-        }
+        Label10.setCaption(readout.Latitude);
+        Label11.setCaption(readout.Longitude);
         return;
     }
     dragMove(view_, drag_, Button, X, Y);
@@ -174,6 +176,15 @@ void Form16::Picture1_MouseMove(int Button, int /*Shift*/, double X, double Y) {
         Text1.setText(zoomBoxText(view_.Zoom));
     }
     DrawGlobe();
+}
+
+void Form16::Picture1_MouseLeave() {
+    clearReadout();
+}
+
+void Form16::clearReadout() {
+    Label10.setCaption("");
+    Label11.setCaption("");
 }
 
 void Form16::Command1_Click() {

@@ -36,6 +36,8 @@ class Form16 : public platform::ui::Form {
     void Picture1_MouseDown(int Button, int Shift, double X, double Y);
     void Picture1_MouseUp(int Button, int Shift, double X, double Y);
     void Picture1_MouseMove(int Button, int Shift, double X, double Y);
+    // The pointer left the picture: its read-out is emptied.
+    void Picture1_MouseLeave();
     void Command1_Click();  // "Reset Zoom = 1"
     void Command2_Click();  // "Print"
     void Command4_Click();  // "CLOSE "
@@ -62,6 +64,8 @@ class Form16 : public platform::ui::Form {
   private:
     // Ends a drag: no button held, the default pointer.
     void endDrag();
+    // Empties the latitude and longitude read-out.
+    void clearReadout();
 
     app::App& app_;
     GlobeView view_;

@@ -6,6 +6,7 @@
 
 #include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
+#include "reduction/detailed_output.h"
 
 namespace reduction {
 
@@ -57,18 +58,6 @@ void addTicks(std::vector<PlotSegment>& ticks, double k, double halfX, double ha
     ticks.push_back({{-k, -halfY}, {-k, halfY}});
     ticks.push_back({{-halfX, k}, {halfX, k}});
     ticks.push_back({{-halfX, -k}, {halfX, -k}});
-}
-
-// "<title><letter>", |degrees|, "° ", FloorTo1(|minutes|), "' ".
-PrintLine degreesMinutesLine(const std::string& title, double value, const char* positive,
-                             const char* negative) {
-    double deg = 0;
-    double min = 0;
-    ephemeris::SplitDegMin(value, deg, min);
-    const std::string letter = value >= 0 ? positive : negative;
-    return {PrintItem::Text(title + letter), PrintItem::Number(std::fabs(deg)),
-            PrintItem::Text("° "), PrintItem::Number(ephemeris::FloorTo1(std::fabs(min))),
-            PrintItem::Text("' ")};
 }
 
 // A printed text's extent in user units (y grows upward).
@@ -238,12 +227,20 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
         labelLines.push_back({x0, y0, Z, f});
     }
 
-    // 7: the fix mark, departure at the middle latitude.
+    // 7: the fix mark, departure at the middle latitude; without a fix the
+    // assumed position's mark instead.
     const FixResult& fix = in.Fix;
     const double yf = 60 * fix.FixDLat;
     const double xf = 60 * fix.FixDLon * cosDeg(in.AssumedLat + fix.FixDLat / 2);
-    plot.fixCentre = {xf, yf};
-    plot.fixRadius = 0.5;
+    if (in.Status == FixStatus::Fix) {
+        plot.fixCentre = {xf, yf};
+        plot.fixRadius = 0.5;
+    } else {
+        const double arm = kApMarkTwips * 2 * S / W;
+        plot.apMark = {{{-arm, 0}, {arm, 0}}, {{0, -arm}, {0, arm}}};
+        // Right of the mark, just below the horizontal axis.
+        plot.apLabel = {{arm, -0.5 * arm}, {PrintItem::Text(std::string(kApLabel))}};
+    }
 
     // 8: the error ellipse around the fix.
     const ErrorEllipse e = errorEllipse(fix);
@@ -260,14 +257,15 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     }
 
     // 9: the texts.
-    plot.texts.push_back({{0, T},
-                          {PrintItem::Text("LONa "),
-                           PrintItem::NumberOrDashes(ephemeris::FloorTo3(
-                               wrappedLongitude(in.AssumedLon)
-                                   .value_or(std::numeric_limits<double>::quiet_NaN())))}});
+    plot.texts.push_back(
+        {{0, T},
+         {PrintItem::Text("LONa "),
+          PrintItem::NumberOrDashes(ephemeris::RoundTo(
+              wrappedLongitude(in.AssumedLon).value_or(std::numeric_limits<double>::quiet_NaN()),
+              3))}});
     plot.texts.push_back({{-S, 0},
                           {PrintItem::Text("LATa "),
-                           PrintItem::NumberOrDashes(ephemeris::FloorTo3(in.AssumedLat))}});
+                           PrintItem::NumberOrDashes(ephemeris::RoundTo(in.AssumedLat, 3))}});
     // Each fix text at least one printed line below the one above it.
     const bool metrics = in.TextHeight > 0 && finite(in.TextHeight) && in.TextWidth != nullptr;
     const double lineHeight = metrics ? in.TextHeight * 2 * T / H : 0;
@@ -276,17 +274,11 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
         y = standard < y - lineHeight ? standard : y - lineHeight;
         return y;
     };
-    if (in.Status == FixStatus::Fix) {
-        plot.texts.push_back(
-            {{-S, y}, degreesMinutesLine("Best Fix Latitude ", fix.FixLat, "N", "S")});
-        plot.texts.push_back({{-S, below(0.9 * T)},
-                              degreesMinutesLine("Best Fix Longitude ", fix.FixLon, "E", "W")});
-        plot.texts.push_back({{-S, below(0.8 * T)},
-                              {PrintItem::Text("Distance from assumed position"),
-                               PrintItem::Number(ephemeris::FloorTo2(fix.FixDistance)),
-                               PrintItem::Text(" n.miles")}});
-    } else {
-        plot.texts.push_back({{-S, y}, {PrintItem::Text(noFixText(in.Status))}});
+    // The fix lines at 0.95 T, 0.9 T and 0.8 T; no fix: its reason at 0.95 T.
+    const double standard[3] = {0.95 * T, 0.9 * T, 0.8 * T};
+    const std::vector<PrintLine> statement = fixStatement(fix, in.Status);
+    for (std::size_t k = 0; k < statement.size() && k < 3; ++k) {
+        plot.texts.push_back({{-S, k == 0 ? y : below(standard[k])}, statement[k]});
     }
     if (fix.FixDistance > 20) {
         plot.texts.push_back(
@@ -304,9 +296,12 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
             return TextExtent{at.x, at.x + width, at.y, at.y - lineHeight};
         };
         std::vector<TextExtent> taken;
-        taken.reserve(plot.texts.size() + plot.lops.size());
+        taken.reserve(plot.texts.size() + plot.lops.size() + 1);
         for (const PlotText& text : plot.texts) {
             taken.push_back(extent(text.at, widthOf(text)));
+        }
+        if (!plot.apMark.empty()) {
+            taken.push_back(extent(plot.apLabel.at, widthOf(plot.apLabel)));
         }
         for (std::size_t k = 0; k < plot.lops.size(); ++k) {
             PlotText& label = plot.lops[k].label;
@@ -332,12 +327,10 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
 
 std::string readoutText(const std::string& title, double value, const char* positive,
                         const char* negative) {
-    double deg = 0;
-    double min = 0;
-    ephemeris::SplitDegMin(value, deg, min);
-    const std::string letter = value >= 0 ? positive : negative;
-    return title + letter + platform::generalText(std::fabs(deg)) + "° " +
-           platform::generalText(ephemeris::FloorTo1(std::fabs(min))) + "'";
+    const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(value, 1);
+    const std::string letter = shown.Sign >= 0 ? positive : negative;
+    return title + letter + platform::generalText(shown.Deg) + "° " +
+           platform::generalText(shown.Min) + "'";
 }
 
 PointerReadout pointerReadout(double AssumedLat, double AssumedLon, double X, double Y) {

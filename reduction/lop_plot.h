@@ -33,6 +33,13 @@ inline constexpr std::string_view kPlotScaleMissingText =
 inline constexpr std::string_view kPlotRecommendText =
     "Recommend redo calculation with best fix as the new assumed position";
 
+// The assumed position's mark when there is no fix: a "+" whose arms reach
+// this far from the origin, drawn kApMarkPixels wide so that it stands out
+// on the axes, and labelled kApLabel.
+inline constexpr double kApMarkTwips = 105;
+inline constexpr int kApMarkPixels = 3;
+inline constexpr std::string_view kApLabel = "AP";
+
 // Ten-mile ticks stop after this many steps (10 800 n.mi., half the Earth's
 // circumference), so that an absurd plotting scale cannot flood the picture.
 inline constexpr int kMaxTenMileTickSteps = 1080;
@@ -109,9 +116,13 @@ struct LopPlot {
     std::vector<PlotSegment> oneMileTicks;
     // Red, with labels in the picture's text colour.
     std::vector<LopLine> lops;
-    // Green circle.
+    // Green circle of the fix; with no fix, none (fixRadius 0).
     PlotPoint fixCentre;
     double fixRadius = 0;
+    // Black, with no fix only: the "+" on the assumed position (two
+    // segments) and its label kApLabel; otherwise empty.
+    std::vector<PlotSegment> apMark;
+    PlotText apLabel;
     // Blue: a point at [0], then a line to each following point; 37 points
     // closing the curve, or none.
     std::vector<PlotPoint> ellipse;
@@ -131,9 +142,10 @@ struct ErrorEllipse {
 };
 ErrorEllipse errorEllipse(const FixResult& fix);
 
-// A position read-out: "<title><letter><|degrees|>° <minutes>'", degrees and
-// minutes from SplitDegMin without sign, the minutes cut to 0.1, the letter
-// positive for value >= 0 (e.g. "Latitude N41° 30.5'").
+// A position read-out: "<title><letter><degrees>° <minutes>'", the angle in
+// whole degrees and minutes rounded to 0.1 with the carry (59.96' is the next
+// degree and 0'), both unsigned, the letter the positive one unless the
+// rounded angle is below zero (e.g. "Latitude N41° 30.5'").
 std::string readoutText(const std::string& title, double value, const char* positive,
                         const char* negative);
 

@@ -52,6 +52,7 @@ Form2::Form2(app::App& app)
     Picture1.onMouseMove([this](int Button, int Shift, double X, double Y) {
         Picture1_MouseMove(Button, Shift, X, Y);
     });
+    Picture1.onMouseLeave([this] { Picture1_MouseLeave(); });
     Command3.onClick([this] { Command3_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
@@ -108,6 +109,11 @@ void Form2::Picture1_MouseMove(int /*Button*/, int /*Shift*/, double X, double Y
     Label3.setCaption(readout.Label3);
 }
 
+void Form2::Picture1_MouseLeave() {
+    Label2.setCaption("");
+    Label3.setCaption("");
+}
+
 void Form2::Command3_Click() {
     if (app_.ResultsOutdated) {
         return;
@@ -128,6 +134,9 @@ void Form2::draw(const LopPlot& plot) {
     p.setScale(plot.scaleLeft, plot.scaleTop, plot.scaleWidth, plot.scaleHeight);
     p.setBackColor(kBackground);  // clears the picture to the colour
     chartShown_ = plot.chart;
+    // The read-out belonged to the picture just cleared.
+    Label2.setCaption("");
+    Label3.setCaption("");
     if (plot.chart) {
         auto segment = [&p](const PlotSegment& s, const Color& color) {
             p.line(s.from.x, s.from.y, s.to.x, s.to.y, color);
@@ -146,7 +155,19 @@ void Form2::draw(const LopPlot& plot) {
             p.setCurrentY(lop.label.at.y);
             p.print(lop.label.line);
         }
-        p.circle(plot.fixCentre.x, plot.fixCentre.y, plot.fixRadius, kFixMark);
+        if (plot.fixRadius > 0) {
+            p.circle(plot.fixCentre.x, plot.fixCentre.y, plot.fixRadius, kFixMark);
+        }
+        if (!plot.apMark.empty()) {
+            p.setDrawWidth(kApMarkPixels);
+            for (const PlotSegment& s : plot.apMark) {
+                segment(s, kAxes);
+            }
+            p.setDrawWidth(1);
+            p.setCurrentX(plot.apLabel.at.x);
+            p.setCurrentY(plot.apLabel.at.y);
+            p.print(plot.apLabel.line);
+        }
         for (std::size_t k = 0; k < plot.ellipse.size(); ++k) {
             const PlotPoint& at = plot.ellipse[k];
             if (k == 0) {

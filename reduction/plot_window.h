@@ -32,6 +32,8 @@ class Form2 : public platform::ui::Form {
 
     // Handlers.
     void Picture1_MouseMove(int Button, int Shift, double X, double Y);
+    // The pointer left the chart: its read-out is emptied.
+    void Picture1_MouseLeave();
     void Command3_Click();  // "GLOBE"
     void Command1_Click();  // "Print"
     void Command2_Click();  // "Hide Form"

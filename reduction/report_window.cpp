@@ -1,5 +1,6 @@
 #include "reduction/report_window.h"
 
+#include <QWidget>
 #include <algorithm>
 
 #include "app/app.h"
@@ -33,6 +34,7 @@ Form4::Form4(app::App& app)
                 kButtonWidth, kButtonHeight},
                "Hide Form"} {
     resizeTwips(kWidth, kHeight);
+    standardFont_ = List1.widget()->font();
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
 }
@@ -50,7 +52,25 @@ void Form4::Form_Resize() {
 }
 
 void Form4::Command1_Click() {
-    printForm();
+    if (Content != ReportContent::DetailedOutput) {
+        printForm();
+        return;
+    }
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(List1.count()));
+    for (int i = 0; i < List1.count(); ++i) {
+        lines.push_back(List1.item(i));
+    }
+    app().printer().printText(lines, List1.widget()->font(), caption());
+}
+
+void Form4::setContent(ReportContent content) {
+    Content = content;
+    if (content == ReportContent::DetailedOutput) {
+        List1.setFixedPitchFont();
+    } else {
+        List1.widget()->setFont(standardFont_);
+    }
 }
 
 void Form4::Command2_Click() {
@@ -59,7 +79,7 @@ void Form4::Command2_Click() {
 
 void FillReportWindow(app::App& app, const std::vector<std::string>& lines, ReportContent content) {
     Form4& f = app.form4();
-    f.Content = content;
+    f.setContent(content);
     f.List1.clear();
     f.List1.addItem(kReportFirstLine);
     for (const std::string& line : lines) {

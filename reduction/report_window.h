@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <QFont>
+
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
@@ -30,7 +32,9 @@ class Form4 : public platform::ui::Form {
     // The list fills the window above the buttons.
     void Form_Resize() override;
 
-    void Command1_Click();  // "PRINT"
+    // "PRINT": the detailed output as text pages in the list's fixed-pitch
+    // font, every line; the help and information texts as the window's image.
+    void Command1_Click();
     void Command2_Click();  // "Hide Form"
 
     platform::ui::ListBox List1;           // one item per line
@@ -39,11 +43,18 @@ class Form4 : public platform::ui::Form {
 
     // Set by each fill.
     ReportContent Content = ReportContent::HelpOrInfo;
+
+    // The list's font for the content: fixed-pitch for the detailed output,
+    // so that its columns line up; the window's own for the texts.
+    void setContent(ReportContent content);
+
+  private:
+    QFont standardFont_;
 };
 
 // One fill of the report window: empties its list (creating the window on
-// first use), adds the two-blank first line and then the lines unchanged, and
-// shows the window modeless.
+// first use), sets its font for the content, adds the two-blank first line and
+// then the lines unchanged, and shows the window modeless.
 void FillReportWindow(app::App& app, const std::vector<std::string>& lines, ReportContent content);
 
 // When the report window holds the detailed output of a reduction: empties

@@ -9,6 +9,7 @@
 #include "ephemeris/ephemeris.h"
 #include "platform/input_check.h"
 #include "platform/numtext.h"
+#include "reduction/detailed_output.h"
 
 namespace reduction {
 
@@ -48,15 +49,6 @@ void prefillDegMin(double D, double M, std::string& degrees, std::string& minute
     }
     degrees = generalText(wholeDegrees);
     minutes = generalText(wholeMinutes);
-}
-
-// Each of the report's six columns: the value cut to 3 decimals and its unit.
-std::string reportLine(const char* label, const std::array<double, 7>& values, const char* unit) {
-    std::string line = label;
-    for (int c = 1; c <= 6; ++c) {
-        line += generalText(ephemeris::FloorTo3(values[c])) + unit;
-    }
-    return line;
 }
 
 // The first value of sight i that is not a finite number, as a warning.
@@ -441,29 +433,7 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
         return outcome;
     }
 
-    // The report: sights 1 to 6 whatever SightCount is (0 where none).
-    std::array<std::array<double, 7>, 12> col{};
-    for (int c = 1; c <= 6 && c <= r.SightCount; ++c) {
-        const SightWorking& s = r.Sights[c];
-        const double lha = s.LHA < 0 ? s.LHA + 360 : s.LHA;  // shown from 0 to 360
-        const double values[12] = {s.UT, s.Hs, s.Ho, s.GHA, s.Dec,       s.SDc,
-                                   s.PA, lha,  s.Hc, s.Zn,  s.Intercept, s.Run};
-        for (int j = 0; j < 12; ++j) {
-            col[j][c] = values[j];
-        }
-    }
-    DetailedOutputArray& out = r.DetailedOutputLines;
-    out[1] = "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6";
-    out[2] = " ";
-    const char* const labels[12] = {"UT = ", "Hs = ",  "Ho = ",  "GHA = ", "DEC = ",  "SD = ",
-                                    "PA = ", "LHA = ", "Hc  = ", "AZM = ", "Doff = ", "Roff = "};
-    for (int j = 0; j < 12; ++j) {
-        const char* unit = j == 0 ? "Hrs     " : (j >= 10 ? "nm     " : "°     ");
-        out[3 + j] = reportLine(labels[j], col[j], unit);
-    }
-    auto cut = [](double x) { return generalText(ephemeris::FloorTo3(x)); };
-    out[15] = "Asum = " + cut(A) + " Bsum = " + cut(B) + " Csum= " + cut(C) + " Dsum = " + cut(D) +
-              " Esum = " + cut(E) + " Fsum = " + cut(F) + " G = " + cut(r.G);
+    r.DetailedOutputLines = detailedOutput(r, log);
     return outcome;
 }
 

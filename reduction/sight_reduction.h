@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
@@ -220,7 +221,7 @@ enum class FixStatus {
 
 using PerSightValues = std::array<double, kSightLogSize>;  // entries 1 to SightCount
 using PlotParamArray = std::array<double, 15>;             // entries 1 to 14
-using DetailedOutputArray = std::array<std::string, 16>;   // entries 1 to 15
+using DetailedOutputArray = std::vector<std::string>;      // entries 1 to size() - 1
 
 // Every result of one reduction. Entry 0 of every array and the entries above
 // SightCount are 0 (or the empty text).
@@ -240,8 +241,8 @@ struct ReductionResult {
     double G = 0;                 // A * C - B^2
     FixStatus Status = FixStatus::FewSights;
 
-    // The report lines. 1 the column headings, 2 " ", 3 to 14 the values of
-    // sights 1 to 6 (0 for a sight that does not exist), 15 the sums and G.
+    // The report lines of every sight, the sums and the fix
+    // (reduction/detailed_output.h); entry 0 unused.
     DetailedOutputArray DetailedOutputLines;
 };
 

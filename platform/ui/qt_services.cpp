@@ -1,12 +1,17 @@
 #include "platform/ui/qt_services.h"
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 #include <QBuffer>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -145,6 +150,47 @@ bool paintImageOnPage(QPaintDevice& device, const QImage& image) {
     return painter.end();
 }
 
+int paintTextPages(QPagedPaintDevice& device, const std::vector<std::string>& lines,
+                   const QFont& font) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return 0;
+    }
+    const QRect page = painter.viewport();
+    QFont f(font, &device);
+    if (!(f.pointSizeF() > 0)) {
+        f.setPointSizeF(10);
+    }
+    double widest = 0;
+    {
+        const QFontMetricsF metrics(f, &device);
+        for (const std::string& line : lines) {
+            widest = std::max(widest, metrics.horizontalAdvance(q(line)));
+        }
+    }
+    if (widest > page.width()) {
+        f.setPointSizeF(f.pointSizeF() * page.width() / widest);
+    }
+    const QFontMetricsF metrics(f, &device);
+    const double lineHeight = metrics.lineSpacing();
+    const int perPage = std::max(1, static_cast<int>(std::floor(page.height() / lineHeight)));
+    painter.setFont(f);
+    painter.setPen(Qt::black);
+    int pages = 1;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const int row = static_cast<int>(k % static_cast<std::size_t>(perPage));
+        if (k > 0 && row == 0) {
+            if (!device.newPage()) {
+                painter.end();
+                return 0;
+            }
+            ++pages;
+        }
+        painter.drawText(QPointF(0, metrics.ascent() + row * lineHeight), q(lines[k]));
+    }
+    return painter.end() ? pages : 0;
+}
+
 QtPrinter::System QtPrinter::platformSystem() {
     System system;
     system.printersAvailable = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
@@ -185,9 +231,42 @@ bool QtPrinter::printImage(const QImage& image, const std::string& jobName) {
     return true;
 }
 
-// The page is written in memory and saved whole, so a failed print never
-// leaves half a file nor damages an older one.
 bool QtPrinter::printPdf(const QImage& image, const std::string& jobName, const std::string& path) {
+    return savePdf([&image](QPdfWriter& pdf) { return paintImageOnPage(pdf, image); },
+                   image.width() > image.height(), jobName, path);
+}
+
+bool QtPrinter::printText(const std::vector<std::string>& lines, const QFont& font,
+                          const std::string& jobName) {
+    if (!system_.printersAvailable()) {
+        const std::string path = fileDialogs_.saveFile({kPdfFileFilter, kPdfFileTitle});
+        return !path.empty() &&
+               savePdf([&](QPdfWriter& pdf) { return paintTextPages(pdf, lines, font) > 0; }, false,
+                       jobName, path);
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter().isNull()
+                         ? QPrinterInfo::availablePrinters().value(0)
+                         : QPrinterInfo::defaultPrinter(),
+                     QPrinter::HighResolution);
+    printer.setDocName(q(jobName));
+    if (!system_.printDialog(printer)) {
+        return false;
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        return savePdf([&](QPdfWriter& pdf) { return paintTextPages(pdf, lines, font) > 0; }, false,
+                       jobName, localPath(printer.outputFileName()));
+    }
+    if (paintTextPages(printer, lines, font) == 0) {
+        messages_.show(std::string(kNotPrintedMessage) + "\nThe printer could not be started.");
+        return false;
+    }
+    return true;
+}
+
+// The pages are written in memory and saved whole, so a failed print never
+// leaves half a file nor damages an older one.
+bool QtPrinter::savePdf(const std::function<bool(QPdfWriter&)>& paint, bool landscape,
+                        const std::string& jobName, const std::string& path) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -196,11 +275,10 @@ bool QtPrinter::printPdf(const QImage& image, const std::string& jobName, const 
         pdf.setTitle(q(jobName));
         pdf.setCreator(q(jobName));
         pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4),
-            image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
-            QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        if (!paintImageOnPage(pdf, image)) {
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                      landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        if (!paint(pdf)) {
             messages_.show(std::string(kNotPrintedMessage) + "\nThe page could not be drawn.");
             return false;
         }

@@ -10,6 +10,8 @@
 
 class QFileDialog;
 class QPaintDevice;
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace platform::ui {
@@ -49,6 +51,12 @@ QRect imageRectOnPage(const QSize& image, const QRect& page);
 // be painted on.
 bool paintImageOnPage(QPaintDevice& device, const QImage& image);
 
+// Draws the lines on the device's pages, top to bottom, as
+// Printer::printText says. The number of pages drawn; 0 when the device
+// cannot be painted on.
+int paintTextPages(QPagedPaintDevice& device, const std::vector<std::string>& lines,
+                   const QFont& font);
+
 // Prints through the print dialog on the chosen printer, or into the PDF file
 // chosen there. Without any printer, the save dialog (through the file dialog
 // service) chooses a PDF file. PDF files are saved like every file of the
@@ -67,9 +75,15 @@ class QtPrinter final : public Printer {
 
     QtPrinter(Messages& messages, FileDialogs& fileDialogs, System system = platformSystem());
     bool printImage(const QImage& image, const std::string& jobName) override;
+    bool printText(const std::vector<std::string>& lines, const QFont& font,
+                   const std::string& jobName) override;
 
   private:
     bool printPdf(const QImage& image, const std::string& jobName, const std::string& path);
+    // Paints the PDF's pages in memory and saves them whole; the user is told
+    // when that fails.
+    bool savePdf(const std::function<bool(QPdfWriter&)>& paint, bool landscape,
+                 const std::string& jobName, const std::string& path);
 
     Messages& messages_;
     FileDialogs& fileDialogs_;

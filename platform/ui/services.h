@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+class QFont;
 class QImage;
 
 namespace platform::ui {
@@ -75,6 +77,12 @@ class Printer {
     // chosen in a save dialog. Returns true when the image was printed;
     // false when the user cancelled or printing failed (the user is told).
     virtual bool printImage(const QImage& image, const std::string& jobName) = 0;
+    // Prints the lines as text in the font, top to bottom, as many to a page
+    // as fit and on as many pages as they need; the font is made smaller
+    // when the widest line would not fit the page's width. Chooses the
+    // printer and returns as printImage does.
+    virtual bool printText(const std::vector<std::string>& lines, const QFont& font,
+                           const std::string& jobName) = 0;
 };
 
 // ------------------------------------------------------------------- clock

@@ -76,6 +76,9 @@ class CancelFileDialogs final : public platform::ui::FileDialogs {
 class NoPrinter final : public platform::ui::Printer {
   public:
     bool printImage(const QImage&, const std::string&) override { return true; }
+    bool printText(const std::vector<std::string>&, const QFont&, const std::string&) override {
+        return true;
+    }
 };
 
 class FixedClock final : public platform::ui::Clock {

@@ -36,11 +36,13 @@ TEST(GlobeView, FirstViewIsCentredOnTheMiddleOfTheSights) {
     EXPECT_EQ(v.SpinAngle, -30 * 0.01745);
     EXPECT_EQ(v.TiltAngle, -20 * 0.01745);
     EXPECT_EQ(v.Zoom, 1);
-    // The read-out at the centre: 0.01745 and 57.29578 are not reciprocal.
+    // The read-out at the centre: 0.01745 and 57.29578 are not reciprocal,
+    // 20 x 0.01745 x 57.29578 = 19.996227 (59.774') and 30 x ... = 29.994341
+    // (59.660'), rounded to 0.1'.
     const globe::PointerReadout r = globe::pointerReadout(1, 0, 0, inverseOf(v));
     ASSERT_TRUE(r.inside);
-    EXPECT_EQ(r.Latitude, "Latitude = North 19\u00b0 59.7'");
-    EXPECT_EQ(r.Longitude, "Longitude = West 29\u00b0 59.6'");
+    EXPECT_EQ(r.Latitude, "Latitude = North 19\u00b0 59.8'");
+    EXPECT_EQ(r.Longitude, "Longitude = West 29\u00b0 59.7'");
 
     // GHAs 350 and 10: faced across 0, not from 180 on the far side; a sight
     // left out of the fix still counts.
@@ -118,33 +120,67 @@ TEST(GlobeView, SightsOnOneSideKeepTheMiddleOfTheirRange) {
     EXPECT_EQ(v.TiltAngle, 0.01745 * -((20 + -40) * 0.5));
 }
 
-TEST(GlobeView, ZoomDragGrowsAtEveryMoveBelowTheStartAndIsClamped) {
+// A zoom drag sets the zoom from the pointer's height alone: Zoom0 x
+// 10^((DragY0 - y) / 1.5), within 0.5 to 100.
+TEST(GlobeView, ZoomDragFollowsThePointersHeightFromTheStart) {
     GlobeView v;
+    v.Zoom = 2;
     GlobeDrag d;
     d.ButtonHeld = true;
     globe::dragMove(v, d, 2, 0.1, 0.2);  // records the start
     EXPECT_TRUE(d.DragStarted);
-    EXPECT_EQ(v.Zoom, 1);
-    double last = v.Zoom;
-    for (int k = 0; k < 1000 && v.Zoom < 100; ++k) {
-        globe::dragMove(v, d, 2, 0.1, 0.2 - 0.3);  // the same place below the start
-        EXPECT_GT(v.Zoom, last);
-        last = v.Zoom;
+    EXPECT_EQ(d.Zoom0, 2);
+    EXPECT_EQ(v.Zoom, 2);
+    // 0.3 below the start: 2 x 10^0.2 = 3.1698, at every move to that place.
+    for (int k = 0; k < 5; ++k) {
+        globe::dragMove(v, d, 2, 0.1, 0.2 - 0.3);
+        EXPECT_NEAR(v.Zoom, 3.169786384, 1e-9) << k;
     }
+    // 1.5 below: ten times; back at the start: the start's zoom.
+    globe::dragMove(v, d, 2, 0.7, 0.2 - 1.5);
+    EXPECT_NEAR(v.Zoom, 20, 1e-12);
+    globe::dragMove(v, d, 2, 0.1, 0.2);
+    EXPECT_EQ(v.Zoom, 2);
+    // Far below: 100 at most; far above: 0.5 at least.
+    globe::dragMove(v, d, 2, 0.1, 0.2 - 3.0);
     EXPECT_EQ(v.Zoom, 100);
     EXPECT_EQ(globe::zoomBoxText(v.Zoom), "100");
-    // One step by hand: 1 + 1^0.5 x 0.3 / 1.5.
-    GlobeView one;
-    GlobeDrag e;
-    globe::dragMove(one, e, 2, 0, 0);
-    globe::dragMove(one, e, 2, 0, -0.3);
-    EXPECT_DOUBLE_EQ(one.Zoom, 1.2);
-    // Above the start it falls to 0.5 and stays there.
-    for (int k = 0; k < 40; ++k) {
-        globe::dragMove(v, d, 2, 0.1, 1.4);
-    }
+    globe::dragMove(v, d, 2, 0.1, 0.2 + 1.0);
     EXPECT_EQ(v.Zoom, 0.5);
     EXPECT_EQ(globe::zoomBoxText(v.Zoom), "0.5");
+    // A position that is no number leaves the start's zoom.
+    globe::dragMove(v, d, 2, 0.1, std::nan(""));
+    EXPECT_EQ(v.Zoom, 2);
+
+    // A new drag starts from the zoom the last one left.
+    globe::dragMove(v, d, 2, 0.1, 0.2 - 0.75);  // 2 x 10^0.5
+    GlobeDrag next;
+    next.ButtonHeld = true;
+    globe::dragMove(v, next, 2, 0, 0);
+    EXPECT_NEAR(next.Zoom0, 6.32455532, 1e-8);
+    globe::dragMove(v, next, 2, 0, 0.75);  // back up by as much
+    EXPECT_NEAR(v.Zoom, 2, 1e-12);
+}
+
+// The same drag reported in many small moves or a few large ones ends at the
+// same zoom.
+TEST(GlobeView, TheSameDragInSmallOrLargeStepsGivesTheSameZoom) {
+    for (const double endY : {-1.2, 0.45}) {
+        double zooms[2] = {0, 0};
+        const int steps[2] = {120, 4};
+        for (int k = 0; k < 2; ++k) {
+            GlobeView v;
+            v.Zoom = 1.5;
+            GlobeDrag d;
+            d.ButtonHeld = true;
+            for (int s = 0; s <= steps[k]; ++s) {
+                globe::dragMove(v, d, 2, 0, endY * s / steps[k]);
+            }
+            zooms[k] = v.Zoom;
+        }
+        EXPECT_DOUBLE_EQ(zooms[0], zooms[1]) << endY;
+        EXPECT_NEAR(zooms[0], 1.5 * std::pow(10, -endY / 1.5), 1e-12) << endY;
+    }
 }
 
 TEST(GlobeView, RotationDragTurnsFromTheDragStartAndOtherButtonsDoNot) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -140,15 +141,65 @@ TEST_F(GlobeWindowTest, HoverReadsTheLatitudeAndLongitudeUnderThePointer) {
     const std::size_t items = g.Picture1.displayList().size();
     uitest::mouseMove(g.Picture1, centre(g), Qt::NoButton);
     // The window's worked value: the centre reads the sight's 20 N, 30 W
-    // times 0.01745 x 57.29578, just under 1: 19 59.7' N, 29 59.6' W.
-    EXPECT_EQ(g.Label10.caption(), "Latitude = North 19\u00b0 59.7'");
-    EXPECT_EQ(g.Label11.caption(), "Longitude = West 29\u00b0 59.6'");
-    // Outside the disc nothing changes.
-    uitest::mouseMove(g.Picture1, QPointF(2, 2), Qt::NoButton);
-    EXPECT_EQ(g.Label10.caption(), "Latitude = North 19\u00b0 59.7'");
+    // times 0.01745 x 57.29578, just under 1: 19.996227 deg (59.774') N and
+    // 29.994341 deg (59.660') W, rounded to 0.1'.
+    EXPECT_EQ(g.Label10.caption(), "Latitude = North 19\u00b0 59.8'");
+    EXPECT_EQ(g.Label11.caption(), "Longitude = West 29\u00b0 59.7'");
     // The hover does not redraw.
     EXPECT_EQ(env.random.draws, draws);
     EXPECT_EQ(g.Picture1.displayList().size(), items);
+    // Off the disc the pointer is over no place: the read-out empties.
+    uitest::mouseMove(g.Picture1, QPointF(2, 2), Qt::NoButton);
+    EXPECT_EQ(g.Label10.caption(), "");
+    EXPECT_EQ(g.Label11.caption(), "");
+    // So does the pointer leaving the picture.
+    uitest::mouseMove(g.Picture1, centre(g), Qt::NoButton);
+    EXPECT_NE(g.Label10.caption(), "");
+    uitest::mouseLeave(g.Picture1);
+    EXPECT_EQ(g.Label10.caption(), "");
+    EXPECT_EQ(g.Label11.caption(), "");
+    // And every redraw: "Reset Zoom = 1", a resize, a drag.
+    const auto redraws = std::vector<std::function<void()>>{
+        [&g] { g.Command1.click(); },
+        [&g] { g.resizeTwips(g.widthTwips() + 300, g.heightTwips()); },
+        [&g, this] {
+            uitest::mouseDown(g.Picture1, centre(g), Qt::LeftButton);
+            uitest::mouseMove(g.Picture1, centre(g), Qt::LeftButton);
+            uitest::mouseMove(g.Picture1, centre(g) + QPointF(5, 0), Qt::LeftButton);
+            uitest::mouseUp(g.Picture1, centre(g), Qt::LeftButton);
+        },
+    };
+    for (std::size_t k = 0; k < redraws.size(); ++k) {
+        uitest::mouseMove(g.Picture1, centre(g), Qt::NoButton);
+        ASSERT_NE(g.Label10.caption(), "") << k;
+        redraws[k]();
+        EXPECT_EQ(g.Label10.caption(), "") << k;
+        EXPECT_EQ(g.Label11.caption(), "") << k;
+    }
+}
+
+// A right drag of 150 pixels downward reported in moves of 5 pixels or of 30
+// ends at the same zoom: 10^(d / 1.5) for the d units it went.
+TEST_F(GlobeWindowTest, TheSameZoomDragInSmallOrLargeStepsEndsAtTheSameZoom) {
+    reduced({{30, 20, 45}});
+    Form16& g = shown();
+    const QPointF c = centre(g) - QPointF(0, 60);
+    double zooms[2] = {0, 0};
+    const int steps[2] = {5, 30};
+    for (int k = 0; k < 2; ++k) {
+        g.Command1.click();  // zoom 1
+        uitest::mouseDown(g.Picture1, c, Qt::RightButton);
+        for (int y = 0; y <= 150; y += steps[k]) {
+            uitest::mouseMove(g.Picture1, c + QPointF(0, y), Qt::RightButton);
+        }
+        uitest::mouseUp(g.Picture1, c + QPointF(0, 150), Qt::RightButton);
+        zooms[k] = g.view().Zoom;
+    }
+    EXPECT_EQ(zooms[0], zooms[1]);
+    const double d = g.Picture1.toUser(c).y() - g.Picture1.toUser(c + QPointF(0, 150)).y();
+    EXPECT_NEAR(zooms[0], std::pow(10, d / 1.5), 1e-9);
+    EXPECT_GT(zooms[0], 2);  // about 150 of 616 pixels across 3 units: 0.73 units
+    EXPECT_EQ(g.Text1.text(), platform::generalText(ephemeris::FloorTo1(zooms[0])));
 }
 
 // A read-out caption ("Latitude = North 61° 9.6'") as signed degrees;
@@ -197,14 +248,14 @@ TEST_F(GlobeWindowTest, TheReadOutUsesTheRadiusTheGlobeIsDrawnWith) {
     // Before any reduction: the view looks at latitude 0, longitude 0.
     Form16& g = shown();
     const auto at = [&g](double x, double y) { return g.Picture1.toPixel(x, y); };
-    // A right drag from the centre to 0.555 units below it: zoom 1.37, whose
-    // box shows "1.3".
+    // A right drag from the centre to 0.205 units below it: zoom
+    // 10^(0.205 / 1.5) = 1.37, whose box shows "1.3".
     uitest::mouseDown(g.Picture1, at(0, 0), Qt::RightButton);
     uitest::mouseMove(g.Picture1, at(0, 0), Qt::RightButton);
-    uitest::mouseMove(g.Picture1, at(0, -0.555), Qt::RightButton);
-    uitest::mouseUp(g.Picture1, at(0, -0.555), Qt::RightButton);
+    uitest::mouseMove(g.Picture1, at(0, -0.205), Qt::RightButton);
+    uitest::mouseUp(g.Picture1, at(0, -0.205), Qt::RightButton);
     const double R = g.view().Zoom;
-    ASSERT_NEAR(R, 1.37, 1e-3);
+    ASSERT_NEAR(R, 1.37, 0.01);
     EXPECT_EQ(g.Text1.text(), "1.3");
     const std::vector<DrawItem>& drawn = g.Picture1.displayList();
     ASSERT_FALSE(drawn.empty());
@@ -323,7 +374,7 @@ TEST_F(GlobeWindowTest, RightDragZoomsLeftDragTurnsAndThePointerIsRestored) {
     uitest::mouseMove(g.Picture1, c + QPointF(0, 200), Qt::RightButton);
     const double y0 = g.drag().DragY0;
     const double y = g.Picture1.toUser(c + QPointF(0, 200)).y();
-    EXPECT_DOUBLE_EQ(g.view().Zoom, 1 + 1 * (y0 - y) / 1.5);
+    EXPECT_DOUBLE_EQ(g.view().Zoom, std::pow(10, (y0 - y) / 1.5));
     EXPECT_EQ(g.Text1.text(), platform::generalText(ephemeris::FloorTo1(g.view().Zoom)));
     uitest::mouseUp(g.Picture1, c, Qt::RightButton);
     EXPECT_EQ(app.mousePointer(), MousePointer::Default);

@@ -113,7 +113,7 @@ class ClearAllData : public ::testing::Test {
         for (CommandButton* b : {&main.Command1, &main.Command3, &main.Command8, &main.Command9}) {
             b->setEnabled(true);  // as a reduction leaves them
         }
-        app.Reduction.DetailedOutputLines[1] = "   Sight 1      Sight 2";
+        app.Reduction.DetailedOutputLines = {"", "   Sight 1      Sight 2"};
         main.setCaption(" Current Data file: leg one.NAV");
     }
 

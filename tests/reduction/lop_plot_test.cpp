@@ -286,7 +286,8 @@ TEST(LopPlotTest, SightCountOutsideTheLogReadsNoFurther) {
 
 // --------------------------------------------------------- fix and texts
 
-TEST(LopPlotTest, NoIncludedSightDrawsAxesTicksFixMarkAndTexts) {
+// Without a fix: no green circle; a "+" on the assumed position labelled "AP".
+TEST(LopPlotTest, NoIncludedSightDrawsAxesTicksAssumedPositionMarkAndTexts) {
     LopPlotInput in = baseInput();
     addSight(in, 1, 4, 30, 0, false);
     addSight(in, 2, 4, 130, 0, false);
@@ -303,8 +304,15 @@ TEST(LopPlotTest, NoIncludedSightDrawsAxesTicksFixMarkAndTexts) {
     EXPECT_EQ(draws, 0);
     EXPECT_EQ(plot.tenMileTicks.size(), 8u);
     EXPECT_EQ(plot.oneMileTicks.size(), 36u);
-    expectPoint(plot.fixCentre, 0, 0, "fix mark on the assumed position");
-    EXPECT_EQ(plot.fixRadius, 0.5);
+    EXPECT_EQ(plot.fixRadius, 0);
+    // Arms of 105 twips: 1.05 n.mi. on this picture (100 twips a mile).
+    ASSERT_EQ(plot.apMark.size(), 2u);
+    expectPoint(plot.apMark[0].from, -1.05, 0, "AP mark, west arm");
+    expectPoint(plot.apMark[0].to, 1.05, 0, "AP mark, east arm");
+    expectPoint(plot.apMark[1].from, 0, -1.05, "AP mark, south arm");
+    expectPoint(plot.apMark[1].to, 0, 1.05, "AP mark, north arm");
+    EXPECT_EQ(platform::printLineText(plot.apLabel.line), "AP");
+    expectPoint(plot.apLabel.at, 1.05, -0.525, "AP label");
     EXPECT_TRUE(plot.ellipse.empty());
     EXPECT_EQ(texts(plot), (std::vector<std::string>{"LONa -45.5 ", "LATa  12.25 ",
                                                      "No fix: fewer than two sights included"}));
@@ -347,7 +355,8 @@ TEST(LopPlotTest, ParallelLinesReplaceTheFixLines) {
     const LopPlot plot = lopPlotGeometry(in);
     EXPECT_EQ(plot.lops.size(), 3u);
     EXPECT_TRUE(plot.ellipse.empty());
-    expectPoint(plot.fixCentre, 0, 0, "fix mark");
+    EXPECT_EQ(plot.fixRadius, 0);
+    EXPECT_EQ(plot.apMark.size(), 2u);
     EXPECT_EQ(texts(plot),
               (std::vector<std::string>{"LONa  0 ", "LATa  0 ",
                                         "No fix: the lines of position are parallel"}));
@@ -365,6 +374,8 @@ TEST(LopPlotTest, FixAtTheAssumedOriginPrintsNorthEastAndZeros) {
     const LopPlot plot = lopPlotGeometry(in);
     EXPECT_EQ(plot.lops.size(), 2u);
     expectPoint(plot.fixCentre, 0, 0, "fix mark");
+    EXPECT_EQ(plot.fixRadius, 0.5);
+    EXPECT_TRUE(plot.apMark.empty());  // a fix on the assumed position is still a fix
     EXPECT_TRUE(plot.ellipse.empty());
     EXPECT_EQ(texts(plot), (std::vector<std::string>{
                                "LONa  0 ",
@@ -401,7 +412,8 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          {"LONa -.2 ", "LATa  .1 ", "Best Fix Latitude S 0 " + kDeg + "  12 ' ",
           "Best Fix Longitude W 0 " + kDeg + "  18 ' ",
           "Distance from assumed position 18.5  n.miles"}},
-        {"north-west, minutes cut to tenths",
+        // 0.5125 degree is 30.75': rounded half away from zero.
+        {"north-west, minutes rounded to tenths",
          41.5,
          -70.25,
          0.0125,
@@ -409,9 +421,33 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          41.5125,
          -70.2,
          2.54,
-         {"LONa -70.25 ", "LATa  41.5 ", "Best Fix Latitude N 41 " + kDeg + "  30.7 ' ",
+         {"LONa -70.25 ", "LATa  41.5 ", "Best Fix Latitude N 41 " + kDeg + "  30.8 ' ",
           "Best Fix Longitude W 70 " + kDeg + "  12 ' ",
           "Distance from assumed position 2.54  n.miles"}},
+        // 59.96' and 0.35' (held a hair below) rounded: the next degree
+        // and 0.4'; a longitude a hair west of 0 that rounds to 0 reads E.
+        {"minutes carried into the degree",
+         0,
+         0,
+         (59 + 59.96 / 60) - 0,
+         0,
+         59 + 59.96 / 60,
+         -0.35 / 60,
+         1.005,
+         {"LONa  0 ", "LATa  0 ", "Best Fix Latitude N 60 " + kDeg + "  0 ' ",
+          "Best Fix Longitude W 0 " + kDeg + "  .4 ' ",
+          "Distance from assumed position 1.01  n.miles"}},
+        {"a value that rounds to zero has no side",
+         0,
+         0,
+         -0.0001 / 60,
+         0,
+         -0.0001 / 60,
+         -0.04 / 60,
+         0.004,
+         {"LONa  0 ", "LATa  0 ", "Best Fix Latitude N 0 " + kDeg + "  0 ' ",
+          "Best Fix Longitude E 0 " + kDeg + "  0 ' ",
+          "Distance from assumed position 0  n.miles"}},
         {"exactly 20 n.mi.: no recommendation",
          0,
          0,
@@ -738,30 +774,35 @@ TEST(LopPlotTest, PointerReadout) {
         std::string label2, label3;
     };
     const std::vector<Case> cases = {
-        // The window's own examples: no blanks inside the numbers.
+        // The window's own examples: no blanks inside the numbers. 12.35'
+        // (held a hair below) rounds half away from zero to 12.4'.
         {41.5, -(70 + 12.35 / 60), 0, 0.5, "Latitude N41" + kDeg + " 30.5'",
-         "Longitude W70" + kDeg + " 12.3'"},
+         "Longitude W70" + kDeg + " 12.4'"},
         {0, 0, 0, -30, "Latitude S0" + kDeg + " 30'", "Longitude E0" + kDeg + " 0'"},
         {0, -70, -30, 0, "Latitude N0" + kDeg + " 0'", "Longitude W70" + kDeg + " 30'"},
-        // Degrees and minutes unsigned; minutes cut to tenths.
+        // Degrees and minutes unsigned; minutes rounded to tenths.
         {0, 0, 6.6, 0, "Latitude N0" + kDeg + " 0'", "Longitude E0" + kDeg + " 6.6'"},
-        // -6.6 / 60 in single precision is -0.10999999940: 6.5 minutes.
-        {-12, 33, 0, -6.6, "Latitude S12" + kDeg + " 6.5'", "Longitude E33" + kDeg + " 0'"},
+        // -6.6 / 60 in single precision is -0.10999999940: 6.59999964
+        // minutes, shown 6.6.
+        {-12, 33, 0, -6.6, "Latitude S12" + kDeg + " 6.6'", "Longitude E33" + kDeg + " 0'"},
         // Scale of the assumed latitude without the middle latitude: 30 n.mi.
-        // east at 60 N is one degree, less a hair as CosD(60) exceeds 0.5.
-        {60, 10, 30, 0, "Latitude N60" + kDeg + " 0'", "Longitude E10" + kDeg + " 59.9'"},
+        // east at 60 N is one degree, less a hair as CosD(60) exceeds 0.5:
+        // 59.99999' carries into the next degree.
+        {60, 10, 30, 0, "Latitude N60" + kDeg + " 0'", "Longitude E11" + kDeg + " 0'"},
         // Past 180 degrees the longitude reads round the Earth: 180.4 E is
-        // 179.6 W, a hair less in a double, so the minutes cut to 35.9.
+        // 179.6 W, a hair less in a double, which rounds to 36'.
         // No clamp past the pole.
-        {0, 179.9, 30, 0, "Latitude N0" + kDeg + " 0'", "Longitude W179" + kDeg + " 35.9'"},
-        {0, -179.9, -30, 0, "Latitude N0" + kDeg + " 0'", "Longitude E179" + kDeg + " 35.9'"},
+        {0, 179.9, 30, 0, "Latitude N0" + kDeg + " 0'", "Longitude W179" + kDeg + " 36'"},
+        {0, -179.9, -30, 0, "Latitude N0" + kDeg + " 0'", "Longitude E179" + kDeg + " 36'"},
         // Many turns east of the assumed position: 7200.5 n.mi. on the
         // equator is 120 degrees 0.5 minute east of 100 E: 139 deg 59.5 min W.
         {0, 100, 7200.5, 0, "Latitude N0" + kDeg + " 0'", "Longitude W139" + kDeg + " 59.5'"},
         {89.9, 0, 0, 30, "Latitude N90" + kDeg + " 24'", "Longitude E0" + kDeg + " 0'"},
-        // Y / 60 in single precision: -141 / 60 is -2.3499999 there, so the
-        // minutes are cut to 20.9 (in double precision they would be 21).
-        {0, 0, 0, -141, "Latitude S2" + kDeg + " 20.9'", "Longitude E0" + kDeg + " 0'"},
+        // Y / 60 in single precision: -141 / 60 is -2.3499999 there, 20.99999
+        // minutes, shown 21.
+        {0, 0, 0, -141, "Latitude S2" + kDeg + " 21'", "Longitude E0" + kDeg + " 0'"},
+        // A pointer a hair south of the equator that rounds to 0' reads N.
+        {0, 0, 0, -0.001, "Latitude N0" + kDeg + " 0'", "Longitude E0" + kDeg + " 0'"},
     };
     for (const Case& c : cases) {
         const auto r = pointerReadout(c.assumedLat, c.assumedLon, c.X, c.Y);

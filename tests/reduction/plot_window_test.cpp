@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "platform/ui/picture.h"
 #include "reduction/plot_window.h"
 #include "tests/reduction/fix_sums.h"
+#include "tests/reduction/reduction_session.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -248,6 +250,8 @@ TEST_F(PlotWindowTest, TwoSightsDrawNoEllipse) {
     EXPECT_TRUE(itemsOf(DrawItem::Kind::Line, kBlue).empty());
 }
 
+// Without a fix: no green circle, a bold black "+" on the assumed position
+// labelled "AP", and the reason.
 TEST_F(PlotWindowTest, NoFixMarksTheAssumedPositionAndSaysWhy) {
     app.form1();
     app.Reduction.Fix.PlotScale = 10;
@@ -255,13 +259,49 @@ TEST_F(PlotWindowTest, NoFixMarksTheAssumedPositionAndSaysWhy) {
     app.Log.SightCount = 1;
     app.Log.SightData[1][reduction::kFieldIncluded] = 0;
     reduction::PlotLOPs(app);
-    const auto green = itemsOf(DrawItem::Kind::Circle, kGreen);
-    ASSERT_EQ(green.size(), 1u);
-    EXPECT_EQ(green[0]->x1, 0);
-    EXPECT_EQ(green[0]->y1, 0);
+    EXPECT_TRUE(itemsOf(DrawItem::Kind::Circle, kGreen).empty());
     EXPECT_TRUE(itemsOf(DrawItem::Kind::Line, kRed).empty());
-    EXPECT_EQ(textsDrawn(), (std::vector<std::string>{"LONa  0 ", "LATa  0 ",
+    std::vector<const DrawItem*> mark;
+    for (const DrawItem* d : itemsOf(DrawItem::Kind::Line, kBlack)) {
+        if (d->drawWidth == 3) {
+            mark.push_back(d);
+        }
+    }
+    ASSERT_EQ(mark.size(), 2u);
+    // Both arms cross at the origin, one along each axis, of equal length.
+    EXPECT_EQ(mark[0]->y1, 0);
+    EXPECT_EQ(mark[0]->y2, 0);
+    EXPECT_EQ(mark[0]->x1, -mark[0]->x2);
+    EXPECT_EQ(mark[1]->x1, 0);
+    EXPECT_EQ(mark[1]->x2, 0);
+    EXPECT_EQ(mark[1]->y1, -mark[1]->y2);
+    EXPECT_EQ(mark[0]->x2, mark[1]->y2);
+    EXPECT_GT(mark[0]->x2, 0);
+    EXPECT_EQ(textsDrawn(), (std::vector<std::string>{"AP", "LONa  0 ", "LATa  0 ",
                                                       "No fix: fewer than two sights included"}));
+    // The lines drawn after the mark are one pixel wide again.
+    EXPECT_EQ(app.form2().Picture1.drawWidth(), 1);
+}
+
+// The same through the real reduction: two sights, one left out of the fix.
+TEST_F(PlotWindowTest, OneIncludedSightThroughTheReductionMarksTheAssumedPosition) {
+    reductionsession::reduceStarSights(app, env, 2, {2});
+    Form2& f = app.form2();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(app.Reduction.Status, FixStatus::FewSights);
+    EXPECT_TRUE(itemsOf(DrawItem::Kind::Circle, kGreen).empty());
+    EXPECT_EQ(itemsOf(DrawItem::Kind::Line, kRed).size(), 1u);
+    int thick = 0;
+    for (const DrawItem* d : itemsOf(DrawItem::Kind::Line, kBlack)) {
+        thick += d->drawWidth == 3 ? 1 : 0;
+    }
+    EXPECT_EQ(thick, 2);
+    const std::vector<std::string> t = textsDrawn();
+    EXPECT_EQ(std::count(t.begin(), t.end(), "AP"), 1);
+    EXPECT_EQ(t.back(), "No fix: fewer than two sights included");
+    for (const std::string& text : t) {
+        EXPECT_EQ(text.find("Best Fix"), std::string::npos) << text;
+    }
 }
 
 TEST_F(PlotWindowTest, UnusablePlottingScaleShowsTheMessageOnly) {
@@ -418,9 +458,35 @@ TEST_F(PlotWindowTest, MouseMoveWritesTheLatitudeAndLongitude) {
     uitest::mouseMove(f.Picture1, f.Picture1.toPixel(-10.03, 0.03), Qt::NoButton);
     EXPECT_EQ(f.Label3.caption(), "Longitude W70" + kDeg + " 10'");
 
-    // A redraw keeps the texts.
+    // A redraw empties the read-out: it belonged to the picture before.
     f.resizeTwips(7000, 7000);
+    EXPECT_EQ(f.Label2.caption(), "");
+    EXPECT_EQ(f.Label3.caption(), "");
+    uitest::mouseMove(f.Picture1, f.Picture1.toPixel(-10.03, 0.03), Qt::NoButton);
     EXPECT_EQ(f.Label3.caption(), "Longitude W70" + kDeg + " 10'");
+    reduction::PlotLOPs(app);  // a new reduction's plot
+    EXPECT_EQ(f.Label2.caption(), "");
+    EXPECT_EQ(f.Label3.caption(), "");
+
+    // So does the pointer leaving the picture.
+    uitest::mouseMove(f.Picture1, f.Picture1.toPixel(-10.03, 0.03), Qt::NoButton);
+    EXPECT_NE(f.Label2.caption(), "");
+    uitest::mouseLeave(f.Picture1);
+    EXPECT_EQ(f.Label2.caption(), "");
+    EXPECT_EQ(f.Label3.caption(), "");
+}
+
+// Figures rounded to the place shown: 12.35' (held a hair below) shows 12.4'
+// and a latitude of 29 deg 59.96' shows 30 deg 0'.
+TEST_F(PlotWindowTest, ReadOutIsRoundedWithTheCarry) {
+    reduceThreeSights();
+    app.AssumedLat = 29 + 59.96 / 60;
+    app.AssumedLon = -(70 + 12.35 / 60);
+    reduction::PlotLOPs(app);
+    Form2& f = app.form2();
+    f.Picture1_MouseMove(0, 0, 0, 0);
+    EXPECT_EQ(f.Label2.caption(), "Latitude N30" + kDeg + " 0'");
+    EXPECT_EQ(f.Label3.caption(), "Longitude W70" + kDeg + " 12.4'");
 }
 
 // ------------------------------------------------------------- buttons

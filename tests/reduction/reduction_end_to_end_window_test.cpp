@@ -210,8 +210,13 @@ double almanacTolerance(const std::string& body) {
 
 // A report value: the general text of the value cut toward minus infinity
 // to three decimals.
+// A report value: rounded to three decimals, half away from zero, all three
+// shown (the values here are positive).
 std::string reportValue(double value) {
-    return platform::generalText(std::floor(value * 1000) * 0.001);
+    const double thousandths = std::floor(value * 1000 + 0.5);
+    const std::string digits = std::to_string(static_cast<long long>(thousandths));
+    const std::string padded = std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
+    return padded.substr(0, padded.size() - 3) + "." + padded.substr(padded.size() - 3);
 }
 
 bool isColor(const platform::ui::Color& c, int r, int g, int b) {
@@ -431,9 +436,11 @@ class ReductionEndToEnd : public ::testing::Test {
         EXPECT_NEAR(blue.back()->y2, blue[0]->y1, 1e-9);
     }
 
-    // "Detailed Output": the two-blank line, then the 15 report lines, with
-    // the sights' UT (watch time plus chronometer correction) and Hs as
-    // typed, and 0 in the columns of sights 4 to 6.
+    // "Detailed Output": the two-blank line, then the report: one block of
+    // the sights under their headings (every sight included), the sights' UT
+    // (watch time plus chronometer correction) and Hs as typed, each value
+    // rounded to three decimals and ending under its heading; a blank, the
+    // sums and the fix.
     void expectDetailedOutput(const FixtureCase& c) {
         app::Form1& main = app.form1();
         ASSERT_TRUE(main.Command3.enabled());
@@ -441,65 +448,70 @@ class ReductionEndToEnd : public ::testing::Test {
         reduction::Form4& report = app.form4();
         EXPECT_TRUE(report.isVisible());
         const platform::ui::ListBox& list = report.List1;
-        ASSERT_EQ(list.count(), 16);
+        ASSERT_LE(c.sights.size(), 6u);
+        ASSERT_EQ(list.count(), 18);
         EXPECT_EQ(list.item(0), "  ");
-        EXPECT_EQ(list.item(1),
-                  "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6");
+        // Columns of 14 characters after a label of 8: the number right-
+        // aligned in 10, then a blank and the unit.
+        const auto cell = [](const std::string& text, std::size_t width) {
+            return std::string(width - std::min(width, text.size()), ' ') + text;
+        };
+        std::string heading(8, ' ');
+        for (const FixtureSight& s : c.sights) {
+            heading += cell("Sight " + std::to_string(s.number), 10) + "    ";
+        }
+        EXPECT_EQ(list.item(1), heading.substr(0, heading.size() - 4));
         EXPECT_EQ(list.item(2), " ");
 
         const double k = number(c.settings[1]);
-        std::string ut = "UT = ";
-        std::string hs = "Hs = ";
+        std::string ut = "UT =    ";
+        std::string hs = "Hs =    ";
         for (const FixtureSight& s : c.sights) {
             const double utHours =
                 number(s.hour) + number(s.minute) / 60 + (number(s.second) + k) / 3600;
             EXPECT_NEAR(utHours, s.utHours, 1e-8);
-            ut += reportValue(utHours) + "Hrs     ";
+            ut += cell(reportValue(utHours), 10) + " Hrs";
             const double hsDegrees = number(s.hsDeg) + number(s.hsMin) / 60;
-            hs += reportValue(hsDegrees) + "°     ";
-        }
-        for (std::size_t n = c.sights.size(); n < 6; ++n) {
-            ut += "0Hrs     ";
-            hs += "0°     ";
+            hs += cell(reportValue(hsDegrees), 10) + " \xC2\xB0  ";
         }
         EXPECT_EQ(list.item(3), ut);
-        EXPECT_EQ(list.item(4), hs);
+        EXPECT_EQ(list.item(4), hs.substr(0, hs.size() - 2));
 
         const std::vector<std::pair<std::string, std::string>> rows = {
-            {"Ho = ", "°     "},   {"GHA = ", "°     "}, {"DEC = ", "°     "},
-            {"SD = ", "°     "},   {"PA = ", "°     "},  {"LHA = ", "°     "},
-            {"Hc  = ", "°     "},  {"AZM = ", "°     "}, {"Doff = ", "nm     "},
-            {"Roff = ", "nm     "}};
+            {"Ho = ", "°"},    {"GHA = ", "°"},  {"DEC = ", "°"}, {"SD = ", "°"},
+            {"PA = ", "°"},    {"LHA = ", "°"},  {"Hc  = ", "°"}, {"AZM = ", "°"},
+            {"Doff = ", "nm"}, {"Roff = ", "nm"}};
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const std::string text = list.item(static_cast<int>(5 + r));
             const std::string& label = rows[r].first;
             const std::string& unit = rows[r].second;
             SCOPED_TRACE(text);
             ASSERT_EQ(text.rfind(label, 0), 0u);
-            // Six values, each followed by the unit; the absent sights show 0.
+            // One value a sight, each followed by the unit.
             std::vector<std::string> values;
             std::size_t at = label.size();
             while (at < text.size()) {
-                const std::size_t end = text.find(unit, at);
+                const std::size_t end = text.find(" " + unit, at);
                 ASSERT_NE(end, std::string::npos);
-                values.push_back(text.substr(at, end - at));
-                at = end + unit.size();
+                const std::size_t start = text.find_first_not_of(' ', at);
+                values.push_back(text.substr(start, end - start));
+                at = end + 1 + unit.size();
             }
-            ASSERT_EQ(values.size(), 6u);
-            for (std::size_t n = c.sights.size(); n < 6; ++n) {
-                EXPECT_EQ(values[n], "0");
-            }
+            ASSERT_EQ(values.size(), c.sights.size());
             // A star has neither semi-diameter nor parallax.
             if (label == "SD = " || label == "PA = ") {
                 for (const FixtureSight& s : c.sights) {
                     if (isStar(s.body)) {
-                        EXPECT_EQ(values[s.number - 1], "0") << s.body;
+                        EXPECT_EQ(values[s.number - 1], "0.000") << s.body;
                     }
                 }
             }
         }
-        EXPECT_EQ(list.item(15).rfind("Asum = ", 0), 0u);
-        EXPECT_NE(list.item(15).find(" G = "), std::string::npos);
+        EXPECT_EQ(list.item(15), " ");
+        EXPECT_EQ(list.item(16).rfind("Asum = ", 0), 0u);
+        EXPECT_NE(list.item(16).find(" G = "), std::string::npos);
+        // The fix as the plot prints it.
+        EXPECT_EQ(list.item(17).rfind("Best Fix Latitude ", 0), 0u) << list.item(17);
     }
 
     // The globe, shown by the reduction: each included sight's circle of

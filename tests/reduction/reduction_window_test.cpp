@@ -48,8 +48,8 @@ const std::string kWarning = "Warning!";
 const std::string kNoFixTime = "You forgot to enter a new fix time!";
 const std::string kNoLastFix = "You need to have an existing Lat-Lon position!";
 const std::string kModal = "modal Assumed Position for this Nav Fix";
-const std::string kReportHeading =
-    "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6";
+// Sights 1 to 3 under their headings, the excluded third marked.
+const std::string kReportHeading = "           Sight 1       Sight 2       Sight 3 *";
 
 // The main window's leg as the navigator types it.
 struct Leg {
@@ -469,7 +469,9 @@ TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThe
     EXPECT_EQ(r.PlotParams[3], 90);  // course
     EXPECT_EQ(r.DetailedOutputLines[1], kReportHeading);
     EXPECT_EQ(r.DetailedOutputLines[2], " ");
-    EXPECT_EQ(r.DetailedOutputLines[15].rfind("Asum = ", 0), 0u);
+    ASSERT_EQ(r.DetailedOutputLines.size(), 19u);
+    EXPECT_EQ(r.DetailedOutputLines[16], "* left out of the fix");
+    EXPECT_EQ(r.DetailedOutputLines[17].rfind("Asum = ", 0), 0u);
     // 12 n.mi. east of the last fix, at 40 N.
     EXPECT_NEAR(app.DrLat, 40, 1e-7);
     EXPECT_NEAR(app.DrLon, -30 + 12 / (60 * std::cos(40 * kRad)), 1e-7);

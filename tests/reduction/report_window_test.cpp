@@ -3,17 +3,22 @@
 // fill replacing the last; printing and hiding the window.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QImage>
+#include <QWidget>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "platform/ui/picture.h"
 #include "reduction/assumed_position_dialog.h"
+#include "reduction/plot_window.h"
 #include "reduction/report_window.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
+#include "tests/reduction/reduction_session.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -67,17 +72,18 @@ const Lines kHelpText = {
     "    ",
 };
 
-// Fifteen report lines in the form the reduction writes them.
+// Report lines in the form the reduction writes them (entry 0 unused).
 reduction::DetailedOutputArray knownReport() {
-    reduction::DetailedOutputArray report;
-    report[1] = "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6";
-    report[2] = " ";
+    reduction::DetailedOutputArray report = {"", "           Sight 1       Sight 2", " "};
     const char* labels[] = {"UT = ", "Hs = ",  "Ho = ",  "GHA = ", "DEC = ",  "SD = ",
                             "PA = ", "LHA = ", "Hc  = ", "AZM = ", "Doff = ", "Roff = "};
     for (int line = 3; line <= 14; ++line) {
-        report[line] = std::string(labels[line - 3]) + std::to_string(line) + "°     0°     ";
+        report.push_back(std::string(labels[line - 3]) + std::to_string(line) + ".000 °");
     }
-    report[15] = "Asum = 1.5 Bsum = -0.2 Csum= 1.4 Dsum = 0.01 Esum = 0.02 Fsum = 0.003 G = 2.06";
+    report.push_back(" ");
+    report.push_back(
+        "Asum = 1.5 Bsum = -0.2 Csum= 1.4 Dsum = 0.01 Esum = 0.02 Fsum = 0.003 G = 2.06");
+    report.push_back("No fix: the lines of position are parallel");
     return report;
 }
 
@@ -165,10 +171,9 @@ TEST_F(ReportWindow, EachFillReplacesTheList) {
     Lines expected = {"  "};
     const reduction::DetailedOutputArray report = knownReport();
     expected.insert(expected.end(), report.begin() + 1, report.end());
-    ASSERT_EQ(expected.size(), 16u);
+    ASSERT_EQ(expected.size(), 18u);
     EXPECT_EQ(listed(f), expected);
-    EXPECT_EQ(f.List1.item(1),
-              "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6");
+    EXPECT_EQ(f.List1.item(1), "           Sight 1       Sight 2");
     EXPECT_TRUE(f.isVisible());
 
     // "Detailed Output" twice shows the report once; INFO then replaces it.
@@ -179,11 +184,12 @@ TEST_F(ReportWindow, EachFillReplacesTheList) {
     EXPECT_EQ(f.List1.item(1).substr(0, 28), " WendrelCELESTIAL/WendrelNav");
 
     // A newer reduction's lines replace the older ones.
-    app.Reduction.DetailedOutputLines[15] =
-        "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0";
+    app.Reduction.DetailedOutputLines = {
+        "", "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0",
+        "No fix: fewer than two sights included"};
     uitest::userClick(main.Command3);
-    EXPECT_EQ(f.List1.count(), 16);
-    EXPECT_EQ(f.List1.item(15), "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0");
+    EXPECT_EQ(f.List1.count(), 3);
+    EXPECT_EQ(f.List1.item(1), "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0");
     EXPECT_EQ(&app.form4(), &f);  // one window, shown again
     EXPECT_TRUE(env.log.empty());
 }
@@ -241,77 +247,134 @@ TEST_F(ReportWindow, ListFollowsTheWindowSize) {
     EXPECT_GE(f.Command1.top(), 0);
 }
 
-// Three sights reduced through the real button and dialog: "Detailed Output"
-// then lists the reduction's 15 lines, sights 4 to 6 as 0.
-TEST_F(ReportWindow, DetailedOutputAfterAReduction) {
-    const std::vector<std::pair<platform::ui::TextBox*, std::string>> leg = {
-        {&main.Text113, "40"},  {&main.Text114, "20"}, {&main.Text9, "10"},
-        {&main.Text111, "0"},   {&main.Text10, "21"},  {&main.Text14, "6"},
-        {&main.Text15, "2024"}, {&main.Text12, "12"},  {&main.Text11, "0"},
-        {&main.Text13, "21"},   {&main.Text16, "6"},   {&main.Text17, "2024"},
-    };
-    for (const auto& [box, text] : leg) {
-        box->setText(text);
+// The columns of a report line: the character position just after each
+// "Sight n" of a heading, or after each number of a value line (the degree
+// sign is two bytes and one character).
+std::vector<std::size_t> columnEnds(const std::string& line) {
+    std::vector<std::size_t> ends;
+    std::size_t column = 0;
+    bool lastWasDigit = false;
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        const unsigned char c = static_cast<unsigned char>(line[k]);
+        if ((c & 0xC0) == 0x80) {
+            continue;  // the rest of a character
+        }
+        if (lastWasDigit && c == ' ') {
+            ends.push_back(column);
+        }
+        lastWasDigit = c >= '0' && c <= '9';
+        ++column;
     }
-    // Hour, minute, Hs degrees, Hs minutes, GHA, Dec of three star sights.
-    const double sights[3][6] = {
-        {10, 30, 30, 30, 10.5, 20.5},
-        {11, 15, 45, 15, 100.25, -10.25},
-        {12, 45, 60, 45, 200.75, 45.125},
-    };
-    reduction::SightLog& log = app.Log;
-    log.SightCount = 3;
-    for (int i = 1; i <= 3; ++i) {
-        auto& row = log.SightData[i];
-        row = {};
-        row[reduction::kFieldLimb] = 1;
-        row[reduction::kFieldIncluded] = 1;
-        row[reduction::kFieldHorizon] = 1;
-        row[reduction::kFieldUTHour] = sights[i - 1][0];
-        row[reduction::kFieldUTMinute] = sights[i - 1][1];
-        row[reduction::kFieldUTDay] = 21;
-        row[reduction::kFieldUTMonth] = 6;
-        row[reduction::kFieldUTYear] = 2024;
-        row[reduction::kFieldHsDegrees] = sights[i - 1][2];
-        row[reduction::kFieldHsMinutes] = sights[i - 1][3];
-        row[reduction::kFieldIndexErrorSide] = -1;
-        row[reduction::kFieldGHA] = sights[i - 1][4];
-        row[reduction::kFieldDec] = sights[i - 1][5];
-        row[reduction::kFieldObjectIndex] = 6 + i;
+    if (lastWasDigit) {
+        ends.push_back(column);
     }
-    main.Command1.setEnabled(true);
-    env.modalRunner.expectDialog<reduction::Form3>(
-        [](reduction::Form3& d) { uitest::userClick(d.Command1); });
-    uitest::userClick(main.Command1);
-    ASSERT_TRUE(main.Command3.enabled());
+    return ends;
+}
 
+// Eight sights through the real button and dialog, the third left out of
+// the fix: two blocks of columns headed "Sight 1" to "Sight 6" and "Sight 7",
+// "Sight 8", the left-out sight marked, the columns lined up under their
+// headings, then the sums and the fix as the plot states it.
+TEST_F(ReportWindow, DetailedOutputOfEightSightsInTwoBlocks) {
+    reductionsession::reduceStarSights(app, env, 8, {3});
     main.menuHelp.click();
     uitest::userClick(main.Command3);
-    const Lines lines = listed(app.form4());
-    ASSERT_EQ(lines.size(), 16u);
+    Form4& f = app.form4();
+    const Lines lines = listed(f);
+    // "  ", two blocks of 14 lines with a blank between, a blank, the
+    // legend, the sums and the fix.
+    ASSERT_EQ(lines.size(), 1u + 14 + 1 + 14 + 1 + 1 + 2);
     EXPECT_EQ(lines[0], "  ");
     EXPECT_EQ(lines[1],
-              "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6");
-    EXPECT_EQ(lines[2], " ");
-    const std::string deg = "\xC2\xB0     ";
-    EXPECT_EQ(lines[3], "UT = 10.5Hrs     11.25Hrs     12.75Hrs     0Hrs     0Hrs     0Hrs     ");
-    EXPECT_EQ(lines[4], "Hs = 30.5" + deg + "45.25" + deg + "60.75" + deg + "0" + deg + "0" + deg +
-                            "0" + deg);
-    EXPECT_EQ(lines[6], "GHA = 10.5" + deg + "100.25" + deg + "200.75" + deg + "0" + deg + "0" +
-                            deg + "0" + deg);
-    EXPECT_EQ(lines[7], "DEC = 20.5" + deg + "-10.25" + deg + "45.125" + deg + "0" + deg + "0" +
-                            deg + "0" + deg);
+              "           Sight 1       Sight 2       Sight 3 *     Sight 4       "
+              "Sight 5       Sight 6");
+    EXPECT_EQ(lines[15], " ");
+    EXPECT_EQ(lines[16], "           Sight 7       Sight 8");
+    EXPECT_EQ(lines[30], " ");
+    EXPECT_EQ(lines[31], "* left out of the fix");
+    EXPECT_EQ(lines[32].rfind("Asum = ", 0), 0u) << lines[32];
+    // The last line says the fix as the plot does: its three texts.
+    std::vector<std::string> plotted;
+    for (const platform::ui::DrawItem& d : app.form2().Picture1.displayList()) {
+        if (d.kind == platform::ui::DrawItem::Kind::Text &&
+            (d.text.rfind("Best Fix", 0) == 0 || d.text.rfind("Distance", 0) == 0)) {
+            plotted.push_back(d.text.substr(0, d.text.find_last_not_of(' ') + 1));
+        }
+    }
+    ASSERT_EQ(plotted.size(), 3u);
+    EXPECT_EQ(lines[33], plotted[0] + "  " + plotted[1] + "  " + plotted[2]);
+    EXPECT_EQ(lines[33].rfind("Best Fix Latitude N ", 0), 0u) << lines[33];
+
+    // Every value row ends its columns under the headings of its block.
     const char* labels[] = {"UT = ", "Hs = ",  "Ho = ",  "GHA = ", "DEC = ",  "SD = ",
                             "PA = ", "LHA = ", "Hc  = ", "AZM = ", "Doff = ", "Roff = "};
-    for (int line = 3; line <= 14; ++line) {
-        EXPECT_EQ(lines[line].rfind(labels[line - 3], 0), 0u) << lines[line];
+    for (const std::size_t head : {1u, 16u}) {
+        const std::vector<std::size_t> ends = columnEnds(lines[head]);
+        ASSERT_EQ(ends.size(), head == 1 ? 6u : 2u);
+        EXPECT_EQ(lines[head + 1], " ");
+        for (std::size_t r = 0; r < 12; ++r) {
+            const std::string& row = lines[head + 2 + r];
+            EXPECT_EQ(row.rfind(labels[r], 0), 0u) << row;
+            EXPECT_EQ(columnEnds(row), ends) << row;
+        }
     }
-    EXPECT_EQ(lines[15].rfind("Asum = ", 0), 0u) << lines[15];
-    EXPECT_NE(lines[15].find(" G = "), std::string::npos) << lines[15];
-    for (int k = 1; k <= 15; ++k) {
+    // GHA of sight 7: 20 - 60 + 120 x 6 / 7 = 62.857142..., shown 62.857.
+    EXPECT_NE(lines[16 + 2 + 3].find(" 62.857 "), std::string::npos) << lines[21];
+    // The detailed output is in a fixed-pitch font; HELP goes back to the
+    // window's own.
+    EXPECT_TRUE(QFontInfo(f.List1.widget()->font()).fixedPitch());
+    const QFont fixed = f.List1.widget()->font();
+    main.menuHelp.click();
+    EXPECT_NE(f.List1.widget()->font(), fixed);
+    EXPECT_TRUE(env.messages.calls.empty());
+}
+
+// Four sights: one block of four columns, none for sights that do not exist.
+TEST_F(ReportWindow, DetailedOutputOfFourSights) {
+    reductionsession::reduceStarSights(app, env, 4);
+    uitest::userClick(main.Command3);
+    const Lines lines = listed(app.form4());
+    ASSERT_EQ(lines.size(), 1u + 14 + 1 + 2);
+    EXPECT_EQ(lines[1], "           Sight 1       Sight 2       Sight 3       Sight 4");
+    for (std::size_t r = 3; r <= 14; ++r) {
+        EXPECT_EQ(columnEnds(lines[r]).size(), 4u) << lines[r];
+    }
+    EXPECT_EQ(lines[15], " ");
+    EXPECT_EQ(lines[16].rfind("Asum = ", 0), 0u);
+    EXPECT_EQ(lines[17].rfind("Best Fix Latitude N ", 0), 0u) << lines[17];
+    for (std::size_t k = 1; k < lines.size(); ++k) {
         EXPECT_EQ(lines[k], app.Reduction.DetailedOutputLines[k]) << k;
     }
-    EXPECT_TRUE(env.messages.calls.empty());
+}
+
+// "PRINT" of the detailed output prints every line as text in the list's
+// fixed-pitch font, also the lines not scrolled into view; HELP prints the
+// window's image.
+TEST_F(ReportWindow, PrintOfTheDetailedOutputPrintsEveryLineAsText) {
+    reductionsession::reduceStarSights(app, env, 8);
+    uitest::userClick(main.Command3);
+    Form4& f = app.form4();
+    env.printer.expectPrint();
+    uitest::userClick(f.Command1);
+    ASSERT_EQ(env.printer.texts.size(), 1u);
+    EXPECT_TRUE(env.printer.images.empty());
+    EXPECT_EQ(env.printer.texts[0], listed(f));
+    EXPECT_EQ(env.printer.texts[0].size(), 33u);
+    EXPECT_TRUE(QFontInfo(env.printer.fonts[0]).fixedPitch());
+    EXPECT_EQ(env.log.back(), "print text Help & Info");
+
+    // A failed print leaves the window as it was.
+    env.printer.expectPrint(false);
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.List1.count(), 33);
+    EXPECT_TRUE(f.isVisible());
+
+    main.menuHelp.click();
+    env.printer.expectPrint();
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(env.printer.images.size(), 1u);
+    EXPECT_EQ(env.printer.texts.size(), 2u);
+    EXPECT_EQ(env.log.back(), "print Help & Info");
 }
 
 }  // namespace

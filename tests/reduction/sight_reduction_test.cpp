@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -885,9 +886,12 @@ TEST(ReduceSightsTest, ParallelLinesReportGZero) {
     EXPECT_EQ(out.Result.Status, FixStatus::ParallelLines);
     EXPECT_NEAR(out.Result.LopAzimuth[1], 90, 1e-9);
     EXPECT_EQ(out.Result.LopAzimuth[1], out.Result.LopAzimuth[2]);
-    const std::string& last = out.Result.DetailedOutputLines[15];
-    EXPECT_EQ(last.substr(0, 28), "Asum = 0 Bsum = 0 Csum= 2 Ds");
-    EXPECT_EQ(last.substr(last.size() - 6), " G = 0");
+    const auto& lines = out.Result.DetailedOutputLines;
+    ASSERT_GE(lines.size(), 3u);
+    const std::string& sums = lines[lines.size() - 2];
+    EXPECT_EQ(sums.substr(0, 28), "Asum = 0 Bsum = 0 Csum= 2 Ds");
+    EXPECT_EQ(sums.substr(sums.size() - 6), " G = 0");
+    EXPECT_EQ(lines.back(), "No fix: the lines of position are parallel");
 }
 
 TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
@@ -925,10 +929,84 @@ TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
     EXPECT_EQ(all.Result.CopHo[2], w.Ho);
     EXPECT_NE(all.Result.DetailedOutputLines[11], two.Result.DetailedOutputLines[11]);
     EXPECT_EQ(all.Result.DetailedOutputLines[4],
-              "Hs = 55°     20°     35°     0°     0°     0°     ");
+              "Hs =        55.000 °      20.000 °      35.000 °");
+    // Its heading is marked, and the mark explained.
+    EXPECT_EQ(all.Result.DetailedOutputLines[1], "           Sight 1       Sight 2 *     Sight 3");
+    EXPECT_EQ(two.Result.DetailedOutputLines[1], "           Sight 1       Sight 2");
+    const auto& lines = all.Result.DetailedOutputLines;
+    EXPECT_EQ(lines[lines.size() - 3], "* left out of the fix");
+    for (const std::string& line : two.Result.DetailedOutputLines) {
+        EXPECT_EQ(line.find('*'), std::string::npos) << line;
+    }
 }
 
-TEST(ReduceSightsTest, SightsBeyondSixEnterTheFixNotTheReport) {
+// A report line's characters (the degree sign is two bytes, one character).
+std::u32string chars(const std::string& line) {
+    std::u32string out;
+    for (std::size_t k = 0; k < line.size();) {
+        const unsigned char c = static_cast<unsigned char>(line[k]);
+        const std::size_t n = c < 0x80 ? 1 : (c < 0xE0 ? 2 : (c < 0xF0 ? 3 : 4));
+        char32_t code = n == 1 ? c : (c & (0xFF >> (n + 1)));
+        for (std::size_t j = 1; j < n && k + j < line.size(); ++j) {
+            code = (code << 6) | (static_cast<unsigned char>(line[k + j]) & 0x3F);
+        }
+        out.push_back(code);
+        k += n;
+    }
+    return out;
+}
+
+// The character positions just after each "Sight n" of a heading, or after
+// each number of a value line (a digit, a blank, then its unit): where the
+// columns end.
+std::vector<std::size_t> columnEnds(const std::string& line, bool heading) {
+    const std::u32string text = chars(line);
+    const auto digit = [](char32_t c) { return c >= U'0' && c <= U'9'; };
+    std::vector<std::size_t> ends;
+    for (std::size_t k = 1; k <= text.size(); ++k) {
+        if (!digit(text[k - 1])) {
+            continue;
+        }
+        const bool end = heading ? k == text.size() || text[k] == U' '
+                                 : k + 1 < text.size() && text[k] == U' ' && text[k + 1] != U' ' &&
+                                       !digit(text[k + 1]) && text[k + 1] != U'-';
+        if (end) {
+            ends.push_back(k);
+        }
+    }
+    return ends;
+}
+
+// The values of a report line after its label: number, unit, number, unit...
+std::vector<double> reportValues(const std::string& line, const std::string& label,
+                                 const std::string& unit) {
+    std::vector<double> values;
+    EXPECT_EQ(line.substr(0, label.size()), label);
+    std::vector<std::string> tokens;
+    std::size_t pos = label.size();
+    while (pos < line.size()) {
+        const std::size_t start = line.find_first_not_of(' ', pos);
+        if (start == std::string::npos) {
+            break;
+        }
+        const std::size_t end = std::min(line.find(' ', start), line.size());
+        tokens.push_back(line.substr(start, end - start));
+        pos = end;
+    }
+    for (std::size_t k = 0; k + 1 < tokens.size(); k += 2) {
+        // Three decimals, always.
+        const std::size_t point = tokens[k].find('.');
+        EXPECT_EQ(tokens[k].size() - point, 4u) << tokens[k];
+        const auto v = platform::parseWholeText(tokens[k]);
+        EXPECT_TRUE(v.has_value()) << tokens[k];
+        values.push_back(v.value_or(-9999));
+        EXPECT_EQ(tokens[k + 1], unit) << line;
+    }
+    EXPECT_EQ(tokens.size() % 2, 0u) << line;
+    return values;
+}
+
+TEST(ReduceSightsTest, SightsBeyondSixEnterTheFixAndTheReport) {
     // Altitudes 20 to 27 degrees on the meridian to the south and east and
     // west of it, each within a mile or so of the one computed from 40 N 30 W.
     struct Body {
@@ -949,38 +1027,42 @@ TEST(ReduceSightsTest, SightsBeyondSixEnterTheFixNotTheReport) {
     EXPECT_EQ(out.Result.SightCount, 8);
     EXPECT_EQ(out.Result.Fix.IncludedCount, 8);
     EXPECT_NE(out.Result.LopIntercept[8], 0);
-    EXPECT_EQ(out.Result.DetailedOutputLines[4],
-              "Hs = 20°     21°     22°     23°     24°     25°     ");
-    // A sight 9 left in the log above SightCount is not reduced.
+    EXPECT_EQ(out.Result.Status, FixStatus::Fix);
+
+    // Two blocks: sights 1 to 6, then 7 and 8 (none for sights that do not
+    // exist), each a heading, a blank and twelve rows; then the sums and the fix.
+    const auto& lines = out.Result.DetailedOutputLines;
+    ASSERT_EQ(lines.size(), 1u + 14 + 1 + 14 + 1 + 2);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1],
+              "           Sight 1       Sight 2       Sight 3       Sight 4       "
+              "Sight 5       Sight 6");
+    EXPECT_EQ(lines[4],
+              "Hs =        20.000 °      21.000 °      22.000 °      23.000 °      24.000 °"
+              "      25.000 °");
+    EXPECT_EQ(lines[15], " ");
+    EXPECT_EQ(lines[16], "           Sight 7       Sight 8");
+    EXPECT_EQ(lines[17], " ");
+    EXPECT_EQ(lines[19], "Hs =        26.000 °      27.000 °");
+    const std::vector<double> azimuths = reportValues(lines[27], "AZM = ", "°");
+    ASSERT_EQ(azimuths.size(), 2u);
+    EXPECT_NEAR(azimuths[0], out.Result.LopAzimuth[7], 0.0005 + 1e-12);
+    EXPECT_NEAR(azimuths[1], out.Result.LopAzimuth[8], 0.0005 + 1e-12);
+    EXPECT_EQ(lines[30], " ");
+    EXPECT_EQ(lines[31].rfind("Asum = ", 0), 0u);
+    EXPECT_EQ(lines[32].rfind("Best Fix Latitude N 40 ", 0), 0u) << lines[32];
+
+    // A sight 9 left in the log above SightCount is neither reduced nor reported.
     SightLog log = logOf(rows);
     log.SightData[9] = log.SightData[1];
     const ReductionOutcome same = reduceSights(inputAt(40, -30), log);
     EXPECT_EQ(same.Result.PlotParams, out.Result.PlotParams);
     EXPECT_EQ(same.Result.LopIntercept[9], 0);
-}
-
-// Splits a report line into its label and the six values before each unit.
-std::vector<double> reportValues(const std::string& line, const std::string& label,
-                                 const std::string& unit) {
-    std::vector<double> values;
-    EXPECT_EQ(line.substr(0, label.size()), label);
-    size_t pos = label.size();
-    while (pos < line.size()) {
-        const size_t end = line.find(unit, pos);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "no unit in " << line.substr(pos);
-            break;
-        }
-        const auto v = platform::parseWholeText(line.substr(pos, end - pos));
-        EXPECT_TRUE(v.has_value()) << line.substr(pos, end - pos);
-        values.push_back(v.value_or(-9999));
-        pos = end + unit.size();
-    }
-    return values;
+    EXPECT_EQ(same.Result.DetailedOutputLines, lines);
 }
 
 // Expected values: worked by hand from the rule, as the comments show.
-TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
+TEST(ReduceSightsTest, ReportLinesWithThreeSights) {
     // A Sun sight (lower limb, SD 16', HP 0.15') and two stars, 6 knots on 090.
     LegSettings leg = goodLeg();
     leg.Speed = "6";
@@ -1017,25 +1099,25 @@ TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
     const ReductionOutcome out = reduceSights(in, logOf({sun, star1, star2}));
     ASSERT_FALSE(out.Warning.has_value());
     const auto& lines = out.Result.DetailedOutputLines;
+    // One block of three columns, a blank, the sums and the fix.
+    ASSERT_EQ(lines.size(), 18u);
     EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1],
-              "   Sight 1      Sight 2     Sight 3      Sight 4     Sight 5      Sight 6");
+    EXPECT_EQ(lines[1], "           Sight 1       Sight 2       Sight 3");
     EXPECT_EQ(lines[2], " ");
-    EXPECT_EQ(lines[3], "UT = 10.5Hrs     11.75Hrs     12Hrs     0Hrs     0Hrs     0Hrs     ");
-    EXPECT_EQ(lines[4], "Hs = 45.2°     33.05°     20°     0°     0°     0°     ");
-    EXPECT_EQ(lines[6], "GHA = 10°     70.125°     300°     0°     0°     0°     ");
-    EXPECT_EQ(lines[7], "DEC = 12.5°     -13.75°     51.5°     0°     0°     0°     ");
-    EXPECT_EQ(lines[8], "SD = 0.266°     0°     0°     0°     0°     0°     ");
+    EXPECT_EQ(lines[3], "UT =        10.500 Hrs    11.750 Hrs    12.000 Hrs");
+    EXPECT_EQ(lines[4], "Hs =        45.200 °      33.050 °      20.000 °");
+    EXPECT_EQ(lines[6], "GHA =       10.000 °      70.125 °     300.000 °");
+    EXPECT_EQ(lines[7], "DEC =       12.500 °     -13.750 °      51.500 °");
+    // 16' is 0.26666...: rounded up, not cut to 0.266.
+    EXPECT_EQ(lines[8], "SD =         0.267 °       0.000 °       0.000 °");
     // LHA -40 (10 - 50) is shown as 320; 70.125 - 50 = 20.125; 300 - 50 - 360 = -110 as 250.
-    EXPECT_EQ(lines[10], "LHA = 320°     20.125°     250°     0°     0°     0°     ");
+    EXPECT_EQ(lines[10], "LHA =      320.000 °      20.125 °     250.000 °");
     // Runs: 1.5 h and 0.25 h at 6 knots.
-    const std::vector<double> runs = reportValues(lines[14], "Roff = ", "nm     ");
-    ASSERT_EQ(runs.size(), 6u);
-    EXPECT_NEAR(runs[0], 9, 0.0011);
-    EXPECT_NEAR(runs[1], 1.5, 0.0011);
-    EXPECT_NEAR(runs[2], 0, 0.0011);
+    EXPECT_EQ(lines[14], "Roff =       9.000 nm      1.500 nm      0.000 nm");
 
-    // The other lines: each value cut to 3 decimals (toward minus infinity).
+    // The other rows: each value rounded to 3 decimals, half away from zero,
+    // so within half a unit of the working value (a cut would be up to a
+    // whole unit below it).
     struct Line {
         int number;
         const char* label;
@@ -1043,38 +1125,87 @@ TEST(ReduceSightsTest, FifteenReportLinesWithThreeSights) {
         double reduction::SightWorking::*value;
     };
     const Line others[] = {
-        {5, "Ho = ", "°     ", &reduction::SightWorking::Ho},
-        {9, "PA = ", "°     ", &reduction::SightWorking::PA},
-        {11, "Hc  = ", "°     ", &reduction::SightWorking::Hc},
-        {12, "AZM = ", "°     ", &reduction::SightWorking::Zn},
-        {13, "Doff = ", "nm     ", &reduction::SightWorking::Intercept},
-        {14, "Roff = ", "nm     ", &reduction::SightWorking::Run},
+        {5, "Ho = ", "°", &reduction::SightWorking::Ho},
+        {9, "PA = ", "°", &reduction::SightWorking::PA},
+        {11, "Hc  = ", "°", &reduction::SightWorking::Hc},
+        {12, "AZM = ", "°", &reduction::SightWorking::Zn},
+        {13, "Doff = ", "nm", &reduction::SightWorking::Intercept},
     };
     for (const Line& l : others) {
         SCOPED_TRACE(l.label);
         const std::vector<double> v = reportValues(lines[l.number], l.label, l.unit);
-        ASSERT_EQ(v.size(), 6u);
+        ASSERT_EQ(v.size(), 3u);
         for (int k = 1; k <= 3; ++k) {
             const double exact = out.Result.Sights[k].*(l.value);
-            EXPECT_LE(v[k - 1], exact + 1e-12);
-            EXPECT_GT(v[k - 1], exact - 0.001);
+            EXPECT_LE(std::fabs(v[k - 1] - exact), 0.0005 + 1e-12) << k;
         }
-        EXPECT_EQ(v[3], 0);
-        EXPECT_EQ(v[4], 0);
-        EXPECT_EQ(v[5], 0);
+    }
+    // Every column ends under the end of its heading.
+    const std::vector<std::size_t> headings = columnEnds(lines[1], true);
+    ASSERT_EQ(headings.size(), 3u);
+    for (int n = 3; n <= 14; ++n) {
+        EXPECT_EQ(columnEnds(lines[n], false), headings) << lines[n];
     }
     // The sun's Ho: 45.2 deg less 1' of refraction, plus 16' and parallax.
     EXPECT_NEAR(out.Result.Sights[1].Ho, 45.2 - 0.972 / 60 + 16.0 / 60 + 0.106 / 60, 0.002 / 60);
 
-    // Line 15: the sums and G, each cut to 3 decimals.
+    // The sums and G, each rounded to 3 decimals; then the fix.
+    EXPECT_EQ(lines[15], " ");
     const auto& f = out.Result.Fix;
-    auto cut = [](double x) { return platform::generalText(std::floor(x * 1000) * 0.001); };
-    EXPECT_EQ(lines[15], "Asum = " + cut(f.SumCos2) + " Bsum = " + cut(f.SumSinCos) +
-                             " Csum= " + cut(f.SumSin2) + " Dsum = " + cut(f.SumPCos) +
-                             " Esum = " + cut(f.SumPSin) + " Fsum = " + cut(f.SumP2) +
-                             " G = " + cut(out.Result.G));
+    auto rounded = [](double x) {
+        const double r = std::floor(std::fabs(x) * 1000 + 0.5) / 1000;
+        return platform::generalText(x < 0 && r != 0 ? -r : r);
+    };
+    EXPECT_EQ(lines[16], "Asum = " + rounded(f.SumCos2) + " Bsum = " + rounded(f.SumSinCos) +
+                             " Csum= " + rounded(f.SumSin2) + " Dsum = " + rounded(f.SumPCos) +
+                             " Esum = " + rounded(f.SumPSin) + " Fsum = " + rounded(f.SumP2) +
+                             " G = " + rounded(out.Result.G));
     EXPECT_NEAR(f.SumCos2 + f.SumSin2, 3, 1e-12);
     EXPECT_NEAR(out.Result.G, f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos, 1e-12);
+    // The fix as the plot prints it, minutes rounded to 0.1 (both above one
+    // here, so their print form is blank, digits, blank).
+    const auto degMin = [](double x) {
+        const double units = std::floor(std::fabs(x) * 600 + 0.5);
+        const double deg = std::floor(units / 600);
+        return " " + platform::generalText(deg) + " \xC2\xB0  " +
+               platform::generalText((units - 600 * deg) / 10) + " '";
+    };
+    ASSERT_GT(f.FixLat, 1);
+    ASSERT_LT(f.FixLon, -1);
+    EXPECT_EQ(lines[17], "Best Fix Latitude N" + degMin(f.FixLat) + "  Best Fix Longitude W" +
+                             degMin(f.FixLon) + "  Distance from assumed position " +
+                             platform::generalText(std::floor(f.FixDistance * 100 + 0.5) / 100) +
+                             "  n.miles");
+}
+
+// Values on the half and the carry: a GHA of 359.9996 shows 360.000, a
+// declination of -0.0004 shows 0.000 without a sign, and 20 deg 0.03' (20.0005
+// held just below) shows 20.001.
+TEST(ReduceSightsTest, ReportValuesAreRoundedWithTheCarry) {
+    Row a;
+    a.gha = 359.9996;
+    a.dec = -0.0004;
+    a.hsDeg = 20;
+    a.hsMin = 0.03;
+    const ReductionOutcome out = reduceSights(inputAt(40, -30), logOf({a}));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& lines = out.Result.DetailedOutputLines;
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[1], "           Sight 1");
+    EXPECT_EQ(lines[4], "Hs =        20.001 °");
+    EXPECT_EQ(lines[6], "GHA =      360.000 °");
+    EXPECT_EQ(lines[7], "DEC =        0.000 °");
+    EXPECT_EQ(lines[17], "No fix: fewer than two sights included");
+}
+
+// With no sight in the log there is no block: only the sums and the reason.
+TEST(ReduceSightsTest, ReportOfNoSight) {
+    const ReductionOutcome out = reduceSights(inputAt(40, -30), logOf({}));
+    ASSERT_FALSE(out.Warning.has_value());
+    EXPECT_EQ(
+        out.Result.DetailedOutputLines,
+        (std::vector<std::string>{"", "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0",
+                                  "No fix: fewer than two sights included"}));
 }
 
 // Twenty-five sights of one body at one instant: A * C - B * B comes out a

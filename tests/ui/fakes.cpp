@@ -128,8 +128,20 @@ void FakePrinter::expectPrint(bool result) {
 
 bool FakePrinter::printImage(const QImage& image, const std::string& jobName) {
     images.push_back(image);
-    jobs.push_back(jobName);
     log_.push_back("print " + jobName);
+    return scripted(jobName);
+}
+
+bool FakePrinter::printText(const std::vector<std::string>& lines, const QFont& font,
+                            const std::string& jobName) {
+    texts.push_back(lines);
+    fonts.push_back(font);
+    log_.push_back("print text " + jobName);
+    return scripted(jobName);
+}
+
+bool FakePrinter::scripted(const std::string& jobName) {
+    jobs.push_back(jobName);
     if (scripts_.empty()) {
         ADD_FAILURE() << "unscripted print of \"" << jobName << "\"";
         return false;

@@ -11,6 +11,7 @@
 //   EXPECT_EQ(env.log, (std::vector<std::string>{"open Data Files", "message : There was..."}));
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <deque>
 #include <functional>
@@ -31,7 +32,8 @@ using platform::ui::MessageButtons;
 
 // The order in which services were used, one line each:
 //   "beep", "message <title>: <text>", "open <title>", "save <title>",
-//   "print <job>", "print dialog <job>", "modal <caption>", "reseed", "clock".
+//   "print <job>", "print text <job>", "print dialog <job>", "modal <caption>",
+//   "reseed", "clock".
 using ServiceLog = std::vector<std::string>;
 
 struct MessageCall {
@@ -103,11 +105,19 @@ class FakePrinter final : public platform::ui::Printer {
     // The next print succeeds (or fails, with false).
     void expectPrint(bool result = true);
     bool printImage(const QImage& image, const std::string& jobName) override;
+    // Text prints take their result from the same script as images.
+    bool printText(const std::vector<std::string>& lines, const QFont& font,
+                   const std::string& jobName) override;
 
     std::vector<QImage> images;
     std::vector<std::string> jobs;
+    // Each text print: its lines and font.
+    std::vector<std::vector<std::string>> texts;
+    std::vector<QFont> fonts;
 
   private:
+    bool scripted(const std::string& jobName);
+
     ServiceLog& log_;
     std::deque<bool> scripts_;
 };

@@ -9,13 +9,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QFileDialog>
+#include <QFont>
 #include <QImage>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -194,6 +199,69 @@ TEST_F(QtPrinterTest, CancelledOrFailedPdfPrintsSaySoAndLeaveNoFile) {
         text.rfind(std::string(kNotPrintedMessage) + "\nCould not save \"" + lost.string(), 0), 0u)
         << text;
     EXPECT_FALSE(std::filesystem::exists(lost));
+}
+
+// The pages of n numbered lines of report text on A4 at 300 dots an inch.
+int textPages(int n, const QFont& font) {
+    std::vector<std::string> lines;
+    for (int k = 1; k <= n; ++k) {
+        lines.push_back("Line " + std::to_string(k) + "   UT =        10.500 Hrs");
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(300);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    return paintTextPages(pdf, lines, font);
+}
+
+// Every line gets its place: a page holds as many as fit, the next line
+// starts a new page, and k full pages take exactly k pages.
+TEST(QtPrinterText, LinesFillPagesInTurn) {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPointSizeF(10);
+    EXPECT_EQ(textPages(0, font), 1);
+    EXPECT_EQ(textPages(1, font), 1);
+    int perPage = 1;
+    while (textPages(perPage + 1, font) == 1) {
+        ++perPage;
+        ASSERT_LT(perPage, 500);
+    }
+    // 10 pt lines on A4 less its margins: some 60 to 70 a page.
+    EXPECT_GT(perPage, 40);
+    EXPECT_LT(perPage, 90);
+    for (const int k : {2, 3}) {
+        EXPECT_EQ(textPages(k * perPage, font), k);
+        EXPECT_EQ(textPages(k * perPage + 1, font), k + 1);
+    }
+    // A larger font fits fewer lines to the page.
+    font.setPointSizeF(20);
+    EXPECT_EQ(textPages(perPage, font), 2);
+}
+
+TEST_F(QtPrinterTest, TextWithoutAPrinterGoesToAPdfFileOfItsPages) {
+    const std::filesystem::path pdf = folder / "report.pdf";
+    dialogs.expectSave(pdf.string());
+    std::vector<std::string> lines(150, "Hs =        20.000 \xC2\xB0      21.000 \xC2\xB0");
+    EXPECT_TRUE(printer.printText(lines, QFont(QStringLiteral("DejaVu Sans Mono")), "Help & Info"));
+    EXPECT_EQ(log, (uitest::ServiceLog{std::string("save ") + kPdfFileTitle}));
+    EXPECT_EQ(fileStart(pdf, 5), "%PDF-");
+    // The PDF's page objects, one a page: 150 lines take more than one.
+    std::ifstream in(pdf, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int pages = 0;
+    for (std::size_t at = text.find("/Type /Page"); at != std::string::npos;
+         at = text.find("/Type /Page", at + 1)) {
+        pages += text.compare(at, 12, "/Type /Pages") == 0 ? 0 : 1;
+    }
+    EXPECT_GE(pages, 2);
+    EXPECT_LE(pages, 4);
+
+    // Cancelled: nothing printed, nothing said.
+    dialogs.expectSave("");
+    EXPECT_FALSE(printer.printText(lines, QFont(), "Help & Info"));
+    EXPECT_TRUE(messages.calls.empty());
 }
 
 TEST_F(QtPrinterTest, WithAPrinterThePrintDialogChoosesAndMayPrintToPdf) {
