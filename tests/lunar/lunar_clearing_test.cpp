@@ -120,7 +120,7 @@ TEST(LunarClearingPieces, WorkedValues) {
     EXPECT_NEAR(lunar::lunarRefraction(10, 10, 1010), -0.08997, 0.000005);
     // The Moon's parallax in altitude for HP 57', apparent altitude 30,
     // latitude 45: 49.281' (worked value, 3 decimals).
-    EXPECT_NEAR(lunar::moonParallaxInAltitude(57.0 / 60, 30, 45) * 60, 49.281, 0.0005);
+    EXPECT_NEAR(lunar::parallaxInAltitude(57.0 / 60, 30, 45) * 60, 49.281, 0.0005);
     // The augmented semi-diameter for HP 57', true altitude 30, inner limb:
     // 15.655' (worked value), printed cut to 15.65; outer negative, centre 0.
     const double A = lunar::augmentedSemiDiameter(1, 57.0 / 60, 30);
@@ -140,16 +140,29 @@ TEST(LunarClearingPieces, EqualAltitudesReturnTheApparentDistance) {
 TEST(LunarClearingPieces, ApparentAltitudesRaiseTheBodyAndLowerTheMoon) {
     double hm = 0;
     double hb = 0;
-    lunar::apparentAltitudes(30, 30, 57.0 / 60, 45, 10, 1010, hm, hb);
+    lunar::apparentAltitudes(30, 30, 57.0 / 60, 0, 45, 10, 1010, hm, hb);
     // After four passes each apparent altitude gives back the true one: the
-    // Moon lowered by its parallax less the refraction, the body raised by the
-    // refraction alone (about 1.7' at 30 degrees).
-    EXPECT_NEAR(hm + lunar::moonParallaxInAltitude(57.0 / 60, hm, 45) +
-                    lunar::lunarRefraction(hm, 10, 1010),
-                30, 1e-6);
+    // Moon lowered by its parallax less the refraction, a star (no parallax)
+    // raised by the refraction alone (about 1.7' at 30 degrees).
+    EXPECT_NEAR(
+        hm + lunar::parallaxInAltitude(57.0 / 60, hm, 45) + lunar::lunarRefraction(hm, 10, 1010),
+        30, 1e-6);
     EXPECT_NEAR(hb + lunar::lunarRefraction(hb, 10, 1010), 30, 1e-9);
     EXPECT_NEAR((30 - hm) * 60, 47.9, 0.1);
     EXPECT_NEAR((hb - 30) * 60, 1.7, 0.1);
+
+    // Venus near inferior conjunction, HP 0.5': its parallax, taken at its
+    // apparent altitude, lowers it by 0.5' cos 30 (less the flattening term)
+    // from where the refraction alone puts it, within the 0.0006' that the
+    // refraction grows by over that half minute.
+    double hmV = 0;
+    double hbV = 0;
+    lunar::apparentAltitudes(30, 30, 57.0 / 60, 0.5 / 60, 45, 10, 1010, hmV, hbV);
+    EXPECT_EQ(hmV, hm);
+    EXPECT_NEAR(
+        hbV + lunar::parallaxInAltitude(0.5 / 60, hbV, 45) + lunar::lunarRefraction(hbV, 10, 1010),
+        30, 1e-9);
+    EXPECT_NEAR((hb - hbV) * 60, 0.5 * std::sqrt(3.0) / 2 * (1 - 0.5 / 298.257), 0.001);
 }
 
 TEST(LunarClearing, FindsTheTimeAndLongitudeOfAnIndependentSky) {

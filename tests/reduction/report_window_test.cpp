@@ -277,7 +277,7 @@ TEST_F(ReportWindow, DetailedOutputAfterAReduction) {
         row[reduction::kFieldIndexErrorSide] = -1;
         row[reduction::kFieldGHA] = sights[i - 1][4];
         row[reduction::kFieldDec] = sights[i - 1][5];
-        row[reduction::kFieldObjectIndex] = 6 + i;
+        row[reduction::kFieldObjectIndex] = 99;  // hand-made places: a body not in the list
     }
     main.Command1.setEnabled(true);
     env.modalRunner.expectDialog<reduction::Form3>(

@@ -157,7 +157,7 @@ DirectPlace directPlace(int objectIndex, const Instant& at) {
     switch (objectIndex) {
         case 0:
             p = sun;
-            p.HP = 0.08;
+            p.HP = 0.1466 / R;  // 8.794" at 1 au, in inverse proportion to the distance
             break;
         case 1:
             ephemeris::MoonPosition(JD, T_TT, appLon, p.GHA, p.Dec, p.SD, p.HP, unused1, unused2,
@@ -220,9 +220,9 @@ TEST(PlanetPrint, PrintsNameGhaDeclinationAndParallax) {
         {"Sun",
          0.5,
          -23.4375,
-         0.08,
+         0.1491,
          {" Object Name:  Sun", " GHA    0 " + kDeg + " 30 '  Greenwich Hour Angle",
-          " DEC   S 23 " + kDeg + " 26.25 '  Declination", " HP     .08  '  Horizontal Parallax"}},
+          " DEC   S 23 " + kDeg + " 26.25 '  Declination", " HP     .15  '  Horizontal Parallax"}},
         // Between 0 and -1 degree: "S", 0 degrees and the unsigned minutes.
         {"Mars",
          359.999,
@@ -386,8 +386,7 @@ TEST(SightAlmanac, EveryBodyKindGivesItsPlaceBlockAndHiddenFields) {
                         starAngleLine(" GHA Aries  ", p.GHAAries, "")};
         } else {
             expected = {std::string(" Object Name:  ") + c.name, planetGhaLine(p.GHA),
-                        planetDecLine(p.Dec),
-                        c.objectIndex == 0 ? " HP     .08  '  Horizontal Parallax" : hpLine(p.HP)};
+                        planetDecLine(p.Dec), hpLine(p.HP)};
             if (sunOrMoon) {
                 expected.push_back(sdLine(p.SD));
             }
@@ -398,10 +397,36 @@ TEST(SightAlmanac, EveryBodyKindGivesItsPlaceBlockAndHiddenFields) {
         EXPECT_EQ(a.Hidden->Text3, sixDecimals(p.GHA));
         EXPECT_EQ(a.Hidden->Text4, sixDecimals(p.Dec));
         EXPECT_EQ(a.Hidden->Text7, sunOrMoon ? sixDecimals(p.SD) : "");
-        const std::string text8 = c.objectIndex == 0 ? "0.08" : (star ? "" : sixDecimals(p.HP));
+        const std::string text8 = star ? "" : sixDecimals(p.HP);
         EXPECT_EQ(a.Hidden->Text8, text8);
         EXPECT_EQ(a.Hidden->Text9, c.text9);
         EXPECT_EQ(a.Hidden->Text10, std::to_string(c.objectIndex));
+    }
+}
+
+TEST(SightAlmanac, SunHorizontalParallaxFollowsItsDistance) {
+    // The Earth's equatorial radius 6378.137 km seen from the Sun at its
+    // distance in 2024 (ERFA epv00 from pyerfa 2.0.0.1, Debian python3-erfa;
+    // 1 au 149597870.7 km): at perihelion, January 3 00:39 UT, 0.98330699 au;
+    // at aphelion, July 5 05:06 UT, 1.01672549 au. Delta T 69.2 s.
+    struct Case {
+        Instant at;
+        double R;  // au
+        const char* block;
+    };
+    const Case cases[] = {
+        {{2024, 1, 3, 0, 39, 0, 69.2}, 0.98330699, " HP     .15  '  Horizontal Parallax"},
+        {{2024, 7, 5, 5, 6, 0, 69.2}, 1.01672549, " HP     .14  '  Horizontal Parallax"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.R);
+        const SightAlmanac a = sightAlmanac(inputFor(0, c.at));
+        const double exact =
+            60 * std::asin(6378.137 / (c.R * 149597870.7)) * 180 / 3.141592653589793;
+        EXPECT_NEAR(a.HP, exact, 0.0005);
+        EXPECT_EQ(texts(a.Block)[3], c.block);
+        ASSERT_TRUE(a.Hidden.has_value());
+        EXPECT_NEAR(std::stod(a.Hidden->Text8), exact, 0.0005);
     }
 }
 
@@ -425,7 +450,7 @@ TEST(SightAlmanac, ChronometerCorrectionIsAddedToTheWatchSeconds) {
         EXPECT_NEAR(a.UT, 11 + 59.0 / 60 + 58.0 / 3600, 1e-12);
         EXPECT_NEAR(a.GHA, p.GHA, 1e-9);
         EXPECT_NEAR(a.Dec, p.Dec, 1e-9);
-        EXPECT_NEAR(a.HP, i == 0 ? 0.08 : (i >= 6 ? 0 : p.HP), 1e-9);
+        EXPECT_NEAR(a.HP, i >= 6 ? 0 : p.HP, 1e-9);
         // Five seconds move the GHA by about 0.0208 degrees.
         const DirectPlace uncorrected = directPlace(i, watch);
         EXPECT_GT(std::fabs(a.GHA - uncorrected.GHA), 0.02);
