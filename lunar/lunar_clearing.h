@@ -26,10 +26,12 @@
 //   clear the picture, print every line of r.Lines (five, or one that says
 //   why the distance cannot be cleared); no field changes.
 //
-// Accuracy: the method neglects the other body's parallax (up to 35 s of
-// time for Venus) and the Moon's theory is good to about 0.25' (up to 37 s);
-// against an independent sky the time comes back within 75 s and the
-// longitude within 19' (tests/lunar/lunar_clearing_test.cpp).
+// Accuracy: on the program's own sky seen by exact geometry from the equator
+// without air the time comes back within 2 s; against an independent sky
+// (the Moon of the same series, SOFA's refraction, the WGS84 Earth) within
+// 20 s and the longitude within 5' (tests/lunar/lunar_clearing_test.cpp).
+// The Moon's theory itself is good to about 0.25' against the full
+// ephemeris, up to 37 s of time.
 #pragma once
 
 #include <functional>
