@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
 #include "platform/print_items.h"
 
 namespace {
@@ -526,6 +528,143 @@ TEST(SightAlmanac, ValuesThatAreNotNumbersAreShownAsDashesAndFlagged) {
         const SightAlmanac good = sightAlmanac(inputFor(body, kSightTime));
         EXPECT_TRUE(good.Finite);
         EXPECT_NE(good.Hidden->Text3, "");
+    }
+}
+
+// --- Every stored sight's place at its time. ---
+
+// A stored sight: body, include flag and watch reading; a stale place.
+reduction::SightLog logOfSights(
+    const std::vector<std::pair<double, std::array<double, 8>>>& sights) {
+    reduction::SightLog log;
+    log.SightCount = static_cast<int>(sights.size());
+    for (std::size_t n = 0; n < sights.size(); ++n) {
+        auto& row = log.SightData[n + 1];
+        const auto& [body, v] = sights[n];
+        row[reduction::kFieldLimb] = 1;
+        row[reduction::kFieldIncluded] = v[0];
+        row[reduction::kFieldHorizon] = 1;
+        row[reduction::kFieldUTYear] = v[1];
+        row[reduction::kFieldUTMonth] = v[2];
+        row[reduction::kFieldUTDay] = v[3];
+        row[reduction::kFieldUTHour] = v[4];
+        row[reduction::kFieldUTMinute] = v[5];
+        row[reduction::kFieldUTSecond] = v[6];
+        row[reduction::kFieldHsDegrees] = v[7];
+        row[reduction::kFieldHsMinutes] = 12.5;
+        row[reduction::kFieldIndexError] = 1.5;
+        row[reduction::kFieldIndexErrorSide] = -1;
+        row[reduction::kFieldGHA] = 111.5;  // stale: of another instant
+        row[reduction::kFieldDec] = -22.25;
+        row[reduction::kFieldSD] = 16.5;
+        row[reduction::kFieldHP] = 0.08;
+        row[reduction::kFieldObjectIndex] = body;
+    }
+    return log;
+}
+
+TEST(SightsAtTheirTimes, EverySightGetsThePlaceItsBodyClickStores) {
+    // Watch readings with a chronometer 5 s fast, Delta T 69 s.
+    const reduction::SightLog log = logOfSights({
+        {0, {1, 2023, 11, 2, 12, 0, 3, 35}},
+        {1, {1, 2023, 11, 2, 12, 30, 0, 40}},
+        {2, {0, 2023, 11, 2, 9, 15, 30, 20}},
+        {40, {1, 2023, 11, 3, 5, 59, 59, 50}},
+    });
+    const reduction::SightPlaces out = reduction::sightsAtTheirTimes(log, -5, 69);
+    ASSERT_FALSE(out.Warning.has_value()) << *out.Warning;
+    for (int i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        const auto& before = log.SightData[i];
+        const auto& after = out.Log.SightData[i];
+        const int body = static_cast<int>(before[reduction::kFieldObjectIndex]);
+        // Only the place changes: fields 14 to 17.
+        for (int f = 1; f <= reduction::kSightFieldCount; ++f) {
+            if (f < reduction::kFieldGHA || f > reduction::kFieldHP) {
+                EXPECT_EQ(after[f], before[f]) << "field " << f;
+            }
+        }
+        // The place for the watch time plus the correction, cut to six
+        // decimals as the hidden fields hold it.
+        const Instant ut{before[reduction::kFieldUTYear],
+                         before[reduction::kFieldUTMonth],
+                         before[reduction::kFieldUTDay],
+                         before[reduction::kFieldUTHour],
+                         before[reduction::kFieldUTMinute],
+                         before[reduction::kFieldUTSecond] - 5,
+                         69};
+        const DirectPlace p = directPlace(body, ut);
+        EXPECT_NEAR(after[reduction::kFieldGHA], p.GHA, 1e-6);
+        EXPECT_NEAR(after[reduction::kFieldDec], p.Dec, 1e-6);
+        EXPECT_NEAR(after[reduction::kFieldSD], body <= 1 ? p.SD : 0, 1e-6);
+        EXPECT_NEAR(after[reduction::kFieldHP], body >= 6 ? 0 : p.HP, 1e-6);
+        // Exactly what "Save Changes" stores after the body click: the
+        // hidden fields' texts read back.
+        SightAlmanacInput click = inputFor(body, ut);
+        click.Second = before[reduction::kFieldUTSecond];
+        click.ChronometerCorrection = -5;
+        const SightAlmanac a = sightAlmanac(click);
+        ASSERT_TRUE(a.Hidden.has_value());
+        EXPECT_EQ(after[reduction::kFieldGHA], platform::leadingNumber(a.Hidden->Text3));
+        EXPECT_EQ(after[reduction::kFieldHP], platform::leadingNumber(a.Hidden->Text8));
+    }
+    // The same settings again change nothing more.
+    EXPECT_EQ(reduction::sightsAtTheirTimes(out.Log, -5, 69).Log, out.Log);
+}
+
+TEST(SightsAtTheirTimes, WhatKeepsItsStoredPlaceAndWhatStopsTheReduction) {
+    const double kInf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* what;
+        double body;
+        std::array<double, 8> sight;  // included, Y, M, D, h, m, s, Hs
+        double K;
+        const char* warning;  // nullptr: the stored place is kept
+        double firstIncluded = 1;
+    };
+    const Case cases[] = {
+        {"a body not in the list", 99, {1, 2024, 6, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"no body", -1, {1, 2024, 6, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"an index between two bodies", 2.5, {1, 2024, 6, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"left out, month 13", 1, {0, 2024, 13, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"left out, a block of zeros", 0, {0, 0, 0, 0, 0, 0, 0, 0}, 0, nullptr},
+        {"left out, no place", 1, {0, 2024, 6, 15, 14, 0, 0, 30}, kInf, nullptr, 0},
+        {"month 13", 1, {1, 2024, 13, 15, 14, 0, 0, 30}, 0, "Sight 2: Month must be 1 to 12"},
+        {"a block of zeros", 0, {1, 0, 0, 0, 0, 0, 0, 0}, 0, "Sight 2: Year must be 1000 to 3000"},
+        {"31 April", 5, {1, 2024, 4, 31, 14, 0, 0, 30}, 0, "Sight 2: Day must be 1 to 30"},
+        {"hour 24", 40, {1, 2024, 6, 15, 24, 0, 0, 30}, 0, "Sight 2: Hour must be 0 to below 24"},
+        {"second 60",
+         0,
+         {1, 2024, 6, 15, 14, 0, 60, 30},
+         0,
+         "Sight 2: Second must be 0 to below 60"},
+        {"no place",
+         1,
+         {1, 2024, 6, 15, 14, 0, 0, 30},
+         kInf,
+         "Sight 2: the almanac data cannot be computed; check the date and time of the sight, "
+         "the chronometer correction and Delta T in the settings.",
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Sight 2 is the case; sight 1 a good Sun sight before it (left out
+        // where the correction gives no sight a place).
+        const reduction::SightLog log =
+            logOfSights({{0, {c.firstIncluded, 2024, 6, 15, 13, 0, 0, 40}}, {c.body, c.sight}});
+        const reduction::SightPlaces out = reduction::sightsAtTheirTimes(log, c.K, 67);
+        if (c.warning) {
+            ASSERT_TRUE(out.Warning.has_value());
+            EXPECT_EQ(*out.Warning, c.warning);
+            continue;
+        }
+        ASSERT_FALSE(out.Warning.has_value()) << *out.Warning;
+        EXPECT_EQ(out.Log.SightData[2], log.SightData[2]);
+        // The good sight before it is still recomputed.
+        if (std::isfinite(c.K)) {
+            EXPECT_NE(out.Log.SightData[1][reduction::kFieldGHA],
+                      log.SightData[1][reduction::kFieldGHA]);
+        }
     }
 }
 
