@@ -7,10 +7,11 @@
 // Sun's semi-diameter by their limbs; the computed altitudes of the two
 // bodies give their apparent altitudes (the parallax in altitude and the
 // refraction of both: the Sun's parallax from its distance, a planet's from
-// its own, none for a star); the rigorous cosine formula removes them from the distance. The UTC at
-// which the geocentric distance had the cleared value is interpolated between the chronometer time
-// less and plus 15 minutes, and the longitude moves 15 degrees per hour of the time error. Exactly
-// ten iterations run; the last one is printed.
+// its own, none for a star); the rigorous cosine formula removes them from
+// the distance. The UTC at which the geocentric distance had the cleared
+// value is interpolated between the chronometer time less and plus 15
+// minutes, and the longitude moves 15 degrees per hour of the time error.
+// Exactly ten iterations run; the last one is printed.
 //
 // There is no answer, and one line says why, when the measured distance is
 // not between 0 and 180 degrees, when the Moon or the other body is below the
