@@ -81,9 +81,9 @@ struct SightPlaces {
 
 // Every sight 1 to SightCount of the log gets the GHA, declination,
 // semi-diameter and HP (fields 14 to 17) that a click on its body (field 18)
-// computes for its stored date and watch time with these settings, as
-// "Save Changes" stores them (the hidden fields' texts read back), so a log
-// stored with the same settings comes back unchanged. A sight keeps its
+// computes for its stored date and watch time with these settings (both in
+// seconds), as "Save Changes" stores them (the hidden fields' texts read
+// back), so a log stored with the same settings comes back unchanged. A sight keeps its
 // stored values when its body is not in the list, and when it is left out of
 // the fix (field 2 not 1) and its date or time would be refused or its place
 // is not a number; for an included sight either gives the warning, naming
