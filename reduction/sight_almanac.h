@@ -83,11 +83,11 @@ struct SightPlaces {
 // semi-diameter and HP (fields 14 to 17) that a click on its body (field 18)
 // computes for its stored date and watch time with these settings (both in
 // seconds), as "Save Changes" stores them (the hidden fields' texts read
-// back), so a log stored with the same settings comes back unchanged. A sight keeps its
-// stored values when its body is not in the list, and when it is left out of
-// the fix (field 2 not 1) and its date or time would be refused or its place
-// is not a number; for an included sight either gives the warning, naming
-// the sight and the field.
+// back), so a log stored with the same settings comes back unchanged. A
+// sight keeps its stored values when its body is not in the list, and when
+// it is left out of the fix (field 2 not 1) and its date or time would be
+// refused or its place is not a number; for an included sight either gives
+// the warning, naming the sight and the field.
 SightPlaces sightsAtTheirTimes(const SightLog& log, double ChronometerCorrection, double DeltaT);
 
 // The common almanac block of the Sun, the Moon and the planets: name, GHA,
