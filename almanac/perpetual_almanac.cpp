@@ -14,9 +14,6 @@ using platform::PrintLine;
 
 constexpr const char* kDegreesText = "\xC2\xB0 ";  // "° "
 
-// The Sun's horizontal parallax is not computed; the block shows this value.
-constexpr double kSunHP = 0.14;  // arc minutes
-
 constexpr int kPlanetCodes[] = {2, 4, 5, 6};
 constexpr const char* kPlanetNames[] = {"Venus", "Mars", "Jupiter", "Saturn"};
 
@@ -183,7 +180,8 @@ AlmanacPrintout perpetualAlmanac(const AlmanacRequest& request,
 
     const int i = request.ObjectIndex;
     if (i == 0) {
-        out.BodyBlock = PlanetPrint("Sun", sun.GHA, sun.Dec, sun.SHA, kSunHP, sun.GHAAries);
+        out.BodyBlock = PlanetPrint("Sun", sun.GHA, sun.Dec, sun.SHA,
+                                    ephemeris::SunHorizontalParallax(sun.EarthR), sun.GHAAries);
         append(out.BodyBlock, sunTail(sun.SD, E));
     } else if (i == 1) {
         double GHA = 0, Dec = 0, SD = 0, HP = 0, Illum = 0, DistKm = 0, Elong = 0;

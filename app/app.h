@@ -80,7 +80,7 @@ class App : public platform::ui::Application {
 
     // Results of the last reduction: CopGha, CopDec, CopHo, LopIntercept,
     // LopRun, LopAzimuth (entries 1 to SightCount), PlotParams (1 to 14),
-    // DetailedOutputLines (1 to 15) and each sight's working values. Kept
+    // DetailedOutputLines (1 to the last) and each sight's working values. Kept
     // until the next reduction that completes.
     reduction::ReductionResult Reduction;
     // The dead-reckoning position at the new fix time of the last reduction,

@@ -22,6 +22,7 @@
 #include "reduction/plot_window.h"
 #include "reduction/report_texts.h"
 #include "reduction/report_window.h"
+#include "reduction/sight_almanac.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
@@ -410,6 +411,17 @@ void Form1::Command1_Click() {
         return;
     }
 
+    // Every sight's place at its time with the settings in force, into a copy
+    // of the log that replaces it only when the reduction succeeds.
+    const GeneralSettings general = app_.form7().generalSettings();
+    const SightPlaces sights =
+        sightsAtTheirTimes(app_.Log, platform::leadingNumber(general.ChronometerCorrection),
+                           platform::leadingNumber(general.DeltaT));
+    if (sights.Warning) {
+        warn(ReductionWarning{*sights.Warning});
+        return;
+    }
+
     Form3& dialog = app_.form3();
     dialog.applyPrefill(start.Prefill);
     // Closed otherwise than with "PRESS to Enter Data": nothing changes.
@@ -418,13 +430,14 @@ void Form1::Command1_Click() {
     }
 
     const ReductionInput input =
-        reductionInput(start, app_.form7().generalSettings(), dialog.EnteredLat, dialog.EnteredLon);
-    const ReductionOutcome outcome = reduceSights(input, app_.Log);
+        reductionInput(start, general, dialog.EnteredLat, dialog.EnteredLon);
+    const ReductionOutcome outcome = reduceSights(input, sights.Log);
     if (outcome.Warning) {
         warn(*outcome.Warning);
         return;
     }
 
+    app_.Log = sights.Log;
     app_.Reduction = outcome.Result;
     app_.DrLat = start.DrLat;
     app_.DrLon = start.DrLon;

@@ -85,7 +85,7 @@ double lunarRefraction(double h, double Temperature, double Pressure) {
            (Temperature + 273);
 }
 
-double moonParallaxInAltitude(double HP, double h, double Lat) {
+double parallaxInAltitude(double HP, double h, double Lat) {
     const double s = ephemeris::SinD(Lat);
     return HP * ephemeris::CosD(h) * (1 - s * s / 298.257);
 }
@@ -94,16 +94,18 @@ double augmentedSemiDiameter(double MoonLimb, double HP, double Hm) {
     return MoonLimb * 0.2724 * HP * (1 + ephemeris::SinD(Hm) / 60.5);
 }
 
-void apparentAltitudes(double Hm, double Hb, double HP, double Lat, double Temperature,
+void apparentAltitudes(double Hm, double Hb, double HP, double HPb, double Lat, double Temperature,
                        double Pressure, double& hm, double& hb) {
     hm = Hm;
     hb = Hb;
     for (int pass = 0; pass < kAltitudePasses; ++pass) {
-        const double PA = moonParallaxInAltitude(HP, hm, Lat);
+        const double PA = parallaxInAltitude(HP, hm, Lat);
         const double Rm = lunarRefraction(hm, Temperature, Pressure);
         hm = Hm - (PA + Rm);
         const double Rb = lunarRefraction(hb, Temperature, Pressure);
-        hb = Hb - Rb;
+        // A star's HPb of 0 leaves hb = Hb - Rb exactly.
+        const double PAb = parallaxInAltitude(HPb, hb, Lat);
+        hb = Hb - (PAb + Rb);
     }
 }
 
@@ -134,21 +136,22 @@ LunarPlaces lunarPlacesAt(const ClearingInput& in, double t) {
     // Any other index: the Sun's centre.
     p.BodyGHA = sun.GHA;
     p.BodyDec = sun.Dec;
+    p.BodyHP = ephemeris::SunHorizontalParallax(sun.EarthR);
     if (in.SelectedBody == kLunarSun) {
         p.SunTerm = in.SunLimb * sun.SD / 60;
     } else if (in.SelectedBody >= kLunarFirstPlanet && in.SelectedBody <= kLunarLastPlanet) {
         static constexpr int kPlanetCode[] = {0, 2, 4, 5, 6};
         double SHA = 0;
-        double HP = 0;
         double PlanetDist = 0;
         ephemeris::PlanetPosition(when.JD, when.T_TT, kPlanetCode[in.SelectedBody], sun.EarthL,
-                                  sun.EarthB, sun.EarthR, p.BodyGHA, p.BodyDec, SHA, HP,
+                                  sun.EarthB, sun.EarthR, p.BodyGHA, p.BodyDec, SHA, p.BodyHP,
                                   PlanetDist);
     } else if (in.SelectedBody >= kLunarFirstStar && in.SelectedBody <= kLunarLastEntry) {
         const int SelectedStar = in.SelectedBody - kLunarFirstStar;
         double SHA = 0;
         ephemeris::StarPosition(when.T_TT, when.JD, SelectedStar, sun.SunGeoLon, p.BodyGHA,
                                 p.BodyDec, SHA);
+        p.BodyHP = 0;
     }
     return p;
 }
@@ -202,7 +205,7 @@ ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& place
         const double A = augmentedSemiDiameter(in.MoonLimb, HP, Hm);
         double hm = 0;
         double hb = 0;
-        apparentAltitudes(Hm, Hb, HP, in.Lat, in.Temperature, in.Pressure, hm, hb);
+        apparentAltitudes(Hm, Hb, HP, p.BodyHP / 60, in.Lat, in.Temperature, in.Pressure, hm, hb);
 
         const double d = in.Distance + A + p.SunTerm;
         const double D = clearedDistance(d, Hm, Hb, hm, hb);

@@ -5,13 +5,13 @@
 //
 // The measured distance gets the Moon's augmented semi-diameter and the
 // Sun's semi-diameter by their limbs; the computed altitudes of the two
-// bodies give their apparent altitudes (the Moon's parallax in altitude and
-// the refraction of both; the other body gets refraction only); the
-// rigorous cosine formula removes them from the distance. The UTC at which
-// the geocentric distance had the cleared value is interpolated between the
-// chronometer time less and plus 15 minutes, and the longitude moves 15
-// degrees per hour of the time error. Exactly ten iterations run; the last
-// one is printed.
+// bodies give their apparent altitudes (the parallax in altitude and the
+// refraction of both: the Sun's parallax from its distance, a planet's from
+// its own, none for a star); the rigorous cosine formula removes them from
+// the distance. The UTC at which the geocentric distance had the cleared
+// value is interpolated between the chronometer time less and plus 15
+// minutes, and the longitude moves 15 degrees per hour of the time error.
+// Exactly ten iterations run; the last one is printed.
 //
 // There is no answer, and one line says why, when the measured distance is
 // not between 0 and 180 degrees, when the Moon or the other body is below the
@@ -27,10 +27,12 @@
 //   clear the picture, print every line of r.Lines (five, or one that says
 //   why the distance cannot be cleared); no field changes.
 //
-// Accuracy: the method neglects the other body's parallax (up to 35 s of
-// time for Venus) and the Moon's theory is good to about 0.25' (up to 37 s);
-// against an independent sky the time comes back within 75 s and the
-// longitude within 19' (tests/lunar/lunar_clearing_test.cpp).
+// Accuracy: on the program's own sky seen by exact geometry from the equator
+// without air the time comes back within 2 s; against an independent sky
+// (the Moon of the same series, SOFA's refraction, the WGS84 Earth) within
+// 20 s and the longitude within 5' (tests/lunar/lunar_clearing_test.cpp).
+// The Moon's theory itself is good to about 0.25' against the full
+// ephemeris, up to 37 s of time.
 #pragma once
 
 #include <functional>
@@ -94,6 +96,7 @@ struct LunarPlaces {
     double MoonHP = 0;  // horizontal parallax, arc minutes
     double BodyGHA = 0;
     double BodyDec = 0;
+    double BodyHP = 0;   // the body's horizontal parallax, arc minutes (0 for a star)
     double SunTerm = 0;  // the Sun's semi-diameter by its limb, degrees (0 for others)
 };
 
@@ -127,14 +130,17 @@ ClearingResult clearLunarDistance(const ClearingInput& in, const PlacesAt& place
 // The pieces of one iteration, degrees.
 // Refraction at the apparent altitude h: negative.
 double lunarRefraction(double h, double Temperature, double Pressure);
-// The Moon's parallax in altitude at the apparent altitude h, HP in degrees.
-double moonParallaxInAltitude(double HP, double h, double Lat);
+// Parallax in altitude at the apparent altitude h, HP in degrees (the Moon's
+// or the other body's), for the latitude Lat.
+double parallaxInAltitude(double HP, double h, double Lat);
 // The Moon's augmented semi-diameter signed by the limb factor, HP in
 // degrees, Hm the true altitude.
 double augmentedSemiDiameter(double MoonLimb, double HP, double Hm);
 // Apparent altitudes of the Moon and the body from their true ones: four
-// passes of parallax and refraction.
-void apparentAltitudes(double Hm, double Hb, double HP, double Lat, double Temperature,
+// passes of parallax and refraction, each parallax taken at the body's
+// current apparent altitude. HP the Moon's and HPb the body's horizontal
+// parallax, degrees (HPb 0 for a star).
+void apparentAltitudes(double Hm, double Hb, double HP, double HPb, double Lat, double Temperature,
                        double Pressure, double& hm, double& hb);
 // The rigorous cosine formula: the geocentric distance from the apparent
 // one d, the true altitudes Hm, Hb and the apparent altitudes hm, hb.

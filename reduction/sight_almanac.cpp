@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/input_check.h"
 #include "platform/numtext.h"
 
 namespace reduction {
@@ -17,7 +18,6 @@ using platform::PrintLine;
 constexpr const char* kDegreesText = "\xC2\xB0 ";  // "° "
 
 constexpr int kLastObjectIndex = 5 + ephemeris::kStarCount;  // 63
-constexpr double kSunHP = 0.08;                              // arc minutes, not computed
 
 bool isListEntry(double i) {
     return std::isfinite(i) && i == std::floor(i) && i >= -1 && i <= kLastObjectIndex;
@@ -154,7 +154,7 @@ SightAlmanac sightAlmanac(const SightAlmanacInput& input) {
         out.GHA = sun.GHA;
         out.Dec = sun.Dec;
         out.SD = sun.SD;
-        out.HP = kSunHP;
+        out.HP = ephemeris::SunHorizontalParallax(sun.EarthR);
     } else if (i == 1) {
         out.Name = "Moon";
         double Illum = 0;
@@ -206,6 +206,63 @@ SightAlmanac sightAlmanac(const SightAlmanacInput& input) {
     hidden.Text8 = isStar ? "" : fieldText(out.HP);
     hidden.Text10 = platform::generalText(i);
     out.Hidden = hidden;
+    return out;
+}
+
+SightPlaces sightsAtTheirTimes(const SightLog& log, double ChronometerCorrection, double DeltaT) {
+    SightPlaces out;
+    out.Log = log;
+    ephemeris::StarTables stars;
+    ephemeris::FillStarTable(stars);
+    const int count = reducibleSightCount(log.SightCount);
+    for (int i = 1; i <= count; ++i) {
+        auto& row = out.Log.SightData[i];
+        if (!isListEntry(row[kFieldObjectIndex]) || row[kFieldObjectIndex] < 0) {
+            continue;
+        }
+        const bool included = row[kFieldIncluded] == 1;
+        const std::string sight = "Sight " + std::to_string(i) + ": ";
+        // The sight entry's own refusals of a date and time.
+        const platform::Problem problem = platform::firstProblem({
+            platform::dateProblem(row[kFieldUTYear], row[kFieldUTMonth], row[kFieldUTDay]),
+            platform::timeProblem(row[kFieldUTHour], row[kFieldUTMinute], row[kFieldUTSecond],
+                                  {"Hour", "Minute", "Second"}),
+        });
+        if (problem) {
+            if (included) {
+                out.Warning = sight + *problem;
+                return out;
+            }
+            continue;
+        }
+
+        SightAlmanacInput when;
+        when.ObjectIndex = row[kFieldObjectIndex];
+        when.Year = row[kFieldUTYear];
+        when.Month = row[kFieldUTMonth];
+        when.Day = row[kFieldUTDay];
+        when.Hour = row[kFieldUTHour];
+        when.Minute = row[kFieldUTMinute];
+        when.Second = row[kFieldUTSecond];
+        when.ChronometerCorrection = ChronometerCorrection;
+        when.DeltaT = DeltaT;
+        when.Stars = stars;
+        const SightAlmanac place = sightAlmanac(when);
+        if (!place.Finite || !place.Hidden) {
+            if (included) {
+                out.Warning = sight +
+                              "the almanac data cannot be computed; check the date and time of "
+                              "the sight, the chronometer correction and Delta T in the settings.";
+                return out;
+            }
+            continue;
+        }
+        row[kFieldGHA] = platform::leadingNumber(place.Hidden->Text3);
+        row[kFieldDec] = platform::leadingNumber(place.Hidden->Text4);
+        row[kFieldSD] = platform::leadingNumber(place.Hidden->Text7);
+        row[kFieldHP] = platform::leadingNumber(place.Hidden->Text8);
+        row[kFieldObjectIndex] = platform::leadingNumber(place.Hidden->Text10);
+    }
     return out;
 }
 

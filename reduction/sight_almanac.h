@@ -9,6 +9,7 @@
 
 #include "ephemeris/ephemeris.h"
 #include "platform/print_items.h"
+#include "reduction/sight_log.h"
 
 namespace reduction {
 
@@ -54,7 +55,7 @@ struct SightAlmanac {
     double GHA = 0;  // degrees
     double Dec = 0;  // degrees, north positive
     double SD = 0;   // arc minutes; 0 for planets, stars and no body
-    double HP = 0;   // arc minutes; Sun 0.08, 0 for stars and no body
+    double HP = 0;   // arc minutes; 0 for stars and no body
     // False when a body is selected and its time or any of its almanac values
     // is not a finite number (a year or Delta T typed with 70 digits): the
     // block then shows "---" for them and the hidden fields stay empty.
@@ -69,6 +70,25 @@ struct SightAlmanac {
 // The body click's computation: UT from the watch reading and the chronometer
 // correction, JulianDay, T_TT, the Sun, then the selected body.
 SightAlmanac sightAlmanac(const SightAlmanacInput& input);
+
+// The log with every stored sight's place taken at its time, or the first
+// included sight that has none.
+struct SightPlaces {
+    // "Sight 2: Month must be 1 to 12": nothing is to change.
+    std::optional<std::string> Warning;
+    SightLog Log;  // the whole log, to be used only without a warning
+};
+
+// Every sight 1 to SightCount of the log gets the GHA, declination,
+// semi-diameter and HP (fields 14 to 17) that a click on its body (field 18)
+// computes for its stored date and watch time with these settings (both in
+// seconds), as "Save Changes" stores them (the hidden fields' texts read
+// back), so a log stored with the same settings comes back unchanged. A
+// sight keeps its stored values when its body is not in the list, and when
+// it is left out of the fix (field 2 not 1) and its date or time would be
+// refused or its place is not a number; for an included sight either gives
+// the warning, naming the sight and the field.
+SightPlaces sightsAtTheirTimes(const SightLog& log, double ChronometerCorrection, double DeltaT);
 
 // The common almanac block of the Sun, the Moon and the planets: name, GHA,
 // declination and horizontal parallax (arc minutes).

@@ -317,8 +317,10 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
         s.PA = HP * std::cos(s.Ha * k) * (1 - sinDrLat * sinDrLat / 298.257);
         const double R = -0.0167 / std::tan((s.Ha + 7.31 / (s.Ha + 4.4)) * k);
         if (row[kFieldObjectIndex] == 1) {
-            // The Moon: semi-diameter from the horizontal parallax, augmented.
-            s.SDc = limb * 0.2724 * HP * (1 + std::sin(s.Ha * k) / 60.5);
+            // The Moon: semi-diameter from the horizontal parallax. Its
+            // augmentation is not added: the parallax taken at the limb's
+            // apparent altitude already holds it.
+            s.SDc = limb * 0.2724 * HP;
         } else {
             s.SDc = SD * limb;
         }

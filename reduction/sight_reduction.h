@@ -10,11 +10,14 @@
 // Usage by the reduce button:
 //   ReductionStart start = prepareReduction(form1.legSettings(), Option2, Option3);
 //   if (start.Warning) { beep; show start.Warning->Text, start.Warning->Title; stop }
+//   SightPlaces sights = sightsAtTheirTimes(log, chronometer correction, Delta T);
+//   if (sights.Warning) { beep; show it with the title "Warning!"; stop }
 //   fill Form3 from start.Prefill, run it modal; on "PRESS to Enter Data":
 //   assumedPositionOf(fields of Form3, AssumedLat, AssumedLon);
 //   ReductionOutcome out = reduceSights(
-//       reductionInput(start, form7 settings, AssumedLat, AssumedLon), log);
-//   if (out.Warning) { beep; show it; change nothing } else commit out.Result.
+//       reductionInput(start, form7 settings, AssumedLat, AssumedLon), sights.Log);
+//   if (out.Warning) { beep; show it; change nothing }
+//   else { log = sights.Log; commit out.Result }
 #pragma once
 
 #include <array>

@@ -20,11 +20,11 @@ the sextant altitude from which the program's own corrections (index
 correction, dip for the eye height, refraction with the temperature and
 pressure, parallax with the HP, semi-diameter for the limb) give back that
 Ho, using erfa's HP and SD where the program computes its own and the
-program's fixed 0.08' for the Sun's HP, and rounds it to 0.1' as a navigator
-reads it. It also reports what a real sextant would read (the topocentric
-limb with the program's atmosphere) and solves the fix from the rounded
-sights the way the program does, so that the fixture's own share of the
-error is known.
+program's rule 0.1466' / R for the Sun's HP (R erfa's distance in au), and
+rounds it to 0.1' as a navigator reads it. It also reports what a real
+sextant would read (the topocentric limb with the program's atmosphere) and
+solves the fix from the rounded sights the way the program does, so that the
+fixture's own share of the error is known.
 
 Sources (Debian packages python3-erfa and python3-ephem; only this script
 needs them, never the build or the tests). Usage:
@@ -65,8 +65,7 @@ DIP_FACTOR = 0.0293
 REFRACTION = (0.0167, 7.31, 4.4)
 FLATTENING_TERM = 298.257
 MOON_SD_RATIO = 0.2724
-MOON_AUGMENTATION = 60.5
-SUN_HP_PROGRAM = 0.08  # the Sun's HP is not computed, arc minutes
+SUN_HP_PROGRAM = 0.1466  # the Sun's HP at 1 au, arc minutes; the program divides by R in au
 
 # The largest reading error of a session's sights, arc minutes (see
 # reading_errors): real sights never meet in a point, and the plot's error
@@ -380,7 +379,8 @@ def program_ho(hs, case, body, limb, hp, sd, dr_lat):
     pa = hp / 60 * math.cos(ha * DEG) * (1 - math.sin(dr_lat * DEG) ** 2 / FLATTENING_TERM)
     r = refraction(ha, refraction_factor(case))
     if body == "Moon":
-        sdc = LIMB[limb] * MOON_SD_RATIO * hp / 60 * (1 + math.sin(ha * DEG) / MOON_AUGMENTATION)
+        # The parallax at the limb's apparent altitude holds the augmentation.
+        sdc = LIMB[limb] * MOON_SD_RATIO * hp / 60
     else:
         sdc = sd / 60 * LIMB[limb]
     return ha + r + pa + sdc
@@ -512,8 +512,8 @@ def solve_case(case):
     sights = []
     for number, ((body, limb, watch), (seen, t, ut_hours, run, ship), error) in enumerate(
             zip(case["sights"], seen_all, scatter), start=1):
-        # The HP and SD the program will use: the Sun's HP is its fixed 0.08'.
-        hp = SUN_HP_PROGRAM if body == "Sun" else seen["hp"]
+        # The HP and SD the program will use: the Sun's HP by its own rule.
+        hp = SUN_HP_PROGRAM / (seen["distance"] / AU_KM) if body == "Sun" else seen["hp"]
         hs_true = sextant_for(seen["geo_alt"], case, body, limb, hp, seen["sd"], dr_lat)
         hs = sextant_for(seen["geo_alt"] + error / 60, case, body, limb, hp, seen["sd"], dr_lat)
         tenths = round(hs * 600)
@@ -592,13 +592,12 @@ def header(results):
         "Back to the sextant with the program's corrections (sea horizon), inverted so",
         "  that they give the true Ho: Ha = Hs - 0.0293 sqrt(h in m) + IC; Ho = Ha",
         "  - 0.0167 / tan(Ha + 7.31 / (Ha + 4.4)) * 0.28 P / (273 + T) + HP cos Ha",
-        "  (1 - sin^2 DRlat / 298.257) + SD x limb (Moon: 0.2724 HP (1 + sin Ha / 60.5) x",
-        "  limb), with erfa's HP and SD (the Sun's HP the program's fixed 0.08') and the",
+        "  (1 - sin^2 DRlat / 298.257) + SD x limb (Moon: 0.2724 HP x limb), with erfa's",
+        "  HP and SD (the Sun's HP the program's 0.1466' / R, R erfa's distance in au) and the",
         "  program's DR latitude, for the true Ho plus the reading error; Hs rounded to",
         "  0.1'. 'real sextant' below: what a sextant would read of the topocentric limb",
         "  with the same atmosphere, minus the Hs without reading error (the Moon's share",
-        "  is the parallax taken at the limb's apparent altitude, not the centre's, and the",
-        "  Earth's flattening in the parallax's direction; the Sun's the fixed HP).",
+        "  is the Earth's flattening in the parallax's direction).",
         f"Reading errors: at most {SCATTER}' a session, in the proportions the least-squares",
         "  fix cannot see (orthogonal to cos Zn and sin Zn over its sights): a small cocked",
         "  hat around the true position, which stays the fix, and a residual for the ellipse.",

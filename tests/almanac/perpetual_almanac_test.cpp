@@ -243,6 +243,34 @@ TEST(PerpetualAlmanac, TimeBlockAtJ2000) {
               "Julian Day Ephemeris\t 2451545.001 ");
 }
 
+TEST(PerpetualAlmanac, SunHorizontalParallaxAtItsDistance) {
+    // The Earth's equatorial radius 6378.137 km seen from the Sun, 1 au
+    // 149597870.7 km, at the distances of ERFA epv00 (pyerfa 2.0.0.1, Debian
+    // python3-erfa): perihelion 2024 January 3 00:39 UT, 0.98330699 au,
+    // 0.14906'; aphelion 2024 July 5 05:06 UT, 1.01672549 au, 0.14416'. The
+    // block shows the HP to 0.01'.
+    struct Case {
+        double month, day, hour, minute;
+        const char* line;
+    };
+    const Case cases[] = {
+        {1, 3, 0, 39, " HP     .15  '  Horizontal Parallax"},
+        {7, 5, 5, 6, " HP     .14  '  Horizontal Parallax"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.month);
+        AlmanacRequest r = almanactest::june15Request(0);
+        r.Month = c.month;
+        r.Day = c.day;
+        r.Hour = c.hour;
+        r.Minute = c.minute;
+        r.Second = 0;
+        const auto lines = texts(perpetualAlmanac(r, starTables()).BodyBlock);
+        ASSERT_GE(lines.size(), 6u);
+        EXPECT_EQ(lines[5], c.line);
+    }
+}
+
 TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
     const ephemeris::StarTables stars = starTables();
     for (int i = 0; i <= 63; ++i) {
@@ -252,6 +280,7 @@ TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
         if (i == 0) {
             ASSERT_GE(lines.size(), 12u);
             EXPECT_EQ(lines[0], " Object Name:  Sun");
+            // 0.1443': the Sun is 1.0159 au away (its HP: SunHorizontalParallaxAtItsDistance).
             EXPECT_EQ(lines[5], " HP     .14  '  Horizontal Parallax");
             EXPECT_EQ(lines[9].substr(0, 5), " SD  ");
             // Two days after its June zero the equation of time is -0.64 min

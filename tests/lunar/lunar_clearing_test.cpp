@@ -1,6 +1,7 @@
 // The clearing of a lunar distance: its pieces against worked values, the
-// whole clearing against distances measured in an independent sky, the limb
-// and body terms, and the answers it gives when it cannot clear.
+// whole clearing against distances measured in an independent sky and in the
+// program's own sky seen by exact geometry, the limb and body terms, and the
+// answers it gives when it cannot clear.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -129,7 +130,7 @@ TEST(LunarClearingPieces, WorkedValues) {
     EXPECT_NEAR(lunar::lunarRefraction(10, 10, 1010), -0.08997, 0.000005);
     // The Moon's parallax in altitude for HP 57', apparent altitude 30,
     // latitude 45: 49.281' (worked value, 3 decimals).
-    EXPECT_NEAR(lunar::moonParallaxInAltitude(57.0 / 60, 30, 45) * 60, 49.281, 0.0005);
+    EXPECT_NEAR(lunar::parallaxInAltitude(57.0 / 60, 30, 45) * 60, 49.281, 0.0005);
     // The augmented semi-diameter for HP 57', true altitude 30, inner limb:
     // 15.655' (worked value), a hair above the half, so printed rounded as
     // 15.66; outer negative, centre 0.
@@ -150,16 +151,29 @@ TEST(LunarClearingPieces, EqualAltitudesReturnTheApparentDistance) {
 TEST(LunarClearingPieces, ApparentAltitudesRaiseTheBodyAndLowerTheMoon) {
     double hm = 0;
     double hb = 0;
-    lunar::apparentAltitudes(30, 30, 57.0 / 60, 45, 10, 1010, hm, hb);
+    lunar::apparentAltitudes(30, 30, 57.0 / 60, 0, 45, 10, 1010, hm, hb);
     // After four passes each apparent altitude gives back the true one: the
-    // Moon lowered by its parallax less the refraction, the body raised by the
-    // refraction alone (about 1.7' at 30 degrees).
-    EXPECT_NEAR(hm + lunar::moonParallaxInAltitude(57.0 / 60, hm, 45) +
-                    lunar::lunarRefraction(hm, 10, 1010),
-                30, 1e-6);
+    // Moon lowered by its parallax less the refraction, a star (no parallax)
+    // raised by the refraction alone (about 1.7' at 30 degrees).
+    EXPECT_NEAR(
+        hm + lunar::parallaxInAltitude(57.0 / 60, hm, 45) + lunar::lunarRefraction(hm, 10, 1010),
+        30, 1e-6);
     EXPECT_NEAR(hb + lunar::lunarRefraction(hb, 10, 1010), 30, 1e-9);
     EXPECT_NEAR((30 - hm) * 60, 47.9, 0.1);
     EXPECT_NEAR((hb - 30) * 60, 1.7, 0.1);
+
+    // Venus near inferior conjunction, HP 0.5': its parallax, taken at its
+    // apparent altitude, lowers it by 0.5' cos 30 (less the flattening term)
+    // from where the refraction alone puts it, within the 0.0006' that the
+    // refraction grows by over that half minute.
+    double hmV = 0;
+    double hbV = 0;
+    lunar::apparentAltitudes(30, 30, 57.0 / 60, 0.5 / 60, 45, 10, 1010, hmV, hbV);
+    EXPECT_EQ(hmV, hm);
+    EXPECT_NEAR(
+        hbV + lunar::parallaxInAltitude(0.5 / 60, hbV, 45) + lunar::lunarRefraction(hbV, 10, 1010),
+        30, 1e-9);
+    EXPECT_NEAR((hb - hbV) * 60, 0.5 * std::sqrt(3.0) / 2 * (1 - 0.5 / 298.257), 0.001);
 }
 
 TEST(LunarClearing, FindsTheTimeAndLongitudeOfAnIndependentSky) {
@@ -169,12 +183,119 @@ TEST(LunarClearing, FindsTheTimeAndLongitudeOfAnIndependentSky) {
         const ClearingResult r = lunar::clearLunarDistance(c.in);
         ASSERT_TRUE(r.Failure.empty()) << c.name << r.Failure;
         ASSERT_EQ(r.Lines.size(), 5u);
-        // 75 s and 19': the method's neglect of the body's parallax (up to
-        // 35 s for Venus) and the Moon theory's 0.25' (up to 37 s), measured.
-        EXPECT_NEAR(r.CorrectTime, c.trueUT, 75.0 / 3600) << c.name;
-        EXPECT_NEAR(r.BetterLongitude, c.trueLon, 19.0 / 60) << c.name;
+        // 20 s and 5' (measured: 17.4 s and 4.4' at most; 44 s and 11' for
+        // Venus while its parallax was left out). The sky's Moon is of the
+        // same series as the program's, so what remains is the sky's own:
+        // its distances typed to 0.1' (up to 6 s), its refraction (SOFA's,
+        // not the clearing's formula) and the direction of the parallax on the
+        // flattened Earth, which the clearing's spherical parallax leaves out.
+        EXPECT_NEAR(r.CorrectTime, c.trueUT, 20.0 / 3600) << c.name;
+        EXPECT_NEAR(r.BetterLongitude, c.trueLon, 5.0 / 60) << c.name;
         // The clock was 2 to 14 minutes off: the clearing moved the longitude.
         EXPECT_GT(std::fabs(r.BetterLongitude - c.in.Lon), 0.4) << c.name;
+    }
+}
+
+// A body's geocentric place as a point of an Earth-fixed frame in Earth
+// radii (x toward 0 N 0 E, y toward 0 N 90 E, z north): GHA westward,
+// degrees; distance in Earth radii (a star: the unit direction).
+struct SkyPoint {
+    double x, y, z;
+};
+SkyPoint skyPoint(double GHA, double Dec, double distance) {
+    const double kDeg = 3.141592653589793 / 180;
+    return {distance * std::cos(Dec * kDeg) * std::cos(-GHA * kDeg),
+            distance * std::cos(Dec * kDeg) * std::sin(-GHA * kDeg),
+            distance * std::sin(Dec * kDeg)};
+}
+// Seen from an observer on the equator at longitude Lon (a sphere of radius
+// 1; a star stays where it is).
+SkyPoint seenFrom(const SkyPoint& p, double Lon, bool star) {
+    const double kDeg = 3.141592653589793 / 180;
+    if (star) {
+        return p;
+    }
+    return {p.x - std::cos(Lon * kDeg), p.y - std::sin(Lon * kDeg), p.z};
+}
+double length(const SkyPoint& p) {
+    return std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
+}
+// Angle between two directions, degrees.
+double angleBetween(const SkyPoint& a, const SkyPoint& b) {
+    const double c = (a.x * b.x + a.y * b.y + a.z * b.z) / (length(a) * length(b));
+    return std::acos(std::fmax(-1.0, std::fmin(1.0, c))) * 180 / 3.141592653589793;
+}
+
+TEST(LunarClearing, ClearsTheExactTopocentricDistanceOfTheProgramsOwnSky) {
+    // 2025 March 23, 12:00 UT, the day of Venus's inferior conjunction (0.281
+    // au, HP 0.52'), seen from 0 N 70 W, no air: the Moon high in the south,
+    // the Sun and Venus low in the east, Antares in the south-west. The
+    // places are the program's own geocentric ones; the observer's view of
+    // them is exact geometry on the equator of a sphere, where the
+    // clearing's spherical parallax is exact. The navigator measures from
+    // the Moon's centre (to the Sun's near limb) with a chronometer 3 minutes
+    // fast, so the estimated longitude is 45' too far west.
+    const double Year = 2025, Month = 3, Day = 23, t0 = 12, DeltaT = 69;
+    const double trueLon = -70;
+    const double clockError = 3.0 / 60;  // hours
+    const double kEarthRadiusKm = 6378.137;
+    const double kAuKm = 149597870.7;
+    const ephemeris::TimeArguments t = ephemeris::TimeArgumentsFor(Year, Month, Day, t0, DeltaT);
+    const ephemeris::SunPlace sun = ephemeris::SunPlaceAt(t.JD, t.T_TT);
+    double moonGHA = 0, moonDec = 0, moonSD = 0, moonHP = 0, illum = 0, moonKm = 0, elong = 0;
+    ephemeris::MoonPosition(t.JD, t.T_TT, sun.SunAppLon, moonGHA, moonDec, moonSD, moonHP, illum,
+                            moonKm, elong);
+    const SkyPoint moon = seenFrom(skyPoint(moonGHA, moonDec, moonKm / 6378.14), trueLon, false);
+
+    struct Case {
+        const char* name;
+        int body;  // LunarTargetIndex
+        double GHA, Dec;
+        double distance;  // Earth radii; 0 for a star
+        double sunSD;     // the Sun's geocentric semi-diameter, degrees (else 0)
+    };
+    double venusGHA = 0, venusDec = 0, venusSHA = 0, venusHP = 0, venusAu = 0;
+    ephemeris::PlanetPosition(t.JD, t.T_TT, 2, sun.EarthL, sun.EarthB, sun.EarthR, venusGHA,
+                              venusDec, venusSHA, venusHP, venusAu);
+    ASSERT_LT(venusAu, 0.29);
+    const int antares = targetIndex("Antares");
+    double starGHA = 0, starDec = 0, starSHA = 0;
+    ephemeris::StarPosition(t.T_TT, t.JD, antares - lunar::kLunarFirstStar, sun.SunGeoLon, starGHA,
+                            starDec, starSHA);
+    const Case cases[] = {
+        {"Sun", lunar::kLunarSun, sun.GHA, sun.Dec, sun.EarthR * kAuKm / kEarthRadiusKm,
+         sun.SD / 60},
+        {"Venus", 2 - 1, venusGHA, venusDec, venusAu * kAuKm / kEarthRadiusKm, 0},
+        {"Antares", antares, starGHA, starDec, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool star = c.distance == 0;
+        const SkyPoint body =
+            seenFrom(skyPoint(c.GHA, c.Dec, star ? 1 : c.distance), trueLon, star);
+        // The Sun's near limb: its semi-diameter as seen from the observer.
+        const double limb = star ? 0
+                                 : std::asin(std::sin(c.sunSD * 3.141592653589793 / 180) *
+                                             c.distance / length(body)) *
+                                       180 / 3.141592653589793;
+        ClearingInput in;
+        in.Temperature = 10;
+        in.Pressure = 0;
+        in.Lat = 0;
+        in.Lon = trueLon - 15 * clockError;
+        in.Year = Year;
+        in.Month = Month;
+        in.Day = Day;
+        in.U = t0 + clockError;
+        in.DeltaT = DeltaT;
+        in.Distance = angleBetween(moon, body) - limb;
+        in.MoonLimb = 0;
+        in.SunLimb = 1;
+        in.SelectedBody = c.body;
+        const ClearingResult r = lunar::clearLunarDistance(in);
+        ASSERT_TRUE(r.Failure.empty()) << r.Failure;
+        EXPECT_NEAR(r.CorrectTime, t0, 2.0 / 3600);
+        EXPECT_NEAR(r.BetterLongitude, trueLon, 15 * 2.0 / 3600);
     }
 }
 

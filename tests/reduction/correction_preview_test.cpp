@@ -67,23 +67,23 @@ TEST(CorrectionPreview, LinesAndValuesForEachHorizon) {
           " R       -1.73  ' Refraction correction",
           " PA      0  ' Parallax-in-altitude correction"}},
         {"sea, 9 m, off scale, Sun",
-         input(1, HorizonKind::NormalSea, 45, 30, 2.5, 9, 15, 1010, 0.08),
+         input(1, HorizonKind::NormalSea, 45, 30, 2.5, 9, 15, 1010, 0.1466),
          -5.274,
          45.45376666666667,
          -0.9635009215654659,
-         0.05611876598998391,
+         0.10283763867664553,
          {" IC      2.5  ' Index correction", " DipCorr -5.27  ' Dip correction",
           " R       -.96  ' Refraction correction",
-          " PA      .06  ' Parallax-in-altitude correction"}},
+          " PA      .1  ' Parallax-in-altitude correction"}},
         {"reflective artificial, on scale, Sun",
-         input(-1, HorizonKind::ReflectiveArtificial, 60, 12, 1.2, 9, 15, 1010, 0.08),
+         input(-1, HorizonKind::ReflectiveArtificial, 60, 12, 1.2, 9, 15, 1010, 0.1466),
          0,
          30.09,
          -1.683626074980989,
-         0.06921911500225808,
+         0.12684402824163793,
          {" IC     -1.2  ' Index correction", " DipCorr  0  ' Dip correction",
           " R       -1.68  ' Refraction correction",
-          " PA      .07  ' Parallax-in-altitude correction"}},
+          " PA      .13  ' Parallax-in-altitude correction"}},
         {"bubble, off scale, planet",
          input(1, HorizonKind::Bubble, 20, 6, 3, 5, 25, 990, 0.5),
          0,
@@ -174,7 +174,7 @@ TEST(CorrectionPreview, ParallaxInAltitudeIsHpTimesCosineOfHa) {
         const char* what;
         double hp;
     };
-    const Case cases[] = {{"Sun", 0.08}, {"star", 0}, {"Moon", 58.7}};
+    const Case cases[] = {{"Sun", 0.1466}, {"star", 0}, {"Moon", 58.7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const CorrectionPreview p =
@@ -200,7 +200,7 @@ TEST(CorrectionPreview, ValuesThatCannotBeComputedShowDashes) {
     const Case cases[] = {
         // The dip, and with it Ha, refraction and parallax, have no value.
         {"negative eye height, sea",
-         input(-1, HorizonKind::NormalSea, 30, 0, 0, -2, 15, 1010, 0.08),
+         input(-1, HorizonKind::NormalSea, 30, 0, 0, -2, 15, 1010, 0.1466),
          {" IC      0  ' Index correction", " DipCorr --- ' Dip correction",
           " R       --- ' Refraction correction", " PA     --- ' Parallax-in-altitude correction"}},
         // Ha exactly -4.4: only the refraction divides by zero.

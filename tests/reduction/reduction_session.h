@@ -76,7 +76,7 @@ inline void reduceStarSights(app::App& app, uitest::FakeEnvironment& env, int co
         row[reduction::kFieldIndexErrorSide] = -1;
         row[reduction::kFieldGHA] = gha;
         row[reduction::kFieldDec] = dec;
-        row[reduction::kFieldObjectIndex] = 7 + i;
+        row[reduction::kFieldObjectIndex] = 99;  // hand-made places: a body not in the list
     }
     main.Command1.setEnabled(true);
     env.modalRunner.expectDialog<reduction::Form3>(

@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "ephemeris/ephemeris.h"
+#include "platform/numtext.h"
 #include "platform/print_items.h"
 
 namespace {
@@ -153,7 +155,7 @@ DirectPlace directPlace(int objectIndex, const Instant& at) {
     switch (objectIndex) {
         case 0:
             p = sun;
-            p.HP = 0.08;
+            p.HP = 0.1466 / R;  // 8.794" at 1 au, in inverse proportion to the distance
             break;
         case 1:
             ephemeris::MoonPosition(JD, T_TT, appLon, p.GHA, p.Dec, p.SD, p.HP, unused1, unused2,
@@ -217,9 +219,9 @@ TEST(PlanetPrint, PrintsNameGhaDeclinationAndParallax) {
         {"Sun",
          0.5,
          -23.4375,
-         0.08,
+         0.1491,
          {" Object Name:  Sun", " GHA    0 " + kDeg + " 30 '  Greenwich Hour Angle",
-          " DEC   S 23 " + kDeg + " 26.25 '  Declination", " HP     .08  '  Horizontal Parallax"}},
+          " DEC   S 23 " + kDeg + " 26.25 '  Declination", " HP     .15  '  Horizontal Parallax"}},
         // Between 0 and -1 degree: "S", 0 degrees and the unsigned minutes.
         {"Mars",
          359.999,
@@ -384,8 +386,7 @@ TEST(SightAlmanac, EveryBodyKindGivesItsPlaceBlockAndHiddenFields) {
                         starAngleLine(" GHA Aries  ", p.GHAAries, "")};
         } else {
             expected = {std::string(" Object Name:  ") + c.name, planetGhaLine(p.GHA),
-                        planetDecLine(p.Dec),
-                        c.objectIndex == 0 ? " HP     .08  '  Horizontal Parallax" : hpLine(p.HP)};
+                        planetDecLine(p.Dec), hpLine(p.HP)};
             if (sunOrMoon) {
                 expected.push_back(sdLine(p.SD));
             }
@@ -396,10 +397,36 @@ TEST(SightAlmanac, EveryBodyKindGivesItsPlaceBlockAndHiddenFields) {
         EXPECT_EQ(a.Hidden->Text3, sixDecimals(p.GHA));
         EXPECT_EQ(a.Hidden->Text4, sixDecimals(p.Dec));
         EXPECT_EQ(a.Hidden->Text7, sunOrMoon ? sixDecimals(p.SD) : "");
-        const std::string text8 = c.objectIndex == 0 ? "0.08" : (star ? "" : sixDecimals(p.HP));
+        const std::string text8 = star ? "" : sixDecimals(p.HP);
         EXPECT_EQ(a.Hidden->Text8, text8);
         EXPECT_EQ(a.Hidden->Text9, c.text9);
         EXPECT_EQ(a.Hidden->Text10, std::to_string(c.objectIndex));
+    }
+}
+
+TEST(SightAlmanac, SunHorizontalParallaxFollowsItsDistance) {
+    // The Earth's equatorial radius 6378.137 km seen from the Sun at its
+    // distance in 2024 (ERFA epv00 from pyerfa 2.0.0.1, Debian python3-erfa;
+    // 1 au 149597870.7 km): at perihelion, January 3 00:39 UT, 0.98330699 au;
+    // at aphelion, July 5 05:06 UT, 1.01672549 au. Delta T 69.2 s.
+    struct Case {
+        Instant at;
+        double R;  // au
+        const char* block;
+    };
+    const Case cases[] = {
+        {{2024, 1, 3, 0, 39, 0, 69.2}, 0.98330699, " HP     .15  '  Horizontal Parallax"},
+        {{2024, 7, 5, 5, 6, 0, 69.2}, 1.01672549, " HP     .14  '  Horizontal Parallax"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.R);
+        const SightAlmanac a = sightAlmanac(inputFor(0, c.at));
+        const double exact =
+            60 * std::asin(6378.137 / (c.R * 149597870.7)) * 180 / 3.141592653589793;
+        EXPECT_NEAR(a.HP, exact, 0.0005);
+        EXPECT_EQ(texts(a.Block)[3], c.block);
+        ASSERT_TRUE(a.Hidden.has_value());
+        EXPECT_NEAR(std::stod(a.Hidden->Text8), exact, 0.0005);
     }
 }
 
@@ -423,7 +450,7 @@ TEST(SightAlmanac, ChronometerCorrectionIsAddedToTheWatchSeconds) {
         EXPECT_NEAR(a.UT, 11 + 59.0 / 60 + 58.0 / 3600, 1e-12);
         EXPECT_NEAR(a.GHA, p.GHA, 1e-9);
         EXPECT_NEAR(a.Dec, p.Dec, 1e-9);
-        EXPECT_NEAR(a.HP, i == 0 ? 0.08 : (i >= 6 ? 0 : p.HP), 1e-9);
+        EXPECT_NEAR(a.HP, i >= 6 ? 0 : p.HP, 1e-9);
         // Five seconds move the GHA by about 0.0208 degrees.
         const DirectPlace uncorrected = directPlace(i, watch);
         EXPECT_GT(std::fabs(a.GHA - uncorrected.GHA), 0.02);
@@ -499,6 +526,143 @@ TEST(SightAlmanac, ValuesThatAreNotNumbersAreShownAsDashesAndFlagged) {
         const SightAlmanac good = sightAlmanac(inputFor(body, kSightTime));
         EXPECT_TRUE(good.Finite);
         EXPECT_NE(good.Hidden->Text3, "");
+    }
+}
+
+// --- Every stored sight's place at its time. ---
+
+// A stored sight: body, include flag and watch reading; a stale place.
+reduction::SightLog logOfSights(
+    const std::vector<std::pair<double, std::array<double, 8>>>& sights) {
+    reduction::SightLog log;
+    log.SightCount = static_cast<int>(sights.size());
+    for (std::size_t n = 0; n < sights.size(); ++n) {
+        auto& row = log.SightData[n + 1];
+        const auto& [body, v] = sights[n];
+        row[reduction::kFieldLimb] = 1;
+        row[reduction::kFieldIncluded] = v[0];
+        row[reduction::kFieldHorizon] = 1;
+        row[reduction::kFieldUTYear] = v[1];
+        row[reduction::kFieldUTMonth] = v[2];
+        row[reduction::kFieldUTDay] = v[3];
+        row[reduction::kFieldUTHour] = v[4];
+        row[reduction::kFieldUTMinute] = v[5];
+        row[reduction::kFieldUTSecond] = v[6];
+        row[reduction::kFieldHsDegrees] = v[7];
+        row[reduction::kFieldHsMinutes] = 12.5;
+        row[reduction::kFieldIndexError] = 1.5;
+        row[reduction::kFieldIndexErrorSide] = -1;
+        row[reduction::kFieldGHA] = 111.5;  // stale: of another instant
+        row[reduction::kFieldDec] = -22.25;
+        row[reduction::kFieldSD] = 16.5;
+        row[reduction::kFieldHP] = 0.08;
+        row[reduction::kFieldObjectIndex] = body;
+    }
+    return log;
+}
+
+TEST(SightsAtTheirTimes, EverySightGetsThePlaceItsBodyClickStores) {
+    // Watch readings with a chronometer 5 s fast, Delta T 69 s.
+    const reduction::SightLog log = logOfSights({
+        {0, {1, 2023, 11, 2, 12, 0, 3, 35}},
+        {1, {1, 2023, 11, 2, 12, 30, 0, 40}},
+        {2, {0, 2023, 11, 2, 9, 15, 30, 20}},
+        {40, {1, 2023, 11, 3, 5, 59, 59, 50}},
+    });
+    const reduction::SightPlaces out = reduction::sightsAtTheirTimes(log, -5, 69);
+    ASSERT_FALSE(out.Warning.has_value()) << *out.Warning;
+    for (int i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        const auto& before = log.SightData[i];
+        const auto& after = out.Log.SightData[i];
+        const int body = static_cast<int>(before[reduction::kFieldObjectIndex]);
+        // Only the place changes: fields 14 to 17.
+        for (int f = 1; f <= reduction::kSightFieldCount; ++f) {
+            if (f < reduction::kFieldGHA || f > reduction::kFieldHP) {
+                EXPECT_EQ(after[f], before[f]) << "field " << f;
+            }
+        }
+        // The place for the watch time plus the correction, cut to six
+        // decimals as the hidden fields hold it.
+        const Instant ut{before[reduction::kFieldUTYear],
+                         before[reduction::kFieldUTMonth],
+                         before[reduction::kFieldUTDay],
+                         before[reduction::kFieldUTHour],
+                         before[reduction::kFieldUTMinute],
+                         before[reduction::kFieldUTSecond] - 5,
+                         69};
+        const DirectPlace p = directPlace(body, ut);
+        EXPECT_NEAR(after[reduction::kFieldGHA], p.GHA, 1e-6);
+        EXPECT_NEAR(after[reduction::kFieldDec], p.Dec, 1e-6);
+        EXPECT_NEAR(after[reduction::kFieldSD], body <= 1 ? p.SD : 0, 1e-6);
+        EXPECT_NEAR(after[reduction::kFieldHP], body >= 6 ? 0 : p.HP, 1e-6);
+        // Exactly what "Save Changes" stores after the body click: the
+        // hidden fields' texts read back.
+        SightAlmanacInput click = inputFor(body, ut);
+        click.Second = before[reduction::kFieldUTSecond];
+        click.ChronometerCorrection = -5;
+        const SightAlmanac a = sightAlmanac(click);
+        ASSERT_TRUE(a.Hidden.has_value());
+        EXPECT_EQ(after[reduction::kFieldGHA], platform::leadingNumber(a.Hidden->Text3));
+        EXPECT_EQ(after[reduction::kFieldHP], platform::leadingNumber(a.Hidden->Text8));
+    }
+    // The same settings again change nothing more.
+    EXPECT_EQ(reduction::sightsAtTheirTimes(out.Log, -5, 69).Log, out.Log);
+}
+
+TEST(SightsAtTheirTimes, WhatKeepsItsStoredPlaceAndWhatStopsTheReduction) {
+    const double kInf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* what;
+        double body;
+        std::array<double, 8> sight;  // included, Y, M, D, h, m, s, Hs
+        double K;
+        const char* warning;  // nullptr: the stored place is kept
+        double firstIncluded = 1;
+    };
+    const Case cases[] = {
+        {"a body not in the list", 99, {1, 2024, 6, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"no body", -1, {1, 2024, 6, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"an index between two bodies", 2.5, {1, 2024, 6, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"left out, month 13", 1, {0, 2024, 13, 15, 14, 0, 0, 30}, 0, nullptr},
+        {"left out, a block of zeros", 0, {0, 0, 0, 0, 0, 0, 0, 0}, 0, nullptr},
+        {"left out, no place", 1, {0, 2024, 6, 15, 14, 0, 0, 30}, kInf, nullptr, 0},
+        {"month 13", 1, {1, 2024, 13, 15, 14, 0, 0, 30}, 0, "Sight 2: Month must be 1 to 12"},
+        {"a block of zeros", 0, {1, 0, 0, 0, 0, 0, 0, 0}, 0, "Sight 2: Year must be 1000 to 3000"},
+        {"31 April", 5, {1, 2024, 4, 31, 14, 0, 0, 30}, 0, "Sight 2: Day must be 1 to 30"},
+        {"hour 24", 40, {1, 2024, 6, 15, 24, 0, 0, 30}, 0, "Sight 2: Hour must be 0 to below 24"},
+        {"second 60",
+         0,
+         {1, 2024, 6, 15, 14, 0, 60, 30},
+         0,
+         "Sight 2: Second must be 0 to below 60"},
+        {"no place",
+         1,
+         {1, 2024, 6, 15, 14, 0, 0, 30},
+         kInf,
+         "Sight 2: the almanac data cannot be computed; check the date and time of the sight, "
+         "the chronometer correction and Delta T in the settings.",
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Sight 2 is the case; sight 1 a good Sun sight before it (left out
+        // where the correction gives no sight a place).
+        const reduction::SightLog log =
+            logOfSights({{0, {c.firstIncluded, 2024, 6, 15, 13, 0, 0, 40}}, {c.body, c.sight}});
+        const reduction::SightPlaces out = reduction::sightsAtTheirTimes(log, c.K, 67);
+        if (c.warning) {
+            ASSERT_TRUE(out.Warning.has_value());
+            EXPECT_EQ(*out.Warning, c.warning);
+            continue;
+        }
+        ASSERT_FALSE(out.Warning.has_value()) << *out.Warning;
+        EXPECT_EQ(out.Log.SightData[2], log.SightData[2]);
+        // The good sight before it is still recomputed.
+        if (std::isfinite(c.K)) {
+            EXPECT_NE(out.Log.SightData[1][reduction::kFieldGHA],
+                      log.SightData[1][reduction::kFieldGHA]);
+        }
     }
 }
 

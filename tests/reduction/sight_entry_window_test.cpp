@@ -83,7 +83,7 @@ Place placeOf(int body, const Instant& t, double DeltaT) {
     double unused1, unused2, unused3;
     if (body == 0) {
         p.name = "Sun";
-        p.HP = 0.08;
+        p.HP = 0.1466 / EarthR;  // 8.794" at 1 au, in inverse proportion to the distance
     } else if (body == 1) {
         p.name = "Moon";
         ephemeris::MoonPosition(JD, T_TT, SunAppLon, p.GHA, p.Dec, p.SD, p.HP, unused1, unused2,
@@ -863,7 +863,8 @@ struct PreviewSetting {
 };
 
 TEST_F(SightEntryWindow, PreviewFollowsHorizonEyeHeightAndTheAir) {
-    const double sunHP = 0.08;
+    // The Sun of 2024 March 19, 12:00 UT (0.996 au: 0.1472').
+    const double sunHP = placeOf(0, {2024, 3, 19, 12, 0, 0}, 67.0).HP;
     const PreviewSetting cases[] = {
         {"sea, metres",
          &Form5::Option1,
@@ -1080,7 +1081,8 @@ TEST_F(SightEntryWindow, PreviewOnlyForAnAltitudeOnView) {
     // Empty minutes read 0.
     uitest::userType(f.Text5, "30");
     pick(0);
-    EXPECT_EQ(printed(f.Picture2), previewOf({Sea, -1, 30, 0, 0, 2.75, false, 15, 1010, 0.08}));
+    const double sunHP = placeOf(0, {2024, 3, 19, 12, 0, 0}, 67.0).HP;
+    EXPECT_EQ(printed(f.Picture2), previewOf({Sea, -1, 30, 0, 0, 2.75, false, 15, 1010, sunHP}));
     uitest::userType(f.Text5, "");
     EXPECT_TRUE(printed(f.Picture2).empty());
 

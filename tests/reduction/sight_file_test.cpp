@@ -129,8 +129,8 @@ SightFileContents smallContents() {
 
     SightRecord sun;
     sun.Note = "Sun LL, 23\xC2\xB0";
-    const double sunFields[] = {1,  1,    1,   14, 5,          30.5,  14,    6,    2014,
-                                45, 12.3, 1.5, -1, 254.123456, 23.25, 15.77, 0.08, 0};
+    const double sunFields[] = {1,  1,    1,   14, 5,          30.5,  14,    6,        2014,
+                                45, 12.3, 1.5, -1, 254.123456, 23.25, 15.77, 0.144331, 0};
     for (int f = 1; f <= 18; ++f) {
         sun.Fields[f] = sunFields[f - 1];
     }
@@ -194,7 +194,7 @@ std::vector<std::string> smallFileLines() {
         "254.123456",
         "23.25",
         "15.77",
-        "0.08",
+        "0.144331",
         "0",
         "",  // sight 2 note
         "-1",

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/numtext.h"
+#include "reduction/sight_almanac.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
 
@@ -596,8 +597,9 @@ TEST(ReduceSightsTest, RefractionParallaxAndSemiDiameter) {
 
 // Expected values: worked by hand from the rule, as the comments show.
 TEST(ReduceSightsTest, MoonSemiDiameterFromHorizontalParallax) {
-    // The Moon's lower limb at Ha 30 with HP 60': 0.2724 deg times the
-    // augmentation 1 + 0.5 / 60.5; the stored semi-diameter is not used.
+    // The Moon's lower limb at Ha 30 with HP 60': 0.2724 x 1 degree, not
+    // augmented (the parallax at the limb's altitude holds the augmentation);
+    // the stored semi-diameter is not used.
     Row r;
     r.object = 1;
     r.horizon = 0;
@@ -608,11 +610,100 @@ TEST(ReduceSightsTest, MoonSemiDiameterFromHorizontalParallax) {
     const ReductionInput in = inputAt(0, 0);
     const ReductionOutcome lower = reduceSights(in, logOf({r}));
     ASSERT_FALSE(lower.Warning.has_value());
-    EXPECT_NEAR(lower.Result.Sights[1].SDc, 0.2724 * (1 + 0.5 / 60.5), 1e-14);
-    EXPECT_GT(lower.Result.Sights[1].SDc, 0.2724);
+    EXPECT_NEAR(lower.Result.Sights[1].SDc, 0.2724, 1e-14);
     r.limb = -1;
-    EXPECT_NEAR(reduceSights(in, logOf({r})).Result.Sights[1].SDc, -0.2724 * (1 + 0.5 / 60.5),
-                1e-14);
+    EXPECT_NEAR(reduceSights(in, logOf({r})).Result.Sights[1].SDc, -0.2724, 1e-14);
+    r.limb = 0;
+    EXPECT_EQ(reduceSights(in, logOf({r})).Result.Sights[1].SDc, 0);
+}
+
+// The exact geometry of a limb sight, for an observer on the equator of a
+// spherical Earth of radius 1 (where the parallax is all in altitude and the
+// flattening term is 1): a body whose centre is 1 / sin HP from the Earth's
+// centre and whose radius is k. From the limb's refraction-free apparent
+// altitude Ha (degrees; limb 1 lower, -1 upper) the geocentric altitude of
+// the centre, degrees: the centre stands the topocentric semi-diameter from
+// the limb, at the observer's distance d from it.
+double geocentricAltitudeOfLimbSight(double Ha, double limb, double HP, double k) {
+    const double r = 1 / std::sin(HP / 60 * kDegTest);
+    double sd = std::asin(k / r);  // first guess: the geocentric one
+    double h = 0;
+    double d = 0;
+    for (int n = 0; n < 50; ++n) {
+        h = Ha * kDegTest + limb * sd;
+        // |observer + d (cos h, sin h)| = r with the observer at (0, 1).
+        d = -std::sin(h) + std::sqrt(std::sin(h) * std::sin(h) + r * r - 1);
+        sd = std::asin(k / d);
+    }
+    return std::atan2(1 + d * std::sin(h), d * std::cos(h)) / kDegTest;
+}
+
+TEST(ReduceSightsTest, MoonLimbSightsGiveTheGeocentricAltitude) {
+    // Bubble horizon, no index error, pressure 0 and latitude 0: Ha is the
+    // sextant altitude and only the parallax and the semi-diameter remain.
+    // The Moon's radius is 0.2724 of the Earth's, the ratio the correction
+    // takes. The plain semi-diameter once augmented overshoots by SD sin Ha
+    // sin HP (0.045' at Ha 10 and HP 54', 0.27' at 85 and 61').
+    for (const double HP : {54.0, 57.0, 61.0}) {
+        for (const double Ha : {10.0, 30.0, 60.0, 85.0}) {
+            for (const double limb : {1.0, -1.0}) {
+                SCOPED_TRACE(testing::Message() << "HP " << HP << " Ha " << Ha << " limb " << limb);
+                Row r;
+                r.object = 1;
+                r.limb = limb;
+                r.horizon = 2;
+                r.hsDeg = Ha;
+                r.hp = HP;
+                r.sd = 60 * std::asin(0.2724 * std::sin(HP / 60 * kDegTest)) / kDegTest;
+                ReductionInput in = inputAt(0, 0);
+                in.P = 0;
+                const ReductionOutcome out = reduceSights(in, logOf({r}));
+                ASSERT_FALSE(out.Warning.has_value());
+                const double exact = geocentricAltitudeOfLimbSight(Ha, limb, HP, 0.2724);
+                EXPECT_NEAR(out.Result.Sights[1].Ho, exact, 0.01 / 60);
+            }
+        }
+    }
+}
+
+TEST(ReduceSightsTest, SunLimbSightGivesTheGeocentricAltitude) {
+    // The Sun at perihelion, 2024 January 3, 00:39 UT: 0.98330699 au from
+    // the Earth (ERFA epv00, pyerfa 2.0.0.1), 1 au 149597870.7 km, the
+    // Earth's equatorial radius 6378.137 km. Its HP and SD as the sight entry
+    // stores them; the exact sight from that distance. With the old fixed HP
+    // of 0.08' every Ho here was low by 0.02' to 0.06'.
+    reduction::SightAlmanacInput when;
+    when.ObjectIndex = 0;
+    when.Year = 2024;
+    when.Month = 1;
+    when.Day = 3;
+    when.Minute = 39;
+    when.DeltaT = 69.2;
+    const reduction::SightAlmanac sun = reduction::sightAlmanac(when);
+    ASSERT_TRUE(sun.Hidden.has_value());
+    const double HP = platform::leadingNumber(sun.Hidden->Text8);
+    const double SD = platform::leadingNumber(sun.Hidden->Text7);
+    const double exactHP =
+        60 * std::asin(6378.137 / (0.98330699 * 149597870.7)) / kDegTest;  // 0.14906'
+    const double k = std::sin(SD / 60 * kDegTest) / std::sin(exactHP / 60 * kDegTest);
+    for (const double Ha : {10.0, 30.0, 60.0, 85.0}) {
+        for (const double limb : {1.0, -1.0}) {
+            SCOPED_TRACE(testing::Message() << "Ha " << Ha << " limb " << limb);
+            Row r;
+            r.object = 0;
+            r.limb = limb;
+            r.horizon = 2;
+            r.hsDeg = Ha;
+            r.hp = HP;
+            r.sd = SD;
+            ReductionInput in = inputAt(0, 0);
+            in.P = 0;
+            const ReductionOutcome out = reduceSights(in, logOf({r}));
+            ASSERT_FALSE(out.Warning.has_value());
+            const double exact = geocentricAltitudeOfLimbSight(Ha, limb, exactHP, k);
+            EXPECT_NEAR(out.Result.Sights[1].Ho, exact, 0.005 / 60);
+        }
+    }
 }
 
 TEST(ReduceSightsTest, ChronometerCorrectionEntersTheTime) {
@@ -1494,8 +1585,7 @@ double sextantFor(double ho, const Row& r, double h, double T, double P, double 
             -0.0167 / std::tan((ha + 7.31 / (ha + 4.4)) * kDeg) * (0.28 * P / (273 + T));
         const double pa =
             hp * std::cos(ha * kDeg) * (1 - std::pow(std::sin(drLat * kDeg), 2) / 298.257);
-        const double sdc = r.object == 1 ? r.limb * 0.2724 * hp * (1 + std::sin(ha * kDeg) / 60.5)
-                                         : r.limb * r.sd / 60;
+        const double sdc = r.object == 1 ? r.limb * 0.2724 * hp : r.limb * r.sd / 60;
         ha = ho - refraction - pa - sdc;
     }
     if (r.horizon == 1) {
