@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/numtext.h"
+#include "reduction/sight_almanac.h"
 
 namespace almanac {
 
@@ -24,37 +25,6 @@ PrintLine blankLine() {
 // A finite number, or "---" where the figure could not be computed.
 PrintItem shown(bool finite, double x) {
     return finite ? PrintItem::Number(x) : PrintItem::Text("---");
-}
-
-// "<label>D° <minutes>'<tail>": the angle rounded to 0.01' with the carry
-// into the degrees. The degrees carry the sign, or the minutes when the
-// degrees are 0; an angle that rounds to zero has none.
-PrintLine angleLine(const char* label, double angle, const char* tail) {
-    const ephemeris::RoundedDegMin r = ephemeris::RoundDegMin(angle, 2);
-    const double D = r.Deg == 0 ? 0 : r.Sign * r.Deg;
-    const double M = r.Deg == 0 && r.Sign < 0 ? -r.Min : r.Min;
-    PrintLine line{PrintItem::Text(label), shown(r.Finite, D), PrintItem::Text(kDegreesText),
-                   shown(r.Finite, M), PrintItem::Text("'")};
-    if (*tail != '\0') {
-        line.push_back(PrintItem::Text(tail));
-    }
-    return line;
-}
-
-// "<label>N|S D° <minutes>'  Declination": degrees and minutes without sign,
-// rounded to 0.01' with the carry; a declination that rounds to zero is "N".
-PrintLine declinationLine(const char* label, double Dec) {
-    const ephemeris::RoundedDegMin r = ephemeris::RoundDegMin(Dec, 2);
-    const char* side = !r.Finite ? "" : (r.Sign < 0 ? "S" : "N");
-    return {PrintItem::Text(label),          PrintItem::Text(side),  shown(r.Finite, r.Deg),
-            PrintItem::Text(kDegreesText),   shown(r.Finite, r.Min), PrintItem::Text("'"),
-            PrintItem::Text("  Declination")};
-}
-
-// The semi-diameter (arc minutes) rounded to 0.01.
-PrintLine semiDiameterLine(double SD) {
-    return {PrintItem::Text(" SD  "), PrintItem::Number(ephemeris::RoundTo(SD, 2)),
-            PrintItem::Text("'"), PrintItem::Text("  Semi Diameter")};
 }
 
 void append(std::vector<PrintLine>& to, std::vector<PrintLine> lines) {
@@ -101,13 +71,13 @@ std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double D
                                    double HP, double GHAAries) {
     return {{PrintItem::Text(" Object Name:  " + Name)},
             blankLine(),
-            angleLine(" GHA   ", GHA, "  Greenwich Hour Angle"),
-            declinationLine(" DEC   ", Dec),
-            angleLine(" SHA   ", SHA, "  Sidereal Hour Angle"),
+            reduction::roundedDegMinLine(" GHA   ", GHA, "  Greenwich Hour Angle"),
+            reduction::roundedDeclinationLine(" DEC   ", Dec),
+            reduction::roundedDegMinLine(" SHA   ", SHA, "  Sidereal Hour Angle"),
             {PrintItem::Text(" HP    "), PrintItem::Number(ephemeris::RoundTo(HP, 2)),
              PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")},
             blankLine(),
-            angleLine(" GHA Aries ", GHAAries, "")};
+            reduction::roundedDegMinLine(" GHA Aries ", GHAAries, "")};
 }
 
 std::vector<PrintLine> sunTail(double SD, double EquationOfTime) {
@@ -118,7 +88,7 @@ std::vector<PrintLine> sunTail(double SD, double EquationOfTime) {
     const double Es = E.Deg == 0 && E.Sign < 0 ? -E.Min : E.Min;
     std::vector<PrintLine> lines{
         blankLine(),
-        semiDiameterLine(SD),
+        reduction::semiDiameterLine(SD),
         {PrintItem::Text(" Equation of time "), shown(E.Finite, Em), PrintItem::Text(" minutes  "),
          shown(E.Finite, Es), PrintItem::Text(" seconds")}};
     if (E.Sign > 0) {
@@ -135,16 +105,16 @@ std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, 
     return {{PrintItem::Text(" Object Name:  " + StarName + "      Magnitude " +
                              platform::generalText(Magnitude))},
             blankLine(),
-            angleLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
-            declinationLine(" DECstar  ", Dec),
-            angleLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"),
+            reduction::roundedDegMinLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
+            reduction::roundedDeclinationLine(" DECstar  ", Dec),
+            reduction::roundedDegMinLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"),
             blankLine(),
-            angleLine(" GHA Aries  ", GHAAries, "")};
+            reduction::roundedDegMinLine(" GHA Aries  ", GHAAries, "")};
 }
 
 std::vector<PrintLine> moonTail(double SD, double Illum) {
     return {blankLine(),
-            semiDiameterLine(SD),
+            reduction::semiDiameterLine(SD),
             {PrintItem::Text(" Illumination "), PrintItem::Number(ephemeris::RoundTo(Illum, 1)),
              PrintItem::Text(" %")}};
 }

@@ -25,38 +25,6 @@ bool isListEntry(double i) {
 
 }  // namespace
 
-// "<label>N|S D° <minutes>'  Declination": whole degrees and minutes without
-// sign, so that a declination between 0 and -1 degree reads like every other
-// southern one; the minutes plus minutesAdd cut to 0.01.
-PrintLine declinationLine(const char* label, double Dec, double minutesAdd) {
-    double D = 0;
-    double M = 0;
-    ephemeris::SplitDegMin(Dec, D, M);
-    M = std::fabs(M);
-    const char* side = !std::isfinite(Dec) ? "" : (Dec < 0 ? "S" : "N");
-    return {PrintItem::Text(label),
-            PrintItem::Text(side),
-            PrintItem::NumberOrDashes(std::fabs(D)),
-            PrintItem::Text(kDegreesText),
-            PrintItem::NumberOrDashes(ephemeris::FloorTo2(M + minutesAdd)),
-            PrintItem::Text("'"),
-            PrintItem::Text("  Declination")};
-}
-
-// "<label>D° <minutes>'<tail>"; minutes rounded to 0.01.
-PrintLine roundedAngleLine(const char* label, double angle, const char* tail) {
-    double D = 0;
-    double M = 0;
-    ephemeris::SplitDegMin(angle, D, M);
-    PrintLine line{PrintItem::Text(label), PrintItem::NumberOrDashes(D),
-                   PrintItem::Text(kDegreesText),
-                   PrintItem::NumberOrDashes(ephemeris::FloorTo2(M + 0.005)), PrintItem::Text("'")};
-    if (*tail != '\0') {
-        line.push_back(PrintItem::Text(tail));
-    }
-    return line;
-}
-
 namespace {
 
 // An angle as shown: whole degrees and minutes rounded to 0.01' with the
@@ -92,9 +60,11 @@ PrintLine roundedDeclinationLine(const char* label, double Dec) {
 
 PrintLine roundedDegMinLine(const char* label, double angle, const char* tail) {
     const ShownAngle shown = shownAngle(angle);
-    const double degrees = shown.Sign < 0 ? -shown.Deg : shown.Deg;
+    // The degrees carry the sign, or the minutes when the degrees are 0.
+    const double degrees = shown.Deg == 0 ? 0 : shown.Sign * shown.Deg;
+    const double minutes = shown.Deg == 0 && shown.Sign < 0 ? -shown.Min : shown.Min;
     PrintLine line{PrintItem::Text(label), PrintItem::NumberOrDashes(degrees),
-                   PrintItem::Text(kDegreesText), PrintItem::NumberOrDashes(shown.Min),
+                   PrintItem::Text(kDegreesText), PrintItem::NumberOrDashes(minutes),
                    PrintItem::Text("'")};
     if (*tail != '\0') {
         line.push_back(PrintItem::Text(tail));

@@ -95,20 +95,12 @@ SightPlaces sightsAtTheirTimes(const SightLog& log, double ChronometerCorrection
 std::vector<platform::PrintLine> PlanetPrint(const std::string& Name, double GHA, double Dec,
                                              double HP);
 
-// "<label>N|S D° <minutes>'  Declination": the hemisphere letter from the
-// sign of Dec, then whole degrees and minutes without sign, so a declination
-// between 0 and -1 degree reads like every other southern one; the minutes
-// plus minutesAdd cut to 0.01.
-platform::PrintLine declinationLine(const char* label, double Dec, double minutesAdd);
-
-// "<label>D° <minutes>'<tail>": whole degrees and the minutes rounded to 0.01
-// (not carried into the degrees), of an angle that is not negative.
-platform::PrintLine roundedAngleLine(const char* label, double angle, const char* tail);
-
-// The sight entry's lines, every figure rounded to the place shown (0.01')
-// with the carry into the next degree: "<label>N|S D° <minutes>'  Declination"
+// The almanac lines of the sight entry and the almanac window, every figure
+// rounded to the place shown (0.01') with the carry into the next degree, "---"
+// for a figure that is not a number: "<label>N|S D° <minutes>'  Declination"
 // with the letter from the rounded sign, degrees and minutes unsigned; and
-// "<label>D° <minutes>'<tail>".
+// "<label>D° <minutes>'<tail>", the degrees signed, or the minutes when the
+// degrees are 0; an angle that rounds to zero has no sign.
 platform::PrintLine roundedDeclinationLine(const char* label, double Dec);
 platform::PrintLine roundedDegMinLine(const char* label, double angle, const char* tail);
 

@@ -463,7 +463,7 @@ TEST_F(PlannerWindowTest, TheChartFitsItsPictureWideAndTall) {
         box->setText(text);
     }
     f.showModeless();
-    const int minimumWidth = f.minimumWidth() * 15;
+    const double minimumWidth = f.minimumWidth() * 15;
     struct Size {
         const char* what;
         double width, height;  // twips
