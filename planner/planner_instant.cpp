@@ -64,16 +64,16 @@ platform::Problem plannerProblem(const PlannerTexts& t) {
         {numberProblem("Year", t.Year), numberProblem("Month", t.Month),
          numberProblem("Day", t.Day), numberProblem("UT hour", t.Hour),
          numberProblem("UT minute", t.Minute), numberProblem("UT second", t.Second),
-         numberProblem("Latitude", t.LatDegrees), numberProblem("Latitude", t.LatMinutes),
-         numberProblem("Longitude", t.LonDegrees), numberProblem("Longitude", t.LonMinutes),
+         numberProblem("Latitude", t.LatDegrees), numberProblem("Latitude minutes", t.LatMinutes),
+         numberProblem("Longitude", t.LonDegrees), numberProblem("Longitude minutes", t.LonMinutes),
          numberProblem("Delta T", t.DeltaT), numberProblem("Number of stars", t.StarCount),
          platform::dateProblem(val(t.Year), val(t.Month), val(t.Day)),
          platform::timeProblem(val(t.Hour), val(t.Minute), val(t.Second),
                                {"UT hour", "UT minute", "UT second"}),
-         platform::latitudeProblem("Latitude", std::fabs(val(t.LatDegrees)) + latMinutes / 60),
          platform::minutesProblem("Latitude minutes", latMinutes),
-         platform::longitudeProblem("Longitude", std::fabs(val(t.LonDegrees)) + lonMinutes / 60),
+         platform::latitudeProblem("Latitude", std::fabs(val(t.LatDegrees)) + latMinutes / 60),
          platform::minutesProblem("Longitude minutes", lonMinutes),
+         platform::longitudeProblem("Longitude", std::fabs(val(t.LonDegrees)) + lonMinutes / 60),
          platform::deltaTProblem(val(t.DeltaT))});
 }
 

@@ -598,7 +598,7 @@ std::vector<CheckedWindow> checkedWindows() {
           field(&Form11::Text5, &app::App::form11, "UT minute"),
           field(&Form11::Text11, &app::App::form11, "UT second"),
           field(&Form11::Text113, &app::App::form11, "Latitude"),
-          field(&Form11::Text6, &app::App::form11, "Latitude"),
+          field(&Form11::Text6, &app::App::form11, "Latitude minutes"),
           field(&Form11::Text8, &app::App::form11, "Delta T")},
          [](app::App& a) { uitest::userClick(a.form11().Command3); },
          [](app::App& a) {
