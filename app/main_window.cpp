@@ -633,7 +633,7 @@ bool Form1::legChanged() const {
         return true;
     }
     const Form5* entry = app_.existingWindow<Form5>();
-    return entry != nullptr && entry->newEntryTyped();
+    return entry != nullptr && (entry->newEntryTyped() || entry->blankFirstSightTyped());
 }
 
 bool Form1::mayLeaveLeg() {

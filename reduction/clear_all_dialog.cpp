@@ -66,6 +66,7 @@ void ShowBlankFirstSight(app::App& app) {
     entry.List1.setSelectedIndex(-1);
     entry.Picture1.clear();
     entry.Picture2.clear();
+    entry.newEntryPrepared();
 }
 
 void ClearAllData(app::App& app) {

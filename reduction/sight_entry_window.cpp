@@ -253,6 +253,9 @@ Form5::~Form5() = default;
 
 void Form5::Form_Load() {
     FillObjectList(app_);
+    if (!app_.Log.HoldsSights) {
+        newEntryPrepared();
+    }
 }
 
 void Form5::onCloseRequest() {
@@ -560,6 +563,11 @@ bool Form5::newEntryTyped() const {
 
 void Form5::newEntryPrepared() {
     newEntryStart_ = entryView();
+}
+
+bool Form5::blankFirstSightTyped() const {
+    return Val(Label2) == 1 && !app_.Log.HoldsSights && newEntryStart_ &&
+           entryView() != *newEntryStart_;
 }
 
 bool Form5::mayLeaveEntry() {

@@ -190,8 +190,12 @@ class Form5 : public platform::ui::Form {
     // Something was typed or picked into the new entry on view since
     // PrepareNewSight wrote it.
     bool newEntryTyped() const;
-    // Called by PrepareNewSight once the new entry is written.
+    // Called by PrepareNewSight once the new entry is written, and wherever
+    // the blank first sight of a log with no sight is shown.
     void newEntryPrepared();
+    // Something was typed into the blank first sight of a log that holds no
+    // sight yet: it is in no file and would be lost with the leg.
+    bool blankFirstSightTyped() const;
 
   private:
     // Shared by the two close buttons and the title-bar close.

@@ -553,6 +553,30 @@ TEST_F(MainWindowTest, ChangesAreTheTextTheFileWouldHold) {
     EXPECT_TRUE(f.legChanged());
 }
 
+// The first sight of a new leg, typed but not yet saved with "Save Changes",
+// is in no file: leaving the leg asks, at start and after Clear All Data.
+TEST_F(MainWindowTest, TypedFirstSightOfAnEmptyLegCountsAsAChange) {
+    Form1& f = form1();
+    reduction::Form5& entry = app.form5();
+    EXPECT_FALSE(f.legChanged());  // the window itself changes nothing
+    uitest::userType(entry.Text5, "30");
+    EXPECT_TRUE(f.legChanged());
+    uitest::userType(entry.Text5, "");
+    EXPECT_FALSE(f.legChanged());
+
+    uitest::userType(entry.Text21, "2024");
+    env.modalRunner.expectDialog<reduction::Form6>(
+        [](reduction::Form6& d) { uitest::userClick(d.Command1); });
+    uitest::userClick(f.Command4);  // Clear All Data, confirmed
+    EXPECT_FALSE(f.legChanged());
+    uitest::userType(entry.Text21, "2024");
+    EXPECT_TRUE(f.legChanged());
+    f.showModeless();
+    env.messages.expect(app::kSaveChangesQuestion, platform::ui::MessageAnswer::Cancel);
+    f.menuEXIT.click();
+    EXPECT_EQ(quits, 0);
+}
+
 TEST_F(MainWindowTest, ExitAndTitleBarCloseEndTheProgram) {
     Form1& f = form1();
     f.showModeless();
