@@ -254,9 +254,24 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
     return r;
 }
 
-void protractorMouseDown(ProtractorState& state) {
+namespace {
+
+void startDrag(ProtractorState& state, double X, double Y) {
+    state.DragX0 = static_cast<float>(X);
+    state.DragY0 = static_cast<float>(Y);
+    state.PanX0 = state.PanX;
+    state.PanY0 = state.PanY;
+    state.DragZoom0 = state.Zoom;
+    state.DragHalfWidth0 = state.ViewHalfWidth;
+    state.DragHalfHeight0 = state.ViewHalfHeight;
+    state.DragStarted = true;
+}
+
+}  // namespace
+
+void protractorMouseDown(ProtractorState& state, double X, double Y) {
     state.ButtonHeld = true;
-    state.DragStarted = false;
+    startDrag(state, X, Y);
 }
 
 void protractorMouseUp(ProtractorState& state) {
@@ -270,14 +285,7 @@ ProtractorDragStep protractorMouseMove(ProtractorState& state, int Button, doubl
         return step;
     }
     if (!state.DragStarted) {
-        state.DragX0 = static_cast<float>(X);
-        state.DragY0 = static_cast<float>(Y);
-        state.PanX0 = state.PanX;
-        state.PanY0 = state.PanY;
-        state.DragZoom0 = state.Zoom;
-        state.DragHalfWidth0 = state.ViewHalfWidth;
-        state.DragHalfHeight0 = state.ViewHalfHeight;
-        state.DragStarted = true;
+        startDrag(state, X, Y);
     }
     const double w = state.ViewHalfWidth;
     if (Button == 2) {

@@ -191,8 +191,10 @@ std::string protractorNumberText(double x);
 
 // --- Dragging on the plot ------------------------------------------------------
 
-// Any button down on the plot: a button is held, no drag started yet.
-void protractorMouseDown(ProtractorState& state);
+// Any button down on the plot at X, Y (plot units): a button is held and the
+// drag starts there, from the pan, zoom and scale of then, so that the first
+// move already pans or zooms by how far it went.
+void protractorMouseDown(ProtractorState& state, double X, double Y);
 // Any button up: neither.
 void protractorMouseUp(ProtractorState& state);
 

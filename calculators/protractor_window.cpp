@@ -319,10 +319,10 @@ void Form15::Command1_Click() {
     hide();
 }
 
-void Form15::Picture1_MouseDown(int /*Button*/, int /*Shift*/, double /*X*/, double /*Y*/) {
+void Form15::Picture1_MouseDown(int /*Button*/, int /*Shift*/, double X, double Y) {
     // A right drag zooms from the zoom box's value.
     state_.Zoom = protractorZoom(Text7.text());
-    protractorMouseDown(state_);
+    protractorMouseDown(state_, X, Y);
     app_.setMousePointer(platform::ui::MousePointer::SizeAll);
 }
 

@@ -238,7 +238,12 @@ struct GlobeDrag {
     double Zoom0 = 1;  // the zoom at the drag's start
 };
 
-// A move with a button held: records the drag's start on its first move,
+// The button pressed at X, Y: the drag starts there, from the view of then,
+// so that the first move already turns or zooms by how far it went.
+void dragStart(const GlobeView& view, GlobeDrag& drag, double X, double Y);
+
+// A move with a button held: records the drag's start on its first move when
+// the press was not seen,
 // then a right drag (Button 2) zooms to Zoom0 x 10^((DragY0 - Y) / 1.5),
 // kept within 0.5 to 100 (a pointer 1.5 units below the start zooms in ten
 // times), a left drag (Button 1) turns the globe and any other button state

@@ -132,14 +132,18 @@ GlobeView initialView(const GlobeSights& sights) {
     return view;
 }
 
+void dragStart(const GlobeView& view, GlobeDrag& drag, double X, double Y) {
+    drag.DragX0 = X;
+    drag.DragY0 = Y;
+    drag.SpinAngle0 = view.SpinAngle;
+    drag.TiltAngle0 = view.TiltAngle;
+    drag.Zoom0 = view.Zoom;
+    drag.DragStarted = true;
+}
+
 void dragMove(GlobeView& view, GlobeDrag& drag, int Button, double X, double Y) {
     if (!drag.DragStarted) {
-        drag.DragX0 = X;
-        drag.DragY0 = Y;
-        drag.SpinAngle0 = view.SpinAngle;
-        drag.TiltAngle0 = view.TiltAngle;
-        drag.Zoom0 = view.Zoom;
-        drag.DragStarted = true;
+        dragStart(view, drag, X, Y);
     }
     if (Button == 2) {
         // A function of the pointer's height alone: the same drag gives the

@@ -145,9 +145,9 @@ void Form16::DrawGlobe() {
     }
 }
 
-void Form16::Picture1_MouseDown(int /*Button*/, int /*Shift*/, double /*X*/, double /*Y*/) {
+void Form16::Picture1_MouseDown(int /*Button*/, int /*Shift*/, double X, double Y) {
     drag_.ButtonHeld = true;
-    drag_.DragStarted = false;
+    dragStart(view_, drag_, X, Y);
     app_.setMousePointer(platform::ui::MousePointer::SizeAll);
 }
 

@@ -557,24 +557,23 @@ TEST(ProtractorDragTest, NothingWithoutAButtonHeld) {
     EXPECT_FALSE(step.Recompute);
     EXPECT_FALSE(step.ZoomText);
     EXPECT_FALSE(s.DragStarted);
-    calculators::protractorMouseDown(s);
+    calculators::protractorMouseDown(s, 0, 0);
     calculators::protractorMouseUp(s);
     step = calculators::protractorMouseMove(s, 1, 2, 2);
     EXPECT_FALSE(step.Recompute);
     EXPECT_EQ(s.PanX, 0);
 }
 
-TEST(ProtractorDragTest, LeftDragPansFromTheFirstMoveAndClampsToTheHalfWidth) {
+TEST(ProtractorDragTest, LeftDragPansFromThePressAndClampsToTheHalfWidth) {
     ProtractorState s = viewOf(3, 1);
     s.PanX = 0.5;
     s.PanY = -0.25;
-    calculators::protractorMouseDown(s);
+    calculators::protractorMouseDown(s, 1, 1);
     EXPECT_TRUE(s.ButtonHeld);
-    EXPECT_FALSE(s.DragStarted);
-    // The first move only records the start.
+    EXPECT_TRUE(s.DragStarted);
+    // A move to where the button went down leaves the pan.
     auto step = calculators::protractorMouseMove(s, 1, 1, 1);
     EXPECT_TRUE(step.Recompute);
-    EXPECT_TRUE(s.DragStarted);
     EXPECT_EQ(s.PanX, 0.5);
     EXPECT_EQ(s.PanY, -0.25);
     // Every later move works from that start.
@@ -605,7 +604,7 @@ void readBack(ProtractorState& s, const calculators::ProtractorDragStep& step, d
 
 TEST(ProtractorDragTest, RightDragZoomsByTwoPerHalfWidthFromTheStart) {
     ProtractorState s = viewOf(4, 1);
-    calculators::protractorMouseDown(s);
+    calculators::protractorMouseDown(s, 0, 1);
     auto step = calculators::protractorMouseMove(s, 2, 0, 1);  // start at y = 1
     // At the start height the zoom stays; its text loses the ".0".
     ASSERT_TRUE(step.ZoomText);
@@ -641,7 +640,7 @@ TEST(ProtractorDragTest, RightDragZoomsByTwoPerHalfWidthFromTheStart) {
 
     // A typed zoom of 3 is where a new drag starts, and comes into range.
     s = viewOf(4, 3);
-    calculators::protractorMouseDown(s);
+    calculators::protractorMouseDown(s, 0, 1);
     step = calculators::protractorMouseMove(s, 2, 0, 1);
     EXPECT_EQ(*step.ZoomText, "2");
 }
@@ -652,7 +651,7 @@ TEST(ProtractorDragTest, TheSameDragInFewOrManyStepsGivesTheSameZoom) {
     const double span = 4.5;
     const auto drag = [span](int steps) {
         ProtractorState s = viewOf(span, 1);
-        calculators::protractorMouseDown(s);
+        calculators::protractorMouseDown(s, 0, 2.5);
         auto step = calculators::protractorMouseMove(s, 2, 0, 2.5);
         readBack(s, step, span);
         for (int i = 1; i <= steps; ++i) {
@@ -672,7 +671,7 @@ TEST(ProtractorDragTest, TheSameDragInFewOrManyStepsGivesTheSameZoom) {
 TEST(ProtractorDragTest, OtherButtonsChangeNothingButRecompute) {
     for (const int buttons : {3, 4, 5, 0}) {
         ProtractorState s = viewOf(4, 1.5);
-        calculators::protractorMouseDown(s);
+        calculators::protractorMouseDown(s, 0, 0);
         calculators::protractorMouseMove(s, buttons, 0, 0);
         const auto step = calculators::protractorMouseMove(s, buttons, 2, -2);
         EXPECT_TRUE(step.Recompute) << buttons;
@@ -686,7 +685,7 @@ TEST(ProtractorDragTest, OtherButtonsChangeNothingButRecompute) {
 TEST(ProtractorDragTest, NoViewYetLeavesTheZoom) {
     // Before any plot the half width is 0: a right drag cannot measure.
     ProtractorState s = viewOf(0, 1);
-    calculators::protractorMouseDown(s);
+    calculators::protractorMouseDown(s, 0, 0);
     calculators::protractorMouseMove(s, 2, 0, 0);
     const auto step = calculators::protractorMouseMove(s, 2, 0, -1);
     EXPECT_FALSE(step.ZoomText);

@@ -188,8 +188,9 @@ TEST_F(GlobeWindowTest, TheSameZoomDragInSmallOrLargeStepsEndsAtTheSameZoom) {
     const int steps[2] = {5, 30};
     for (int k = 0; k < 2; ++k) {
         g.Command1.click();  // zoom 1
+        // The press starts the drag; the first move is already a step away.
         uitest::mouseDown(g.Picture1, c, Qt::RightButton);
-        for (int y = 0; y <= 150; y += steps[k]) {
+        for (int y = steps[k]; y <= 150; y += steps[k]) {
             uitest::mouseMove(g.Picture1, c + QPointF(0, y), Qt::RightButton);
         }
         uitest::mouseUp(g.Picture1, c + QPointF(0, 150), Qt::RightButton);
@@ -369,10 +370,13 @@ TEST_F(GlobeWindowTest, RightDragZoomsLeftDragTurnsAndThePointerIsRestored) {
     uitest::mouseDown(g.Picture1, c, Qt::RightButton);
     EXPECT_EQ(app.mousePointer(), MousePointer::SizeAll);
     EXPECT_TRUE(g.drag().ButtonHeld);
-    uitest::mouseMove(g.Picture1, c + QPointF(0, 40), Qt::RightButton);  // records the start
-    EXPECT_EQ(g.view().Zoom, 1);
+    // The press records the start: the first move already zooms.
+    const double y0 = g.Picture1.toUser(c).y();
+    EXPECT_DOUBLE_EQ(g.drag().DragY0, y0);
+    uitest::mouseMove(g.Picture1, c + QPointF(0, 40), Qt::RightButton);
+    EXPECT_DOUBLE_EQ(g.view().Zoom,
+                     std::pow(10, (y0 - g.Picture1.toUser(c + QPointF(0, 40)).y()) / 1.5));
     uitest::mouseMove(g.Picture1, c + QPointF(0, 200), Qt::RightButton);
-    const double y0 = g.drag().DragY0;
     const double y = g.Picture1.toUser(c + QPointF(0, 200)).y();
     EXPECT_DOUBLE_EQ(g.view().Zoom, std::pow(10, (y0 - y) / 1.5));
     EXPECT_EQ(g.Text1.text(), platform::generalText(ephemeris::FloorTo1(g.view().Zoom)));
