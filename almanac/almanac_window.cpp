@@ -227,7 +227,7 @@ bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes) {
     return true;
 }
 
-void warnProblem(app::App& app, const std::string& message) {
+void warnProblem(platform::ui::Application& app, const std::string& message) {
     app.messages().beep();
     app.messages().show(message, "Warning!");
 }

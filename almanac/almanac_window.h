@@ -110,6 +110,6 @@ bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes);
 
 // A problem the input checks found in a computation the navigator asked for:
 // a beep and a "Warning!" box with the message.
-void warnProblem(app::App& app, const std::string& message);
+void warnProblem(platform::ui::Application& app, const std::string& message);
 
 }  // namespace almanac

@@ -4,18 +4,12 @@
 #include <cmath>
 
 #include "ephemeris/ephemeris.h"
-#include "platform/numtext.h"
 
 namespace almanac {
 
 namespace {
 
 constexpr const char* kNoTime = "---";
-
-std::string twoDigits(double x) {
-    const std::string text = platform::generalText(x);
-    return x < 10 ? "0" + text : text;
-}
 
 // The flag's day, -1 for "P", 1 for "N", 0 for none.
 int flagDay(const std::string& Flag) {
@@ -67,7 +61,7 @@ std::string riseSetTimeText(double Hours) {
     if (!t.Finite) {
         return kNoTime;
     }
-    return twoDigits(t.H) + ":" + twoDigits(t.M) + ":" + twoDigits(t.S);
+    return ephemeris::TimeOfDayText(t);
 }
 
 std::string riseSetDayFlag(double Hours, const std::string& Flag) {

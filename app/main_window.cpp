@@ -400,8 +400,8 @@ void Form1::Command1_Click() {
     };
 
     const LegSettings leg = legSettings();
-    if (const platform::Problem problem =
-            legBoxProblem(leg, app_.form7().generalSettings(), true)) {
+    const GeneralSettings general = app_.form7().generalSettings();
+    if (const platform::Problem problem = legBoxProblem(leg, general, true)) {
         warn(ReductionWarning{*problem});
         return;
     }
@@ -413,7 +413,6 @@ void Form1::Command1_Click() {
 
     // Every sight's place at its time with the settings in force, into a copy
     // of the log that replaces it only when the reduction succeeds.
-    const GeneralSettings general = app_.form7().generalSettings();
     const SightPlaces sights =
         sightsAtTheirTimes(app_.Log, platform::leadingNumber(general.ChronometerCorrection),
                            platform::leadingNumber(general.DeltaT));
@@ -480,8 +479,7 @@ void Form1::Command7_Click() {
     const LegSettings leg = legSettings();
     const GeneralSettings general = app_.form7().generalSettings();
     if (const platform::Problem problem = legBoxProblem(leg, general, false)) {
-        app_.messages().beep();
-        app_.messages().show(*problem, std::string(kReductionWarningTitle));
+        almanac::warnProblem(app_, *problem);
         return;
     }
     const Preload p = preload(leg, Option2.value(), Option3.value(), general);

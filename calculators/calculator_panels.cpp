@@ -47,23 +47,19 @@ std::string wholeMinutesText(const std::string& words, double X, const char* pos
            generalText(r.Min) + "'";
 }
 
-// The latitude of an AngleField: its boxes, then the whole angle.
+// The ranges of angle fields whose boxes passed angleTextProblem.
 Problem latitudeFieldProblem(const char* label, const AngleField& field) {
-    return platform::firstProblem(
-        {angleTextProblem(label, field), platform::latitudeProblem(label, angleValue(field))});
+    return platform::latitudeProblem(label, angleValue(field));
 }
 
 Problem longitudeFieldProblem(const char* label, const AngleField& field) {
-    return platform::firstProblem(
-        {angleTextProblem(label, field), platform::longitudeProblem(label, angleValue(field))});
+    return platform::longitudeProblem(label, angleValue(field));
 }
 
 // An angle 0 to high degrees (GHA, declination, observed altitude), its side
 // given by its option.
 Problem angleFieldProblem(const char* label, const AngleField& field, double high) {
-    return platform::firstProblem(
-        {angleTextProblem(label, field),
-         platform::rangeProblem(label, std::fabs(angleValue(field)), 0, high, " degrees")});
+    return platform::rangeProblem(label, std::fabs(angleValue(field)), 0, high, " degrees");
 }
 
 }  // namespace

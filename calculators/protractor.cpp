@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calculators/circle_of_position.h"
+#include "calculators/panel_text.h"
 #include "ephemeris/ephemeris.h"
 #include "platform/input_check.h"
 #include "platform/numtext.h"
@@ -97,12 +98,10 @@ double protractorZoom(const std::string& text) {
 platform::Problem protractorEntryProblem(const ProtractorEntry& entry) {
     static const char* const kRows[6] = {"Latitude #1",  "Longitude #1", "Latitude #2",
                                          "Longitude #2", "Latitude #3",  "Longitude #3"};
-    const auto angleText = [](const std::string& label, const std::string& degrees,
+    // The typed signs are ignored, as the positions and angles ignore them.
+    const auto angleText = [](const char* label, const std::string& degrees,
                               const std::string& minutes) {
-        return platform::firstProblem(
-            {platform::numberProblem(label + " degrees", degrees),
-             platform::numberProblem(label + " minutes", minutes),
-             platform::minutesProblem(label + " minutes", std::fabs(leadingNumber(minutes)))});
+        return angleTextProblem(label, AngleField{degrees, minutes, false});
     };
     // The texts first, row by row.
     for (int i = 0; i < 6; ++i) {

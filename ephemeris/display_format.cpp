@@ -201,6 +201,10 @@ RoundedHMS RoundHMS(double Hours, int Places) {
     return out;
 }
 
+std::string TimeOfDayText(const RoundedHMS& T) {
+    return twoDigitText(T.H) + ":" + twoDigitText(T.M) + ":" + twoDigitText(T.S);
+}
+
 std::string RoundedText(double X, int Places) {
     if (!std::isfinite(X)) {
         return std::string();

@@ -121,6 +121,8 @@ struct RoundedHMS {
     bool Finite = true;
 };
 RoundedHMS RoundHMS(double Hours, int Places);
+// "hh:mm:ss" of a time rounded to the whole second (RoundHMS(Hours, 0)).
+std::string TimeOfDayText(const RoundedHMS& T);
 
 // X rounded to Places decimals as plain text with exactly Places decimals
 // ("12.0", "-0.5", "360.0"; "0.0" for a value that rounds to zero). Empty for

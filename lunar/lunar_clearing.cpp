@@ -66,12 +66,8 @@ PrintLine correctTimeLine(double tcorr) {
     if (!t.Finite) {
         return {PrintItem::Text(" Correct time at observation ---")};
     }
-    const auto twoDigits = [](double x) {
-        const std::string text = platform::generalText(x);
-        return x < 10 ? "0" + text : text;
-    };
     PrintLine line{PrintItem::Text(" Correct time at observation "),
-                   PrintItem::Text(twoDigits(t.H) + ":" + twoDigits(t.M) + ":" + twoDigits(t.S))};
+                   PrintItem::Text(ephemeris::TimeOfDayText(t))};
     if (t.Days < 0) {
         line.push_back(PrintItem::Text(" previous day"));
     } else if (t.Days > 0) {

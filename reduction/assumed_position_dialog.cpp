@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "platform/input_check.h"
 #include "platform/numtext.h"
@@ -81,8 +82,7 @@ Form3::~Form3() = default;
 void Form3::Command1_Click() {
     // A refused position keeps the dialog open for the navigator to mend.
     if (const platform::Problem problem = assumedPositionProblem(fields())) {
-        app().messages().beep();
-        app().messages().show(*problem, "Warning!");
+        almanac::warnProblem(app(), *problem);
         return;
     }
     assumedPositionOf(fields(), EnteredLat, EnteredLon);
