@@ -10,38 +10,19 @@ namespace planner {
 using ephemeris::kDegPerRad;
 using ephemeris::kRadPerDeg;
 using platform::generalText;
+using platform::padLeft;
 
 namespace {
-
-// Characters of a UTF-8 text (bytes that do not continue a character).
-std::size_t characterCount(std::string_view text) {
-    std::size_t n = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++n;
-        }
-    }
-    return n;
-}
 
 void padBefore(std::string& s, std::string_view word, std::size_t width) {
     const std::size_t p = s.find(word);
     if (p == std::string::npos) {
         return;
     }
-    const std::size_t have = characterCount(std::string_view(s).substr(0, p));
+    const std::size_t have = platform::characterCount(std::string_view(s).substr(0, p));
     if (have < width) {
         s.insert(p, width - have, ' ');
     }
-}
-
-// A text right-aligned in a field of width characters.
-std::string padLeft(std::string text, std::size_t width) {
-    const std::size_t have = characterCount(text);
-    if (have < width) {
-        text.insert(0, width - have, ' ');
-    }
-    return text;
 }
 
 // "12° 30.0'": degrees and minutes rounded to 0.1', the degrees in two

@@ -56,12 +56,12 @@ struct PlannerInput {
 
 PlannerInput plannerInput(const PlannerTexts& texts);
 
-// The first field the refresh cannot stand behind, named by its label (the
-// minutes boxes by their row, "Latitude" or "Longitude"): a number box whose
-// text is not a number as a whole (an empty box reads 0),
-// then the date, the UT time of day, the latitude (degrees and minutes, not
-// above 90), the longitude (not above 180), minutes 0 to below 60 (the
-// typed sign ignored, as the refresh reads them) and Delta T.
+// The first field the refresh cannot stand behind, named by its label: a
+// number box whose text is not a number as a whole (an empty box reads 0),
+// then the date, the UT time of day, minutes 0 to below 60 (the typed sign
+// ignored, as the refresh reads them) before the latitude (degrees and
+// minutes, not above 90) and the longitude (not above 180) they belong to,
+// and Delta T.
 platform::Problem plannerProblem(const PlannerTexts& texts);
 
 // The planner's altitude and azimuth. DistAU the body's distance (AU), GHA and

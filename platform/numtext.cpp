@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace platform {
@@ -212,6 +213,25 @@ bool allFinite(std::initializer_list<double> values) {
         }
     }
     return true;
+}
+
+std::size_t characterCount(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text) {
+        // Every byte but those that continue a character.
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return n;
+}
+
+std::string padLeft(std::string_view text, std::size_t width) {
+    const std::size_t n = characterCount(text);
+    return (n < width ? std::string(width - n, ' ') : std::string()) + std::string(text);
+}
+
+std::string padRight(std::string_view text, std::size_t width) {
+    const std::size_t n = characterCount(text);
+    return std::string(text) + (n < width ? std::string(width - n, ' ') : std::string());
 }
 
 }  // namespace platform

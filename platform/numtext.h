@@ -2,6 +2,7 @@
 // fields, files and pictures. Locale-free: "." is always the decimal point.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -38,5 +39,14 @@ std::string printedNumber(double x);
 
 // Every value is finite: none would be written as "NaN" or "Infinity".
 bool allFinite(std::initializer_list<double> values);
+
+// --- Columns of a fixed-pitch text -------------------------------------------
+
+// Characters of a UTF-8 text ("°" is two bytes and one character).
+std::size_t characterCount(std::string_view text);
+// The text with blanks before it (padLeft, right-aligned) or after it
+// (padRight) up to width characters; a longer text unchanged.
+std::string padLeft(std::string_view text, std::size_t width);
+std::string padRight(std::string_view text, std::size_t width);
 
 }  // namespace platform

@@ -10,6 +10,8 @@ namespace reduction {
 
 namespace {
 
+using platform::padLeft;
+using platform::padRight;
 using platform::PrintItem;
 using platform::PrintLine;
 
@@ -19,25 +21,6 @@ constexpr std::size_t kValueWidth = 10;
 constexpr std::size_t kUnitWidth = 4;
 // Blanks between the fix texts on the last line.
 constexpr const char* kFixTextGap = "  ";
-
-// Characters of a UTF-8 text ("°" is two bytes and one character).
-std::size_t characters(const std::string& text) {
-    std::size_t n = 0;
-    for (const char c : text) {
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return n;
-}
-
-std::string padLeft(const std::string& text, std::size_t width) {
-    const std::size_t n = characters(text);
-    return n < width ? std::string(width - n, ' ') + text : text;
-}
-
-std::string padRight(const std::string& text, std::size_t width) {
-    const std::size_t n = characters(text);
-    return n < width ? text + std::string(width - n, ' ') : text;
-}
 
 // One row of the working: its label, unit and value of a sight.
 struct Row {

@@ -180,9 +180,14 @@ TEST(RoundTo, HalfAwayFromZeroWithTheGuardBelowEveryHalf) {
         {44.55, 1, "44.6"},       // held as 44.54999999999999716
         {44.5499999, 1, "44.5"},  // 1e-7 below the half: outside the guard
         {-0.004, 2, "0.00"},      // rounds to zero: no sign
-        {-0.005, 2, "-0.01"},    {-0.04, 1, "0.0"}, {2.675, 2, "2.68"},  // held
-                                                                         // as 2.67499999999999982
-        {13.57, 2, "13.57"},     {0.25, 0, "0"},    {0.5, 0, "1"},      {-2.5, 0, "-3"},
+        {-0.005, 2, "-0.01"},
+        {-0.04, 1, "0.0"},
+        {2.675, 2, "2.68"},  // held
+                             // as 2.67499999999999982
+        {13.57, 2, "13.57"},
+        {0.25, 0, "0"},
+        {0.5, 0, "1"},
+        {-2.5, 0, "-3"},
         {1e300, 1, ""},  // beyond a fixed text's reach: no figure
     };
     for (const auto& c : cases) {
@@ -256,6 +261,14 @@ TEST(RoundHMS, SecondsRoundedWithTheCarryIntoTheNextDay) {
         EXPECT_FALSE(r.Days == 0 && std::signbit(r.Days)) << c.hours;
     }
     EXPECT_FALSE(ephemeris::RoundHMS(std::nan(""), 0).Finite);
+}
+
+TEST(TimeOfDayText, TwoDigitsEachOfTheRoundedTime) {
+    using ephemeris::RoundHMS;
+    using ephemeris::TimeOfDayText;
+    EXPECT_EQ(TimeOfDayText(RoundHMS(9 + 5.0 / 60 + 7.4 / 3600, 0)), "09:05:07");
+    EXPECT_EQ(TimeOfDayText(RoundHMS(23 + 59.0 / 60 + 59.5 / 3600, 0)), "00:00:00");  // next day
+    EXPECT_EQ(TimeOfDayText(RoundHMS(12 + 30.0 / 60 + 58.5 / 3600, 0)), "12:30:59");
 }
 
 }  // namespace

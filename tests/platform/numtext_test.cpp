@@ -288,4 +288,15 @@ TEST(NumberText, UnchangedUnderACommaDecimalLocale) {
     EXPECT_EQ(parseTruth("0.5"), true);
 }
 
+// Fixed-pitch columns count characters, not bytes: "°" is one.
+TEST(Columns, PaddingCountsCharactersNotBytes) {
+    EXPECT_EQ(platform::characterCount(""), 0u);
+    EXPECT_EQ(platform::characterCount("12\xC2\xB0 30.0'"), 9u);  // 12° 30.0'
+    EXPECT_EQ(platform::padLeft("5\xC2\xB0", 4), "  5\xC2\xB0");
+    EXPECT_EQ(platform::padRight("5\xC2\xB0", 4), "5\xC2\xB0  ");
+    // A text as wide as the column, or wider, stays as it is.
+    EXPECT_EQ(platform::padLeft("360.0", 5), "360.0");
+    EXPECT_EQ(platform::padRight("Sight 10", 3), "Sight 10");
+}
+
 }  // namespace
