@@ -19,6 +19,7 @@
 #include "reduction/sight_log.h"
 #include "reduction/sight_reduction.h"
 #include "tests/reduction/reduction_session.h"
+#include "tests/reduction/report_columns.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -26,6 +27,7 @@ namespace {
 
 using app::Form1;
 using reduction::Form4;
+using reportcolumns::columnEnds;
 using Lines = std::vector<std::string>;
 
 Lines listed(const Form4& f) {
@@ -245,30 +247,6 @@ TEST_F(ReportWindow, ListFollowsTheWindowSize) {
     EXPECT_GE(f.List1.width(), 0);
     EXPECT_GE(f.List1.height(), 0);
     EXPECT_GE(f.Command1.top(), 0);
-}
-
-// The columns of a report line: the character position just after each
-// "Sight n" of a heading, or after each number of a value line (the degree
-// sign is two bytes and one character).
-std::vector<std::size_t> columnEnds(const std::string& line) {
-    std::vector<std::size_t> ends;
-    std::size_t column = 0;
-    bool lastWasDigit = false;
-    for (std::size_t k = 0; k < line.size(); ++k) {
-        const unsigned char c = static_cast<unsigned char>(line[k]);
-        if ((c & 0xC0) == 0x80) {
-            continue;  // the rest of a character
-        }
-        if (lastWasDigit && c == ' ') {
-            ends.push_back(column);
-        }
-        lastWasDigit = c >= '0' && c <= '9';
-        ++column;
-    }
-    if (lastWasDigit) {
-        ends.push_back(column);
-    }
-    return ends;
 }
 
 // Eight sights through the real button and dialog, the third left out of

@@ -17,6 +17,7 @@
 #include "reduction/sight_almanac.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
+#include "tests/reduction/report_columns.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ using reduction::ReductionInput;
 using reduction::ReductionOutcome;
 using reduction::ReductionStart;
 using reduction::SightLog;
+using reportcolumns::columnEnds;
 
 const double kInf = std::numeric_limits<double>::infinity();
 const double kDegTest = 3.141592653589793 / 180;
@@ -1031,43 +1033,6 @@ TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
     }
 }
 
-// A report line's characters (the degree sign is two bytes, one character).
-std::u32string chars(const std::string& line) {
-    std::u32string out;
-    for (std::size_t k = 0; k < line.size();) {
-        const unsigned char c = static_cast<unsigned char>(line[k]);
-        const std::size_t n = c < 0x80 ? 1 : (c < 0xE0 ? 2 : (c < 0xF0 ? 3 : 4));
-        char32_t code = n == 1 ? c : (c & (0xFF >> (n + 1)));
-        for (std::size_t j = 1; j < n && k + j < line.size(); ++j) {
-            code = (code << 6) | (static_cast<unsigned char>(line[k + j]) & 0x3F);
-        }
-        out.push_back(code);
-        k += n;
-    }
-    return out;
-}
-
-// The character positions just after each "Sight n" of a heading, or after
-// each number of a value line (a digit, a blank, then its unit): where the
-// columns end.
-std::vector<std::size_t> columnEnds(const std::string& line, bool heading) {
-    const std::u32string text = chars(line);
-    const auto digit = [](char32_t c) { return c >= U'0' && c <= U'9'; };
-    std::vector<std::size_t> ends;
-    for (std::size_t k = 1; k <= text.size(); ++k) {
-        if (!digit(text[k - 1])) {
-            continue;
-        }
-        const bool end = heading ? k == text.size() || text[k] == U' '
-                                 : k + 1 < text.size() && text[k] == U' ' && text[k + 1] != U' ' &&
-                                       !digit(text[k + 1]) && text[k + 1] != U'-';
-        if (end) {
-            ends.push_back(k);
-        }
-    }
-    return ends;
-}
-
 // The values of a report line after its label: number, unit, number, unit...
 std::vector<double> reportValues(const std::string& line, const std::string& label,
                                  const std::string& unit) {
@@ -1232,10 +1197,10 @@ TEST(ReduceSightsTest, ReportLinesWithThreeSights) {
         }
     }
     // Every column ends under the end of its heading.
-    const std::vector<std::size_t> headings = columnEnds(lines[1], true);
+    const std::vector<std::size_t> headings = columnEnds(lines[1]);
     ASSERT_EQ(headings.size(), 3u);
     for (int n = 3; n <= 14; ++n) {
-        EXPECT_EQ(columnEnds(lines[n], false), headings) << lines[n];
+        EXPECT_EQ(columnEnds(lines[n]), headings) << lines[n];
     }
     // The sun's Ho: 45.2 deg less 1' of refraction, plus 16' and parallax.
     EXPECT_NEAR(out.Result.Sights[1].Ho, 45.2 - 0.972 / 60 + 16.0 / 60 + 0.106 / 60, 0.002 / 60);
