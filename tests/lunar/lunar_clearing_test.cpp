@@ -14,12 +14,14 @@
 #include "lunar/lunar.h"
 #include "platform/numtext.h"
 #include "platform/print_items.h"
+#include "tests/lunar/lunar_test_support.h"
 
 namespace {
 
 using lunar::ClearingInput;
 using lunar::ClearingResult;
 using lunar::LunarPlaces;
+using lunartest::degMinText;
 
 const char* const kFixturePath = CELNAV_SOURCE_DIR "/tests/lunar/data/lunar_fixture.csv";
 
@@ -29,15 +31,6 @@ std::vector<std::string> lineTexts(const ClearingResult& r) {
         texts.push_back(platform::printLineText(line));
     }
     return texts;
-}
-
-// "D ° M '" of an angle that is not negative, in the print form, rounded to
-// 0.1' from the whole number of tenths of a minute.
-std::string degMinText(double degrees) {
-    const double tenths = std::floor(degrees * 600 + 0.5);
-    const double D = std::floor(tenths / 600);
-    return platform::printedNumber(D) + "\xC2\xB0 " +
-           platform::printedNumber((tenths - D * 600) / 10) + " '";
 }
 
 std::vector<std::string> split(const std::string& line) {
@@ -196,6 +189,8 @@ TEST(LunarClearing, FindsTheTimeAndLongitudeOfAnIndependentSky) {
     }
 }
 
+constexpr double kRadPerDeg = 3.141592653589793 / 180;
+
 // A body's geocentric place as a point of an Earth-fixed frame in Earth
 // radii (x toward 0 N 0 E, y toward 0 N 90 E, z north): GHA westward,
 // degrees; distance in Earth radii (a star: the unit direction).
@@ -203,19 +198,17 @@ struct SkyPoint {
     double x, y, z;
 };
 SkyPoint skyPoint(double GHA, double Dec, double distance) {
-    const double kDeg = 3.141592653589793 / 180;
-    return {distance * std::cos(Dec * kDeg) * std::cos(-GHA * kDeg),
-            distance * std::cos(Dec * kDeg) * std::sin(-GHA * kDeg),
-            distance * std::sin(Dec * kDeg)};
+    return {distance * std::cos(Dec * kRadPerDeg) * std::cos(-GHA * kRadPerDeg),
+            distance * std::cos(Dec * kRadPerDeg) * std::sin(-GHA * kRadPerDeg),
+            distance * std::sin(Dec * kRadPerDeg)};
 }
 // Seen from an observer on the equator at longitude Lon (a sphere of radius
 // 1; a star stays where it is).
 SkyPoint seenFrom(const SkyPoint& p, double Lon, bool star) {
-    const double kDeg = 3.141592653589793 / 180;
     if (star) {
         return p;
     }
-    return {p.x - std::cos(Lon * kDeg), p.y - std::sin(Lon * kDeg), p.z};
+    return {p.x - std::cos(Lon * kRadPerDeg), p.y - std::sin(Lon * kRadPerDeg), p.z};
 }
 double length(const SkyPoint& p) {
     return std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
@@ -223,7 +216,7 @@ double length(const SkyPoint& p) {
 // Angle between two directions, degrees.
 double angleBetween(const SkyPoint& a, const SkyPoint& b) {
     const double c = (a.x * b.x + a.y * b.y + a.z * b.z) / (length(a) * length(b));
-    return std::acos(std::fmax(-1.0, std::fmin(1.0, c))) * 180 / 3.141592653589793;
+    return std::acos(std::fmax(-1.0, std::fmin(1.0, c))) / kRadPerDeg;
 }
 
 TEST(LunarClearing, ClearsTheExactTopocentricDistanceOfTheProgramsOwnSky) {
@@ -265,7 +258,7 @@ TEST(LunarClearing, ClearsTheExactTopocentricDistanceOfTheProgramsOwnSky) {
     const Case cases[] = {
         {"Sun", lunar::kLunarSun, sun.GHA, sun.Dec, sun.EarthR * kAuKm / kEarthRadiusKm,
          sun.SD / 60},
-        {"Venus", 2 - 1, venusGHA, venusDec, venusAu * kAuKm / kEarthRadiusKm, 0},
+        {"Venus", targetIndex("Venus"), venusGHA, venusDec, venusAu * kAuKm / kEarthRadiusKm, 0},
         {"Antares", antares, starGHA, starDec, 0, 0},
     };
     for (const Case& c : cases) {
@@ -274,10 +267,10 @@ TEST(LunarClearing, ClearsTheExactTopocentricDistanceOfTheProgramsOwnSky) {
         const SkyPoint body =
             seenFrom(skyPoint(c.GHA, c.Dec, star ? 1 : c.distance), trueLon, star);
         // The Sun's near limb: its semi-diameter as seen from the observer.
-        const double limb = star ? 0
-                                 : std::asin(std::sin(c.sunSD * 3.141592653589793 / 180) *
-                                             c.distance / length(body)) *
-                                       180 / 3.141592653589793;
+        const double limb =
+            star ? 0
+                 : std::asin(std::sin(c.sunSD * kRadPerDeg) * c.distance / length(body)) /
+                       kRadPerDeg;
         ClearingInput in;
         in.Temperature = 10;
         in.Pressure = 0;
@@ -336,9 +329,8 @@ TEST(LunarClearing, PrintsTheFiveLines) {
     EXPECT_EQ(lines[1], " Better Longitude W " + degMinText(-r.BetterLongitude));
     EXPECT_EQ(lines[2], " Lunar Distance Cleared " + degMinText(r.Cleared));
     EXPECT_EQ(lines[3], " Lunar Distance Apparent " + degMinText(r.Apparent));
-    EXPECT_EQ(lines[4], " Augmented Semidiameter " +
-                            platform::printedNumber(std::floor(r.AugmentedSD * 6000 + 0.5) / 100) +
-                            " '");
+    EXPECT_EQ(lines[4],
+              " Augmented Semidiameter " + lunartest::hundredthsText(r.AugmentedSD) + " '");
     // The Moon's semi-diameter stays within about 14.7' to 16.8', a little
     // more augmented by altitude (The Nautical Almanac's daily pages).
     EXPECT_GT(r.AugmentedSD * 60, 14.5);

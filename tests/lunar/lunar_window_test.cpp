@@ -6,7 +6,6 @@
 
 #include <QWidget>
 
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -21,6 +20,7 @@
 #include "platform/numtext.h"
 #include "platform/seqfile.h"
 #include "platform/ui/picture.h"
+#include "tests/lunar/lunar_test_support.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/temp_folder.h"
 #include "tests/ui/ui_test_support.h"
@@ -223,32 +223,21 @@ TEST_F(LunarWindowTest, SaysWhyItCannotClear) {
 }
 
 // The printed figures are those of the clearing rounded to the place shown,
-// worked here from the whole number of tenths of a minute and of seconds.
+// worked here from the whole number of units of the last place (this sight's
+// apparent distance and semi-diameter are ones the cut showed a unit low).
 TEST_F(LunarWindowTest, PrintsTheClearingRounded) {
     typeSunSight();
     Form8& f = app.form8();
     uitest::userClick(f.Command2);
     const lunar::ClearingResult r = lunar::clearLunarDistance(f.clearingInput());
     ASSERT_TRUE(r.Failure.empty());
-    const auto degMin = [](double degrees) {
-        const double tenths = std::floor(degrees * 600 + 0.5);
-        const double D = std::floor(tenths / 600);
-        return platform::printedNumber(D) + "\xC2\xB0 " +
-               platform::printedNumber((tenths - D * 600) / 10) + " '";
-    };
-    const double seconds = std::floor(r.CorrectTime * 3600 + 0.5);
-    const auto two = [](double x) { return (x < 10 ? "0" : "") + platform::generalText(x); };
-    const std::string time = two(std::floor(seconds / 3600)) + ":" +
-                             two(std::floor(std::fmod(seconds, 3600) / 60)) + ":" +
-                             two(std::fmod(seconds, 60));
     EXPECT_EQ(printed(f.Picture1),
               (std::vector<std::string>{
-                  " Correct time at observation " + time,
-                  " Better Longitude W " + degMin(-r.BetterLongitude),
-                  " Lunar Distance Cleared " + degMin(r.Cleared),
-                  " Lunar Distance Apparent " + degMin(r.Apparent),
-                  " Augmented Semidiameter " +
-                      platform::printedNumber(std::floor(r.AugmentedSD * 6000 + 0.5) / 100) + " '",
+                  " Correct time at observation " + lunartest::timeText(r.CorrectTime),
+                  " Better Longitude W " + lunartest::degMinText(-r.BetterLongitude),
+                  " Lunar Distance Cleared " + lunartest::degMinText(r.Cleared),
+                  " Lunar Distance Apparent " + lunartest::degMinText(r.Apparent),
+                  " Augmented Semidiameter " + lunartest::hundredthsText(r.AugmentedSD) + " '",
               }));
 }
 

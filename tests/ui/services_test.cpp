@@ -5,8 +5,6 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
@@ -20,7 +18,6 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,6 +27,7 @@
 #include "platform/ui/qt_services.h"
 #include "platform/ui/services.h"
 #include "tests/ui/fakes.h"
+#include "tests/ui/temp_folder.h"
 
 namespace {
 
@@ -126,26 +124,6 @@ TEST(Clock, QtClockReadsAPlausibleLocalTime) {
 
 // ------------------------------------------------------------ printer
 
-// A folder of its own for a test's files, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("services_test_" + std::to_string(::getpid()) + "_" + info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
-
 std::string fileStart(const std::filesystem::path& path, std::size_t n) {
     std::ifstream in(path, std::ios::binary);
     std::string start(n, '\0');
@@ -164,7 +142,7 @@ QImage windowLikeImage() {
 // printer until a test sets one up).
 class QtPrinterTest : public ::testing::Test {
   protected:
-    TempFolder folder;
+    uitest::TempFolder folder{"services_test"};
     uitest::ServiceLog log;
     uitest::FakeMessages messages{log};
     uitest::FakeFileDialogs dialogs{log};
@@ -173,7 +151,7 @@ class QtPrinterTest : public ::testing::Test {
 };
 
 TEST_F(QtPrinterTest, WithoutAPrinterItPrintsToAPdfFileChosenInASaveDialog) {
-    const std::filesystem::path pdf = folder / "plot.pdf";
+    const std::filesystem::path pdf = folder.path() / "plot.pdf";
     dialogs.expectSave(pdf.string());
     EXPECT_TRUE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
     EXPECT_EQ(log, (uitest::ServiceLog{std::string("save ") + kPdfFileTitle}));
@@ -189,7 +167,7 @@ TEST_F(QtPrinterTest, CancelledOrFailedPdfPrintsSaySoAndLeaveNoFile) {
     EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
     EXPECT_TRUE(messages.calls.empty());
 
-    const std::filesystem::path lost = folder / "no such folder" / "plot.pdf";
+    const std::filesystem::path lost = folder.path() / "no such folder" / "plot.pdf";
     dialogs.expectSave(lost.string());
     messages.expect("");
     EXPECT_FALSE(printer.printImage(windowLikeImage(), "PLOT OF LOPS"));
@@ -241,15 +219,14 @@ TEST(QtPrinterText, LinesFillPagesInTurn) {
 }
 
 TEST_F(QtPrinterTest, TextWithoutAPrinterGoesToAPdfFileOfItsPages) {
-    const std::filesystem::path pdf = folder / "report.pdf";
+    const std::filesystem::path pdf = folder.path() / "report.pdf";
     dialogs.expectSave(pdf.string());
     std::vector<std::string> lines(150, "Hs =        20.000 \xC2\xB0      21.000 \xC2\xB0");
     EXPECT_TRUE(printer.printText(lines, QFont(QStringLiteral("DejaVu Sans Mono")), "Help & Info"));
     EXPECT_EQ(log, (uitest::ServiceLog{std::string("save ") + kPdfFileTitle}));
     EXPECT_EQ(fileStart(pdf, 5), "%PDF-");
     // The PDF's page objects, one a page: 150 lines take more than one.
-    std::ifstream in(pdf, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = uitest::readBytes(pdf);
     int pages = 0;
     for (std::size_t at = text.find("/Type /Page"); at != std::string::npos;
          at = text.find("/Type /Page", at + 1)) {
@@ -265,7 +242,7 @@ TEST_F(QtPrinterTest, TextWithoutAPrinterGoesToAPdfFileOfItsPages) {
 }
 
 TEST_F(QtPrinterTest, WithAPrinterThePrintDialogChoosesAndMayPrintToPdf) {
-    const std::filesystem::path pdf = folder / "chosen in the dialog.pdf";
+    const std::filesystem::path pdf = folder.path() / "chosen in the dialog.pdf";
     system.printers = true;
     const auto choosePdf = [&pdf](QPrinter& p) {
         p.setOutputFormat(QPrinter::PdfFormat);
@@ -343,7 +320,7 @@ TEST(FileDialogSuffix, IsTheExtensionOfTheFiltersFirstPattern) {
 }
 
 TEST(QtFileDialogsTest, ANameTypedWithoutExtensionGetsTheFiltersOne) {
-    TempFolder folder;
+    uitest::TempFolder folder{"services_test"};
     const FileDialogRequest request{"NAV Files (*.NAV)|*.NAV|All Files (*.*)", "Data Files"};
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -352,11 +329,11 @@ TEST(QtFileDialogsTest, ANameTypedWithoutExtensionGetsTheFiltersOne) {
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_EQ(dialog.defaultSuffix(), "NAV");
     EXPECT_EQ(dialog.nameFilters(), (QStringList{"NAV Files (*.NAV)", "All Files (*)"}));
-    dialog.setDirectory(QString::fromStdString((folder / "").string()));
+    dialog.setDirectory(QString::fromStdString((folder.path() / "").string()));
     dialog.selectFile("leg1");
     const QStringList chosen = dialog.selectedFiles();
     ASSERT_EQ(chosen.size(), 1);
-    EXPECT_EQ(chosen[0].toStdString(), (folder / "leg1.NAV").string());
+    EXPECT_EQ(chosen[0].toStdString(), (folder.path() / "leg1.NAV").string());
 
     QFileDialog open;
     configureFileDialog(open, request, false);
