@@ -63,6 +63,11 @@ class CalculatorsWindowTest : public ::testing::Test {
         return top;
     }
 
+    // What a refused calculation leaves in the log: a beep and the "Warning!".
+    static std::vector<std::string> warned(const std::string& message) {
+        return {"beep", "message Warning!: " + message};
+    }
+
     uitest::FakeEnvironment env;
     app::App app{env.services()};
 };
@@ -294,8 +299,7 @@ TEST_F(CalculatorsWindowTest, RefractionOutsideBennettsRangeIsRefused) {
         uitest::userType(f.Text37, c.min);
         env.messages.expect(c.message);
         uitest::userClick(f.Command16);
-        EXPECT_EQ(env.log, (std::vector<std::string>{
-                               "beep", std::string("message Warning!: ") + c.message}));
+        EXPECT_EQ(env.log, warned(c.message));
         EXPECT_EQ(f.Label65.caption(), "");
         env.log.clear();
     }
@@ -317,8 +321,7 @@ TEST_F(CalculatorsWindowTest, DipRefusesANegativeEyeHeightOrDistance) {
         uitest::userType(*box, "-5");
         env.messages.expect(message);
         uitest::userClick(f.Command10);
-        EXPECT_EQ(env.log,
-                  (std::vector<std::string>{"beep", std::string("message Warning!: ") + message}));
+        EXPECT_EQ(env.log, warned(message));
         // No line of the panel stays, the land lines among them.
         for (const Label* result : {&f.Label55, &f.Label42, &f.Label44, &f.Label47}) {
             EXPECT_EQ(result->caption(), "");
@@ -349,8 +352,7 @@ TEST_F(CalculatorsWindowTest, SumnerSaysWhenTheAltitudeIsNeverReached) {
     uitest::userType(f.Text20, "0");
     env.messages.expect(calculators::kSumnerUnreachableText);
     uitest::userClick(f.Command3);
-    EXPECT_EQ(env.log, (std::vector<std::string>{"beep", std::string("message Warning!: ") +
-                                                             calculators::kSumnerUnreachableText}));
+    EXPECT_EQ(env.log, warned(calculators::kSumnerUnreachableText));
     EXPECT_EQ(f.Label25.caption(), "");
     EXPECT_EQ(f.Label40.caption(), "");
     env.log.clear();
@@ -468,8 +470,7 @@ TEST_F(CalculatorsWindowTest, LatitudeBeyondNinetyIsRefusedByItsField) {
         uitest::userType(*c.refused.first, c.refused.second);
         env.messages.expect(c.message);
         uitest::userClick(*c.calculate);
-        EXPECT_EQ(env.log, (std::vector<std::string>{
-                               "beep", std::string("message Warning!: ") + c.message}));
+        EXPECT_EQ(env.log, warned(c.message));
         for (const Label* result : c.results) {
             EXPECT_EQ(result->caption(), "");
         }
@@ -633,8 +634,7 @@ TEST_F(CalculatorsWindowTest, EveryBoxThatIsNotANumberIsRefusedByName) {
                 std::string(label) + " must be a number (use a point for decimals)";
             env.messages.expect(message);
             uitest::userClick(*panel.calculate);
-            EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + message}))
-                << text;
+            EXPECT_EQ(env.log, warned(message)) << text;
             for (const Label* result : panel.results) {
                 EXPECT_EQ(result->caption(), "");
             }
@@ -738,8 +738,7 @@ TEST_F(CalculatorsWindowTest, RangesAreRefusedByName) {
         }
         env.messages.expect(c.message);
         uitest::userClick(*c.calculate);
-        EXPECT_EQ(env.log, (std::vector<std::string>{
-                               "beep", std::string("message Warning!: ") + c.message}));
+        EXPECT_EQ(env.log, warned(c.message));
         for (const Label* result : c.results) {
             EXPECT_EQ(result->caption(), "");
         }

@@ -214,51 +214,67 @@ TEST_F(CourseCalculatorWindowTest, EditingABoxTakesAwayTheAnswersThatReadIt) {
 TEST_F(CourseCalculatorWindowTest, BoxesThatAreNotNumbersAreRefusedByName) {
     Form9& f = form();
     f.showModeless();
-    const std::vector<std::pair<TextBox*, std::string>> course = {
-        {&f.Text1, "Heading"},          {&f.Text2, "Ship speed"},
-        {&f.Text3, "Leeway angle"},     {&f.Text4, "Direction of current"},
+    // The course reads the heading, the heading to steer the desired course;
+    // both read the ship's speed, the leeway and the current.
+    const std::vector<std::pair<TextBox*, std::string>> shared = {
+        {&f.Text2, "Ship speed"},
+        {&f.Text3, "Leeway angle"},
+        {&f.Text4, "Direction of current"},
         {&f.Text5, "Speed of current"},
     };
-    for (const auto& [box, label] : course) {
-        SCOPED_TRACE(label);
-        typeInputs({"90", "6", "5", "180", "1"});
-        uitest::userClick(f.Command1);
-        ASSERT_TRUE(f.Command3.enabled());
-        uitest::userType(*box, "2,5");
-        const std::string message = label + " must be a number (use a point for decimals)";
-        env.messages.expect(message);
-        uitest::userClick(f.Command1);
-        EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + message}));
-        EXPECT_EQ(f.Label10.caption(), "");
-        EXPECT_EQ(f.Label11.caption(), "");
-        EXPECT_FALSE(f.Command3.enabled());
-        env.log.clear();
-    }
-    const std::vector<std::pair<TextBox*, std::string>> heading = {
-        {&f.Text8, "Desired True Course"}, {&f.Text2, "Ship speed"},
-        {&f.Text3, "Leeway angle"},        {&f.Text4, "Direction of current"},
-        {&f.Text5, "Speed of current"},
+    struct Calculation {
+        const char* name;
+        platform::ui::CommandButton* calculate;
+        std::pair<TextBox*, std::string> own;
+        std::vector<const platform::ui::Label*> results;
+        bool loads;  // the load button follows its answer
+        const char* bad;
     };
-    for (const auto& [box, label] : heading) {
-        SCOPED_TRACE(label);
-        typeInputs({"90", "6", "5", "180", "1"});
-        uitest::userType(f.Text8, "104.3");
-        uitest::userClick(f.Command4);
-        ASSERT_NE(f.Label17.caption(), "");
-        uitest::userType(*box, "abc");
-        const std::string message = label + " must be a number (use a point for decimals)";
-        env.messages.expect(message);
-        uitest::userClick(f.Command4);
-        EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + message}));
-        EXPECT_EQ(f.Label17.caption(), "");
-        EXPECT_EQ(f.Label16.caption(), "");
-        env.log.clear();
+    const Calculation calculations[] = {
+        {"course", &f.Command1, {&f.Text1, "Heading"}, {&f.Label10, &f.Label11}, true, "2,5"},
+        {"heading",
+         &f.Command4,
+         {&f.Text8, "Desired True Course"},
+         {&f.Label17, &f.Label16},
+         false,
+         "abc"},
+    };
+    for (const Calculation& c : calculations) {
+        std::vector<std::pair<TextBox*, std::string>> boxes = {c.own};
+        boxes.insert(boxes.end(), shared.begin(), shared.end());
+        for (const auto& [box, label] : boxes) {
+            SCOPED_TRACE(std::string(c.name) + ": " + label);
+            typeInputs({"90", "6", "5", "180", "1"});
+            uitest::userType(f.Text8, "104.3");
+            uitest::userClick(*c.calculate);
+            for (const platform::ui::Label* result : c.results) {
+                ASSERT_NE(result->caption(), "");
+            }
+            ASSERT_EQ(f.Command3.enabled(), c.loads);
+            uitest::userType(*box, c.bad);
+            const std::string message = label + " must be a number (use a point for decimals)";
+            env.messages.expect(message);
+            uitest::userClick(*c.calculate);
+            EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + message}));
+            for (const platform::ui::Label* result : c.results) {
+                EXPECT_EQ(result->caption(), "");
+            }
+            EXPECT_FALSE(f.Command3.enabled());
+            env.log.clear();
+        }
     }
     // Negative speeds are refused by both; an empty box reads 0.
     typeInputs({"90", "6", "5", "180", "-1"});
-    env.messages.expect("Speed of current must not be negative");
-    uitest::userClick(f.Command1);
-    EXPECT_EQ(f.Label10.caption(), "");
+    for (const Calculation& c : calculations) {
+        SCOPED_TRACE(c.name);
+        env.messages.expect("Speed of current must not be negative");
+        uitest::userClick(*c.calculate);
+        for (const platform::ui::Label* result : c.results) {
+            EXPECT_EQ(result->caption(), "");
+        }
+    }
+    const std::string negative = "message Warning!: Speed of current must not be negative";
+    EXPECT_EQ(env.log, (std::vector<std::string>{"beep", negative, "beep", negative}));
     typeInputs({"", "6", "", "", ""});
     uitest::userClick(f.Command1);
     EXPECT_EQ(f.Label10.caption(), "True course = 0 deg from true N");

@@ -227,9 +227,8 @@ TEST(SingleShotReduction, BoxesRefusedByName) {
          }),
          "Dip Correction" + number},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        EXPECT_EQ(c.problem.value_or(""), c.message);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(cases[i].problem.value_or(""), cases[i].message) << "case " << i;
     }
 }
 

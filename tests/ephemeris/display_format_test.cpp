@@ -179,28 +179,34 @@ TEST(RoundTo, HalfAwayFromZeroWithTheGuardBelowEveryHalf) {
         {359.9499, 1, "359.9"},   // well below the half
         {44.55, 1, "44.6"},       // held as 44.54999999999999716
         {44.5499999, 1, "44.5"},  // 1e-7 below the half: outside the guard
+        {2.675, 2, "2.68"},       // held as 2.67499999999999982
         {-0.004, 2, "0.00"},      // rounds to zero: no sign
-        {-0.005, 2, "-0.01"},
-        {-0.04, 1, "0.0"},
-        {2.675, 2, "2.68"},  // held
-                             // as 2.67499999999999982
-        {13.57, 2, "13.57"},
-        {0.25, 0, "0"},
-        {0.5, 0, "1"},
-        {-2.5, 0, "-3"},
-        {1e300, 1, ""},  // beyond a fixed text's reach: no figure
+        {-0.005, 2, "-0.01"},    {-0.04, 1, "0.0"}, {13.57, 2, "13.57"},
+        {0.25, 0, "0"},          {0.5, 0, "1"},     {-2.5, 0, "-3"},
     };
     for (const auto& c : cases) {
-        const std::string text = ephemeris::RoundedText(c.x, c.places);
-        if (c.text[0] == 0) {
-            EXPECT_EQ(ephemeris::RoundTo(c.x, c.places), c.x) << c.x;
-            continue;
-        }
-        EXPECT_EQ(text, c.text) << c.x;
+        EXPECT_EQ(ephemeris::RoundedText(c.x, c.places), c.text) << c.x;
         EXPECT_EQ(ephemeris::RoundTo(c.x, c.places), std::stod(c.text)) << c.x;
     }
-    EXPECT_EQ(ephemeris::RoundedText(std::nan(""), 1), "");
     EXPECT_FALSE(std::signbit(ephemeris::RoundTo(-0.004, 2)));
+    EXPECT_EQ(ephemeris::RoundedText(std::nan(""), 1), "");
+    EXPECT_EQ(ephemeris::RoundedText(INFINITY, 1), "");
+    EXPECT_EQ(ephemeris::RoundTo(-INFINITY, 1), -INFINITY);
+}
+
+TEST(RoundTo, HugeValuesKeepEveryFigure) {
+    // A double this large is a whole number: rounding leaves it, and its
+    // text is its exact decimal value (1e300 is held as 1.00000000000000005e300;
+    // the largest double has 309 figures) with the places asked for.
+    EXPECT_EQ(ephemeris::RoundTo(1e300, 1), 1e300);
+    const std::string e300 = ephemeris::RoundedText(1e300, 1);
+    ASSERT_EQ(e300.size(), 303u);
+    EXPECT_EQ(e300.rfind("10000000000000000525", 0), 0u) << e300;
+    EXPECT_EQ(e300.substr(e300.size() - 2), ".0");
+    const std::string largest = ephemeris::RoundedText(1.7976931348623157e308, 9);
+    ASSERT_EQ(largest.size(), 319u);
+    EXPECT_EQ(largest.rfind("17976931348623157081", 0), 0u) << largest;
+    EXPECT_EQ(largest.substr(largest.size() - 10), ".000000000");
 }
 
 TEST(RoundDegMin, MinutesRoundedWithTheCarryIntoTheDegree) {
