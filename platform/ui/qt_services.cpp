@@ -207,56 +207,41 @@ QtPrinter::QtPrinter(Messages& messages, FileDialogs& fileDialogs, System system
     : messages_(messages), fileDialogs_(fileDialogs), system_(std::move(system)) {}
 
 bool QtPrinter::printImage(const QImage& image, const std::string& jobName) {
-    if (!system_.printersAvailable()) {
-        const std::string path = fileDialogs_.saveFile({kPdfFileFilter, kPdfFileTitle});
-        return !path.empty() && printPdf(image, jobName, path);
-    }
-    QPrinter printer(QPrinterInfo::defaultPrinter().isNull()
-                         ? QPrinterInfo::availablePrinters().value(0)
-                         : QPrinterInfo::defaultPrinter(),
-                     QPrinter::HighResolution);
-    printer.setDocName(q(jobName));
-    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
-    if (!system_.printDialog(printer)) {
-        return false;
-    }
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        return printPdf(image, jobName, localPath(printer.outputFileName()));
-    }
-    if (!paintImageOnPage(printer, image)) {
-        messages_.show(std::string(kNotPrintedMessage) + "\nThe printer could not be started.");
-        return false;
-    }
-    return true;
-}
-
-bool QtPrinter::printPdf(const QImage& image, const std::string& jobName, const std::string& path) {
-    return savePdf([&image](QPdfWriter& pdf) { return paintImageOnPage(pdf, image); },
-                   image.width() > image.height(), jobName, path);
+    return printPages(
+        [&image](QPagedPaintDevice& device) { return paintImageOnPage(device, image); },
+        image.width() > image.height(), jobName);
 }
 
 bool QtPrinter::printText(const std::vector<std::string>& lines, const QFont& font,
                           const std::string& jobName) {
+    return printPages(
+        [&](QPagedPaintDevice& device) { return paintTextPages(device, lines, font) > 0; }, false,
+        jobName);
+}
+
+bool QtPrinter::printPages(const std::function<bool(QPagedPaintDevice&)>& paint, bool landscape,
+                           const std::string& jobName) {
+    const auto pdf = [&](const std::string& path) {
+        return savePdf([&paint](QPdfWriter& writer) { return paint(writer); }, landscape, jobName,
+                       path);
+    };
     if (!system_.printersAvailable()) {
         const std::string path = fileDialogs_.saveFile({kPdfFileFilter, kPdfFileTitle});
-        return !path.empty() &&
-               savePdf([&](QPdfWriter& pdf) { return paintTextPages(pdf, lines, font) > 0; }, false,
-                       jobName, path);
+        return !path.empty() && pdf(path);
     }
     QPrinter printer(QPrinterInfo::defaultPrinter().isNull()
                          ? QPrinterInfo::availablePrinters().value(0)
                          : QPrinterInfo::defaultPrinter(),
                      QPrinter::HighResolution);
     printer.setDocName(q(jobName));
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (!system_.printDialog(printer)) {
         return false;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        return savePdf([&](QPdfWriter& pdf) { return paintTextPages(pdf, lines, font) > 0; }, false,
-                       jobName, localPath(printer.outputFileName()));
+        return pdf(localPath(printer.outputFileName()));
     }
-    if (paintTextPages(printer, lines, font) == 0) {
+    if (!paint(printer)) {
         messages_.show(std::string(kNotPrintedMessage) + "\nThe printer could not be started.");
         return false;
     }

@@ -79,7 +79,11 @@ class QtPrinter final : public Printer {
                    const std::string& jobName) override;
 
   private:
-    bool printPdf(const QImage& image, const std::string& jobName, const std::string& path);
+    // The print dialog on a printer, or a PDF file where there is none or
+    // the dialog chose one: paint draws the pages on the device (false when
+    // it cannot); landscape or portrait pages.
+    bool printPages(const std::function<bool(QPagedPaintDevice&)>& paint, bool landscape,
+                    const std::string& jobName);
     // Paints the PDF's pages in memory and saves them whole; the user is told
     // when that fails.
     bool savePdf(const std::function<bool(QPdfWriter&)>& paint, bool landscape,
