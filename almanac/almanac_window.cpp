@@ -133,7 +133,7 @@ void Form12::List1_Click() {
         // Only a body the navigator picked is a request worth a word.
         Picture2.clear();
         if (request.ObjectIndex >= 0) {
-            warnProblem(app_, *problem);
+            platform::ui::warnProblem(app_.messages(), *problem);
         }
         return;
     }
@@ -202,7 +202,7 @@ ephemeris::ClockReading clockReading(app::App& app) {
 
 bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes) {
     if (const platform::Problem problem = platform::zoneProblem(ZoneHours)) {
-        warnProblem(app, *problem);
+        platform::ui::warnProblem(app.messages(), *problem);
         return false;
     }
     double Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
@@ -225,11 +225,6 @@ bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes) {
         boxes.Second->setText(std::to_string(now->Second));
     }
     return true;
-}
-
-void warnProblem(platform::ui::Application& app, const std::string& message) {
-    app.messages().beep();
-    app.messages().show(message, "Warning!");
 }
 
 }  // namespace almanac

@@ -108,8 +108,4 @@ struct NowBoxes {
 // nothing and gives false.
 bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes);
 
-// A problem the input checks found in a computation the navigator asked for:
-// a beep and a "Warning!" box with the message.
-void warnProblem(platform::ui::Application& app, const std::string& message);
-
 }  // namespace almanac

@@ -100,7 +100,7 @@ void Form13::Command1_Click() {
         for (platform::ui::Label* output : {&Label23, &Label15, &Label24, &Label4}) {
             output->setCaption("");
         }
-        warnProblem(app_, *problem);
+        platform::ui::warnProblem(app_.messages(), *problem);
         return;
     }
     const RiseSetInput in = riseSetInput();

@@ -479,7 +479,7 @@ void Form1::Command7_Click() {
     const LegSettings leg = legSettings();
     const GeneralSettings general = app_.form7().generalSettings();
     if (const platform::Problem problem = legBoxProblem(leg, general, false)) {
-        almanac::warnProblem(app_, *problem);
+        platform::ui::warnProblem(app_.messages(), *problem);
         return;
     }
     const Preload p = preload(leg, Option2.value(), Option3.value(), general);

@@ -1,6 +1,5 @@
 #include "calculators/calculators_window.h"
 
-#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "calculators/calculator_panels.h"
 #include "calculators/course_calculator_window.h"
@@ -308,7 +307,7 @@ bool Form10::refused(const platform::Problem& problem, std::initializer_list<Lab
     for (Label* output : outputs) {
         output->setCaption("");
     }
-    almanac::warnProblem(app_, *problem);
+    platform::ui::warnProblem(app_.messages(), *problem);
     return true;
 }
 

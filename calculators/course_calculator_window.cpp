@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "calculators/course_heading.h"
@@ -146,7 +145,7 @@ void Form9::Command1_Click() {
         trueCourse({Text1.text(), Text2.text(), Text3.text(), Text4.text(), Text5.text()});
     clearCourse();
     if (r.Refused) {
-        almanac::warnProblem(app_, *r.Refused);
+        platform::ui::warnProblem(app_.messages(), *r.Refused);
         return;
     }
     Label10.setCaption(r.CourseLine);
@@ -165,7 +164,7 @@ void Form9::Command4_Click() {
     Label17.setCaption(r.HeadingLine);
     Label16.setCaption(r.SpeedLine);
     if (r.Refused) {
-        almanac::warnProblem(app_, *r.Refused);
+        platform::ui::warnProblem(app_.messages(), *r.Refused);
     }
 }
 

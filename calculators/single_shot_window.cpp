@@ -142,7 +142,7 @@ void Form55::Command1_Click() {
             result->setCaption("");
         }
         Picture1.clear();
-        almanac::warnProblem(app_, *problem);
+        platform::ui::warnProblem(app_.messages(), *problem);
         return;
     }
     const SingleShotResult r = singleShotReduction(in);

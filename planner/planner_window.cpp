@@ -261,7 +261,7 @@ void Form11::refresh(bool warn) {
     if (const platform::Problem problem = plannerProblem(texts)) {
         clearOutputs();
         if (warn) {
-            almanac::warnProblem(app_, *problem);
+            platform::ui::warnProblem(app_.messages(), *problem);
         }
         return;
     }
@@ -394,7 +394,7 @@ bool Form11::fillNow() {
     // A zone beyond any place's is refused as such, whatever follows it.
     if (const platform::Problem problem = platform::firstProblem(
             {platform::zoneProblem(Zone), platform::numberProblem("Time zone", Text10.text())})) {
-        almanac::warnProblem(app_, *problem);
+        platform::ui::warnProblem(app_.messages(), *problem);
         return false;
     }
     if (Check3.value() == 1) {

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "platform/input_check.h"
 #include "platform/numtext.h"
@@ -82,7 +81,7 @@ Form3::~Form3() = default;
 void Form3::Command1_Click() {
     // A refused position keeps the dialog open for the navigator to mend.
     if (const platform::Problem problem = assumedPositionProblem(fields())) {
-        almanac::warnProblem(app(), *problem);
+        platform::ui::warnProblem(app().messages(), *problem);
         return;
     }
     assumedPositionOf(fields(), EnteredLat, EnteredLon);

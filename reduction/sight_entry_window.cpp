@@ -4,7 +4,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
@@ -319,7 +318,7 @@ void Form5::Command5_Click() {
     }
     // A box that is not a number, or an impossible value: nothing is stored.
     if (const platform::Problem problem = entryProblem(true)) {
-        almanac::warnProblem(app_, *problem);
+        platform::ui::warnProblem(app_.messages(), *problem);
         return;
     }
     // Almanac values that are not numbers would be stored as 0.
@@ -354,7 +353,7 @@ void Form5::List1_Click() {
         if (const platform::Problem problem = entryProblem(false)) {
             almanacFinite_ = false;
             if (!quietPick_) {
-                almanac::warnProblem(app_, *problem);
+                platform::ui::warnProblem(app_.messages(), *problem);
             }
             return;
         }

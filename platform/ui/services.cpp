@@ -139,4 +139,9 @@ void StandardRandom::reseed(double seed) {
     next();
 }
 
+void warnProblem(Messages& messages, const std::string& message) {
+    messages.beep();
+    messages.show(message, "Warning!");
+}
+
 }  // namespace platform::ui

@@ -35,6 +35,10 @@ class Messages {
     virtual void beep() = 0;
 };
 
+// A problem found in a computation the navigator asked for: a beep and a
+// "Warning!" box with the message.
+void warnProblem(Messages& messages, const std::string& message);
+
 // ------------------------------------------------------------ file dialogs
 
 // What a window sets before it shows a file dialog. The filter is in the
