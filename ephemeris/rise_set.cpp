@@ -173,15 +173,29 @@ Sample extremeBetween(Body body, const Observation& obs, Sample a, Sample b, Sam
     return b;
 }
 
+// The value at t of the parabola through three samples.
+double parabolaAt(const Sample& a, const Sample& b, const Sample& c, double t) {
+    return a.f * (t - b.t) * (t - c.t) / ((a.t - b.t) * (a.t - c.t)) +
+           b.f * (t - a.t) * (t - c.t) / ((b.t - a.t) * (b.t - c.t)) +
+           c.f * (t - a.t) * (t - b.t) / ((c.t - a.t) * (c.t - b.t));
+}
+
 // Where the sampled height turns (at a sample whose neighbours both lie higher
 // or both lower, or inside an end interval, where the parabola of the three
 // end samples has its vertex), the extreme between the neighbours is found;
 // one on the other side of h0 than its neighbours joins the samples, so that a
-// pass above (or below) h0 shorter than a step is bracketed too.
+// pass above (or below) h0 shorter than a step is bracketed too. A parabola
+// whose vertex stays further from h0 than from the samples needs no search.
 void addTurningPoints(Body body, const Observation& obs, std::vector<Sample>& samples) {
     std::vector<Sample> extra;
     const std::size_t n = samples.size();
-    const auto consider = [&](const Sample& a, const Sample& b, const Sample& c, bool maximum) {
+    const auto consider = [&](const Sample& a, const Sample& b, const Sample& c, bool maximum,
+                              double vertexHeight) {
+        const double excursion = std::fabs(vertexHeight - b.f);
+        if (isAbove(a) == isAbove(c) && (vertexHeight > 0) == isAbove(a) &&
+            std::fabs(vertexHeight) > 2 * excursion) {
+            return;
+        }
         const Sample e = extremeBetween(body, obs, a, b, c, maximum);
         if (isAbove(e) != isAbove(a) && isAbove(e) != isAbove(c)) {
             extra.push_back(e);
@@ -192,7 +206,7 @@ void addTurningPoints(Body body, const Observation& obs, std::vector<Sample>& sa
         const Sample& b = samples[i];
         const Sample& c = samples[i + 1];
         if ((b.f - a.f) * (c.f - b.f) <= 0) {
-            consider(a, b, c, b.f >= a.f);
+            consider(a, b, c, b.f >= a.f, parabolaAt(a, b, c, parabolaVertex(a, b, c)));
         }
     }
     if (n >= 3) {
@@ -205,8 +219,13 @@ void addTurningPoints(Body body, const Observation& obs, std::vector<Sample>& sa
             const Sample& hi = start ? b : c;
             if (t > lo.t && t < hi.t) {
                 const bool maximum = (c.f - b.f) / (c.t - b.t) < (b.f - a.f) / (b.t - a.t);
-                const Sample inner = sampleAt(body, obs, t);
-                consider(lo, inner, hi, maximum);
+                const double vertexHeight = parabolaAt(a, b, c, t);
+                const Sample& nearer = std::fabs(lo.f) < std::fabs(hi.f) ? lo : hi;
+                if (isAbove(lo) == isAbove(hi) && (vertexHeight > 0) == isAbove(lo) &&
+                    std::fabs(vertexHeight) > 2 * std::fabs(vertexHeight - nearer.f)) {
+                    continue;
+                }
+                consider(lo, sampleAt(body, obs, t), hi, maximum, vertexHeight);
             }
         }
     }
