@@ -24,7 +24,6 @@ constexpr double kMoonRateHigh = 15.0;
 constexpr double kRefraction = 30;        // arc minutes at the horizon
 constexpr double kMinToDeg = 0.01666667;  // arc minutes to degrees, as the almanac rounds it
 constexpr int kRefinements = 3;
-constexpr int kCulminationCorrections = 2;
 constexpr double kMaxStep = 1;                 // hours between samples of the span
 constexpr int kExtremeSteps = 3;               // parabolas for an extreme altitude
 constexpr int kRefineSteps = 40;               // bound on the steps of one crossing
@@ -111,13 +110,15 @@ bool isAbove(const Sample& s) {
 }
 
 // The lower culmination near the estimate t: the hour at which the body's GHA
-// is G - 180 (hour angle 180 degrees), by two corrections at the mean rate.
+// is G - 180 (hour angle 180 degrees), by corrections at the mean rate: one
+// for the Sun, whose rate varies little, two for the Moon.
 double lowerCulmination(Body body, const Observation& obs, double G, double t, double rate) {
+    const int corrections = body == Body::Sun ? 1 : 2;
     double target = G - 180;
     if (target < 0) {
         target = target + 360;
     }
-    for (int k = 0; k < kCulminationCorrections; ++k) {
+    for (int k = 0; k < corrections; ++k) {
         double D = target - placeAt(body, obs, t).GHA;
         D = D - 360 * std::floor((D + 180) / 360);  // into [-180, 180)
         t = t + D / rate;
