@@ -17,14 +17,17 @@ int flagDay(const std::string& Flag) {
 }
 
 // "<time> UT <flag>" of a time rounded to the second, its day flag following
-// the rounded time.
+// the rounded time; "---" alone for a time not found.
 std::string timeWithFlag(double Hours, const std::string& Flag) {
+    if (!std::isfinite(Hours)) {
+        return kNoTime;
+    }
     return riseSetTimeText(Hours) + " UT " + riseSetDayFlag(Hours, Flag);
 }
 
 // "<rise word> <rise> UT <flag>  <set word> <set> UT <flag>  <transit word>
-// <transit> UT <flag>"; "---" for the rise and the set when the body does not
-// cross the horizon that day.
+// <transit> UT <flag>"; "---" for a rise or a set not found, and for both
+// when the body stays above or below the horizon.
 std::string riseSetLine(const RiseSetResult& r, const char* riseWord, const char* setWord,
                         const char* transitWord) {
     const bool crosses = hasRiseOrSet(r);
@@ -51,9 +54,8 @@ RiseSetResult moonRiseSet(const RiseSetInput& in) {
 }
 
 bool hasRiseOrSet(const RiseSetResult& r) {
-    // The always-above and always-below cases, and the threshold case that
-    // leaves both times 0 without a message.
-    return r.Message.empty() && !(r.Rise == 0 && r.Set == 0);
+    // The always-above and always-below cases have no time to show.
+    return r.Message.empty() && (std::isfinite(r.Rise) || std::isfinite(r.Set));
 }
 
 std::string riseSetTimeText(double Hours) {

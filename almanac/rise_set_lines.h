@@ -31,8 +31,8 @@ struct RiseSetInput {
 // What SunRiseSet and MoonRiseSet give, in their order.
 struct RiseSetResult {
     double Transit = 0;       // UT hours of the upper meridian passage
-    double Rise = 0;          // UT hours; 0 when none was found
-    double Set = 0;           // UT hours; 0 when none was found
+    double Rise = 0;          // UT hours; not a number when none was found
+    double Set = 0;           // UT hours; not a number when none was found
     std::string RiseFlag;     // "", "P" previous UT day or "N" next UT day
     std::string SetFlag;      // the same for the set
     std::string TransitFlag;  // the same for the transit (always "" for the Sun)
@@ -55,13 +55,14 @@ std::string riseSetTimeText(double Hours);
 std::string riseSetDayFlag(double Hours, const std::string& Flag);
 
 // Whether the result has a rise or a set to show: not when the body stays
-// above or below the horizon all day (the message says which), nor when both
-// times are 0 without a message (altitudes exactly at the threshold).
+// above or below the horizon all day (the message says which), nor when
+// neither time was found.
 bool hasRiseOrSet(const RiseSetResult& r);
 
 // "Sunrise <rise> UT <flag>  Sunset <set> UT <flag>  LAN <transit> UT <flag>":
-// an empty flag leaves three blanks between " UT" and the next word. Without
-// a rise or set (hasRiseOrSet), "Sunrise ---  Sunset ---  LAN <transit> UT
+// an empty flag leaves three blanks between " UT" and the next word. A rise
+// or a set not found reads "---" without " UT" and flag, so without either
+// (hasRiseOrSet) the line is "Sunrise ---  Sunset ---  LAN <transit> UT
 // <flag>".
 std::string sunRiseSetLine(const RiseSetResult& sun);
 

@@ -231,6 +231,9 @@ void AngularDistance(double Lon1, double Lon2, double Lat1, double Lat2, double&
 // --- Rise, set and meridian passage ----------------------------------------
 
 // Times in UT hours; flags "", "P" (previous UT day) or "N" (next UT day).
+// Rise and Set are the crossings nearest the transit between the lower
+// culminations either side of it; one not found is a quiet NaN (no flag), and
+// Message is given only when neither is found.
 void SunRiseSet(double Year, double Month, double Day, double Lat, double Lon, double DeltaT,
                 double& Transit, double& Rise, double& Set, std::string& RiseFlag,
                 std::string& SetFlag, std::string& TransitFlag, std::string& Message);

@@ -19,9 +19,10 @@ double hourAngleDifference(double G, double GHA);
 // 0 h or a quotient that is not finite falls back to the mean 14.3167.
 double moonHourlyRate(double GHA, double GHA0, double Transit);
 
-// Linear interpolation to the threshold altitude between the previous sample
-// (tPrev, hPrev) and this one (t, h), with hAboveThreshold = h - h0. Two samples
-// of equal altitude give this sample's own time.
+// The secant step of the crossing search: the straight line through the
+// previous point (tPrev, hPrev) and this one (t, h) taken to the threshold
+// altitude, with hAboveThreshold = h - h0. Two points of equal altitude give
+// this point's own time.
 double crossingTime(double t, double hAboveThreshold, double h, double tPrev, double hPrev);
 
 // A time before 0 h UT moves to the previous day: Hours + 24 and Flag "P".

@@ -113,13 +113,12 @@ TEST(RiseSetLines, ATimeThatIsNotFiniteReadsThreeDashes) {
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(riseSetTimeText(nan), "---");
     EXPECT_EQ(riseSetTimeText(-inf), "---");
-    EXPECT_EQ(sunRiseSetLine(times(nan, inf, 12.0)),
-              "Sunrise --- UT   Sunset --- UT   LAN 12:00:00 UT ");
+    EXPECT_EQ(sunRiseSetLine(times(nan, inf, 12.0)), "Sunrise ---  Sunset ---  LAN 12:00:00 UT ");
 }
 
 TEST(RiseSetLines, PolarDayAndNightOfTheSun) {
     // 80 N at the June solstice the Sun never sets; at the December one it
-    // never rises. Rise and set stay 0, the transit is still computed.
+    // never rises. Neither rise nor set is found, the transit is still computed.
     const RiseSetResult day = sunRiseSet({2024, 6, 21, 80, 0, 69});
     EXPECT_EQ(day.Message, "Sun always above horizon");
     EXPECT_EQ(sunRiseSetLine(day).substr(0, 28), "Sunrise ---  Sunset ---  LAN");
@@ -127,8 +126,8 @@ TEST(RiseSetLines, PolarDayAndNightOfTheSun) {
 
     const RiseSetResult night = sunRiseSet({2024, 12, 21, 80, 0, 69});
     EXPECT_EQ(night.Message, "Sun always below horizon");
-    EXPECT_EQ(night.Rise, 0);
-    EXPECT_EQ(night.Set, 0);
+    EXPECT_TRUE(std::isnan(night.Rise));
+    EXPECT_TRUE(std::isnan(night.Set));
 }
 
 TEST(RiseSetLines, SunriseBeforeMidnightUTIsFlaggedPrevious) {
@@ -156,20 +155,28 @@ TEST(RiseSetLines, MoonMessagesAndFlagsComeFromTheSearch) {
 }
 
 // A body that does not cross the horizon shows no rise or set time, only its
-// transit; one time 0 beside a found one is a rise or set at 0 h.
+// transit; a time not found reads "---" on its own beside the other one, and a
+// time of 0 is a rise or set at 0 h.
 TEST(RiseSetLines, NoRiseOrSetTimeWithoutACrossing) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         const char* what;
         RiseSetResult r;
         std::string sun;
     };
     const Case cases[] = {
-        {"always above", times(0, 0, 11.5, "", "", "", "Sun always above horizon"),
+        {"always above", times(nan, nan, 11.5, "", "", "", "Sun always above horizon"),
          "Sunrise ---  Sunset ---  LAN 11:30:00 UT "},
-        {"always below", times(0, 0, 12.25, "", "", "", "Sun always below horizon"),
+        {"always below", times(nan, nan, 12.25, "", "", "", "Sun always below horizon"),
          "Sunrise ---  Sunset ---  LAN 12:15:00 UT "},
-        {"threshold: both 0 without a message", times(0, 0, 3.0, "", "", "N"),
+        {"neither found", times(nan, nan, 3.0, "", "", "N"),
          "Sunrise ---  Sunset ---  LAN 03:00:00 UT N"},
+        {"rise only", times(20.5, nan, 9.0, "P"),
+         "Sunrise 20:30:00 UT P  Sunset ---  LAN 09:00:00 UT "},
+        {"set only", times(nan, 8.75, 1.5, "", "N"),
+         "Sunrise ---  Sunset 08:45:00 UT N  LAN 01:30:00 UT "},
+        {"both 0 h", times(0, 0, 12.0),
+         "Sunrise 00:00:00 UT   Sunset 00:00:00 UT   LAN 12:00:00 UT "},
         {"rise at 0 h", times(0, 9.5, 4.75),
          "Sunrise 00:00:00 UT   Sunset 09:30:00 UT   LAN "
          "04:45:00 UT "},
@@ -178,7 +185,7 @@ TEST(RiseSetLines, NoRiseOrSetTimeWithoutACrossing) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(sunRiseSetLine(c.r), c.sun) << c.what;
-        EXPECT_EQ(almanac::hasRiseOrSet(c.r), c.sun.find("---") == std::string::npos) << c.what;
+        EXPECT_EQ(almanac::hasRiseOrSet(c.r), c.sun.find("Sunrise ---  Sunset ---") != 0) << c.what;
     }
 }
 

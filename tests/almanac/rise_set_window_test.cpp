@@ -214,11 +214,17 @@ TEST_F(RiseSetWindowTest, NowWritesTheUTDate) {
 // second early.
 TEST_F(RiseSetWindowTest, TimesShowRoundedToTheSecond) {
     Form13& f = form();
-    typeDate("2024", "3", "2");
+    // The first day of March 2024 whose sunrise lies in the upper half of its second.
+    int day = 1;
+    almanac::RiseSetResult sun = almanac::sunRiseSet({2024, 3, 1, 40.5, -70, 69});
+    while (sun.Rise * 3600 - std::floor(sun.Rise * 3600) < 0.5 && day < 31) {
+        ++day;
+        sun = almanac::sunRiseSet({2024, 3, static_cast<double>(day), 40.5, -70, 69});
+    }
+    typeDate("2024", "3", std::to_string(day).c_str());
     typePosition("40", "30", false, "70", "0", true);
     uitest::userType(f.Text11, "69");
     uitest::userClick(f.Command1);
-    const almanac::RiseSetResult sun = almanac::sunRiseSet({2024, 3, 2, 40.5, -70, 69});
     const double seconds = sun.Rise * 3600;
     ASSERT_GE(seconds - std::floor(seconds), 0.5);
     const double shown = std::floor(seconds + 0.5);
