@@ -1205,7 +1205,7 @@ TEST(ReduceSightsTest, ReportLinesWithThreeSights) {
     // The sun's Ho: 45.2 deg less 1' of refraction, plus 16' and parallax.
     EXPECT_NEAR(out.Result.Sights[1].Ho, 45.2 - 0.972 / 60 + 16.0 / 60 + 0.106 / 60, 0.002 / 60);
 
-    // The sums and G, each rounded to 3 decimals; then the fix.
+    // The sums, each rounded to 3 decimals, and G in full; then the fix.
     EXPECT_EQ(lines[15], " ");
     const auto& f = out.Result.Fix;
     auto rounded = [](double x) {
@@ -1215,7 +1215,7 @@ TEST(ReduceSightsTest, ReportLinesWithThreeSights) {
     EXPECT_EQ(lines[16], "Asum = " + rounded(f.SumCos2) + " Bsum = " + rounded(f.SumSinCos) +
                              " Csum= " + rounded(f.SumSin2) + " Dsum = " + rounded(f.SumPCos) +
                              " Esum = " + rounded(f.SumPSin) + " Fsum = " + rounded(f.SumP2) +
-                             " G = " + rounded(out.Result.G));
+                             " G = " + platform::generalText(out.Result.G));
     EXPECT_NEAR(f.SumCos2 + f.SumSin2, 3, 1e-12);
     EXPECT_NEAR(out.Result.G, f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos, 1e-12);
     // The fix as the plot prints it, minutes rounded to 0.1 (both above one
