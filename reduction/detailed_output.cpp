@@ -116,13 +116,18 @@ DetailedOutputArray detailedOutput(const ReductionResult& r, const SightLog& log
     }
     const FixResult& f = r.Fix;
     out.push_back("Asum = " + sumText(f.SumCos2) + " Bsum = " + sumText(f.SumSinCos) +
-                  " Csum= " + sumText(f.SumSin2) + " Dsum = " + sumText(f.SumPCos) + " Esum = " +
-                  sumText(f.SumPSin) + " Fsum = " + sumText(f.SumP2) + " G = " + sumText(r.G));
+                  " Csum= " + sumText(f.SumSin2) + " Dsum = " + sumText(f.SumPCos) +
+                  " Esum = " + sumText(f.SumPSin) + " Fsum = " + sumText(f.SumP2) +
+                  " G = " + platform::generalText(r.G));
     std::string fixLine;
     for (const PrintLine& line : fixStatement(f, r.Status)) {
         fixLine += (fixLine.empty() ? "" : kFixTextGap) + trimmed(platform::printLineText(line));
     }
     out.push_back(fixLine);
+    const std::string weak = weakFixText(f, r.Status);
+    if (!weak.empty()) {
+        out.push_back(weak);
+    }
     return out;
 }
 

@@ -10,8 +10,9 @@
 //   " "                                  then the next block: Sight 7 ...
 //   " "
 //   * left out of the fix                only when a sight is
-//   Asum = ... G = ...                   the sums, rounded to 3 decimals
+//   Asum = ... G = ...                   the sums rounded to 3 decimals, G in full
 //   Best Fix Latitude N 41 °  30.7 '  Best Fix Longitude ...  (or "No fix: ...")
+//   Weak fix: as weak as two lines ...   only when the fix is weak
 // Every value is rounded to three decimals and right-aligned in its column,
 // with its unit after it, so the columns line up under their headings.
 #pragma once

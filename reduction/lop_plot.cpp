@@ -280,9 +280,14 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     for (std::size_t k = 0; k < statement.size() && k < 3; ++k) {
         plot.texts.push_back({{-S, k == 0 ? y : below(standard[k])}, statement[k]});
     }
+    // A weak fix says so below its distance.
+    const std::string weak = weakFixText(fix, in.Status);
+    if (!weak.empty()) {
+        plot.texts.push_back({{-S, below(0.75 * T)}, {PrintItem::Text(weak)}});
+    }
     if (fix.FixDistance > 20) {
-        plot.texts.push_back(
-            {{-S, below(0.75 * T)}, {PrintItem::Text(std::string(kPlotRecommendText))}});
+        plot.texts.push_back({{-S, below(weak.empty() ? 0.75 * T : 0.7 * T)},
+                              {PrintItem::Text(std::string(kPlotRecommendText))}});
     }
 
     // 10: each LOP label off the texts and the labels before it, where its

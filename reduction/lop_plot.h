@@ -126,7 +126,9 @@ struct LopPlot {
     // Blue: a point at [0], then a line to each following point; 37 points
     // closing the curve, or none.
     std::vector<PlotPoint> ellipse;
-    // The texts in printing order, in the picture's text colour.
+    // The texts in printing order, in the picture's text colour: "LONa",
+    // "LATa", the fix's lines (or the no-fix line), the weak-fix line and
+    // the recommendation, each when it applies.
     std::vector<PlotText> texts;
 };
 

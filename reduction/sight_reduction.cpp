@@ -439,6 +439,48 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log) 
     return outcome;
 }
 
+namespace {
+
+// The eigenvalues of [[A, B], [B, C]], larger first; the smaller from the
+// determinant, which keeps its digits when the two are far apart.
+void normalEigenvalues(double A, double B, double C, double& larger, double& smaller) {
+    larger = (A + C) / 2 + std::hypot((A - C) / 2, B);
+    smaller = larger > 0 ? (A * C - B * B) / larger : 0;
+}
+
+}  // namespace
+
+double equivalentCrossingAngle(double A, double B, double C) {
+    double larger = 0;
+    double smaller = 0;
+    normalEigenvalues(A, B, C, larger, smaller);
+    if (!(larger > 0) || !std::isfinite(larger)) {
+        return 0;
+    }
+    const double ratio = smaller > 0 ? smaller / larger : 0;
+    return 2 * std::atan(std::sqrt(ratio)) * ephemeris::kDegPerRad;
+}
+
+bool isWeakFix(const FixResult& fix, FixStatus status) {
+    if (status != FixStatus::Fix) {
+        return false;
+    }
+    double larger = 0;
+    double smaller = 0;
+    normalEigenvalues(fix.SumCos2, fix.SumSinCos, fix.SumSin2, larger, smaller);
+    const double half = std::tan(kWeakFixCrossing / 2 * k);
+    return smaller < half * half * larger;
+}
+
+std::string weakFixText(const FixResult& fix, FixStatus status) {
+    if (!isWeakFix(fix, status)) {
+        return {};
+    }
+    const double N = equivalentCrossingAngle(fix.SumCos2, fix.SumSinCos, fix.SumSin2);
+    return "Weak fix: as weak as two lines of position crossing at " +
+           ephemeris::RoundedText(N, 1) + "°";
+}
+
 std::string noFixText(FixStatus status) {
     switch (status) {
         case FixStatus::FewSights:

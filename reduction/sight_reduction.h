@@ -58,6 +58,11 @@ inline constexpr std::string_view kNoFixParallelText = "No fix: the lines of pos
 // G = A * C - B^2 not above this fraction of A * C: the lines are parallel.
 inline constexpr double kParallelResidue = 1e-9;
 
+// A fix is weak when the smaller eigenvalue of its normal matrix [[A, B], [B,
+// C]] is below tan^2 of half this angle (degrees) times the larger: it is
+// then no better than two lines of position crossing at less than this.
+inline constexpr double kWeakFixCrossing = 15;
+
 // Longitudes of this size or more are not wrapped: a double then no longer
 // holds a longitude to a thousandth of an arc second.
 inline constexpr double kLongestWrappedLongitude = 1e9;
@@ -271,5 +276,22 @@ ReductionOutcome reduceSights(const ReductionInput& input, const SightLog& log);
 // Empty when there is a fix, else kNoFixFewSightsText or kNoFixParallelText:
 // the one line that replaces the plot's "Best Fix" and distance lines.
 std::string noFixText(FixStatus status);
+
+// The crossing angle N, degrees (0 to 90), of two lines of position that fix
+// the position as well as lines with the least-squares sums A, B, C do: N =
+// 2 atan(sqrt(ratio)), ratio the smaller over the larger eigenvalue of the
+// normal matrix [[A, B], [B, C]] (two lines crossing at N give tan^2(N / 2)).
+// 0 when the matrix has no positive eigenvalue.
+double equivalentCrossingAngle(double A, double B, double C);
+
+// True for a fix (status Fix) whose eigenvalue ratio is below
+// tan^2(kWeakFixCrossing / 2): its lines of position cross too flat for the
+// position to be trusted along them.
+bool isWeakFix(const FixResult& fix, FixStatus status);
+
+// The line that the plot and the detailed output add below a weak fix, e.g.
+// "Weak fix: as weak as two lines of position crossing at 0.5°" (the angle
+// rounded to 0.1 degree); empty for a well-spread fix and for no fix.
+std::string weakFixText(const FixResult& fix, FixStatus status);
 
 }  // namespace reduction

@@ -391,6 +391,56 @@ TEST(LopPlotTest, FixAtTheAssumedOriginPrintsNorthEastAndZeros) {
     expectPoint(plot.texts[4].at, -20, 8, "distance");
 }
 
+// Two lines 0.5 degree apart: the fix is kept with its mark and texts, then
+// the weak-fix line at 0.75 T and the recommendation below it at 0.7 T.
+// Three well-spread lines: no weak-fix line.
+TEST(LopPlotTest, WeakFixSaysSoBelowItsDistance) {
+    struct Case {
+        std::vector<double> azimuths;
+        double distance;
+        std::vector<std::string> after;  // the texts after the distance
+    };
+    const std::vector<Case> cases = {
+        {{221, 221.5},
+         40,
+         {"Weak fix: as weak as two lines of position crossing at 0.5" + kDeg,
+          "Recommend redo calculation with best fix as the new assumed position"}},
+        {{221, 221.5}, 10, {"Weak fix: as weak as two lines of position crossing at 0.5" + kDeg}},
+        {{221, 233}, 10, {"Weak fix: as weak as two lines of position crossing at 12.0" + kDeg}},
+        {{44, 164, 284}, 10, {}},
+        {{44, 164, 284},
+         40,
+         {"Recommend redo calculation with best fix as the new assumed position"}},
+    };
+    for (const Case& c : cases) {
+        LopPlotInput in = baseInput();
+        in.Status = FixStatus::Fix;
+        int i = 0;
+        for (const double z : c.azimuths) {
+            fixsums::addLineOfPosition(in.Fix, 0.5, z);
+            addSight(in, ++i, 0.5, z);
+        }
+        in.Fix.IncludedCount = i;
+        in.Fix.FixDLat = 0.5;
+        in.Fix.FixLat = 0.5;
+        in.Fix.FixDistance = c.distance;
+        const LopPlot plot = lopPlotGeometry(in);
+        SCOPED_TRACE(std::to_string(c.azimuths[1]) + " " + std::to_string(c.distance));
+        EXPECT_EQ(plot.fixRadius, 0.5);
+        EXPECT_TRUE(plot.apMark.empty());
+        const std::vector<std::string> shown = texts(plot);
+        ASSERT_EQ(shown.size(), 5 + c.after.size());
+        EXPECT_EQ(shown[4], "Distance from assumed position " +
+                                std::string(c.distance == 40 ? "40" : "10") + "  n.miles");
+        EXPECT_EQ(std::vector<std::string>(shown.begin() + 5, shown.end()), c.after);
+        const double standardY[] = {7.5, 7};  // 0.75 T and 0.7 T, T = 10
+        const bool weak = c.azimuths.size() == 2;
+        for (std::size_t k = 0; k < c.after.size(); ++k) {
+            expectPoint(plot.texts[5 + k].at, -20, weak ? standardY[k] : 7.5, "after the distance");
+        }
+    }
+}
+
 // Expected texts: worked by hand from the print form and the degrees and
 // minutes rule.
 TEST(LopPlotTest, FixMarkAndFixTexts) {

@@ -223,6 +223,32 @@ bool isColor(const platform::ui::Color& c, int r, int g, int b) {
     return c == platform::ui::Color{r, g, b};
 }
 
+const std::string kWeakFixStart = "Weak fix: as weak as two lines of position crossing at ";
+
+// The texts printed into a picture, in drawing order.
+std::vector<std::string> printedTexts(const platform::ui::Picture& picture) {
+    std::vector<std::string> out;
+    for (const DrawItem& item : picture.displayList()) {
+        if (item.kind == DrawItem::Kind::Text) {
+            out.push_back(item.text);
+        }
+    }
+    return out;
+}
+
+// The true azimuth of a body (GHA and declination, degrees) from a position,
+// by the bearing formula with the two-argument arctangent.
+double azimuthFrom(double lat, double lon, double gha, double dec) {
+    const double lha = (gha + lon) * kRadPerDeg;
+    const double phi = lat * kRadPerDeg;
+    const double d = dec * kRadPerDeg;
+    const double z =
+        std::atan2(-std::cos(d) * std::sin(lha),
+                   std::cos(phi) * std::sin(d) - std::sin(phi) * std::cos(d) * std::cos(lha)) /
+        kRadPerDeg;
+    return z < 0 ? z + 360 : z;
+}
+
 // ------------------------------------------------------------------- test
 
 class ReductionEndToEnd : public ::testing::Test {
@@ -578,6 +604,11 @@ class ReductionEndToEnd : public ::testing::Test {
         expectObservedAltitudes(c);
         expectFixWithin(c, toleranceNm);
         expectPlot(c, toleranceNm);
+        // Well-spread lines: no word of a weak fix on the plot.
+        for (const std::string& text :
+             printedTexts(app.existingWindow<reduction::Form2>()->Picture1)) {
+            EXPECT_EQ(text.find("Weak fix"), std::string::npos) << text;
+        }
         expectDetailedOutput(c);
     }
 
@@ -592,6 +623,80 @@ TEST_F(ReductionEndToEnd, StationaryFixOfThreeStarsLiesWithinThreeTenthsOfAMile)
 
 TEST_F(ReductionEndToEnd, RunningFixOfJupiterMoonAndSunAtSixKnotsLiesWithinHalfAMile) {
     runSession("running", 0.5);
+}
+
+// The Moon in the morning and the Sun in the afternoon, both near azimuth
+// 221: the plot keeps the fix but says it is weak, with the crossing angle of
+// the two lines, and so does the detailed output, whose G shows its digits.
+TEST_F(ReductionEndToEnd, SunAndMoonHalfADegreeApartInAzimuthGiveAFixThatSaysItIsWeak) {
+    const FixtureCase& c = fixtureCase("weak");
+    ASSERT_EQ(c.sights.size(), 2u) << kFixturePath;
+    typeSettings(c);
+    typeLeg(c);
+    typeSights(c);
+    if (HasFatalFailure()) {
+        return;
+    }
+    reduce(c);
+    ASSERT_TRUE(env.messages.calls.empty()) << env.messages.calls.front().text;
+    expectObservedAltitudes(c);
+
+    // The crossing angle from the independent sky, seen from the assumed
+    // position the dialog gave.
+    const double z1 = azimuthFrom(app.AssumedLat, app.AssumedLon, c.sights[0].gha, c.sights[0].dec);
+    const double z2 = azimuthFrom(app.AssumedLat, app.AssumedLon, c.sights[1].gha, c.sights[1].dec);
+    const double crossing = std::fabs(z1 - z2);
+    ASSERT_GT(crossing, 0.3);
+    ASSERT_LT(crossing, 0.7);
+
+    // The plot: both lines and the fix mark, no ellipse, and the weak-fix
+    // line with the angle rounded to 0.1 degree (the program's own sky
+    // moves it by less than 0.01 degree).
+    reduction::Form2* plot = app.existingWindow<reduction::Form2>();
+    ASSERT_NE(plot, nullptr);
+    EXPECT_TRUE(plot->isVisible());
+    int redLines = 0;
+    int greenCircles = 0;
+    int blue = 0;
+    for (const DrawItem& item : plot->Picture1.displayList()) {
+        redLines += item.kind == DrawItem::Kind::Line && isColor(item.color, 255, 0, 0);
+        greenCircles += item.kind == DrawItem::Kind::Circle && isColor(item.color, 10, 255, 10);
+        blue += isColor(item.color, 0, 0, 255);
+    }
+    EXPECT_EQ(redLines, 2);
+    EXPECT_EQ(greenCircles, 1);
+    EXPECT_EQ(blue, 0);
+    std::string weak;
+    for (const std::string& text : printedTexts(plot->Picture1)) {
+        if (text.rfind(kWeakFixStart, 0) == 0) {
+            weak = text;
+        }
+    }
+    ASSERT_FALSE(weak.empty());
+    const std::string degree = "\xC2\xB0";
+    ASSERT_GT(weak.size(), kWeakFixStart.size() + degree.size());
+    EXPECT_EQ(weak.substr(weak.size() - degree.size()), degree);
+    const std::string angle =
+        weak.substr(kWeakFixStart.size(), weak.size() - kWeakFixStart.size() - degree.size());
+    const std::optional<double> shown = platform::parseWholeText(angle);
+    ASSERT_TRUE(shown.has_value()) << weak;
+    EXPECT_NEAR(*shown, crossing, 0.05 + 0.01) << weak;
+    EXPECT_EQ(angle.find('.'), angle.size() - 2) << "one decimal: " << weak;
+
+    // The detailed output: the sums with G in full, sin^2 of the crossing
+    // angle for two lines; the fix; then the same weak-fix line.
+    uitest::userClick(app.form1().Command3);  // "Detailed Output"
+    const platform::ui::ListBox& list = app.form4().List1;
+    ASSERT_EQ(list.count(), 19);
+    EXPECT_EQ(list.item(17).rfind("Best Fix Latitude ", 0), 0u) << list.item(17);
+    EXPECT_EQ(list.item(18), weak);
+    const std::string sums = list.item(16);
+    const std::size_t at = sums.rfind(" G = ");
+    ASSERT_NE(at, std::string::npos) << sums;
+    const std::optional<double> G = platform::parseWholeText(sums.substr(at + 5));
+    ASSERT_TRUE(G.has_value()) << sums;
+    const double wantG = std::pow(std::sin(crossing * kRadPerDeg), 2);
+    EXPECT_NEAR(*G, wantG, 0.04 * wantG) << sums;
 }
 
 }  // namespace

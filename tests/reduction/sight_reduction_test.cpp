@@ -17,6 +17,7 @@
 #include "reduction/sight_almanac.h"
 #include "reduction/sight_file.h"
 #include "reduction/sight_log.h"
+#include "tests/reduction/fix_sums.h"
 #include "tests/reduction/report_columns.h"
 
 namespace {
@@ -987,6 +988,117 @@ TEST(ReduceSightsTest, ParallelLinesReportGZero) {
     EXPECT_EQ(lines.back(), "No fix: the lines of position are parallel");
 }
 
+// The eigenvalues of the normal matrix are the least and the greatest of
+// Q(t) = sum of cos^2(Zn - t) over the bearings t: found here by a scan of t
+// in steps of 0.001 degree, with no matrix at all.
+double scannedCrossingAngle(const std::vector<double>& azimuths) {
+    double least = 1e300;
+    double greatest = 0;
+    for (int step = 0; step < 180000; ++step) {
+        const double t = step * 0.001;
+        double q = 0;
+        for (const double z : azimuths) {
+            const double c = std::cos((z - t) * kDegTest);
+            q += c * c;
+        }
+        least = std::min(least, q);
+        greatest = std::max(greatest, q);
+    }
+    return 2 * std::atan(std::sqrt(least / greatest)) / kDegTest;
+}
+
+TEST(WeakFixTest, CrossingAngleOfTheNormalMatrix) {
+    const std::string deg = "\xC2\xB0";
+    struct Case {
+        std::vector<double> azimuths;  // the included lines' Zn, degrees
+        double crossing;               // independent N, degrees; < 0: scanned
+        bool weak;
+        const char* angleText;  // as the weak line shows it
+    };
+    const Case cases[] = {
+        // Two lines cross at the difference of their azimuths (folded to 90).
+        {{221.0, 221.5}, 0.5, true, "0.5"},
+        {{10, 24.9}, 14.9, true, "14.9"},
+        {{10, 25.1}, 15.1, false, ""},
+        {{30, 200}, 10, true, "10.0"},  // nearly reciprocal bearings
+        {{0, 90}, 90, false, ""},
+        {{300, 45}, 75, false, ""},
+        // Three and more lines: the scan (numpy.linalg.eigvalsh agrees).
+        {{0, 120, 240}, -1, false, ""},
+        {{100, 103, 106}, -1, true, "4.9"},  // numpy eigvalsh: 4.898
+        {{100, 103, 106, 190}, -1, false, ""},
+        {{50, 52, 230.5, 231}, -1, true, "1.5"},  // numpy eigvalsh: 1.479
+    };
+    for (const Case& c : cases) {
+        reduction::FixResult fix;
+        for (const double z : c.azimuths) {
+            fixsums::addLineOfPosition(fix, 1, z);
+        }
+        fix.IncludedCount = static_cast<double>(c.azimuths.size());
+        const double want = c.crossing >= 0 ? c.crossing : scannedCrossingAngle(c.azimuths);
+        SCOPED_TRACE(std::to_string(c.azimuths[0]) + " ... " + std::to_string(want));
+        EXPECT_NEAR(reduction::equivalentCrossingAngle(fix.SumCos2, fix.SumSinCos, fix.SumSin2),
+                    want, 1e-6);
+        EXPECT_EQ(reduction::isWeakFix(fix, FixStatus::Fix), c.weak);
+        EXPECT_EQ(reduction::weakFixText(fix, FixStatus::Fix),
+                  c.weak ? "Weak fix: as weak as two lines of position crossing at " +
+                               std::string(c.angleText) + deg
+                         : "");
+        // Without a fix there is nothing to call weak.
+        EXPECT_EQ(reduction::weakFixText(fix, FixStatus::ParallelLines), "");
+        EXPECT_EQ(reduction::weakFixText(fix, FixStatus::FewSights), "");
+    }
+    // The limit itself: tan^2(7.5 degrees) = 0.0173, two lines at 15 degrees.
+    EXPECT_NEAR(std::pow(std::tan(reduction::kWeakFixCrossing / 2 * kDegTest), 2), 0.0173, 5e-5);
+}
+
+// Two lines 0.5 degree apart in azimuth: the fix is kept, the report says
+// it is weak, and G = sin^2(0.5 degree) is printed with its digits.
+TEST(WeakFixTest, ReportOfTwoNearlyParallelLines) {
+    // From 0, 0: a body on the equator due east at 60 degrees, and one a
+    // quarter degree north of it, 0.503 degree to the left in azimuth.
+    Row a;
+    a.gha = 330;
+    a.dec = 0;
+    a.hsDeg = 60;
+    Row b;
+    b.gha = 330.2;
+    b.dec = 0.25;
+    b.hsDeg = 60;
+    const ReductionOutcome out = reduceSights(inputAt(0, 0), logOf({a, b}));
+    ASSERT_FALSE(out.Warning.has_value());
+    const auto& r = out.Result;
+    ASSERT_EQ(r.Status, FixStatus::Fix);
+    // The azimuths by the bearing formula from the assumed position 0, 0.
+    const auto bearing = [](double gha, double dec) {
+        const double lha = gha * kDegTest;
+        const double d = dec * kDegTest;
+        return std::fmod(std::atan2(-std::cos(d) * std::sin(lha), std::sin(d)) / kDegTest + 360,
+                         360);
+    };
+    const double z1 = bearing(330, 0);
+    const double z2 = bearing(330.2, 0.25);
+    EXPECT_NEAR(r.LopAzimuth[1], z1, 1e-9);
+    EXPECT_NEAR(r.LopAzimuth[2], z2, 1e-9);
+    const double delta = std::fabs(z1 - z2);
+    EXPECT_NEAR(delta, 0.503, 0.0005);
+    const double G = std::pow(std::sin(delta * kDegTest), 2);
+    EXPECT_NEAR(r.G, G, 1e-12);
+
+    const auto& lines = r.DetailedOutputLines;
+    ASSERT_GE(lines.size(), 4u);
+    const std::string& sums = lines[lines.size() - 3];
+    const std::size_t at = sums.rfind(" G = ");
+    ASSERT_NE(at, std::string::npos) << sums;
+    const std::string gText = sums.substr(at + 5);
+    EXPECT_NE(gText, "0");
+    const std::optional<double> shownG = platform::parseWholeText(gText);
+    ASSERT_TRUE(shownG.has_value()) << gText;
+    EXPECT_NEAR(*shownG, G, 1e-14) << gText;
+    EXPECT_EQ(lines[lines.size() - 2].rfind("Best Fix Latitude ", 0), 0u);
+    EXPECT_EQ(lines.back(), "Weak fix: as weak as two lines of position crossing at 0.5\xC2\xB0");
+}
+
 TEST(ReduceSightsTest, ExcludedSightIsReducedAndReportedButNotInTheFix) {
     // Sights 1 and 3 fit 40 N 30 W to a few miles; sight 2 does not.
     Row s1;
@@ -1205,7 +1317,7 @@ TEST(ReduceSightsTest, ReportLinesWithThreeSights) {
     // The sun's Ho: 45.2 deg less 1' of refraction, plus 16' and parallax.
     EXPECT_NEAR(out.Result.Sights[1].Ho, 45.2 - 0.972 / 60 + 16.0 / 60 + 0.106 / 60, 0.002 / 60);
 
-    // The sums and G, each rounded to 3 decimals; then the fix.
+    // The sums, each rounded to 3 decimals, and G in full; then the fix.
     EXPECT_EQ(lines[15], " ");
     const auto& f = out.Result.Fix;
     auto rounded = [](double x) {
@@ -1215,7 +1327,7 @@ TEST(ReduceSightsTest, ReportLinesWithThreeSights) {
     EXPECT_EQ(lines[16], "Asum = " + rounded(f.SumCos2) + " Bsum = " + rounded(f.SumSinCos) +
                              " Csum= " + rounded(f.SumSin2) + " Dsum = " + rounded(f.SumPCos) +
                              " Esum = " + rounded(f.SumPSin) + " Fsum = " + rounded(f.SumP2) +
-                             " G = " + rounded(out.Result.G));
+                             " G = " + platform::generalText(out.Result.G));
     EXPECT_NEAR(f.SumCos2 + f.SumSin2, 3, 1e-12);
     EXPECT_NEAR(out.Result.G, f.SumCos2 * f.SumSin2 - f.SumSinCos * f.SumSinCos, 1e-12);
     // The fix as the plot prints it, minutes rounded to 0.1 (both above one
