@@ -368,8 +368,9 @@ TEST_F(ProtractorWindowTest, FixAndDistancesReadRounded) {
 
 TEST_F(ProtractorWindowTest, MoveWithoutButtonDrawsNothing) {
     Form15& f = shown();
-    f.Text45.setText("40");  // typed, not yet computed
     const std::vector<DrawItem> before = f.Picture1.displayList();
+    f.Text45.setText("40");  // typed, not yet computed: the plot is emptied
+    EXPECT_TRUE(textsOf(f.Picture1).empty());
     platform::ui::Picture& p = f.Picture1;
     uitest::mouseMove(p, p.toPixel(1, 1), Qt::NoButton);
     drag(Qt::LeftButton, {{0, 0}});
@@ -519,11 +520,12 @@ TEST_F(ProtractorWindowTest, PlotMessagesFitThePlot) {
 
 TEST_F(ProtractorWindowTest, HugeCircleDrawsWithoutHanging) {
     // An angle of a thousandth of a minute: circle A is some ten million n.mi.
-    // across on a plot a few miles wide.
+    // across on a plot a few miles wide (the boat near the line of A and B
+    // beyond B, where it sees B and C 45 degrees apart).
     Form15& f = shown();
     uitest::userType(f.Text45, "0");
     uitest::userType(f.Text46, "0.001");
-    uitest::userType(f.Text6, "179");
+    uitest::userType(f.Text6, "45");
     uitest::userClick(f.Command17);
     const auto circles = plotItems(DrawItem::Kind::Circle, kDarkGrey);
     ASSERT_EQ(circles.size(), 2u);
