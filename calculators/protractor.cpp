@@ -85,8 +85,8 @@ std::string weakFixText(double crossing) {
     const double tenths = std::round(crossing * 10);
     const long whole = static_cast<long>(tenths / 10);
     const long tenth = static_cast<long>(tenths) % 10;
-    return "Weak fix: the circles cross at " + std::to_string(whole) + "." + std::to_string(tenth) +
-           kDegreeSign + ", the boat near the landmarks' circle";
+    return "Weak fix: circles cross at " + std::to_string(whole) + "." + std::to_string(tenth) +
+           kDegreeSign + ", boat near the landmarks' circle";
 }
 
 }  // namespace

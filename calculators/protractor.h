@@ -45,7 +45,7 @@ inline constexpr std::string_view kProtractorCAtAText =
 inline constexpr std::string_view kProtractorNoFixText =
     " No fix found for these landmarks and angles.";
 inline constexpr std::string_view kProtractorUnreliableText =
-    " No reliable fix: the boat is near the circle through the three landmarks.";
+    " No reliable fix: the boat is near the landmarks' circle.";
 inline constexpr std::string_view kProtractorViewText = " Plot not drawn: view width out of range.";
 inline constexpr std::string_view kProtractorTicksText =
     "Tic marks on plot are 1.0 nautical mile increments";

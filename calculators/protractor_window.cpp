@@ -91,9 +91,13 @@ ProtractorEntry::Position positionOf(const platform::ui::TextBox& degrees,
 }
 
 // A message on the cleared plot from its top-left corner: one line, or two
-// (the field's name, then what it must be) when one is wider than the plot.
+// (the field's name, then what it must be; or the words before and after a
+// colon) when one is wider than the plot.
 void printPlotMessage(platform::ui::Picture& p, const std::string& message) {
-    const std::size_t at = message.find(" must ");
+    std::size_t at = message.find(" must ");
+    if (at == std::string::npos && message.find(": ") != std::string::npos) {
+        at = message.find(": ") + 1;
+    }
     if (at == std::string::npos || p.textWidthTwips(message) <= p.width()) {
         p.print(message);
         return;
