@@ -4,6 +4,8 @@
 // host.
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "calculators/panel_text.h"
@@ -18,6 +20,8 @@ class AngleBoxes {
 
     // The angle the boxes hold, negated when negative is set.
     AngleField field(bool negative = false) const;
+    // Runs handler after every change of either box.
+    void onChange(const std::function<void()>& handler);
 
     platform::ui::TextBox degrees;
     platform::ui::Label degreeMark;  // "°"
@@ -39,5 +43,11 @@ class SignOptions {
     platform::ui::OptionButton positive;
     platform::ui::OptionButton negative;
 };
+
+// Runs handler when another of the options becomes the one set (a click on
+// the option already set changes nothing). Replaces the options' click
+// handlers.
+void onSelectionChange(std::initializer_list<platform::ui::OptionButton*> options,
+                       const std::function<void()>& handler);
 
 }  // namespace calculators

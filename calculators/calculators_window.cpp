@@ -1,5 +1,7 @@
 #include "calculators/calculators_window.h"
 
+#include <vector>
+
 #include "app/app.h"
 #include "calculators/calculator_panels.h"
 #include "calculators/course_calculator_window.h"
@@ -229,6 +231,8 @@ Form10::Form10(app::App& app)
         panel->setVisible(panel == &Frame1);
     }
 
+    emptyAnswersOnEdit();
+
     Command4.onClick([this] { Command4_Click(); });
     Command5.onClick([this] { Command5_Click(); });
     Command7.onClick([this] { Command7_Click(); });
@@ -250,6 +254,58 @@ Form10::Form10(app::App& app)
 }
 
 Form10::~Form10() = default;
+
+void Form10::emptyAnswersOnEdit() {
+    // A panel's answers are read from its own boxes and options alone, so
+    // editing any of them takes the panel's answers away.
+    struct Panel {
+        std::vector<AngleBoxes*> angles;
+        std::vector<platform::ui::TextBox*> boxes;
+        std::vector<SignOptions*> signs;
+        std::vector<Label*> answers;
+    };
+    const std::vector<Panel> panels = {
+        {{&drLatBoxes, &drLonBoxes},
+         {&Text8, &Text2, &Text1, &Text3},
+         {&drLatSigns, &drLonSigns},
+         {&Label4, &Label5, &Label8}},
+        {{}, {&Text24, &Text23}, {}, {&Label55, &Label42, &Label44, &Label47}},
+        {{&gcLat1Boxes, &gcLon1Boxes, &gcLat2Boxes, &gcLon2Boxes},
+         {},
+         {&gcLat1Signs, &gcLon1Signs, &gcLat2Signs, &gcLon2Signs},
+         {&Label63}},
+        {{&haBoxes}, {&Text34, &Text33}, {}, {&Label65}},
+        {{&altLatBoxes, &altLonBoxes, &altGhaBoxes, &altDecBoxes},
+         {},
+         {&altLatSigns, &altLonSigns, &altDecSigns},
+         {&Label24, &Label69}},
+        {{&sumnerLatBoxes, &sumnerHoBoxes, &sumnerGhaBoxes, &sumnerDecBoxes},
+         {},
+         {&sumnerLatSigns, &sumnerDecSigns},
+         {&Label25, &Label40}},
+        {{&lat1Boxes, &lon1Boxes, &lat2Boxes, &lon2Boxes, &angleBoxes},
+         {},
+         {&lat1Signs, &lon1Signs, &lat2Signs, &lon2Signs},
+         {&Label76}},
+    };
+    for (const Panel& panel : panels) {
+        const std::vector<Label*> answers = panel.answers;
+        const auto empty = [answers] {
+            for (Label* answer : answers) {
+                answer->setCaption("");
+            }
+        };
+        for (AngleBoxes* angle : panel.angles) {
+            angle->onChange(empty);
+        }
+        for (platform::ui::TextBox* box : panel.boxes) {
+            box->onChange(empty);
+        }
+        for (SignOptions* sign : panel.signs) {
+            onSelectionChange({&sign->positive, &sign->negative}, empty);
+        }
+    }
+}
 
 std::array<Frame*, 7> Form10::panels() {
     return {&Frame18, &Frame17, &Frame12, &Frame10, &Frame8, &Frame4, &Frame1};

@@ -7,10 +7,11 @@
 //
 // Each panel's calculate button reads that panel's fields, calls its function
 // of calculators/calculator_panels.h and writes its result labels; results
-// stay until the same button is pressed again. A box that is not a number, a
-// value out of its range (the panel's check in calculator_panels.h) or a
-// Sumner altitude never reached is refused with a "Warning!" and a beep, and
-// the panel's results are emptied. The window is hidden, never discarded, by
+// stay until the same button is pressed again or a box or option of the
+// panel is edited, which empties the panel's answers. A box that is not a
+// number, a value out of its range (the panel's check in calculator_panels.h)
+// or a Sumner altitude never reached is refused with a "Warning!" and a beep,
+// and the panel's results are emptied. The window is hidden, never discarded, by
 // "CLOSE FORM" and by its title-bar close.
 #pragma once
 
@@ -316,6 +317,8 @@ class Form10 : public platform::ui::Form {
     platform::ui::CommandButton Command8;
 
   private:
+    // Editing a box or option of a panel empties that panel's answers.
+    void emptyAnswersOnEdit();
     void showPanel(platform::ui::Frame& panel);
     // A field the checks refuse: the panel's outputs are emptied and the
     // warning names the field. False when there is no problem.

@@ -2,6 +2,7 @@
 #include "calculators/protractor.h"
 
 #include <cmath>
+#include <string>
 
 #include "calculators/circle_of_position.h"
 #include "calculators/panel_text.h"
@@ -52,6 +53,41 @@ Item text(double x, double y, const char* t) {
 }
 
 using platform::allFinite;
+
+// The angle, degrees in -180..180, that the direction from (x, y) turns
+// clockwise from point 1 to point 2: the horizontal angle between them as
+// seen from there, positive when point 2 is on the right of point 1.
+double turnedAngle(double x, double y, double x1, double y1, double x2, double y2) {
+    const double bearing1 = std::atan2(x1 - x, y1 - y);
+    const double bearing2 = std::atan2(x2 - x, y2 - y);
+    double turned = (bearing2 - bearing1) * ephemeris::kDegPerRad;
+    if (turned > 180) {
+        turned -= 360;
+    } else if (turned < -180) {
+        turned += 360;
+    }
+    return turned;
+}
+
+// The angle, degrees 0..90, at which two circles through (x, y) cross there:
+// the angle between their radii to that point, folded into a quarter turn.
+double crossingAngle(double x, double y, double x1, double y1, double x2, double y2) {
+    const double ux = x1 - x;
+    const double uy = y1 - y;
+    const double vx = x2 - x;
+    const double vy = y2 - y;
+    const double between =
+        std::fabs(std::atan2(ux * vy - uy * vx, ux * vx + uy * vy)) * ephemeris::kDegPerRad;
+    return between > 90 ? 180 - between : between;
+}
+
+std::string weakFixText(double crossing) {
+    const double tenths = std::round(crossing * 10);
+    const long whole = static_cast<long>(tenths / 10);
+    const long tenth = static_cast<long>(tenths) % 10;
+    return "Weak fix: circles cross at " + std::to_string(whole) + "." + std::to_string(tenth) +
+           kDegreeSign + ", boat near the landmarks' circle";
+}
 
 }  // namespace
 
@@ -173,6 +209,21 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
         return refuse(ProtractorOutcome::NoFix, kProtractorNoFixText);
     }
 
+    // Near the circle through the three landmarks the two circles of
+    // position nearly coincide and the crossing found can lie far from the
+    // boat: a point that does not show the measured angles is no fix.
+    const double seenAB = turnedAngle(eF, nF, 0, 0, eB, nB);
+    const double seenBC = turnedAngle(eF, nF, eB, nB, eC, nC);
+    if (!(std::fabs(seenAB - in.AngleAB) <= kProtractorAngleTolerance) ||
+        !(std::fabs(seenBC - in.AngleBC) <= kProtractorAngleTolerance)) {
+        return refuse(ProtractorOutcome::Unreliable, kProtractorUnreliableText);
+    }
+    double eAB = 0, nAB = 0, rAB = 0;
+    CircleOfPosition(in.LatA, in.LonA, in.LatB, in.LonB, in.AngleAB, eAB, nAB, rAB);
+    double eBC = 0, nBC = 0, rBC = 0;
+    CircleOfPosition(in.LatB, in.LonB, in.LatC, in.LonC, in.AngleBC, eBC, nBC, rBC);
+    r.Crossing = crossingAngle(eF, nF, eAB, nAB, eB + eBC, nB + nBC);
+
     // Output lines.
     r.OutputLines = {
         protractorFixLine(FixLat, FixLon),
@@ -181,6 +232,9 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
         distanceLine("Radial distance from Right Landmark ", toC),
         {PrintItem::Text(std::string(kProtractorTicksText))},
     };
+    if (r.Crossing < kProtractorWeakCrossing) {
+        r.OutputLines.push_back({PrintItem::Text(weakFixText(r.Crossing))});
+    }
 
     // The view: the span of A to C over the zoom, the height from the plot's
     // shape.
@@ -244,11 +298,7 @@ ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorSt
     items.push_back(text(cx, cy, "  RIGHT"));
     items.push_back(line(cx, cy, px, py, ProtractorInk::SightLine));
 
-    double eAB = 0, nAB = 0, rAB = 0;
-    CircleOfPosition(in.LatA, in.LonA, in.LatB, in.LonB, in.AngleAB, eAB, nAB, rAB);
     items.push_back(circle(ax + eAB, ay + nAB, rAB, ProtractorInk::Circle));
-    double eBC = 0, nBC = 0, rBC = 0;
-    CircleOfPosition(in.LatB, in.LonB, in.LatC, in.LonC, in.AngleBC, eBC, nBC, rBC);
     items.push_back(circle(ax + eB + eBC, ay + nB + nBC, rBC, ProtractorInk::Circle));
     return r;
 }

@@ -44,9 +44,17 @@ inline constexpr std::string_view kProtractorCAtAText =
     " Landmarks A and C are at the same position.";
 inline constexpr std::string_view kProtractorNoFixText =
     " No fix found for these landmarks and angles.";
+inline constexpr std::string_view kProtractorUnreliableText =
+    " No reliable fix: the boat is near the landmarks' circle.";
 inline constexpr std::string_view kProtractorViewText = " Plot not drawn: view width out of range.";
 inline constexpr std::string_view kProtractorTicksText =
     "Tic marks on plot are 1.0 nautical mile increments";
+
+// A fix must show both measured angles to this (degrees) in the flat frame of
+// the offsets; one whose circles of position cross there at less than
+// kProtractorWeakCrossing (degrees) is said to be weak.
+inline constexpr double kProtractorAngleTolerance = 0.1;
+inline constexpr double kProtractorWeakCrossing = 10;
 
 // The view's full width (n.mi.) that the plot can draw.
 inline constexpr double kLeastViewWidth = 1e-6;
@@ -153,14 +161,20 @@ enum class ProtractorOutcome {
     AngleTooLarge,    // an angle of 180 degrees or more
     SamePosition,     // B or C at A's position
     NoFix,            // the resection found no fix, or one beyond a pole
+    Unreliable,       // the point found does not show the measured angles
     ViewOutOfRange,   // output lines written, the plot not drawn
 };
 
 struct ProtractorResult {
     ProtractorOutcome Outcome = ProtractorOutcome::AnglesZero;
     // The output picture is cleared and gets these five lines (Fix and
-    // ViewOutOfRange); without a fix it stays empty.
+    // ViewOutOfRange), and a sixth saying the fix is weak when the circles
+    // cross at less than kProtractorWeakCrossing; without a fix it stays
+    // empty.
     std::vector<platform::PrintLine> OutputLines;
+    // Fix and ViewOutOfRange: the angle (degrees, 0 to 90) at which the two
+    // circles of position cross at the fix.
+    double Crossing = 0;
     // Fix: the new SpanAC, ViewHalfWidth and ViewHalfHeight, and the plot.
     double SpanAC = 0;
     double ViewHalfWidth = 0;
@@ -176,7 +190,9 @@ struct ProtractorResult {
 // a landmark's latitude beyond 90 degrees (named by its row, "Latitude #1" to
 // "Latitude #3"), an angle of 0, an angle of 180 degrees or more, B or C at
 // A's position; a resection without a fix or with one beyond a pole gives
-// the no-fix line.
+// the no-fix line, and a point that does not show both measured angles within
+// kProtractorAngleTolerance (the boat near the circle through the three
+// landmarks) the unreliable-fix line.
 ProtractorResult protractorCompute(const ProtractorInput& in, const ProtractorState& state,
                                    double PlotWidth, double PlotHeight);
 

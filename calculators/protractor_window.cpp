@@ -1,8 +1,10 @@
 #include "calculators/protractor_window.h"
 
 #include <QPalette>
+#include <utility>
 
 #include "app/app.h"
+#include "calculators/angle_fields_window.h"
 
 namespace calculators {
 
@@ -89,9 +91,13 @@ ProtractorEntry::Position positionOf(const platform::ui::TextBox& degrees,
 }
 
 // A message on the cleared plot from its top-left corner: one line, or two
-// (the field's name, then what it must be) when one is wider than the plot.
+// (the field's name, then what it must be; or the words before and after a
+// colon) when one is wider than the plot.
 void printPlotMessage(platform::ui::Picture& p, const std::string& message) {
-    const std::size_t at = message.find(" must ");
+    std::size_t at = message.find(" must ");
+    if (at == std::string::npos && message.find(": ") != std::string::npos) {
+        at = message.find(": ") + 1;
+    }
     if (at == std::string::npos || p.textWidthTwips(message) <= p.width()) {
         p.print(message);
         return;
@@ -236,6 +242,25 @@ Form15::Form15(app::App& app)
     Option23.setValue(true);
     Option2.setValue(true);  // C: North, West
     Option3.setValue(true);
+
+    // Every answer is read from every landmark and angle box and option:
+    // editing one empties the output area and the plot until the next
+    // computation. The zoom box is read by the plot's scale alone.
+    const auto empty = [this] {
+        Picture2.clear();
+        Picture1.clear();
+    };
+    for (platform::ui::TextBox* box :
+         {&Text43, &Text44, &Text41, &Text42, &Text39, &Text40, &Text35, &Text38, &Text2, &Text1,
+          &Text4, &Text3, &Text45, &Text46, &Text6, &Text5}) {
+        box->onChange(empty);
+    }
+    for (const auto& [first, second] :
+         {std::pair{&Option29, &Option30}, std::pair{&Option27, &Option28},
+          std::pair{&Option26, &Option25}, std::pair{&Option24, &Option23},
+          std::pair{&Option2, &Option1}, std::pair{&Option4, &Option3}}) {
+        onSelectionChange({first, second}, empty);
+    }
 
     Command17.onClick([this] { Command17_Click(); });
     Command1.onClick([this] { Command1_Click(); });

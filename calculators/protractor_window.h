@@ -1,7 +1,8 @@
 // The three-arm protractor window: a coastal fix by three-point resection
 // from three landmarks and the two horizontal angles between them
 // (calculators/protractor.h), its output lines and its plot, panned by a left
-// drag and zoomed by a right drag.
+// drag and zoomed by a right drag. Editing a landmark or angle box or option
+// empties the output area and the plot until the next computation.
 #pragma once
 
 #include <string>

@@ -24,15 +24,32 @@ std::string angleLine(const char* words, double X) {
     return words + signedDegreesMinutesText(X);
 }
 
-}  // namespace
+// The sextant altitude corrected: Ha = Hs + dip + IC, PA = HP cos Ha
+// (1 - sin^2 Lat / 298.257), Ho = Ha + AC + PA + SD (degrees).
+struct Altitudes {
+    double Ha = 0;
+    double PA = 0;
+    double Ho = 0;
+};
 
-SingleShotResult singleShotReduction(const SingleShotInput& input) {
+Altitudes observedAltitude(const SingleShotInput& input) {
     const double IC = fieldValue(input.IndexCorrection) / 60;
     const double Hs = signedDegreesMinutes(input.HsDegrees, input.HsMinutes);
     const double AC = fieldValue(input.AltitudeCorrection) / 60;
     const double SD = fieldValue(input.SemiDiameter) / 60;
     const double HP = fieldValue(input.HorizontalParallax) / 60;
     const double Dip = -(std::fabs(fieldValue(input.Dip)) / 60);
+    const double Lat = angleValue(input.Lat);
+    Altitudes a;
+    a.Ha = Hs + Dip + IC;
+    a.PA = HP * CosD(a.Ha) * (1 - SinD(Lat) * SinD(Lat) / 298.257);
+    a.Ho = a.Ha + AC + a.PA + SD;
+    return a;
+}
+
+}  // namespace
+
+SingleShotResult singleShotReduction(const SingleShotInput& input) {
     const double Lat = angleValue(input.Lat);
     const double Lon = angleValue(input.Lon);
     const double GHA = angleValue(input.Gha);
@@ -46,9 +63,7 @@ SingleShotResult singleShotReduction(const SingleShotInput& input) {
     const double Z = ArcCos((SinD(Dec) - SinD(Lat) * SinD(Hc)) / (CosD(Lat) * CosD(Hc))) * kDeg;
     const double Zn = SinD(LHA) >= 0 ? 360 - Z : Z;
 
-    const double Ha = Hs + Dip + IC;
-    const double PA = HP * CosD(Ha) * (1 - SinD(Lat) * SinD(Lat) / 298.257);
-    const double Ho = Ha + AC + PA + SD;
+    const auto [Ha, PA, Ho] = observedAltitude(input);
     const double p = (Ho - Hc) * 60;
 
     SingleShotResult out;
@@ -86,15 +101,36 @@ Problem singleShotProblem(const SingleShotInput& input) {
         })) {
         return text;
     }
-    return platform::firstProblem({
-        platform::rangeProblem("Sextant Altitude",
-                               signedDegreesMinutes(input.HsDegrees, input.HsMinutes), 0, 90,
-                               " degrees"),
-        platform::rangeProblem("GHA", angleValue(input.Gha), 0, 360, " degrees"),
-        platform::rangeProblem("DEC", std::fabs(angleValue(input.Dec)), 0, 90, " degrees"),
-        platform::latitudeProblem("Assumed Latitude", angleValue(input.Lat)),
-        platform::longitudeProblem("Assumed Longitude", angleValue(input.Lon)),
-    });
+    // The corrections within what a sight can have: an index error of a
+    // degree, an almanac's total Moon correction (+73'), the Moon's
+    // semi-diameter and horizontal parallax, the dip of a land horizon.
+    const auto minutes = [](const char* label, const std::string& text, double low, double high) {
+        return platform::rangeProblem(label, fieldValue(text), low, high, " arc minutes");
+    };
+    Problem dip;
+    if (!(std::fabs(fieldValue(input.Dip)) <= kMostDip)) {
+        dip = "Dip Correction must be 120 arc minutes or less, either sign";
+    }
+    if (const Problem range = platform::firstProblem({
+            platform::rangeProblem("Sextant Altitude",
+                                   signedDegreesMinutes(input.HsDegrees, input.HsMinutes), 0, 90,
+                                   " degrees"),
+            minutes("Index Correction", input.IndexCorrection, -kMostIndexCorrection,
+                    kMostIndexCorrection),
+            minutes("Altitude Correction", input.AltitudeCorrection, -kMostAltitudeCorrection,
+                    kMostAltitudeCorrection),
+            minutes("Semi Diameter", input.SemiDiameter, -kMostSemiDiameter, kMostSemiDiameter),
+            minutes("Horizontal Parallax", input.HorizontalParallax, 0, kMostHorizontalParallax),
+            dip,
+            platform::rangeProblem("GHA", angleValue(input.Gha), 0, 360, " degrees"),
+            platform::rangeProblem("DEC", std::fabs(angleValue(input.Dec)), 0, 90, " degrees"),
+            platform::latitudeProblem("Assumed Latitude", angleValue(input.Lat)),
+            platform::longitudeProblem("Assumed Longitude", angleValue(input.Lon)),
+        })) {
+        return range;
+    }
+    return platform::rangeProblem("Observed altitude Ho", observedAltitude(input).Ho, 0, 90,
+                                  " degrees");
 }
 
 }  // namespace calculators

@@ -43,9 +43,18 @@ struct SingleShotResult {
 // n.mi. Negative altitudes show their minus sign.
 SingleShotResult singleShotReduction(const SingleShotInput& input);
 
+// The largest corrections a sight can have, arc minutes.
+inline constexpr double kMostIndexCorrection = 60;     // either sign
+inline constexpr double kMostAltitudeCorrection = 90;  // either sign
+inline constexpr double kMostSemiDiameter = 18;        // either sign
+inline constexpr double kMostHorizontalParallax = 62;  // 0 to this
+inline constexpr double kMostDip = 120;                // whichever sign is typed
+
 // Every box a number as a whole text (empty reads 0); then the sextant
-// altitude (degrees and minutes as typed) 0 to 90, minutes 0 to below 60, GHA
-// 0 to 360, declination and latitude 0 to 90, longitude not above 180.
+// altitude (degrees and minutes as typed) 0 to 90, minutes 0 to below 60, the
+// corrections within the limits above, GHA 0 to 360, declination and
+// latitude 0 to 90, longitude not above 180; last the observed altitude Ho
+// they give, 0 to 90 degrees ("Observed altitude Ho").
 platform::Problem singleShotProblem(const SingleShotInput& input);
 
 }  // namespace calculators

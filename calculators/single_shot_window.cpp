@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <initializer_list>
+#include <utility>
 
 #include "almanac/almanac_window.h"
 #include "app/app.h"
@@ -116,12 +117,76 @@ Form55::Form55(app::App& app)
         QWidget::setTabOrder(*it, *(it + 1));
     }
 
+    emptyAnswersOnEdit();
+
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
     Command6.onClick([this] { Command6_Click(); });
 }
 
 Form55::~Form55() = default;
+
+void Form55::emptyAnswersOnEdit() {
+    // Which answers each input is read by: Hc and the azimuth from the
+    // assumed position, GHA and declination; Ho from the sextant altitude, its
+    // corrections and the latitude (the parallax); the intercept from all;
+    // the hour angle from GHA and longitude, Ha from Hs, dip and index
+    // correction, the parallax from these, HP and the latitude.
+    const unsigned position = HcAnswer | AzimuthAnswer | OffsetAnswer;
+    const unsigned sextant = HoAnswer | OffsetAnswer | HaLine | PaLine;
+    const auto empty = [this](unsigned answers) {
+        return [this, answers] { emptyAnswers(answers); };
+    };
+    hsBoxes.onChange(empty(sextant));
+    Text17.onChange(empty(sextant));
+    Text19.onChange(empty(sextant));
+    for (platform::ui::TextBox* correction : {&Text1, &Text13}) {
+        correction->onChange(empty(HoAnswer | OffsetAnswer));
+    }
+    Text14.onChange(empty(HoAnswer | OffsetAnswer | PaLine));
+    ghaBoxes.onChange(empty(position | LhaLine));
+    decBoxes.onChange(empty(position));
+    onSelectionChange({&Option9, &Option10}, empty(position));
+    latBoxes.onChange(empty(position | HoAnswer | PaLine));
+    onSelectionChange({&Option2, &Option5}, empty(position | HoAnswer | PaLine));
+    lonBoxes.onChange(empty(position | LhaLine));
+    onSelectionChange({&Option1, &Option8}, empty(position | LhaLine));
+}
+
+void Form55::emptyAnswers(unsigned answers) {
+    const std::pair<unsigned, platform::ui::Label*> labels[] = {{HcAnswer, &Label24},
+                                                                {AzimuthAnswer, &Label3},
+                                                                {HoAnswer, &Label4},
+                                                                {OffsetAnswer, &Label5}};
+    for (const auto& [answer, label] : labels) {
+        if (answers & answer) {
+            label->setCaption("");
+        }
+    }
+    const unsigned lineAnswers[] = {LhaLine, HaLine, PaLine};
+    bool linesChanged = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if ((answers & lineAnswers[i]) && !lines_[i].empty()) {
+            lines_[i].clear();
+            linesChanged = true;
+        }
+    }
+    if (linesChanged) {
+        printLines();
+    }
+}
+
+void Form55::printLines() {
+    Picture1.clear();
+    // An emptied line keeps its place, so the others stay where they were.
+    std::size_t shown = lines_.size();
+    while (shown > 0 && lines_[shown - 1].empty()) {
+        --shown;
+    }
+    for (std::size_t i = 0; i < shown; ++i) {
+        Picture1.print(lines_[i]);
+    }
+}
 
 void Form55::Command1_Click() {
     SingleShotInput in;
@@ -138,9 +203,7 @@ void Form55::Command1_Click() {
     in.Lon = lonBoxes.field(Option8.value());
     if (const platform::Problem problem = singleShotProblem(in)) {
         // Nothing is reduced and no result from before stays.
-        for (platform::ui::Label* result : {&Label24, &Label3, &Label4, &Label5}) {
-            result->setCaption("");
-        }
+        emptyAnswers(AllAnswers);
         Picture1.clear();
         platform::ui::warnProblem(app_.messages(), *problem);
         return;
@@ -151,10 +214,10 @@ void Form55::Command1_Click() {
     Label3.setCaption(r.Azimuth);
     Label4.setCaption(r.Ho);
     Label5.setCaption(r.Offset);
-    Picture1.clear();
-    for (const std::string& line : r.Lines) {
-        Picture1.print(line);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        lines_[i] = i < r.Lines.size() ? r.Lines[i] : std::string();
     }
+    printLines();
 }
 
 void Form55::Command2_Click() {

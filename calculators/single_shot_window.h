@@ -3,9 +3,13 @@
 // (calculators/single_shot.h), and the button that opens the almanac window
 // to read GHA and declination from. A box that is not a number or out of its
 // range (singleShotProblem) is refused with a "Warning!" and a beep and
-// leaves the results empty. Hidden, never discarded, by "Close" and by its
+// leaves the results empty. Editing a box or option empties the answers read
+// from it and leaves the others. Hidden, never discarded, by "Close" and by its
 // title-bar close.
 #pragma once
+
+#include <array>
+#include <string>
 
 #include "calculators/angle_fields_window.h"
 #include "platform/ui/controls.h"
@@ -96,7 +100,27 @@ class Form55 : public platform::ui::Form {
     platform::ui::OptionButton& Option8 = lonSigns.negative;  // "West"
 
   private:
+    // The answers, one bit each: the four labels and the three lines of
+    // Picture1.
+    enum Answer : unsigned {
+        HcAnswer = 1,
+        AzimuthAnswer = 2,
+        HoAnswer = 4,
+        OffsetAnswer = 8,
+        LhaLine = 16,
+        HaLine = 32,
+        PaLine = 64,
+        AllAnswers = 127,
+    };
+    // Editing a box or option empties the answers read from it.
+    void emptyAnswersOnEdit();
+    void emptyAnswers(unsigned answers);
+    // Picture1 cleared, then the lines still held, each in its own place.
+    void printLines();
+
     app::App& app_;
+    // The printed lines: hour angle, Ha, PA; empty when emptied.
+    std::array<std::string, 3> lines_;
 };
 
 }  // namespace calculators

@@ -199,9 +199,11 @@ TEST_F(CalculatorsWindowTest, DeadReckoningThroughTheFields) {
     uitest::userClick(f.Command1);
     EXPECT_EQ(f.Label4.caption(), "Estimated Latitude S 40° 35'");
     EXPECT_EQ(f.Label5.caption(), "Estimated Longitude E 70° 0'");
-    // Typing changes no result until the button is pressed.
+    // Typing takes the results away until the button is pressed again.
     uitest::userType(f.Text2, "20");
-    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 35");
+    EXPECT_EQ(f.Label8.caption(), "");
+    uitest::userClick(f.Command1);
+    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 70");
 }
 
 TEST_F(CalculatorsWindowTest, DeadReckoningWithNoRunShowsTheFixAsTyped) {
@@ -219,7 +221,7 @@ TEST_F(CalculatorsWindowTest, DeadReckoningWithNoRunShowsTheFixAsTyped) {
     EXPECT_TRUE(env.log.empty());
 }
 
-TEST_F(CalculatorsWindowTest, HorizonKeepsTheLandLinesWithoutALandHorizon) {
+TEST_F(CalculatorsWindowTest, HorizonLandLinesOnlyWithANearerLandHorizon) {
     Form10& f = form();
     f.showModeless();
     uitest::userClick(f.Command9);
@@ -234,14 +236,20 @@ TEST_F(CalculatorsWindowTest, HorizonKeepsTheLandLinesWithoutALandHorizon) {
               "In the Sight Data Form, normal dip is accounted for internally, so you have to "
               "trick the data");
 
-    // The sea horizon alone: the first two lines change, the others stay.
+    // Pressed again, the same lines.
+    uitest::userClick(f.Command10);
+    EXPECT_EQ(f.Label44.caption(),
+              "Compensate for land horizon by subtracting 1.6' from the measured sextant altitude");
+
+    // The sea horizon alone: the edits took the land lines away, and no
+    // land horizon writes them again.
     uitest::userType(f.Text23, "");
     uitest::userType(f.Text24, "10");
     uitest::userClick(f.Command10);
     EXPECT_EQ(f.Label55.caption(), "Distance to sea horizon, nmiles: 6.7");
     EXPECT_EQ(f.Label42.caption(), "Dip of horizon, arcminutes: 5.6");
-    EXPECT_EQ(f.Label44.caption(),
-              "Compensate for land horizon by subtracting 1.6' from the measured sextant altitude");
+    EXPECT_EQ(f.Label44.caption(), "");
+    EXPECT_EQ(f.Label47.caption(), "");
 }
 
 TEST_F(CalculatorsWindowTest, GreatCircleAndRefractionThroughTheFields) {

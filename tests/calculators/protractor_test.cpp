@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calculators/circle_of_position.h"
+#include "platform/numtext.h"
 #include "platform/print_items.h"
 
 namespace {
@@ -233,6 +234,107 @@ TEST(ProtractorComputeTest, FixBeyondAPoleIsNoFix) {
     EXPECT_EQ(r.PlotMessage, " No fix found for these landmarks and angles.");
     EXPECT_TRUE(r.OutputLines.empty());
     EXPECT_TRUE(r.Scene.Items.empty());
+}
+
+// Landmarks A 0 2' N 0 3' W, B 0 1' N 0 1' W, C on the crossing of the
+// equator and the meridian: nearly in a line, so that the circle through the
+// three is large and much of the water near it.
+ProtractorEntry nearlyInLine(const std::string& abDegrees, const std::string& abMinutes,
+                             const std::string& bcDegrees, const std::string& bcMinutes) {
+    ProtractorEntry e = defaults();
+    e.Positions = {{{"0", "2", false},
+                    {"0", "3", true},
+                    {"0", "1", false},
+                    {"0", "1", true},
+                    {"0", "0", false},
+                    {"0", "0", true}}};
+    e.AngleABDegrees = abDegrees;
+    e.AngleABMinutes = abMinutes;
+    e.AngleBCDegrees = bcDegrees;
+    e.AngleBCMinutes = bcMinutes;
+    return e;
+}
+
+TEST(ProtractorComputeTest, BoatNearTheLandmarksCircleGivesNoFix) {
+    // From a boat at 0 8' S 0 8' W the landmarks are seen 11 18.6' and
+    // 7 7.5' apart; the boat is almost on their circle, and the crossing the
+    // resection finds sees A and B 168 degrees apart.
+    const ProtractorResult r = computeWith(nearlyInLine("11", "18.6", "7", "7.5"));
+    EXPECT_EQ(r.Outcome, ProtractorOutcome::Unreliable);
+    EXPECT_TRUE(r.OutputLines.empty());
+    EXPECT_TRUE(r.Scene.Items.empty());
+    EXPECT_EQ(r.PlotMessage, " No reliable fix: the boat is near the landmarks' circle.");
+}
+
+TEST(ProtractorComputeTest, FixesOfKnownBoatsAndHowWellTheCirclesCross) {
+    // Each boat's angles are measured from its true position by great-circle
+    // bearings (sphere_geometry.h) and typed to 0.1'; the default example's
+    // boat is its worked value (DefaultsOutputLines). The fix must lie within
+    // 0.1' of the boat. The circles of position through the boat cross at the
+    // angle PAB + PCB of the triangles boat-A-B and boat-C-B (the tangent-chord
+    // angles at the boat, A and C lying on either side of the line to B),
+    // folded into 0 to 90 degrees; below 10 degrees the fix is weak.
+    struct Case {
+        const char* name;
+        ProtractorEntry entry;
+        LatLon boat;  // minutes
+    };
+    const LatLon A{2, -3}, B{1, -1}, C{0, 0};
+    const auto measured = [&](LatLon boat) {
+        const auto minutesOf = [](LatLon p) { return LatLon{p.Lat / 60, p.Lon / 60}; };
+        const auto typed = [](double angle, std::string& degrees, std::string& minutes) {
+            const double tenths = std::round(angle * 600);
+            degrees = std::to_string(static_cast<int>(tenths / 600));
+            const double m = (tenths - 600 * std::floor(tenths / 600)) / 10;
+            minutes = platform::generalText(m);
+        };
+        ProtractorEntry e = nearlyInLine("", "", "", "");
+        typed(spheretest::seenAngleDeg(minutesOf(boat), minutesOf(A), minutesOf(B)),
+              e.AngleABDegrees, e.AngleABMinutes);
+        typed(spheretest::seenAngleDeg(minutesOf(boat), minutesOf(B), minutesOf(C)),
+              e.AngleBCDegrees, e.AngleBCMinutes);
+        return e;
+    };
+    const std::vector<Case> cases = {
+        {"default example", defaults(), {2.37019, -0.32842}},
+        {"boat 0 8' S 0 4' W", measured({-8, -4}), {-8, -4}},
+        {"boat 0 4' S 0 4' W", measured({-4, -4}), {-4, -4}},
+        {"boat 0 3' N 0 8' W", measured({3, -8}), {3, -8}},
+        {"boat 0 20' S 0 4' E", measured({-20, 4}), {-20, 4}},
+    };
+    for (const Case& c : cases) {
+        const ProtractorResult r = computeWith(c.entry);
+        ASSERT_EQ(r.Outcome, ProtractorOutcome::Fix) << c.name;
+        const ProtractorInput in = calculators::protractorInput(c.entry);
+        const LatLon boat{c.boat.Lat / 60, c.boat.Lon / 60};
+        const LatLon a{in.LatA, in.LonA}, b{in.LatB, in.LonB}, cc{in.LatC, in.LonC};
+        // The fix's latitude and longitude from its line: N/S d m, E/W d m.
+        double eF = 0, nF = 0, fixLat = 0, fixLon = 0;
+        ASSERT_EQ(calculators::ThreePointFix(in.LatA, in.LonA, in.LatB, in.LonB, in.LatC, in.LonC,
+                                             in.AngleAB, in.AngleBC, eF, nF, fixLat, fixLon),
+                  calculators::ThreePointStatus::Fix);
+        EXPECT_LT(spheretest::haversineNm(boat, {fixLat, fixLon}), 0.1) << c.name;
+
+        const double atA = std::fabs(spheretest::seenAngleDeg(a, boat, b));
+        const double atC = std::fabs(spheretest::seenAngleDeg(cc, boat, b));
+        double crossing = std::fmod(atA + atC, 180);
+        crossing = crossing > 90 ? 180 - crossing : crossing;
+        EXPECT_NEAR(r.Crossing, crossing, 0.2) << c.name;
+        const bool weak = crossing < 10;
+        EXPECT_EQ(r.OutputLines.size(), weak ? 6u : 5u) << c.name;
+        if (weak && r.OutputLines.size() == 6) {
+            const std::string text = platform::printLineText(r.OutputLines[5]);
+            EXPECT_EQ(text.rfind("Weak fix: circles cross at ", 0), 0u) << text;
+            EXPECT_NE(text.find("near the landmarks' circle"), std::string::npos) << text;
+        }
+    }
+    // The default example's circles cross at 71.6 degrees.
+    EXPECT_NEAR(computeWith(defaults()).Crossing, 71.6, 0.05);
+    // The weak line gives the crossing to a tenth of a degree.
+    const ProtractorResult weak = computeWith(measured({-8, -4}));
+    ASSERT_EQ(weak.OutputLines.size(), 6u);
+    EXPECT_EQ(platform::printLineText(weak.OutputLines[5]),
+              "Weak fix: circles cross at 2.4" + kDeg + ", boat near the landmarks' circle");
 }
 
 TEST(ProtractorComputeTest, HalfDegreeAngleIsMeasured) {

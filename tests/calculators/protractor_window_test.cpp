@@ -368,8 +368,9 @@ TEST_F(ProtractorWindowTest, FixAndDistancesReadRounded) {
 
 TEST_F(ProtractorWindowTest, MoveWithoutButtonDrawsNothing) {
     Form15& f = shown();
-    f.Text45.setText("40");  // typed, not yet computed
     const std::vector<DrawItem> before = f.Picture1.displayList();
+    f.Text45.setText("40");  // typed, not yet computed: the plot is emptied
+    EXPECT_TRUE(textsOf(f.Picture1).empty());
     platform::ui::Picture& p = f.Picture1;
     uitest::mouseMove(p, p.toPixel(1, 1), Qt::NoButton);
     drag(Qt::LeftButton, {{0, 0}});
@@ -500,6 +501,43 @@ TEST_F(ProtractorWindowTest, TypedZoom) {
     EXPECT_NEAR(f.state().ViewHalfWidth, std::sqrt(13.0) / 3, 1e-6);
 }
 
+TEST_F(ProtractorWindowTest, BoatNearTheLandmarksCircleShowsNoFixAndAWeakFixSaysSo) {
+    Form15& f = shown();
+    // Landmarks 0 2' N 0 3' W, 0 1' N 0 1' W, 0 0' N 0 0' W seen 11 18.6'
+    // and 7 7.5' apart from a boat at 0 8' S 0 8' W, almost on their circle.
+    const std::vector<std::pair<platform::ui::TextBox*, std::string>> typed = {
+        {&f.Text44, "2"},  {&f.Text42, "3"},    {&f.Text1, "0"}, {&f.Text3, "0"},
+        {&f.Text45, "11"}, {&f.Text46, "18.6"}, {&f.Text6, "7"}, {&f.Text5, "7.5"}};
+    for (const auto& [box, text] : typed) {
+        uitest::userType(*box, text);
+    }
+    uitest::userClick(f.Command17);
+    EXPECT_TRUE(textsOf(f.Picture2).empty());
+    EXPECT_EQ(
+        textsOf(f.Picture1),
+        (std::vector<std::string>{" No reliable fix: the boat is near the landmarks' circle."}));
+    EXPECT_TRUE(plotItems(DrawItem::Kind::Circle, kFixRed).empty());
+
+    // From 0 8' S 0 4' W the angles are 12 43.5' and 8 7.8': the fix is
+    // found, its circles crossing at 2.4 degrees, and the output says so in
+    // a sixth line that fits the output area.
+    for (const auto& [box, text] : std::vector<std::pair<platform::ui::TextBox*, std::string>>{
+             {&f.Text45, "12"}, {&f.Text46, "43.5"}, {&f.Text6, "8"}, {&f.Text5, "7.8"}}) {
+        uitest::userType(*box, text);
+    }
+    uitest::userClick(f.Command17);
+    const std::vector<std::string> lines = textsOf(f.Picture2);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Position Fix    S 0 " + kDeg + "  8 '        W 0 " + kDeg + "  4.01 ' ");
+    EXPECT_EQ(lines[5],
+              "Weak fix: circles cross at 2.4" + kDeg + ", boat near the landmarks' circle");
+    const QFontMetrics metrics(f.Picture2.widget()->font());
+    EXPECT_LT(metrics.horizontalAdvance(QString::fromStdString(lines[5])),
+              f.Picture2.widget()->width());
+    EXPECT_EQ(plotItems(DrawItem::Kind::Circle, kFixRed).size(), 1u);
+    EXPECT_TRUE(env.log.empty());
+}
+
 TEST_F(ProtractorWindowTest, PlotMessagesFitThePlot) {
     // Each one-line message is read whole in the plot at the window's size.
     Form15& f = shown();
@@ -509,6 +547,7 @@ TEST_F(ProtractorWindowTest, PlotMessagesFitThePlot) {
          {calculators::kProtractorAnglesZeroText, calculators::kProtractorNoFixText,
           calculators::kProtractorViewText, calculators::kProtractorAngleTooLargeText,
           calculators::kProtractorBAtAText, calculators::kProtractorCAtAText,
+          calculators::kProtractorUnreliableText,
           std::string_view(" Latitude #1 must be between 0 and 90 degrees.")}) {
         EXPECT_LT(metrics.horizontalAdvance(
                       QString::fromUtf8(message.data(), static_cast<int>(message.size()))),
@@ -519,11 +558,12 @@ TEST_F(ProtractorWindowTest, PlotMessagesFitThePlot) {
 
 TEST_F(ProtractorWindowTest, HugeCircleDrawsWithoutHanging) {
     // An angle of a thousandth of a minute: circle A is some ten million n.mi.
-    // across on a plot a few miles wide.
+    // across on a plot a few miles wide (the boat near the line of A and B
+    // beyond B, where it sees B and C 45 degrees apart).
     Form15& f = shown();
     uitest::userType(f.Text45, "0");
     uitest::userType(f.Text46, "0.001");
-    uitest::userType(f.Text6, "179");
+    uitest::userType(f.Text6, "45");
     uitest::userClick(f.Command17);
     const auto circles = plotItems(DrawItem::Kind::Circle, kDarkGrey);
     ASSERT_EQ(circles.size(), 2u);

@@ -184,11 +184,13 @@ TEST(SingleShotReduction, BoxesRefusedByName) {
              in.HsMinutes = "0.1";
          }),
          "Sextant Altitude must be 0 to 90 degrees"},
+        // 90 degrees passes as a sextant altitude; the sun sight's
+        // corrections then raise Ho above the zenith.
         {with([](SingleShotInput& in) {
              in.HsDegrees = "90";
              in.HsMinutes = "";
          }),
-         ""},
+         "Observed altitude Ho must be 0 to 90 degrees"},
         {with([](SingleShotInput& in) { in.HsDegrees = "-1"; }),
          "Sextant Altitude must be 0 to 90 degrees"},
         {with([](SingleShotInput& in) { in.HsMinutes = "-5"; }),
@@ -230,6 +232,67 @@ TEST(SingleShotReduction, BoxesRefusedByName) {
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(cases[i].problem.value_or(""), cases[i].message) << "case " << i;
     }
+}
+
+TEST(SingleShotReduction, CorrectionsNoSightCanHaveAreRefused) {
+    // The sun sight (Hs 36 31', IC -2.25', AC 14.8', dip 3') with one box
+    // changed; its Ho is 36 40.5'.
+    struct Case {
+        std::string SingleShotInput::*box;
+        std::string text;
+        std::string message;  // "" passes
+    };
+    const std::string ic = "Index Correction must be -60 to 60 arc minutes";
+    const std::string ac = "Altitude Correction must be -90 to 90 arc minutes";
+    const std::string sd = "Semi Diameter must be -18 to 18 arc minutes";
+    const std::string hp = "Horizontal Parallax must be 0 to 62 arc minutes";
+    const std::string dip = "Dip Correction must be 120 arc minutes or less, either sign";
+    const std::string ho = "Observed altitude Ho must be 0 to 90 degrees";
+    const Case cases[] = {
+        {&SingleShotInput::IndexCorrection, "60", ""},
+        {&SingleShotInput::IndexCorrection, "-60", ""},
+        {&SingleShotInput::IndexCorrection, "60.1", ic},
+        {&SingleShotInput::IndexCorrection, "-61", ic},
+        // An almanac's total Moon correction reaches +73'.
+        {&SingleShotInput::AltitudeCorrection, "73", ""},
+        {&SingleShotInput::AltitudeCorrection, "-90", ""},
+        {&SingleShotInput::AltitudeCorrection, "90.5", ac},
+        {&SingleShotInput::AltitudeCorrection, "5000", ac},
+        {&SingleShotInput::SemiDiameter, "-18", ""},
+        {&SingleShotInput::SemiDiameter, "18.1", sd},
+        {&SingleShotInput::SemiDiameter, "-20", sd},
+        {&SingleShotInput::HorizontalParallax, "62", ""},
+        {&SingleShotInput::HorizontalParallax, "62.5", hp},
+        {&SingleShotInput::HorizontalParallax, "-1", hp},
+        // A land horizon can give 37'; the sign typed is not the dip's.
+        {&SingleShotInput::Dip, "37", ""},
+        {&SingleShotInput::Dip, "-120", ""},
+        {&SingleShotInput::Dip, "120.5", dip},
+        {&SingleShotInput::Dip, "-121", dip},
+        {&SingleShotInput::HsDegrees, "89", ""},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SingleShotInput in = sunSight();
+        in.*cases[i].box = cases[i].text;
+        EXPECT_EQ(calculators::singleShotProblem(in).value_or(""), cases[i].message)
+            << "case " << i;
+    }
+    // Hs 0 5': Ha 0 -0.25', with a correction of -20' Ho is -20.25'; the
+    // same with +20' gives 19.75' above the horizon.
+    SingleShotInput low = sunSight();
+    low.HsDegrees = "0";
+    low.HsMinutes = "5";
+    low.AltitudeCorrection = "-20";
+    EXPECT_EQ(calculators::singleShotProblem(low).value_or(""), ho);
+    low.AltitudeCorrection = "20";
+    EXPECT_EQ(calculators::singleShotProblem(low).value_or(""), "");
+    // Hs 89 51' gives Ho 90 0.55': over; 89 50' gives 89 59.55'.
+    SingleShotInput high = sunSight();
+    high.HsDegrees = "89";
+    high.HsMinutes = "51";
+    EXPECT_EQ(calculators::singleShotProblem(high).value_or(""), ho);
+    high.HsMinutes = "50";
+    EXPECT_EQ(calculators::singleShotProblem(high).value_or(""), "");
 }
 
 }  // namespace

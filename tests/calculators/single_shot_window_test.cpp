@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -158,6 +159,13 @@ TEST_F(SingleShotWindowTest, EveryBoxThatIsNotANumberOrOutOfRangeIsRefused) {
         {&f.Text21, "361", "GHA must be 0 to 360 degrees"},
         {&f.Text18, "91", "DEC must be 0 to 90 degrees"},
         {&f.Text23, "180.5", "Assumed Longitude must be between 0 and 180 degrees"},
+        // Corrections no sight can have.
+        {&f.Text17, "61", "Index Correction must be -60 to 60 arc minutes"},
+        {&f.Text1, "5000", "Altitude Correction must be -90 to 90 arc minutes"},
+        {&f.Text13, "-18.5", "Semi Diameter must be -18 to 18 arc minutes"},
+        {&f.Text14, "63", "Horizontal Parallax must be 0 to 62 arc minutes"},
+        {&f.Text14, "-0.5", "Horizontal Parallax must be 0 to 62 arc minutes"},
+        {&f.Text19, "-121", "Dip Correction must be 120 arc minutes or less, either sign"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -177,6 +185,38 @@ TEST_F(SingleShotWindowTest, EveryBoxThatIsNotANumberOrOutOfRangeIsRefused) {
         EXPECT_TRUE(printed(f.Picture1).empty());
         env.log.clear();
     }
+
+    // Hs 89 55' with the Sun's corrections puts Ho 4.55' beyond the zenith;
+    // Hs 0 5' with a correction of -20' puts it 20.25' below the horizon.
+    const std::string ho = "Observed altitude Ho must be 0 to 90 degrees";
+    for (const auto& [degrees, minutes, correction] :
+         {std::tuple{"89", "55", "14.8"}, std::tuple{"0", "5", "-20"}}) {
+        for (const auto& [box, text] : sun) {
+            uitest::userType(*box, text);
+        }
+        uitest::userClick(f.Command1);
+        uitest::userType(f.Text5, degrees);
+        uitest::userType(f.Text6, minutes);
+        uitest::userType(f.Text1, correction);
+        env.messages.expect(ho);
+        uitest::userClick(f.Command1);
+        EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + ho}));
+        EXPECT_EQ(f.Label4.caption(), "");
+        EXPECT_TRUE(printed(f.Picture1).empty());
+        env.log.clear();
+    }
+    // Every correction at its limit is taken: Hs 30 0', IC +60', dip 120',
+    // AC -73', SD +18', HP 62' at latitude 40: Ha 29 0', PA = 62' cos 29
+    // (1 - sin^2 40 / 298.257) = 54.151', Ho 28 59.151'.
+    const std::vector<std::pair<TextBox*, std::string>> limits = {
+        {&f.Text5, "30"},  {&f.Text6, "0"},   {&f.Text17, "60"},  {&f.Text1, "-73"},
+        {&f.Text13, "18"}, {&f.Text14, "62"}, {&f.Text19, "-120"}};
+    for (const auto& [box, text] : limits) {
+        uitest::userType(*box, text);
+    }
+    uitest::userClick(f.Command1);
+    EXPECT_TRUE(env.log.empty());
+    EXPECT_EQ(f.Label4.caption(), "Observed Altitude Ho = 28° 59.2'");
 }
 
 TEST_F(SingleShotWindowTest, ShowAlmanacOpensTheAlmanacWindowAsItIs) {

@@ -37,6 +37,30 @@ inline LatLon destination(LatLon from, double bearing, double distanceNm) {
     return {lat2 / kTrueRad, lon};
 }
 
+// Initial great-circle bearing (degrees from north, -180..180) from one
+// point to another.
+inline double bearingDeg(LatLon from, LatLon to) {
+    const double lat1 = from.Lat * kTrueRad;
+    const double lat2 = to.Lat * kTrueRad;
+    const double dLon = (to.Lon - from.Lon) * kTrueRad;
+    return std::atan2(
+               std::sin(dLon) * std::cos(lat2),
+               std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon)) /
+           kTrueRad;
+}
+
+// The horizontal angle (degrees, -180..180) from landmark 1 clockwise to
+// landmark 2 as seen from an observer.
+inline double seenAngleDeg(LatLon observer, LatLon one, LatLon two) {
+    double a = bearingDeg(observer, two) - bearingDeg(observer, one);
+    if (a > 180) {
+        a -= 360;
+    } else if (a < -180) {
+        a += 360;
+    }
+    return a;
+}
+
 // Great-circle distance by the haversine formula, nautical miles.
 inline double haversineNm(LatLon a, LatLon b) {
     const double dLat = (b.Lat - a.Lat) * kTrueRad;
