@@ -630,8 +630,9 @@ bool Form1::legChanged() const {
     if (sightFileText() != savedBaseline_) {
         return true;
     }
+    // A typed new sight or an edited stored one is in no file yet.
     const Form5* entry = app_.existingWindow<Form5>();
-    return entry != nullptr && (entry->newEntryTyped() || entry->blankFirstSightTyped());
+    return entry != nullptr && entry->entryEdited();
 }
 
 bool Form1::mayLeaveLeg() {
@@ -640,8 +641,15 @@ bool Form1::mayLeaveLeg() {
     }
     switch (app_.messages().show(kSaveChangesQuestion, {},
                                  platform::ui::MessageButtons::SaveDiscardCancel)) {
-        case platform::ui::MessageAnswer::Save:
+        case platform::ui::MessageAnswer::Save: {
+            // The sight on view goes into the file too, stored as "Save
+            // Changes" stores it; one that cannot be stored stops here.
+            Form5* entry = app_.existingWindow<Form5>();
+            if (entry != nullptr && !entry->storeEditedEntry()) {
+                return false;
+            }
             return SaveFile_Click();
+        }
         case platform::ui::MessageAnswer::Discard:
             return true;
         default:

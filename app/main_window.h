@@ -180,11 +180,14 @@ class Form1 : public platform::ui::Form {
     // Takes the leg as it stands as the saved one: after a file was opened
     // or saved, at start and after Clear All Data.
     void takeSavedBaseline();
-    // The leg differs from the saved one, or a new sight entry was typed.
+    // The leg differs from the saved one, or the sight entry holds a typed
+    // new sight or an edited stored one.
     bool legChanged() const;
     // Before a changed leg is left: "Save the changes to this leg?"; Save
-    // saves (and goes on only when the file was written), Don't Save goes
-    // on, Cancel stays. An unchanged leg goes on at once.
+    // first stores the sight entry's typed or edited sight as "Save
+    // Changes" does (and stays when it cannot), then saves, and goes on only
+    // when the file was written; Don't Save goes on, Cancel stays. An
+    // unchanged leg goes on at once.
     bool mayLeaveLeg();
 
   private:

@@ -1,8 +1,10 @@
 #include "reduction/sight_entry_window.h"
 
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 #include "app/app.h"
 #include "app/main_window.h"
@@ -242,8 +244,12 @@ Form5::Form5(app::App& app)
     Text20.onChange([this] { Text20_Change(); });
     Text21.onChange([this] { Text21_Change(); });
     Text22.onChange([this] { Text22_Change(); });
-    Text5.onChange([this] { altitudeChanged(); });
-    Text6.onChange([this] { altitudeChanged(); });
+    Text5.onChange([this] { previewInputChanged(); });
+    Text6.onChange([this] { previewInputChanged(); });
+    Text17.onChange([this] { previewInputChanged(); });
+    for (platform::ui::OptionButton* option : {&Option1, &Option2, &Option3, &Option8, &Option9}) {
+        option->onClick([this] { previewInputChanged(); });
+    }
 
     drawEmblem();
 }
@@ -252,9 +258,7 @@ Form5::~Form5() = default;
 
 void Form5::Form_Load() {
     FillObjectList(app_);
-    if (!app_.Log.HoldsSights) {
-        newEntryPrepared();
-    }
+    shownView_ = entryView();
 }
 
 void Form5::onCloseRequest() {
@@ -267,11 +271,10 @@ void Form5::Command1_Click() {
     if (!(n > 1 && app_.Log.SightCount >= 1)) {
         return;
     }
-    // Typed data of a new entry is not dropped without a word.
+    // Typed data is not dropped without a word.
     if (!mayLeaveEntry()) {
         return;
     }
-    newEntryStart_.reset();
     Label2.setCaption(platform::generalText(n - 1));
     ShowSight(app_, sightNumber(n - 1));
     Command2.setEnabled(true);
@@ -281,6 +284,11 @@ void Form5::Command2_Click() {
     const double n = Val(Label2) + 1;
     // The log has no row beyond the last sight.
     if (!(n <= kMaxSights)) {
+        app_.messages().beep();
+        app_.messages().show(kSightLimitMessage, kWarningTitle);
+        return;
+    }
+    if (!mayLeaveEntry()) {
         return;
     }
     Label2.setCaption(platform::generalText(n));
@@ -309,31 +317,40 @@ void Form5::Command6_Click() {
 }
 
 void Form5::Command5_Click() {
+    saveChanges();
+}
+
+bool Form5::saveChanges() {
     // Without a body picked for the instant on view the hidden fields hold
     // no almanac data of this sight.
     if (List1.selectedIndex() < 0) {
         app_.messages().beep();
         app_.messages().show(kNoBodySelectedMessage, kWarningTitle);
-        return;
+        return false;
     }
     // A box that is not a number, or an impossible value: nothing is stored.
     if (const platform::Problem problem = entryProblem(true)) {
         platform::ui::warnProblem(app_.messages(), *problem);
-        return;
+        return false;
+    }
+    // The boxes are good now, but the click was refused before they were.
+    if (bodyRefused_) {
+        app_.messages().beep();
+        app_.messages().show(kBodyAgainMessage, kWarningTitle);
+        return false;
     }
     // Almanac values that are not numbers would be stored as 0.
     if (!almanacFinite_) {
         app_.messages().beep();
         app_.messages().show(kAlmanacNotFiniteMessage, kWarningTitle);
-        return;
+        return false;
     }
     const int n = sightNumber(Val(Label2));
     if (n == 0) {
-        return;
+        return false;
     }
     app_.CurrentSight = n;
     StoreSight(app_, app_.CurrentSight);
-    newEntryStart_.reset();
     if (app_.CurrentSight >= app_.Log.SightCount) {
         app_.Log.SightCount = app_.CurrentSight;
         setCaption(kForm5CountCaption + platform::generalText(app_.Log.SightCount));
@@ -341,17 +358,20 @@ void Form5::Command5_Click() {
     }
     Command2.setEnabled(true);
     app_.form1().Command1.setEnabled(true);
+    shownView_ = entryView();
+    return true;
 }
 
 void Form5::List1_Click() {
     const int i = List1.selectedIndex();
     Picture1.clear();
     Picture2.clear();
+    previewFrom_.reset();
     // A body for boxes the checks refuse: nothing is computed. The
     // navigator's click is told why; a pick from code stays silent.
     if (i >= 0) {
         if (const platform::Problem problem = entryProblem(false)) {
-            almanacFinite_ = false;
+            bodyRefused_ = true;
             if (!quietPick_) {
                 platform::ui::warnProblem(app_.messages(), *problem);
             }
@@ -359,6 +379,7 @@ void Form5::List1_Click() {
         }
     }
 
+    bodyRefused_ = false;
     app::Form7& settings = app_.form7();
     SightAlmanacInput when;
     when.ObjectIndex = i;
@@ -412,6 +433,7 @@ void Form5::List1_Click() {
     for (const platform::PrintLine& line : correctionPreview(view).Lines) {
         Picture2.print(line);
     }
+    previewFrom_ = previewInputs();
 }
 
 void Form5::Text18_Change() {
@@ -521,6 +543,11 @@ bool operator!=(const SightEntryView& a, const SightEntryView& b) {
     return !(a == b);
 }
 
+std::string changedSightMessage(int sight) {
+    return "Sight " + platform::generalText(sight) +
+           " was changed but not saved. Leave it without saving, keeping the stored sight?";
+}
+
 SightEntryView Form5::entryView() const {
     SightEntryView v;
     v.Note = Text1.text();
@@ -553,30 +580,94 @@ bool Form5::onNewEntry() const {
     return n > app_.Log.SightCount && n > 1;
 }
 
+bool Form5::onBlankFirstSight() const {
+    return Val(Label2) == 1 && !app_.Log.HoldsSights;
+}
+
+bool Form5::entryEdited() const {
+    return entryView() != shownView_;
+}
+
 bool Form5::newEntryTyped() const {
-    if (!onNewEntry()) {
-        return false;
-    }
-    return !newEntryStart_ || entryView() != *newEntryStart_;
+    return onNewEntry() && entryEdited();
 }
 
 void Form5::newEntryPrepared() {
-    newEntryStart_ = entryView();
+    shownView_ = entryView();
+    List1.listWidget()->scrollToTop();
 }
 
-bool Form5::blankFirstSightTyped() const {
-    return Val(Label2) == 1 && !app_.Log.HoldsSights && newEntryStart_ &&
-           entryView() != *newEntryStart_;
+void Form5::storedSightShown() {
+    shownView_ = entryView();
+}
+
+bool Form5::storeEditedEntry() {
+    if (!entryEdited()) {
+        return true;
+    }
+    if (saveChanges()) {
+        return true;
+    }
+    showModeless();
+    return false;
 }
 
 bool Form5::mayLeaveEntry() {
-    if (!newEntryTyped()) {
+    if (!entryEdited()) {
         return true;
     }
+    const bool stored = !onNewEntry() && !onBlankFirstSight();
+    const std::string question =
+        stored ? changedSightMessage(sightNumber(Val(Label2))) : kUnsavedEntryMessage;
     app_.messages().beep();
-    return app_.messages().show(kUnsavedEntryMessage, kWarningTitle,
-                                platform::ui::MessageButtons::YesNo) ==
-           platform::ui::MessageAnswer::Yes;
+    if (app_.messages().show(question, kWarningTitle, platform::ui::MessageButtons::YesNo) !=
+        platform::ui::MessageAnswer::Yes) {
+        return false;
+    }
+    discardEntry();
+    return true;
+}
+
+void Form5::discardEntry() {
+    const int n = sightNumber(Val(Label2));
+    if (onNewEntry()) {
+        PrepareNewSight(app_, n);
+        return;
+    }
+    if (!onBlankFirstSight()) {
+        // The stored values, the body recomputed with the settings of the
+        // moment.
+        ShowSight(app_, n);
+        return;
+    }
+    // The blank first sight as it was shown.
+    const SightEntryView& v = shownView_;
+    Text1.setText(v.Note);
+    for (const auto& [option, on] :
+         {std::pair{&Option4, v.Upper}, std::pair{&Option5, v.Lower},
+          std::pair{&Option10, v.Centre}, std::pair{&Option1, v.Sea},
+          std::pair{&Option2, v.Artificial}, std::pair{&Option3, v.Bubble},
+          std::pair{&Option8, v.OnScale}, std::pair{&Option9, v.OffScale}}) {
+        if (on) {
+            option->setValue(true);
+        } else if (option->value()) {
+            option->setValue(false);
+        }
+    }
+    Check1.setValue(v.Included);
+    Text5.setText(v.HsDegrees);
+    Text6.setText(v.HsMinutes);
+    Text17.setText(v.IndexError);
+    Text21.setText(v.Year);
+    Text20.setText(v.Month);
+    Text19.setText(v.Day);
+    Text18.setText(v.Hour);
+    Text22.setText(v.Minute);
+    Text2.setText(v.Second);
+    List1.setSelectedIndex(-1);
+    Picture1.clear();
+    Picture2.clear();
+    List1.listWidget()->scrollToTop();
 }
 
 void Form5::closeUnlessUnsaved() {
@@ -589,9 +680,33 @@ bool Form5::altitudeOnView() const {
     return Text5.text().find_first_not_of(" \t") != std::string::npos;
 }
 
-void Form5::altitudeChanged() {
-    if (!altitudeOnView()) {
+bool Form5::PreviewInputs::operator==(const PreviewInputs& o) const {
+    const auto fields = [](const PreviewInputs& p) {
+        return std::tie(p.HsDegrees, p.HsMinutes, p.IndexError, p.Sea, p.Artificial, p.Bubble,
+                        p.OnScale, p.OffScale);
+    };
+    return fields(*this) == fields(o);
+}
+
+Form5::PreviewInputs Form5::previewInputs() const {
+    PreviewInputs p;
+    p.HsDegrees = Text5.text();
+    p.HsMinutes = Text6.text();
+    p.IndexError = Text17.text();
+    p.Sea = Option1.value();
+    p.Artificial = Option2.value();
+    p.Bubble = Option3.value();
+    p.OnScale = Option8.value();
+    p.OffScale = Option9.value();
+    return p;
+}
+
+void Form5::previewInputChanged() {
+    // Until the body is clicked again there are no corrections of these
+    // inputs to show.
+    if (previewFrom_ && !(*previewFrom_ == previewInputs())) {
         Picture2.clear();
+        previewFrom_.reset();
     }
 }
 
@@ -697,6 +812,7 @@ void ShowSight(app::App& app, int i) {
         // List1_Click, which recomputes the almanac data for the instant on
         // view with the settings of the moment.
         f.selectStoredBody(static_cast<int>(index));
+        f.storedSightShown();
         return;
     }
     // No body to select: the preview of this sight without parallax, and the
@@ -708,6 +824,7 @@ void ShowSight(app::App& app, int i) {
     f.Text8.setText(platform::generalText(row[kFieldHP]));
     f.Text9.setText("");
     f.Text10.setText(platform::generalText(index));
+    f.storedSightShown();
 }
 
 void PrepareNewSight(app::App& app, int i) {

@@ -32,6 +32,14 @@ inline constexpr const char* kUnsavedEntryMessage =
     "You forgot to save the new data entry. Leave it without saving?";
 inline constexpr const char* kNoBodySelectedMessage =
     "Click the celestial object for this sight first!";
+// After a body click that the checks refused: the hidden fields hold no
+// almanac data of this sight.
+inline constexpr const char* kBodyAgainMessage =
+    "The last click on the celestial object was refused, so this sight has no almanac data yet. "
+    "Click the celestial object again, then Save Changes.";
+// "Next Sight  ---->" on the last row of the log.
+inline constexpr const char* kSightLimitMessage =
+    "A leg holds at most 25 sights. Save this leg, then start the next one with Clear All Data.";
 inline constexpr const char* kWarningTitle = "Warning!";
 inline constexpr const char* kAlmanacNotFiniteMessage =
     "The almanac data of this body cannot be computed for this instant; check the date (year, "
@@ -50,6 +58,10 @@ struct SightEntryView {
 };
 bool operator==(const SightEntryView& a, const SightEntryView& b);
 bool operator!=(const SightEntryView& a, const SightEntryView& b);
+
+// Asked before a stored sight whose boxes, options or body were changed on
+// view is left without "Save Changes".
+std::string changedSightMessage(int sight);
 
 class Form5 : public platform::ui::Form {
   public:
@@ -187,26 +199,50 @@ class Form5 : public platform::ui::Form {
     SightEntryView entryView() const;
     // A new entry (after the last stored sight) is on view.
     bool onNewEntry() const;
+    // The sight on view differs from what was last shown, prepared or saved:
+    // a typed new entry (also the first sight of a log that holds none) or
+    // an edited stored sight. The hidden almanac fields do not count.
+    bool entryEdited() const;
     // Something was typed or picked into the new entry on view since
     // PrepareNewSight wrote it.
     bool newEntryTyped() const;
     // Called by PrepareNewSight once the new entry is written, and wherever
-    // the blank first sight of a log with no sight is shown.
+    // the blank first sight of a log with no sight is shown: the entry as it
+    // now stands is the unedited one, with the body list at its top.
     void newEntryPrepared();
-    // Something was typed into the blank first sight of a log that holds no
-    // sight yet: it is in no file and would be lost with the leg.
-    bool blankFirstSightTyped() const;
+    // Called by ShowSight once a stored sight is on view.
+    void storedSightShown();
+    // Before the leg is saved: an edited entry is stored as "Save Changes"
+    // stores it. False when it cannot be (its warning shown and the window
+    // brought to the front); true when stored or when nothing was edited.
+    bool storeEditedEntry();
 
   private:
+    // The preview's own boxes and options as they were when it was printed.
+    struct PreviewInputs {
+        std::string HsDegrees, HsMinutes, IndexError;
+        bool Sea = false, Artificial = false, Bubble = false;
+        bool OnScale = false, OffScale = false;
+        bool operator==(const PreviewInputs& o) const;
+    };
+    PreviewInputs previewInputs() const;
+
+    // "Save Changes": true when the sight was stored.
+    bool saveChanges();
     // Shared by the two close buttons and the title-bar close.
     void closeUnlessUnsaved();
-    // Whether the sight on view may be left: anything but a typed new entry
-    // at once, a typed one when the navigator answers Yes.
+    // Whether the sight on view may be left: an unedited one at once, an
+    // edited one when the navigator answers Yes, which discards the edits.
     bool mayLeaveEntry();
+    // Puts back the sight on view as it was shown or prepared.
+    void discardEntry();
+    // The first sight of a log that holds none is on view.
+    bool onBlankFirstSight() const;
     // A sextant altitude on view: its degrees box holds something.
     bool altitudeOnView() const;
-    // The altitude boxes changed: an emptied altitude has no preview.
-    void altitudeChanged();
+    // The altitude, horizon or index error changed: the preview no longer
+    // belongs to them.
+    void previewInputChanged();
     // The six date and time boxes: a changed instant drops the body.
     void dateOrTimeChanged();
     void drawEmblem();
@@ -215,10 +251,15 @@ class Form5 : public platform::ui::Form {
     // Whether the last body click gave finite almanac values for the hidden
     // fields; "Save Changes" refuses them otherwise.
     bool almanacFinite_ = true;
+    // Whether the last body click was refused by the checks, so that the
+    // hidden fields hold no almanac data of the sight on view.
+    bool bodyRefused_ = false;
     // Set while a body is selected from code (selectStoredBody).
     bool quietPick_ = false;
-    // The new entry as PrepareNewSight wrote it.
-    std::optional<SightEntryView> newEntryStart_;
+    // The sight on view as it was last shown, prepared or saved.
+    SightEntryView shownView_;
+    // What the preview on view was computed from, when it shows one.
+    std::optional<PreviewInputs> previewFrom_;
 };
 
 // Window fields -> log row i (1 to 25; any other row is left alone).

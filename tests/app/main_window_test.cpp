@@ -1040,4 +1040,207 @@ TEST_F(MainWindowTest, SaveOntoAReadOnlyFileIsRefusedAndTheFileKept) {
     EXPECT_EQ(f.caption(), " Current Data file is: kept.NAV");
 }
 
+// ------------------------------------- the sight on view and the leg question
+
+// A sight typed into the sight entry (date, time, altitude, then the body).
+struct TypedSight {
+    std::string year, month, day, hour, minute, hsDeg;
+    int body;
+};
+const TypedSight kSunSight{"2024", "3", "19", "12", "0", "35", 0};
+const TypedSight kMoonSight{"2024", "5", "10", "8", "30", "42", 1};
+
+void typeSight(reduction::Form5& entry, const TypedSight& s, bool clickBody = true) {
+    uitest::userType(entry.Text21, s.year);
+    uitest::userType(entry.Text20, s.month);
+    uitest::userType(entry.Text19, s.day);
+    uitest::userType(entry.Text18, s.hour);
+    uitest::userType(entry.Text22, s.minute);
+    uitest::userType(entry.Text2, "0");
+    uitest::userType(entry.Text5, s.hsDeg);
+    uitest::userType(entry.Text6, "0");
+    if (clickBody) {
+        uitest::userClickRow(entry.List1, s.body);
+    }
+}
+
+// The sights a saved file holds: their altitudes, in order.
+std::vector<double> savedAltitudes(const fs::path& path) {
+    const reduction::SightFileRead read = reduction::openSightFile(path);
+    std::vector<double> altitudes;
+    if (read.Contents) {
+        for (const reduction::SightRecord& sight : read.Contents->Sights) {
+            altitudes.push_back(sight.Fields[reduction::kFieldHsDegrees]);
+        }
+    }
+    return altitudes;
+}
+
+// One stored sight and a typed new one with its body clicked, left through
+// "  EXIT", the title bar and "OPEN FILE" with each answer to the question.
+TEST_F(MainWindowTest, SaveKeepsTheTypedSightOnView) {
+    using platform::ui::MessageAnswer;
+    const fs::path saved = file("saved.NAV");
+    const fs::path other = file("other.NAV");
+    writeBytes(other, reduction::writeSightFile(reduction::SightFileContents{}));
+    enum class Way { Exit, Close, Open };
+    enum class Then { Written, DialogCancelled, DontSave, Cancel };
+    for (const Way way : {Way::Exit, Way::Close, Way::Open}) {
+        for (const Then then :
+             {Then::Written, Then::DialogCancelled, Then::DontSave, Then::Cancel}) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(way)) + " " +
+                         std::to_string(static_cast<int>(then)));
+            fs::remove(saved);
+            uitest::FakeEnvironment env2;
+            app::App leg{env2.services()};
+            int ended = 0;
+            leg.setQuitHook([&] { ++ended; });
+            Form1& f = leg.form1();
+            f.showModeless();
+            reduction::Form5& entry = leg.form5();
+            entry.showModeless();
+            typeSight(entry, kSunSight);
+            uitest::userClick(entry.Command5);
+            uitest::userClick(entry.Command2);
+            typeSight(entry, kMoonSight);
+            ASSERT_EQ(leg.Log.SightCount, 1);
+
+            const MessageAnswer answer = then == Then::DontSave ? MessageAnswer::Discard
+                                         : then == Then::Cancel ? MessageAnswer::Cancel
+                                                                : MessageAnswer::Save;
+            env2.messages.expect(app::kSaveChangesQuestion, answer);
+            if (then == Then::Written) {
+                env2.fileDialogs.expectSave(saved.string());
+            } else if (then == Then::DialogCancelled) {
+                env2.fileDialogs.expectSave("");
+                env2.messages.expect(app::kNoFileSelectedMessage);
+            }
+            const bool goesOn = then == Then::Written || then == Then::DontSave;
+            if (way == Way::Open && goesOn) {
+                env2.fileDialogs.expectOpen(other.string());
+            }
+            if (way == Way::Exit) {
+                f.menuEXIT.click();
+            } else if (way == Way::Close) {
+                uitest::userCloseWindow(&f);
+            } else {
+                f.GetFile.click();
+            }
+
+            EXPECT_EQ(ended, goesOn && way != Way::Open ? 1 : 0);
+            if (then == Then::Written) {
+                EXPECT_EQ(savedAltitudes(saved), (std::vector<double>{35, 42}));
+            } else {
+                EXPECT_FALSE(fs::exists(saved));
+            }
+            if (then == Then::DialogCancelled) {
+                // Stored as after "Save Changes", the entry no longer new.
+                EXPECT_EQ(leg.Log.SightCount, 2);
+                EXPECT_EQ(leg.Log.SightData[2][reduction::kFieldHsDegrees], 42);
+                EXPECT_FALSE(entry.entryEdited());
+                EXPECT_TRUE(f.legChanged());
+            }
+            if (then == Then::Cancel) {
+                EXPECT_EQ(leg.Log.SightCount, 1);
+                EXPECT_TRUE(entry.newEntryTyped());
+                EXPECT_EQ(entry.Text5.text(), "42");
+            }
+        }
+    }
+}
+
+// The sight on view that Save stores: the typed first sight of an empty
+// leg, an edited stored sight; one that cannot be stored stops everything.
+TEST_F(MainWindowTest, SaveStoresTheSightOnViewOrStopsWithItsWarning) {
+    using platform::ui::MessageAnswer;
+    Form1& f = form1();
+    f.showModeless();
+    reduction::Form5& entry = app.form5();
+    const fs::path saved = file("first.NAV");
+
+    // Typed but without a body: its own warning, the entry in front, nothing
+    // written and nothing ended.
+    typeSight(entry, kSunSight, false);
+    ASSERT_FALSE(entry.isVisible());
+    env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Save);
+    env.messages.expect(reduction::kNoBodySelectedMessage);
+    f.menuEXIT.click();
+    EXPECT_EQ(quits, 0);
+    EXPECT_TRUE(entry.isVisible());
+    EXPECT_TRUE(env.fileDialogs.calls.empty());
+    EXPECT_EQ(env.log.back(),
+              "message Warning!: " + std::string(reduction::kNoBodySelectedMessage));
+
+    // A refused box: the same.
+    uitest::userType(entry.Text5, "95");
+    env.messages.expect("Sextant altitude must be 0 to 90 degrees");
+    uitest::userClickRow(entry.List1, 0);
+    env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Save);
+    env.messages.expect("Sextant altitude must be 0 to 90 degrees");
+    f.GetFile.click();
+    EXPECT_TRUE(env.fileDialogs.calls.empty());
+    EXPECT_FALSE(app.Log.HoldsSights);
+
+    // The empty leg's first sight, body clicked: the file holds one sight.
+    typeSight(entry, kSunSight);
+    env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Save);
+    env.fileDialogs.expectSave(saved.string());
+    f.menuEXIT.click();
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(savedAltitudes(saved), (std::vector<double>{35}));
+
+    // The stored sight edited on view: the file holds the edit.
+    f.showModeless();
+    entry.showModeless();
+    uitest::userType(entry.Text5, "36");
+    EXPECT_TRUE(f.legChanged());
+    env.messages.expect(app::kSaveChangesQuestion, MessageAnswer::Save);
+    env.fileDialogs.expectSave(saved.string());
+    uitest::userCloseWindow(&f);
+    EXPECT_EQ(quits, 2);
+    EXPECT_EQ(savedAltitudes(saved), (std::vector<double>{36}));
+}
+
+// Given up in the sight entry ("Leave it without saving"), the typed sight
+// is no change of the leg: the leg as saved ends without a question.
+TEST_F(MainWindowTest, ASightGivenUpInTheEntryIsNoChangeOfTheLeg) {
+    using platform::ui::MessageAnswer;
+    Form1& f = form1();
+    f.showModeless();
+    reduction::Form5& entry = app.form5();
+    entry.showModeless();
+    typeSight(entry, kSunSight);
+    uitest::userClick(entry.Command5);
+    saveTo(file("one.NAV"));
+    ASSERT_FALSE(f.legChanged());
+
+    const std::vector<std::function<void()>> closes = {[&] { uitest::userClick(entry.Command4); },
+                                                       [&] { uitest::userClick(entry.Command6); },
+                                                       [&] { uitest::userCloseWindow(&entry); }};
+    for (const auto& close : closes) {
+        entry.showModeless();
+        if (entry.Label2.caption() != "2") {
+            uitest::userClick(entry.Command2);
+        }
+        typeSight(entry, kMoonSight);
+        ASSERT_TRUE(f.legChanged());
+        env.messages.expect(reduction::kUnsavedEntryMessage, MessageAnswer::Yes);
+        close();
+        EXPECT_FALSE(f.legChanged());
+    }
+    // A stored sight edited, then given up.
+    entry.showModeless();
+    uitest::userClick(entry.Command1);
+    uitest::userType(entry.Text6, "30");
+    ASSERT_TRUE(f.legChanged());
+    env.messages.expect(reduction::changedSightMessage(1), MessageAnswer::Yes);
+    uitest::userClick(entry.Command4);
+    EXPECT_FALSE(f.legChanged());
+
+    env.log.clear();
+    f.menuEXIT.click();
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(env.log.empty());
+}
+
 }  // namespace

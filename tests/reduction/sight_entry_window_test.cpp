@@ -635,7 +635,8 @@ TEST_F(SightEntryWindow, NewEntryIsLeftByEveryWayOut) {
         EXPECT_EQ(f.Label2.caption(), before);
 
         // Typed (a note, a changed option or a body count too): No stays,
-        // Yes closes.
+        // Yes closes and drops it: shown again, the entry is as "Next Sight
+        // ---->" prepares it, and it is left without a word.
         const std::vector<std::function<void()>> typings = {
             [&] { uitest::userType(f.Text1, "low cloud"); },
             [&] { uitest::userClick(f.Option4); },
@@ -653,10 +654,15 @@ TEST_F(SightEntryWindow, NewEntryIsLeftByEveryWayOut) {
                 env.messages.expect(kLeaveQuestion, MessageAnswer::Yes);
                 close();
                 EXPECT_FALSE(f.isVisible());
-                // Dropped through "<----  Last Sight" for the next round.
                 f.showModeless();
-                env.messages.expect(kLeaveQuestion, MessageAnswer::Yes);
+                EXPECT_EQ(f.Label2.caption(), newNumber);
+                EXPECT_EQ(f.Text1.text(), "");
+                EXPECT_FALSE(f.Option4.value());
+                EXPECT_EQ(f.List1.selectedIndex(), -1);
+                EXPECT_FALSE(f.newEntryTyped());
+                env.log.clear();
                 last();
+                EXPECT_TRUE(env.log.empty());
                 EXPECT_EQ(f.Label2.caption(), before);
             }
         }
@@ -772,7 +778,7 @@ TEST_F(SightEntryWindow, AStoredImpossibleInstantIsShownWithoutAnAnswer) {
     EXPECT_TRUE(printed(f.Picture2).empty());
 }
 
-TEST_F(SightEntryWindow, NextSightDoesNothingOnSight25) {
+TEST_F(SightEntryWindow, NextSightOnSight25SaysALegHoldsAtMost25) {
     // A full log, as the file reader leaves it.
     app.Log.SightCount = 25;
     for (int i = 1; i <= 25; ++i) {
@@ -788,7 +794,13 @@ TEST_F(SightEntryWindow, NextSightDoesNothingOnSight25) {
     EXPECT_EQ(f.Label2.caption(), "25");
     EXPECT_EQ(f.Text5.text(), "25");
     const reduction::SightLog before = app.Log;
+    env.log.clear();
+    ASSERT_NE(std::string(reduction::kSightLimitMessage).find("at most 25 sights"),
+              std::string::npos);
+    env.messages.expect(reduction::kSightLimitMessage);
     next();
+    EXPECT_EQ(env.log,
+              (Lines{"beep", "message Warning!: " + std::string(reduction::kSightLimitMessage)}));
     EXPECT_EQ(f.Label2.caption(), "25");
     EXPECT_EQ(f.Text5.text(), "25");
     EXPECT_TRUE(f.Command2.enabled());
@@ -1098,6 +1110,243 @@ TEST_F(SightEntryWindow, PreviewOnlyForAnAltitudeOnView) {
     main.Command4.click();
     EXPECT_TRUE(printed(f.Picture2).empty());
     EXPECT_TRUE(printed(f.Picture1).empty());
+}
+
+// A stored sight changed on view is not left as if it were stored: every
+// way out asks, naming the sight; No stays with the changes, Yes puts the
+// stored values back.
+TEST_F(SightEntryWindow, AnEditedStoredSightAsksBeforeItIsLeft) {
+    enter(kSun, 0);
+    save();
+    next();
+    enter(kMoon, 1);
+    save();
+    const reduction::SightLog stored = app.Log;
+    struct StoredView {
+        std::string hsDeg, note;
+        int body;
+    };
+    const StoredView views[] = {
+        {}, {"35", app.Log.SightNotes[1], 0}, {"42", app.Log.SightNotes[2], 1}};
+    const auto showSight = [&](int n) {
+        f.showModeless();
+        while (f.Label2.caption() != std::to_string(n)) {
+            num(f.Label2.caption()) > n ? last() : next();
+        }
+    };
+    const auto expectStored = [&](int n) {
+        EXPECT_EQ(f.Text5.text(), views[n].hsDeg);
+        EXPECT_EQ(f.Text1.text(), views[n].note);
+        EXPECT_TRUE(f.Option5.value());
+        EXPECT_EQ(f.List1.selectedIndex(), views[n].body);
+        EXPECT_FALSE(f.entryEdited());
+    };
+
+    struct Way {
+        const char* what;
+        int sight;  // the sight edited
+        bool closes;
+        std::function<void()> leave;
+    };
+    const Way ways[] = {
+        {"<----  Last Sight", 2, false, [&] { last(); }},
+        {"Next Sight  ---->", 1, false, [&] { next(); }},
+        {"Close this form", 2, true, [&] { uitest::userClick(f.Command4); }},
+        {"Close Sight Data Form", 1, true, [&] { uitest::userClick(f.Command6); }},
+        {"title bar", 2, true, [&] { uitest::userCloseWindow(&f); }},
+    };
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"altitude", [&] { uitest::userType(f.Text5, "50"); }},
+        {"limb", [&] { uitest::userClick(f.Option4); }},
+        {"body", [&] { pick(3); }},
+        {"note", [&] { uitest::userType(f.Text1, "haze"); }},
+    };
+    for (const Way& way : ways) {
+        for (const auto& [editName, edit] : edits) {
+            SCOPED_TRACE(std::string(way.what) + ", " + editName);
+            showSight(way.sight);
+            edit();
+            ASSERT_TRUE(f.entryEdited());
+            const std::string question = reduction::changedSightMessage(way.sight);
+            EXPECT_NE(question.find("Sight " + std::to_string(way.sight) + " "), std::string::npos);
+
+            env.log.clear();
+            env.messages.expect(question, MessageAnswer::No);
+            way.leave();
+            EXPECT_EQ(env.log, (Lines{"beep", "message Warning!: " + question}));
+            EXPECT_EQ(env.messages.calls.back().buttons, platform::ui::MessageButtons::YesNo);
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(f.Label2.caption(), std::to_string(way.sight));
+            EXPECT_TRUE(f.entryEdited());
+
+            env.messages.expect(question, MessageAnswer::Yes);
+            way.leave();
+            EXPECT_EQ(f.isVisible(), !way.closes);
+            EXPECT_TRUE(app.Log == stored);
+            // Shown again, the sight is what is stored.
+            showSight(way.sight);
+            expectStored(way.sight);
+        }
+    }
+    // Unedited, and after "Save Changes", it is left without a word.
+    showSight(2);
+    uitest::userType(f.Text6, "11");
+    save();
+    env.log.clear();
+    last();
+    uitest::userClick(f.Command4);
+    EXPECT_TRUE(env.log.empty());
+    EXPECT_EQ(app.Log.SightData[2][reduction::kFieldHsMinutes], 11);
+}
+
+// The first sight of a log that holds none is a new entry too: closing asks,
+// and Yes leaves it as it was shown, at start and after Clear All Data.
+TEST_F(SightEntryWindow, ATypedFirstSightIsDroppedOnlyOnPurpose) {
+    for (const char* when : {"at start", "after Clear All Data"}) {
+        SCOPED_TRACE(when);
+        f.showModeless();
+        const std::string note = f.Text1.text();
+        enter(kSun, 0);
+        uitest::userClick(f.Option2);
+        env.messages.expect(kLeaveQuestion, MessageAnswer::No);
+        uitest::userClick(f.Command4);
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.Text5.text(), "35");
+
+        env.messages.expect(kLeaveQuestion, MessageAnswer::Yes);
+        uitest::userCloseWindow(&f);
+        EXPECT_FALSE(f.isVisible());
+        f.showModeless();
+        EXPECT_EQ((Lines{f.Text1.text(), f.Text5.text(), f.Text6.text(), f.Text17.text(),
+                         f.Text21.text(), f.Text18.text()}),
+                  (Lines{note, "", "", "", "", ""}));
+        EXPECT_TRUE(f.Option1.value() && f.Option5.value() && f.Option8.value());
+        EXPECT_EQ(f.List1.selectedIndex(), -1);
+        EXPECT_TRUE(printed(f.Picture1).empty());
+        EXPECT_TRUE(printed(f.Picture2).empty());
+        EXPECT_FALSE(main.legChanged());
+        env.log.clear();
+        uitest::userClick(f.Command6);
+        EXPECT_TRUE(env.log.empty());
+
+        env.modalRunner.expectDialog<reduction::Form6>(
+            [](reduction::Form6& d) { d.Command1.click(); });
+        main.Command4.click();
+        EXPECT_EQ(f.Text1.text(), reduction::kClearedNotes);
+    }
+}
+
+// The preview belongs to the altitude, horizon and index error it was
+// computed from: changing one empties it until the body is clicked again;
+// the note, the include box or a click on the option already selected do
+// not.
+TEST_F(SightEntryWindow, ThePreviewIsEmptiedWhenItsInputsChange) {
+    const double sunHP = placeOf(0, {2024, 3, 19, 12, 0, 0}, 67.0).HP;
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        bool empties;
+        PreviewCase after;  // on the next click
+    };
+    const Case cases[] = {
+        {"altitude 36 to 5 degrees",
+         [&] { uitest::userType(f.Text5, "5"); },
+         true,
+         {Sea, -1, 5, 13.3, 0, 2.75, false, 15, 1010, sunHP}},
+        {"altitude minutes",
+         [&] { uitest::userType(f.Text6, "40"); },
+         true,
+         {Sea, -1, 36, 40, 0, 2.75, false, 15, 1010, sunHP}},
+        {"bubble horizon",
+         [&] { uitest::userClick(f.Option3); },
+         true,
+         {Bubble, -1, 36, 13.3, 0, 2.75, false, 15, 1010, sunHP}},
+        {"artificial horizon",
+         [&] { uitest::userClick(f.Option2); },
+         true,
+         {Artificial, -1, 36, 13.3, 0, 2.75, false, 15, 1010, sunHP}},
+        {"index error",
+         [&] { uitest::userType(f.Text17, "2.5"); },
+         true,
+         {Sea, -1, 36, 13.3, 2.5, 2.75, false, 15, 1010, sunHP}},
+        {"off scale",
+         [&] { uitest::userClick(f.Option9); },
+         true,
+         {Sea, 1, 36, 13.3, 0, 2.75, false, 15, 1010, sunHP}},
+        {"note",
+         [&] { uitest::userType(f.Text1, "clear"); },
+         false,
+         {Sea, -1, 36, 13.3, 0, 2.75, false, 15, 1010, sunHP}},
+        {"include box",
+         [&] { uitest::userClick(f.Check1); },
+         false,
+         {Sea, -1, 36, 13.3, 0, 2.75, false, 15, 1010, sunHP}},
+        {"sea horizon clicked again",
+         [&] { uitest::userClick(f.Option1); },
+         false,
+         {Sea, -1, 36, 13.3, 0, 2.75, false, 15, 1010, sunHP}},
+    };
+    const PreviewCase start{Sea, -1, 36, 13.3, 0, 2.75, false, 15, 1010, sunHP};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        uitest::userClick(f.Option1);
+        uitest::userClick(f.Option8);
+        enter({"2024", "3", "19", "12", "0", "0", "36", "13.3", "0"}, 0);
+        ASSERT_EQ(printed(f.Picture2), previewOf(start));
+        c.change();
+        EXPECT_EQ(printed(f.Picture2).empty(), c.empties);
+        EXPECT_FALSE(printed(f.Picture1).empty());
+        pick(0);
+        EXPECT_EQ(printed(f.Picture2), previewOf(c.after));
+    }
+    // The refraction the emptied preview showed belongs to 36 degrees only.
+    EXPECT_NE(previewOf(start)[2], previewOf(cases[0].after)[2]);
+}
+
+// A new entry, and the blank first sight after Clear All Data, show the
+// body list from its top, wherever the sight before left it.
+TEST_F(SightEntryWindow, ANewEntryShowsTheBodyListFromTheTop) {
+    const auto firstShown = [&] { return f.List1.listWidget()->indexAt(QPoint(2, 2)).row(); };
+    enter(kStar, 60);
+    ASSERT_GT(firstShown(), 0);
+    save();
+    next();
+    EXPECT_EQ(firstShown(), 0);
+    EXPECT_EQ(f.List1.item(firstShown()), "Sun");
+
+    pick(58);
+    ASSERT_GT(firstShown(), 0);
+    env.modalRunner.expectDialog<reduction::Form6>([](reduction::Form6& d) { d.Command1.click(); });
+    main.Command4.click();
+    EXPECT_EQ(firstShown(), 0);
+}
+
+// A body click refused for a box (95 degrees on a sea horizon): once the box
+// is mended, "Save Changes" asks for the body to be clicked again, and the
+// click again makes the sight storable.
+TEST_F(SightEntryWindow, ARefusedBodyClickIsNamedAtSaveChanges) {
+    env.messages.expect("Sextant altitude must be 0 to 90 degrees");
+    enter({"2024", "3", "19", "12", "0", "0", "95", "0", "0"}, 0);
+    EXPECT_EQ(f.List1.selectedIndex(), 0);
+    EXPECT_TRUE(printed(f.Picture1).empty());
+    uitest::userType(f.Text5, "35");
+
+    const reduction::SightLog before = app.Log;
+    env.log.clear();
+    env.messages.expect(reduction::kBodyAgainMessage);
+    save();
+    EXPECT_EQ(env.log,
+              (Lines{"beep", "message Warning!: " + std::string(reduction::kBodyAgainMessage)}));
+    EXPECT_TRUE(app.Log == before);
+    EXPECT_FALSE(main.Command1.enabled());
+
+    pick(0);
+    EXPECT_FALSE(printed(f.Picture1).empty());
+    save();
+    EXPECT_TRUE(app.Log.HoldsSights);
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldHsDegrees], 35);
+    EXPECT_EQ(app.Log.SightData[1][reduction::kFieldGHA],
+              num(gt(ephemeris::FloorTo6(placeOf(0, {2024, 3, 19, 12, 0, 0}, 67.0).GHA))));
 }
 
 }  // namespace
