@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QMenuBar>
-#include <cmath>
+#include <QPlainTextEdit>
 #include <filesystem>
 
 #include "almanac/almanac_window.h"
@@ -15,7 +15,6 @@
 #include "globe/globe_window.h"
 #include "lunar/lunar_window.h"
 #include "planner/planner_window.h"
-#include "platform/input_check.h"
 #include "platform/numtext.h"
 #include "reduction/assumed_position_dialog.h"
 #include "reduction/clear_all_dialog.h"
@@ -93,79 +92,6 @@ void writePosition(const PositionTexts& position, TextBox& latDegrees, TextBox& 
     latMinutes.setText(position.LatMinutes);
     lonDegrees.setText(position.LonDegrees);
     lonMinutes.setText(position.LonMinutes);
-}
-
-// The boxes of the leg that the reduce button (forReduction) or the preload
-// reads, as the navigator typed them: each a number as a whole text, then its
-// range. The empty fix hours and last fix degrees are left to the reduction's
-// own first checks, and the last fix latitude and the dates and times of both
-// fixes to its later ones.
-platform::Problem legBoxProblem(const LegSettings& leg, const GeneralSettings& general,
-                                bool forReduction) {
-    using platform::Empty;
-    using platform::leadingNumber;
-    using platform::numberProblem;
-    if (leg.LastFixHour.empty() || leg.NewFixHour.empty() || leg.LastFixLatDegrees.empty() ||
-        leg.LastFixLonDegrees.empty()) {
-        return std::nullopt;
-    }
-    if (const platform::Problem problem = platform::firstProblem({
-            numberProblem("Course", leg.Course),
-            numberProblem("Speed", leg.Speed),
-            numberProblem("Last fix latitude degrees", leg.LastFixLatDegrees),
-            numberProblem("Last fix latitude minutes", leg.LastFixLatMinutes),
-            numberProblem("Last fix longitude degrees", leg.LastFixLonDegrees),
-            numberProblem("Last fix longitude minutes", leg.LastFixLonMinutes),
-            numberProblem("Last fix hour", leg.LastFixHour),
-            numberProblem("Last fix minutes", leg.LastFixMinutes),
-            numberProblem("Last fix day", leg.LastFixDay),
-            numberProblem("Last fix month", leg.LastFixMonth),
-            numberProblem("Last fix year", leg.LastFixYear),
-            numberProblem("New fix hour", leg.NewFixHour),
-            numberProblem("New fix minutes", leg.NewFixMinutes),
-            numberProblem("New fix day", leg.NewFixDay),
-            numberProblem("New fix month", leg.NewFixMonth),
-            numberProblem("New fix year", leg.NewFixYear),
-        })) {
-        return problem;
-    }
-    if (forReduction) {
-        if (const platform::Problem problem = platform::firstProblem({
-                numberProblem("Eye height", leg.EyeHeight, Empty::Refused),
-                numberProblem("Plotting scale", leg.PlottingScale, Empty::Refused),
-                numberProblem("Delta T", general.DeltaT, Empty::Refused),
-                numberProblem("Chronometer correction", general.ChronometerCorrection),
-                numberProblem("Air temperature", general.AirTemperature, Empty::Refused),
-                numberProblem("Pressure", general.Pressure, Empty::Refused),
-            })) {
-            return problem;
-        }
-    }
-    // The last fix position is read without signs; only the options count.
-    const double latMinutes = std::fabs(leadingNumber(leg.LastFixLatMinutes));
-    const double lonMinutes = std::fabs(leadingNumber(leg.LastFixLonMinutes));
-    if (const platform::Problem problem = platform::firstProblem({
-            platform::directionProblem("Course", leadingNumber(leg.Course)),
-            platform::nonNegativeProblem("Speed", leadingNumber(leg.Speed)),
-            platform::minutesProblem("Last fix latitude minutes", latMinutes),
-            platform::minutesProblem("Last fix longitude minutes", lonMinutes),
-            platform::longitudeProblem(
-                "Last fix longitude",
-                std::fabs(leadingNumber(leg.LastFixLonDegrees)) + lonMinutes / 60),
-        })) {
-        return problem;
-    }
-    if (!forReduction) {
-        return std::nullopt;
-    }
-    return platform::firstProblem({
-        platform::nonNegativeProblem("Eye height", leadingNumber(leg.EyeHeight)),
-        platform::nonNegativeProblem("Plotting scale", leadingNumber(leg.PlottingScale)),
-        platform::deltaTProblem(leadingNumber(general.DeltaT)),
-        platform::aboveProblem("Air temperature", leadingNumber(general.AirTemperature), -273,
-                               " °C"),
-        platform::aboveProblem("Pressure", leadingNumber(general.Pressure), 0, " millibars"),
-    });
 }
 
 // Its sides: selecting one option of a pair clears the other.
@@ -289,6 +215,8 @@ Form1::Form1(app::App& app)
         right->setAlignment(platform::ui::Label::AlignRight);
     }
     labelCourseRange.setFontSize(7);
+    // Tab moves on to the next box; the notes take no tab characters.
+    Text112.plainTextEdit()->setTabChangesFocus(true);
 
     Option5.setValue(true);  // eye height in metres
     Option1.setValue(true);  // North
@@ -383,10 +311,21 @@ void Form1::menuInfo_Click() {
     FillReportWindow(app_, infoTextLines(), ReportContent::HelpOrInfo);
 }
 
+namespace {
+
+// The report lines of the last reduction (entry 0 unused).
+std::vector<std::string> detailedOutputOf(const ReductionResult& reduction) {
+    const DetailedOutputArray& report = reduction.DetailedOutputLines;
+    if (report.empty()) {
+        return {};
+    }
+    return std::vector<std::string>(report.begin() + 1, report.end());
+}
+
+}  // namespace
+
 void Form1::Command3_Click() {
-    const DetailedOutputArray& report = app_.Reduction.DetailedOutputLines;
-    FillReportWindow(app_, std::vector<std::string>(report.begin() + 1, report.end()),
-                     ReportContent::DetailedOutput);
+    FillReportWindow(app_, detailedOutputOf(app_.Reduction), ReportContent::DetailedOutput);
 }
 
 void Form1::Command4_Click() {
@@ -401,11 +340,7 @@ void Form1::Command1_Click() {
 
     const LegSettings leg = legSettings();
     const GeneralSettings general = app_.form7().generalSettings();
-    if (const platform::Problem problem = legBoxProblem(leg, general, true)) {
-        warn(ReductionWarning{*problem});
-        return;
-    }
-    const ReductionStart start = prepareReduction(leg, Option2.value(), Option3.value());
+    const ReductionStart start = prepareReduction(leg, Option2.value(), Option3.value(), general);
     if (start.Warning) {
         warn(*start.Warning);
         return;
@@ -448,6 +383,8 @@ void Form1::Command1_Click() {
     Command9.setEnabled(true);
 
     PlotLOPs(app_);
+    // An open detailed output shows the working of this reduction.
+    FollowDetailedOutput(app_, detailedOutputOf(app_.Reduction));
     // A globe that exists, shown or hidden, draws the new circles at once in
     // its own rotation and zoom; a new one is centred and drawn by its load.
     if (globe::Form16* existing = app_.existingWindow<globe::Form16>()) {
@@ -478,10 +415,6 @@ void Form1::menuLunar_Click() {
 void Form1::Command7_Click() {
     const LegSettings leg = legSettings();
     const GeneralSettings general = app_.form7().generalSettings();
-    if (const platform::Problem problem = legBoxProblem(leg, general, false)) {
-        platform::ui::warnProblem(app_.messages(), *problem);
-        return;
-    }
     const Preload p = preload(leg, Option2.value(), Option3.value(), general);
     if (p.Warning) {
         app_.messages().beep();

@@ -31,7 +31,7 @@ void splitWholeMinutes(double X, double& Deg, double& Min, double& CutDeg) {
 Preload preload(const reduction::LegSettings& leg, bool Option2South, bool Option3West,
                 const reduction::GeneralSettings& general) {
     Preload p;
-    p.Warning = reduction::checkLeg(leg);
+    p.Warning = reduction::checkLeg(leg, general, reduction::LegUse::Preload);
     if (p.Warning) {
         return p;
     }

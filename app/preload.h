@@ -29,9 +29,9 @@ struct PositionTexts {
 };
 
 struct Preload {
-    // The reduction's warnings: fix times, last fix position, the last fix
-    // latitude, the dates and times of both fixes, a dead reckoning that is
-    // not a number. With a warning nothing is to be written.
+    // The check of the leg's boxes the preload reads (reduction::checkLeg)
+    // and a dead reckoning that is not a number. With a warning nothing is
+    // to be written.
     std::optional<reduction::ReductionWarning> Warning;
 
     // The new fix date and time as typed.

@@ -74,6 +74,8 @@ Form3::Form3(app::App& app)
     Option4.setValue(true);  // East
 
     Command1.onClick([this] { Command1_Click(); });
+    // Return in any box accepts the position as it stands.
+    setDefaultButton(Command1);
 }
 
 Form3::~Form3() = default;

@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "globe/globe_window.h"
 #include "reduction/plot_window.h"
 #include "reduction/sight_entry_window.h"
 #include "reduction/sight_log.h"
@@ -86,6 +87,9 @@ void ClearAllData(app::App& app) {
     main.Command3.setEnabled(false);
     main.Command8.setEnabled(false);
     main.Command9.setEnabled(false);
+    // Unloaded, so that the first reduction of the new leg centres it on its
+    // sights.
+    app.unload<globe::Form16>();
     WithdrawResults(app);
     // No file's name stands over the cleared data.
     main.setCaption(app::kForm1Caption);

@@ -77,15 +77,31 @@ void Form4::Command2_Click() {
     hide();
 }
 
-void FillReportWindow(app::App& app, const std::vector<std::string>& lines, ReportContent content) {
-    Form4& f = app.form4();
+namespace {
+
+void fillList(Form4& f, const std::vector<std::string>& lines, ReportContent content) {
     f.setContent(content);
     f.List1.clear();
     f.List1.addItem(kReportFirstLine);
     for (const std::string& line : lines) {
         f.List1.addItem(line);
     }
+}
+
+}  // namespace
+
+void FillReportWindow(app::App& app, const std::vector<std::string>& lines, ReportContent content) {
+    Form4& f = app.form4();
+    fillList(f, lines, content);
     f.showModeless();
+}
+
+void FollowDetailedOutput(app::App& app, const std::vector<std::string>& lines) {
+    Form4* f = app.existingWindow<Form4>();
+    if (f == nullptr || !f->isVisible() || f->Content != ReportContent::DetailedOutput) {
+        return;
+    }
+    fillList(*f, lines, ReportContent::DetailedOutput);
 }
 
 void WithdrawDetailedOutput(app::App& app) {

@@ -57,6 +57,11 @@ class Form4 : public platform::ui::Form {
 // then the lines unchanged, and shows the window modeless.
 void FillReportWindow(app::App& app, const std::vector<std::string>& lines, ReportContent content);
 
+// After a reduction: when the report window is on view with a detailed
+// output, its list becomes the new report (the first line and the lines as
+// FillReportWindow adds them) where it stands, neither raised nor activated.
+void FollowDetailedOutput(app::App& app, const std::vector<std::string>& lines);
+
 // When the report window holds the detailed output of a reduction: empties
 // its list and hides it (the help and information texts stay).
 void WithdrawDetailedOutput(app::App& app);

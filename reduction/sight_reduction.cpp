@@ -116,21 +116,94 @@ std::optional<double> wrappedLongitude(double Lon) {
     return Lon;
 }
 
-std::optional<ReductionWarning> checkLeg(const LegSettings& leg) {
-    // The checks look for empty texts only: a blank passes and reads 0.
+std::optional<ReductionWarning> checkLeg(const LegSettings& leg, const GeneralSettings& general,
+                                         LegUse use) {
+    using platform::Empty;
+    using platform::numberProblem;
+    // The first checks look for empty texts only: a blank passes and reads 0.
     if (leg.LastFixHour.empty() || leg.NewFixHour.empty()) {
         return warning(kNoFixTimeMessage);
     }
     if (leg.LastFixLatDegrees.empty() || leg.LastFixLonDegrees.empty()) {
         return warning(kNoLastFixMessage);
     }
-    const double lastLat = std::fabs(leadingNumber(leg.LastFixLatDegrees)) +
-                           std::fabs(leadingNumber(leg.LastFixLatMinutes)) / 60;
-    // Month and year as whole texts: one that is not a number is no month.
+    const bool reduction = use == LegUse::Reduction;
+    const auto found = [](const platform::Problem& problem) -> std::optional<ReductionWarning> {
+        if (problem) {
+            return warning(*problem);
+        }
+        return std::nullopt;
+    };
+
+    // Every box as the navigator typed it: a number as a whole text.
+    if (const platform::Problem problem = platform::firstProblem({
+            numberProblem("Course", leg.Course),
+            numberProblem("Speed", leg.Speed),
+            numberProblem("Last fix latitude degrees", leg.LastFixLatDegrees),
+            numberProblem("Last fix latitude minutes", leg.LastFixLatMinutes),
+            numberProblem("Last fix longitude degrees", leg.LastFixLonDegrees),
+            numberProblem("Last fix longitude minutes", leg.LastFixLonMinutes),
+            numberProblem("Last fix hour", leg.LastFixHour),
+            numberProblem("Last fix minutes", leg.LastFixMinutes),
+            numberProblem("Last fix day", leg.LastFixDay),
+            numberProblem("Last fix month", leg.LastFixMonth),
+            numberProblem("Last fix year", leg.LastFixYear),
+            numberProblem("New fix hour", leg.NewFixHour),
+            numberProblem("New fix minutes", leg.NewFixMinutes),
+            numberProblem("New fix day", leg.NewFixDay),
+            numberProblem("New fix month", leg.NewFixMonth),
+            numberProblem("New fix year", leg.NewFixYear),
+        })) {
+        return found(problem);
+    }
+    if (reduction) {
+        if (const platform::Problem problem = platform::firstProblem({
+                numberProblem("Eye height", leg.EyeHeight, Empty::Refused),
+                numberProblem("Plotting scale", leg.PlottingScale, Empty::Refused),
+                numberProblem("Delta T", general.DeltaT, Empty::Refused),
+                numberProblem("Chronometer correction", general.ChronometerCorrection),
+                numberProblem("Air temperature", general.AirTemperature, Empty::Refused),
+                numberProblem("Pressure", general.Pressure, Empty::Refused),
+            })) {
+            return found(problem);
+        }
+    }
+
+    // The ranges. The last fix position is read without signs; only the
+    // options count.
+    const double latMinutes = std::fabs(leadingNumber(leg.LastFixLatMinutes));
+    const double lonMinutes = std::fabs(leadingNumber(leg.LastFixLonMinutes));
+    if (const platform::Problem problem = platform::firstProblem({
+            platform::directionProblem("Course", leadingNumber(leg.Course)),
+            platform::nonNegativeProblem("Speed", leadingNumber(leg.Speed)),
+            platform::minutesProblem("Last fix latitude minutes", latMinutes),
+            platform::minutesProblem("Last fix longitude minutes", lonMinutes),
+            platform::longitudeProblem(
+                "Last fix longitude",
+                std::fabs(leadingNumber(leg.LastFixLonDegrees)) + lonMinutes / 60),
+        })) {
+        return found(problem);
+    }
+    if (reduction) {
+        if (const platform::Problem problem = platform::firstProblem({
+                platform::nonNegativeProblem("Eye height", leadingNumber(leg.EyeHeight)),
+                platform::nonNegativeProblem("Plotting scale", leadingNumber(leg.PlottingScale)),
+                platform::deltaTProblem(leadingNumber(general.DeltaT)),
+                platform::aboveProblem("Air temperature", leadingNumber(general.AirTemperature),
+                                       -273, " °C"),
+                platform::aboveProblem("Pressure", leadingNumber(general.Pressure), 0,
+                                       " millibars"),
+            })) {
+            return found(problem);
+        }
+    }
+
+    const double lastLat = std::fabs(leadingNumber(leg.LastFixLatDegrees)) + latMinutes / 60;
+    // Month and year as whole texts (numbers by now, see above).
     const auto whole = [](const std::string& text) {
         return platform::parseWholeText(text).value_or(std::nan(""));
     };
-    const platform::Problem problem = platform::firstProblem({
+    return found(platform::firstProblem({
         platform::latitudeProblem("Last fix latitude", lastLat),
         platform::dateProblem(whole(leg.LastFixYear), whole(leg.LastFixMonth),
                               leadingNumber(leg.LastFixDay),
@@ -143,11 +216,7 @@ std::optional<ReductionWarning> checkLeg(const LegSettings& leg) {
                               {"New fix year", "New fix month", "New fix day"}),
         platform::hourMinuteProblem(leadingNumber(leg.NewFixHour), leadingNumber(leg.NewFixMinutes),
                                     {"New fix hour", "New fix minutes"}),
-    });
-    if (problem) {
-        return warning(*problem);
-    }
-    return std::nullopt;
+    }));
 }
 
 LegValues legValues(const LegSettings& leg, bool Option2South, bool Option3West) {
@@ -203,9 +272,10 @@ bool deadReckonedPosition(const LegValues& v, double& DrLat, double& DrLon) {
     return wrapped && std::isfinite(DrLat) && std::fabs(DrLat) <= 90;
 }
 
-ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West) {
+ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West,
+                                const GeneralSettings& general) {
     ReductionStart start;
-    start.Warning = checkLeg(leg);
+    start.Warning = checkLeg(leg, general, LegUse::Reduction);
     if (start.Warning) {
         return start;
     }

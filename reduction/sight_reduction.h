@@ -8,7 +8,8 @@
 // result only when it carries no warning.
 //
 // Usage by the reduce button:
-//   ReductionStart start = prepareReduction(form1.legSettings(), Option2, Option3);
+//   ReductionStart start =
+//       prepareReduction(form1.legSettings(), Option2, Option3, form7 settings);
 //   if (start.Warning) { beep; show start.Warning->Text, start.Warning->Title; stop }
 //   SightPlaces sights = sightsAtTheirTimes(log, chronometer correction, Delta T);
 //   if (sights.Warning) { beep; show it with the title "Warning!"; stop }
@@ -116,27 +117,42 @@ struct ReductionStart {
     AssumedPositionPrefill Prefill;
 };
 
-// Checks, in this order, and stops at the first that fails:
-//   the last fix hour (Text9) or new fix hour (Text12) is the empty text
-//   -> kNoFixTimeMessage; the last fix latitude (Text113) or longitude
-//   (Text114) degrees is the empty text -> kNoLastFixMessage (a blank passes
-//   both checks and reads 0); the last fix latitude beyond 90 degrees, a
-//   date that is not a calendar date (the month and year read as whole
-//   texts, years 1000 to 3000) or a time that is not a time of day, of
-//   either fix -> the shared input check's message naming the field ("Last
-//   fix month must be 1 to 12"); the dead reckoning is not
-//   finite, its latitude is outside -90..90 or its longitude cannot be
-//   wrapped -> kBadDeadReckoningMessage.
+// The boxes a check of the leg reads: the preload carries the leg's course,
+// speed, last fix and fix times into the tool windows; the reduction also
+// reads the eye height, the plotting scale and the settings window's Delta T,
+// chronometer correction, air temperature and pressure.
+enum class LegUse { Preload, Reduction };
+
+// The one check of the main window's leg (and, for the reduction, of the
+// settings it reads), in this order, stopping at the first that fails:
+//   1. the last fix hour (Text9) or new fix hour (Text12) is the empty text
+//      -> kNoFixTimeMessage;
+//   2. the last fix latitude (Text113) or longitude (Text114) degrees is the
+//      empty text -> kNoLastFixMessage (a blank passes 1 and 2 and reads 0);
+//   3. every box the use reads is a number as a whole text ("Course must be a
+//      number ..."); an empty course, speed, minute, day or chronometer
+//      correction reads 0, an empty eye height, plotting scale, Delta T, air
+//      temperature or pressure is refused;
+//   4. the course is a direction, the speed is not negative, the last fix
+//      minutes are below 60 and its longitude at most 180 degrees; for the
+//      reduction also the eye height and plotting scale not negative, Delta T
+//      in its range, the air temperature above -273 deg C and the pressure
+//      above 0;
+//   5. the last fix latitude at most 90 degrees, the dates of both fixes
+//      calendar dates (month and year as whole texts, years 1000 to 3000)
+//      and their times times of day.
+// The messages are those of the shared input check, naming the box.
+std::optional<ReductionWarning> checkLeg(const LegSettings& leg, const GeneralSettings& general,
+                                         LegUse use);
+
+// checkLeg for the reduction, then the leg's values and the dead reckoning:
+// a dead reckoning that is not finite, whose latitude is outside -90..90 or
+// whose longitude cannot be wrapped gives kBadDeadReckoningMessage.
 // Number fields read as their leading number. Option2South and Option3West
 // are the states of the main window's "South" and "West" options (the only
 // ones the last fix position looks at).
-ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West);
-
-// The checks of prepareReduction before the dead reckoning (fix times, last
-// fix position, the last fix latitude, the dates and times of both fixes),
-// shared with the preload of the tool windows; no value when the leg passes
-// them.
-std::optional<ReductionWarning> checkLeg(const LegSettings& leg);
+ReductionStart prepareReduction(const LegSettings& leg, bool Option2South, bool Option3West,
+                                const GeneralSettings& general);
 
 // The leg's values for a leg that passed checkLeg (a month or year that is not
 // a number gives a Julian day that is not a number).

@@ -2,6 +2,9 @@
 
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QPushButton>
+
+#include "platform/ui/controls.h"
 
 namespace platform::ui {
 
@@ -27,11 +30,25 @@ const QWidget* Dialog::placementAnchor() const {
     return opener_ && opener_->isVisible() ? opener_.data() : nullptr;
 }
 
+void Dialog::setDefaultButton(CommandButton& button) {
+    defaultButton_ = &button;
+    button.pushButton()->setDefault(true);
+}
+
 void Dialog::keyPressEvent(QKeyEvent* event) {
     // Reaches the dialog when the control with the focus leaves the key.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
         onCloseRequest();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        defaultButton_ != nullptr) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            defaultButton_->click();
+        }
         return;
     }
     Form::keyPressEvent(event);

@@ -1,7 +1,8 @@
 // A modal dialog window: a Form with its own "accepted" flag. Run it through
 // Application::runModal; its OK button calls accept(), its cancel button and
 // the title-bar close call reject(). Both hide the dialog and end the run.
-// Escape, wherever the focus is in the dialog, acts as the title-bar close.
+// Escape, wherever the focus is in the dialog, acts as the title-bar close;
+// Return and Enter press its default button, if it has one.
 #pragma once
 
 #include <QPointer>
@@ -9,6 +10,8 @@
 #include "platform/ui/form.h"
 
 namespace platform::ui {
+
+class CommandButton;
 
 class Dialog : public Form {
     Q_OBJECT
@@ -21,6 +24,11 @@ class Dialog : public Form {
     bool accepted() const { return accepted_; }
     // Cleared by the modal runner before the dialog is shown.
     void resetAccepted() { accepted_ = false; }
+
+    // The button that Return and Enter press wherever the focus is in the
+    // dialog (a button with the focus takes them itself); drawn as the
+    // default button.
+    void setDefaultButton(CommandButton& button);
 
     // The title-bar close is a cancel.
     void onCloseRequest() override { reject(); }
@@ -43,6 +51,7 @@ class Dialog : public Form {
 
     bool accepted_ = false;
     QPointer<QWidget> opener_;
+    CommandButton* defaultButton_ = nullptr;
 };
 
 }  // namespace platform::ui

@@ -73,10 +73,18 @@ MessageAnswer QtMessages::show(const std::string& text, const std::string& title
     }
     box.setStandardButtons(standard);
     box.setEscapeButton(escape);
-    // The platform's own word for Discard varies ("Discard", "Close without
-    // Saving"); the question is about saving.
-    if (QAbstractButton* discard = box.button(QMessageBox::Discard)) {
-        discard->setText(QStringLiteral("Don't Save"));
+    if (buttons == MessageButtons::SaveDiscardCancel) {
+        // Return saves, Escape cancels, and each button has its Alt key. The
+        // platform's own word for Discard varies ("Discard", "Close without
+        // Saving"); the question is about saving.
+        box.setDefaultButton(QMessageBox::Save);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Don't Save"));
+        for (const QMessageBox::StandardButton b : {QMessageBox::Save, QMessageBox::Cancel}) {
+            QAbstractButton* button = box.button(b);
+            if (!button->text().contains(QLatin1Char('&'))) {
+                button->setText(QLatin1Char('&') + button->text());
+            }
+        }
     }
     box.exec();
     QAbstractButton* clicked = box.clickedButton();

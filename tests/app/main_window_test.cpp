@@ -3,6 +3,10 @@
 // menu handlers with scripted file dialogs.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
 #include <unistd.h>
 #include <QAbstractButton>
 #include <QAction>
@@ -973,6 +977,24 @@ TEST_F(MainWindowTest, NotesUpToTheBoxLimitOpenLongerOnesAreRefused) {
         const Snapshot before = snapshot();
         openFrom(file("beyond.NAV"), kBadFile);
         expectSame(snapshot(), before);
+    }
+}
+
+// Tab leaves the notes box for the next control, as in every other box, and
+// types nothing into the notes; Shift+Tab goes back.
+TEST_F(MainWindowTest, TabMovesOutOfTheNotesBox) {
+    Form1& main = app.form1();
+    QPlainTextEdit* notes = main.Text112.plainTextEdit();
+    ASSERT_NE(notes, nullptr);
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        notes->setFocus();
+        ASSERT_EQ(main.focusWidget(), notes);
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, modifiers, QStringLiteral("\t"));
+        QCoreApplication::sendEvent(notes, &tab);
+        EXPECT_EQ(main.Text112.text(), "Type Notes Here (no commas!)");
+        EXPECT_NE(main.focusWidget(), notes);
+        EXPECT_NE(main.focusWidget(), nullptr);
     }
 }
 

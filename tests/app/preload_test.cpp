@@ -191,7 +191,8 @@ TEST(Preload, TheReductionsWarnings) {
         {[](LegSettings& l) { l.NewFixHour = ""; }, reduction::kNoFixTimeMessage},
         {[](LegSettings& l) { l.LastFixLatDegrees = ""; }, reduction::kNoLastFixMessage},
         {[](LegSettings& l) { l.LastFixLonDegrees = ""; }, reduction::kNoLastFixMessage},
-        {[](LegSettings& l) { l.LastFixMonth = "May"; }, "Last fix month must be 1 to 12"},
+        {[](LegSettings& l) { l.LastFixMonth = "May"; },
+         "Last fix month must be a number (use a point for decimals)"},
         {[](LegSettings& l) { l.NewFixYear = ""; }, "New fix year must be 1000 to 3000"},
         // The checks of the reduction: calendar dates, times of day, a last
         // fix latitude up to 90 degrees.
@@ -201,6 +202,9 @@ TEST(Preload, TheReductionsWarnings) {
          "Last fix latitude must be between 0 and 90 degrees"},
         {[](LegSettings& l) { l.NewFixMonth = "5."; }, std::string_view()},  // a number
         {[](LegSettings& l) { l.Speed = std::string(400, '9'); },
+         "Speed must be a number (use a point for decimals)"},
+        // 1e308 kn: the run overflows.
+        {[](LegSettings& l) { l.Speed = "1" + std::string(308, '0'); },
          reduction::kBadDeadReckoningMessage},
         // Due north at 1000 kn for 6 h: 6000 n.mi., 100 degrees, past the pole.
         {[](LegSettings& l) {

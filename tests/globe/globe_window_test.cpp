@@ -19,7 +19,9 @@
 #include "platform/numtext.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/services.h"
+#include "reduction/clear_all_dialog.h"
 #include "reduction/plot_window.h"
+#include "tests/reduction/reduction_session.h"
 #include "tests/ui/fakes.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -548,6 +550,56 @@ TEST_F(GlobeOpenFileTest, OpenFileUnloadsTheGlobeAndItsNextShowingCentresAgain) 
     EXPECT_EQ(g.view().SpinAngle, -60 * 0.01745);
     EXPECT_EQ(g.view().TiltAngle, 0.01745 * 10);
     EXPECT_EQ(g.Text1.text(), "1.0");
+}
+
+// Between reductions of one leg the globe keeps the navigator's view; "Clear
+// All Data" unloads it, so the first reduction of the next leg centres a new
+// globe on its sights at zoom 1.
+TEST_F(GlobeWindowTest, ClearAllDataUnloadsTheGlobeSoTheNextLegIsCentred) {
+    app::Form1& main = app.form1();
+    reductionsession::reduceStarSights(app, env, 3);
+    Form16* first = app.existingWindow<Form16>();
+    ASSERT_NE(first, nullptr);
+    const globe::GlobeView centred = first->view();
+
+    // Turned with a left drag and zoomed with a right drag.
+    const QPointF c = centre(*first);
+    uitest::mouseDown(first->Picture1, c, Qt::LeftButton);
+    uitest::mouseMove(first->Picture1, c + QPointF(60, 30), Qt::LeftButton);
+    uitest::mouseUp(first->Picture1, c + QPointF(60, 30), Qt::LeftButton);
+    uitest::mouseDown(first->Picture1, c, Qt::RightButton);
+    uitest::mouseMove(first->Picture1, c + QPointF(0, 100), Qt::RightButton);
+    uitest::mouseUp(first->Picture1, c + QPointF(0, 100), Qt::RightButton);
+    const globe::GlobeView turned = first->view();
+    ASSERT_NE(turned.SpinAngle, centred.SpinAngle);
+    ASSERT_NE(turned.Zoom, 1);
+
+    reductionsession::reduceStarSights(app, env, 3);
+    ASSERT_EQ(app.existingWindow<Form16>(), first);
+    EXPECT_EQ(first->view().SpinAngle, turned.SpinAngle);
+    EXPECT_EQ(first->view().TiltAngle, turned.TiltAngle);
+    EXPECT_EQ(first->view().Zoom, turned.Zoom);
+
+    // Refused, the globe stays as it is.
+    env.modalRunner.expectDialog<reduction::Form6>(
+        [](reduction::Form6& d) { uitest::userClick(d.Command2); });
+    uitest::userClick(main.Command4);
+    ASSERT_EQ(app.existingWindow<Form16>(), first);
+    EXPECT_EQ(first->view().SpinAngle, turned.SpinAngle);
+
+    env.modalRunner.expectDialog<reduction::Form6>(
+        [](reduction::Form6& d) { uitest::userClick(d.Command1); });
+    uitest::userClick(main.Command4);
+    EXPECT_EQ(app.existingWindow<Form16>(), nullptr);
+
+    reductionsession::reduceStarSights(app, env, 3);
+    Form16* next = app.existingWindow<Form16>();
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(next->isVisible());
+    EXPECT_EQ(next->view().SpinAngle, centred.SpinAngle);
+    EXPECT_EQ(next->view().TiltAngle, centred.TiltAngle);
+    EXPECT_EQ(next->view().Zoom, 1);
+    EXPECT_EQ(next->Text1.text(), "1.0");
 }
 
 }  // namespace

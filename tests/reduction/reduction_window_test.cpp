@@ -5,6 +5,8 @@
 // a result that is not finite). "Show LOP" shows the plot again.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include <QApplication>
 #include <QListWidget>
 #include <algorithm>
@@ -36,6 +38,7 @@ namespace {
 
 using app::Form1;
 using platform::ui::Control;
+using platform::ui::TextBox;
 using reduction::Form2;
 using reduction::Form3;
 using reduction::Form5;
@@ -179,8 +182,9 @@ class ReductionWindow : public ::testing::Test {
     // What the pure reduction gives for the fields as they stand and this
     // assumed position.
     reduction::ReductionOutcome expectedOutcome(double AssumedLat, double AssumedLon) {
-        const reduction::ReductionStart start = reduction::prepareReduction(
-            main.legSettings(), main.Option2.value(), main.Option3.value());
+        const reduction::ReductionStart start =
+            reduction::prepareReduction(main.legSettings(), main.Option2.value(),
+                                        main.Option3.value(), app.form7().generalSettings());
         EXPECT_FALSE(start.Warning.has_value());
         return reduction::reduceSights(
             reduction::reductionInput(start, app.form7().generalSettings(), AssumedLat, AssumedLon),
@@ -581,18 +585,58 @@ TEST_F(ReductionWindow, ReturnOnTheFocusedButtonEntersTheAssumedPosition) {
     }
 }
 
-TEST_F(ReductionWindow, OtherKeysLeaveTheDialogOpen) {
+// "PRESS to Enter Data" is the dialog's default button: Return or the
+// keypad's Enter in any box takes the position as it stands, the pre-fill
+// untouched; other keys only edit. A refused position still keeps it open.
+TEST_F(ReductionWindow, ReturnInABoxAcceptsTheAssumedPosition) {
     typeLeg(kLeg);
     putSights();
-    const Snapshot before = snapshot();
-    reduceWith([](Form3& d) {
+    EXPECT_TRUE(app.form3().Command1.pushButton()->isDefault());
+    const std::pair<Qt::Key, TextBox Form3::*> presses[] = {{Qt::Key_Return, &Form3::Text58},
+                                                            {Qt::Key_Enter, &Form3::Text1}};
+    for (const auto& [key, box] : presses) {
+        SCOPED_TRACE(key == Qt::Key_Return ? "Return" : "Enter");
+        std::string prefill;
+        bool openAfterBackspace = false;
+        reduceWith([&, key = key, box = box](Form3& d) {
+            d.showModeless();
+            prefill = d.Text58.text() + " " + d.Text3.text() + " " + d.Text2.text() + " " +
+                      d.Text1.text();
+            // Backspace edits the box and the dialog stays; the box is then
+            // given back its pre-fill.
+            const std::string before = (d.*box).text();
+            uitest::userPressKey((d.*box).widget(), Qt::Key_Backspace);
+            openAfterBackspace = d.isVisible();
+            uitest::userType(d.*box, before);
+            uitest::userPressKey((d.*box).widget(), key);
+            EXPECT_FALSE(d.isVisible());
+            EXPECT_TRUE(d.accepted());
+        });
+        EXPECT_TRUE(openAfterBackspace);
+        // 2 h at 6 kn on 090 from 40 N 30 W: 12 n.mi., 12 / (60 cos 40) =
+        // 0.26108 degrees east, the DR 29 deg 44.3 min W, pre-filled as 44.
+        EXPECT_EQ(prefill, "40 0 29 44");
+        EXPECT_EQ(app.AssumedLat, 40);
+        EXPECT_NEAR(app.AssumedLon, -(29 + 44.0 / 60), 1e-12);
+        expectSameResult(app.Reduction, expectedOutcome(40, app.AssumedLon).Result);
+        ASSERT_NE(plot(), nullptr);
+        plot()->hide();
+    }
+
+    // Minutes 61 and Return: the warning, and the dialog waits to be mended.
+    env.log.clear();
+    env.messages.expect("Assumed latitude minutes must be 0 to below 60");
+    bool stayedOpen = false;
+    reduceWith([&](Form3& d) {
         d.showModeless();
-        uitest::userPressKey(d.Text58.widget(), Qt::Key_Return);
-        uitest::userPressKey(d.Text58.widget(), Qt::Key_Backspace);
-        EXPECT_TRUE(d.isVisible());
-        d.hide();
+        uitest::userType(d.Text3, "61");
+        uitest::userPressKey(d.Text3.widget(), Qt::Key_Return);
+        stayedOpen = d.isVisible() && !d.accepted();
+        uitest::userType(d.Text3, "0");
+        uitest::userPressKey(d.Text3.widget(), Qt::Key_Return);
     });
-    expectUnchanged(before);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(env.log[1], "beep");
 }
 
 TEST_F(ReductionWindow, ChecksWarnAndStopBeforeTheDialog) {

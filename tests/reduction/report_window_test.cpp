@@ -325,6 +325,55 @@ TEST_F(ReportWindow, DetailedOutputOfFourSights) {
     }
 }
 
+// An open detailed output follows every reduction that succeeds, where it
+// stands; a refused reduction leaves it, and neither a hidden report nor the
+// help text is filled by a reduction.
+TEST_F(ReportWindow, AnOpenDetailedOutputFollowsEachReduction) {
+    const auto sightColumns = [](const Lines& lines) {
+        std::vector<std::size_t> columns;
+        for (std::size_t r = 3; r <= 14; ++r) {
+            columns.push_back(columnEnds(lines[r]).size());
+        }
+        return columns;
+    };
+    const auto all = [](std::size_t n) { return std::vector<std::size_t>(12, n); };
+
+    reductionsession::reduceStarSights(app, env, 4);
+    uitest::userClick(main.Command3);
+    Form4& f = app.form4();
+    EXPECT_EQ(sightColumns(listed(f)), all(4));
+
+    reductionsession::reduceStarSights(app, env, 5);
+    const Lines five = listed(f);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(five[0], "  ");
+    EXPECT_NE(five[1].find("Sight 5"), std::string::npos) << five[1];
+    EXPECT_EQ(sightColumns(five), all(5));
+    EXPECT_TRUE(f.List1.widget()->font().fixedPitch());
+
+    // A refused reduction: nothing changes.
+    env.log.clear();
+    env.messages.expect("Course must be a number (use a point for decimals)");
+    uitest::userType(main.Text8, "north");
+    uitest::userClick(main.Command1);
+    EXPECT_EQ(listed(f), five);
+
+    // Hidden, it waits for "Detailed Output".
+    uitest::userClick(f.Command2);
+    reductionsession::reduceStarSights(app, env, 4);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(listed(f), five);
+    uitest::userClick(main.Command3);
+    EXPECT_EQ(sightColumns(listed(f)), all(4));
+
+    // The help text stays the help text.
+    main.menuHelp.click();
+    reductionsession::reduceStarSights(app, env, 5);
+    const Lines help = listed(f);
+    ASSERT_EQ(help.size(), 1 + kHelpText.size());
+    EXPECT_EQ(help[1], kHelpText[0]);
+}
+
 // "PRINT" of the detailed output prints every line as text in the list's
 // fixed-pitch font, also the lines not scrolled into view; HELP prints the
 // window's image.

@@ -153,10 +153,27 @@ TEST(PrepareReductionTest, ChecksInTheirOrder) {
          "You need to have an existing Lat-Lon position!"},
         {"last month empty", [](LegSettings& l) { l.LastFixMonth = ""; },
          "Last fix month must be 1 to 12"},
+        // Every box a number as a whole text before any range is looked at.
         {"last year not a number", [](LegSettings& l) { l.LastFixYear = "abc"; },
-         "Last fix year must be 1000 to 3000"},
+         "Last fix year must be a number (use a point for decimals)"},
         {"new month with trailing text", [](LegSettings& l) { l.NewFixMonth = "3x"; },
-         "New fix month must be 1 to 12"},
+         "New fix month must be a number (use a point for decimals)"},
+        {"course with a unit", [](LegSettings& l) { l.Course = "075 deg"; },
+         "Course must be a number (use a point for decimals)"},
+        {"number before range",
+         [](LegSettings& l) {
+             l.LastFixLatDegrees = "95";
+             l.Speed = "6,5";
+         },
+         "Speed must be a number (use a point for decimals)"},
+        // The ranges of the course, the speed and the last fix.
+        {"course 361", [](LegSettings& l) { l.Course = "361"; }, "Course must be 0 to 360 degrees"},
+        {"speed -1", [](LegSettings& l) { l.Speed = "-1"; }, "Speed must not be negative"},
+        {"last fix longitude minutes 60", [](LegSettings& l) { l.LastFixLonMinutes = "60"; },
+         "Last fix longitude minutes must be 0 to below 60"},
+        {"last fix longitude 1000000 E", [](LegSettings& l) { l.LastFixLonDegrees = "1000000"; },
+         "Last fix longitude must be between 0 and 180 degrees"},
+        {"last fix longitude 180", [](LegSettings& l) { l.LastFixLonDegrees = "180"; }, nullptr},
         {"new year blank", [](LegSettings& l) { l.NewFixYear = " "; },
          "New fix year must be 1000 to 3000"},
         {"month with blanks around it", [](LegSettings& l) { l.NewFixMonth = " 3 "; }, nullptr},
@@ -174,10 +191,10 @@ TEST(PrepareReductionTest, ChecksInTheirOrder) {
         // (95 N run south would otherwise come to 85 N); 90 is the pole.
         {"last fix latitude 95", [](LegSettings& l) { l.LastFixLatDegrees = "95"; },
          "Last fix latitude must be between 0 and 90 degrees"},
-        {"last fix latitude 89 and 61 minutes",
+        {"last fix latitude 90 and 0.5 minutes",
          [](LegSettings& l) {
-             l.LastFixLatDegrees = "89";
-             l.LastFixLatMinutes = "61";
+             l.LastFixLatDegrees = "90";
+             l.LastFixLatMinutes = "0.5";
          },
          "Last fix latitude must be between 0 and 90 degrees"},
         {"last fix latitude -90", [](LegSettings& l) { l.LastFixLatDegrees = "-90"; }, nullptr},
@@ -193,6 +210,8 @@ TEST(PrepareReductionTest, ChecksInTheirOrder) {
          },
          "New fix day must be 1 to 29"},
         {"new fix year 1e20", [](LegSettings& l) { l.NewFixYear = "1e20"; },
+         "New fix year must be a number (use a point for decimals)"},
+        {"new fix year 20000", [](LegSettings& l) { l.NewFixYear = "20000"; },
          "New fix year must be 1000 to 3000"},
         {"last fix hour 24", [](LegSettings& l) { l.LastFixHour = "24"; },
          "Last fix hour must be 0 to below 24"},
@@ -218,13 +237,13 @@ TEST(PrepareReductionTest, ChecksInTheirOrder) {
          reduction::kBadDeadReckoningMessage.data()},
         {"last fix longitude of 309 digits",
          [](LegSettings& l) { l.LastFixLonDegrees = std::string(309, '9'); },
-         reduction::kBadDeadReckoningMessage.data()},
+         "Last fix longitude degrees must be a number (use a point for decimals)"},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
         LegSettings leg = goodLeg();
         c.edit(leg);
-        const ReductionStart start = prepareReduction(leg, false, true);
+        const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
         if (c.message == nullptr) {
             EXPECT_FALSE(start.Warning.has_value());
         } else {
@@ -235,11 +254,91 @@ TEST(PrepareReductionTest, ChecksInTheirOrder) {
     }
 }
 
+// The reduction also reads the eye height, the plotting scale and the
+// settings window; the preload reads none of them. Messages: the shared input
+// check's wording, the box named.
+TEST(CheckLegTest, TheReductionAlsoChecksWhatOnlyItReads) {
+    struct Case {
+        const char* name;
+        void (*edit)(LegSettings&, GeneralSettings&);
+        const char* reduction;  // nullptr: the check passes
+        const char* preload;
+    };
+    const Case cases[] = {
+        {"eye height empty", [](LegSettings& l, GeneralSettings&) { l.EyeHeight = ""; },
+         "Eye height must not be empty", nullptr},
+        {"eye height 2,5", [](LegSettings& l, GeneralSettings&) { l.EyeHeight = "2,5"; },
+         "Eye height must be a number (use a point for decimals)", nullptr},
+        {"eye height -1", [](LegSettings& l, GeneralSettings&) { l.EyeHeight = "-1"; },
+         "Eye height must not be negative", nullptr},
+        {"plotting scale x", [](LegSettings& l, GeneralSettings&) { l.PlottingScale = "x"; },
+         "Plotting scale must be a number (use a point for decimals)", nullptr},
+        {"Delta T empty", [](LegSettings&, GeneralSettings& g) { g.DeltaT = ""; },
+         "Delta T must not be empty", nullptr},
+        {"Delta T 5000", [](LegSettings&, GeneralSettings& g) { g.DeltaT = "5000"; },
+         "Delta T must be -100 to 1000 seconds", nullptr},
+        {"chronometer correction empty",
+         [](LegSettings&, GeneralSettings& g) { g.ChronometerCorrection = ""; }, nullptr, nullptr},
+        {"chronometer correction 3s",
+         [](LegSettings&, GeneralSettings& g) { g.ChronometerCorrection = "3s"; },
+         "Chronometer correction must be a number (use a point for decimals)", nullptr},
+        {"air temperature -300",
+         [](LegSettings&, GeneralSettings& g) { g.AirTemperature = "-300"; },
+         "Air temperature must be above -273 °C", nullptr},
+        {"pressure 0", [](LegSettings&, GeneralSettings& g) { g.Pressure = "0"; },
+         "Pressure must be above 0 millibars", nullptr},
+        // The leg's own boxes come first, for both.
+        {"speed and pressure",
+         [](LegSettings& l, GeneralSettings& g) {
+             l.Speed = "fast";
+             g.Pressure = "";
+         },
+         "Speed must be a number (use a point for decimals)",
+         "Speed must be a number (use a point for decimals)"},
+        // All numbers before any range.
+        {"course 400 and eye height e",
+         [](LegSettings& l, GeneralSettings&) {
+             l.Course = "400";
+             l.EyeHeight = "e";
+         },
+         "Eye height must be a number (use a point for decimals)",
+         "Course must be 0 to 360 degrees"},
+        {"empty fix hour first",
+         [](LegSettings& l, GeneralSettings& g) {
+             l.NewFixHour = "";
+             g.DeltaT = "";
+         },
+         "You forgot to enter a new fix time!", "You forgot to enter a new fix time!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LegSettings leg = goodLeg();
+        GeneralSettings general;
+        c.edit(leg, general);
+        for (const reduction::LegUse use :
+             {reduction::LegUse::Reduction, reduction::LegUse::Preload}) {
+            const char* expected = use == reduction::LegUse::Reduction ? c.reduction : c.preload;
+            const std::optional<reduction::ReductionWarning> w =
+                reduction::checkLeg(leg, general, use);
+            if (expected == nullptr) {
+                EXPECT_FALSE(w.has_value()) << w->Text;
+            } else {
+                ASSERT_TRUE(w.has_value()) << expected;
+                EXPECT_EQ(w->Text, expected);
+                EXPECT_EQ(w->Title, "Warning!");
+            }
+        }
+        // The reduce button's start gives the reduction's answer.
+        const ReductionStart start = prepareReduction(leg, false, true, general);
+        EXPECT_EQ(start.Warning.has_value(), c.reduction != nullptr);
+    }
+}
+
 TEST(PrepareReductionTest, BlankHourReadsZero) {
     LegSettings leg = goodLeg();
     leg.LastFixHour = " ";
     leg.LastFixMinutes = "";
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
     // 15 March 2024 0h UT is JD 2460384.5; the new fix is 12 hours later.
     EXPECT_EQ(start.Leg.JDLast, 2460384.5);
@@ -259,22 +358,21 @@ TEST(PrepareReductionTest, LegValuesAsTheFieldsHoldThem) {
     leg.LastFixLatMinutes = "30";
     leg.LastFixLonDegrees = "65";
     leg.LastFixLonMinutes = "-15";
-    const ReductionStart north = prepareReduction(leg, false, false);
-    ASSERT_FALSE(north.Warning.has_value());
-    EXPECT_EQ(north.Leg.Crs, 75);
-    EXPECT_EQ(north.Leg.V, 6.5);
-    EXPECT_EQ(north.Leg.h, 9 / 3.2808);
-    EXPECT_EQ(north.Leg.PlotScale, 20);
-    EXPECT_EQ(north.Leg.LastLat, 10.5);
-    EXPECT_EQ(north.Leg.LastLon, 65.25);
+    const reduction::LegValues north = reduction::legValues(leg, false, false);
+    EXPECT_EQ(north.Crs, 75);
+    EXPECT_EQ(north.V, 6.5);
+    EXPECT_EQ(north.h, 9 / 3.2808);
+    EXPECT_EQ(north.PlotScale, 20);
+    EXPECT_EQ(north.LastLat, 10.5);
+    EXPECT_EQ(north.LastLon, 65.25);
 
-    const ReductionStart southWest = prepareReduction(leg, true, true);
-    EXPECT_EQ(southWest.Leg.LastLat, -10.5);
-    EXPECT_EQ(southWest.Leg.LastLon, -65.25);
+    const reduction::LegValues southWest = reduction::legValues(leg, true, true);
+    EXPECT_EQ(southWest.LastLat, -10.5);
+    EXPECT_EQ(southWest.LastLon, -65.25);
 
     leg.EyeHeightFeet = false;
     leg.EyeHeightMetres = true;
-    EXPECT_EQ(prepareReduction(leg, false, false).Leg.h, 9);
+    EXPECT_EQ(reduction::legValues(leg, false, false).h, 9);
 }
 
 // ------------------------------------------------------- dead reckoning
@@ -331,7 +429,7 @@ TEST(PrepareReductionTest, DeadReckoningTextsAndPrefills) {
         leg.LastFixLonMinutes = c.lonMin;
         leg.Speed = "8";  // no time passes: d = 0
         leg.Course = "45";
-        const ReductionStart s = prepareReduction(leg, c.south, c.west);
+        const ReductionStart s = prepareReduction(leg, c.south, c.west, GeneralSettings{});
         ASSERT_FALSE(s.Warning.has_value());
         EXPECT_EQ(s.DrLat, s.Leg.LastLat);
         EXPECT_EQ(s.DrLon, s.Leg.LastLon);
@@ -352,7 +450,7 @@ TEST(PrepareReductionTest, DeadReckoningTextsAndPrefills) {
     LegSettings leg = goodLeg();
     leg.LastFixLatDegrees = "0";
     leg.LastFixLatMinutes = "30";
-    const ReductionStart s = prepareReduction(leg, true, false);
+    const ReductionStart s = prepareReduction(leg, true, false, GeneralSettings{});
     EXPECT_EQ(s.DrLat, -0.5);
     EXPECT_TRUE(s.Prefill.Option2);
     EXPECT_FALSE(s.Prefill.Option1);
@@ -398,7 +496,7 @@ TEST(PrepareReductionTest, PlaneSailingWithMiddleLatitude) {
         leg.Speed = c.speed;
         leg.NewFixHour = c.newHour;
         leg.NewFixDay = c.newDay;
-        const ReductionStart s = prepareReduction(leg, c.south, c.west);
+        const ReductionStart s = prepareReduction(leg, c.south, c.west, GeneralSettings{});
         ASSERT_FALSE(s.Warning.has_value());
         EXPECT_NEAR(s.DrLat, c.drLat, 1e-7);
         EXPECT_NEAR(s.DrLon, c.drLon, 1e-7);
@@ -409,8 +507,8 @@ TEST(PrepareReductionTest, DeadReckoningThatIsNotANumberWarns) {
     LegSettings leg = goodLeg();
     leg.NewFixHour = "14";
     leg.Course = "45";
-    leg.Speed = std::string(400, '9');  // reads as the largest double
-    const ReductionStart s = prepareReduction(leg, false, false);
+    leg.Speed = "1" + std::string(308, '0');  // 1e308 kn: the run overflows
+    const ReductionStart s = prepareReduction(leg, false, false, GeneralSettings{});
     ASSERT_TRUE(s.Warning.has_value());
     EXPECT_EQ(s.Warning->Text, std::string(reduction::kBadDeadReckoningMessage));
     EXPECT_EQ(s.Warning->Title, "Warning!");
@@ -436,14 +534,12 @@ TEST(PrepareReductionTest, DeadReckoningLongitudesWrapFully) {
              l.NewFixMonth = "5";
          },
          0, -80, "80 deg 0 min  W"},
-        {"last fix longitude 1000000 E", [](LegSettings& l) { l.LastFixLonDegrees = "1000000"; },
-         40, -80, "80 deg 0 min  W"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         LegSettings leg = goodLeg();
         c.edit(leg);
-        const ReductionStart s = prepareReduction(leg, false, false);
+        const ReductionStart s = prepareReduction(leg, false, false, GeneralSettings{});
         ASSERT_FALSE(s.Warning.has_value());
         EXPECT_NEAR(s.DrLat, c.drLat, 1e-9);
         EXPECT_NEAR(s.DrLon, c.drLon, 1e-9);
@@ -503,7 +599,7 @@ TEST(AssumedPositionTest, TypedValuesThenOptions) {
 TEST(ReductionInputTest, GeneralSettingsAndStart) {
     LegSettings leg = goodLeg();
     leg.Speed = "6";
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     GeneralSettings general;
     general.AirTemperature = "-5 C";
     general.Pressure = "990";
@@ -784,7 +880,7 @@ TEST(ReduceSightsTest, RunsFromEachSightToTheFixTime) {
     LegSettings leg = goodLeg();
     leg.Speed = "6";
     leg.Course = "90";
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
     EXPECT_EQ(start.DrLat, 40);
     EXPECT_EQ(start.DrLon, -30);
@@ -809,7 +905,7 @@ TEST(ReduceSightsTest, ChronometerCorrectionEntersTheRun) {
     // 10:30, 1.5 hours before the fix at 12:00; 6 knots make 9 n.mi.
     LegSettings leg = goodLeg();
     leg.Speed = "6";
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
     GeneralSettings general;
     general.ChronometerCorrection = "1800";
@@ -831,7 +927,7 @@ TEST(ReduceSightsTest, PlotParamsInTheirOrder) {
     leg.Speed = "4";
     leg.Course = "120";
     leg.PlottingScale = "15";
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
     // Declinations that put each altitude within a few miles of the one
     // computed from 40 N 30 W, so that the lines meet near it.
@@ -1236,7 +1332,7 @@ TEST(ReduceSightsTest, ReportLinesWithThreeSights) {
     leg.Speed = "6";
     leg.Course = "90";
     leg.NewFixHour = "12";
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
     Row sun;
     sun.object = 0;
@@ -1451,7 +1547,7 @@ TEST(ReduceSightsTest, FixPastAPoleWarns) {
     s2.hsDeg = 35;
     // The assumed latitude "abc" reads 0 and the longitude 200 is 160 W.
     LegSettings leg = goodLeg();
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
     const ReductionInput far = reduction::reductionInput(start, GeneralSettings{}, 0, 200);
     EXPECT_EQ(far.AssumedLon, -160);
@@ -1461,7 +1557,7 @@ TEST(ReduceSightsTest, FixPastAPoleWarns) {
 
     // An empty sight year reads 0: two thousand years of run at 6 kn.
     leg.Speed = "6";
-    const ReductionStart moving = prepareReduction(leg, false, true);
+    const ReductionStart moving = prepareReduction(leg, false, true, GeneralSettings{});
     Row old = s1;
     old.year = 0;
     const ReductionOutcome run = reduceSights(
@@ -1698,7 +1794,7 @@ TEST(ReduceSightsTest, StationaryFixOfThreeStarsLandsOnTheTruePosition) {
         rows.push_back(r);
     }
     LegSettings leg = goodLeg();
-    const ReductionStart start = prepareReduction(leg, false, true);
+    const ReductionStart start = prepareReduction(leg, false, true, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
     GeneralSettings general;
     general.Pressure = "0";
@@ -1748,7 +1844,7 @@ TEST(ReduceSightsTest, RunningFixOfSunMoonAndStarLandsOnTheTruePosition) {
     leg.LastFixLonMinutes = "20";
     leg.LastFixHour = "14";
     leg.NewFixHour = "20";
-    const ReductionStart start = prepareReduction(leg, true, false);
+    const ReductionStart start = prepareReduction(leg, true, false, GeneralSettings{});
     ASSERT_FALSE(start.Warning.has_value());
 
     struct Plan {

@@ -11,6 +11,8 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QImage>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -343,35 +345,56 @@ TEST(QtFileDialogsTest, ANameTypedWithoutExtensionGetsTheFiltersOne) {
 }
 
 // The question before a changed leg is left: the platform's Save, Don't
-// Save and Cancel, each answered as itself; Escape is Cancel.
+// Save and Cancel, each answered as itself; Escape is Cancel, Return is Save,
+// and every button carries its Alt key (Alt+S, Alt+D, Alt+C).
 TEST(QtMessagesTest, SaveDiscardCancelAnswersTheButtonPressed) {
+    enum class Press { Button, Escape, Return };
     struct Case {
-        QMessageBox::StandardButton press;  // NoButton: Escape
+        Press how;
+        QMessageBox::StandardButton button;  // for Press::Button
         MessageAnswer answer;
     };
-    const Case cases[] = {{QMessageBox::Save, MessageAnswer::Save},
-                          {QMessageBox::Discard, MessageAnswer::Discard},
-                          {QMessageBox::Cancel, MessageAnswer::Cancel},
-                          {QMessageBox::NoButton, MessageAnswer::Cancel}};
+    const Case cases[] = {{Press::Button, QMessageBox::Save, MessageAnswer::Save},
+                          {Press::Button, QMessageBox::Discard, MessageAnswer::Discard},
+                          {Press::Button, QMessageBox::Cancel, MessageAnswer::Cancel},
+                          {Press::Escape, QMessageBox::NoButton, MessageAnswer::Cancel},
+                          {Press::Return, QMessageBox::NoButton, MessageAnswer::Save}};
     for (const Case& c : cases) {
         QMessageBox::StandardButtons shown;
         QString discardText;
+        std::vector<QKeySequence> mnemonics;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             shown = box->standardButtons();
             discardText = box->button(QMessageBox::Discard)->text();
-            if (c.press == QMessageBox::NoButton) {
-                box->reject();
-            } else {
-                box->button(c.press)->click();
+            for (const QMessageBox::StandardButton b :
+                 {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+                mnemonics.push_back(QKeySequence::mnemonic(box->button(b)->text()));
+            }
+            switch (c.how) {
+                case Press::Button:
+                    box->button(c.button)->click();
+                    break;
+                case Press::Escape:
+                    box->reject();
+                    break;
+                case Press::Return: {
+                    QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                    QApplication::sendEvent(box, &key);
+                    break;
+                }
             }
         });
         QtMessages messages("Celestial Navigation");
         EXPECT_EQ(messages.show("Save the changes?", {}, MessageButtons::SaveDiscardCancel),
                   c.answer);
         EXPECT_EQ(shown, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        EXPECT_EQ(discardText.toStdString(), "Don't Save");
+        EXPECT_EQ(discardText.remove(QLatin1Char('&')).toStdString(), "Don't Save");
+        const std::vector<QKeySequence> expected = {QKeySequence(Qt::ALT | Qt::Key_S),
+                                                    QKeySequence(Qt::ALT | Qt::Key_D),
+                                                    QKeySequence(Qt::ALT | Qt::Key_C)};
+        EXPECT_EQ(mnemonics, expected);
     }
 }
 
