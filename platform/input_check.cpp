@@ -133,9 +133,8 @@ Problem zoneTextProblem(std::string_view text, std::string_view label) {
 
 Problem settingsZoneProblem(std::string_view text) {
     constexpr std::string_view label = "The time zone of the settings";
-    if (zoneProblem(leadingNumber(text), label)) {
-        return must(label, generalText(kLowestZone) + " to " + generalText(kHighestZone) +
-                               " hours" + kSetZoneInPlanner);
+    if (const Problem range = zoneProblem(leadingNumber(text), label)) {
+        return *range + kSetZoneInPlanner;
     }
     if (numberProblem(label, text)) {
         return std::string(label) + " is not a number" + kSetZoneInPlanner;
