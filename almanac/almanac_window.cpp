@@ -119,8 +119,8 @@ void Form12::List1_Click() {
     request.Minute = Val(Text5);
     request.Second = Val(Text6);
     request.DeltaT = Val(Text11);
-    // Every box a number as a whole text (an empty one reads 0), then the
-    // ranges of the values.
+    // Every box a number as a whole text (an empty date or time box reads
+    // 0, an empty Delta T is refused), then the ranges of the values.
     const platform::Problem problem = platform::firstProblem(
         {platform::numberProblem("Year", Text1.text()),
          platform::numberProblem("Month", Text2.text()),
@@ -128,7 +128,8 @@ void Form12::List1_Click() {
          platform::numberProblem("UT hour", Text4.text()),
          platform::numberProblem("UT minute", Text5.text()),
          platform::numberProblem("UT second", Text6.text()),
-         platform::numberProblem("Delta T", Text11.text()), almanacProblem(request)});
+         platform::numberProblem("Delta T", Text11.text(), platform::Empty::Refused),
+         almanacProblem(request)});
     if (problem) {
         // Only a body the navigator picked is a request worth a word.
         Picture2.clear();
@@ -150,7 +151,7 @@ void Form12::List1_Click() {
 }
 
 void Form12::Command4_Click() {
-    fillNow(app_, Val(app_.form7().Text2), {Text1, Text2, Text3, &Text4, &Text5, &Text6});
+    fillNowInSettingsZone(app_, {Text1, Text2, Text3, &Text4, &Text5, &Text6});
 }
 
 void Form12::Command5_Click() {
@@ -225,6 +226,15 @@ bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes) {
         boxes.Second->setText(std::to_string(now->Second));
     }
     return true;
+}
+
+bool fillNowInSettingsZone(app::App& app, const NowBoxes& boxes) {
+    const std::string zone = app.form7().Text2.text();
+    if (const platform::Problem problem = platform::settingsZoneProblem(zone)) {
+        platform::ui::warnProblem(app.messages(), *problem);
+        return false;
+    }
+    return fillNow(app, platform::leadingNumber(zone), boxes);
 }
 
 }  // namespace almanac

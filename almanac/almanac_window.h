@@ -108,4 +108,9 @@ struct NowBoxes {
 // nothing and gives false.
 bool fillNow(app::App& app, double ZoneHours, const NowBoxes& boxes);
 
+// "Now" in the settings window's zone (the almanac, rise/set and lunar
+// windows): a zone text that is not a number, or beyond any place's, shows
+// a "Warning!" that says where to set it, writes nothing and gives false.
+bool fillNowInSettingsZone(app::App& app, const NowBoxes& boxes);
+
 }  // namespace almanac

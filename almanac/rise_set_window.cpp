@@ -7,7 +7,6 @@
 #include "almanac/almanac_window.h"
 #include "almanac/rise_set_lines.h"
 #include "app/app.h"
-#include "app/settings_window.h"
 #include "platform/input_check.h"
 
 namespace app {
@@ -91,15 +90,23 @@ Form13::Form13(app::App& app)
     Command1.onClick([this] { Command1_Click(); });
     Command4.onClick([this] { Command4_Click(); });
     Command2.onClick([this] { Command2_Click(); });
+
+    // The four lines belong to the date, position and Delta T they were
+    // computed from: an edit of any of them takes the lines away.
+    for (platform::ui::TextBox* input :
+         {&Text1, &Text2, &Text3, &Text113, &Text8, &Text114, &Text7, &Text11}) {
+        input->onChange([this] { clearLines(); });
+    }
+    for (platform::ui::OptionButton* side : {&Option1, &Option2, &Option4, &Option3}) {
+        side->onClick([this] { clearLines(); });
+    }
 }
 
 Form13::~Form13() = default;
 
 void Form13::Command1_Click() {
     if (const platform::Problem problem = inputProblem()) {
-        for (platform::ui::Label* output : {&Label23, &Label15, &Label24, &Label4}) {
-            output->setCaption("");
-        }
+        clearLines();
         platform::ui::warnProblem(app_.messages(), *problem);
         return;
     }
@@ -112,10 +119,16 @@ void Form13::Command1_Click() {
     Label4.setCaption(moon.Message);
 }
 
+void Form13::clearLines() {
+    for (platform::ui::Label* output : {&Label23, &Label15, &Label24, &Label4}) {
+        output->setCaption("");
+    }
+}
+
 platform::Problem Form13::inputProblem() const {
-    // Every box a whole number text first (an empty one reads 0), then the
-    // values as the calculation takes them: minutes and position without
-    // their typed sign.
+    // Every box a whole number text first (an empty one reads 0, an empty
+    // Delta T is refused), then the values as the calculation takes them:
+    // minutes and position without their typed sign.
     if (platform::Problem problem = platform::firstProblem({
             platform::numberProblem("Year", Text1.text()),
             platform::numberProblem("Month", Text2.text()),
@@ -124,7 +137,7 @@ platform::Problem Form13::inputProblem() const {
             platform::numberProblem("DR Latitude minutes", Text8.text()),
             platform::numberProblem("DR Longitude", Text114.text()),
             platform::numberProblem("DR Longitude minutes", Text7.text()),
-            platform::numberProblem("Delta T", Text11.text()),
+            platform::numberProblem("Delta T", Text11.text(), platform::Empty::Refused),
         })) {
         return problem;
     }
@@ -158,7 +171,7 @@ RiseSetInput Form13::riseSetInput() const {
 }
 
 void Form13::Command4_Click() {
-    fillNow(app_, Val(app_.form7().Text2), {Text1, Text2, Text3});
+    fillNowInSettingsZone(app_, {Text1, Text2, Text3});
 }
 
 void Form13::Command2_Click() {

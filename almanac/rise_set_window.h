@@ -1,7 +1,9 @@
 // The rise/set window: for a UT date and a position, the UT of sunrise,
 // sunset and local apparent noon, and of moonrise, moonset and the Moon's
 // meridian passage, each with its previous-day or next-day flag, and the
-// always-above or always-below messages (almanac/rise_set_lines.h).
+// always-above or always-below messages (almanac/rise_set_lines.h). An edit
+// of the date, the position, its sides or Delta T empties the lines until
+// they are computed again.
 #pragma once
 
 #include "almanac/rise_set_lines.h"
@@ -82,6 +84,9 @@ class Form13 : public platform::ui::Form {
     platform::ui::CommandButton Command2;  // "Close"
 
   private:
+    // Empties the Sun's and the Moon's lines and messages.
+    void clearLines();
+
     app::App& app_;
 };
 

@@ -8,7 +8,6 @@
 #include "almanac/almanac_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
-#include "app/settings_window.h"
 #include "ephemeris/ephemeris.h"
 #include "platform/input_check.h"
 #include "platform/numtext.h"
@@ -148,6 +147,25 @@ Form8::Form8(app::App& app)
     List1.onClick([this] { List1_Click(); });
     menuOpen.onClick([this] { menuOpen_Click(); });
     menuSave.onClick([this] { menuSave_Click(); });
+
+    // The output belongs to the boxes and options it was computed from: an
+    // edit of any of them takes it away. The time zone and the notes are
+    // not read; the Sun's limb only when the Sun is the body.
+    for (TextBox* input : {&Text113, &Text6, &Text114, &Text7, &Text2, &Text3, &Text4, &Text5,
+                           &Text15, &Text14, &Text13, &Text12, &Text17, &Text8, &Text11}) {
+        input->onChange([this] { Picture1.clear(); });
+    }
+    for (platform::ui::OptionButton* option :
+         {&Option1, &Option2, &Option4, &Option3, &Option5, &Option6, &Option9}) {
+        option->onClick([this] { Picture1.clear(); });
+    }
+    for (platform::ui::OptionButton* sunLimb : {&Option8, &Option7}) {
+        sunLimb->onClick([this] {
+            if (SelectedBody == kLunarSun) {
+                Picture1.clear();
+            }
+        });
+    }
 }
 
 Form8::~Form8() = default;
@@ -189,8 +207,7 @@ void Form8::Command2_Click() {
 
 void Form8::Command4_Click() {
     // The settings window's zone, not this window's Text10.
-    almanac::fillNow(app_, Val(app_.form7().Text2),
-                     {Text15, Text14, Text13, &Text12, &Text17, &Text8});
+    almanac::fillNowInSettingsZone(app_, {Text15, Text14, Text13, &Text12, &Text17, &Text8});
 }
 
 void Form8::List1_Click() {
@@ -233,8 +250,8 @@ void Form8::menuSave_Click() {
 
 platform::Problem Form8::inputProblem() const {
     // Every box the clearing reads a number as a whole text (an empty one
-    // reads 0), then the values as the clearing takes them: the position
-    // without its typed sign, the measured distance as typed.
+    // reads 0, an empty Delta T is refused), then the values as the clearing takes them: the
+    // position without its typed sign, the measured distance as typed.
     if (platform::Problem problem = platform::firstProblem({
             platform::numberProblem("Estimated Latitude", Text113.text()),
             platform::numberProblem("Estimated Latitude minutes", Text6.text()),
@@ -250,7 +267,7 @@ platform::Problem Form8::inputProblem() const {
             platform::numberProblem("UTC hour", Text12.text()),
             platform::numberProblem("UTC minute", Text17.text()),
             platform::numberProblem("UTC second", Text8.text()),
-            platform::numberProblem("Delta T", Text11.text()),
+            platform::numberProblem("Delta T", Text11.text(), platform::Empty::Refused),
         })) {
         return problem;
     }

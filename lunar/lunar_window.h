@@ -1,8 +1,8 @@
 // The lunar-distance window: the estimated position, the measured distance
 // with the limbs, the air, the date and chronometer UTC of the measurement,
-// the body measured to, and the clearing's five lines; "Now" takes the date
-// and time from the clock, and two menu items keep the inputs in a
-// lunar-distance file.
+// the body measured to, and the clearing's five lines, emptied by an edit of
+// anything they were computed from; "Now" takes the date and time from the
+// clock, and two menu items keep the inputs in a lunar-distance file.
 #pragma once
 
 #include <string>

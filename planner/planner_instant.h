@@ -57,7 +57,8 @@ struct PlannerInput {
 PlannerInput plannerInput(const PlannerTexts& texts);
 
 // The first field the refresh cannot stand behind, named by its label: a
-// number box whose text is not a number as a whole (an empty box reads 0),
+// number box whose text is not a number as a whole (an empty box reads 0,
+// an empty Delta T is refused),
 // then the date, the UT time of day, minutes 0 to below 60 (the typed sign
 // ignored, as the refresh reads them) before the latitude (degrees and
 // minutes, not above 90) and the longitude (not above 180) they belong to,

@@ -390,13 +390,11 @@ void Form11::Command4_Click() {
 }
 
 bool Form11::fillNow() {
-    double Zone = platform::ui::Val(Text10);
-    // A zone beyond any place's is refused as such, whatever follows it.
-    if (const platform::Problem problem = platform::firstProblem(
-            {platform::zoneProblem(Zone), platform::numberProblem("Time zone", Text10.text())})) {
+    if (const platform::Problem problem = platform::zoneTextProblem(Text10.text())) {
         platform::ui::warnProblem(app_.messages(), *problem);
         return false;
     }
+    double Zone = platform::ui::Val(Text10);
     if (Check3.value() == 1) {
         Zone = Zone - 1;
     }
@@ -416,6 +414,12 @@ void Form11::Command5_Click() {
 }
 
 void Form11::Command7_Click() {
+    // The zone goes on to every "Now" button: one that is no zone is not
+    // remembered, and nothing is written.
+    if (const platform::Problem problem = platform::zoneTextProblem(Text10.text())) {
+        platform::ui::warnProblem(app_.messages(), *problem);
+        return;
+    }
     WriteSettingsFile(app_);
 }
 

@@ -42,7 +42,9 @@ class Form11 : public platform::ui::Form {
     void Command4_Click();  // "Now"
     void Command6_Click();  // "Now + refresh star map"
     void Command5_Click();  // "Celestial Almanac"
-    void Command7_Click();  // "Remember these settings as my default"
+    // "Remember these settings as my default": a time zone that is not a
+    // number from -14 to 14 h is refused, and nothing is written.
+    void Command7_Click();
     void Command8_Click();  // "Instructions"
     void Command2_Click();  // "PRINT"
     void Command1_Click();  // "CLOSE"

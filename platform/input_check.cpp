@@ -127,6 +127,21 @@ Problem zoneProblem(double ZoneHours, std::string_view label) {
     return must(label, generalText(kLowestZone) + " to " + generalText(kHighestZone) + " hours");
 }
 
+Problem zoneTextProblem(std::string_view text, std::string_view label) {
+    return firstProblem({zoneProblem(leadingNumber(text), label), numberProblem(label, text)});
+}
+
+Problem settingsZoneProblem(std::string_view text) {
+    constexpr std::string_view label = "The time zone of the settings";
+    if (const Problem range = zoneProblem(leadingNumber(text), label)) {
+        return *range + kSetZoneInPlanner;
+    }
+    if (numberProblem(label, text)) {
+        return std::string(label) + " is not a number" + kSetZoneInPlanner;
+    }
+    return std::nullopt;
+}
+
 std::optional<CalendarTime> calendarTime(double Year, double Month, double Day, double Hour,
                                          double Minute, double Second) {
     // Far beyond any accepted year the whole-number arithmetic below would

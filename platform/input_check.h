@@ -64,6 +64,17 @@ Problem hourMinuteProblem(double Hour, double Minute, const TimeLabels& labels =
 Problem deltaTProblem(double DeltaT, std::string_view label = "Delta T");
 // Time zone, hours west positive: kLowestZone..kHighestZone.
 Problem zoneProblem(double ZoneHours, std::string_view label = "Time zone");
+// A time zone box read as a whole text: a number (an empty box reads 0) in
+// the range above. A leading number beyond any place's zone is refused as
+// such, whatever follows it ("Time zone must be -14 to 14 hours"); otherwise
+// a text that is not a number ("5,5", "abc") is refused as numberProblem
+// does.
+Problem zoneTextProblem(std::string_view text, std::string_view label = "Time zone");
+// The same check of the settings window's zone, which the navigator cannot
+// type into: the refusal says where the zone is set.
+inline constexpr const char* kSetZoneInPlanner =
+    ": set it in the sight planner and press \"Remember these settings as my default\"";
+Problem settingsZoneProblem(std::string_view text);
 
 // Days in a month of the Gregorian calendar (month 1..12).
 int daysInMonth(int Year, int Month);

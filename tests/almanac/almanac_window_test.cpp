@@ -194,7 +194,10 @@ TEST_F(AlmanacWindowTest, NowWithAZoneBeyondAnyOnEarthSaysSoAndWritesNothing) {
     Form12& f = form();
     typeInstant();
     app.form7().Text2.setText("1" + std::string(300, '0'));  // 1e300
-    env.messages.expect("Time zone must be -14 to 14 hours");
+    // The settings' zone cannot be typed: the warning says where it is set.
+    env.messages.expect(
+        "The time zone of the settings must be -14 to 14 hours: set it in the sight planner "
+        "and press \"Remember these settings as my default\"");
     uitest::userClick(f.Command4);
     EXPECT_EQ(env.messages.beeps, 1);
     EXPECT_EQ(env.messages.calls.at(0).title, "Warning!");

@@ -502,6 +502,9 @@ struct CheckedWindow {
     // "Now" with the time zone it reads set to `zone`; its date boxes.
     std::function<void(app::App&, const std::string& zone)> now;
     std::function<std::vector<std::string>(app::App&)> dateBoxes;
+    // "Now" reads the settings' zone, which cannot be typed into: its
+    // refusal says where the zone is set.
+    bool settingsZone = true;
 };
 
 std::vector<std::string> captions(const std::vector<const platform::ui::Label*>& labels) {
@@ -619,7 +622,8 @@ std::vector<CheckedWindow> checkedWindows() {
              Form11& f = a.form11();
              return std::vector<std::string>{f.Text1.text(), f.Text2.text(), f.Text3.text(),
                                              f.Text4.text(), f.Text5.text(), f.Text11.text()};
-         }},
+         },
+         false},
         {"rise and set",
          [](app::App& a) -> platform::ui::Form& { return a.form13(); },
          [](app::App& a) {
@@ -711,8 +715,12 @@ TEST_P(ImpossibleInputs, NowSaysTheZoneIsImpossibleAndWritesNothing) {
         const std::vector<std::string> typed = w.dateBoxes(app_);
         seen_.messages.clear();
         w.now(app_, zone);
-        EXPECT_EQ(seen_.messages,
-                  std::vector<std::string>{"Warning!: Time zone must be -14 to 14 hours"})
+        const std::string refusal =
+            w.settingsZone ? "Warning!: The time zone of the settings must be -14 to 14 hours: "
+                             "set it in the sight planner and press \"Remember these settings "
+                             "as my default\""
+                           : "Warning!: Time zone must be -14 to 14 hours";
+        EXPECT_EQ(seen_.messages, std::vector<std::string>{refusal})
             << w.name << ", zone " << zone.substr(0, 12);
         EXPECT_EQ(w.dateBoxes(app_), typed) << w.name;
     }

@@ -268,11 +268,15 @@ TEST_F(LunarWindowTest, NowTakesTheSettingsZone) {
     EXPECT_EQ(f.Text17.text(), "40");
     EXPECT_EQ(f.Text8.text(), "0");
 
-    // A zone no clock has: the warning, and no field changes.
+    // A zone no clock has: the warning, which says where the zone is set,
+    // and no field changes.
+    const std::string refusal =
+        "The time zone of the settings must be -14 to 14 hours: set it in the sight planner "
+        "and press \"Remember these settings as my default\"";
     app.form7().Text2.setText("25");
-    env.messages.expect("Time zone must be -14 to 14 hours");
+    env.messages.expect(refusal);
     uitest::userClick(f.Command4);
-    EXPECT_EQ(env.log.back(), "message Warning!: Time zone must be -14 to 14 hours");
+    EXPECT_EQ(env.log.back(), "message Warning!: " + refusal);
     EXPECT_EQ(f.Text15.text(), "2024");
     EXPECT_EQ(f.Text12.text(), "21");
 }

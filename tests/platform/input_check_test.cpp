@@ -243,6 +243,43 @@ TEST(InputCheck, NumberBoxesHoldANumberAsAWholeText) {
     });
 }
 
+// A time zone box as a whole text: its range first (a leading number beyond
+// any place's zone, whatever follows it), then the whole text; the
+// settings' zone, which cannot be typed into, says where it is set.
+TEST(InputCheck, TimeZoneTexts) {
+    using platform::settingsZoneProblem;
+    using platform::zoneTextProblem;
+    const char* range = "Time zone must be -14 to 14 hours";
+    const char* bad = "Time zone must be a number (use a point for decimals)";
+    const char* settingsRange =
+        "The time zone of the settings must be -14 to 14 hours: set it in the sight planner and "
+        "press \"Remember these settings as my default\"";
+    const char* settingsBad =
+        "The time zone of the settings is not a number: set it in the sight planner and press "
+        "\"Remember these settings as my default\"";
+    expectCases({
+        {"5.5", zoneTextProblem("5.5"), nullptr},
+        {"blanks and a sign", zoneTextProblem(" -3 "), nullptr},
+        {"14", zoneTextProblem("14"), nullptr},
+        {"-14", zoneTextProblem("-14"), nullptr},
+        {"empty reads 0", zoneTextProblem(""), nullptr},
+        {"decimal comma", zoneTextProblem("5,5"), bad},
+        {"letters", zoneTextProblem("abc"), bad},
+        {"unit", zoneTextProblem("5 h"), bad},
+        {"exponent", zoneTextProblem("1e1"), bad},
+        {"14.5", zoneTextProblem("14.5"), range},
+        {"-15", zoneTextProblem("-15"), range},
+        {"out of range with a unit", zoneTextProblem("24 h"), range},
+        {"309 nines", zoneTextProblem(std::string(309, '9')), range},
+        {"settings 5.5", settingsZoneProblem("5.5"), nullptr},
+        {"settings empty", settingsZoneProblem(""), nullptr},
+        {"settings 5,5", settingsZoneProblem("5,5"), settingsBad},
+        {"settings abc", settingsZoneProblem("abc"), settingsBad},
+        {"settings 25", settingsZoneProblem("25"), settingsRange},
+        {"settings -14.01", settingsZoneProblem("-14.01"), settingsRange},
+    });
+}
+
 // Each range at and just past its bounds, with the label it names.
 TEST(InputCheck, RangesAtAndPastTheirBounds) {
     using namespace platform;
