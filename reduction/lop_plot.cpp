@@ -260,12 +260,12 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     plot.texts.push_back(
         {{0, T},
          {PrintItem::Text("LONa "),
-          PrintItem::NumberOrDashes(ephemeris::RoundTo(
+          PrintItem::Figure(ephemeris::RoundedText(
               wrappedLongitude(in.AssumedLon).value_or(std::numeric_limits<double>::quiet_NaN()),
               3))}});
-    plot.texts.push_back({{-S, 0},
-                          {PrintItem::Text("LATa "),
-                           PrintItem::NumberOrDashes(ephemeris::RoundTo(in.AssumedLat, 3))}});
+    plot.texts.push_back(
+        {{-S, 0},
+         {PrintItem::Text("LATa "), PrintItem::Figure(ephemeris::RoundedText(in.AssumedLat, 3))}});
     // Each fix text at least one printed line below the one above it.
     const bool metrics = in.TextHeight > 0 && finite(in.TextHeight) && in.TextWidth != nullptr;
     const double lineHeight = metrics ? in.TextHeight * 2 * T / H : 0;
@@ -335,7 +335,7 @@ std::string readoutText(const std::string& title, double value, const char* posi
     const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(value, 1);
     const std::string letter = shown.Sign >= 0 ? positive : negative;
     return title + letter + platform::generalText(shown.Deg) + "° " +
-           platform::generalText(shown.Min) + "'";
+           ephemeris::RoundedText(shown.Min, 1) + "'";
 }
 
 PointerReadout pointerReadout(double AssumedLat, double AssumedLon, double X, double Y) {
