@@ -335,7 +335,7 @@ std::string readoutText(const std::string& title, double value, const char* posi
     const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(value, 1);
     const std::string letter = shown.Sign >= 0 ? positive : negative;
     return title + letter + platform::generalText(shown.Deg) + "° " +
-           ephemeris::RoundedText(shown.Min, 1) + "'";
+           platform::generalText(shown.Min) + "'";
 }
 
 PointerReadout pointerReadout(double AssumedLat, double AssumedLon, double X, double Y) {

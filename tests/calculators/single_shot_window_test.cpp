@@ -80,12 +80,12 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
     uitest::userClick(f.Command1);
     // Rounded to the tenth: Hc 36° 37.358', Ho 36° 40.55', Ha 36° 25.75'.
     EXPECT_EQ(f.Label24.caption(), "Hc = 36° 37.4'");
-    EXPECT_EQ(f.Label3.caption(), "Azimuth = 250° ");
+    EXPECT_EQ(f.Label3.caption(), "Azimuth = 250.0° ");
     EXPECT_EQ(f.Label4.caption(), "Observed Altitude Ho = 36° 40.6'");
     EXPECT_EQ(f.Label5.caption(), "Offset Distance = 3.19 nautical miles Towards");
-    const std::vector<std::string> lines = {"Local Hour Angle LHA = 50° 0'    W",
+    const std::vector<std::string> lines = {"Local Hour Angle LHA = 50° 0.0'    W",
                                             "Apparent Altitude Ha = 36° 25.8'",
-                                            "Parallax in altitude PA = 0° 0'"};
+                                            "Parallax in altitude PA = 0° 0.0'"};
     EXPECT_EQ(printed(f.Picture1), lines);
 
     // A second reduction replaces the lines; a southern declination counts.
