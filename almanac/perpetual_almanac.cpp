@@ -74,7 +74,7 @@ std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double D
             reduction::roundedDegMinLine(" GHA   ", GHA, "  Greenwich Hour Angle"),
             reduction::roundedDeclinationLine(" DEC   ", Dec),
             reduction::roundedDegMinLine(" SHA   ", SHA, "  Sidereal Hour Angle"),
-            {PrintItem::Text(" HP    "), PrintItem::Number(ephemeris::RoundTo(HP, 2)),
+            {PrintItem::Text(" HP    "), PrintItem::Figure(ephemeris::RoundedText(HP, 2)),
              PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")},
             blankLine(),
             reduction::roundedDegMinLine(" GHA Aries ", GHAAries, "")};
@@ -90,7 +90,8 @@ std::vector<PrintLine> sunTail(double SD, double EquationOfTime) {
         blankLine(),
         reduction::semiDiameterLine(SD),
         {PrintItem::Text(" Equation of time "), shown(E.Finite, Em), PrintItem::Text(" minutes  "),
-         shown(E.Finite, Es), PrintItem::Text(" seconds")}};
+         PrintItem::Figure(E.Finite ? ephemeris::RoundedText(Es, 1) : ""),
+         PrintItem::Text(" seconds")}};
     if (E.Sign > 0) {
         lines.push_back({PrintItem::Text(" Sun is faster than mean clock")});
     } else if (E.Sign < 0) {
@@ -103,7 +104,7 @@ std::vector<PrintLine> sunTail(double SD, double EquationOfTime) {
 std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, double GHA,
                                  double Dec, double SHA, double GHAAries) {
     return {{PrintItem::Text(" Object Name:  " + StarName + "      Magnitude " +
-                             platform::generalText(Magnitude))},
+                             ephemeris::RoundedText(Magnitude, 1))},
             blankLine(),
             reduction::roundedDegMinLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"),
             reduction::roundedDeclinationLine(" DECstar  ", Dec),
@@ -115,7 +116,7 @@ std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, 
 std::vector<PrintLine> moonTail(double SD, double Illum) {
     return {blankLine(),
             reduction::semiDiameterLine(SD),
-            {PrintItem::Text(" Illumination "), PrintItem::Number(ephemeris::RoundTo(Illum, 1)),
+            {PrintItem::Text(" Illumination "), PrintItem::Figure(ephemeris::RoundedText(Illum, 1)),
              PrintItem::Text(" %")}};
 }
 
@@ -125,11 +126,11 @@ std::vector<PrintLine> timeBlock(double JD, double JDE, double MeanObliquity,
         {PrintItem::Text("Julian Day           "), PrintItem::NextZone(), PrintItem::Number(JD)},
         {PrintItem::Text("Julian Day Ephemeris"), PrintItem::NextZone(), PrintItem::Number(JDE)},
         {PrintItem::Text("Mean obliquity of the ecliptic, degrees  "),
-         PrintItem::Number(ephemeris::RoundTo(MeanObliquity, 6))},
+         PrintItem::Figure(ephemeris::RoundedText(MeanObliquity, 6))},
         {PrintItem::Text("Nutation delta Psi, arc sec      "),
-         PrintItem::Number(ephemeris::RoundTo(DeltaPsiSeconds, 3))},
+         PrintItem::Figure(ephemeris::RoundedText(DeltaPsiSeconds, 3))},
         {PrintItem::Text("Nutation delta Epsilon, arc sec "),
-         PrintItem::Number(ephemeris::RoundTo(DeltaEpsSeconds, 3))}};
+         PrintItem::Figure(ephemeris::RoundedText(DeltaEpsSeconds, 3))}};
     dashesForNonFinite(lines);
     return lines;
 }

@@ -86,7 +86,7 @@ DeadReckoningResult deadReckoning(const DeadReckoningInput& input) {
 
     out.Latitude = wholeMinutesText("Estimated Latitude ", lat2, "N ", "S ");
     out.Longitude = wholeMinutesText("Estimated Longitude ", lon2, "E ", "W ");
-    out.Distance = resultText("Distance traveled, nmiles: ", RoundTo(D, 1));
+    out.Distance = resultText("Distance traveled, nmiles: ", D, 1);
     return out;
 }
 
@@ -135,10 +135,10 @@ HorizonResult horizon(const HorizonInput& input) {
     }
 
     HorizonResult out;
-    out.SeaHorizon = resultText("Distance to sea horizon, nmiles: ", RoundTo(dH, 1));
-    out.Dip = resultText("Dip of horizon, arcminutes: ", RoundTo(Dp, 1));
+    out.SeaHorizon = resultText("Distance to sea horizon, nmiles: ", dH, 1);
+    out.Dip = resultText("Dip of horizon, arcminutes: ", Dp, 1);
     if (E > 0) {
-        out.Compensation = resultText("Compensate for land horizon by subtracting ", RoundTo(E, 1),
+        out.Compensation = resultText("Compensate for land horizon by subtracting ", E, 1,
                                       "' from the measured sextant altitude");
         out.Note =
             "In the Sight Data Form, normal dip is accounted for internally, so you have to "
@@ -169,13 +169,11 @@ std::string greatCircleDistance(const GreatCircleInput& input) {
     const double c = ArcCos(X);
     const double D = c * 3437.74677;
 
-    const double nautical = RoundTo(D, 1);
-    const double statute = RoundTo(D * 1.15, 1);
-    if (!allFinite({nautical, statute})) {
+    if (!allFinite({D, D * 1.15})) {
         return std::string("Distance ") + kUndefinedText;
     }
-    return generalText(nautical) + " nautical miles" + "       " + generalText(statute) +
-           " statute miles";
+    return ephemeris::RoundedText(D, 1) + " nautical miles" + "       " +
+           ephemeris::RoundedText(D * 1.15, 1) + " statute miles";
 }
 
 Problem greatCircleProblem(const GreatCircleInput& input) {
@@ -203,7 +201,7 @@ std::string refraction(const RefractionInput& input) {
     // Bennett's formula, degrees; h + 4.4 = 0 or T = -273 leave no value.
     const double R0 = -0.0167 / ephemeris::TanD(h + 7.31 / (h + 4.4));
     const double R = ((R0 * 0.28) * P / (T + 273)) * 60;
-    return resultText(" Refraction correction = ", RoundTo(R, 2), "' arc minutes");
+    return resultText(" Refraction correction = ", R, 2, "' arc minutes");
 }
 
 Problem refractionProblem(const RefractionInput& input) {
@@ -238,7 +236,7 @@ AltitudeResult altitudeAzimuth(const AltitudeInput& input) {
 
     AltitudeResult out;
     out.Altitude = "Hc = " + degreesMinutesText(Hc);
-    out.Azimuth = resultText("Azimuth = ", RoundTo(Zn, 1), "° ");
+    out.Azimuth = resultText("Azimuth = ", Zn, 1, "° ");
     return out;
 }
 
@@ -318,8 +316,9 @@ std::string circleCentre(const CircleCentreInput& input) {
     if (!allFinite({shownEast, shownNorth})) {
         return words + kUndefinedText;
     }
-    return words + generalText(std::fabs(shownEast)) + " nm " + (shownEast >= 0 ? "East" : "West") +
-           " ,  " + generalText(std::fabs(shownNorth)) + " nm " +
+    return words + ephemeris::RoundedText(std::fabs(shownEast), 2) + " nm " +
+           (shownEast >= 0 ? "East" : "West") + " ,  " +
+           ephemeris::RoundedText(std::fabs(shownNorth), 2) + " nm " +
            (shownNorth >= 0 ? "North" : "South") + " from 1st point";
 }
 

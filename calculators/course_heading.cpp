@@ -117,8 +117,8 @@ CourseResult trueCourse(const CourseInput& input) {
     const double course = courseOf(t) * kDeg;
     const double speed = speedOf(t);
 
-    out.CourseLine = resultText("True course = ", RoundTo(course, 1), " deg from true N");
-    out.SpeedLine = resultText("Speed over ground = ", RoundTo(speed, 1), " knots");
+    out.CourseLine = resultText("True course = ", course, 1, " deg from true N");
+    out.SpeedLine = resultText("Speed over ground = ", speed, 1, " knots");
     // The main window reads these back: half a tenth added, then cut.
     const double courseForLeg = FloorTo1(course + 0.05);
     const double speedForLeg = FloorTo1(speed + 0.05);
@@ -166,11 +166,8 @@ HeadingResult headingToSteer(const HeadingInput& input) {
         out.HeadingLine = kHeadingNotFoundText;
         return out;
     }
-    const double speed = RoundTo(speedOf(t), 1);
-    const double heading = RoundTo(intoOneTurn(H) * kDeg, 1);
-
-    out.HeadingLine = resultText("Heading course = ", heading, " deg from true N");
-    out.SpeedLine = resultText("Speed over ground = ", speed, " knots");
+    out.HeadingLine = resultText("Heading course = ", intoOneTurn(H) * kDeg, 1, " deg from true N");
+    out.SpeedLine = resultText("Speed over ground = ", speedOf(t), 1, " knots");
     return out;
 }
 

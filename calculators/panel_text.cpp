@@ -38,21 +38,33 @@ platform::Problem signedAngleTextProblem(std::string_view label, const std::stri
          platform::minutesProblem(name + " minutes", fieldValue(minutes))});
 }
 
-std::string resultText(const std::string& words, double shown, const std::string& after) {
-    if (!std::isfinite(shown)) {
+std::string resultText(const std::string& words, double value, int Places,
+                       const std::string& after) {
+    if (!std::isfinite(value)) {
         return words + kUndefinedText;
     }
-    return words + platform::generalText(shown) + after;
+    return words + ephemeris::RoundedText(value, Places) + after;
 }
 
-std::string degreesMinutesText(double X) {
-    const ephemeris::RoundedDegMin r = ephemeris::RoundDegMin(X, 1);
+namespace {
+
+std::string shownDegMinText(const ephemeris::RoundedDegMin& r) {
     if (!r.Finite) {
         return kUndefinedText;
     }
     // Below one degree the minutes carry the sign.
     const double shownMin = r.Deg == 0 && r.Sign < 0 ? -r.Min : r.Min;
-    return platform::generalText(r.Deg) + "° " + platform::generalText(shownMin) + "'";
+    return platform::generalText(r.Deg) + "° " + ephemeris::RoundedText(shownMin, 1) + "'";
+}
+
+}  // namespace
+
+std::string degreesMinutesText(double X) {
+    return shownDegMinText(ephemeris::RoundDegMin(X, 1));
+}
+
+std::string hourAngleText(double X) {
+    return shownDegMinText(ephemeris::RoundHourAngle(X, 1));
 }
 
 std::string signedDegreesMinutesText(double X) {

@@ -48,15 +48,19 @@ platform::Problem angleTextProblem(std::string_view label, const AngleField& fie
 platform::Problem signedAngleTextProblem(std::string_view label, const std::string& degrees,
                                          const std::string& minutes);
 
-// A label's fixed words, the number text of a value already rounded for
-// display and what follows it; the words and kUndefinedText when the value is
-// not finite.
-std::string resultText(const std::string& words, double shown, const std::string& after = {});
+// A label's fixed words, the value rounded to Places decimals with every
+// decimal shown ("12.0") and what follows it; the words and kUndefinedText
+// when the value is not finite.
+std::string resultText(const std::string& words, double value, int Places,
+                       const std::string& after = {});
 
 // X rounded to 0.1' as |degrees| + "° " + minutes + "'", the carry taken
-// (59.96' is the next degree and 0'): the degrees lose their sign, the
-// minutes keep it when the degrees are 0 ("0° -30'").
+// (59.96' is the next degree and 0.0'): the degrees lose their sign, the
+// minutes keep it when the degrees are 0 ("0° -30.0'").
 std::string degreesMinutesText(double X);
+// The same for an hour angle of 0 to 360: one that rounds up to 360° shows
+// "0° 0.0'".
+std::string hourAngleText(double X);
 
 // The same angle with its sign in front ("-5° 30'", "-0° 30'"); no sign when
 // it rounds to zero.

@@ -36,7 +36,7 @@ PrintItem number(double x) {
 }
 
 PrintLine distanceLine(const char* text, double distance) {
-    return {PrintItem::Text(text), number(ephemeris::RoundTo(distance, 2)),
+    return {PrintItem::Text(text), PrintItem::Figure(ephemeris::RoundedText(distance, 2)),
             PrintItem::Text(" nmiles")};
 }
 
@@ -103,11 +103,11 @@ PrintLine protractorFixLine(double FixLat, double FixLon) {
     return {PrintItem::Text(std::string("Position Fix    ") + latLetter),
             number(lat.Deg),
             PrintItem::Text(kDegreeSign + " "),
-            number(lat.Min),
+            PrintItem::Figure(ephemeris::RoundedText(lat.Min, 2)),
             PrintItem::Text(std::string("'        ") + lonLetter),
             number(lon.Deg),
             PrintItem::Text(kDegreeSign + " "),
-            number(lon.Min),
+            PrintItem::Figure(ephemeris::RoundedText(lon.Min, 2)),
             PrintItem::Text("' ")};
 }
 

@@ -68,9 +68,9 @@ SingleShotResult singleShotReduction(const SingleShotInput& input) {
 
     SingleShotResult out;
     out.Hc = angleLine("Hc = ", Hc);
-    out.Azimuth = resultText("Azimuth = ", RoundTo(Zn, 1), "° ");
+    out.Azimuth = resultText("Azimuth = ", Zn, 1, "° ");
     out.Ho = angleLine("Observed Altitude Ho = ", Ho);
-    out.Offset = resultText("Offset Distance = ", RoundTo(std::fabs(p), 2),
+    out.Offset = resultText("Offset Distance = ", std::fabs(p), 2,
                             std::string(" nautical miles ") + (p < 0 ? "Away" : "Towards"));
 
     // The hour angle from 0 to 360, east of the meridian beyond 180.
@@ -79,7 +79,7 @@ SingleShotResult singleShotReduction(const SingleShotInput& input) {
     }
     const char* side = LHA > 180 ? "E" : "W";
     const std::string lhaWords = "Local Hour Angle LHA = ";
-    out.Lines.push_back(std::isfinite(LHA) ? lhaWords + degreesMinutesText(LHA) + "    " + side
+    out.Lines.push_back(std::isfinite(LHA) ? lhaWords + hourAngleText(LHA) + "    " + side
                                            : lhaWords + kUndefinedText);
     out.Lines.push_back(angleLine("Apparent Altitude Ha = ", Ha));
     out.Lines.push_back(angleLine("Parallax in altitude PA = ", PA));

@@ -181,6 +181,15 @@ RoundedDegMin RoundDegMin(double X, int Places) {
     return out;
 }
 
+RoundedDegMin RoundHourAngle(double X, int Places) {
+    RoundedDegMin out = RoundDegMin(X, Places);
+    if (out.Finite && out.Sign > 0 && out.Deg == 360 && out.Min == 0) {
+        out.Deg = 0;
+        out.Sign = 0;
+    }
+    return out;
+}
+
 RoundedHMS RoundHMS(double Hours, int Places) {
     RoundedHMS out;
     const double scale = powerOfTen(clampPlaces(Places));
@@ -218,6 +227,11 @@ std::string RoundedText(double X, int Places) {
         return std::string();
     }
     return std::string(buffer, result.ptr);
+}
+
+std::string HourAngleText(double X, int Places) {
+    const int places = clampPlaces(Places);
+    return RoundTo(X, places) == 360 ? RoundedText(0, places) : RoundedText(X, places);
 }
 
 }  // namespace ephemeris

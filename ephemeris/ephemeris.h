@@ -108,6 +108,10 @@ struct RoundedDegMin {
     bool Finite = true;
 };
 RoundedDegMin RoundDegMin(double X, int Places);
+// An hour angle (GHA, SHA, LHA; 0 to 360) as RoundDegMin gives it, except that
+// one rounding up to 360 degrees is 0 degrees and 0 minutes, as an almanac
+// prints it.
+RoundedDegMin RoundHourAngle(double X, int Places);
 
 // A time of hours as a time of day rounded to Places decimals of a second:
 // H 0..23, M and S below 60, and Days the whole days the rounded time lies
@@ -128,6 +132,9 @@ std::string TimeOfDayText(const RoundedHMS& T);
 // ("12.0", "-0.5", "360.0"; "0.0" for a value that rounds to zero). Empty for
 // a value that is not finite.
 std::string RoundedText(double X, int Places);
+// An hour angle of degrees as RoundedText writes it, except that one rounding
+// up to 360 is written as 0 ("0.000", never "360.000").
+std::string HourAngleText(double X, int Places);
 
 // --- Nutation and obliquity ------------------------------------------------
 

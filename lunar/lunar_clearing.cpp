@@ -26,7 +26,7 @@ using platform::allFinite;
 void appendDegMin(PrintLine& line, const ephemeris::RoundedDegMin& X) {
     line.push_back(PrintItem::Number(X.Deg));
     line.push_back(PrintItem::Text(std::string(kDegreeSign) + " "));
-    line.push_back(PrintItem::Number(X.Min));
+    line.push_back(PrintItem::Figure(ephemeris::RoundedText(X.Min, 1)));
     line.push_back(PrintItem::Text(" '"));
 }
 
@@ -54,7 +54,7 @@ std::vector<PrintLine> resultLines(const ClearingResult& r) {
         cleared,
         apparent,
         {PrintItem::Text(" Augmented Semidiameter "),
-         PrintItem::Number(ephemeris::RoundTo(r.AugmentedSD * 60, 2)), PrintItem::Text(" '")},
+         PrintItem::Figure(ephemeris::RoundedText(r.AugmentedSD * 60, 2)), PrintItem::Text(" '")},
     };
 }
 

@@ -67,7 +67,7 @@ std::string bodyLine(const std::string& name, const std::string& azimuthLabel, d
 std::string starLine(const StarList& stars, int i) {
     return "  " + stars.StarListName[i] + " Azim = " + azimuthText(stars.StarListAzimuth[i]) +
            " Elev  " + elevationText(stars.StarListElevation[i]) + " " + "   Mag  " +
-           generalText(stars.StarListMagnitude[i]);
+           ephemeris::RoundedText(stars.StarListMagnitude[i], 1);
 }
 
 std::vector<std::string> objectListLines(const PlannerSky& sky, const StarList& stars,

@@ -20,6 +20,15 @@ struct PrintItem {
     static PrintItem Number(double x) { return {Kind::Number, {}, x}; }
     // A number, or "---" in its place when it is not finite.
     static PrintItem NumberOrDashes(double x) { return std::isfinite(x) ? Number(x) : Text("---"); }
+    // A figure already written to its place ("56.90", "-0.5"; empty when it
+    // could not be computed) in the print form of a number: a blank before it
+    // unless negative, one blank after, every digit kept; "---" when empty.
+    static PrintItem Figure(const std::string& digits) {
+        if (digits.empty()) {
+            return Text("---");
+        }
+        return Text((digits[0] == '-' ? "" : " ") + digits + " ");
+    }
     static PrintItem NextZone() { return {Kind::NextZone, {}, 0}; }
 };
 

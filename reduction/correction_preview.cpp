@@ -22,15 +22,15 @@ double finiteOrNoValue(double x) {
     return std::isfinite(x) ? x : kNoValue;
 }
 
-// x rounded to the places shown; no value when its digits no longer reach
-// that place.
-double shown(double x, int places) {
-    return std::fabs(x) < 1e15 ? ephemeris::RoundTo(x, places) : kNoValue;
+// x written to the places shown, every place; empty when its digits no
+// longer reach that place.
+std::string shown(double x, int places) {
+    return std::fabs(x) < 1e15 ? ephemeris::RoundedText(x, places) : std::string();
 }
 
 // Label, the shown value (or "---" when there is none), unit and title.
-PrintLine previewLine(const char* label, double shown, const char* title) {
-    return {PrintItem::Text(label), PrintItem::NumberOrDashes(shown), PrintItem::Text(" '"),
+PrintLine previewLine(const char* label, const std::string& shown, const char* title) {
+    return {PrintItem::Text(label), PrintItem::Figure(shown), PrintItem::Text(" '"),
             PrintItem::Text(title)};
 }
 

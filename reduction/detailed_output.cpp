@@ -22,23 +22,25 @@ constexpr std::size_t kUnitWidth = 4;
 // Blanks between the fix texts on the last line.
 constexpr const char* kFixTextGap = "  ";
 
-// One row of the working: its label, unit and value of a sight.
+// One row of the working: its label, unit and value of a sight, and whether
+// it is an hour angle (one that rounds up to 360 shows 0).
 struct Row {
     const char* label;
     const char* unit;
     double (*value)(const SightWorking&);
+    bool hourAngle = false;
 };
 
 const std::array<Row, 12> kRows = {{
     {"UT = ", "Hrs", [](const SightWorking& s) { return s.UT; }},
     {"Hs = ", "°", [](const SightWorking& s) { return s.Hs; }},
     {"Ho = ", "°", [](const SightWorking& s) { return s.Ho; }},
-    {"GHA = ", "°", [](const SightWorking& s) { return s.GHA; }},
+    {"GHA = ", "°", [](const SightWorking& s) { return s.GHA; }, true},
     {"DEC = ", "°", [](const SightWorking& s) { return s.Dec; }},
     {"SD = ", "°", [](const SightWorking& s) { return s.SDc; }},
     {"PA = ", "°", [](const SightWorking& s) { return s.PA; }},
     // The local hour angle shown from 0 to 360.
-    {"LHA = ", "°", [](const SightWorking& s) { return s.LHA < 0 ? s.LHA + 360 : s.LHA; }},
+    {"LHA = ", "°", [](const SightWorking& s) { return s.LHA < 0 ? s.LHA + 360 : s.LHA; }, true},
     {"Hc  = ", "°", [](const SightWorking& s) { return s.Hc; }},
     {"AZM = ", "°", [](const SightWorking& s) { return s.Zn; }},
     {"Doff = ", "nm", [](const SightWorking& s) { return s.Intercept; }},
@@ -53,7 +55,7 @@ std::string trimmed(std::string line) {
 }
 
 std::string sumText(double x) {
-    return platform::generalText(ephemeris::RoundTo(x, 3));
+    return ephemeris::RoundedText(x, 3);
 }
 
 }  // namespace
@@ -69,13 +71,15 @@ std::vector<PrintLine> fixStatement(const FixResult& fix, FixStatus status) {
         const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(value, 1);
         const std::string letter = shown.Sign >= 0 ? positive : negative;
         return {PrintItem::Text(title + letter), PrintItem::Number(shown.Deg),
-                PrintItem::Text("° "), PrintItem::Number(shown.Min), PrintItem::Text("' ")};
+                PrintItem::Text("° "), PrintItem::Figure(ephemeris::RoundedText(shown.Min, 1)),
+                PrintItem::Text("' ")};
     };
     return {
         degreesMinutes("Best Fix Latitude ", fix.FixLat, "N", "S"),
         degreesMinutes("Best Fix Longitude ", fix.FixLon, "E", "W"),
         {PrintItem::Text("Distance from assumed position"),
-         PrintItem::Number(ephemeris::RoundTo(fix.FixDistance, 2)), PrintItem::Text(" n.miles")},
+         PrintItem::Figure(ephemeris::RoundedText(fix.FixDistance, 2)),
+         PrintItem::Text(" n.miles")},
     };
 }
 
@@ -102,8 +106,11 @@ DetailedOutputArray detailedOutput(const ReductionResult& r, const SightLog& log
         for (const Row& row : kRows) {
             std::string line = padRight(row.label, kLabelWidth);
             for (int i = first; i <= last; ++i) {
-                line += padLeft(ephemeris::RoundedText(row.value(r.Sights[i]), 3), kValueWidth) +
-                        padRight(std::string(" ") + row.unit, kUnitWidth);
+                const double value = row.value(r.Sights[i]);
+                const std::string text = row.hourAngle ? ephemeris::HourAngleText(value, 3)
+                                                       : ephemeris::RoundedText(value, 3);
+                line +=
+                    padLeft(text, kValueWidth) + padRight(std::string(" ") + row.unit, kUnitWidth);
             }
             out.push_back(trimmed(line));
         }

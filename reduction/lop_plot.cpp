@@ -260,12 +260,12 @@ LopPlot lopPlotGeometry(const LopPlotInput& in) {
     plot.texts.push_back(
         {{0, T},
          {PrintItem::Text("LONa "),
-          PrintItem::NumberOrDashes(ephemeris::RoundTo(
+          PrintItem::Figure(ephemeris::RoundedText(
               wrappedLongitude(in.AssumedLon).value_or(std::numeric_limits<double>::quiet_NaN()),
               3))}});
-    plot.texts.push_back({{-S, 0},
-                          {PrintItem::Text("LATa "),
-                           PrintItem::NumberOrDashes(ephemeris::RoundTo(in.AssumedLat, 3))}});
+    plot.texts.push_back(
+        {{-S, 0},
+         {PrintItem::Text("LATa "), PrintItem::Figure(ephemeris::RoundedText(in.AssumedLat, 3))}});
     // Each fix text at least one printed line below the one above it.
     const bool metrics = in.TextHeight > 0 && finite(in.TextHeight) && in.TextWidth != nullptr;
     const double lineHeight = metrics ? in.TextHeight * 2 * T / H : 0;

@@ -35,8 +35,7 @@ struct ShownAngle {
     int Sign;
 };
 
-ShownAngle shownAngle(double angle) {
-    const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(angle, 2);
+ShownAngle shownAngle(const ephemeris::RoundedDegMin& shown) {
     if (!shown.Finite) {
         const double none = std::numeric_limits<double>::quiet_NaN();
         return {none, none, 0};
@@ -44,28 +43,32 @@ ShownAngle shownAngle(double angle) {
     return {shown.Deg, shown.Min, shown.Sign};
 }
 
+// Minutes already rounded to 0.01', both decimals shown.
+PrintItem minutesItem(double Min) {
+    return PrintItem::Figure(ephemeris::RoundedText(Min, 2));
+}
+
 }  // namespace
 
 PrintLine roundedDeclinationLine(const char* label, double Dec) {
-    const ShownAngle shown = shownAngle(Dec);
+    const ShownAngle shown = shownAngle(ephemeris::RoundDegMin(Dec, 2));
     const char* side = !std::isfinite(Dec) ? "" : (shown.Sign < 0 ? "S" : "N");
     return {PrintItem::Text(label),
             PrintItem::Text(side),
             PrintItem::NumberOrDashes(shown.Deg),
             PrintItem::Text(kDegreesText),
-            PrintItem::NumberOrDashes(shown.Min),
+            minutesItem(shown.Min),
             PrintItem::Text("'"),
             PrintItem::Text("  Declination")};
 }
 
 PrintLine roundedDegMinLine(const char* label, double angle, const char* tail) {
-    const ShownAngle shown = shownAngle(angle);
+    const ShownAngle shown = shownAngle(ephemeris::RoundHourAngle(angle, 2));
     // The degrees carry the sign, or the minutes when the degrees are 0.
     const double degrees = shown.Deg == 0 ? 0 : shown.Sign * shown.Deg;
     const double minutes = shown.Deg == 0 && shown.Sign < 0 ? -shown.Min : shown.Min;
     PrintLine line{PrintItem::Text(label), PrintItem::NumberOrDashes(degrees),
-                   PrintItem::Text(kDegreesText), PrintItem::NumberOrDashes(minutes),
-                   PrintItem::Text("'")};
+                   PrintItem::Text(kDegreesText), minutesItem(minutes), PrintItem::Text("'")};
     if (*tail != '\0') {
         line.push_back(PrintItem::Text(tail));
     }
@@ -78,14 +81,13 @@ std::vector<PrintLine> PlanetPrint(const std::string& Name, double GHA, double D
 
     lines.push_back(roundedDegMinLine(" GHA   ", GHA, "  Greenwich Hour Angle"));
     lines.push_back(roundedDeclinationLine(" DEC   ", Dec));
-    lines.push_back({PrintItem::Text(" HP    "),
-                     PrintItem::NumberOrDashes(ephemeris::RoundTo(HP, 2)), PrintItem::Text(" '"),
-                     PrintItem::Text("  Horizontal Parallax")});
+    lines.push_back({PrintItem::Text(" HP    "), PrintItem::Figure(ephemeris::RoundedText(HP, 2)),
+                     PrintItem::Text(" '"), PrintItem::Text("  Horizontal Parallax")});
     return lines;
 }
 
 PrintLine semiDiameterLine(double SD) {
-    return {PrintItem::Text(" SD  "), PrintItem::NumberOrDashes(ephemeris::RoundTo(SD, 2)),
+    return {PrintItem::Text(" SD  "), PrintItem::Figure(ephemeris::RoundedText(SD, 2)),
             PrintItem::Text("'"), PrintItem::Text("  Semi Diameter")};
 }
 
@@ -93,7 +95,7 @@ std::vector<PrintLine> starPrint(const std::string& StarName, double Magnitude, 
                                  double Dec, double SHA, double GHAAries) {
     std::vector<PrintLine> lines;
     lines.push_back({PrintItem::Text(" Star:  " + StarName + "      Magnitude " +
-                                     platform::generalText(Magnitude))});
+                                     ephemeris::RoundedText(Magnitude, 1))});
     lines.push_back(roundedDegMinLine(" GHAstar  ", GHA, "  Greenwich Hour Angle"));
     lines.push_back(roundedDeclinationLine(" DECstar  ", Dec));
     lines.push_back(roundedDegMinLine(" SHAstar  ", SHA, "  Sidereal Hour Angle"));

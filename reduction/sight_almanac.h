@@ -99,8 +99,9 @@ std::vector<platform::PrintLine> PlanetPrint(const std::string& Name, double GHA
 // rounded to the place shown (0.01') with the carry into the next degree, "---"
 // for a figure that is not a number: "<label>N|S D° <minutes>'  Declination"
 // with the letter from the rounded sign, degrees and minutes unsigned; and
-// "<label>D° <minutes>'<tail>", the degrees signed, or the minutes when the
-// degrees are 0; an angle that rounds to zero has no sign.
+// "<label>D° <minutes>'<tail>" of an hour angle, the degrees signed, or the
+// minutes when the degrees are 0, one that rounds up to 360° shown as 0° 0.00';
+// an angle that rounds to zero has no sign. The minutes show both decimals.
 platform::PrintLine roundedDeclinationLine(const char* label, double Dec);
 platform::PrintLine roundedDegMinLine(const char* label, double angle, const char* tail);
 

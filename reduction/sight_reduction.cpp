@@ -30,11 +30,12 @@ std::string sightText(int i, const char* what) {
 
 using platform::allFinite;
 
-// "1 deg 30 min  S": degrees and minutes unsigned, rounded to 0.1' with the
+// "1 deg 30.0 min  S": degrees and minutes unsigned, rounded to 0.1' with the
 // carry; the letter carries the side.
 std::string drText(double angle, const char* side) {
     const ephemeris::RoundedDegMin shown = ephemeris::RoundDegMin(angle, 1);
-    return generalText(shown.Deg) + " deg " + generalText(shown.Min) + " min  " + side;
+    return generalText(shown.Deg) + " deg " + ephemeris::RoundedText(shown.Min, 1) + " min  " +
+           side;
 }
 
 // The whole degrees and minutes of a pre-filled angle: the minutes rounded up

@@ -35,23 +35,24 @@ ephemeris::StarTables starTables() {
 
 // Angles with fractions exact in binary, so the minutes follow from the digits.
 TEST(AlmanacPlanetPrint, PrintsTheEightLinesOfTheCommonBlock) {
-    EXPECT_EQ(texts(PlanetPrint("Venus", 123.75, 12.5, 200.25, 0.25, 10.5)),
-              (std::vector<std::string>{
-                  " Object Name:  Venus", "", " GHA    123 " + kDeg + " 45 '  Greenwich Hour Angle",
-                  " DEC   N 12 " + kDeg + " 30 '  Declination",
-                  " SHA    200 " + kDeg + " 15 '  Sidereal Hour Angle",
-                  " HP     .25  '  Horizontal Parallax", "", " GHA Aries  10 " + kDeg + " 30 '"}));
+    EXPECT_EQ(
+        texts(PlanetPrint("Venus", 123.75, 12.5, 200.25, 0.25, 10.5)),
+        (std::vector<std::string>{
+            " Object Name:  Venus", "", " GHA    123 " + kDeg + " 45.00 '  Greenwich Hour Angle",
+            " DEC   N 12 " + kDeg + " 30.00 '  Declination",
+            " SHA    200 " + kDeg + " 15.00 '  Sidereal Hour Angle",
+            " HP     0.25  '  Horizontal Parallax", "", " GHA Aries  10 " + kDeg + " 30.00 '"}));
 }
 
 TEST(AlmanacPlanetPrint, EveryAngleIsRoundedTo001) {
     // 10.1 degrees: 5.9999999' after the split, shown 6 in every line (the
     // cut showed 5.99 for the declination and the SHA).
     const auto lines = texts(PlanetPrint("Moon", 10.1, 10.1, 10.1, 57.123, 10.1));
-    EXPECT_EQ(lines[2], " GHA    10 " + kDeg + " 6 '  Greenwich Hour Angle");
-    EXPECT_EQ(lines[3], " DEC   N 10 " + kDeg + " 6 '  Declination");
-    EXPECT_EQ(lines[4], " SHA    10 " + kDeg + " 6 '  Sidereal Hour Angle");
+    EXPECT_EQ(lines[2], " GHA    10 " + kDeg + " 6.00 '  Greenwich Hour Angle");
+    EXPECT_EQ(lines[3], " DEC   N 10 " + kDeg + " 6.00 '  Declination");
+    EXPECT_EQ(lines[4], " SHA    10 " + kDeg + " 6.00 '  Sidereal Hour Angle");
     EXPECT_EQ(lines[5], " HP     57.12  '  Horizontal Parallax");
-    EXPECT_EQ(lines[7], " GHA Aries  10 " + kDeg + " 6 '");
+    EXPECT_EQ(lines[7], " GHA Aries  10 " + kDeg + " 6.00 '");
 }
 
 // Minutes that round to 60 are the next degree; 0.005' and more rounds up,
@@ -59,22 +60,23 @@ TEST(AlmanacPlanetPrint, EveryAngleIsRoundedTo001) {
 TEST(AlmanacPlanetPrint, MinutesCarryIntoTheDegrees) {
     struct Case {
         double angle;
-        std::string degMin;  // as the GHA, SHA and declination lines show it
+        std::string degMin;     // as the declination line shows it
+        std::string hourAngle;  // as the GHA and SHA lines show it: below 360
     };
     const Case cases[] = {
-        {10 + 59.995 / 60, " 11 " + kDeg + " 0 '"},
-        {10 + 59.9949 / 60, " 10 " + kDeg + " 59.99 '"},
-        {10.99995, " 11 " + kDeg + " 0 '"},
-        {359.99995, " 360 " + kDeg + " 0 '"},
-        {44 + 44.555 / 60, " 44 " + kDeg + " 44.56 '"},
-        {44 + 44.5549 / 60, " 44 " + kDeg + " 44.55 '"},
+        {10 + 59.995 / 60, " 11 " + kDeg + " 0.00 '", " 11 " + kDeg + " 0.00 '"},
+        {10 + 59.9949 / 60, " 10 " + kDeg + " 59.99 '", " 10 " + kDeg + " 59.99 '"},
+        {10.99995, " 11 " + kDeg + " 0.00 '", " 11 " + kDeg + " 0.00 '"},
+        {359.99995, " 360 " + kDeg + " 0.00 '", " 0 " + kDeg + " 0.00 '"},
+        {44 + 44.555 / 60, " 44 " + kDeg + " 44.56 '", " 44 " + kDeg + " 44.56 '"},
+        {44 + 44.5549 / 60, " 44 " + kDeg + " 44.55 '", " 44 " + kDeg + " 44.55 '"},
     };
     for (const Case& c : cases) {
         const auto lines = texts(PlanetPrint("Mars", c.angle, c.angle, c.angle, 0, c.angle));
-        EXPECT_EQ(lines[2], " GHA   " + c.degMin + "  Greenwich Hour Angle") << c.angle;
+        EXPECT_EQ(lines[2], " GHA   " + c.hourAngle + "  Greenwich Hour Angle") << c.angle;
         EXPECT_EQ(lines[3], " DEC   N" + c.degMin + "  Declination") << c.angle;
-        EXPECT_EQ(lines[4], " SHA   " + c.degMin + "  Sidereal Hour Angle") << c.angle;
-        EXPECT_EQ(lines[7], " GHA Aries " + c.degMin) << c.angle;
+        EXPECT_EQ(lines[4], " SHA   " + c.hourAngle + "  Sidereal Hour Angle") << c.angle;
+        EXPECT_EQ(lines[7], " GHA Aries " + c.hourAngle) << c.angle;
     }
 }
 
@@ -84,17 +86,17 @@ TEST(AlmanacPlanetPrint, DeclinationSigns) {
         std::string expected;
     };
     const Case cases[] = {
-        {0, " DEC   N 0 " + kDeg + " 0 '  Declination"},
+        {0, " DEC   N 0 " + kDeg + " 0.00 '  Declination"},
         // Between 0 and -1 degree: "S", 0 degrees and the unsigned minutes.
-        {-0.5, " DEC   S 0 " + kDeg + " 30 '  Declination"},
-        {-0.25, " DEC   S 0 " + kDeg + " 15 '  Declination"},
-        {-1, " DEC   S 1 " + kDeg + " 0 '  Declination"},
+        {-0.5, " DEC   S 0 " + kDeg + " 30.00 '  Declination"},
+        {-0.25, " DEC   S 0 " + kDeg + " 15.00 '  Declination"},
+        {-1, " DEC   S 1 " + kDeg + " 0.00 '  Declination"},
         {-23.4375, " DEC   S 23 " + kDeg + " 26.25 '  Declination"},
-        {0.75, " DEC   N 0 " + kDeg + " 45 '  Declination"},
+        {0.75, " DEC   N 0 " + kDeg + " 45.00 '  Declination"},
         // Rounds to zero: no south.
-        {-0.004 / 60, " DEC   N 0 " + kDeg + " 0 '  Declination"},
-        {-0.006 / 60, " DEC   S 0 " + kDeg + " .01 '  Declination"},
-        {-(23 + 59.996 / 60), " DEC   S 24 " + kDeg + " 0 '  Declination"},
+        {-0.004 / 60, " DEC   N 0 " + kDeg + " 0.00 '  Declination"},
+        {-0.006 / 60, " DEC   S 0 " + kDeg + " 0.01 '  Declination"},
+        {-(23 + 59.996 / 60), " DEC   S 24 " + kDeg + " 0.00 '  Declination"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(texts(PlanetPrint("Sun", 0, c.dec, 0, 0.14, 0))[3], c.expected) << c.dec;
@@ -106,13 +108,13 @@ TEST(AlmanacPlanetPrint, HorizontalParallaxIsRoundedTo001) {
     EXPECT_EQ(texts(PlanetPrint("Moon", 0, 0, 0, 57.126, 0))[5],
               " HP     57.13  '  Horizontal Parallax");
     EXPECT_EQ(texts(PlanetPrint("Moon", 0, 0, 0, 54.995, 0))[5],
-              " HP     55  '  Horizontal Parallax");
+              " HP     55.00  '  Horizontal Parallax");
 }
 
 TEST(AlmanacTails, SemiDiameterIsRoundedTo001) {
     // SD + 0.005 cut to 0.01: 15.996 shows 16 and 16.257 shows 16.26 (cut
     // alone would show 15.99 and 16.25).
-    EXPECT_EQ(texts(sunTail(15.996, 3.5))[1], " SD   16 '  Semi Diameter");
+    EXPECT_EQ(texts(sunTail(15.996, 3.5))[1], " SD   16.00 '  Semi Diameter");
     EXPECT_EQ(texts(almanac::moonTail(16.257, 50))[1], " SD   16.26 '  Semi Diameter");
 }
 
@@ -120,35 +122,36 @@ TEST(AlmanacSunTail, EquationOfTimeSentences) {
     // The window's worked values: +3.5 min faster, -0.5 min slower, 0 neither.
     EXPECT_EQ(texts(sunTail(16.25, 3.5)),
               (std::vector<std::string>{"", " SD   16.25 '  Semi Diameter",
-                                        " Equation of time  3  minutes   30  seconds",
+                                        " Equation of time  3  minutes   30.0  seconds",
                                         " Sun is faster than mean clock", ""}));
     EXPECT_EQ(texts(sunTail(15.75, -0.5)),
               (std::vector<std::string>{"", " SD   15.75 '  Semi Diameter",
-                                        " Equation of time  0  minutes  -30  seconds",
+                                        " Equation of time  0  minutes  -30.0  seconds",
                                         " Sun is slower than mean clock", ""}));
     EXPECT_EQ(texts(sunTail(16, 0)),
-              (std::vector<std::string>{"", " SD   16 '  Semi Diameter",
-                                        " Equation of time  0  minutes   0  seconds", ""}));
+              (std::vector<std::string>{"", " SD   16.00 '  Semi Diameter",
+                                        " Equation of time  0  minutes   0.0  seconds", ""}));
     // Whole minutes carry the sign; seconds rounded to 0.1 with the carry.
-    EXPECT_EQ(texts(sunTail(16, -14.25))[2], " Equation of time -14  minutes   15  seconds");
+    EXPECT_EQ(texts(sunTail(16, -14.25))[2], " Equation of time -14  minutes   15.0  seconds");
     EXPECT_EQ(texts(sunTail(16, 2 + 12.35 / 60))[2],
               " Equation of time  2  minutes   12.4  seconds");  // the cut showed 12.3
-    EXPECT_EQ(texts(sunTail(16, 3 + 59.96 / 60))[2], " Equation of time  4  minutes   0  seconds");
+    EXPECT_EQ(texts(sunTail(16, 3 + 59.96 / 60))[2],
+              " Equation of time  4  minutes   0.0  seconds");
     EXPECT_EQ(texts(sunTail(16, -(0 + 59.97 / 60)))[2],
-              " Equation of time -1  minutes   0  seconds");
+              " Equation of time -1  minutes   0.0  seconds");
     // A hundredth of a second shows as zero, and says neither faster nor slower.
     EXPECT_EQ(texts(sunTail(16, -0.01 / 60)),
-              (std::vector<std::string>{"", " SD   16 '  Semi Diameter",
-                                        " Equation of time  0  minutes   0  seconds", ""}));
+              (std::vector<std::string>{"", " SD   16.00 '  Semi Diameter",
+                                        " Equation of time  0  minutes   0.0  seconds", ""}));
 }
 
 TEST(AlmanacMoonTail, SemiDiameterAndIllumination) {
     EXPECT_EQ(
         texts(almanac::moonTail(16.254, 29.1)),
         (std::vector<std::string>{"", " SD   16.25 '  Semi Diameter", " Illumination  29.1  %"}));
-    EXPECT_EQ(texts(almanac::moonTail(14.7, 0))[2], " Illumination  0  %");
+    EXPECT_EQ(texts(almanac::moonTail(14.7, 0))[2], " Illumination  0.0  %");
     EXPECT_EQ(texts(almanac::moonTail(14.7, 67.78))[2], " Illumination  67.8  %");
-    EXPECT_EQ(texts(almanac::moonTail(14.7, 99.96))[2], " Illumination  100  %");
+    EXPECT_EQ(texts(almanac::moonTail(14.7, 99.96))[2], " Illumination  100.0  %");
 }
 
 // The Moon's theory's worked instant, 1992 April 12 0 h UT, Delta T 0:
@@ -170,15 +173,15 @@ TEST(AlmanacStarPrint, OneNameLineAndFourAnglesWithTwoBlanksAfterAries) {
     // 0.01' (10.1 degrees: 5.9999999' shows 6).
     EXPECT_EQ(texts(almanac::starPrint("Acamar   ", 3.2, 123.75, -10.1, 10.1, 359.5)),
               (std::vector<std::string>{" Object Name:  Acamar         Magnitude 3.2", "",
-                                        " GHAstar   123 " + kDeg + " 45 '  Greenwich Hour Angle",
-                                        " DECstar  S 10 " + kDeg + " 6 '  Declination",
-                                        " SHAstar   10 " + kDeg + " 6 '  Sidereal Hour Angle", "",
-                                        " GHA Aries   359 " + kDeg + " 30 '"}));
+                                        " GHAstar   123 " + kDeg + " 45.00 '  Greenwich Hour Angle",
+                                        " DECstar  S 10 " + kDeg + " 6.00 '  Declination",
+                                        " SHAstar   10 " + kDeg + " 6.00 '  Sidereal Hour Angle",
+                                        "", " GHA Aries   359 " + kDeg + " 30.00 '"}));
     // Negative magnitudes keep their sign in the plain text.
     EXPECT_EQ(texts(almanac::starPrint("Sirius   ", -1.6, 0, -0.5, 0, 0))[0],
               " Object Name:  Sirius         Magnitude -1.6");
     EXPECT_EQ(texts(almanac::starPrint("Sirius   ", -1.6, 0, -0.5, 0, 0))[3],
-              " DECstar  S 0 " + kDeg + " 30 '  Declination");
+              " DECstar  S 0 " + kDeg + " 30.00 '  Declination");
 }
 
 TEST(AlmanacEquationOfTime, OneCorrectionEachWayAndExactly20Stays) {
@@ -208,7 +211,7 @@ TEST(AlmanacTimeBlock, FiveLinesWithJulianDaysAtTheNextPrintZone) {
               (std::vector<std::string>{"Julian Day           \t 2451545.5 ",
                                         "Julian Day Ephemeris\t 2451545.5008 ",
                                         "Mean obliquity of the ecliptic, degrees   23.439291 ",
-                                        "Nutation delta Psi, arc sec      -13.95 ",
+                                        "Nutation delta Psi, arc sec      -13.950 ",
                                         "Nutation delta Epsilon, arc sec -5.765 "}));
     // Rounded half away from zero where the cut went one unit down.
     EXPECT_EQ(texts(timeBlock(2451545, 2451545, 23.4392915, -13.9494, 5.7645)),
@@ -234,7 +237,7 @@ TEST(PerpetualAlmanac, TimeBlockAtJ2000) {
               (std::vector<std::string>{"Julian Day           \t 2451545 ",
                                         "Julian Day Ephemeris\t 2451545 ",
                                         "Mean obliquity of the ecliptic, degrees   23.439291 ",
-                                        "Nutation delta Psi, arc sec      -13.95 ",
+                                        "Nutation delta Psi, arc sec      -13.950 ",
                                         "Nutation delta Epsilon, arc sec -5.765 "}));
 
     // Delta T 86.4 s moves the ephemeris day by 0.001.
@@ -254,8 +257,8 @@ TEST(PerpetualAlmanac, SunHorizontalParallaxAtItsDistance) {
         const char* line;
     };
     const Case cases[] = {
-        {1, 3, 0, 39, " HP     .15  '  Horizontal Parallax"},
-        {7, 5, 5, 6, " HP     .14  '  Horizontal Parallax"},
+        {1, 3, 0, 39, " HP     0.15  '  Horizontal Parallax"},
+        {7, 5, 5, 6, " HP     0.14  '  Horizontal Parallax"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.month);
@@ -281,7 +284,7 @@ TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
             ASSERT_GE(lines.size(), 12u);
             EXPECT_EQ(lines[0], " Object Name:  Sun");
             // 0.1443': the Sun is 1.0159 au away (its HP: SunHorizontalParallaxAtItsDistance).
-            EXPECT_EQ(lines[5], " HP     .14  '  Horizontal Parallax");
+            EXPECT_EQ(lines[5], " HP     0.14  '  Horizontal Parallax");
             EXPECT_EQ(lines[9].substr(0, 5), " SD  ");
             // Two days after its June zero the equation of time is -0.64 min
             // (python3-ephem 4.1.4: 720 + 4 GHA - 60 UT).
@@ -301,7 +304,7 @@ TEST(PerpetualAlmanac, EveryBodyOfTheListPrintsItsBlock) {
         } else {
             ASSERT_EQ(lines.size(), 7u);
             EXPECT_EQ(lines[0], " Object Name:  " + stars.StarNames[i - 5] + "      Magnitude " +
-                                    platform::generalText(stars.StarMagnitudes[i - 5]));
+                                    ephemeris::RoundedText(stars.StarMagnitudes[i - 5], 1));
             EXPECT_EQ(lines[2].substr(0, 10), " GHAstar  ");
             EXPECT_EQ(lines[3].substr(0, 10), " DECstar  ");
             EXPECT_EQ(lines[4].substr(0, 10), " SHAstar  ");
@@ -334,7 +337,7 @@ TEST(PerpetualAlmanac, StarShaIsRoundedToTheHundredthOfAMinute) {
     // The instant is one where the cut would show one unit less.
     ASSERT_NE(std::floor((SHA - std::floor(SHA)) * 6000), hundredths - D * 6000) << SHA;
     EXPECT_EQ(star[4][1].number, D);
-    EXPECT_NEAR(star[4][3].number, M, 1e-9);
+    EXPECT_EQ(star[4][3].text, " " + ephemeris::RoundedText(M, 2) + " ");
 }
 
 TEST(PerpetualAlmanac, NoBodyOrAnUnknownEntryPrintsTheTimeBlockOnly) {

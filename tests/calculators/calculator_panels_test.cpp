@@ -53,14 +53,14 @@ TEST(DeadReckoningPanel, WorkedPositions) {
          {"45", "10", north("40", "0"), west("70", "0"), "3", "30"},
          "Estimated Latitude N 40° 25'",
          "Estimated Longitude W 69° 28'",
-         "Distance traveled, nmiles: 35"},
+         "Distance traveled, nmiles: 35.0"},
         // No run: the last fix as typed, although 38 + 10/60 is held a hair
         // below 38° 10'.
         {"no run",
          {"0", "0", north("38", "10"), west("29", "50"), "0", "0"},
          "Estimated Latitude N 38° 10'",
          "Estimated Longitude W 29° 50'",
-         "Distance traveled, nmiles: 0"},
+         "Distance traveled, nmiles: 0.0"},
         // 0.4' and 0.5' south of the equator: whole minutes rounded, no sign
         // for a latitude that rounds to 0.
         {"rounds to the equator",
@@ -84,13 +84,13 @@ TEST(DeadReckoningPanel, WorkedPositions) {
          {"0", "0", north("", ""), west("", ""), "0", "0"},
          "Estimated Latitude N 0° 0'",
          "Estimated Longitude E 0° 0'",
-         "Distance traveled, nmiles: 0"},
+         "Distance traveled, nmiles: 0.0"},
         // Eastward across 180 degrees: 12 n.mi. / cos 50 = 18.67' of longitude.
         {"across 180",
          {"90", "12", north("50", "0"), east("179", "50"), "1", "0"},
          "Estimated Latitude N 50° 0'",
          "Estimated Longitude W 179° 51'",
-         "Distance traveled, nmiles: 12"},
+         "Distance traveled, nmiles: 12.0"},
         // 40° 24.75' shows its whole minutes rounded; 24.75 n.mi. its tenth.
         {"minutes rounded",
          {"0", "24.75", north("40", "0"), west("70", "0"), "1", "0"},
@@ -102,21 +102,21 @@ TEST(DeadReckoningPanel, WorkedPositions) {
          {"180", "60", south("-10", "-30"), east("20", ""), "2", "0"},
          "Estimated Latitude S 12° 30'",
          "Estimated Longitude E 20° 0'",
-         "Distance traveled, nmiles: 120"},
+         "Distance traveled, nmiles: 120.0"},
         // Hours and minutes each keep the sign typed: 1 h and -30 min is half
         // an hour, 5 n.mi. north.
         {"time signs as typed",
          {"0", "10", north("10", "0"), west("30", "0"), "1", "-30"},
          "Estimated Latitude N 10° 5'",
          "Estimated Longitude W 30° 0'",
-         "Distance traveled, nmiles: 5"},
+         "Distance traveled, nmiles: 5.0"},
         // Two whole turns east along the equator: 15 kn for 2,880 h is
         // 43,200 n.mi., 720 degrees of longitude from 10 E, back at 10 E.
         {"two turns round the Earth",
          {"90", "15", north("0", "0"), east("10", "0"), "2880", "0"},
          "Estimated Latitude N 0° 0'",
          "Estimated Longitude E 10° 0'",
-         "Distance traveled, nmiles: 43200"},
+         "Distance traveled, nmiles: 43200.0"},
         // 70 n.mi. north from 89° N: 90° 10' N, past the pole; 60 n.mi.
         // reach it.
         {"past the north pole",
@@ -133,7 +133,7 @@ TEST(DeadReckoningPanel, WorkedPositions) {
          {"0", "10", north("89", "0"), west("30", "0"), "6", "0"},
          "Estimated Latitude N 90° 0'",
          "Estimated Longitude W 30° 0'",
-         "Distance traveled, nmiles: 60"},
+         "Distance traveled, nmiles: 60.0"},
         {"overflowing inputs",
          {"90", kHuge, north("0", "0"), west("0", "0"), kHuge, "0"},
          undefined("Estimated Latitude "),
@@ -162,15 +162,15 @@ TEST(HorizonPanel, SeaAndLandHorizons) {
     };
     // Worked values of the horizon panel.
     const Case cases[] = {
-        {"2", "", "3", "2.5", ""},
-        {"2", "0", "3", "2.5", ""},
-        {"2", "1", "3", "4.1", "1.6"},
-        {"2", "-1", "3", "4.1", "1.6"},
+        {"2", "", "3.0", "2.5", ""},
+        {"2", "0", "3.0", "2.5", ""},
+        {"2", "1", "3.0", "4.1", "1.6"},
+        {"2", "-1", "3.0", "4.1", "1.6"},
         {"10", "20", "6.7", "5.6", ""},
         {"", "", "0.2", "0.2", ""},
         {"0", "", "0.2", "0.2", ""},
         // Just inside the sea horizon of 2.995 n.mi.: 0.001' more dip.
-        {"2", "2.9", "3", "2.5", "0"},
+        {"2", "2.9", "3.0", "2.5", "0.0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.eye) + " m, land " + c.land);
@@ -196,11 +196,11 @@ TEST(GreatCirclePanel, WorkedDistances) {
     const Case cases[] = {
         // Worked values of the great-circle panel.
         {{north("40", "0"), west("70", "0"), north("50", "0"), west("5", "0")},
-         "2732 nautical miles       3141.8 statute miles"},
+         "2732.0 nautical miles       3141.8 statute miles"},
         {{north("0", "0"), east("0", "0"), north("0", "0"), east("90", "0")},
-         "5400 nautical miles       6210 statute miles"},
+         "5400.0 nautical miles       6210.0 statute miles"},
         {{south("33", "51.6"), east("151", "12.6"), south("33", "51.6"), east("151", "12.6")},
-         "0 nautical miles       0 statute miles"},
+         "0.0 nautical miles       0.0 statute miles"},
         {{north(kHuge.c_str(), kHuge.c_str()), west("0", "0"), north("0", "0"), west("0", "0")},
          "Distance undefined for these inputs"},
     };
@@ -259,7 +259,7 @@ TEST(RefractionPanel, WorkedCorrectionsAndUndefinedDivisors) {
     const Case cases[] = {
         // Worked values of the refraction panel, rounded to 0.01': Bennett
         // gives -5.3043' at 10°, -33.923' at 0° and -1.7200' at 30°, 10 °C.
-        {"15", "1010", "10", "0", " Refraction correction = -5.3' arc minutes"},
+        {"15", "1010", "10", "0", " Refraction correction = -5.30' arc minutes"},
         {"15", "1010", "0", "0", " Refraction correction = -33.92' arc minutes"},
         {"10", "1010", "30", "0", " Refraction correction = -1.72' arc minutes"},
         // h + 4.4 = 0 and T + 273 = 0.
@@ -289,19 +289,19 @@ TEST(AltitudePanel, WorkedAltitudesAndAzimuths) {
         // On the meridian south of the observer: 90 - 40 + 10 = 60, due south.
         {"meridian, south",
          {north("40", "0"), west("70", "0"), {"70", "0"}, north("10", "0")},
-         "Hc = 60° 0'",
-         "Azimuth = 180° "},
+         "Hc = 60° 0.0'",
+         "Azimuth = 180.0° "},
         // Below the horizon: 90 - 170° 20.55' = -80° 20.55' shows without
         // its sign, rounded half away from zero.
         {"below, -80",
          {north("0", "0"), east("0", "0"), {"170", "20.55"}, north("0", "0")},
          "Hc = 80° 20.6'",
-         "Azimuth = 270° "},
+         "Azimuth = 270.0° "},
         // Between 0 and -1 degree the sign shows on the minutes.
         {"below, -0.5",
          {north("0", "0"), east("0", "0"), {"90", "30"}, north("0", "0")},
-         "Hc = 0° -30'",
-         "Azimuth = 270° "},
+         "Hc = 0° -30.0'",
+         "Azimuth = 270.0° "},
         {"overflowing",
          {north(kHuge.c_str(), kHuge.c_str()), west("0", "0"), {"0", "0"}, north("0", "0")},
          undefined("Hc = "),
@@ -318,8 +318,8 @@ TEST(AltitudePanel, WorkedAltitudesAndAzimuths) {
 TEST(AltitudePanel, BodyNorthOnTheMeridianReads360NeverZero) {
     const calculators::AltitudeResult r = calculators::altitudeAzimuth(
         {north("10", "0"), west("70", "0"), {"70", "0"}, north("40", "0")});
-    EXPECT_EQ(r.Altitude, "Hc = 60° 0'");
-    EXPECT_TRUE(r.Azimuth == "Azimuth = 360° " || r.Azimuth == "Azimuth = 359.9° ") << r.Azimuth;
+    EXPECT_EQ(r.Altitude, "Hc = 60° 0.0'");
+    EXPECT_TRUE(r.Azimuth == "Azimuth = 360.0° " || r.Azimuth == "Azimuth = 359.9° ") << r.Azimuth;
 }
 
 TEST(SumnerPanel, WorkedLongitudes) {
@@ -338,13 +338,13 @@ TEST(SumnerPanel, WorkedLongitudes) {
         // t = 90: -0.5 keeps its sign on the minutes; -180.5 wraps to 179.5 E.
         {"equator",
          {north("0", "0"), {"0", "0"}, {"90", "30"}, north("0", "0")},
-         "LON west side = E 179° 30'",
-         "LON east side = W 0° -30'"},
+         "LON west side = E 179° 30.0'",
+         "LON east side = W 0° -30.0'"},
         // The equator case with a GHA two turns larger: the same longitudes.
         {"GHA two turns on",
          {north("0", "0"), {"0", "0"}, {"810", "30"}, north("0", "0")},
-         "LON west side = E 179° 30'",
-         "LON east side = W 0° -30'"},
+         "LON west side = E 179° 30.0'",
+         "LON east side = W 0° -30.0'"},
         // A typed minus sign changes nothing; only the options give signs.
         {"minus ignored",
          {north("-40", "-0"), {"-57", "-30"}, {"-100", "0"}, north("20", "-0")},
@@ -390,8 +390,8 @@ TEST(SumnerPanel, OnTheMeridianAtTheHighestAltitudeOneLongitude) {
         std::string lon;
     };
     const Case cases[] = {
-        {{north("40", "0"), {"50", "0"}, {"100", "0"}, north("0", "0")}, "W 100° 0'"},
-        {{north("45", "0"), {"0", "0"}, {"30", "0"}, north("45", "0")}, "E 150° 0'"},
+        {{north("40", "0"), {"50", "0"}, {"100", "0"}, north("0", "0")}, "W 100° 0.0'"},
+        {{north("45", "0"), {"0", "0"}, {"30", "0"}, north("45", "0")}, "E 150° 0.0'"},
     };
     for (const Case& c : cases) {
         const calculators::SumnerResult r = calculators::sumnerLongitudes(c.in);
@@ -412,19 +412,19 @@ TEST(CircleCentrePanel, WorkedCentres) {
         // degrees, centre sqrt(3) n.mi. off the chord's midpoint.
         {"east",
          {north("0", "0"), east("0", "0"), north("0", "0"), east("0", "6"), {"60", "0"}},
-         "Center of arc is 3 nm East ,  1.73 nm South from 1st point"},
+         "Center of arc is 3.00 nm East ,  1.73 nm South from 1st point"},
         {"west",
          {north("0", "0"), east("0", "0"), north("0", "0"), west("0", "6"), {"60", "0"}},
-         "Center of arc is 3 nm West ,  1.73 nm North from 1st point"},
+         "Center of arc is 3.00 nm West ,  1.73 nm North from 1st point"},
         // 30 degrees: the centre 3 / tan 30° = 5.196 n.mi. off
         // the chord, rounded to 5.2 (cut, it read 5.19).
         {"rounded",
          {north("0", "0"), east("0", "0"), north("0", "0"), east("0", "6"), {"30", "0"}},
-         "Center of arc is 3 nm East ,  5.2 nm South from 1st point"},
+         "Center of arc is 3.00 nm East ,  5.20 nm South from 1st point"},
         // Across the 180 degree meridian the landmarks are 6' apart as well.
         {"date line",
          {north("0", "0"), east("179", "57"), north("0", "0"), west("179", "57"), {"60", "0"}},
-         "Center of arc is 3 nm East ,  1.73 nm South from 1st point"},
+         "Center of arc is 3.00 nm East ,  1.73 nm South from 1st point"},
         {"overflowing",
          {north(kHuge.c_str(), kHuge.c_str()),
           east("0", "0"),
@@ -471,22 +471,22 @@ TEST(CalculatorPanels, NoTextGivesInfinityOrNaN) {
 }
 
 TEST(PanelText, MinutesRoundedToTheTenthWithTheCarry) {
-    EXPECT_EQ(calculators::degreesMinutesText(36 + 59.99 / 60), "37° 0'");
-    EXPECT_EQ(calculators::degreesMinutesText(36 + 59.95 / 60), "37° 0'");
+    EXPECT_EQ(calculators::degreesMinutesText(36 + 59.99 / 60), "37° 0.0'");
+    EXPECT_EQ(calculators::degreesMinutesText(36 + 59.95 / 60), "37° 0.0'");
     EXPECT_EQ(calculators::degreesMinutesText(36 + 59.9499 / 60), "36° 59.9'");
     EXPECT_EQ(calculators::degreesMinutesText(36 + 25.75 / 60), "36° 25.8'");
     EXPECT_EQ(calculators::degreesMinutesText(44 + 44.55 / 60), "44° 44.6'");
-    EXPECT_EQ(calculators::degreesMinutesText(359 + 59.96 / 60), "360° 0'");
-    EXPECT_EQ(calculators::degreesMinutesText(-0.004 / 60), "0° 0'");
-    EXPECT_EQ(calculators::degreesMinutesText(-(59.96 / 60)), "1° 0'");
-    EXPECT_EQ(calculators::signedDegreesMinutesText(-0.004 / 60), "0° 0'");
-    EXPECT_EQ(calculators::degreesMinutesText(-(5 + 30.0 / 60)), "5° 30'");
-    EXPECT_EQ(calculators::degreesMinutesText(-0.5), "0° -30'");
-    EXPECT_EQ(calculators::degreesMinutesText(-80), "80° 0'");
-    EXPECT_EQ(calculators::signedDegreesMinutesText(-(5 + 30.0 / 60)), "-5° 30'");
-    EXPECT_EQ(calculators::signedDegreesMinutesText(-0.5), "-0° 30'");
-    EXPECT_EQ(calculators::signedDegreesMinutesText(-1e-9), "0° 0'");
-    EXPECT_EQ(calculators::signedDegreesMinutesText(12.25), "12° 15'");
+    EXPECT_EQ(calculators::degreesMinutesText(359 + 59.96 / 60), "360° 0.0'");
+    EXPECT_EQ(calculators::degreesMinutesText(-0.004 / 60), "0° 0.0'");
+    EXPECT_EQ(calculators::degreesMinutesText(-(59.96 / 60)), "1° 0.0'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(-0.004 / 60), "0° 0.0'");
+    EXPECT_EQ(calculators::degreesMinutesText(-(5 + 30.0 / 60)), "5° 30.0'");
+    EXPECT_EQ(calculators::degreesMinutesText(-0.5), "0° -30.0'");
+    EXPECT_EQ(calculators::degreesMinutesText(-80), "80° 0.0'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(-(5 + 30.0 / 60)), "-5° 30.0'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(-0.5), "-0° 30.0'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(-1e-9), "0° 0.0'");
+    EXPECT_EQ(calculators::signedDegreesMinutesText(12.25), "12° 15.0'");
 }
 
 namespace checks {

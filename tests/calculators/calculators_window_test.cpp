@@ -190,7 +190,7 @@ TEST_F(CalculatorsWindowTest, DeadReckoningThroughTheFields) {
     // 40° 24.75' N, 69° 27.60' W.
     EXPECT_EQ(f.Label4.caption(), "Estimated Latitude N 40° 25'");
     EXPECT_EQ(f.Label5.caption(), "Estimated Longitude W 69° 28'");
-    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 35");
+    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 35.0");
 
     // The options give the signs: South and East.
     uitest::userClick(f.Option2);
@@ -203,7 +203,7 @@ TEST_F(CalculatorsWindowTest, DeadReckoningThroughTheFields) {
     uitest::userType(f.Text2, "20");
     EXPECT_EQ(f.Label8.caption(), "");
     uitest::userClick(f.Command1);
-    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 70");
+    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 70.0");
 }
 
 TEST_F(CalculatorsWindowTest, DeadReckoningWithNoRunShowsTheFixAsTyped) {
@@ -217,7 +217,7 @@ TEST_F(CalculatorsWindowTest, DeadReckoningWithNoRunShowsTheFixAsTyped) {
     uitest::userClick(f.Command1);
     EXPECT_EQ(f.Label4.caption(), "Estimated Latitude N 38° 10'");
     EXPECT_EQ(f.Label5.caption(), "Estimated Longitude W 29° 50'");
-    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 0");
+    EXPECT_EQ(f.Label8.caption(), "Distance traveled, nmiles: 0.0");
     EXPECT_TRUE(env.log.empty());
 }
 
@@ -228,7 +228,7 @@ TEST_F(CalculatorsWindowTest, HorizonLandLinesOnlyWithANearerLandHorizon) {
     // Worked values of the horizon panel: eye 2 m, land 1 n.mi.
     uitest::userType(f.Text23, "1");
     uitest::userClick(f.Command10);
-    EXPECT_EQ(f.Label55.caption(), "Distance to sea horizon, nmiles: 3");
+    EXPECT_EQ(f.Label55.caption(), "Distance to sea horizon, nmiles: 3.0");
     EXPECT_EQ(f.Label42.caption(), "Dip of horizon, arcminutes: 4.1");
     EXPECT_EQ(f.Label44.caption(),
               "Compensate for land horizon by subtracting 1.6' from the measured sextant altitude");
@@ -262,20 +262,20 @@ TEST_F(CalculatorsWindowTest, GreatCircleAndRefractionThroughTheFields) {
     uitest::userType(f.Text30, "50");
     uitest::userType(f.Text32, "5");
     uitest::userClick(f.Command12);
-    EXPECT_EQ(f.Label63.caption(), "2732 nautical miles       3141.8 statute miles");
+    EXPECT_EQ(f.Label63.caption(), "2732.0 nautical miles       3141.8 statute miles");
 
     uitest::userClick(f.Command15);
     uitest::userType(f.Text36, "10");
     uitest::userType(f.Text37, "0");
     uitest::userClick(f.Command16);
     // Worked value of the refraction panel, -5.3043' rounded to 0.01'.
-    EXPECT_EQ(f.Label65.caption(), " Refraction correction = -5.3' arc minutes");
+    EXPECT_EQ(f.Label65.caption(), " Refraction correction = -5.30' arc minutes");
     uitest::userType(f.Text36, "0");
     uitest::userClick(f.Command16);
     EXPECT_EQ(f.Label65.caption(), " Refraction correction = -33.92' arc minutes");
     uitest::userType(f.Text36, "90");
     uitest::userClick(f.Command16);
-    EXPECT_EQ(f.Label65.caption(), " Refraction correction = 0' arc minutes");
+    EXPECT_EQ(f.Label65.caption(), " Refraction correction = 0.00' arc minutes");
     EXPECT_TRUE(env.log.empty());
 }
 
@@ -367,8 +367,8 @@ TEST_F(CalculatorsWindowTest, SumnerSaysWhenTheAltitudeIsNeverReached) {
     // At the culmination itself one longitude, the body's meridian.
     uitest::userType(f.Text19, "70");
     uitest::userClick(f.Command3);
-    EXPECT_EQ(f.Label25.caption(), "LON west side = W 100° 0'");
-    EXPECT_EQ(f.Label40.caption(), "LON east side = W 100° 0'");
+    EXPECT_EQ(f.Label25.caption(), "LON west side = W 100° 0.0'");
+    EXPECT_EQ(f.Label40.caption(), "LON east side = W 100° 0.0'");
     EXPECT_TRUE(env.log.empty());
 }
 
@@ -403,12 +403,12 @@ TEST_F(CalculatorsWindowTest, AltitudeSumnerAndCircleThroughTheFields) {
     uitest::userType(f.Text38, "6");
     uitest::userType(f.Text45, "60");
     uitest::userClick(f.Command17);
-    EXPECT_EQ(f.Label76.caption(), "Center of arc is 3 nm East ,  1.73 nm South from 1st point");
+    EXPECT_EQ(f.Label76.caption(), "Center of arc is 3.00 nm East ,  1.73 nm South from 1st point");
     // With the preselected West options the mirror image.
     uitest::userClick(f.Option28);
     uitest::userClick(f.Option23);
     uitest::userClick(f.Command17);
-    EXPECT_EQ(f.Label76.caption(), "Center of arc is 3 nm West ,  1.73 nm North from 1st point");
+    EXPECT_EQ(f.Label76.caption(), "Center of arc is 3.00 nm West ,  1.73 nm North from 1st point");
 }
 
 TEST_F(CalculatorsWindowTest, LatitudeBeyondNinetyIsRefusedByItsField) {

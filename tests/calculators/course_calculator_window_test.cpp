@@ -79,7 +79,7 @@ TEST_F(CourseCalculatorWindowTest, CourseLoadedIntoTheMainWindow) {
     // The heading for that course; it neither loads nor changes the load.
     uitest::userType(f.Text8, "104.3");
     uitest::userClick(f.Command4);
-    EXPECT_EQ(f.Label17.caption(), "Heading course = 90 deg from true N");
+    EXPECT_EQ(f.Label17.caption(), "Heading course = 90.0 deg from true N");
     EXPECT_EQ(f.Label16.caption(), "Speed over ground = 6.2 knots");
     EXPECT_EQ(f.Text6.text(), "104.3");
 
@@ -133,7 +133,7 @@ TEST_F(CourseCalculatorWindowTest, HeadingSaysWhenNoHeadingMakesTheCourseGood) {
     uitest::userType(f.Text2, "6");
     uitest::userClick(f.Command4);
     // asin(3 / 6) = 30 degrees to port of the course, 6 cos 30 = 5.2 knots.
-    EXPECT_EQ(f.Label17.caption(), "Heading course = 330 deg from true N");
+    EXPECT_EQ(f.Label17.caption(), "Heading course = 330.0 deg from true N");
     EXPECT_EQ(f.Label16.caption(), "Speed over ground = 5.2 knots");
     EXPECT_TRUE(env.log.empty());
 }
@@ -165,7 +165,7 @@ TEST_F(CourseCalculatorWindowTest, EditingABoxTakesAwayTheAnswersThatReadIt) {
         uitest::userClick(f.Command1);
         uitest::userClick(f.Command4);
         ASSERT_EQ(f.Label10.caption(), "True course = 104.3 deg from true N");
-        ASSERT_EQ(f.Label17.caption(), "Heading course = 90 deg from true N");
+        ASSERT_EQ(f.Label17.caption(), "Heading course = 90.0 deg from true N");
     };
     const auto courseEmpty = [&] {
         EXPECT_EQ(f.Label10.caption(), "");
@@ -178,7 +178,7 @@ TEST_F(CourseCalculatorWindowTest, EditingABoxTakesAwayTheAnswersThatReadIt) {
     calculateBoth();
     uitest::userType(f.Text1, "91");
     courseEmpty();
-    EXPECT_EQ(f.Label17.caption(), "Heading course = 90 deg from true N");
+    EXPECT_EQ(f.Label17.caption(), "Heading course = 90.0 deg from true N");
     EXPECT_EQ(f.Label16.caption(), "Speed over ground = 6.2 knots");
     // The load button copies nothing from before.
     app.form1().Text8.setText("12");
@@ -277,7 +277,7 @@ TEST_F(CourseCalculatorWindowTest, BoxesThatAreNotNumbersAreRefusedByName) {
     EXPECT_EQ(env.log, (std::vector<std::string>{"beep", negative, "beep", negative}));
     typeInputs({"", "6", "", "", ""});
     uitest::userClick(f.Command1);
-    EXPECT_EQ(f.Label10.caption(), "True course = 0 deg from true N");
+    EXPECT_EQ(f.Label10.caption(), "True course = 0.0 deg from true N");
 }
 
 TEST_F(CourseCalculatorWindowTest, ClosingHidesAndKeepsTheFields) {
@@ -293,7 +293,7 @@ TEST_F(CourseCalculatorWindowTest, ClosingHidesAndKeepsTheFields) {
         uitest::userClick(app.form1().Command6);
         EXPECT_TRUE(f.isVisible());
         EXPECT_EQ(f.Text1.text(), "90");
-        EXPECT_EQ(f.Label10.caption(), "True course = 90 deg from true N");
+        EXPECT_EQ(f.Label10.caption(), "True course = 90.0 deg from true N");
         EXPECT_TRUE(f.Command3.enabled());
     }
 }

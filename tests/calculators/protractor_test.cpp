@@ -469,7 +469,7 @@ TEST(ProtractorComputeTest, DefaultsOutputLines) {
                   "Position Fix    N 0 " + kDeg + "  2.37 '        W 0 " + kDeg + "  0.33 ' ",
                   "Radial distance from Left Landmark  2.39  nmiles",
                   "Radial distance from Middle Landmark  1.53  nmiles",
-                  "Radial distance from Right Landmark  2.7  nmiles",
+                  "Radial distance from Right Landmark  2.70  nmiles",
                   "Tic marks on plot are 1.0 nautical mile increments",
               }));
 }
@@ -485,17 +485,18 @@ TEST(ProtractorComputeTest, FixLineLettersAndMinutes) {
         const char* text;
     };
     const std::vector<Case> cases = {
-        {0.0, 0.0, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
-        {-0.0, -0.0, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
-        {-12.5, 3.25, "Position Fix    S 12 \xC2\xB0  30 '        E 3 \xC2\xB0  15 ' "},
+        {0.0, 0.0, "Position Fix    N 0 \xC2\xB0  0.00 '        E 0 \xC2\xB0  0.00 ' "},
+        {-0.0, -0.0, "Position Fix    N 0 \xC2\xB0  0.00 '        E 0 \xC2\xB0  0.00 ' "},
+        {-12.5, 3.25, "Position Fix    S 12 \xC2\xB0  30.00 '        E 3 \xC2\xB0  15.00 ' "},
         {m, m, "Position Fix    N 0 \xC2\xB0  30.12 '        E 0 \xC2\xB0  30.12 ' "},
         {-m, -m, "Position Fix    S 0 \xC2\xB0  30.12 '        W 0 \xC2\xB0  30.12 ' "},
         {-1 - m, -179 - m, "Position Fix    S 1 \xC2\xB0  30.12 '        W 179 \xC2\xB0  30.12 ' "},
         {10 + 30.125 / 60, -(20 + 30.125 / 60),
          "Position Fix    N 10 \xC2\xB0  30.13 '        W 20 \xC2\xB0  30.13 ' "},
         {10 + 59.996 / 60, -(179 + 59.996 / 60),
-         "Position Fix    N 11 \xC2\xB0  0 '        W 180 \xC2\xB0  0 ' "},
-        {-0.004 / 60, -0.004 / 60, "Position Fix    N 0 \xC2\xB0  0 '        E 0 \xC2\xB0  0 ' "},
+         "Position Fix    N 11 \xC2\xB0  0.00 '        W 180 \xC2\xB0  0.00 ' "},
+        {-0.004 / 60, -0.004 / 60,
+         "Position Fix    N 0 \xC2\xB0  0.00 '        E 0 \xC2\xB0  0.00 ' "},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(platform::printLineText(calculators::protractorFixLine(c.lat, c.lon)), c.text)

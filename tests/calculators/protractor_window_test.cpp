@@ -363,7 +363,7 @@ TEST_F(ProtractorWindowTest, FixAndDistancesReadRounded) {
     EXPECT_EQ(lines[0],
               "Position Fix    N 0 " + kDeg + "  2.37 '        W 0 " + kDeg + "  0.33 ' ");
     EXPECT_EQ(lines[2], "Radial distance from Middle Landmark  1.53  nmiles");
-    EXPECT_EQ(lines[3], "Radial distance from Right Landmark  2.7  nmiles");
+    EXPECT_EQ(lines[3], "Radial distance from Right Landmark  2.70  nmiles");
 }
 
 TEST_F(ProtractorWindowTest, MoveWithoutButtonDrawsNothing) {
@@ -528,7 +528,8 @@ TEST_F(ProtractorWindowTest, BoatNearTheLandmarksCircleShowsNoFixAndAWeakFixSays
     uitest::userClick(f.Command17);
     const std::vector<std::string> lines = textsOf(f.Picture2);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "Position Fix    S 0 " + kDeg + "  8 '        W 0 " + kDeg + "  4.01 ' ");
+    EXPECT_EQ(lines[0],
+              "Position Fix    S 0 " + kDeg + "  8.00 '        W 0 " + kDeg + "  4.01 ' ");
     EXPECT_EQ(lines[5],
               "Weak fix: circles cross at 2.4" + kDeg + ", boat near the landmarks' circle");
     const QFontMetrics metrics(f.Picture2.widget()->font());

@@ -66,10 +66,10 @@ TEST(SingleShotReduction, WorkedSights) {
         {"Sun",
          sunSight(),
          {"36° 37.4'",
-          "250",
+          "250.0",
           "36° 40.6'",
           "3.19 nautical miles Towards",
-          {"50° 0'    W", "36° 25.8'", "0° 0'"}}},
+          {"50° 0.0'    W", "36° 25.8'", "0° 0.0'"}}},
         // Worked Moon sight: LHA 370 reduced to 10. Rounded: Hc 58° 37.078',
         // Zn 340.614, Ho 58° 1.601', intercept 35.4766, Ha 57° 18.55', PA
         // 30.751'.
@@ -80,21 +80,25 @@ TEST(SingleShotReduction, WorkedSights) {
           "340.6",
           "58° 1.6'",
           "35.48 nautical miles Away",
-          {"10° 0'    W", "57° 18.6'", "0° 30.8'"}}},
+          {"10° 0.0'    W", "57° 18.6'", "0° 30.8'"}}},
         // All fields empty: the body in the zenith of 0, 0.
         {"empty",
          sight("", "", "", "", "", "", "", "", "", "", "", false, "", "", false, "", "", true),
-         {"90° 0'", "270", "0° 0'", "5400 nautical miles Away", {"0° 0'    W", "0° 0'", "0° 0'"}}},
+         {"90° 0.0'",
+          "270.0",
+          "0° 0.0'",
+          "5400.00 nautical miles Away",
+          {"0° 0.0'    W", "0° 0.0'", "0° 0.0'"}}},
         // Noon sight due south: Hc = 90 - 40 + 10 = 60, Ho 5.555' higher;
-        // Hc a hair below 60° reads 60° 0', the half hundredth rounds up.
+        // Hc a hair below 60° reads 60° 0.0', the half hundredth rounds up.
         {"noon",
          sight("60", "5.555", "", "", "", "", "", "30", "0", "10", "0", false, "40", "0", false,
                "30", "0", true),
-         {"60° 0'",
-          "180",
+         {"60° 0.0'",
+          "180.0",
           "60° 5.6'",
           "5.56 nautical miles Towards",
-          {"0° 0'    W", "60° 5.6'", "0° 0'"}}},
+          {"0° 0.0'    W", "60° 5.6'", "0° 0.0'"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -114,17 +118,17 @@ TEST(SingleShotReduction, DipAlwaysSubtractedIndexCorrectionAsTyped) {
     // IC -2 lowers Ha by 2': 36° 31' - 3' - 2' = 36° 26'.
     SingleShotInput ic = sunSight();
     ic.IndexCorrection = "-2";
-    EXPECT_EQ(calculators::singleShotReduction(ic).Lines[1], "Apparent Altitude Ha = 36° 26'");
+    EXPECT_EQ(calculators::singleShotReduction(ic).Lines[1], "Apparent Altitude Ha = 36° 26.0'");
 }
 
 TEST(SingleShotReduction, BodyEastOfTheMeridian) {
     // GHA 30, longitude 60 W: LHA -30 for Hc and Zn, printed as 330 E.
     const SingleShotResult r = calculators::singleShotReduction(sight(
         "", "", "", "", "", "", "", "30", "0", "0", "0", false, "0", "0", false, "60", "0", true));
-    EXPECT_EQ(r.Lines[0], "Local Hour Angle LHA = 330° 0'    E");
+    EXPECT_EQ(r.Lines[0], "Local Hour Angle LHA = 330° 0.0'    E");
     // On the equator with the body on the equator 30 degrees east: Zn = Z = 90.
-    EXPECT_EQ(r.Azimuth, "Azimuth = 90° ");
-    EXPECT_EQ(r.Hc, "Hc = 60° 0'");
+    EXPECT_EQ(r.Azimuth, "Azimuth = 90.0° ");
+    EXPECT_EQ(r.Hc, "Hc = 60° 0.0'");
 }
 
 TEST(SingleShotReduction, NegativeAltitudesShowTheirSign) {
@@ -133,16 +137,16 @@ TEST(SingleShotReduction, NegativeAltitudesShowTheirSign) {
     SingleShotInput low =
         sight("-5", "-30", "", "", "", "", "", "", "", "", "", false, "", "", false, "", "", true);
     SingleShotResult r = calculators::singleShotReduction(low);
-    EXPECT_EQ(r.Ho, "Observed Altitude Ho = -5° 30'");
-    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = -5° 30'");
+    EXPECT_EQ(r.Ho, "Observed Altitude Ho = -5° 30.0'");
+    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = -5° 30.0'");
 
     // -0° 30' keeps its sign in front; a negative HP gives a negative PA.
     low.HsDegrees = "0";
     low.HorizontalParallax = "-30";
     r = calculators::singleShotReduction(low);
-    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = -0° 30'");
+    EXPECT_EQ(r.Lines[1], "Apparent Altitude Ha = -0° 30.0'");
     // -29.9989' rounds to -30'.
-    EXPECT_EQ(r.Lines[2], "Parallax in altitude PA = -0° 30'");
+    EXPECT_EQ(r.Lines[2], "Parallax in altitude PA = -0° 30.0'");
 
     // A body below the horizon: GHA 100° 20.55' from 0, 0 gives Hc
     // -10° 20.55'.

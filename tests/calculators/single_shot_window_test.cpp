@@ -80,12 +80,12 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
     uitest::userClick(f.Command1);
     // Rounded to the tenth: Hc 36° 37.358', Ho 36° 40.55', Ha 36° 25.75'.
     EXPECT_EQ(f.Label24.caption(), "Hc = 36° 37.4'");
-    EXPECT_EQ(f.Label3.caption(), "Azimuth = 250° ");
+    EXPECT_EQ(f.Label3.caption(), "Azimuth = 250.0° ");
     EXPECT_EQ(f.Label4.caption(), "Observed Altitude Ho = 36° 40.6'");
     EXPECT_EQ(f.Label5.caption(), "Offset Distance = 3.19 nautical miles Towards");
-    const std::vector<std::string> lines = {"Local Hour Angle LHA = 50° 0'    W",
+    const std::vector<std::string> lines = {"Local Hour Angle LHA = 50° 0.0'    W",
                                             "Apparent Altitude Ha = 36° 25.8'",
-                                            "Parallax in altitude PA = 0° 0'"};
+                                            "Parallax in altitude PA = 0° 0.0'"};
     EXPECT_EQ(printed(f.Picture1), lines);
 
     // A second reduction replaces the lines; a southern declination counts.
@@ -94,6 +94,27 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
     EXPECT_EQ(printed(f.Picture1).size(), 3u);
     EXPECT_NE(f.Label24.caption(), "Hc = 36° 37.4'");
     EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(SingleShotWindowTest, HourAngleThatRoundsUpTo360ShowsZero) {
+    Form55& f = form();
+    f.showModeless();
+    // GHA 359° 59.96' on the Greenwich meridian: the LHA rounds to 360° 0.0'
+    // and reads as an almanac prints it, 0° 0.0'.
+    const std::vector<std::pair<TextBox*, std::string>> typed = {
+        {&f.Text5, "30"},  {&f.Text6, "0"},  {&f.Text21, "359"}, {&f.Text22, "59.96"},
+        {&f.Text18, "10"}, {&f.Text20, "0"}, {&f.Text25, "40"},  {&f.Text26, "0"},
+        {&f.Text23, "0"},  {&f.Text24, "0"},
+    };
+    for (const auto& [box, text] : typed) {
+        uitest::userType(*box, text);
+    }
+    uitest::userClick(f.Command1);
+    const std::vector<std::string> lines = printed(f.Picture1);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("Local Hour Angle LHA = 0° 0.0'", 0), 0u) << lines[0];
+    // The body on the meridian 30° to the south: the azimuth is 180.0.
+    EXPECT_EQ(f.Label3.caption(), "Azimuth = 180.0° ");
 }
 
 TEST_F(SingleShotWindowTest, AssumedLatitudeBeyondNinetyIsRefused) {

@@ -240,6 +240,57 @@ TEST(RoundDegMin, MinutesRoundedWithTheCarryIntoTheDegree) {
     EXPECT_FALSE(ephemeris::RoundDegMin(INFINITY, 1).Finite);
 }
 
+// Every decimal of the place is written; an hour angle that rounds up to
+// 360 is 0, while any other angle (an azimuth, a course) keeps 360.
+TEST(RoundedText, EveryDecimalOfThePlaceAndHourAnglesBelow360) {
+    struct Case {
+        double x;
+        int places;
+        const char* text;       // RoundedText
+        const char* hourAngle;  // HourAngleText
+    };
+    const Case cases[] = {
+        {56.9, 2, "56.90", "56.90"},    // a trailing zero is kept
+        {63 + 0.0, 1, "63.0", "63.0"},  // so is a tenth that is 0
+        {2, 1, "2.0", "2.0"},           // a magnitude
+        {0.15, 2, "0.15", "0.15"},      // the 0 before the point
+        {-0.5, 1, "-0.5", "-0.5"},
+        {359.96, 1, "360.0", "0.0"},          // an azimuth keeps 360.0
+        {359.9996, 3, "360.000", "0.000"},    // the detailed output's GHA
+        {359.9994, 3, "359.999", "359.999"},  // just below: no wrap
+        {360, 0, "360", "0"},
+        {0, 3, "0.000", "0.000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ephemeris::RoundedText(c.x, c.places), c.text) << c.x;
+        EXPECT_EQ(ephemeris::HourAngleText(c.x, c.places), c.hourAngle) << c.x;
+    }
+}
+
+TEST(RoundHourAngle, RoundingUpTo360IsZeroDegreesAndMinutes) {
+    struct Case {
+        double x;
+        int places;
+        double deg, min;
+    };
+    const Case cases[] = {
+        {359 + 59.996 / 60, 2, 0, 0},  // 359 59.996' shows 0 0.00'
+        {359 + 59.96 / 60, 1, 0, 0},
+        {359 + 59.994 / 60, 2, 359, 59.99},  // stays below 360
+        {10 + 59.995 / 60, 2, 11, 0},        // the carry as RoundDegMin
+        {0, 2, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto r = ephemeris::RoundHourAngle(c.x, c.places);
+        EXPECT_TRUE(r.Finite);
+        EXPECT_EQ(r.Deg, c.deg) << c.x;
+        EXPECT_NEAR(r.Min, c.min, 1e-12) << c.x;
+    }
+    // Other angles keep 360.
+    EXPECT_EQ(ephemeris::RoundDegMin(359 + 59.996 / 60, 2).Deg, 360);
+    EXPECT_FALSE(ephemeris::RoundHourAngle(std::nan(""), 2).Finite);
+}
+
 TEST(RoundHMS, SecondsRoundedWithTheCarryIntoTheNextDay) {
     struct Case {
         double hours;

@@ -358,7 +358,7 @@ TEST(LunarClearing, LimbsAndBodiesSetTheApparentDistance) {
     const ClearingResult centre = lunar::clearLunarDistance(in);
     EXPECT_EQ(centre.AugmentedSD, 0);
     EXPECT_DOUBLE_EQ(centre.Apparent, in.Distance);
-    EXPECT_EQ(lineTexts(centre)[4], " Augmented Semidiameter  0  '");
+    EXPECT_EQ(lineTexts(centre)[4], " Augmented Semidiameter  0.00  '");
     in.MoonLimb = -1;  // "Outer": subtracted, printed negative
     const ClearingResult outer = lunar::clearLunarDistance(in);
     EXPECT_LT(outer.AugmentedSD, 0);
@@ -454,10 +454,10 @@ TEST(LunarClearing, ResultsAreRoundedWithTheCarry) {
     ASSERT_NEAR(r.BetterLongitude, -(10 + 59.97 / 60), 1e-9);
     EXPECT_EQ(lineTexts(r), (std::vector<std::string>{
                                 " Correct time at observation 11:59:59",
-                                " Better Longitude W  11 \xC2\xB0  0  '",
-                                " Lunar Distance Cleared  22 \xC2\xB0  0  '",
-                                " Lunar Distance Apparent  22 \xC2\xB0  0  '",
-                                " Augmented Semidiameter  0  '",
+                                " Better Longitude W  11 \xC2\xB0  0.0  '",
+                                " Lunar Distance Cleared  22 \xC2\xB0  0.0  '",
+                                " Lunar Distance Apparent  22 \xC2\xB0  0.0  '",
+                                " Augmented Semidiameter  0.00  '",
                             }));
 }
 
@@ -467,12 +467,12 @@ TEST(LunarClearing, ALongitudeOfZeroIsEast) {
     const ClearingResult r = lunar::clearLunarDistance(linearSkyInput(12, 22, 1e-9), linearSky());
     ASSERT_NEAR(r.BetterLongitude, 0, 1e-8);
     ASSERT_GE(r.BetterLongitude, 0);
-    EXPECT_EQ(lineTexts(r)[1], " Better Longitude E  0 \xC2\xB0  0  '");
+    EXPECT_EQ(lineTexts(r)[1], " Better Longitude E  0 \xC2\xB0  0.0  '");
     // A hair west of 0 that shows as 0 is east too.
     const ClearingResult west =
         lunar::clearLunarDistance(linearSkyInput(12, 22, -0.04 / 60), linearSky());
     ASSERT_LT(west.BetterLongitude, 0);
-    EXPECT_EQ(lineTexts(west)[1], " Better Longitude E  0 \xC2\xB0  0  '");
+    EXPECT_EQ(lineTexts(west)[1], " Better Longitude E  0 \xC2\xB0  0.0  '");
 }
 
 TEST(LunarClearing, BetterLongitudeIsWrappedIntoOneTurn) {
@@ -481,7 +481,7 @@ TEST(LunarClearing, BetterLongitudeIsWrappedIntoOneTurn) {
     const ClearingResult r =
         lunar::clearLunarDistance(linearSkyInput(12, 21.81, 179), linearSky(181));
     EXPECT_NEAR(r.BetterLongitude, -178.15, 1e-8);
-    EXPECT_EQ(lineTexts(r)[1], " Better Longitude W  178 \xC2\xB0  9  '");
+    EXPECT_EQ(lineTexts(r)[1], " Better Longitude W  178 \xC2\xB0  9.0  '");
     // 180 stays east; -180 and whole turns come back to it.
     for (const double lon : {180.0, -180.0, 540.0, -900.0}) {
         EXPECT_EQ(ephemeris::wrapLongitude(lon), 180) << lon;

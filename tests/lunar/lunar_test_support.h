@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "ephemeris/ephemeris.h"
 #include "platform/numtext.h"
 
 namespace lunartest {
@@ -14,13 +15,13 @@ namespace lunartest {
 inline std::string degMinText(double degrees) {
     const double tenths = std::floor(degrees * 600 + 0.5);
     const double D = std::floor(tenths / 600);
-    return platform::printedNumber(D) + "\xC2\xB0 " +
-           platform::printedNumber((tenths - D * 600) / 10) + " '";
+    return platform::printedNumber(D) + "\xC2\xB0 " + " " +
+           ephemeris::RoundedText((tenths - D * 600) / 10, 1) + "  '";
 }
 
 // Minutes of arc from degrees, rounded to 0.01', in the print form.
 inline std::string hundredthsText(double degrees) {
-    return platform::printedNumber(std::floor(degrees * 6000 + 0.5) / 100);
+    return " " + ephemeris::RoundedText(std::floor(degrees * 6000 + 0.5) / 100, 2) + " ";
 }
 
 // "hh:mm:ss" of a time of day in hours, rounded to the second (below

@@ -133,10 +133,10 @@ TEST(ObjectListLines, ColumnsLineUpWhateverTheFigures) {
                               {"Polaris", 0.5, 40.9995, 2.0}});
     const std::vector<std::string> lines = objectListLines(sky, s, 4);
     ASSERT_EQ(lines.size(), 12u);
-    EXPECT_EQ(lines[4], "  Vega       Azim =   5.0°       Elev  58° 21.0'    Mag  0");
+    EXPECT_EQ(lines[4], "  Vega       Azim =   5.0°       Elev  58° 21.0'    Mag  0.0");
     EXPECT_EQ(lines[6], "  Altair     Azim = 123.4°       Elev   8°  3.0'    Mag  0.8");
     EXPECT_EQ(lines[8], "  Deneb      Azim =  45.0°       Elev  18° 33.3'    Mag  1.3");
-    EXPECT_EQ(lines[10], "  Polaris    Azim =   0.5°       Elev  41°  0.0'    Mag  2");
+    EXPECT_EQ(lines[10], "  Polaris    Azim =   0.5°       Elev  41°  0.0'    Mag  2.0");
     const int degreeSign = columnOf(lines[0], "°");
     // A body's " Elev = " is one character longer than a star's " Elev  ".
     const int minuteSign = columnOf(lines[0], "'");

@@ -314,7 +314,7 @@ TEST(LopPlotTest, NoIncludedSightDrawsAxesTicksAssumedPositionMarkAndTexts) {
     EXPECT_EQ(platform::printLineText(plot.apLabel.line), "AP");
     expectPoint(plot.apLabel.at, 1.05, -0.525, "AP label");
     EXPECT_TRUE(plot.ellipse.empty());
-    EXPECT_EQ(texts(plot), (std::vector<std::string>{"LONa -45.5 ", "LATa  12.25 ",
+    EXPECT_EQ(texts(plot), (std::vector<std::string>{"LONa -45.500 ", "LATa  12.250 ",
                                                      "No fix: fewer than two sights included"}));
     expectPoint(plot.texts[2].at, -20, 9.5, "no-fix line");
 }
@@ -327,9 +327,9 @@ TEST(LopPlotTest, AssumedPositionTextsAreWrappedAndNeverInfinite) {
         std::string lonText, latText;
     };
     const Case cases[] = {
-        {12.25, 200, "LONa -160 ", "LATa  12.25 "},
-        {12.25, -900.5, "LONa  179.5 ", "LATa  12.25 "},
-        {12.25, -kInf, "LONa ---", "LATa  12.25 "},
+        {12.25, 200, "LONa -160.000 ", "LATa  12.250 "},
+        {12.25, -900.5, "LONa  179.500 ", "LATa  12.250 "},
+        {12.25, -kInf, "LONa ---", "LATa  12.250 "},
         {kNaN, 1e300, "LONa ---", "LATa ---"},
     };
     for (const Case& c : cases) {
@@ -358,7 +358,7 @@ TEST(LopPlotTest, ParallelLinesReplaceTheFixLines) {
     EXPECT_EQ(plot.fixRadius, 0);
     EXPECT_EQ(plot.apMark.size(), 2u);
     EXPECT_EQ(texts(plot),
-              (std::vector<std::string>{"LONa  0 ", "LATa  0 ",
+              (std::vector<std::string>{"LONa  0.000 ", "LATa  0.000 ",
                                         "No fix: the lines of position are parallel"}));
 }
 
@@ -378,11 +378,11 @@ TEST(LopPlotTest, FixAtTheAssumedOriginPrintsNorthEastAndZeros) {
     EXPECT_TRUE(plot.apMark.empty());  // a fix on the assumed position is still a fix
     EXPECT_TRUE(plot.ellipse.empty());
     EXPECT_EQ(texts(plot), (std::vector<std::string>{
-                               "LONa  0 ",
-                               "LATa  0 ",
-                               "Best Fix Latitude N 0 " + kDeg + "  0 ' ",
-                               "Best Fix Longitude E 0 " + kDeg + "  0 ' ",
-                               "Distance from assumed position 0  n.miles",
+                               "LONa  0.000 ",
+                               "LATa  0.000 ",
+                               "Best Fix Latitude N 0 " + kDeg + "  0.0 ' ",
+                               "Best Fix Longitude E 0 " + kDeg + "  0.0 ' ",
+                               "Distance from assumed position 0.00  n.miles",
                            }));
     expectPoint(plot.texts[0].at, 0, 10, "LONa");
     expectPoint(plot.texts[1].at, -20, 0, "LATa");
@@ -431,7 +431,7 @@ TEST(LopPlotTest, WeakFixSaysSoBelowItsDistance) {
         const std::vector<std::string> shown = texts(plot);
         ASSERT_EQ(shown.size(), 5 + c.after.size());
         EXPECT_EQ(shown[4], "Distance from assumed position " +
-                                std::string(c.distance == 40 ? "40" : "10") + "  n.miles");
+                                std::string(c.distance == 40 ? "40.00" : "10.00") + "  n.miles");
         EXPECT_EQ(std::vector<std::string>(shown.begin() + 5, shown.end()), c.after);
         const double standardY[] = {7.5, 7};  // 0.75 T and 0.7 T, T = 10
         const bool weak = c.azimuths.size() == 2;
@@ -459,9 +459,9 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          -0.2,
          -0.3,
          18.5,
-         {"LONa -.2 ", "LATa  .1 ", "Best Fix Latitude S 0 " + kDeg + "  12 ' ",
-          "Best Fix Longitude W 0 " + kDeg + "  18 ' ",
-          "Distance from assumed position 18.5  n.miles"}},
+         {"LONa -0.200 ", "LATa  0.100 ", "Best Fix Latitude S 0 " + kDeg + "  12.0 ' ",
+          "Best Fix Longitude W 0 " + kDeg + "  18.0 ' ",
+          "Distance from assumed position 18.50  n.miles"}},
         // 0.5125 degree is 30.75': rounded half away from zero.
         {"north-west, minutes rounded to tenths",
          41.5,
@@ -471,8 +471,8 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          41.5125,
          -70.2,
          2.54,
-         {"LONa -70.25 ", "LATa  41.5 ", "Best Fix Latitude N 41 " + kDeg + "  30.8 ' ",
-          "Best Fix Longitude W 70 " + kDeg + "  12 ' ",
+         {"LONa -70.250 ", "LATa  41.500 ", "Best Fix Latitude N 41 " + kDeg + "  30.8 ' ",
+          "Best Fix Longitude W 70 " + kDeg + "  12.0 ' ",
           "Distance from assumed position 2.54  n.miles"}},
         // 59.96' and 0.35' (held a hair below) rounded: the next degree
         // and 0.4'; a longitude a hair west of 0 that rounds to 0 reads E.
@@ -484,8 +484,8 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          59 + 59.96 / 60,
          -0.35 / 60,
          1.005,
-         {"LONa  0 ", "LATa  0 ", "Best Fix Latitude N 60 " + kDeg + "  0 ' ",
-          "Best Fix Longitude W 0 " + kDeg + "  .4 ' ",
+         {"LONa  0.000 ", "LATa  0.000 ", "Best Fix Latitude N 60 " + kDeg + "  0.0 ' ",
+          "Best Fix Longitude W 0 " + kDeg + "  0.4 ' ",
           "Distance from assumed position 1.01  n.miles"}},
         {"a value that rounds to zero has no side",
          0,
@@ -495,9 +495,9 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          -0.0001 / 60,
          -0.04 / 60,
          0.004,
-         {"LONa  0 ", "LATa  0 ", "Best Fix Latitude N 0 " + kDeg + "  0 ' ",
-          "Best Fix Longitude E 0 " + kDeg + "  0 ' ",
-          "Distance from assumed position 0  n.miles"}},
+         {"LONa  0.000 ", "LATa  0.000 ", "Best Fix Latitude N 0 " + kDeg + "  0.0 ' ",
+          "Best Fix Longitude E 0 " + kDeg + "  0.0 ' ",
+          "Distance from assumed position 0.00  n.miles"}},
         {"exactly 20 n.mi.: no recommendation",
          0,
          0,
@@ -506,9 +506,9 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          0.25,
          0,
          20,
-         {"LONa  0 ", "LATa  0 ", "Best Fix Latitude N 0 " + kDeg + "  15 ' ",
-          "Best Fix Longitude E 0 " + kDeg + "  0 ' ",
-          "Distance from assumed position 20  n.miles"}},
+         {"LONa  0.000 ", "LATa  0.000 ", "Best Fix Latitude N 0 " + kDeg + "  15.0 ' ",
+          "Best Fix Longitude E 0 " + kDeg + "  0.0 ' ",
+          "Distance from assumed position 20.00  n.miles"}},
         {"above 20 n.mi.: the recommendation",
          0,
          0,
@@ -517,8 +517,9 @@ TEST(LopPlotTest, FixMarkAndFixTexts) {
          0.5,
          0,
          20.001,
-         {"LONa  0 ", "LATa  0 ", "Best Fix Latitude N 0 " + kDeg + "  30 ' ",
-          "Best Fix Longitude E 0 " + kDeg + "  0 ' ", "Distance from assumed position 20  n.miles",
+         {"LONa  0.000 ", "LATa  0.000 ", "Best Fix Latitude N 0 " + kDeg + "  30.0 ' ",
+          "Best Fix Longitude E 0 " + kDeg + "  0.0 ' ",
+          "Distance from assumed position 20.00  n.miles",
           "Recommend redo calculation with best fix as the new assumed position"}},
     };
     for (const Case& c : cases) {

@@ -195,8 +195,8 @@ TEST_F(PlotWindowTest, PlotLOPsDrawsTheChartAndShowsTheWindow) {
     EXPECT_EQ(t[0], "LOP# 1");
     EXPECT_EQ(t[1], "LOP# 2");
     EXPECT_EQ(t[2], "LOP# 3");
-    EXPECT_EQ(t[3], "LONa -20 ");
-    EXPECT_EQ(t[4], "LATa  30 ");
+    EXPECT_EQ(t[3], "LONa -20.000 ");
+    EXPECT_EQ(t[4], "LATa  30.000 ");
     EXPECT_EQ(t[5].rfind("Best Fix Latitude N 30 " + kDeg + " ", 0), 0u) << t[5];
     EXPECT_EQ(t[6].rfind("Best Fix Longitude W 20 " + kDeg + " ", 0), 0u) << t[6];
     EXPECT_EQ(t[7].rfind("Distance from assumed position ", 0), 0u) << t[7];
@@ -277,7 +277,7 @@ TEST_F(PlotWindowTest, NoFixMarksTheAssumedPositionAndSaysWhy) {
     EXPECT_EQ(mark[1]->y1, -mark[1]->y2);
     EXPECT_EQ(mark[0]->x2, mark[1]->y2);
     EXPECT_GT(mark[0]->x2, 0);
-    EXPECT_EQ(textsDrawn(), (std::vector<std::string>{"AP", "LONa  0 ", "LATa  0 ",
+    EXPECT_EQ(textsDrawn(), (std::vector<std::string>{"AP", "LONa  0.000 ", "LATa  0.000 ",
                                                       "No fix: fewer than two sights included"}));
     // The lines drawn after the mark are one pixel wide again.
     EXPECT_EQ(app.form2().Picture1.drawWidth(), 1);

@@ -369,16 +369,16 @@ TEST_F(ReductionWindow, DialogShowsTheDeadReckoningAndItsPrefills) {
     sameInstant.newMin = "0";
 
     const Case cases[] = {
-        {"running fix south and west", running, "1 deg 30 min  S", "65 deg 15 min  W", "1", "30",
-         "65", "15", true, true, -1.5, -65.25},
-        {"half a degree south", halfDegree, "0 deg 30 min  S", "0 deg 0 min  E", "0", "30", "0",
+        {"running fix south and west", running, "1 deg 30.0 min  S", "65 deg 15.0 min  W", "1",
+         "30", "65", "15", true, true, -1.5, -65.25},
+        {"half a degree south", halfDegree, "0 deg 30.0 min  S", "0 deg 0.0 min  E", "0", "30", "0",
          "0", true, false, -0.5, 0},
         // The label rounds to 0.1'; the field takes Int(M + 0.4) of the minutes
         // cut to 0.1 after adding 0.04 (44.55 gives 44.5 and 44).
         {"minutes rounded for the label, rounded from .6 for the field", cutMinutes,
-         "10 deg 45 min  N", "20 deg 44.6 min  E", "10", "45", "20", "44", false, false,
+         "10 deg 45.0 min  N", "20 deg 44.6 min  E", "10", "45", "20", "44", false, false,
          10 + 44.95 / 60, 20 + 44.55 / 60},
-        {"blank hours, same instant", sameInstant, "10 deg 45 min  N", "20 deg 44.6 min  E", "10",
+        {"blank hours, same instant", sameInstant, "10 deg 45.0 min  N", "20 deg 44.6 min  E", "10",
          "45", "20", "44", false, false, 10 + 44.95 / 60, 20 + 44.55 / 60},
         // Pre-filled 60 minutes are carried into the degrees, so the
         // program's own pre-fill passes the dialog's checks.
@@ -431,7 +431,7 @@ TEST_F(ReductionWindow, AcceptedReductionCommitsResultsEnablesButtonsAndShowsThe
     putSights();
     // The navigator overwrites the pre-fill: 40 deg 6 min N, 30 deg 12 min W.
     reduceWith([](Form3& d) {
-        EXPECT_EQ(d.Label5.caption(), "40 deg 0 min  N");
+        EXPECT_EQ(d.Label5.caption(), "40 deg 0.0 min  N");
         uitest::userType(d.Text58, "40");
         uitest::userType(d.Text3, "6");
         uitest::userType(d.Text2, "30");
@@ -516,7 +516,7 @@ TEST_F(ReductionWindow, AssumedPositionIsKeptAndResultsAreReplacedByTheNextReduc
         label5 = d.Label5.caption();
         uitest::userClick(d.Command1);
     });
-    EXPECT_EQ(label5, "41 deg 0 min  N");
+    EXPECT_EQ(label5, "41 deg 0.0 min  N");
     EXPECT_EQ(app.AssumedLat, 41);
     const reduction::ReductionOutcome expected = expectedOutcome(41, app.AssumedLon);
     expectSameResult(app.Reduction, expected.Result);
@@ -1034,7 +1034,7 @@ TEST_F(ReductionWindow, ThreeStarsTypedInFixTheTruePosition) {
                  d.Text3.text(),     d.Text2.text(),     d.Text1.text()};
         uitest::userClick(d.Command1);
     });
-    EXPECT_EQ(shown, (Lines{"40 deg 10 min  N", "30 deg 40 min  W", "40", "10", "30", "40"}));
+    EXPECT_EQ(shown, (Lines{"40 deg 10.0 min  N", "30 deg 40.0 min  W", "40", "10", "30", "40"}));
     EXPECT_EQ(app.AssumedLat, 40 + 10.0 / 60);
     EXPECT_EQ(app.AssumedLon, -(30 + 40.0 / 60));
 

@@ -44,18 +44,13 @@ std::string printedWhole(long long n) {
     return (n < 0 ? "-" : " ") + std::to_string(n < 0 ? -n : n) + " ";
 }
 
-// n hundredths in print form: " 27.41 ", " .08 ", " 6 ", " 0 ".
+// n hundredths in print form, both decimals shown: " 27.41 ", " 0.08 ",
+// " 6.00 ", " 0.00 ".
 std::string printedHundredths(long long n) {
     const long long a = n < 0 ? -n : n;
-    std::string text = a >= 100 || a == 0 ? std::to_string(a / 100) : "";
     const long long cents = a % 100;
-    if (cents != 0) {
-        text += "." + std::to_string(cents / 10);
-        if (cents % 10 != 0) {
-            text += std::to_string(cents % 10);
-        }
-    }
-    return (n < 0 ? "-" : " ") + text + " ";
+    return (n < 0 ? "-" : " ") + std::to_string(a / 100) + "." + std::to_string(cents / 10) +
+           std::to_string(cents % 10) + " ";
 }
 
 // General text of n millionths: "123.456789", "-0.5", "0".
@@ -207,48 +202,48 @@ TEST(PlanetPrint, PrintsNameGhaDeclinationAndParallax) {
          12.5,
          0.3,
          {" Object Name:  Venus", " GHA    123 " + kDeg + " 27.41 '  Greenwich Hour Angle",
-          " DEC   N 12 " + kDeg + " 30 '  Declination", " HP     .3  '  Horizontal Parallax"}},
+          " DEC   N 12 " + kDeg + " 30.00 '  Declination", " HP     0.30  '  Horizontal Parallax"}},
         // GHA minutes 5.999 + 0.004 show as 6; the declination's are cut.
         {"Moon",
          10.1,
          10.1,
          57.123,
-         {" Object Name:  Moon", " GHA    10 " + kDeg + " 6 '  Greenwich Hour Angle",
+         {" Object Name:  Moon", " GHA    10 " + kDeg + " 6.00 '  Greenwich Hour Angle",
           // 10.1 is held just below: its minutes 5.99999... show as 6.
-          " DEC   N 10 " + kDeg + " 6 '  Declination", " HP     57.12  '  Horizontal Parallax"}},
+          " DEC   N 10 " + kDeg + " 6.00 '  Declination", " HP     57.12  '  Horizontal Parallax"}},
         {"Sun",
          0.5,
          -23.4375,
          0.1491,
-         {" Object Name:  Sun", " GHA    0 " + kDeg + " 30 '  Greenwich Hour Angle",
-          " DEC   S 23 " + kDeg + " 26.25 '  Declination", " HP     .15  '  Horizontal Parallax"}},
+         {" Object Name:  Sun", " GHA    0 " + kDeg + " 30.00 '  Greenwich Hour Angle",
+          " DEC   S 23 " + kDeg + " 26.25 '  Declination", " HP     0.15  '  Horizontal Parallax"}},
         // Between 0 and -1 degree: "S", 0 degrees and the unsigned minutes.
         {"Mars",
          359.999,
          -0.5,
          0.25,
          {" Object Name:  Mars", " GHA    359 " + kDeg + " 59.94 '  Greenwich Hour Angle",
-          " DEC   S 0 " + kDeg + " 30 '  Declination", " HP     .25  '  Horizontal Parallax"}},
+          " DEC   S 0 " + kDeg + " 30.00 '  Declination", " HP     0.25  '  Horizontal Parallax"}},
         {"Saturn",
          1,
          -0.0001,
          0.1,
-         {" Object Name:  Saturn", " GHA    1 " + kDeg + " 0 '  Greenwich Hour Angle",
+         {" Object Name:  Saturn", " GHA    1 " + kDeg + " 0.00 '  Greenwich Hour Angle",
           // -0.0001 degree is 0.006' south, shown as .01.
-          " DEC   S 0 " + kDeg + " .01 '  Declination", " HP     .1  '  Horizontal Parallax"}},
+          " DEC   S 0 " + kDeg + " 0.01 '  Declination", " HP     0.10  '  Horizontal Parallax"}},
         // 27.4055' rounds to 27.41; HP 0.2555 to 0.26.
         {"Venus",
          200.4567583,
          1.25,
          0.2555,
          {" Object Name:  Venus", " GHA    200 " + kDeg + " 27.41 '  Greenwich Hour Angle",
-          " DEC   N 1 " + kDeg + " 15 '  Declination", " HP     .26  '  Horizontal Parallax"}},
+          " DEC   N 1 " + kDeg + " 15.00 '  Declination", " HP     0.26  '  Horizontal Parallax"}},
         {"Jupiter",
          0,
          0,
          0,
-         {" Object Name:  Jupiter", " GHA    0 " + kDeg + " 0 '  Greenwich Hour Angle",
-          " DEC   N 0 " + kDeg + " 0 '  Declination", " HP     0  '  Horizontal Parallax"}},
+         {" Object Name:  Jupiter", " GHA    0 " + kDeg + " 0.00 '  Greenwich Hour Angle",
+          " DEC   N 0 " + kDeg + " 0.00 '  Declination", " HP     0.00  '  Horizontal Parallax"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(texts(PlanetPrint(c.name, c.gha, c.dec, c.hp)), c.expected) << c.name;
@@ -263,8 +258,8 @@ TEST(PlanetPrint, DeclinationItemsAreLetterDegreesAndMinutes) {
     EXPECT_EQ(dec[1].text, "S");
     EXPECT_EQ(dec[2].kind, platform::PrintItem::Kind::Number);
     EXPECT_EQ(dec[2].number, 0);
-    EXPECT_EQ(dec[4].kind, platform::PrintItem::Kind::Number);
-    EXPECT_EQ(dec[4].number, 30);
+    EXPECT_EQ(dec[4].kind, platform::PrintItem::Kind::Text);
+    EXPECT_EQ(dec[4].text, " 30.00 ");
 }
 
 // Expected texts: worked by hand, SD rounded to hundredths.
@@ -276,7 +271,7 @@ TEST(SemiDiameterLine, RoundsToHundredthsOfAMinute) {
     const Case cases[] = {
         {16.2549, " SD   16.25 '  Semi Diameter"},
         {16.2551, " SD   16.26 '  Semi Diameter"},
-        {0, " SD   0 '  Semi Diameter"},
+        {0, " SD   0.00 '  Semi Diameter"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::printLineText(semiDiameterLine(c.sd)), c.expected) << c.sd;
@@ -297,11 +292,11 @@ TEST(StarPrint, PrintsNameMagnitudeAndFourAngles) {
          20.12345,
          0.25,
          {" Star:  Acamar         Magnitude 3.1",
-          " GHAstar   315 " + kDeg + " 15 '  Greenwich Hour Angle",
-          " DECstar  S 40 " + kDeg + " 6 '  Declination",
+          " GHAstar   315 " + kDeg + " 15.00 '  Greenwich Hour Angle",
+          " DECstar  S 40 " + kDeg + " 6.00 '  Declination",
           // 7.407 rounds to 7.41.
           " SHAstar   20 " + kDeg + " 7.41 '  Sidereal Hour Angle",
-          " GHA Aries   0 " + kDeg + " 15 '"}},
+          " GHA Aries   0 " + kDeg + " 15.00 '"}},
         // Between 0 and -1 degree: "S", 0 degrees and the unsigned minutes.
         {"Alphard ",
          2.2,
@@ -310,10 +305,10 @@ TEST(StarPrint, PrintsNameMagnitudeAndFourAngles) {
          200.5,
          100,
          {" Star:  Alphard       Magnitude 2.2",
-          " GHAstar   10 " + kDeg + " 6 '  Greenwich Hour Angle",
-          " DECstar  S 0 " + kDeg + " 15 '  Declination",
-          " SHAstar   200 " + kDeg + " 30 '  Sidereal Hour Angle",
-          " GHA Aries   100 " + kDeg + " 0 '"}},
+          " GHAstar   10 " + kDeg + " 6.00 '  Greenwich Hour Angle",
+          " DECstar  S 0 " + kDeg + " 15.00 '  Declination",
+          " SHAstar   200 " + kDeg + " 30.00 '  Sidereal Hour Angle",
+          " GHA Aries   100 " + kDeg + " 0.00 '"}},
         // Minutes of 59.99994 round to the next degree and 0; 59.994 to 59.99.
         {"Sirius  ",
          -1.6,
@@ -322,9 +317,9 @@ TEST(StarPrint, PrintsNameMagnitudeAndFourAngles) {
          0,
          359.9999,
          {" Star:  Sirius        Magnitude -1.6",
-          " GHAstar   0 " + kDeg + " 0 '  Greenwich Hour Angle",
-          " DECstar  N 46 " + kDeg + " 0 '  Declination",
-          " SHAstar   0 " + kDeg + " 0 '  Sidereal Hour Angle",
+          " GHAstar   0 " + kDeg + " 0.00 '  Greenwich Hour Angle",
+          " DECstar  N 46 " + kDeg + " 0.00 '  Declination",
+          " SHAstar   0 " + kDeg + " 0.00 '  Sidereal Hour Angle",
           " GHA Aries   359 " + kDeg + " 59.99 '"}},
         // Minutes ending in 5 thousandths round up: 7.415, 25.555, 13.365.
         {"Vega    ",
@@ -415,8 +410,8 @@ TEST(SightAlmanac, SunHorizontalParallaxFollowsItsDistance) {
         const char* block;
     };
     const Case cases[] = {
-        {{2024, 1, 3, 0, 39, 0, 69.2}, 0.98330699, " HP     .15  '  Horizontal Parallax"},
-        {{2024, 7, 5, 5, 6, 0, 69.2}, 1.01672549, " HP     .14  '  Horizontal Parallax"},
+        {{2024, 1, 3, 0, 39, 0, 69.2}, 0.98330699, " HP     0.15  '  Horizontal Parallax"},
+        {{2024, 7, 5, 5, 6, 0, 69.2}, 1.01672549, " HP     0.14  '  Horizontal Parallax"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.R);

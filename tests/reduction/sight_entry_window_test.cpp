@@ -44,9 +44,14 @@ std::string pn(double x) {
 std::string gt(double x) {
     return platform::generalText(x);
 }
+// A figure of the given places in print form, every decimal shown: a blank
+// before it unless negative, one after (" 0.15 ", "-2.92 ").
+std::string pf(double x, int places) {
+    return (x < 0 ? "" : " ") + ephemeris::RoundedText(x, places) + " ";
+}
 // A preview value, or "---" when it has none.
-std::string pv(double x) {
-    return std::isfinite(x) ? pn(x) : "---";
+std::string pv(double x, int places) {
+    return std::isfinite(x) ? pf(x, places) : "---";
 }
 
 Lines printed(const Picture& picture) {
@@ -127,24 +132,25 @@ Lines blockOf(int body, const Place& p) {
     Lines lines;
     const auto angle = [&](const std::string& label, double x, const std::string& tail) {
         roundedDegMin(x, D, M);
-        return label + pn(D) + kDeg + pn(M) + "'" + tail;
+        return label + pn(D) + kDeg + pf(M, 2) + "'" + tail;
     };
     const auto declination = [&](const std::string& label, double x) {
         roundedDegMin(x, D, M);
-        return label + std::string(x < 0 ? "S" : "N") + pn(D) + kDeg + pn(M) + "'" +
+        return label + std::string(x < 0 ? "S" : "N") + pn(D) + kDeg + pf(M, 2) + "'" +
                "  Declination";
     };
     if (body <= 5) {
         lines.push_back(" Object Name:  " + p.name);
         lines.push_back(angle(" GHA   ", p.GHA, "  Greenwich Hour Angle"));
         lines.push_back(declination(" DEC   ", p.Dec));
-        lines.push_back(" HP    " + pn(rounded(p.HP, 2)) + " '" + "  Horizontal Parallax");
+        lines.push_back(" HP    " + pf(rounded(p.HP, 2), 2) + " '" + "  Horizontal Parallax");
         if (body <= 1) {
-            lines.push_back(" SD  " + pn(rounded(p.SD, 2)) + "'" + "  Semi Diameter");
+            lines.push_back(" SD  " + pf(rounded(p.SD, 2), 2) + "'" + "  Semi Diameter");
         }
         return lines;
     }
-    lines.push_back(" Star:  " + p.name + "      Magnitude " + gt(p.magnitude));
+    lines.push_back(" Star:  " + p.name + "      Magnitude " +
+                    ephemeris::RoundedText(p.magnitude, 1));
     lines.push_back(angle(" GHAstar  ", p.GHA, "  Greenwich Hour Angle"));
     lines.push_back(declination(" DECstar  ", p.Dec));
     lines.push_back(angle(" SHAstar  ", p.SHA, "  Sidereal Hour Angle"));
@@ -175,10 +181,10 @@ Lines previewOf(const PreviewCase& c) {
     const double PA = std::cos(Ha * k) * c.HP;
     const double R =
         -0.0167 / std::tan((Ha + 7.31 / (Ha + 4.4)) * k) * 0.28 * c.P / (c.T + 273) * 60;
-    return {" IC     " + pv(rounded(IC, 1)) + " '" + " Index correction",
-            " DipCorr " + pv(rounded(dip, 2)) + " '" + " Dip correction",
-            " R       " + pv(rounded(R, 2)) + " '" + " Refraction correction",
-            " PA     " + pv(rounded(PA, 2)) + " '" + " Parallax-in-altitude correction"};
+    return {" IC     " + pv(rounded(IC, 1), 1) + " '" + " Index correction",
+            " DipCorr " + pv(rounded(dip, 2), 2) + " '" + " Dip correction",
+            " R       " + pv(rounded(R, 2), 2) + " '" + " Refraction correction",
+            " PA     " + pv(rounded(PA, 2), 2) + " '" + " Parallax-in-altitude correction"};
 }
 
 // ------------------------------------------------------------- fixture

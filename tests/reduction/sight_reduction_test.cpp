@@ -395,30 +395,32 @@ struct PrefillCase {
 TEST(PrepareReductionTest, DeadReckoningTextsAndPrefills) {
     // Speed 0: the dead-reckoning position is the last fix.
     const PrefillCase cases[] = {
-        {"1", "30", true, "65", "12.3", true, "1 deg 30 min  S", "65 deg 12.3 min  W", "1", "30",
+        {"1", "30", true, "65", "12.3", true, "1 deg 30.0 min  S", "65 deg 12.3 min  W", "1", "30",
          "65", "12"},
-        {"0", "30", true, "0", "30", false, "0 deg 30 min  S", "0 deg 30 min  E", "0", "30", "0",
-         "30"},
+        {"0", "30", true, "0", "30", false, "0 deg 30.0 min  S", "0 deg 30.0 min  E", "0", "30",
+         "0", "30"},
         // Minutes 44.95 show rounded as 45 and pre-fill as 45; 44.55 as 44.6
         // and, from the cut 44.5, 44.
-        {"10", "44.95", false, "120", "44.55", false, "10 deg 45 min  N", "120 deg 44.6 min  E",
+        {"10", "44.95", false, "120", "44.55", false, "10 deg 45.0 min  N", "120 deg 44.6 min  E",
          "10", "45", "120", "44"},
         // 38 + 10/60 is held just below: its minutes still show 10.
-        {"38", "10", false, "29", "50", true, "38 deg 10 min  N", "29 deg 50 min  W", "38", "10",
-         "29", "50"},
-        {"0", "0", false, "0", "0", false, "0 deg 0 min  N", "0 deg 0 min  E", "0", "0", "0", "0"},
-        {"2", "0", true, "0", "30", true, "2 deg 0 min  S", "0 deg 30 min  W", "2", "0", "0", "30"},
+        {"38", "10", false, "29", "50", true, "38 deg 10.0 min  N", "29 deg 50.0 min  W", "38",
+         "10", "29", "50"},
+        {"0", "0", false, "0", "0", false, "0 deg 0.0 min  N", "0 deg 0.0 min  E", "0", "0", "0",
+         "0"},
+        {"2", "0", true, "0", "30", true, "2 deg 0.0 min  S", "0 deg 30.0 min  W", "2", "0", "0",
+         "30"},
         // Minutes from .6 round up, below it down.
         {"5", "12.5", false, "7", "30.6", false, "5 deg 12.5 min  N", "7 deg 30.6 min  E", "5",
          "12", "7", "31"},
         // A pre-fill of 60 minutes is carried into the degrees, on either side.
-        {"45", "59.7", false, "179", "0", true, "45 deg 59.7 min  N", "179 deg 0 min  W", "46", "0",
-         "179", "0"},
+        {"45", "59.7", false, "179", "0", true, "45 deg 59.7 min  N", "179 deg 0.0 min  W", "46",
+         "0", "179", "0"},
         {"12", "59.7", true, "100", "59.7", true, "12 deg 59.7 min  S", "100 deg 59.7 min  W", "13",
          "0", "101", "0"},
         // 59.96 shows as the next degree and 0.
-        {"45", "59.96", false, "3", "59.99", false, "46 deg 0 min  N", "4 deg 0 min  E", "46", "0",
-         "4", "0"},
+        {"45", "59.96", false, "3", "59.99", false, "46 deg 0.0 min  N", "4 deg 0.0 min  E", "46",
+         "0", "4", "0"},
     };
     for (const PrefillCase& c : cases) {
         SCOPED_TRACE(c.label5);
@@ -446,7 +448,7 @@ TEST(PrepareReductionTest, DeadReckoningTextsAndPrefills) {
         EXPECT_EQ(s.Prefill.Option4, east);
         EXPECT_EQ(s.Prefill.Option3, !east);
     }
-    // "0 deg 30 min  S" really is south of the equator.
+    // "0 deg 30.0 min  S" really is south of the equator.
     LegSettings leg = goodLeg();
     leg.LastFixLatDegrees = "0";
     leg.LastFixLatMinutes = "30";
@@ -533,7 +535,7 @@ TEST(PrepareReductionTest, DeadReckoningLongitudesWrapFully) {
              l.Course = "90";
              l.NewFixMonth = "5";
          },
-         0, -80, "80 deg 0 min  W"},
+         0, -80, "80 deg 0.0 min  W"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -1079,7 +1081,7 @@ TEST(ReduceSightsTest, ParallelLinesReportGZero) {
     const auto& lines = out.Result.DetailedOutputLines;
     ASSERT_GE(lines.size(), 3u);
     const std::string& sums = lines[lines.size() - 2];
-    EXPECT_EQ(sums.substr(0, 28), "Asum = 0 Bsum = 0 Csum= 2 Ds");
+    EXPECT_EQ(sums.substr(0, 37), "Asum = 0.000 Bsum = 0.000 Csum= 2.000");
     EXPECT_EQ(sums.substr(sums.size() - 6), " G = 0");
     EXPECT_EQ(lines.back(), "No fix: the lines of position are parallel");
 }
@@ -1457,7 +1459,7 @@ TEST(ReduceSightsTest, ReportValuesAreRoundedWithTheCarry) {
     ASSERT_EQ(lines.size(), 18u);
     EXPECT_EQ(lines[1], "           Sight 1");
     EXPECT_EQ(lines[4], "Hs =        20.001 °");
-    EXPECT_EQ(lines[6], "GHA =      360.000 °");
+    EXPECT_EQ(lines[6], "GHA =        0.000 °");
     EXPECT_EQ(lines[7], "DEC =        0.000 °");
     EXPECT_EQ(lines[17], "No fix: fewer than two sights included");
 }
@@ -1468,8 +1470,10 @@ TEST(ReduceSightsTest, ReportOfNoSight) {
     ASSERT_FALSE(out.Warning.has_value());
     EXPECT_EQ(
         out.Result.DetailedOutputLines,
-        (std::vector<std::string>{"", "Asum = 0 Bsum = 0 Csum= 0 Dsum = 0 Esum = 0 Fsum = 0 G = 0",
-                                  "No fix: fewer than two sights included"}));
+        (std::vector<std::string>{
+            "",
+            "Asum = 0.000 Bsum = 0.000 Csum= 0.000 Dsum = 0.000 Esum = 0.000 Fsum = 0.000 G = 0",
+            "No fix: fewer than two sights included"}));
 }
 
 // Twenty-five sights of one body at one instant: A * C - B * B comes out a
