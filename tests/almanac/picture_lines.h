@@ -7,17 +7,12 @@
 
 #include "platform/ui/picture.h"
 #include "tests/almanac/almanac_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace almanactest {
 
 inline std::vector<std::string> printed(const platform::ui::Picture& picture) {
-    std::vector<std::string> lines;
-    for (const platform::ui::DrawItem& item : picture.displayList()) {
-        if (item.kind == platform::ui::DrawItem::Kind::Text) {
-            lines.push_back(item.text);
-        }
-    }
-    return lines;
+    return uitest::printedLines(picture);
 }
 
 }  // namespace almanactest

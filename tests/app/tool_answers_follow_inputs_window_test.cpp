@@ -23,16 +23,6 @@ using platform::ui::DrawItem;
 using platform::ui::OptionButton;
 using platform::ui::TextBox;
 
-std::vector<std::string> printed(const platform::ui::Picture& picture) {
-    std::vector<std::string> lines;
-    for (const DrawItem& item : picture.displayList()) {
-        if (item.kind == DrawItem::Kind::Text) {
-            lines.push_back(item.text);
-        }
-    }
-    return lines;
-}
-
 // Two lunar distances of tests/lunar/data/lunar_fixture.csv as typed: to
 // the Sun (case sun_inner) and to Antares (case antares_inner).
 void lunarSight(app::App& a, bool antares) {
@@ -96,7 +86,7 @@ std::vector<Edit> edits() {
     // Lunar: every box and option of the clearing empties its lines; the
     // time zone and the notes are not read, the Sun's limb only for the Sun.
     const auto lunarCompute = [](app::App& a) { uitest::userClick(a.form8().Command2); };
-    const auto lunarAnswer = [](app::App& a) { return printed(a.form8().Picture1); };
+    const auto lunarAnswer = [](app::App& a) { return uitest::printedLines(a.form8().Picture1); };
     const auto sunSight = [](app::App& a) { lunarSight(a, false); };
     const auto starSight = [](app::App& a) { lunarSight(a, true); };
     using LunarBox = TextBox lunar::Form8::*;

@@ -26,16 +26,6 @@ using calculators::Form55;
 using platform::ui::DrawItem;
 using platform::ui::TextBox;
 
-std::vector<std::string> printed(const platform::ui::Picture& picture) {
-    std::vector<std::string> lines;
-    for (const DrawItem& item : picture.displayList()) {
-        if (item.kind == DrawItem::Kind::Text) {
-            lines.push_back(item.text);
-        }
-    }
-    return lines;
-}
-
 class SingleShotWindowTest : public ::testing::Test {
   protected:
     Form55& form() { return app.form55(); }
@@ -86,12 +76,12 @@ TEST_F(SingleShotWindowTest, SunSightTypedIntoTheFields) {
     const std::vector<std::string> lines = {"Local Hour Angle LHA = 50° 0.0'    W",
                                             "Apparent Altitude Ha = 36° 25.8'",
                                             "Parallax in altitude PA = 0° 0.0'"};
-    EXPECT_EQ(printed(f.Picture1), lines);
+    EXPECT_EQ(uitest::printedLines(f.Picture1), lines);
 
     // A second reduction replaces the lines; a southern declination counts.
     uitest::userClick(f.Option10);
     uitest::userClick(f.Command1);
-    EXPECT_EQ(printed(f.Picture1).size(), 3u);
+    EXPECT_EQ(uitest::printedLines(f.Picture1).size(), 3u);
     EXPECT_NE(f.Label24.caption(), "Hc = 36° 37.4'");
     EXPECT_TRUE(env.log.empty());
 }
@@ -110,7 +100,7 @@ TEST_F(SingleShotWindowTest, HourAngleThatRoundsUpTo360ShowsZero) {
         uitest::userType(*box, text);
     }
     uitest::userClick(f.Command1);
-    const std::vector<std::string> lines = printed(f.Picture1);
+    const std::vector<std::string> lines = uitest::printedLines(f.Picture1);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].rfind("Local Hour Angle LHA = 0° 0.0'", 0), 0u) << lines[0];
     // The body on the meridian 30° to the south: the azimuth is 180.0.
@@ -123,7 +113,7 @@ TEST_F(SingleShotWindowTest, AssumedLatitudeBeyondNinetyIsRefused) {
     uitest::userType(f.Text25, "40");
     uitest::userType(f.Text21, "100");
     uitest::userClick(f.Command1);
-    ASSERT_EQ(printed(f.Picture1).size(), 3u);
+    ASSERT_EQ(uitest::printedLines(f.Picture1).size(), 3u);
     // 90 deg 1' is beyond the pole.
     uitest::userType(f.Text25, "90");
     uitest::userType(f.Text26, "1");
@@ -136,11 +126,11 @@ TEST_F(SingleShotWindowTest, AssumedLatitudeBeyondNinetyIsRefused) {
     for (const platform::ui::Label* result : {&f.Label24, &f.Label3, &f.Label4, &f.Label5}) {
         EXPECT_EQ(result->caption(), "");
     }
-    EXPECT_TRUE(printed(f.Picture1).empty());
+    EXPECT_TRUE(uitest::printedLines(f.Picture1).empty());
     // On the pole itself the sight is reduced.
     uitest::userType(f.Text26, "0");
     uitest::userClick(f.Command1);
-    EXPECT_EQ(printed(f.Picture1).size(), 3u);
+    EXPECT_EQ(uitest::printedLines(f.Picture1).size(), 3u);
 }
 
 TEST_F(SingleShotWindowTest, EveryBoxThatIsNotANumberOrOutOfRangeIsRefused) {
@@ -194,7 +184,7 @@ TEST_F(SingleShotWindowTest, EveryBoxThatIsNotANumberOrOutOfRangeIsRefused) {
             uitest::userType(*box, text);
         }
         uitest::userClick(f.Command1);
-        ASSERT_EQ(printed(f.Picture1).size(), 3u);
+        ASSERT_EQ(uitest::printedLines(f.Picture1).size(), 3u);
         ASSERT_TRUE(env.log.empty());
         uitest::userType(*c.box, c.text);
         env.messages.expect(c.message);
@@ -203,7 +193,7 @@ TEST_F(SingleShotWindowTest, EveryBoxThatIsNotANumberOrOutOfRangeIsRefused) {
         for (const platform::ui::Label* result : {&f.Label24, &f.Label3, &f.Label4, &f.Label5}) {
             EXPECT_EQ(result->caption(), "");
         }
-        EXPECT_TRUE(printed(f.Picture1).empty());
+        EXPECT_TRUE(uitest::printedLines(f.Picture1).empty());
         env.log.clear();
     }
 
@@ -223,7 +213,7 @@ TEST_F(SingleShotWindowTest, EveryBoxThatIsNotANumberOrOutOfRangeIsRefused) {
         uitest::userClick(f.Command1);
         EXPECT_EQ(env.log, (std::vector<std::string>{"beep", "message Warning!: " + ho}));
         EXPECT_EQ(f.Label4.caption(), "");
-        EXPECT_TRUE(printed(f.Picture1).empty());
+        EXPECT_TRUE(uitest::printedLines(f.Picture1).empty());
         env.log.clear();
     }
     // Every correction at its limit is taken: Hs 30 0', IC +60', dip 120',
@@ -271,7 +261,7 @@ TEST_F(SingleShotWindowTest, ClosingHidesAndKeepsTheResults) {
         EXPECT_TRUE(f.isVisible());
         EXPECT_EQ(f.Text5.text(), "20");
         EXPECT_EQ(f.Label24.caption(), hc);
-        EXPECT_EQ(printed(f.Picture1).size(), 3u);
+        EXPECT_EQ(uitest::printedLines(f.Picture1).size(), 3u);
     }
 }
 

@@ -36,16 +36,6 @@ using uitest::writeBytes;
 constexpr const char* kBadFile = "Unreadable Data File. Possible Bad Format";
 constexpr const char* kNoFile = "There was no file selected.";
 
-std::vector<std::string> printed(const platform::ui::Picture& picture) {
-    std::vector<std::string> lines;
-    for (const DrawItem& item : picture.displayList()) {
-        if (item.kind == DrawItem::Kind::Text) {
-            lines.push_back(item.text);
-        }
-    }
-    return lines;
-}
-
 class LunarWindowTest : public ::testing::Test {
   protected:
     fs::path file(const std::string& name) const { return dir_.path() / name; }
@@ -84,8 +74,12 @@ class LunarWindowTest : public ::testing::Test {
     };
     Snapshot snapshot() {
         Form8& f = app.form8();
-        return {f.fileContents(), f.Option9.value(),   f.SelectedBody,
-                f.caption(),      printed(f.Picture1), f.Text10.text()};
+        return {f.fileContents(),
+                f.Option9.value(),
+                f.SelectedBody,
+                f.caption(),
+                uitest::printedLines(f.Picture1),
+                f.Text10.text()};
     }
     static void expectSame(const Snapshot& a, const Snapshot& b) {
         EXPECT_EQ(a.contents, b.contents);
@@ -149,7 +143,7 @@ TEST_F(LunarWindowTest, FitsAnEightHundredBySixHundredScreen) {
     // The output's longest lines fit the picture's width.
     typeSunSight();
     uitest::userClick(f.Command2);
-    std::vector<std::string> lines = printed(f.Picture1);
+    std::vector<std::string> lines = uitest::printedLines(f.Picture1);
     ASSERT_EQ(lines.size(), 5u);
     for (const std::string_view line :
          {lunar::kNoDistanceChangeLine, lunar::kCheckInputsLine, lunar::kDistanceRangeLine,
@@ -186,7 +180,7 @@ TEST_F(LunarWindowTest, ClearsTheDistanceAndChangesNoField) {
     Form8& f = app.form8();
     const lunar::LunarFileContents before = f.fileContents();
     uitest::userClick(f.Command2);
-    const std::vector<std::string> lines = printed(f.Picture1);
+    const std::vector<std::string> lines = uitest::printedLines(f.Picture1);
     ASSERT_EQ(lines.size(), 5u);
     // The true time is 20:00:00 (the fixture); the chronometer said 20:09:12.
     EXPECT_TRUE(lines[0] == " Correct time at observation 19:59:" + lines[0].substr(35) ||
@@ -200,7 +194,7 @@ TEST_F(LunarWindowTest, ClearsTheDistanceAndChangesNoField) {
 
     // A list click clears the output and takes the body.
     uitest::userClickRow(f.List1, 3);
-    EXPECT_TRUE(printed(f.Picture1).empty());
+    EXPECT_TRUE(uitest::printedLines(f.Picture1).empty());
     EXPECT_EQ(f.SelectedBody, 3);
     f.List1.setSelectedIndex(-1);
     EXPECT_EQ(f.SelectedBody, -1);
@@ -217,7 +211,7 @@ TEST_F(LunarWindowTest, SaysWhyItCannotClear) {
     // The chronometer 13 hours out: the Moon is below the horizon then.
     uitest::userType(f.Text12, "7");
     uitest::userClick(f.Command2);
-    EXPECT_EQ(printed(f.Picture1),
+    EXPECT_EQ(uitest::printedLines(f.Picture1),
               std::vector<std::string>{std::string(lunar::kMoonBelowHorizonLine)});
     EXPECT_EQ(f.Text12.text(), "7");
 }
@@ -231,7 +225,7 @@ TEST_F(LunarWindowTest, PrintsTheClearingRounded) {
     uitest::userClick(f.Command2);
     const lunar::ClearingResult r = lunar::clearLunarDistance(f.clearingInput());
     ASSERT_TRUE(r.Failure.empty());
-    EXPECT_EQ(printed(f.Picture1),
+    EXPECT_EQ(uitest::printedLines(f.Picture1),
               (std::vector<std::string>{
                   " Correct time at observation " + lunartest::timeText(r.CorrectTime),
                   " Better Longitude W " + lunartest::degMinText(-r.BetterLongitude),
@@ -353,11 +347,11 @@ TEST_F(LunarWindowTest, RefusesAnImpossibleFieldInItsOutput) {
     for (const Case& c : cases) {
         typeSunSight();
         uitest::userClick(f.Command2);
-        ASSERT_EQ(printed(f.Picture1).size(), 5u) << c.typed;
+        ASSERT_EQ(uitest::printedLines(f.Picture1).size(), 5u) << c.typed;
         uitest::userType(*c.box, c.typed);
         const lunar::LunarFileContents typed = f.fileContents();
         uitest::userClick(f.Command2);
-        EXPECT_EQ(printed(f.Picture1), std::vector<std::string>{c.line}) << c.typed;
+        EXPECT_EQ(uitest::printedLines(f.Picture1), std::vector<std::string>{c.line}) << c.typed;
         EXPECT_EQ(f.fileContents(), typed);
     }
     EXPECT_TRUE(env.log.empty());  // said in the output, not in a box
@@ -365,7 +359,7 @@ TEST_F(LunarWindowTest, RefusesAnImpossibleFieldInItsOutput) {
     typeSunSight();
     uitest::userType(f.Text2, "181");
     uitest::userClick(f.Command2);
-    EXPECT_EQ(printed(f.Picture1),
+    EXPECT_EQ(uitest::printedLines(f.Picture1),
               std::vector<std::string>{std::string(lunar::kDistanceRangeLine)});
 }
 
@@ -379,7 +373,8 @@ TEST_F(LunarWindowTest, EmptyMinutesAndUnreadBoxesStillClear) {
     uitest::userType(f.Text10, "abc");
     uitest::userType(f.Text21, "notes, with a comma");
     uitest::userClick(f.Command2);
-    EXPECT_EQ(printed(f.Picture1).size(), 5u) << printed(f.Picture1).at(0);
+    EXPECT_EQ(uitest::printedLines(f.Picture1).size(), 5u)
+        << uitest::printedLines(f.Picture1).at(0);
     const lunar::ClearingInput in = f.clearingInput();
     EXPECT_NEAR(in.Lat, 15 + 36.8 / 60, 1e-12);
     EXPECT_NEAR(in.U, 20 + 9.0 / 60, 1e-12);
@@ -458,9 +453,9 @@ TEST_F(LunarWindowTest, OpeningTheSameBodyClearsTheOutput) {
     const fs::path path = file("sun.LUN");
     saveTo(path);
     uitest::userClick(f.Command2);
-    ASSERT_FALSE(printed(f.Picture1).empty());
+    ASSERT_FALSE(uitest::printedLines(f.Picture1).empty());
     openFrom(path);
-    EXPECT_TRUE(printed(f.Picture1).empty());
+    EXPECT_TRUE(uitest::printedLines(f.Picture1).empty());
     EXPECT_EQ(f.SelectedBody, 0);
 }
 

@@ -34,6 +34,16 @@ void sendMouse(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButton butto
 
 }  // namespace
 
+std::vector<std::string> printedLines(const platform::ui::Picture& picture) {
+    std::vector<std::string> lines;
+    for (const platform::ui::DrawItem& item : picture.displayList()) {
+        if (item.kind == platform::ui::DrawItem::Kind::Text) {
+            lines.push_back(item.text);
+        }
+    }
+    return lines;
+}
+
 void userType(platform::ui::TextBox& box, const std::string& text) {
     if (QLineEdit* line = box.lineEdit()) {
         line->selectAll();

@@ -4,6 +4,7 @@
 
 #include <QPointF>
 #include <string>
+#include <vector>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/picture.h"
@@ -13,6 +14,9 @@ class QWidget;
 namespace uitest {
 
 // Replaces the box's text by typing (select all, then one key per character).
+// The print statements drawn into a picture, each line as it reads.
+std::vector<std::string> printedLines(const platform::ui::Picture& picture);
+
 void userType(platform::ui::TextBox& box, const std::string& text);
 // Types at the end of the box's text.
 void userAppend(platform::ui::TextBox& box, const std::string& text);
