@@ -97,9 +97,8 @@ Form13::Form13(app::App& app)
          {&Text1, &Text2, &Text3, &Text113, &Text8, &Text114, &Text7, &Text11}) {
         input->onChange([this] { clearLines(); });
     }
-    for (platform::ui::OptionButton* side : {&Option1, &Option2, &Option4, &Option3}) {
-        side->onClick([this] { clearLines(); });
-    }
+    platform::ui::onSelectionChange({&Option1, &Option2}, [this] { clearLines(); });
+    platform::ui::onSelectionChange({&Option4, &Option3}, [this] { clearLines(); });
 }
 
 Form13::~Form13() = default;

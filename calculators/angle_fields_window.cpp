@@ -1,8 +1,5 @@
 #include "calculators/angle_fields_window.h"
 
-#include <memory>
-#include <vector>
-
 namespace calculators {
 
 namespace {
@@ -35,30 +32,6 @@ SignOptions::SignOptions(platform::ui::Host host, double left, double top,
       positive{frame, pixelRect(8, 16, 68, 22), positiveCaption, group},
       negative{frame, pixelRect(78, 16, 68, 22), negativeCaption, group} {
     (negativeSelected ? negative : positive).setValue(true);
-}
-
-void onSelectionChange(std::initializer_list<platform::ui::OptionButton*> options,
-                       const std::function<void()>& handler) {
-    const std::vector<platform::ui::OptionButton*> all(options);
-    const auto selected = [all]() -> const platform::ui::OptionButton* {
-        for (const platform::ui::OptionButton* option : all) {
-            if (option->value()) {
-                return option;
-            }
-        }
-        return nullptr;
-    };
-    // The option set at the last change, shared by the options' handlers.
-    auto last = std::make_shared<const platform::ui::OptionButton*>(selected());
-    for (platform::ui::OptionButton* option : all) {
-        option->onClick([selected, last, handler] {
-            const platform::ui::OptionButton* now = selected();
-            if (now != *last) {
-                *last = now;
-                handler();
-            }
-        });
-    }
 }
 
 }  // namespace calculators

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 
 #include "calculators/panel_text.h"
@@ -43,11 +42,5 @@ class SignOptions {
     platform::ui::OptionButton positive;
     platform::ui::OptionButton negative;
 };
-
-// Runs handler when another of the options becomes the one set (a click on
-// the option already set changes nothing). Replaces the options' click
-// handlers.
-void onSelectionChange(std::initializer_list<platform::ui::OptionButton*> options,
-                       const std::function<void()>& handler);
 
 }  // namespace calculators

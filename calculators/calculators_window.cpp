@@ -302,7 +302,7 @@ void Form10::emptyAnswersOnEdit() {
             box->onChange(empty);
         }
         for (SignOptions* sign : panel.signs) {
-            onSelectionChange({&sign->positive, &sign->negative}, empty);
+            platform::ui::onSelectionChange({&sign->positive, &sign->negative}, empty);
         }
     }
 }

@@ -259,7 +259,7 @@ Form15::Form15(app::App& app)
          {std::pair{&Option29, &Option30}, std::pair{&Option27, &Option28},
           std::pair{&Option26, &Option25}, std::pair{&Option24, &Option23},
           std::pair{&Option2, &Option1}, std::pair{&Option4, &Option3}}) {
-        onSelectionChange({first, second}, empty);
+        platform::ui::onSelectionChange({first, second}, empty);
     }
 
     Command17.onClick([this] { Command17_Click(); });

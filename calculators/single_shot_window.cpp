@@ -146,11 +146,11 @@ void Form55::emptyAnswersOnEdit() {
     Text14.onChange(empty(HoAnswer | OffsetAnswer | PaLine));
     ghaBoxes.onChange(empty(position | LhaLine));
     decBoxes.onChange(empty(position));
-    onSelectionChange({&Option9, &Option10}, empty(position));
+    platform::ui::onSelectionChange({&Option9, &Option10}, empty(position));
     latBoxes.onChange(empty(position | HoAnswer | PaLine));
-    onSelectionChange({&Option2, &Option5}, empty(position | HoAnswer | PaLine));
+    platform::ui::onSelectionChange({&Option2, &Option5}, empty(position | HoAnswer | PaLine));
     lonBoxes.onChange(empty(position | LhaLine));
-    onSelectionChange({&Option1, &Option8}, empty(position | LhaLine));
+    platform::ui::onSelectionChange({&Option1, &Option8}, empty(position | LhaLine));
 }
 
 void Form55::emptyAnswers(unsigned answers) {

@@ -155,17 +155,14 @@ Form8::Form8(app::App& app)
                            &Text15, &Text14, &Text13, &Text12, &Text17, &Text8, &Text11}) {
         input->onChange([this] { Picture1.clear(); });
     }
-    for (platform::ui::OptionButton* option :
-         {&Option1, &Option2, &Option4, &Option3, &Option5, &Option6, &Option9}) {
-        option->onClick([this] { Picture1.clear(); });
-    }
-    for (platform::ui::OptionButton* sunLimb : {&Option8, &Option7}) {
-        sunLimb->onClick([this] {
-            if (SelectedBody == kLunarSun) {
-                Picture1.clear();
-            }
-        });
-    }
+    platform::ui::onSelectionChange({&Option1, &Option2}, [this] { Picture1.clear(); });
+    platform::ui::onSelectionChange({&Option4, &Option3}, [this] { Picture1.clear(); });
+    platform::ui::onSelectionChange({&Option5, &Option6, &Option9}, [this] { Picture1.clear(); });
+    platform::ui::onSelectionChange({&Option8, &Option7}, [this] {
+        if (SelectedBody == kLunarSun) {
+            Picture1.clear();
+        }
+    });
 }
 
 Form8::~Form8() = default;

@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <memory>
 
 #include "platform/numtext.h"
 #include "platform/seqfile.h"
@@ -660,6 +661,30 @@ void Frame::setCaption(const std::string& caption) {
 
 std::string Frame::caption() const {
     return fromLiteralCaption(box_->title());
+}
+
+void onSelectionChange(std::initializer_list<OptionButton*> options,
+                       const std::function<void()>& handler) {
+    const std::vector<OptionButton*> all(options);
+    const auto selected = [all]() -> const OptionButton* {
+        for (const OptionButton* option : all) {
+            if (option->value()) {
+                return option;
+            }
+        }
+        return nullptr;
+    };
+    // The option set at the last change, shared by the options' handlers.
+    auto last = std::make_shared<const OptionButton*>(selected());
+    for (OptionButton* option : all) {
+        option->onClick([selected, last, handler] {
+            const OptionButton* now = selected();
+            if (now != *last) {
+                *last = now;
+                handler();
+            }
+        });
+    }
 }
 
 }  // namespace platform::ui

@@ -32,6 +32,7 @@
 
 #include <QPointer>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -302,5 +303,11 @@ class Frame : public Control {
   private:
     QGroupBox* box_;
 };
+
+// Runs handler when another of the options becomes the one set (a click on
+// the option already set changes nothing). Replaces the options' click
+// handlers.
+void onSelectionChange(std::initializer_list<OptionButton*> options,
+                       const std::function<void()>& handler);
 
 }  // namespace platform::ui

@@ -125,6 +125,9 @@ std::vector<Edit> edits() {
         {"Sun limb outer, the Sun", false, &lunar::Form8::Option7, true},
         {"Sun limb outer, a star", true, &lunar::Form8::Option7, false},
         {"Moon limb outer, a star", true, &lunar::Form8::Option6, true},
+        // A click on the option already set changes no input.
+        {"North, already set", false, &lunar::Form8::Option1, false},
+        {"Moon limb inner, already set", false, &lunar::Form8::Option5, false},
     };
     for (const auto& [name, star, option, empties] : lunarOptions) {
         table.push_back(
@@ -167,6 +170,8 @@ std::vector<Edit> edits() {
                          [option = option](app::App& a) { uitest::userClick(a.form13().*option); },
                          true});
     }
+    table.push_back({"rise/set North, already set", riseSetDay, riseSetCompute, riseSetAnswer,
+                     [](app::App& a) { uitest::userClick(a.form13().Option1); }, false});
     return table;
 }
 
